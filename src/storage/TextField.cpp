@@ -1,0 +1,112 @@
+#include "storage/TextField.h"
+
+#include <QtGlobal>
+#include <array>
+#include <cstring>
+
+namespace lumidex::textfield
+{
+
+namespace
+{
+
+// The characters of bytes 0x80..0x9F. The five bytes the code page leaves
+// unassigned decode as the control character of the same code, as Windows does,
+// so that a field read from a file and written back keeps its bytes.
+constexpr std::array<char16_t, 32> highControls { {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+} };
+
+constexpr char unmappable = '?';
+
+char16_t charOf(uchar byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return highControls[byte - 0x80];
+    return byte;
+}
+
+// -1 when the code page has no byte for the character.
+int byteOf(char32_t ch)
+{
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
+        return int(ch);
+    for (std::size_t i = 0; i < highControls.size(); ++i)
+        if (highControls[i] == ch)
+            return int(0x80 + i);
+    return -1;
+}
+
+bool isTrimmed(QChar ch)
+{
+    return ch.unicode() <= 32;
+}
+
+} // namespace
+
+QString trimmed(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isTrimmed(text[begin]))
+        ++begin;
+    while (end > begin && isTrimmed(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin).toString();
+}
+
+QByteArray toWindows1252(QStringView text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        // A character outside the basic plane (an emoji, say) takes two UTF-16
+        // units but is still one character, hence one '?'.
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            bytes.append(unmappable);
+            ++i;
+            continue;
+        }
+        const int byte = byteOf(ch.unicode());
+        bytes.append(byte < 0 ? unmappable : char(byte));
+    }
+    return bytes;
+}
+
+QString fromWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(charOf(uchar(bytes[i])));
+    return text;
+}
+
+void encode(QStringView text, int capacity, char* out)
+{
+    Q_ASSERT(capacity >= 1 && capacity <= 255);
+    const QByteArray bytes = toWindows1252(trimmed(text));
+    const int length = int(qMin<qsizetype>(bytes.size(), capacity));
+    out[0] = char(uchar(length));
+    std::memcpy(out + 1, bytes.constData(), std::size_t(length));
+    std::memset(out + 1 + length, 0, std::size_t(capacity - length));
+}
+
+QString decode(const char* in, int capacity)
+{
+    int begin = 1;
+    int end = 1 + qMin(int(uchar(in[0])), capacity);
+    // Bytes 0..32 are exactly the characters 0..32, so trimming the bytes before
+    // converting them gives the same text without a second copy.
+    while (begin < end && uchar(in[begin]) <= 32)
+        ++begin;
+    while (end > begin && uchar(in[end - 1]) <= 32)
+        --end;
+    return fromWindows1252(QByteArrayView(in + begin, end - begin));
+}
+
+} // namespace lumidex::textfield

@@ -1,0 +1,7 @@
+lumidex_core_sources(
+  TextField.h
+  TextField.cpp
+  RecordLayout.h
+  RecordLayout.cpp
+  Layouts.h
+)

@@ -1,0 +1,2 @@
+lumidex_add_test(test_storage_textfield SOURCES tst_textfield.cpp LIBS lumidex_core)
+lumidex_add_test(test_storage_layouts SOURCES tst_layouts.cpp LIBS lumidex_core)
