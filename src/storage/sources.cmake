@@ -4,4 +4,7 @@ lumidex_core_sources(
   RecordLayout.h
   RecordLayout.cpp
   Layouts.h
+  ArchiveError.h
+  Archive.h
+  Archive.cpp
 )

@@ -1,2 +1,12 @@
 lumidex_add_test(test_storage_textfield SOURCES tst_textfield.cpp LIBS lumidex_core)
 lumidex_add_test(test_storage_layouts SOURCES tst_layouts.cpp LIBS lumidex_core)
+
+# A second program that works on the same archive as the test.
+add_executable(storage_append_worker ${CMAKE_CURRENT_LIST_DIR}/append_worker.cpp)
+target_link_libraries(storage_append_worker PRIVATE lumidex_core)
+target_include_directories(storage_append_worker PRIVATE ${CMAKE_CURRENT_LIST_DIR})
+
+lumidex_add_test(test_storage_archive SOURCES tst_archive.cpp WorkerRecord.h LIBS lumidex_core)
+target_compile_definitions(test_storage_archive PRIVATE
+  APPEND_WORKER_PATH="$<TARGET_FILE:storage_append_worker>")
+add_dependencies(test_storage_archive storage_append_worker)

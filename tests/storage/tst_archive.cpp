@@ -1,0 +1,398 @@
+#include "WorkerRecord.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+#include "storage/Layouts.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+using namespace lumidex;
+
+class TestArchive : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void appendWritesTheRecordBytes();
+    void readGivesBackWhatWasStored();
+    void forEachStopsWhenAsked();
+    void partialTrailingRecord();
+    void positionsOutsideTheArchiveFail_data();
+    void positionsOutsideTheArchiveFail();
+    void writeOverwritesInPlace();
+    void absentArchiveIsCreatedEmpty_data();
+    void absentArchiveIsCreatedEmpty();
+    void unusableLocationsFail_data();
+    void unusableLocationsFail();
+    void waitsForAnotherInstance();
+    void lockHeldTooLongFails();
+    void lockOfADeadProgramIsTakenOver();
+    void twoProgramsAppendAtOnce();
+
+private:
+    QString path(const QString& name = QStringLiteral("Archivio_Anagrafico.pro")) const
+    {
+        return m_dir->filePath(name);
+    }
+    static QByteArray fileBytes(const QString& path);
+    static void writeFile(const QString& path, const QByteArray& bytes);
+    QProcess* startHolder(const QString& archivePath, int milliseconds);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+namespace
+{
+
+using Operation = std::function<void(const Archive&)>;
+
+const QList<QPair<const char*, Operation>>& operations()
+{
+    static const QList<QPair<const char*, Operation>> all {
+        { "count", [](const Archive& a) { a.count(); } },
+        { "read", [](const Archive& a) { a.read(1); } },
+        { "write", [](const Archive& a) { a.write(1, { "x" }); } },
+        { "append", [](const Archive& a) { a.append({ "x" }); } },
+        { "readAll", [](const Archive& a) { a.readAll(); } },
+        { "forEach", [](const Archive& a) { a.forEach([](int, const QStringList&) { return true; }); } },
+    };
+    return all;
+}
+
+// A registry record of plain ASCII values as raw bytes, built without the
+// program's own codec: length byte, text, zeros, field after field.
+QByteArray rawRegistryRecord(const QStringList& values)
+{
+    QByteArray record;
+    for (int i = 0; i < layouts::registry.fieldCount(); ++i) {
+        const QByteArray text = values.value(i).toLatin1();
+        const int capacity = layouts::registry.capacity(i);
+        record += char(text.size()) + text + QByteArray(capacity - text.size(), '\0');
+    }
+    return record;
+}
+
+QByteArray rawRegistryRecord(const char* nome)
+{
+    return rawRegistryRecord(QStringList { QString::fromLatin1(nome) });
+}
+
+} // namespace
+
+void TestArchive::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+QByteArray TestArchive::fileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void TestArchive::writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QProcess* TestArchive::startHolder(const QString& archivePath, int milliseconds)
+{
+    auto* holder = new QProcess(this);
+    holder->start(APPEND_WORKER_PATH, { "hold", archivePath, QString::number(milliseconds) });
+    if (!holder->waitForReadyRead(10000) || holder->readAll().trimmed() != "locked") {
+        holder->kill();
+        holder->waitForFinished();
+        return nullptr;
+    }
+    return holder;
+}
+
+void TestArchive::appendWritesTheRecordBytes()
+{
+    const Archive archive(path(), layouts::registry);
+    QStringList values(layouts::registry.fieldCount());
+    values[0] = "  Mario Rossi\t";
+    values[1] = "M";
+    values[6] = QString::fromUtf8("RSSMRA80A01H501U");
+    values[12] = QString::fromUtf8("Français, Русский €");
+    values[31] = QString(300, QChar('d'));
+
+    QCOMPARE(archive.append(values), 1);
+    const QByteArray bytes = fileBytes(path());
+    QCOMPARE(bytes.size(), 3847);
+
+    QCOMPARE(bytes.left(51), QByteArray("\x0bMario Rossi") + QByteArray(39, '\0'));
+    QCOMPARE(bytes.mid(51, 2), QByteArray("\x01M"));
+    QCOMPARE(bytes.mid(53, 11), QByteArray(11, '\0'));
+    QCOMPARE(bytes.mid(417, 17), QByteArray("\x10RSSMRA80A01H501U"));
+    const QByteArray lingue("Fran\xe7"
+                            "ais, ??????? \x80");
+    QCOMPARE(bytes.mid(889, 251), char(lingue.size()) + lingue + QByteArray(250 - lingue.size(), '\0'));
+    QCOMPARE(bytes.mid(3596), QByteArray("\xfa") + QByteArray(250, 'd'));
+
+    QCOMPARE(archive.append({ "Anna" }), 2);
+    const QByteArray two = fileBytes(path());
+    QCOMPARE(two.size(), 2 * 3847);
+    QCOMPARE(two.left(3847), bytes);
+    QCOMPARE(two.mid(3847), rawRegistryRecord("Anna"));
+}
+
+void TestArchive::readGivesBackWhatWasStored()
+{
+    const Archive archive(path("Estate.wmn"), layouts::book);
+    QList<QStringList> stored;
+    for (int i = 1; i <= 600; ++i) {
+        QStringList values(layouts::book.fieldCount());
+        values[0] = QString("Foto %1").arg(i);
+        values[2] = "01/02/2023";
+        values[17] = QString::fromUtf8("Descrizione è %1").arg(i);
+        stored << values;
+    }
+    // Straight to the file, so that reading spans several buffered chunks.
+    QByteArray raw;
+    for (const QStringList& values : stored)
+        raw += layouts::book.encode(values);
+    writeFile(path("Estate.wmn"), raw);
+
+    QCOMPARE(archive.count(), 600);
+    QCOMPARE(archive.read(1), stored.first());
+    QCOMPARE(archive.read(257), stored[256]);
+    QCOMPARE(archive.read(600), stored.last());
+    QCOMPARE(archive.readAll(), stored);
+
+    int expected = 1;
+    archive.forEach([&](int position, const QStringList& values) {
+        [&] {
+            QCOMPARE(position, expected);
+            QCOMPARE(values, stored[position - 1]);
+        }();
+        ++expected;
+        return true;
+    });
+    QCOMPARE(expected, 601);
+}
+
+void TestArchive::forEachStopsWhenAsked()
+{
+    const Archive archive(path(), layouts::registry);
+    for (int i = 0; i < 5; ++i)
+        archive.append({ QString::number(i + 1) });
+    QStringList seen;
+    archive.forEach([&](int position, const QStringList& values) {
+        seen << values[0];
+        return position < 3;
+    });
+    QCOMPARE(seen, QStringList({ "1", "2", "3" }));
+    // The lock is released after the early stop.
+    QVERIFY(!QFile::exists(path() + ".lock"));
+    QCOMPARE(archive.count(), 5);
+}
+
+void TestArchive::partialTrailingRecord()
+{
+    const Archive archive(path(), layouts::registry);
+    writeFile(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due") + QByteArray(100, 'x'));
+
+    QCOMPARE(archive.count(), 2);
+    QCOMPARE(archive.readAll().size(), 2);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.read(3));
+
+    // The incomplete record was never readable; the new record takes its place.
+    QCOMPARE(archive.append({ "Tre" }), 3);
+    const QByteArray bytes = fileBytes(path());
+    QCOMPARE(bytes.size(), 3 * 3847);
+    QCOMPARE(bytes.mid(2 * 3847), rawRegistryRecord("Tre"));
+    QCOMPARE(archive.read(3).first(), QString("Tre"));
+}
+
+void TestArchive::positionsOutsideTheArchiveFail_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("negative") << -1;
+    QTest::newRow("one past the end") << 3;
+    QTest::newRow("far past the end") << 1000;
+}
+
+void TestArchive::positionsOutsideTheArchiveFail()
+{
+    QFETCH(int, position);
+    const Archive archive(path(), layouts::registry);
+    writeFile(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due"));
+    const QByteArray before = fileBytes(path());
+
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.read(position));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.write(position, { "Nuovo" }));
+    QCOMPARE(fileBytes(path()), before);
+    QVERIFY(!QFile::exists(path() + ".lock"));
+}
+
+void TestArchive::writeOverwritesInPlace()
+{
+    const Archive archive(path(), layouts::registry);
+    writeFile(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due") + rawRegistryRecord("Tre"));
+
+    archive.write(2, { "Secondo" });
+    archive.write(2, { "  Secondo bis " });
+    const QByteArray bytes = fileBytes(path());
+    QCOMPARE(bytes.size(), 3 * 3847);
+    QCOMPARE(bytes.left(3847), rawRegistryRecord("Uno"));
+    QCOMPARE(bytes.mid(3847, 3847), rawRegistryRecord("Secondo bis"));
+    QCOMPARE(bytes.mid(2 * 3847), rawRegistryRecord("Tre"));
+}
+
+void TestArchive::absentArchiveIsCreatedEmpty_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::newRow("count") << 0;
+    QTest::newRow("read") << 1;
+    QTest::newRow("write") << 2;
+    QTest::newRow("readAll") << 4;
+}
+
+void TestArchive::absentArchiveIsCreatedEmpty()
+{
+    QFETCH(int, operation);
+    const Archive archive(path(), layouts::registry);
+    QVERIFY(!QFile::exists(path()));
+    try {
+        operations()[operation].second(archive);
+    } catch (const ArchiveError&) {
+        // Reading the first card of an empty archive fails; the file is made all the same.
+    }
+    QVERIFY(QFile::exists(path()));
+    QCOMPARE(QFileInfo(path()).size(), 0);
+    QVERIFY(!QFile::exists(path() + ".lock"));
+    QCOMPARE(archive.count(), 0);
+}
+
+void TestArchive::unusableLocationsFail_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("operation");
+    // The tests may run as root, who may write anywhere: these places fail for anyone.
+    for (const char* kind : { "archive is a folder", "folder is a file" })
+        for (int i = 0; i < operations().size(); ++i)
+            QTest::addRow("%s, %s", kind, operations()[i].first) << QString(kind) << i;
+}
+
+void TestArchive::unusableLocationsFail()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, operation);
+
+    QString archivePath;
+    if (kind == "archive is a folder") {
+        archivePath = path();
+        QVERIFY(QDir().mkdir(archivePath));
+    } else {
+        writeFile(path("notadir"), "a file where a folder should be");
+        archivePath = path("notadir/Archivio_Anagrafico.pro");
+    }
+    const Archive archive(archivePath, layouts::registry);
+    try {
+        operations()[operation].second(archive);
+        QFAIL("the operation succeeded");
+    } catch (const ArchiveError& error) {
+        QVERIFY(!error.reason().isEmpty());
+    }
+    QVERIFY(!QFile::exists(archivePath + ".lock"));
+}
+
+void TestArchive::waitsForAnotherInstance()
+{
+    const Archive archive(path(), layouts::registry);
+    archive.append({ "Uno" });
+    QProcess* holder = startHolder(path(), 400);
+    QVERIFY(holder);
+
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(archive.append({ "Due" }), 2);
+    QVERIFY2(timer.elapsed() >= 200, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(holder->waitForFinished());
+    QCOMPARE(holder->exitCode(), 0);
+    QCOMPARE(archive.read(2).first(), QString("Due"));
+}
+
+void TestArchive::lockHeldTooLongFails()
+{
+    const Archive archive(path(), layouts::registry);
+    archive.append({ "Uno" });
+    QProcess* holder = startHolder(path(), Archive::lockTimeoutMs + 3000);
+    QVERIFY(holder);
+
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.append({ "Due" }));
+    QVERIFY(timer.elapsed() >= Archive::lockTimeoutMs - 100);
+    holder->kill();
+    holder->waitForFinished();
+    QCOMPARE(QFileInfo(path()).size(), 3847);
+}
+
+void TestArchive::lockOfADeadProgramIsTakenOver()
+{
+    const Archive archive(path(), layouts::registry);
+    QProcess* holder = startHolder(path(), 60000);
+    QVERIFY(holder);
+    holder->kill();
+    QVERIFY(holder->waitForFinished());
+    QVERIFY(QFile::exists(path() + ".lock"));
+
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(archive.append({ "Uno" }), 1);
+    QVERIFY(timer.elapsed() < Archive::lockTimeoutMs);
+    QVERIFY(!QFile::exists(path() + ".lock"));
+}
+
+void TestArchive::twoProgramsAppendAtOnce()
+{
+    constexpr int perWorker = 300;
+    QProcess first;
+    QProcess second;
+    first.start(APPEND_WORKER_PATH, { "append", path(), "1", QString::number(perWorker) });
+    second.start(APPEND_WORKER_PATH, { "append", path(), "2", QString::number(perWorker) });
+    for (QProcess* worker : { &first, &second }) {
+        QVERIFY(worker->waitForFinished(60000));
+        QVERIFY2(worker->exitStatus() == QProcess::NormalExit && worker->exitCode() == 0,
+            worker->readAllStandardError().constData());
+    }
+
+    const QByteArray bytes = fileBytes(path());
+    QCOMPARE(bytes.size(), 2 * perWorker * 3847);
+
+    int next[3] = { 0, 0, 0 };
+    int turns = 0;
+    int previousWorker = 0;
+    for (int i = 0; i < 2 * perWorker; ++i) {
+        const QByteArray record = bytes.mid(i * 3847, 3847);
+        // Nome reads "w<worker>-…": the worker's id is the third byte.
+        const int worker = record[2] - '0';
+        QVERIFY2(worker == 1 || worker == 2, record.left(20).constData());
+        // Each worker's records appear whole, in the order it appended them, none lost.
+        QCOMPARE(record, rawRegistryRecord(test::workerRecord(worker, next[worker])));
+        ++next[worker];
+        turns += previousWorker != 0 && previousWorker != worker;
+        previousWorker = worker;
+    }
+    QCOMPARE(next[1], perWorker);
+    QCOMPARE(next[2], perWorker);
+    if (turns < 2)
+        qWarning("the two workers hardly overlapped in time; the test proved less than it could");
+}
+
+QTEST_GUILESS_MAIN(TestArchive)
+#include "tst_archive.moc"
