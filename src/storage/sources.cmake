@@ -7,4 +7,8 @@ lumidex_core_sources(
   ArchiveError.h
   Archive.h
   Archive.cpp
+  PhotoFiles.h
+  PhotoFiles.cpp
+  CardPhoto.h
+  CardPhoto.cpp
 )

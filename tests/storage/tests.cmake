@@ -10,3 +10,8 @@ lumidex_add_test(test_storage_archive SOURCES tst_archive.cpp WorkerRecord.h LIB
 target_compile_definitions(test_storage_archive PRIVATE
   APPEND_WORKER_PATH="$<TARGET_FILE:storage_append_worker>")
 add_dependencies(test_storage_archive storage_append_worker)
+
+lumidex_add_test(test_storage_photofiles SOURCES tst_photofiles.cpp PhotoFixtures.h PhotoFixtures.cpp
+  LIBS lumidex_core)
+lumidex_add_test(test_storage_cardphoto SOURCES tst_cardphoto.cpp PhotoFixtures.h PhotoFixtures.cpp
+  LIBS lumidex_core)

@@ -1,0 +1,92 @@
+#include "PhotoFixtures.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+
+namespace lumidex::test
+{
+
+QImage twoColourImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, x < width / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    return image;
+}
+
+QByteArray encodeImage(const QImage& image, const char* format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (!writer.write(image))
+        return {};
+    return bytes;
+}
+
+QByteArray encodeJpeg(const QImage& image, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setQuality(quality);
+    if (!writer.write(image))
+        return {};
+    return bytes;
+}
+
+QByteArray withExifOrientation(const QByteArray& jpeg, quint16 orientation)
+{
+    // "Exif\0\0", then a big-endian TIFF header whose first directory holds one
+    // entry: tag 0x0112 (Orientation), type SHORT, one value.
+    QByteArray exif("Exif\0\0", 6);
+    exif += QByteArray("MM\x00\x2a\x00\x00\x00\x08", 8);
+    exif += QByteArray("\x00\x01", 2);
+    exif += QByteArray("\x01\x12\x00\x03\x00\x00\x00\x01", 8);
+    exif += char(orientation >> 8);
+    exif += char(orientation & 0xff);
+    exif += QByteArray(2, '\0');
+    exif += QByteArray(4, '\0');
+
+    QByteArray segment("\xff\xe1", 2);
+    const quint16 length = quint16(exif.size() + 2);
+    segment += char(length >> 8);
+    segment += char(length & 0xff);
+    segment += exif;
+
+    // SOI, then the JFIF APP0 segment the writer puts first; EXIF follows it.
+    int at = 2;
+    if (uchar(jpeg[2]) == 0xff && uchar(jpeg[3]) == 0xe0)
+        at = 4 + (uchar(jpeg[4]) << 8 | uchar(jpeg[5]));
+    QByteArray result = jpeg;
+    result.insert(at, segment);
+    return result;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool looksLike(QColor colour, QColor expected)
+{
+    const auto distance = [](QColor a, QColor b) {
+        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+    };
+    return distance(colour, expected) < 120;
+}
+
+} // namespace lumidex::test

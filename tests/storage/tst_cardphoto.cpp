@@ -1,0 +1,226 @@
+#include "PhotoFixtures.h"
+#include "storage/CardPhoto.h"
+#include "storage/PhotoFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+using SaveResult = CardPhoto::SaveResult;
+
+class TestCardPhoto : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void unchangedJpegIsSavedAsTheSameBytes();
+    void otherFormatsAreSavedAsJpeg();
+    void missingPhotoSavesThePlaceholder();
+    void unreadablePhotoIsLeftAlone();
+    void unreadablePhotoIsReplacedAfterAChange_data();
+    void unreadablePhotoIsReplacedAfterAChange();
+    void failingWriteIsReported();
+    void exportWritesWithoutCreatingFolders();
+    void placeholderFollowsItsPicture();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    QString cardPhoto(int position) const
+    {
+        return photofiles::registryPhotoPath(m_dir->path(), QString::number(position));
+    }
+    CardPhoto newCard() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QImage m_placeholder;
+};
+
+void TestCardPhoto::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    // Same proportions as the editors' stock picture, smaller to keep tests quick.
+    m_placeholder = QImage(31, 41, QImage::Format_RGB32);
+    m_placeholder.fill(qRgb(0, 200, 0));
+}
+
+CardPhoto TestCardPhoto::newCard() const
+{
+    CardPhoto card;
+    card.setPlaceholder(m_placeholder);
+    card.showPlaceholder();
+    return card;
+}
+
+void TestCardPhoto::unchangedJpegIsSavedAsTheSameBytes()
+{
+    // Saved at a quality the default encoder would not reproduce.
+    const QByteArray original = encodeJpeg(twoColourImage(24, 16), 100);
+    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    QVERIFY(writeFile(cardPhoto(3), original));
+
+    for (int save = 0; save < 2; ++save) {
+        CardPhoto card = newCard();
+        card.loadFromCard(cardPhoto(3));
+        QVERIFY(!card.showsPlaceholder());
+        QCOMPARE(card.image().size(), QSize(24, 16));
+        QCOMPARE(card.saveToCard(cardPhoto(3)), SaveResult::Written);
+        QCOMPARE(readFile(cardPhoto(3)), original);
+    }
+
+    // A JPEG loaded with "Carica foto" reaches the card file unchanged too.
+    CardPhoto card = newCard();
+    QVERIFY(writeFile(path("scelta.jpg"), original));
+    QVERIFY(card.loadFromFile(path("scelta.jpg")));
+    QCOMPARE(card.saveToCard(cardPhoto(9)), SaveResult::Written);
+    QCOMPARE(readFile(cardPhoto(9)), original);
+}
+
+void TestCardPhoto::otherFormatsAreSavedAsJpeg()
+{
+    CardPhoto card = newCard();
+    QVERIFY(writeFile(path("scelta.bmp"), encodeImage(twoColourImage(10, 8), "bmp")));
+    QVERIFY(card.loadFromFile(path("scelta.bmp")));
+    QCOMPARE(card.saveToCard(cardPhoto(1)), SaveResult::Written);
+
+    QImageReader reader(cardPhoto(1));
+    QCOMPARE(reader.format(), QByteArray("jpeg"));
+    QCOMPARE(reader.size(), QSize(10, 8));
+}
+
+void TestCardPhoto::missingPhotoSavesThePlaceholder()
+{
+    CardPhoto card = newCard();
+    card.loadFromCard(cardPhoto(4));
+    QVERIFY(card.showsPlaceholder());
+    QCOMPARE(card.image(), m_placeholder);
+    // Reading the photo made its folder.
+    QVERIFY(QFileInfo(path("Anagrafica")).isDir());
+
+    QCOMPARE(card.saveToCard(cardPhoto(4)), SaveResult::Written);
+    QImageReader reader(cardPhoto(4));
+    QCOMPARE(reader.format(), QByteArray("jpeg"));
+    const QImage written = reader.read();
+    QCOMPARE(written.size(), m_placeholder.size());
+    QVERIFY(looksLike(written.pixelColor(15, 20), QColor(0, 200, 0)));
+}
+
+void TestCardPhoto::unreadablePhotoIsLeftAlone()
+{
+    const QByteArray garbage("not a JPEG at all, perhaps a damaged one");
+    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    QVERIFY(writeFile(cardPhoto(2), garbage));
+
+    CardPhoto card = newCard();
+    card.loadFromCard(cardPhoto(2));
+    QVERIFY(card.showsPlaceholder());
+    QCOMPARE(card.image(), m_placeholder);
+    QCOMPARE(card.saveToCard(cardPhoto(2)), SaveResult::LeftAlone);
+    QCOMPARE(card.saveToCard(cardPhoto(2)), SaveResult::LeftAlone);
+    QCOMPARE(readFile(cardPhoto(2)), garbage);
+
+    // "Salva foto" still copies what is shown.
+    QVERIFY(card.exportTo(path("Foto.jpg")));
+    QCOMPARE(QImageReader(path("Foto.jpg")).size(), m_placeholder.size());
+
+    // Moving to a card with a good photo lifts the protection.
+    const QByteArray good = encodeJpeg(twoColourImage(8, 8));
+    QVERIFY(writeFile(cardPhoto(5), good));
+    card.loadFromCard(cardPhoto(5));
+    QCOMPARE(card.saveToCard(cardPhoto(5)), SaveResult::Written);
+    QCOMPARE(readFile(cardPhoto(5)), good);
+}
+
+void TestCardPhoto::unreadablePhotoIsReplacedAfterAChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("expectPlaceholder");
+    QTest::newRow("Carica foto with a picture") << "load picture" << false;
+    QTest::newRow("Carica foto with a file that is no picture") << "load garbage" << true;
+    QTest::newRow("Cancella foto") << "placeholder" << true;
+}
+
+void TestCardPhoto::unreadablePhotoIsReplacedAfterAChange()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, expectPlaceholder);
+
+    const QByteArray garbage("damaged photo bytes");
+    const QByteArray picture = encodeJpeg(twoColourImage(12, 6));
+    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    QVERIFY(writeFile(cardPhoto(2), garbage));
+    QVERIFY(writeFile(path("nuova.jpg"), picture));
+    QVERIFY(writeFile(path("testo.jpg"), "just text"));
+
+    CardPhoto card = newCard();
+    card.loadFromCard(cardPhoto(2));
+    if (change == "load picture")
+        QVERIFY(card.loadFromFile(path("nuova.jpg")));
+    else if (change == "load garbage")
+        QVERIFY(!card.loadFromFile(path("testo.jpg")));
+    else
+        card.showPlaceholder();
+    QCOMPARE(card.showsPlaceholder(), expectPlaceholder);
+
+    QCOMPARE(card.saveToCard(cardPhoto(2)), SaveResult::Written);
+    if (expectPlaceholder)
+        QCOMPARE(QImageReader(cardPhoto(2)).size(), m_placeholder.size());
+    else
+        QCOMPARE(readFile(cardPhoto(2)), picture);
+}
+
+void TestCardPhoto::failingWriteIsReported()
+{
+    // The program folder holds a file named like the photo folder.
+    QVERIFY(writeFile(path("Anagrafica"), "in the way"));
+    CardPhoto card = newCard();
+    card.loadFromCard(cardPhoto(1));
+    QVERIFY(card.showsPlaceholder());
+
+    QString reason;
+    QCOMPARE(card.saveToCard(cardPhoto(1), &reason), SaveResult::Failed);
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(readFile(path("Anagrafica")), QByteArray("in the way"));
+}
+
+void TestCardPhoto::exportWritesWithoutCreatingFolders()
+{
+    const QByteArray original = encodeJpeg(twoColourImage(16, 16), 100);
+    QVERIFY(writeFile(path("origine.jpg"), original));
+    CardPhoto card = newCard();
+    QVERIFY(card.loadFromFile(path("origine.jpg")));
+
+    QVERIFY(card.exportTo(path("Foto.jpg")));
+    QCOMPARE(readFile(path("Foto.jpg")), original);
+
+    QString reason;
+    QVERIFY(!card.exportTo(path("Nessuna/Foto.jpg"), &reason));
+    QVERIFY(!reason.isEmpty());
+    QVERIFY(!QFileInfo::exists(path("Nessuna")));
+}
+
+void TestCardPhoto::placeholderFollowsItsPicture()
+{
+    CardPhoto card;
+    QVERIFY(card.showsPlaceholder());
+    card.setPlaceholder(m_placeholder);
+    QCOMPARE(card.image(), m_placeholder);
+
+    QVERIFY(writeFile(path("foto.jpg"), encodeJpeg(twoColourImage(8, 4))));
+    QVERIFY(card.loadFromFile(path("foto.jpg")));
+    QImage other(5, 5, QImage::Format_RGB32);
+    other.fill(Qt::white);
+    card.setPlaceholder(other);
+    // A shown photo is not replaced by a new placeholder picture.
+    QCOMPARE(card.image().size(), QSize(8, 4));
+    card.showPlaceholder();
+    QCOMPARE(card.image(), other);
+}
+
+QTEST_GUILESS_MAIN(TestCardPhoto)
+#include "tst_cardphoto.moc"

@@ -1,0 +1,217 @@
+#include "PhotoFixtures.h"
+#include "storage/PhotoFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+using Status = photofiles::DecodedPicture::Status;
+
+class TestPhotoFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void photoPaths_data();
+    void photoPaths();
+    void decodePicture_data();
+    void decodePicture();
+    void exifOrientationReadsUpright();
+    void fiftyMegapixelPhotoOpens();
+    void loadPhotoCreatesTheFolder();
+    void writePhotoKeepsJpegBytes();
+    void writePhotoEncodesThePicture();
+    void writePhotoFailures_data();
+    void writePhotoFailures();
+
+private:
+    QString path(const QString& name) const { return m_dir->filePath(name); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestPhotoFiles::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestPhotoFiles::photoPaths_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("bookName");
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("registry") << ""
+                              << ""
+                              << "12"
+                              << "/prog/Anagrafica/Scheda_12.jpg";
+    QTest::newRow("registry, untrimmed position") << ""
+                                                  << ""
+                                                  << " 7\t"
+                                                  << "/prog/Anagrafica/Scheda_7.jpg";
+    QTest::newRow("men's book") << photofiles::menFolder << "Estate 2023"
+                                << "3"
+                                << "/prog/Book_Uomini/Estate 2023_Foto_3.jpg";
+    QTest::newRow("women's book, untrimmed") << photofiles::womenFolder << " Moda "
+                                             << " 40 "
+                                             << "/prog/Book_Donne/Moda_Foto_40.jpg";
+}
+
+void TestPhotoFiles::photoPaths()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, bookName);
+    QFETCH(QString, position);
+    QFETCH(QString, expected);
+
+    if (folder.isEmpty())
+        QCOMPARE(photofiles::registryPhotoPath("/prog", position), expected);
+    else
+        QCOMPARE(photofiles::bookPhotoPath("/prog", folder, bookName, position), expected);
+}
+
+void TestPhotoFiles::decodePicture_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("keepsBytes");
+
+    const QImage image = twoColourImage(6, 4);
+    QTest::newRow("missing") << "Scheda_1.jpg" << QByteArray() << int(Status::Missing) << false;
+    QTest::newRow("JPEG") << "Scheda_1.jpg" << encodeJpeg(image) << int(Status::Loaded) << true;
+    QTest::newRow("JPEG under another name")
+        << "foto.bmp" << encodeJpeg(image) << int(Status::Loaded) << true;
+    QTest::newRow("bitmap") << "foto.bmp" << encodeImage(image, "bmp") << int(Status::Loaded) << false;
+    QTest::newRow("PNG") << "foto.png" << encodeImage(image, "png") << int(Status::Loaded) << false;
+    QTest::newRow("not a picture") << "Scheda_1.jpg" << QByteArray("no picture here, only text")
+                                   << int(Status::Unreadable) << false;
+    QTest::newRow("empty file") << "Scheda_1.jpg" << QByteArray("") << int(Status::Unreadable) << false;
+    QTest::newRow("truncated JPEG") << "Scheda_1.jpg" << encodeJpeg(image).left(20) << int(Status::Unreadable)
+                                    << false;
+}
+
+void TestPhotoFiles::decodePicture()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    QFETCH(bool, keepsBytes);
+
+    if (!bytes.isNull())
+        QVERIFY(writeFile(path(name), bytes));
+    const photofiles::DecodedPicture picture = photofiles::decodePicture(path(name));
+    QCOMPARE(int(picture.status), status);
+    QCOMPARE(picture.image.isNull(), status != int(Status::Loaded));
+    if (status == int(Status::Loaded))
+        QCOMPARE(picture.image.size(), QSize(6, 4));
+    QCOMPARE(picture.jpegBytes, keepsBytes ? bytes : QByteArray());
+}
+
+void TestPhotoFiles::exifOrientationReadsUpright()
+{
+    // A camera held upright stores a landscape frame and "rotate 90° clockwise".
+    const QByteArray jpeg = withExifOrientation(encodeJpeg(twoColourImage(32, 16), 95), 6);
+    QVERIFY(writeFile(path("ritratto.jpg"), jpeg));
+
+    const photofiles::DecodedPicture picture = photofiles::decodePicture(path("ritratto.jpg"));
+    QCOMPARE(picture.status, Status::Loaded);
+    QCOMPARE(picture.image.size(), QSize(16, 32));
+    // The left (red) half of the stored frame is now the top half.
+    QVERIFY(looksLike(picture.image.pixelColor(8, 4), Qt::red));
+    QVERIFY(looksLike(picture.image.pixelColor(8, 28), Qt::blue));
+    // The bytes kept for writing back still carry the orientation.
+    QCOMPARE(picture.jpegBytes, jpeg);
+}
+
+void TestPhotoFiles::fiftyMegapixelPhotoOpens()
+{
+    // 8660 x 5800: about 50 megapixels, 200 MB once decoded.
+    QImage big(8660, 5800, QImage::Format_RGB32);
+    big.fill(qRgb(40, 120, 200));
+    QVERIFY(writeFile(path("grande.jpg"), encodeJpeg(big)));
+    big = QImage();
+
+    const photofiles::DecodedPicture picture = photofiles::decodePicture(path("grande.jpg"));
+    QCOMPARE(picture.status, Status::Loaded);
+    QCOMPARE(picture.image.size(), QSize(8660, 5800));
+}
+
+void TestPhotoFiles::loadPhotoCreatesTheFolder()
+{
+    const QString photo = path("Programma/Anagrafica/Scheda_1.jpg");
+    const photofiles::DecodedPicture picture = photofiles::loadPhoto(photo);
+    QCOMPARE(picture.status, Status::Missing);
+    QVERIFY(QFileInfo(path("Programma/Anagrafica")).isDir());
+}
+
+void TestPhotoFiles::writePhotoKeepsJpegBytes()
+{
+    const QByteArray original = withExifOrientation(encodeJpeg(twoColourImage(20, 10), 97), 6);
+    const QString photo = path("Book_Donne/Moda_Foto_2.jpg");
+
+    // The folder is made on the way; the picture argument gives way to the bytes.
+    QString reason;
+    QVERIFY(photofiles::writePhoto(photo, twoColourImage(3, 3), original, true, &reason));
+    QCOMPARE(readFile(photo), original);
+
+    // Written again over the same file: still the very same bytes.
+    const photofiles::DecodedPicture again = photofiles::decodePicture(photo);
+    QVERIFY(photofiles::writePhoto(photo, again.image, again.jpegBytes, true));
+    QCOMPARE(readFile(photo), original);
+}
+
+void TestPhotoFiles::writePhotoEncodesThePicture()
+{
+    const QString photo = path("Scheda_5.jpg");
+    QVERIFY(writeFile(photo, "an older file that is replaced"));
+
+    QVERIFY(photofiles::writePhoto(photo, twoColourImage(40, 30), {}, false));
+    QImageReader reader(photo);
+    QCOMPARE(reader.format(), QByteArray("jpeg"));
+    const QImage written = reader.read();
+    QCOMPARE(written.size(), QSize(40, 30));
+    QVERIFY(looksLike(written.pixelColor(5, 15), Qt::red));
+    QVERIFY(looksLike(written.pixelColor(35, 15), Qt::blue));
+    // No leftovers of the atomic replacement beside the photo.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "Scheda_5.jpg" });
+}
+
+void TestPhotoFiles::writePhotoFailures_data()
+{
+    QTest::addColumn<QString>("photo");
+    QTest::addColumn<bool>("createFolder");
+    QTest::addColumn<bool>("withBytes");
+
+    // Root writes anywhere, so every failure here comes from the shape of the paths.
+    QTest::newRow("folder missing, not created") << "Manca/Scheda_1.jpg" << false << true;
+    QTest::newRow("folder is a file") << "occupato/Scheda_1.jpg" << true << true;
+    QTest::newRow("folder is a file, encoding") << "occupato/Scheda_1.jpg" << true << false;
+    QTest::newRow("parent of folder is a file") << "occupato/Anagrafica/Scheda_1.jpg" << true << false;
+    QTest::newRow("photo is a folder") << "cartella" << false << true;
+}
+
+void TestPhotoFiles::writePhotoFailures()
+{
+    QFETCH(QString, photo);
+    QFETCH(bool, createFolder);
+    QFETCH(bool, withBytes);
+
+    QVERIFY(writeFile(path("occupato"), "a file where a folder should be"));
+    QVERIFY(QDir(m_dir->path()).mkdir("cartella"));
+
+    const QByteArray bytes = withBytes ? encodeJpeg(twoColourImage(4, 4)) : QByteArray();
+    QString reason;
+    QVERIFY(!photofiles::writePhoto(path(photo), twoColourImage(4, 4), bytes, createFolder, &reason));
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(readFile(path("occupato")), QByteArray("a file where a folder should be"));
+}
+
+QTEST_GUILESS_MAIN(TestPhotoFiles)
+#include "tst_photofiles.moc"
