@@ -1,0 +1,4 @@
+lumidex_core_sources(
+  MakerContacts.h
+  MakerContacts.cpp
+)

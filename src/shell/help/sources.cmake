@@ -1,0 +1,8 @@
+lumidex_core_sources(
+  HelpPages.h
+  HelpPages.cpp
+  HelpParagraphs.h
+  HelpParagraphs.cpp
+  HelpWindows.h
+  HelpWindows.cpp
+)

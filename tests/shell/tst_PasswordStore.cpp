@@ -1,0 +1,166 @@
+#include "shell/password/PasswordStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumidex;
+
+namespace
+{
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestPasswordStore : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void filePathIsInProgramFolder();
+    void missingFileReadsEmpty();
+    void handWrittenStore_data();
+    void handWrittenStore();
+    void unreadableStoreFails();
+    void writeCreatesStore();
+    void writeReplacesOnlyTheValue();
+    void writeRefusesUnstorablePassword();
+    void longPasswordRoundTrip();
+};
+
+void TestPasswordStore::filePathIsInProgramFolder()
+{
+    QTemporaryDir dir;
+    QCOMPARE(PasswordStore(dir.path()).filePath(), QDir(dir.path()).filePath(QStringLiteral("unins000.dll")));
+}
+
+void TestPasswordStore::missingFileReadsEmpty()
+{
+    QTemporaryDir dir;
+    const PasswordStore store(dir.path());
+    QCOMPARE(store.readValue(), std::optional<QString>(QString()));
+    QCOMPARE(store.readPassword(), std::optional<QString>(QString()));
+    QVERIFY(!QFile::exists(store.filePath()));
+}
+
+// Stores as an installation or a hand edit may leave them, Windows line ends included.
+void TestPasswordStore::handWrittenStore_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("password");
+
+    QTest::newRow("initial password")
+        << QByteArray("[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8\r\n") << true << "LUCERNAVIOLATA";
+    QTest::newRow("lower-case digits")
+        << QByteArray("[Accesso]\nValore=50872cc2277e8cf643d000dc3df8\n") << true << "LUCERNAVIOLATA";
+    QTest::newRow("odd digit ignored")
+        << QByteArray("[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8A\r\n") << true << "LUCERNAVIOLATA";
+    QTest::newRow("other sections around")
+        << QByteArray("[Setup]\nLingua=it\n[Accesso]\nValore=5DAD\n[Fine]\n") << true << "AB";
+    QTest::newRow("clear text trimmed") << QByteArray("[Accesso]\nValore=3C281C82\n") << true << "AB";
+    QTest::newRow("missing section") << QByteArray("[Altro]\nValore=5DAD\n") << true << QString();
+    QTest::newRow("missing key") << QByteArray("[Accesso]\nChiave=5DAD\n") << true << QString();
+    QTest::newRow("empty value") << QByteArray("[Accesso]\nValore=\n") << true << QString();
+    QTest::newRow("empty file") << QByteArray() << true << QString();
+    QTest::newRow("non-hex pair") << QByteArray("[Accesso]\nValore=50872CC2277E8CF643D000DC3DXY\n") << false
+                                  << QString();
+    QTest::newRow("comma in value") << QByteArray("[Accesso]\nValore=5D,AD\n") << false << QString();
+}
+
+void TestPasswordStore::handWrittenStore()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, readable);
+    QFETCH(QString, password);
+
+    QTemporaryDir dir;
+    const PasswordStore store(dir.path());
+    writeFile(store.filePath(), contents);
+
+    const std::optional<QString> read = store.readPassword();
+    QCOMPARE(read.has_value(), readable);
+    if (readable)
+        QCOMPARE(*read, password);
+    QCOMPARE(readFile(store.filePath()), contents);
+}
+
+void TestPasswordStore::unreadableStoreFails()
+{
+    QTemporaryDir dir;
+    const PasswordStore store(dir.path());
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("unins000.dll")));
+
+    QVERIFY(!store.readValue().has_value());
+    QVERIFY(!store.readPassword().has_value());
+    QVERIFY(!store.writeValue(QStringLiteral("5DAD")));
+    QVERIFY(!store.writePassword(u"nuova"));
+}
+
+void TestPasswordStore::writeCreatesStore()
+{
+    QTemporaryDir dir;
+    const PasswordStore store(dir.path());
+    QVERIFY(store.writePassword(u"  Nuova Password \t"));
+
+    const QByteArray written = readFile(store.filePath());
+    QVERIFY2(written.contains("[Accesso]"), written.constData());
+    QVERIFY2(written.contains("Valore=5296756A8BF32F10E5515B2D6B4B"), written.constData());
+    QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("NUOVA PASSWORD")));
+}
+
+void TestPasswordStore::writeReplacesOnlyTheValue()
+{
+    QTemporaryDir dir;
+    const PasswordStore store(dir.path());
+    writeFile(
+        store.filePath(), "[Setup]\r\nLingua=it\r\n[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8\r\n");
+
+    QVERIFY(store.writePassword(u"ab"));
+    QCOMPARE(store.readValue(), std::optional<QString>(QStringLiteral("5DAD")));
+    QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
+    QVERIFY(readFile(store.filePath()).contains("Lingua=it"));
+}
+
+void TestPasswordStore::writeRefusesUnstorablePassword()
+{
+    QTemporaryDir dir;
+    const PasswordStore store(dir.path());
+    const QByteArray before("[Accesso]\nValore=5DAD\n");
+    writeFile(store.filePath(), before);
+
+    QVERIFY(!store.writePassword(QString::fromUtf8("città€")));
+    QCOMPARE(readFile(store.filePath()), before);
+    QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
+}
+
+void TestPasswordStore::longPasswordRoundTrip()
+{
+    QString typed;
+    for (int i = 0; i < 300; ++i)
+        typed.append(QChar(char16_t(u'a' + i % 26)));
+
+    QTemporaryDir dir;
+    const PasswordStore store(dir.path());
+    QVERIFY(store.writePassword(typed));
+    const std::optional<QString> value = store.readValue();
+    QVERIFY(value.has_value());
+    QCOMPARE(value->size(), 600);
+    QCOMPARE(store.readPassword(), std::optional<QString>(typed.toUpper()));
+}
+
+QTEST_GUILESS_MAIN(TestPasswordStore)
+#include "tst_PasswordStore.moc"
