@@ -75,9 +75,9 @@ QStringList books()
             "esempio, il nome della modella e il destinatario dello stesso book."),
         QStringLiteral(
             "Dopo aver digitato il nome, bisogna confermare l'operazione con il pulsante Applica e "
-            "chiudi. Tornati alla finestra di avvio del programma, è sufficiente fare clic su Book Donne "
-            "o Book Uomini e poi su Apri book fotografico esistente: compare l'elenco di tutti i book "
-            "creati, nel quale bisogna selezionare con un clic il book da compilare e premere il "
+            "chiudi. In seguito, dalla finestra di avvio del programma, è sufficiente fare clic su Book "
+            "Donne o Book Uomini e poi su Apri book fotografico esistente: compare l'elenco di tutti i "
+            "book creati, nel quale bisogna selezionare con un clic il book da compilare e premere il "
             "pulsante Apri archivio."),
         QStringLiteral(
             "L'icona del cestino consente di eliminare il book fotografico selezionato. Questa funzione va "
