@@ -1,0 +1,49 @@
+# Each subsystem folder lists its own files in a sources.cmake, so that adding a
+# window or a test never means editing a file shared by every subsystem.
+#
+#   lumidex_core_sources(<files...>)   files of lumidex_core (QtCore/QtGui only)
+#   lumidex_ui_sources(<files...>)     files of lumidex_ui (the windows)
+#   lumidex_add_test(<name> SOURCES <files...> [LIBS <libs...>])
+
+function(_lumidex_append property)
+  foreach(file IN LISTS ARGN)
+    if(NOT IS_ABSOLUTE "${file}")
+      set(file "${CMAKE_CURRENT_LIST_DIR}/${file}")
+    endif()
+    set_property(GLOBAL APPEND PROPERTY ${property} "${file}")
+  endforeach()
+endfunction()
+
+function(lumidex_core_sources)
+  _lumidex_append(LUMIDEX_CORE_SOURCES ${ARGN})
+endfunction()
+
+function(lumidex_ui_sources)
+  _lumidex_append(LUMIDEX_UI_SOURCES ${ARGN})
+endfunction()
+
+function(lumidex_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  set(sources)
+  foreach(file IN LISTS ARG_SOURCES)
+    if(NOT IS_ABSOLUTE "${file}")
+      set(file "${CMAKE_CURRENT_LIST_DIR}/${file}")
+    endif()
+    list(APPEND sources "${file}")
+  endforeach()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=it_IT.UTF-8;LC_ALL=C.UTF-8"
+    TIMEOUT 300)
+endfunction()
+
+# Pulls in every sources.cmake below a folder, in a stable order.
+macro(lumidex_include_all pattern)
+  file(GLOB_RECURSE _lumidex_lists CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${pattern}")
+  list(SORT _lumidex_lists)
+  foreach(_list IN LISTS _lumidex_lists)
+    include("${_list}")
+  endforeach()
+endmacro()

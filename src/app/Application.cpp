@@ -1,0 +1,62 @@
+#include "app/Application.h"
+
+#include "app/Interaction.h"
+#include "app/WindowSet.h"
+#include "common/Formatting.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <exception>
+
+namespace lumidex {
+
+LumidexApplication::LumidexApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool LumidexApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        reportUnexpectedError(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        reportUnexpectedError(QStringLiteral("Errore sconosciuto."));
+    }
+    return false;
+}
+
+void reportUnexpectedError(const QString& description)
+{
+    interaction().message(QApplication::activeWindow(), MessageKind::Error, description, Buttons::Ok);
+}
+
+void installItalianTranslations(QCoreApplication& app)
+{
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : { "qtbase_it", "qt_it" }) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QString::fromLatin1(name), dir))
+            app.installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
+int runApplication(int argc, char* argv[])
+{
+    // Plain software drawing: the program draws gradients and pictures only.
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    LumidexApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Lumidex"));
+    app.setQuitOnLastWindowClosed(false);
+    installItalianTranslations(app);
+    applyFormatSettings();
+
+    WindowSet windows(QCoreApplication::applicationDirPath());
+    windows.start();
+    return app.exec();
+}
+
+} // namespace lumidex

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QApplication>
+
+namespace lumidex {
+
+// The application object. An error that no window handled ends here, in a
+// message with the error's own text, and the program carries on.
+class LumidexApplication : public QApplication {
+public:
+    LumidexApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+// Reports an error that no window handled: an error box with the error's own text.
+void reportUnexpectedError(const QString& description);
+
+// Qt's own Italian translations, so that standard buttons read "Sì", "No", "OK"
+// and "Annulla". Must run before the first widget exists.
+void installItalianTranslations(QCoreApplication& app);
+
+// main(): the whole program for the folder of the running executable.
+int runApplication(int argc, char* argv[]);
+
+} // namespace lumidex

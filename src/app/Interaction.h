@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace lumidex {
+
+// The kind of a message decides its icon and title, as the user knows them from
+// the system's own message boxes. Plain is the bare box with no icon.
+enum class MessageKind { Warning, Error, Information, Confirmation, Plain };
+
+enum class Buttons { Ok, OkCancel, YesNo };
+
+enum class Answer { Ok, Cancel, Yes, No };
+
+// A file dialog as the program words it. The filter keeps the program's own
+// "Description|patterns|Description|patterns" form; the real dialog translates it.
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString proposedName;
+    QString defaultSuffix;
+    QString directory;
+};
+
+// Everything a window asks of the user or of the desktop goes through here, so
+// that windows never block on a modal box of their own and tests can script the
+// user's answers.
+class Interaction {
+public:
+    virtual ~Interaction() = default;
+
+    virtual Answer message(QWidget* parent, MessageKind kind, const QString& text, Buttons buttons) = 0;
+    virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    // Runs one of the program's own dialogs modally and returns its result code.
+    virtual int runDialog(QDialog& dialog) = 0;
+    // Hands a web address, or a quoted file path or "mailto:" link, to the desktop.
+    virtual void openWithShell(const QString& command) = 0;
+
+    // The plain OK-only box of the password, search and export windows.
+    void plain(QWidget* parent, const QString& text) { message(parent, MessageKind::Plain, text, Buttons::Ok); }
+};
+
+// The interaction in use: the real one unless a test installed its own.
+Interaction& interaction();
+// Installs a replacement (nullptr restores the real one). The caller keeps ownership.
+void installInteraction(Interaction* replacement);
+
+} // namespace lumidex

@@ -1,0 +1,26 @@
+#include "app/Pictures.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace lumidex {
+
+QImage renderPicture(const QString& resource, const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (resource.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QSvgRenderer renderer(resource);
+        if (renderer.isValid())
+            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    } else {
+        const QImage source(resource);
+        if (!source.isNull())
+            painter.drawImage(QRect(QPoint(0, 0), size), source);
+    }
+    return image;
+}
+
+} // namespace lumidex

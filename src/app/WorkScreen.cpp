@@ -1,0 +1,75 @@
+#include "app/WorkScreen.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QStatusTipEvent>
+#include <QVBoxLayout>
+
+namespace lumidex {
+
+WorkScreen::WorkScreen(const QString& caption, QWidget* parent)
+    : QWidget(parent)
+{
+    setWindowTitle(caption);
+    resize(1016, 713);
+
+    m_panel = new QWidget(this);
+    m_panel->setObjectName(QStringLiteral("panSfondo"));
+    m_panel->setFixedSize(996, 692);
+    m_panel->setAttribute(Qt::WA_StyledBackground);
+
+    auto* outer = new QGridLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_panel, 0, 0, Qt::AlignCenter);
+
+    auto* panelLayout = new QVBoxLayout(m_panel);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->setSpacing(0);
+    m_content = new QVBoxLayout;
+    m_content->setContentsMargins(0, 0, 0, 0);
+    m_content->setSpacing(0);
+    panelLayout->addLayout(m_content, 1);
+
+    auto* strip = new QWidget(m_panel);
+    strip->setObjectName(QStringLiteral("panStato"));
+    strip->setAttribute(Qt::WA_StyledBackground);
+    strip->setFixedHeight(26);
+    auto* stripLayout = new QVBoxLayout(strip);
+    stripLayout->setContentsMargins(8, 0, 8, 0);
+    m_panInfo = new QLabel(strip);
+    m_panInfo->setObjectName(QStringLiteral("panInfo"));
+    stripLayout->addWidget(m_panInfo);
+    panelLayout->addWidget(strip);
+}
+
+bool WorkScreen::event(QEvent* event)
+{
+    // Status tips of the controls end up here; an empty one (the pointer left a
+    // control for the background) empties the status line.
+    if (event->type() == QEvent::StatusTip) {
+        m_panInfo->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void WorkScreen::closeEvent(QCloseEvent* event)
+{
+    // The window set shows the next screen before this one hides.
+    emit closed();
+    event->accept();
+}
+
+void WorkScreen::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(0x42, 0x7A, 0xA8));
+    gradient.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), gradient);
+}
+
+} // namespace lumidex

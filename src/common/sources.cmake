@@ -1,0 +1,1 @@
+lumidex_core_sources(Formatting.h Formatting.cpp)

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "app/WorkScreen.h"
+#include "storage/CardPhoto.h"
+#include "storage/RecordLayout.h"
+
+#include <QList>
+#include <QString>
+
+class QBoxLayout;
+class QHBoxLayout;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace lumidex {
+
+enum class Move;
+
+// The working screen shared by the registry card editor and the book entry
+// editors: one card at a time, its position label, the toolbar, the photo panel,
+// the navigation, Save, Duplicate and New. The window keeps no copy of the
+// archive; its controls are the card.
+class CardEditor : public WorkScreen {
+    Q_OBJECT
+public:
+    struct RequiredField {
+        int field;
+        QString message;
+    };
+
+    struct Setup {
+        QString caption;
+        const RecordLayout* layout = nullptr;
+        int editFieldCount = 0;
+        // Tested in this order when saving.
+        QList<RequiredField> required;
+        // The picture the window carries for a card without a photo.
+        QString placeholderPicture;
+        // The book editors put Preview before Print in the toolbar.
+        bool previewBeforePrint = false;
+    };
+
+    CardEditor(const QString& programDir, const Setup& setup, QWidget* parent = nullptr);
+
+    const QString& programDir() const { return m_programDir; }
+
+    // The card's controls, in record order.
+    const QList<QLineEdit*>& fields() const { return m_fields; }
+    QLineEdit* field(int index) const { return m_fields.at(index); }
+    const QList<QLabel*>& attachmentLabels() const { return m_attachments; }
+    QLabel* lblPosizione = nullptr;
+    QLabel* imgFoto = nullptr;
+    QLabel* imgBianco = nullptr;
+    const CardPhoto& photo() const { return m_photo; }
+
+    QToolButton* cmdNuovo = nullptr;
+    QToolButton* cmdDuplica = nullptr;
+    QToolButton* cmdSalva = nullptr;
+    QToolButton* cmdTrova = nullptr;
+    QToolButton* cmdFile = nullptr;
+    QToolButton* cmdStampa = nullptr;
+    QToolButton* cmdAnteprima = nullptr;
+    QToolButton* cmdPrimo = nullptr;
+    QToolButton* cmdIndietro = nullptr;
+    QToolButton* cmdAvanti = nullptr;
+    QToolButton* cmdUltimo = nullptr;
+    QToolButton* cmdEsporta = nullptr;
+    QToolButton* cmdSlideshow = nullptr;
+    QToolButton* cmdGuida = nullptr;
+    QToolButton* cmdEsci = nullptr;
+    QToolButton* btnCaricaFoto = nullptr;
+    QToolButton* btnSalvaFoto = nullptr;
+    QToolButton* btnCancFoto = nullptr;
+    QToolButton* btnZoomFoto = nullptr;
+
+    // The archive file this editor works on, and the photo file of a position.
+    virtual QString archivePath() const = 0;
+    virtual QString photoPath(const QString& position) const = 0;
+
+    // Puts a stored record on screen and loads its photo: the moves and the
+    // search windows end here.
+    void showRecord(int position, const QStringList& values);
+    // Empties the card and shows the placeholder: a new card.
+    void clearCard();
+
+public slots:
+    void cmdNuovoClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdSalvaClick();
+    void cmdDuplicaClick();
+    void cmdEsciClick();
+    void btnCaricaFotoClick();
+    void btnSalvaFotoClick();
+    void btnCancFotoClick();
+
+protected:
+    // Lays the subclass's field area beside the photo panel and the notes row
+    // under both. Called once from the subclass's constructor.
+    void finishLayout(QWidget* fieldArea, QWidget* notesRow);
+    // A key going down in one of the card's fields, before the editor's own
+    // handling (Enter moves to the next field). Return true to consume it.
+    virtual bool fieldKeyPress(QLineEdit* field, QKeyEvent* event);
+    // The field Enter moves to from `index`.
+    virtual int nextFieldAfter(int index) const;
+    // The field that gets the focus on a new card.
+    QLineEdit* firstField() const { return m_fields.constFirst(); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    // The card as a record: edit fields, then attachment labels.
+    QStringList currentValues() const;
+    void refreshPhoto();
+    void showArchiveError();
+
+private:
+    QWidget* buildToolbar();
+    QWidget* buildPhotoPanel();
+    void move(Move move);
+    CardPhoto::SaveResult savePhoto();
+
+    QString m_programDir;
+    Setup m_setup;
+    QList<QLineEdit*> m_fields;
+    QList<QLabel*> m_attachments;
+    CardPhoto m_photo;
+    QWidget* m_section = nullptr;
+};
+
+// Messages shared by both editors.
+namespace editortext {
+QString emptyArchive();
+QString changesSaved();
+QString cardInserted();
+QString duplicateNeedsStoredCard();
+QString duplicateReady();
+QString photoNotSaved();
+QString photoNotExported();
+QString readyForNewCard();
+} // namespace editortext
+
+} // namespace lumidex

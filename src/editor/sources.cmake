@@ -1,0 +1,5 @@
+lumidex_core_sources(Navigation.h Navigation.cpp)
+lumidex_ui_sources(
+  CardEditor.h CardEditor.cpp
+  EditorStyle.h EditorStyle.cpp
+)

@@ -1,0 +1,1 @@
+lumidex_ui_sources(TfrmAnagrafica.h TfrmAnagrafica.cpp)

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace lumidex {
+
+// Any failure to open, lock, position, read, write or close an archive file.
+// The windows answer it with the archive access message; the reason is the
+// system's own explanation, kept for diagnostics and tests.
+class ArchiveError : public std::runtime_error {
+public:
+    explicit ArchiveError(const QString& reason)
+        : std::runtime_error(reason.toStdString())
+        , m_reason(reason)
+    {
+    }
+    const QString& reason() const { return m_reason; }
+
+private:
+    QString m_reason;
+};
+
+// The message every window shows for an ArchiveError. Its paragraphs are joined
+// by LF CR LF CR, as the program has always written them.
+inline QString archiveAccessMessage()
+{
+    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                          "Accertarsi di possedere i privilegi di scrittura nella cartella di "
+                          "installazione del programma.");
+}
+
+} // namespace lumidex

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+// Where the photos of cards and book entries live, and how their files are read
+// and written. Photos are found by archive and position, never by a record field.
+namespace lumidex::photofiles {
+
+inline constexpr auto registryFolder = "Anagrafica";
+inline constexpr auto menFolder = "Book_Uomini";
+inline constexpr auto womenFolder = "Book_Donne";
+
+// <programDir>/Anagrafica/Scheda_<position>.jpg; the position text is trimmed.
+QString registryPhotoPath(const QString& programDir, const QString& position);
+// <programDir>/<folder>/<bookName>_Foto_<position>.jpg; name and position trimmed.
+QString bookPhotoPath(const QString& programDir, const QString& folder, const QString& bookName,
+                      const QString& position);
+
+// A picture as decoded from a file. `jpegBytes` holds the file's own bytes when it
+// was a JPEG, so that writing it back unchanged never re-encodes it.
+struct DecodedPicture {
+    enum class Status { Loaded, Missing, Unreadable };
+    Status status = Status::Missing;
+    QImage image;
+    QByteArray jpegBytes;
+};
+
+// Decodes any picture format Qt reads, upright as the camera meant it (EXIF
+// orientation), with room for photos of 50 megapixels and more.
+DecodedPicture decodePicture(const QString& path);
+
+// decodePicture() after creating the file's folder (with missing parents), as
+// every load of a card's photo does.
+DecodedPicture loadPhoto(const QString& path);
+
+// Writes `jpegBytes` verbatim when given, otherwise `image` encoded as JPEG at the
+// library's default quality; the file is replaced atomically. Creates the folder
+// first when `createFolder`. On failure returns false and, if asked, the reason.
+bool writePhoto(const QString& path, const QImage& image, const QByteArray& jpegBytes, bool createFolder,
+                QString* reason = nullptr);
+
+} // namespace lumidex::photofiles

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringList>
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace lumidex {
+
+struct FieldSpec {
+    std::string_view name;
+    int capacity;
+};
+
+// A record is a fixed sequence of text fields stored back to back; offsets and
+// the record size follow from the capacities alone.
+class RecordLayout {
+public:
+    template <std::size_t N>
+    constexpr explicit RecordLayout(const std::array<FieldSpec, N>& fields)
+        : m_fields(fields)
+    {
+    }
+
+    constexpr int fieldCount() const { return int(m_fields.size()); }
+    constexpr const FieldSpec& field(int index) const { return m_fields[std::size_t(index)]; }
+    constexpr int capacity(int index) const { return field(index).capacity; }
+
+    constexpr int offset(int index) const
+    {
+        int at = 0;
+        for (int i = 0; i < index; ++i)
+            at += capacity(i) + 1;
+        return at;
+    }
+
+    constexpr int size() const { return offset(fieldCount()); }
+
+    // -1 when the layout has no such field.
+    constexpr int indexOf(std::string_view name) const
+    {
+        for (int i = 0; i < fieldCount(); ++i)
+            if (field(i).name == name)
+                return i;
+        return -1;
+    }
+
+    // Values in field order; missing values are stored empty, extra ones ignored.
+    QByteArray encode(const QStringList& values) const;
+    // `bytes` must hold size() bytes.
+    QStringList decode(QByteArrayView bytes) const;
+
+private:
+    std::span<const FieldSpec> m_fields;
+};
+
+} // namespace lumidex

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// A text field of an archive record: one length byte, then `capacity` bytes of
+// Windows-1252 text. Archives written by earlier installations use this exact
+// form, so the code page is implemented here rather than left to the system.
+namespace lumidex::textfield {
+
+// Removes every character with a code from 0 to 32 at either end.
+QString trimmed(QStringView text);
+
+// Windows-1252 conversion. A character the code page cannot hold becomes '?'.
+QByteArray toWindows1252(QStringView text);
+QString fromWindows1252(QByteArrayView bytes);
+
+// Writes the field into `out`, which holds capacity + 1 bytes: the text is
+// trimmed, converted, cut to the capacity; the unused tail is zeroed.
+void encode(QStringView text, int capacity, char* out);
+
+// Reads a field of `capacity` from `in` (capacity + 1 bytes). A length byte
+// larger than the capacity, as found in a damaged file, reads as the capacity.
+QString decode(const char* in, int capacity);
+
+} // namespace lumidex::textfield

@@ -1,0 +1,8 @@
+lumidex_add_test(tst_windowset SOURCES tst_windowset.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_application SOURCES tst_application.cpp LIBS lumidex_testsupport)
+
+# Windows reach message boxes, file and print dialogs and the desktop only through
+# the interaction; one direct call would hang a headless test waiting for a click.
+add_test(NAME interaction_seam_is_whole
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
+          -P ${CMAKE_CURRENT_LIST_DIR}/check_interaction_seam.cmake)

@@ -1,0 +1,113 @@
+#include "app/Application.h"
+#include "app/RealInteraction.h"
+#include "app/TMisc.h"
+#include "common/Formatting.h"
+#include "support/ScriptedInteraction.h"
+
+#include <QLocale>
+#include <QUrl>
+#include <QtTest>
+#include <stdexcept>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+namespace {
+
+// A handler that fails the way a window's handler can fail when nothing catches.
+class FailingObject : public QObject {
+public:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::User)
+            throw std::runtime_error("Il file di prova non esiste.");
+        return QObject::event(event);
+    }
+};
+
+} // namespace
+
+class TestApplication : public QObject {
+    Q_OBJECT
+
+private slots:
+    void uncaughtErrorsAreReportedWithTheirOwnText()
+    {
+        ScriptedInteraction user;
+        FailingObject failing;
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&failing, &event);
+        QCOMPARE(user.messages().size(), 1);
+        QCOMPARE(user.messages().at(0).kind, MessageKind::Error);
+        QCOMPARE(user.messages().at(0).buttons, Buttons::Ok);
+        QCOMPARE(user.messages().at(0).text, QStringLiteral("Il file di prova non esiste."));
+
+        // The program carries on: the next event is handled as usual.
+        QEvent again(QEvent::User);
+        QCoreApplication::sendEvent(&failing, &again);
+        QCOMPARE(user.messages().size(), 2);
+    }
+
+    void standardButtonsSpeakItalian()
+    {
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annulla"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Sì"));
+    }
+
+    void datesAndNumbersUseTheItalianForms()
+    {
+        applyFormatSettings();
+        QCOMPARE(formatShortDate(QDate(2026, 3, 7)), QStringLiteral("07/03/2026"));
+        QCOMPARE(QLocale().toString(2.5), QStringLiteral("2,5"));
+    }
+
+    void upperCasingTouchesOnlyAsciiLetters()
+    {
+        QCOMPARE(upperAsciiLetters(QStringLiteral("àbc-é1z")), QStringLiteral("àBC-é1Z"));
+    }
+
+    void shellTargetsAreUnquoted_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QUrl>("url");
+        QTest::newRow("web") << "https://www.lumidex.example" << QUrl(QStringLiteral("https://www.lumidex.example"));
+        QTest::newRow("mail") << "\"mailto:anna@lumidex.example\""
+                              << QUrl(QStringLiteral("mailto:anna@lumidex.example"));
+        QTest::newRow("empty mail") << "\"mailto:\"" << QUrl(QStringLiteral("mailto:"));
+        QTest::newRow("file") << "\"/opt/Lumidex/Guida.pdf\"" << QUrl::fromLocalFile(QStringLiteral("/opt/Lumidex/Guida.pdf"));
+        QTest::newRow("file with spaces") << "\"/opt/Lumidex/Documenti_Allegati/Carta identità.pdf\""
+                                          << QUrl::fromLocalFile(
+                                                 QStringLiteral("/opt/Lumidex/Documenti_Allegati/Carta identità.pdf"));
+    }
+
+    void shellTargetsAreUnquoted()
+    {
+        QFETCH(QString, command);
+        QFETCH(QUrl, url);
+        QCOMPARE(RealInteraction::shellUrl(command), url);
+    }
+
+    void openGoesThroughTheInteraction()
+    {
+        ScriptedInteraction user;
+        TMisc::Open(QStringLiteral("\"mailto:anna@lumidex.example\""));
+        QCOMPARE(user.shellCommands(), QStringList { QStringLiteral("\"mailto:anna@lumidex.example\"") });
+    }
+
+    void programFiltersBecomeQtFilters()
+    {
+        QCOMPARE(RealInteraction::qtFilter(
+                     QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp")),
+                 QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    LumidexApplication app(argc, argv);
+    installItalianTranslations(app);
+    TestApplication test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_application.moc"

@@ -1,0 +1,1 @@
+lumidex_add_test(tst_registryeditor SOURCES tst_registryeditor.cpp LIBS lumidex_testsupport)
