@@ -4,3 +4,11 @@ lumidex_core_sources(
   PartitaIva.h PartitaIva.cpp
   Iban.h Iban.cpp
 )
+
+lumidex_ui_sources(
+  CheckWindow.h CheckWindow.cpp
+  TfrmCodFisc.h TfrmCodFisc.cpp
+  TfrmPartitaIva.h TfrmPartitaIva.cpp
+  TfrmIban.h TfrmIban.cpp
+  checks.qrc
+)

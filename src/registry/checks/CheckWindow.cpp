@@ -1,0 +1,257 @@
+#include "registry/checks/CheckWindow.h"
+
+#include "registry/checks/AsciiCase.h"
+#include "storage/TextField.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+// The banners live in this folder's own resource file; a static library drops
+// resources nobody refers to, so the window refers to them explicitly.
+static void initCheckResources()
+{
+    Q_INIT_RESOURCE(checks);
+}
+
+namespace lumidex
+{
+
+namespace
+{
+
+QString styleSheetFor(const CheckWindowLook& look)
+{
+    const QString gradient
+        = QStringLiteral("qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 #FFFFFF)")
+              .arg(look.gradientTop.name());
+    return QStringLiteral("QDialog#%1 { background: %2; }"
+                          "QFrame#rectangle { background: #F8FBFF; border: 1px solid #C0C8D0;"
+                          " border-radius: 6px; }"
+                          "QFrame#band { background: %2; border: none; border-radius: 4px; }"
+                          "QLabel { background: transparent; border: none; }"
+                          "QLabel#lblTitolo { font-family: Arial; font-size: 12pt; }"
+                          "QLineEdit { font-family: 'Courier New'; font-size: 20pt; font-weight: bold; }"
+                          "QPushButton { font-family: Verdana; }")
+        .arg(look.windowName, gradient);
+}
+
+QPixmap renderBanner(const QString& resource, const QSize& size)
+{
+    initCheckResources();
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+CheckWindow::CheckWindow(const CheckWindowLook& look, QWidget* parent)
+    : QDialog(
+        parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_look(look)
+{
+    setObjectName(look.windowName);
+    setWindowTitle(look.caption);
+    setFixedSize(look.clientSize);
+    setModal(true);
+    setStyleSheet(styleSheetFor(look));
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panel"));
+    auto* rectangle = new QFrame(panel);
+    rectangle->setObjectName(QStringLiteral("rectangle"));
+
+    imgLogo = new QLabel(rectangle);
+    imgLogo->setObjectName(QStringLiteral("imgLogo"));
+    imgLogo->setFixedSize(look.bannerSize);
+    imgLogo->setPixmap(renderBanner(look.banner, look.bannerSize));
+
+    lblTitolo = new QLabel(look.prompt, rectangle);
+    lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
+    // One line in Arial; where Arial is missing a wider face takes its place, and
+    // a second line is better than a prompt cut off mid-word.
+    lblTitolo->setWordWrap(true);
+
+    auto* band = new QFrame(rectangle);
+    band->setObjectName(QStringLiteral("band"));
+    m_field = new QLineEdit(band);
+    m_field->setObjectName(look.fieldName);
+    m_field->setMaxLength(look.maxLength);
+    m_field->installEventFilter(this);
+    btnControlla = makeButton(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), band);
+    btnChiudi = makeButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), rectangle);
+
+    auto* bandLayout = new QHBoxLayout(band);
+    bandLayout->setContentsMargins(8, 6, 8, 6);
+    bandLayout->addWidget(m_field, 1);
+    bandLayout->addWidget(btnControlla);
+
+    auto* chiudiRow = new QHBoxLayout;
+    chiudiRow->addStretch(1);
+    chiudiRow->addWidget(btnChiudi);
+
+    auto* rectangleLayout = new QVBoxLayout(rectangle);
+    rectangleLayout->setContentsMargins(10, 6, 10, 8);
+    rectangleLayout->setSpacing(6);
+    rectangleLayout->addWidget(imgLogo, 0, Qt::AlignHCenter);
+    rectangleLayout->addWidget(lblTitolo);
+    rectangleLayout->addWidget(band);
+    rectangleLayout->addLayout(chiudiRow);
+
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->addWidget(rectangle);
+
+    auto* windowLayout = new QVBoxLayout(this);
+    windowLayout->setContentsMargins(8, 8, 8, 8);
+    windowLayout->addWidget(panel);
+
+    connect(btnControlla, &QPushButton::clicked, this, [this] { btnControllaClick(); });
+    connect(btnChiudi, &QPushButton::clicked, this, &CheckWindow::btnChiudiClick);
+    connect(m_field, &QLineEdit::textEdited, this, [this] {
+        if (m_look.typing == CheckWindowLook::Typing::UpperCaseTrimmed)
+            normaliseTypedText();
+        lowerLengthCeiling();
+    });
+}
+
+void CheckWindow::setFieldText(const QString& text)
+{
+    m_field->setMaxLength(qMax(m_look.maxLength, int(text.size())));
+    m_field->setText(text);
+}
+
+QString CheckWindow::fieldText() const
+{
+    return m_field->text();
+}
+
+void CheckWindow::warnLength(const QString& text)
+{
+    interaction().message(this, MessageKind::Warning, text, Buttons::OkCancel);
+    m_field->setFocus();
+}
+
+void CheckWindow::reportAndClose(MessageKind kind, const QString& text)
+{
+    interaction().message(this, kind, text, Buttons::OkCancel);
+    accept();
+}
+
+void CheckWindow::btnChiudiClick()
+{
+    reject();
+}
+
+bool CheckWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_field) {
+        if (event->type() == QEvent::KeyPress)
+            return filterFieldKey(static_cast<QKeyEvent*>(event));
+        // The text is put right after every keystroke too, not only when it
+        // changes, so that a handed-over text in lower case is fixed as soon as
+        // the user touches the field.
+        if (event->type() == QEvent::KeyRelease && m_look.typing == CheckWindowLook::Typing::UpperCaseTrimmed)
+            normaliseTypedText();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool CheckWindow::filterFieldKey(QKeyEvent* key)
+{
+    if (isEnterKey(key->key())) {
+        // Enter leads to the check button rather than pressing the default button
+        // at once, so the user sees the text once more before checking it.
+        btnControlla->setFocus();
+        return true;
+    }
+    if (m_look.typing != CheckWindowLook::Typing::DigitsOnly)
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return false;
+    default:
+        break;
+    }
+    const QString typed = key->text();
+    const bool digit = typed.size() == 1 && typed[0] >= u'0' && typed[0] <= u'9';
+    return !digit;
+}
+
+void CheckWindow::normaliseTypedText()
+{
+    const QString text = m_field->text();
+    const QString normal = upperAscii(textfield::trimmed(text));
+    if (normal == text)
+        return;
+    qsizetype leading = 0;
+    while (leading < text.size() && text[leading].unicode() <= 32)
+        ++leading;
+    const qsizetype cursor = qBound<qsizetype>(0, m_field->cursorPosition() - leading, normal.size());
+    m_field->setText(normal);
+    m_field->setCursorPosition(int(cursor));
+}
+
+void CheckWindow::lowerLengthCeiling()
+{
+    // A handed-over text longer than the field may only get shorter; once it fits,
+    // the field's own maximum applies again.
+    const int ceiling = qMax(m_look.maxLength, int(m_field->text().size()));
+    if (m_field->maxLength() == ceiling)
+        return;
+    const int cursor = m_field->cursorPosition();
+    m_field->setMaxLength(ceiling);
+    m_field->setCursorPosition(cursor);
+}
+
+void CheckWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (QScreen* target = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(target->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    m_field->setFocus();
+}
+
+void CheckWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The window ends through "Chiudi" or a verdict only; Escape does not
+    // dismiss it behind the user's back.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace lumidex

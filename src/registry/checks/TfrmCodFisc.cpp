@@ -1,0 +1,53 @@
+#include "registry/checks/TfrmCodFisc.h"
+
+#include "registry/checks/AsciiCase.h"
+#include "registry/checks/CodFisc.h"
+
+#include <QLineEdit>
+
+namespace lumidex
+{
+
+namespace
+{
+
+CheckWindowLook codFiscLook()
+{
+    CheckWindowLook look;
+    look.windowName = QStringLiteral("frmCodFisc");
+    look.caption = QStringLiteral(" Controllo codice fiscale");
+    look.clientSize = QSize(478, 254);
+    look.gradientTop = QColor(0xFF008000);
+    look.banner = QStringLiteral(":/checks/banners/codfisc.svg");
+    look.bannerSize = QSize(421, 73);
+    look.prompt = QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo.");
+    look.fieldName = QStringLiteral("txtCodFisc");
+    look.maxLength = CodFiscLength;
+    look.typing = CheckWindowLook::Typing::UpperCaseTrimmed;
+    return look;
+}
+
+} // namespace
+
+TfrmCodFisc::TfrmCodFisc(QWidget* parent)
+    : CheckWindow(codFiscLook(), parent)
+    , txtCodFisc(field())
+{
+}
+
+void TfrmCodFisc::btnControllaClick()
+{
+    const QString codice = upperAscii(txtCodFisc->text());
+    if (codice.size() != CodFiscLength) {
+        warnLength(QStringLiteral(
+            "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
+        return;
+    }
+    if (CodFiscValido(codice))
+        reportAndClose(MessageKind::Information, QStringLiteral("Il codice fiscale digitato è VALIDO."));
+    else
+        reportAndClose(
+            MessageKind::Warning, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO."));
+}
+
+} // namespace lumidex
