@@ -1,38 +1,23 @@
 #include "shell/password/PasswordText.h"
 
+#include "common/Formatting.h"
+#include "storage/TextField.h"
+
 #include <algorithm>
 
 namespace lumidex::passwordtext
 {
-namespace
-{
 
-bool isBlank(QChar ch)
-{
-    return ch.unicode() <= 32;
-}
-
-} // namespace
-
+// A typed password follows the program's own text rules: blanks and control
+// characters at either end do not count, and letters compare without case.
 QString trimmed(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin).toString();
+    return textfield::trimmed(text);
 }
 
 QString normalised(QStringView typed)
 {
-    QString upper = typed.toString();
-    for (QChar& ch : upper) {
-        if (ch.unicode() >= u'a' && ch.unicode() <= u'z')
-            ch = QChar(char16_t(ch.unicode() - u'a' + u'A'));
-    }
-    return trimmed(upper);
+    return trimmed(upperAsciiLetters(typed.toString()));
 }
 
 bool isStorable(QStringView password)
