@@ -1,6 +1,6 @@
 #include "registry/checks/CheckWindow.h"
 
-#include "registry/checks/AsciiCase.h"
+#include "common/Formatting.h"
 #include "storage/TextField.h"
 
 #include <QFrame>
@@ -209,7 +209,7 @@ bool CheckWindow::filterFieldKey(QKeyEvent* key)
 void CheckWindow::normaliseTypedText()
 {
     const QString text = m_field->text();
-    const QString normal = upperAscii(textfield::trimmed(text));
+    const QString normal = upperAsciiLetters(textfield::trimmed(text));
     if (normal == text)
         return;
     qsizetype leading = 0;

@@ -1,6 +1,6 @@
 #include "registry/checks/Iban.h"
 
-#include "registry/checks/AsciiCase.h"
+#include "common/Formatting.h"
 
 #include <QString>
 #include <optional>
@@ -43,7 +43,7 @@ QString lettersToNumbers(QStringView text)
 
 int IbanResto97(QStringView iban)
 {
-    QString text = upperAscii(iban);
+    QString text = upperAsciiLetters(iban.toString());
     const qsizetype prefix = text.indexOf(QLatin1String("IBAN"));
     if (prefix >= 0)
         text.remove(prefix, 4);

@@ -1,6 +1,6 @@
 #include "registry/checks/TfrmCodFisc.h"
 
-#include "registry/checks/AsciiCase.h"
+#include "common/Formatting.h"
 #include "registry/checks/CodFisc.h"
 
 #include <QLineEdit>
@@ -37,7 +37,7 @@ TfrmCodFisc::TfrmCodFisc(QWidget* parent)
 
 void TfrmCodFisc::btnControllaClick()
 {
-    const QString codice = upperAscii(txtCodFisc->text());
+    const QString codice = upperAsciiLetters(txtCodFisc->text());
     if (codice.size() != CodFiscLength) {
         warnLength(QStringLiteral(
             "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));

@@ -1,6 +1,6 @@
 #include "registry/checks/TfrmPartitaIva.h"
 
-#include "registry/checks/AsciiCase.h"
+#include "common/Formatting.h"
 #include "registry/checks/PartitaIva.h"
 
 #include <QLineEdit>
@@ -37,7 +37,7 @@ TfrmPartitaIva::TfrmPartitaIva(QWidget* parent)
 
 void TfrmPartitaIva::btnControllaClick()
 {
-    const QString numero = upperAscii(txtPartitaIva->text());
+    const QString numero = upperAsciiLetters(txtPartitaIva->text());
     if (numero.size() != PartitaIvaLength) {
         warnLength(
             QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
