@@ -6,6 +6,7 @@
 #include "common/Formatting.h"
 #include "editor/EditorStyle.h"
 #include "editor/Navigation.h"
+#include "output/zoom/TfrmZoom.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/TextField.h"
@@ -262,6 +263,7 @@ QWidget* CardEditor::buildPhotoPanel()
     connect(btnCaricaFoto, &QToolButton::clicked, this, &CardEditor::btnCaricaFotoClick);
     connect(btnSalvaFoto, &QToolButton::clicked, this, &CardEditor::btnSalvaFotoClick);
     connect(btnCancFoto, &QToolButton::clicked, this, &CardEditor::btnCancFotoClick);
+    connect(btnZoomFoto, &QToolButton::clicked, this, &CardEditor::btnZoomFotoClick);
     refreshPhoto();
     return box;
 }
@@ -343,8 +345,11 @@ void CardEditor::clearCard()
 
 void CardEditor::showRecord(int position, const QStringList& values)
 {
-    for (int i = 0; i < m_fields.size(); ++i)
+    for (int i = 0; i < m_fields.size(); ++i) {
         m_fields[i]->setText(values.value(i));
+        // A text longer than its field is read from its beginning, not its end.
+        m_fields[i]->setCursorPosition(0);
+    }
     for (int i = 0; i < m_attachments.size(); ++i)
         m_attachments[i]->setText(values.value(int(m_fields.size()) + i));
     lblPosizione->setText(QString::number(position));
@@ -491,6 +496,13 @@ void CardEditor::btnCancFotoClick()
 {
     m_photo.showPlaceholder();
     refreshPhoto();
+}
+
+void CardEditor::btnZoomFotoClick()
+{
+    TfrmZoom zoom(this);
+    zoom.setPicture(m_photo.image());
+    interaction().runDialog(zoom);
 }
 
 } // namespace lumidex

@@ -97,6 +97,7 @@ public slots:
     void btnCaricaFotoClick();
     void btnSalvaFotoClick();
     void btnCancFotoClick();
+    void btnZoomFotoClick();
 
 protected:
     // Lays the subclass's field area beside the photo panel and the notes row

@@ -1,0 +1,1 @@
+lumidex_ui_sources(TfrmZoom.h TfrmZoom.cpp)
