@@ -1,1 +1,4 @@
-lumidex_ui_sources(TfrmAnagrafica.h TfrmAnagrafica.cpp)
+lumidex_ui_sources(
+  TfrmAnagrafica.h TfrmAnagrafica.cpp
+  FieldTyping.h FieldTyping.cpp
+)
