@@ -1,0 +1,70 @@
+#include "shell/windows/PasswordWindow.h"
+
+#include "shell/windows/FocusFrame.h"
+#include "shell/windows/WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+
+namespace lumidex {
+
+PasswordWindow::PasswordWindow(
+    const QString& programDir, const QString& windowName, const QString& caption, const QSize& size, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_programDir(programDir)
+{
+    setObjectName(windowName);
+    setWindowTitle(caption);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/icona-lumidex.svg")));
+    setFixedSize(size);
+    centreOnScreen(this);
+}
+
+QLineEdit* PasswordWindow::makePasswordField(
+    const QString& name, const QString& frameName, FocusFrame*& frame, QWidget*& fieldBox)
+{
+    fieldBox = new QWidget(this);
+    auto* box = new QHBoxLayout(fieldBox);
+    box->setContentsMargins(FocusFrame::reach, FocusFrame::reach, FocusFrame::reach, FocusFrame::reach);
+    auto* field = new QLineEdit(fieldBox);
+    field->setObjectName(name);
+    field->setEchoMode(QLineEdit::Password);
+    QFont face(QStringLiteral("Verdana"));
+    face.setPointSize(14);
+    face.setBold(true);
+    field->setFont(face);
+    box->addWidget(field);
+    frame = new FocusFrame(field, frameName);
+    return field;
+}
+
+QPushButton* PasswordWindow::makeButton(const QString& name, const QString& text)
+{
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+void PasswordWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, QColor(0x46, 0x82, 0xB4));
+    gradient.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), gradient);
+}
+
+void PasswordWindow::closeEvent(QCloseEvent* event)
+{
+    // Emitted while the window is still on screen, so that the next window is
+    // shown before this one disappears.
+    emit closed();
+    event->accept();
+}
+
+} // namespace lumidex

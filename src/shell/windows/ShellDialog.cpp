@@ -1,0 +1,60 @@
+#include "shell/windows/ShellDialog.h"
+
+#include "shell/windows/WindowPlacement.h"
+
+#include <QFrame>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lumidex {
+
+ShellDialog::ShellDialog(const Look& look, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_look(look)
+{
+    setObjectName(look.windowName);
+    setWindowTitle(look.caption);
+    setFixedSize(look.clientSize);
+    setModal(true);
+
+    m_panel = new QFrame(this);
+    m_panel->setObjectName(QStringLiteral("panSfondo"));
+    m_panel->setFixedSize(look.panelSize);
+    m_panel->setStyleSheet(QStringLiteral("QFrame#panSfondo { background: white; border: 1px solid #CDDFEE;"
+                                          " border-radius: 6px; }"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_panel, 0, Qt::AlignCenter);
+
+    // A window centred on its owner is placed by the toolkit when it is shown;
+    // one centred on the screen is placed here, before anything can move it.
+    if (look.placement == Placement::Screen)
+        centreOnScreen(this);
+}
+
+QPushButton* ShellDialog::makeCloseButton(QWidget* parent, const QSize& size, int pointSize)
+{
+    auto* button = new QPushButton(QStringLiteral("Chiudi"), parent);
+    button->setObjectName(QStringLiteral("btnChiudi"));
+    button->setFixedSize(size);
+    button->setCursor(Qt::PointingHandCursor);
+    QFont face(QStringLiteral("Verdana"));
+    if (pointSize > 0)
+        face.setPointSize(pointSize);
+    button->setFont(face);
+    connect(button, &QPushButton::clicked, this, &QDialog::reject);
+    return button;
+}
+
+void ShellDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, m_look.gradientTop);
+    gradient.setColorAt(1, m_look.gradientBottom);
+    painter.fillRect(rect(), gradient);
+}
+
+} // namespace lumidex

@@ -1,0 +1,19 @@
+#include "shell/windows/ShowHelp.h"
+
+#include "app/Interaction.h"
+#include "shell/windows/TfrmGuida.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace lumidex {
+
+void showHelp(QWidget* parent, const QString& programDir, HelpPage page)
+{
+    TfrmGuida frmGuida(programDir, parent);
+    frmGuida.lblTitolo->setText(help::title(page));
+    frmGuida.txtGuida->setPlainText(help::body(page));
+    interaction().runDialog(frmGuida);
+}
+
+} // namespace lumidex

@@ -1,0 +1,179 @@
+#include "shell/windows/TfrmCambiaPassword.h"
+
+#include "app/Interaction.h"
+#include "shell/password/PasswordStore.h"
+#include "shell/password/PasswordText.h"
+#include "shell/windows/FocusFrame.h"
+#include "shell/windows/ShellPictures.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lumidex {
+
+namespace {
+
+const QString wrongOldPassword = QStringLiteral("Attenzione: vecchia password errata.");
+const QString notConfirmed = QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
+                                            "E' necessario reinserire entrambi i valori.");
+const QString notStorable
+    = QStringLiteral("Attenzione: la nuova password contiene caratteri che non possono essere memorizzati. "
+                     "E' necessario reinserire entrambi i valori.");
+const QString changed = QStringLiteral("Modifica della password completata con successo.");
+const QString changeFailure
+    = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della password. "
+                     "Si consiglia di reinstallare il software.");
+
+} // namespace
+
+TfrmCambiaPassword::TfrmCambiaPassword(const QString& programDir, QWidget* parent)
+    : PasswordWindow(
+        programDir, QStringLiteral("frmCambiaPassword"), QStringLiteral(" Cambia password"), QSize(411, 418), parent)
+{
+    imgLogo = makePicture(
+        this, QStringLiteral("imgLogo"), QStringLiteral(":/pictures/logo-cambia-password.svg"), QSize(353, 148));
+
+    QFont captionFace(QStringLiteral("Verdana"));
+    captionFace.setPointSize(10);
+    captionFace.setBold(true);
+    auto* fields = new QVBoxLayout;
+    fields->setSpacing(0);
+    auto addField = [&](const QString& caption, const QString& name, const QString& frameName, FocusFrame*& frame) {
+        QWidget* box = nullptr;
+        QLineEdit* field = makePasswordField(name, frameName, frame, box);
+        auto* label = new QLabel(caption, this);
+        label->setFont(captionFace);
+        label->setBuddy(field);
+        label->setContentsMargins(FocusFrame::reach, 0, 0, 0);
+        fields->addWidget(label);
+        fields->addWidget(box);
+        return field;
+    };
+    txtPasswordOld = addField(QStringLiteral("Vecchia password:"), QStringLiteral("txtPasswordOld"),
+        QStringLiteral("effPasswordOld"), effPasswordOld);
+    txtPasswordNew = addField(QStringLiteral("Nuova password:"), QStringLiteral("txtPasswordNew"),
+        QStringLiteral("effPasswordNew"), effPasswordNew);
+    txtConferma = addField(QStringLiteral("Conferma nuova password:"), QStringLiteral("txtConferma"),
+        QStringLiteral("effConferma"), effConferma);
+
+    cmdEsci = makeButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"));
+    cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdOK->setEnabled(false);
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addWidget(cmdEsci);
+    bottomRow->addStretch(1);
+    bottomRow->addWidget(cmdOK);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 18, 24, 18);
+    column->setSpacing(10);
+    column->addWidget(imgLogo, 0, Qt::AlignHCenter);
+    column->addLayout(fields);
+    column->addStretch(1);
+    column->addLayout(bottomRow);
+
+    setTabOrder(txtPasswordOld, txtPasswordNew);
+    setTabOrder(txtPasswordNew, txtConferma);
+    setTabOrder(txtConferma, cmdEsci);
+    setTabOrder(cmdEsci, cmdOK);
+
+    for (QLineEdit* field : { txtPasswordOld, txtPasswordNew, txtConferma }) {
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textChanged, this, &TfrmCambiaPassword::fieldsChange);
+    }
+    connect(cmdOK, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdOKClick);
+    connect(cmdEsci, &QPushButton::clicked, this, &TfrmCambiaPassword::cmdEsciClick);
+}
+
+bool TfrmCambiaPassword::allFilled() const
+{
+    const auto filled = [](const QLineEdit* field) { return !passwordtext::trimmed(field->text()).isEmpty(); };
+    return filled(txtPasswordOld) && filled(txtPasswordNew) && filled(txtConferma);
+}
+
+void TfrmCambiaPassword::fieldsChange()
+{
+    cmdOK->setEnabled(allFilled());
+}
+
+bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtPasswordOld || watched == txtPasswordNew || watched == txtConferma) {
+        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)->key())) {
+            // Enter walks round the three fields and never confirms the change.
+            QLineEdit* next = watched == txtPasswordOld ? txtPasswordNew
+                : watched == txtPasswordNew             ? txtConferma
+                                                        : txtPasswordOld;
+            next->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (event->type() == QEvent::KeyRelease)
+            fieldsChange();
+    }
+    return PasswordWindow::eventFilter(watched, event);
+}
+
+void TfrmCambiaPassword::showEvent(QShowEvent* event)
+{
+    PasswordWindow::showEvent(event);
+    txtPasswordOld->clear();
+    txtPasswordNew->clear();
+    txtConferma->clear();
+    txtPasswordOld->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmCambiaPassword::refuseNewPassword(const QString& message)
+{
+    interaction().plain(this, message);
+    txtPasswordNew->clear();
+    txtConferma->clear();
+    txtPasswordNew->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmCambiaPassword::cmdOKClick()
+{
+    // An empty password could never be typed at the login; OK is never enabled for one.
+    if (!allFilled())
+        return;
+    const PasswordStore store(programDir());
+    const std::optional<QString> stored = store.readPassword();
+    if (!stored) {
+        interaction().plain(this, changeFailure);
+        return;
+    }
+    if (*stored != passwordtext::normalised(txtPasswordOld->text())) {
+        interaction().plain(this, wrongOldPassword);
+        txtPasswordOld->clear();
+        txtPasswordOld->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const QString fresh = passwordtext::trimmed(txtPasswordNew->text());
+    if (fresh != passwordtext::trimmed(txtConferma->text())) {
+        refuseNewPassword(notConfirmed);
+        return;
+    }
+    // The store keeps one byte per character; a character beyond that would be
+    // stored mangled and the new password could never be typed again.
+    if (!passwordtext::isStorable(fresh)) {
+        refuseNewPassword(notStorable);
+        return;
+    }
+    if (!store.writePassword(fresh)) {
+        interaction().plain(this, changeFailure);
+        return;
+    }
+    interaction().plain(this, changed);
+    close();
+}
+
+void TfrmCambiaPassword::cmdEsciClick()
+{
+    close();
+}
+
+} // namespace lumidex

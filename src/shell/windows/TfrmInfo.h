@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/windows/ShellDialog.h"
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace lumidex {
+
+class LinkLabel;
+
+// The information window: what the program is for, and a link that opens a new
+// message to the maker in the user's mail program.
+class TfrmInfo : public ShellDialog {
+    Q_OBJECT
+public:
+    explicit TfrmInfo(QWidget* parent = nullptr);
+
+    QLabel* imgLogo = nullptr;
+    QLabel* lblInfo = nullptr;
+    QLabel* imgInfoAnagrafica = nullptr;
+    QLabel* imgInfoBook = nullptr;
+    QToolButton* imgEmail = nullptr;
+    LinkLabel* lnkWeb = nullptr;
+    QPushButton* btnChiudi = nullptr;
+
+public slots:
+    void lnkWebClick();
+};
+
+} // namespace lumidex

@@ -1,0 +1,15 @@
+lumidex_ui_sources(
+  ShellPictures.h ShellPictures.cpp
+  WindowPlacement.h WindowPlacement.cpp
+  FocusFrame.h FocusFrame.cpp
+  PasswordWindow.h PasswordWindow.cpp
+  LinkLabel.h LinkLabel.cpp
+  ShellDialog.h ShellDialog.cpp
+  TfrmPassword.h TfrmPassword.cpp
+  TfrmCambiaPassword.h TfrmCambiaPassword.cpp
+  TfrmAvvio.h TfrmAvvio.cpp
+  TfrmGuida.h TfrmGuida.cpp
+  TfrmInfo.h TfrmInfo.cpp
+  TfrmSplash.h TfrmSplash.cpp
+  ShowHelp.h ShowHelp.cpp
+)
