@@ -1,14 +1,22 @@
 #include "app/WindowSet.h"
+#include "common/Formatting.h"
 #include "registry/TfrmAnagrafica.h"
+#include "shell/password/PasswordStore.h"
+#include "shell/windows/TfrmAvvio.h"
+#include "shell/windows/TfrmCambiaPassword.h"
+#include "shell/windows/TfrmPassword.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <memory>
 
 using namespace lumidex;
 using namespace lumidex::test;
@@ -16,48 +24,221 @@ using namespace lumidex::test;
 class TestWindowSet : public QObject {
     Q_OBJECT
 
-private slots:
-    void cleanup() { closeModalLeftovers(); }
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ScriptedInteraction> user;
+    std::unique_ptr<WindowSet> windows;
 
-    void startsOnTheRegistryEditorForItsFolder()
+    // Exactly one screen is on at any time; this is it.
+    QWidget* visible() const
     {
-        QTemporaryDir dir;
-        ScriptedInteraction user;
-        WindowSet windows(dir.path());
-        windows.start();
-        QCOMPARE(windows.visibleScreen(), windows.frmAnagrafica());
-        QCOMPARE(windows.frmAnagrafica()->archivePath(), dir.filePath(QStringLiteral("Archivio_Anagrafico.pro")));
+        int count = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && !w->inherits("QDialog"))
+                ++count;
+        if (count != 1)
+            return nullptr;
+        return windows->visibleScreen();
+    }
+    void logIn(const QString& typed = QStringLiteral("lucernaviolata"))
+    {
+        windows->frmPassword()->txtPassword->setText(typed);
+        QTest::mouseClick(windows->frmPassword()->cmdOK, Qt::LeftButton);
+    }
+    void waitActive(QWidget* window)
+    {
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
-    void leavingTheOnlyScreenEndsTheProgram()
+private slots:
+    void init()
     {
-        QTemporaryDir dir;
-        ScriptedInteraction user;
-        WindowSet windows(dir.path());
-        windows.start();
-        QSignalSpy ended(&windows, &WindowSet::terminated);
-        QTest::mouseClick(windows.frmAnagrafica()->cmdEsci, Qt::LeftButton);
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(PasswordStore(dir->path()).writePassword(u"lucernaviolata"));
+        user = std::make_unique<ScriptedInteraction>();
+        windows = std::make_unique<WindowSet>(dir->path());
+        windows->start();
+    }
+    void cleanup()
+    {
+        closeModalLeftovers();
+        windows.reset();
+        user.reset();
+        dir.reset();
+    }
+
+    void startsOnTheLoginForItsFolder()
+    {
+        QCOMPARE(visible(), windows->frmPassword());
+        waitActive(windows->frmPassword());
+        QVERIFY(windows->frmPassword()->txtPassword->hasFocus());
+        // The login keeps its small fixed size; it is not stretched over the screen.
+        QCOMPARE(windows->frmPassword()->size(), QSize(388, 405));
+        QVERIFY(!windows->frmPassword()->isMaximized());
+        QCOMPARE(windows->frmAnagrafica()->archivePath(), dir->filePath(QStringLiteral("Archivio_Anagrafico.pro")));
+    }
+
+    void theRightPasswordOpensTheStartMenu()
+    {
+        logIn(QStringLiteral(" LucernaViolata "));
+        QCOMPARE(visible(), windows->frmAvvio());
+        QVERIFY(windows->frmAvvio()->isMaximized());
+        QVERIFY(user->messages().isEmpty());
+    }
+
+    void aWrongPasswordStaysOnTheLogin()
+    {
+        logIn(QStringLiteral("violata"));
+        QCOMPARE(visible(), windows->frmPassword());
+        QCOMPARE(user->messageTexts(), QStringList { QStringLiteral("Attenzione: password errata.") });
+    }
+
+    void esciEndsTheProgram()
+    {
+        QSignalSpy ended(windows.get(), &WindowSet::terminated);
+        QTest::mouseClick(windows->frmPassword()->cmdEsci, Qt::LeftButton);
         QCOMPARE(ended.count(), 1);
-        QCOMPARE(windows.visibleScreen(), nullptr);
-        QVERIFY(user.messages().isEmpty());
+        QCOMPARE(windows->visibleScreen(), nullptr);
+        QVERIFY(user->messages().isEmpty());
+    }
+
+    void leavingTheChangeWindowReturnsToAnEmptyLogin_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Chiudi") << "Chiudi";
+        QTest::newRow("window close") << "close";
+        QTest::newRow("password changed") << "OK";
+    }
+    void leavingTheChangeWindowReturnsToAnEmptyLogin()
+    {
+        QFETCH(QString, way);
+        TfrmPassword* login = windows->frmPassword();
+        TfrmCambiaPassword* change = windows->frmCambiaPassword();
+        login->txtPassword->setText(QStringLiteral("half typed"));
+        QTest::mouseClick(login->btnCambiaPassword, Qt::LeftButton);
+        QCOMPARE(visible(), change);
+        QVERIFY(!change->isMaximized());
+        waitActive(change);
+        QVERIFY(change->txtPasswordOld->hasFocus());
+
+        if (way == QLatin1String("Chiudi")) {
+            QTest::mouseClick(change->cmdEsci, Qt::LeftButton);
+        } else if (way == QLatin1String("close")) {
+            QVERIFY(change->close());
+        } else {
+            change->txtPasswordOld->setText(QStringLiteral("lucernaviolata"));
+            change->txtPasswordNew->setText(QStringLiteral("nuova"));
+            change->txtConferma->setText(QStringLiteral("nuova"));
+            QTest::mouseClick(change->cmdOK, Qt::LeftButton);
+            QCOMPARE(user->messageTexts(),
+                QStringList { QStringLiteral("Modifica della password completata con successo.") });
+        }
+        QCOMPARE(visible(), login);
+        QCOMPARE(login->txtPassword->text(), QString());
+        QVERIFY(!login->cmdOK->isEnabled());
+        waitActive(login);
+        QVERIFY(login->txtPassword->hasFocus());
+    }
+
+    void aChangedPasswordOpensTheProgram()
+    {
+        TfrmPassword* login = windows->frmPassword();
+        TfrmCambiaPassword* change = windows->frmCambiaPassword();
+        QTest::mouseClick(login->btnCambiaPassword, Qt::LeftButton);
+        change->txtPasswordOld->setText(QStringLiteral("LUCERNAVIOLATA"));
+        change->txtPasswordNew->setText(QStringLiteral("Primavera 2024"));
+        change->txtConferma->setText(QStringLiteral("Primavera 2024"));
+        QTest::mouseClick(change->cmdOK, Qt::LeftButton);
+        QCOMPARE(visible(), login);
+
+        logIn(QStringLiteral("lucernaviolata"));
+        QCOMPARE(visible(), login);
+        logIn(QStringLiteral("PRIMAVERA 2024"));
+        QCOMPARE(visible(), windows->frmAvvio());
+        QCOMPARE(user->messageTexts().last(), QStringLiteral("Attenzione: password errata."));
+    }
+
+    void aLongPasswordSurvivesTheRoundTrip()
+    {
+        QString longPassword;
+        for (int i = 0; i < 300; ++i)
+            longPassword += QChar(u"abcdefghijklmnopqrstuvwxyz0123456789 !?éü"[i % 41]);
+        TfrmCambiaPassword* change = windows->frmCambiaPassword();
+        QTest::mouseClick(windows->frmPassword()->btnCambiaPassword, Qt::LeftButton);
+        change->txtPasswordOld->setText(QStringLiteral("lucernaviolata"));
+        change->txtPasswordNew->setText(longPassword);
+        change->txtConferma->setText(longPassword);
+        QTest::mouseClick(change->cmdOK, Qt::LeftButton);
+        QCOMPARE(
+            user->messageTexts(), QStringList { QStringLiteral("Modifica della password completata con successo.") });
+
+        const std::optional<QString> stored = PasswordStore(dir->path()).readValue();
+        QVERIFY(stored);
+        QCOMPARE(stored->size(), 600);
+        // Only the letters a to z ignore their case; é and ü stay as they are.
+        logIn(upperAsciiLetters(longPassword));
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void registryPicturesOpenTheEditor_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("photo") << "imgAnagrafica";
+        QTest::newRow("button strip") << "btnAnagrafica";
+        QTest::newRow("note") << "appAnagrafica";
+    }
+    void registryPicturesOpenTheEditor()
+    {
+        QFETCH(QString, picture);
+        logIn();
+        TfrmAvvio* menu = windows->frmAvvio();
+        TfrmAnagrafica* editor = windows->frmAnagrafica();
+        QTest::mouseClick(named<QToolButton>(menu, picture), Qt::LeftButton);
+        QCOMPARE(visible(), editor);
+        QCOMPARE(editor->lblPosizione->text(), QString());
+        QTest::mouseClick(editor->cmdEsci, Qt::LeftButton);
+        QCOMPARE(visible(), menu);
+        QTest::mouseClick(named<QToolButton>(menu, picture), Qt::LeftButton);
+        QVERIFY(editor->close());
+        QCOMPARE(visible(), menu);
     }
 
     void reopeningTheEditorShowsAnEmptyCard()
     {
-        QTemporaryDir dir;
-        ScriptedInteraction user;
-        WindowSet windows(dir.path());
-        windows.start();
-        TfrmAnagrafica* editor = windows.frmAnagrafica();
+        logIn();
+        TfrmAnagrafica* editor = windows->frmAnagrafica();
+        QTest::mouseClick(windows->frmAvvio()->imgAnagrafica, Qt::LeftButton);
         named<QLineEdit>(editor, QStringLiteral("txtNome"))->setText(QStringLiteral("Anna"));
         named<QLineEdit>(editor, QStringLiteral("txtSesso"))->setText(QStringLiteral("F"));
         named<QLineEdit>(editor, QStringLiteral("txtCittadinanza"))->setText(QStringLiteral("Italiana"));
         QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
         QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
-        editor->close();
-        windows.start();
+        QTest::mouseClick(editor->cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(windows->frmAvvio()->btnAnagrafica, Qt::LeftButton);
+        QCOMPARE(visible(), editor);
         QCOMPARE(editor->lblPosizione->text(), QString());
         QCOMPARE(named<QLineEdit>(editor, QStringLiteral("txtNome"))->text(), QString());
+    }
+
+    void theStartMenuEndsTheProgram_data()
+    {
+        QTest::addColumn<bool>("byWindowClose");
+        QTest::newRow("exit picture") << false;
+        QTest::newRow("window close") << true;
+    }
+    void theStartMenuEndsTheProgram()
+    {
+        QFETCH(bool, byWindowClose);
+        logIn();
+        QSignalSpy ended(windows.get(), &WindowSet::terminated);
+        if (byWindowClose)
+            QVERIFY(windows->frmAvvio()->close());
+        else
+            QTest::mouseClick(windows->frmAvvio()->imgEsci, Qt::LeftButton);
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(windows->visibleScreen(), nullptr);
+        QVERIFY(user->messages().isEmpty());
     }
 };
 
