@@ -47,6 +47,7 @@ QPushButton* PasswordWindow::makeButton(const QString& name, const QString& text
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
     button->setCursor(Qt::PointingHandCursor);
+    button->setMinimumSize(110, 30);
     return button;
 }
 

@@ -53,11 +53,25 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     pictures->setSpacing(15);
     pictures->addWidget(imgInfoAnagrafica);
     pictures->addWidget(imgInfoBook);
+    lblDescrizione = new QLabel(QStringLiteral("Schede anagrafiche con foto e documenti allegati, book fotografici "
+                                               "per donne e uomini, ricerche, stampe, Slide Show ed esportazione "
+                                               "in Microsoft Excel."),
+        area);
+    lblDescrizione->setObjectName(QStringLiteral("lblDescrizione"));
+    lblDescrizione->setWordWrap(true);
+    lblDescrizione->setAlignment(Qt::AlignCenter);
+    lblDescrizione->setStyleSheet(QStringLiteral("QLabel { color: #24507A; }"));
+    lblVersione = new QLabel(QStringLiteral("Versione 1.0"), area);
+    lblVersione->setObjectName(QStringLiteral("lblVersione"));
+    lblVersione->setAlignment(Qt::AlignCenter);
+    lblVersione->setStyleSheet(QStringLiteral("QLabel { color: #427AA8; }"));
     auto* areaLayout = new QVBoxLayout(area);
     areaLayout->setContentsMargins(0, 0, 0, 0);
     areaLayout->setSpacing(16);
     areaLayout->addWidget(lblInfo);
     areaLayout->addLayout(pictures);
+    areaLayout->addWidget(lblDescrizione);
+    areaLayout->addWidget(lblVersione);
 
     auto* sheetLayout = new QVBoxLayout(sheet);
     sheetLayout->setContentsMargins(8, 20, 8, 16);

@@ -21,6 +21,8 @@ public:
     QLabel* lblInfo = nullptr;
     QLabel* imgInfoAnagrafica = nullptr;
     QLabel* imgInfoBook = nullptr;
+    QLabel* lblDescrizione = nullptr;
+    QLabel* lblVersione = nullptr;
     QToolButton* imgEmail = nullptr;
     LinkLabel* lnkWeb = nullptr;
     QPushButton* btnChiudi = nullptr;

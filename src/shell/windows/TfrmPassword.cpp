@@ -42,7 +42,7 @@ TfrmPassword::TfrmPassword(const QString& programDir, QWidget* parent)
         = makePasswordField(QStringLiteral("txtPassword"), QStringLiteral("effPassword"), effPassword, fieldBox);
     cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"));
     cmdOK->setEnabled(false);
-    cmdOK->setFixedWidth(60);
+    cmdOK->setFixedSize(60, txtPassword->sizeHint().height());
     cmdEsci = makeButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
     btnCambiaPassword = makeButton(QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"));
 
