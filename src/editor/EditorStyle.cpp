@@ -13,6 +13,7 @@ QString editorStyleSheet()
 #shpFoto { background: #E0E9F1; }
 #linRiga { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #4682B4, stop:1 white); }
 #lblPosizione { font: bold 10pt "Verdana"; color: #1F3F66; }
+#lblNome { background: #3030DD; color: white; font: 12pt "Verdana"; padding: 3px; }
 QLabel[role="caption"] { font: 8pt "Verdana"; color: #1F3F66; }
 QLineEdit { font: bold 12pt "Verdana"; background: #F0F8FF; border: 1px solid #87CEEB; padding: 1px 3px; }
 QLineEdit:focus { background: #FFFF00; }

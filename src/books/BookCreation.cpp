@@ -1,0 +1,190 @@
+#include "books/BookCreation.h"
+
+#include "app/Application.h"
+#include "app/Interaction.h"
+#include "app/PictureButton.h"
+#include "app/Pictures.h"
+#include "books/BookNames.h"
+#include "storage/TextField.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace lumidex {
+
+namespace {
+
+QString nameMissing()
+{
+    return QStringLiteral("Attenzione: per creare il nuovo archivio è necessario indicare il nome del nuovo book "
+                          "fotografico.");
+}
+
+QString nameNotAllowed()
+{
+    return QStringLiteral("Attenzione: il nome del book fotografico contiene caratteri non ammessi.\r\n\r\n"
+                          "Non utilizzare i caratteri \\ / : * ? \" < > | ° Ç Ñ ç ñ.");
+}
+
+QString nameInUse()
+{
+    return QStringLiteral("Attenzione: il nome del book fotografico indicato è già stato utilizzato in precedenza."
+                          "\r\n\r\nInserire un nome diverso oppure, se si desidera aprire un book fotografico già "
+                          "creato, premere il pulsante Apri book fotografico esistente.");
+}
+
+QString bookCreated()
+{
+    return QStringLiteral("Il file di archivio relativo al nuovo book fotografico è stato creato con successo.\r\n\r\n"
+                          "E' ora possibile visualizzarlo nell'elenco dei book fotografici esistenti.");
+}
+
+} // namespace
+
+BookCreation::BookCreation(const QString& programDir, const Side& side, QWidget* parent)
+    : BookScreen(programDir, side, QStringLiteral(" Lumidex - Creazione book fotografico"), side.creationClass, parent)
+{
+    setStyleSheet(QStringLiteral(R"(
+#shpScheda { background: white; border-radius: 8px; }
+QLineEdit { font: bold 16pt "Verdana"; background: #F0F8FF; border: 1px solid #87CEEB; padding: 4px 6px; }
+QLineEdit:focus { background: #FFFF00; }
+)"));
+
+    auto* sheet = new QWidget(panel());
+    sheet->setObjectName(QStringLiteral("shpScheda"));
+    sheet->setAttribute(Qt::WA_StyledBackground);
+
+    auto* figure = new QLabel(sheet);
+    figure->setObjectName(side.figureName);
+    figure->setPixmap(QPixmap::fromImage(renderPicture(side.figurePicture, QSize(160, 340))));
+
+    auto* instructions = new QLabel(sheet);
+    instructions->setObjectName(QStringLiteral("icoIstruzioni"));
+    instructions->setPixmap(
+        QPixmap::fromImage(renderPicture(QStringLiteral(":/pictures/istruzioni-crea-book.svg"), QSize(660, 120))));
+    instructions->setFixedSize(660, 120);
+
+    txtFile = new QLineEdit(sheet);
+    txtFile->setObjectName(QStringLiteral("txtFile"));
+    txtFile->setMaxLength(250);
+    txtFile->installEventFilter(this);
+
+    btnApplica
+        = makePictureButton(sheet, QStringLiteral("btnApplica"), QStringLiteral(":/icons/pulsante-applica-chiudi.svg"),
+            QSize(200, 40), QStringLiteral("Crea il nuovo book fotografico."), QKeySequence(Qt::Key_Return));
+    btnAnnulla = makePictureButton(sheet, QStringLiteral("btnAnnulla"), QStringLiteral(":/icons/pulsante-annulla.svg"),
+        QSize(140, 40), QStringLiteral("Esci senza creare un book fotografico."), QKeySequence(Qt::Key_Escape));
+    for (QToolButton* button : { btnApplica, btnAnnulla })
+        button->setToolTip(button->statusTip());
+    makeHelpButton(QStringLiteral(":/icons/guida-piccola.svg"), QSize(29, 28));
+
+    lblFile = new QLabel(this);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->hide();
+
+    auto* sheetLayout = new QHBoxLayout(sheet);
+    sheetLayout->setContentsMargins(24, 24, 24, 24);
+    sheetLayout->setSpacing(20);
+    sheetLayout->addWidget(figure, 0, Qt::AlignVCenter);
+    auto* right = new QVBoxLayout;
+    right->setSpacing(16);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(instructions);
+    heading->addStretch(1);
+    heading->addWidget(imgGuida, 0, Qt::AlignTop);
+    right->addLayout(heading);
+    right->addStretch(1);
+    right->addWidget(txtFile);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnApplica);
+    buttons->addWidget(btnAnnulla);
+    right->addLayout(buttons);
+    right->addStretch(2);
+    sheetLayout->addLayout(right, 1);
+
+    contentLayout()->setContentsMargins(20, 60, 20, 60);
+    contentLayout()->addWidget(sheet);
+
+    connect(btnApplica, &QToolButton::clicked, this, &BookCreation::btnApplicaClick);
+    connect(btnAnnulla, &QToolButton::clicked, this, &BookCreation::btnAnnullaClick);
+}
+
+void BookCreation::showEvent(QShowEvent* event)
+{
+    BookScreen::showEvent(event);
+    if (event->spontaneous())
+        return;
+    txtFile->clear();
+    txtFile->setFocus(Qt::OtherFocusReason);
+}
+
+bool BookCreation::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == txtFile && event->type() == QEvent::KeyPress && txtFileKeyDown(static_cast<QKeyEvent*>(event)))
+        return true;
+    return BookScreen::eventFilter(watched, event);
+}
+
+bool BookCreation::txtFileKeyDown(QKeyEvent* event)
+{
+    // Characters that cannot be part of a file name are never typed.
+    const QString typed = event->text();
+    return std::any_of(typed.cbegin(), typed.cend(), [](QChar c) { return booknames::isFilteredKey(c); });
+}
+
+void BookCreation::warn(const QString& text)
+{
+    interaction().message(this, MessageKind::Warning, text, Buttons::OkCancel);
+}
+
+void BookCreation::btnApplicaClick()
+{
+    lblFile->clear();
+    const QString name = textfield::trimmed(txtFile->text());
+    if (name.isEmpty()) {
+        warn(nameMissing());
+        txtFile->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    // A pasted name never met the key filter; a separator would put the book
+    // outside the program folder, where no window would ever find it again.
+    if (!booknames::isAcceptable(name)) {
+        warn(nameNotAllowed());
+        txtFile->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    const QString path = side().bookPath(programDir(), name);
+    lblFile->setText(path);
+    if (QFileInfo::exists(path)) {
+        warn(nameInUse());
+        return;
+    }
+
+    QFile file(path);
+    // NewOnly: a file that appeared in the meantime is never emptied.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        reportUnexpectedError(file.errorString());
+        return;
+    }
+    file.close();
+
+    interaction().message(this, MessageKind::Information, bookCreated(), Buttons::OkCancel);
+    close();
+}
+
+void BookCreation::btnAnnullaClick()
+{
+    close();
+}
+
+} // namespace lumidex

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "books/Side.h"
+#include "editor/CardEditor.h"
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace lumidex {
+
+// The book entry editor: one photo entry at a time of the book file named by
+// `lblFile`, its photo in the side's photo folder under the book's name. The
+// catalogue sets `lblFile` and `lblNome` before it shows the window; a showing
+// clears the entry but never the book.
+class BookEditor : public CardEditor {
+    Q_OBJECT
+public:
+    BookEditor(const QString& programDir, const Side& side, QWidget* parent = nullptr);
+
+    const Side& side() const { return m_side; }
+
+    QString archivePath() const override;
+    QString photoPath(const QString& position) const override;
+
+    QLabel* lblFile = nullptr;
+    QLabel* lblNome = nullptr;
+    QLineEdit* txtData = nullptr;
+    QToolButton* impData = nullptr;
+
+public slots:
+    void impDataClick();
+    void cmdGuidaClick();
+
+protected:
+    bool fieldKeyPress(QLineEdit* field, QKeyEvent* event) override;
+
+private:
+    void txtDataKeyDown(QKeyEvent* event);
+    QWidget* buildFieldArea();
+    QWidget* buildNotesRow();
+
+    const Side& m_side;
+};
+
+} // namespace lumidex

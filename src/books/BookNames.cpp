@@ -1,0 +1,31 @@
+#include "books/BookNames.h"
+
+#include <QString>
+
+namespace lumidex::booknames {
+
+namespace {
+
+const QString& filteredKeys()
+{
+    static const QString keys = QStringLiteral("\"*/:<>?\\°ÇÑçñ");
+    return keys;
+}
+
+} // namespace
+
+bool isFilteredKey(QChar c)
+{
+    return filteredKeys().contains(c);
+}
+
+bool isAcceptable(QStringView name)
+{
+    for (const QChar c : name) {
+        if (isFilteredKey(c) || c == QLatin1Char('|') || c.category() == QChar::Other_Control)
+            return false;
+    }
+    return true;
+}
+
+} // namespace lumidex::booknames

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QChar>
+#include <QStringView>
+
+// The rules a book name obeys. The name becomes a file name in the program
+// folder and part of every photo file name of the book, so it must never hold a
+// path separator or anything else a file name cannot carry.
+namespace lumidex::booknames {
+
+// Keys the creation window's name field does not let through.
+bool isFilteredKey(QChar c);
+
+// True when the (trimmed) name holds no filtered character, no "|" and no
+// control character. Pasted text never passes the key filter, so this is what
+// actually keeps a name safe.
+bool isAcceptable(QStringView name);
+
+} // namespace lumidex::booknames

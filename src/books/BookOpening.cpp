@@ -1,0 +1,230 @@
+#include "books/BookOpening.h"
+
+#include "app/Interaction.h"
+#include "app/PictureButton.h"
+#include "app/Pictures.h"
+#include "storage/TextField.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QShowEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace lumidex {
+
+namespace {
+
+QString emptyList()
+{
+    return QStringLiteral("Attenzione: l'elenco non contiene nessun book fotografico.");
+}
+
+QString selectToOpen()
+{
+    return QStringLiteral("Attenzione: selezionare dall'elenco il book fotografico prima di premere il pulsante "
+                          "Apri archivio.");
+}
+
+QString selectToDelete()
+{
+    return QStringLiteral("Attenzione: selezionare dall'elenco il book fotografico da eliminare prima di premere il "
+                          "pulsante del cestino.");
+}
+
+QString confirmDeletion()
+{
+    return QStringLiteral("Si sta per eliminare il book fotografico selezionato. Si ricorda che il file eliminato non "
+                          "potrà essere recuperato.\r\n\r\nSi conferma l'eliminazione dell'archivio?");
+}
+
+QString bookDeleted()
+{
+    return QStringLiteral("Il book fotografico è stato eliminato con successo.");
+}
+
+QString bookNotDeleted()
+{
+    return QStringLiteral("Attenzione: non è stato possibile eliminare il book fotografico selezionato.\r\n\r\n"
+                          "Accertarsi che il file non sia aperto in un altro programma e di possedere i privilegi "
+                          "di scrittura nella cartella di installazione del programma.");
+}
+
+QString countLine(int books)
+{
+    return QStringLiteral("Sono stati creati %1 book fotografici.").arg(books);
+}
+
+} // namespace
+
+BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* parent)
+    : BookScreen(programDir, side, QStringLiteral(" Lumidex - Apertura book fotografico"), side.openingClass, parent)
+{
+    setStyleSheet(QStringLiteral(R"(
+#shpScheda { background: white; border-radius: 8px; }
+#lstFiles { background: white; border: 1px solid #87CEEB; }
+#lstFiles::item:selected { background: #87CEEB; color: black; }
+#lblCreati { color: green; font: 12pt "Verdana"; }
+)"));
+
+    auto* sheet = new QWidget(panel());
+    sheet->setObjectName(QStringLiteral("shpScheda"));
+    sheet->setAttribute(Qt::WA_StyledBackground);
+
+    auto* instructions = new QLabel(sheet);
+    instructions->setObjectName(QStringLiteral("icoIstruzioni"));
+    instructions->setPixmap(
+        QPixmap::fromImage(renderPicture(QStringLiteral(":/pictures/istruzioni-apri-book.svg"), QSize(660, 120))));
+    instructions->setFixedSize(660, 120);
+
+    lstFiles = new QListWidget(sheet);
+    lstFiles->setObjectName(QStringLiteral("lstFiles"));
+    lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    lblCreati = new QLabel(countLine(0), sheet);
+    lblCreati->setObjectName(QStringLiteral("lblCreati"));
+
+    btnApri = makePictureButton(sheet, QStringLiteral("btnApri"), QStringLiteral(":/icons/pulsante-apri-archivio.svg"),
+        QSize(170, 40), QStringLiteral("Apri il book fotografico selezionato."), QKeySequence(Qt::Key_Return));
+    btnElimina = makePictureButton(sheet, QStringLiteral("btnElimina"), QStringLiteral(":/icons/cestino.svg"),
+        QSize(56, 56), QStringLiteral("Elimina il book fotografico selezionato."), QKeySequence(Qt::Key_Delete));
+    btnAnnulla = makePictureButton(sheet, QStringLiteral("btnAnnulla"), QStringLiteral(":/icons/pulsante-annulla.svg"),
+        QSize(140, 40), QStringLiteral("Esci senza aprire un book fotografico."), QKeySequence(Qt::Key_Escape));
+    for (QToolButton* button : { btnApri, btnElimina, btnAnnulla })
+        button->setToolTip(button->statusTip());
+    makeHelpButton(QStringLiteral(":/icons/guida-piccola.svg"), QSize(29, 28));
+
+    lblFile = new QLabel(this);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->hide();
+    lblMemory = new QLabel(QStringLiteral("avvio"), this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    auto* sheetLayout = new QVBoxLayout(sheet);
+    sheetLayout->setContentsMargins(30, 20, 30, 20);
+    sheetLayout->setSpacing(10);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(instructions);
+    heading->addStretch(1);
+    heading->addWidget(imgGuida, 0, Qt::AlignTop);
+    sheetLayout->addLayout(heading);
+
+    auto* listRow = new QHBoxLayout;
+    listRow->setSpacing(16);
+    listRow->addWidget(lstFiles, 1);
+    listRow->addWidget(btnElimina, 0, Qt::AlignTop);
+    sheetLayout->addLayout(listRow, 1);
+    sheetLayout->addWidget(lblCreati);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(btnApri);
+    buttons->addWidget(btnAnnulla);
+    sheetLayout->addLayout(buttons);
+
+    contentLayout()->setContentsMargins(40, 30, 40, 30);
+    contentLayout()->addWidget(sheet);
+
+    connect(btnApri, &QToolButton::clicked, this, &BookOpening::btnApriClick);
+    connect(btnElimina, &QToolButton::clicked, this, &BookOpening::btnEliminaClick);
+    connect(btnAnnulla, &QToolButton::clicked, this, &BookOpening::btnAnnullaClick);
+}
+
+QString BookOpening::selectedItemText() const
+{
+    const QList<QListWidgetItem*> selected = lstFiles->selectedItems();
+    return selected.isEmpty() ? QString() : selected.constFirst()->text();
+}
+
+void BookOpening::showEvent(QShowEvent* event)
+{
+    BookScreen::showEvent(event);
+    if (event->spontaneous())
+        return;
+    lblMemory->setText(QStringLiteral("avvio"));
+    lblFile->clear();
+    fillList();
+}
+
+void BookOpening::fillList()
+{
+    lstFiles->clear();
+    // Only plain files directly in the program folder are books; lock files
+    // beside an archive in use carry another extension and stay out.
+    QStringList names
+        = QDir(programDir()).entryList({ side().searchPattern }, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+    QCollator collator(QLocale(QLocale::Italian, QLocale::Italy));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::sort(names.begin(), names.end(), collator);
+
+    const QFont font(QStringLiteral("Courier New"), 14);
+    for (const QString& name : names) {
+        auto* item = new QListWidgetItem(name, lstFiles);
+        item->setFont(font);
+        item->setForeground(Qt::black);
+    }
+    lblCreati->setText(countLine(int(lstFiles->count())));
+}
+
+void BookOpening::warn(const QString& text)
+{
+    interaction().message(this, MessageKind::Warning, text, Buttons::OkCancel);
+}
+
+void BookOpening::btnApriClick()
+{
+    if (lstFiles->count() == 0) {
+        warn(emptyList());
+        return;
+    }
+    const QString selected = selectedItemText();
+    if (selected.isEmpty()) {
+        warn(selectToOpen());
+        return;
+    }
+    lblFile->setText(QDir(programDir()).filePath(textfield::trimmed(selected)));
+    lblMemory->setText(side().openMarker);
+    close();
+}
+
+void BookOpening::btnEliminaClick()
+{
+    if (lstFiles->count() == 0) {
+        warn(emptyList());
+        return;
+    }
+    const QString selected = selectedItemText();
+    if (selected.isEmpty()) {
+        warn(selectToDelete());
+        return;
+    }
+    if (interaction().message(this, MessageKind::Confirmation, confirmDeletion(), Buttons::YesNo) == Answer::No)
+        return;
+
+    // Only the archive goes; the photos of its entries stay in the photo folder.
+    const QString path = QDir(programDir()).filePath(textfield::trimmed(selected));
+    const bool removed = QFile::remove(path) || !QFileInfo(path).exists();
+    if (removed)
+        interaction().message(this, MessageKind::Information, bookDeleted(), Buttons::OkCancel);
+    else
+        interaction().message(this, MessageKind::Error, bookNotDeleted(), Buttons::OkCancel);
+
+    lblMemory->setText(QStringLiteral("avvio"));
+    lblFile->clear();
+    fillList();
+}
+
+void BookOpening::btnAnnullaClick()
+{
+    close();
+}
+
+} // namespace lumidex

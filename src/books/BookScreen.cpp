@@ -1,0 +1,39 @@
+#include "books/BookScreen.h"
+
+#include "app/PictureButton.h"
+#include "common/Formatting.h"
+#include "shell/help/HelpWindows.h"
+#include "shell/windows/ShowHelp.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+namespace lumidex {
+
+BookScreen::BookScreen(
+    const QString& programDir, const Side& side, const QString& caption, const QString& windowClass, QWidget* parent)
+    : WorkScreen(caption, parent)
+    , m_programDir(programDir)
+    , m_side(side)
+    , m_windowClass(windowClass)
+{
+    applyFormatSettings();
+    // These screens have no status line of their own.
+    statusLine()->parentWidget()->hide();
+}
+
+QToolButton* BookScreen::makeHelpButton(const QString& picture, const QSize& size)
+{
+    imgGuida = makePictureButton(panel(), QStringLiteral("imgGuida"), picture, size,
+        QStringLiteral("Visualizza la pagina della guida."), QKeySequence(Qt::Key_F1));
+    imgGuida->setToolTip(imgGuida->statusTip());
+    connect(imgGuida, &QToolButton::clicked, this, &BookScreen::imgGuidaClick);
+    return imgGuida;
+}
+
+void BookScreen::imgGuidaClick()
+{
+    showHelp(this, m_programDir, help::pageForWindow(m_windowClass).value_or(HelpPage::Books));
+}
+
+} // namespace lumidex

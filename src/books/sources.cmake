@@ -1,0 +1,15 @@
+lumidex_core_sources(
+  Side.h Side.cpp
+  BookNames.h BookNames.cpp
+)
+lumidex_ui_sources(
+  BookEditor.h BookEditor.cpp
+  TfrmBookUomini.h TfrmBookDonne.h
+  BookScreen.h BookScreen.cpp
+  BookMenu.h BookMenu.cpp
+  TfrmMenuUomini.h TfrmMenuDonne.h
+  BookCreation.h BookCreation.cpp
+  TfrmCreaUomini.h TfrmCreaDonne.h
+  BookOpening.h BookOpening.cpp
+  TfrmApriUomini.h TfrmApriDonne.h
+)

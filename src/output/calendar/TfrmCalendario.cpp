@@ -1,0 +1,129 @@
+#include "output/calendar/TfrmCalendario.h"
+
+#include "books/BookEditor.h"
+#include "common/Formatting.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lumidex {
+
+namespace {
+
+// The editor whose date marker is `marker`: the owner that opened the calendar
+// when it is that editor, otherwise the program's editor of that side.
+BookEditor* editorFor(const QString& marker, QWidget* owner)
+{
+    for (QWidget* w = owner; w; w = w->parentWidget()) {
+        if (auto* editor = qobject_cast<BookEditor*>(w); editor && editor->side().dateMarker == marker)
+            return editor;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* editor = qobject_cast<BookEditor*>(w); editor && editor->side().dateMarker == marker)
+            return editor;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TfrmCalendario::TfrmCalendario(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("frmCalendario"));
+    setWindowTitle(QStringLiteral(" Importazione data"));
+    setFixedSize(253, 294);
+    applyFormatSettings();
+    setStyleSheet(QStringLiteral(R"(
+#lblCampo001 { font: 10pt "Verdana"; color: #1F3F66; }
+#panCalendario { background: #D6DCE1; }
+QPushButton { font: 9pt "Verdana"; }
+)"));
+
+    lblCampo001 = new QLabel(QStringLiteral("Importare una data:"), this);
+    lblCampo001->setObjectName(QStringLiteral("lblCampo001"));
+
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("panCalendario"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setFixedSize(206, 188);
+    calAppuntamenti = new QCalendarWidget(panel);
+    calAppuntamenti->setObjectName(QStringLiteral("calAppuntamenti"));
+    calAppuntamenti->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    calAppuntamenti->setFirstDayOfWeek(Qt::Monday);
+    calAppuntamenti->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calAppuntamenti->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
+    calAppuntamenti->setFixedSize(182, 164);
+    calAppuntamenti->setSelectedDate(QDate::currentDate());
+    auto* panelLayout = new QVBoxLayout(panel);
+    panelLayout->setContentsMargins(12, 12, 12, 12);
+    panelLayout->addWidget(calAppuntamenti);
+
+    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
+    btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
+    btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
+    for (QPushButton* button : { btnAnnulla, btnImportaData }) {
+        button->setFixedSize(96, 28);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setAutoDefault(false);
+    }
+    btnImportaData->setDefault(true);
+
+    lblMemory = new QLabel(this);
+    lblMemory->setObjectName(QStringLiteral("lblMemory"));
+    lblMemory->hide();
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(12, 12, 12, 14);
+    column->setSpacing(8);
+    column->addWidget(lblCampo001);
+    column->addWidget(panel, 0, Qt::AlignHCenter);
+    column->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(12);
+    buttons->addStretch(1);
+    buttons->addWidget(btnAnnulla);
+    buttons->addWidget(btnImportaData);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+
+    connect(btnImportaData, &QPushButton::clicked, this, &TfrmCalendario::btnImportaDataClick);
+    connect(btnAnnulla, &QPushButton::clicked, this, &TfrmCalendario::btnAnnullaClick);
+    // Enter or a double click on a day imports it, as "Importa" would.
+    connect(calAppuntamenti, &QCalendarWidget::activated, this, &TfrmCalendario::btnImportaDataClick);
+}
+
+void TfrmCalendario::btnImportaDataClick()
+{
+    // The marker is compared exactly; a calendar that does not know its editor
+    // writes nowhere and stays open, as it always has.
+    BookEditor* editor = editorFor(lblMemory->text(), parentWidget());
+    if (!editor)
+        return;
+    editor->txtData->setText(formatShortDate(calAppuntamenti->selectedDate()));
+    accept();
+}
+
+void TfrmCalendario::btnAnnullaClick()
+{
+    reject();
+}
+
+void TfrmCalendario::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QLinearGradient gradient(0, 0, 0, height());
+    gradient.setColorAt(0, Qt::white);
+    gradient.setColorAt(1, QColor(0x46, 0x82, 0xB4));
+    painter.fillRect(rect(), gradient);
+}
+
+} // namespace lumidex

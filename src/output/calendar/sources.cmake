@@ -1,0 +1,1 @@
+lumidex_ui_sources(TfrmCalendario.h TfrmCalendario.cpp)

@@ -1,0 +1,1 @@
+lumidex_add_test(tst_calendario SOURCES tst_calendario.cpp LIBS lumidex_testsupport)
