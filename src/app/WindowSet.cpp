@@ -1,11 +1,22 @@
 #include "app/WindowSet.h"
 
+#include "books/TfrmApriDonne.h"
+#include "books/TfrmApriUomini.h"
+#include "books/TfrmBookDonne.h"
+#include "books/TfrmBookUomini.h"
+#include "books/TfrmCreaDonne.h"
+#include "books/TfrmCreaUomini.h"
+#include "books/TfrmMenuDonne.h"
+#include "books/TfrmMenuUomini.h"
 #include "registry/TfrmAnagrafica.h"
 #include "shell/windows/TfrmAvvio.h"
 #include "shell/windows/TfrmCambiaPassword.h"
 #include "shell/windows/TfrmPassword.h"
+#include "storage/TextField.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -20,8 +31,14 @@ WindowSet::WindowSet(const QString& programDir, QObject* parent)
     m_password = std::make_unique<TfrmPassword>(m_programDir);
     m_avvio = std::make_unique<TfrmAvvio>(m_programDir);
     m_cambiaPassword = std::make_unique<TfrmCambiaPassword>(m_programDir);
-    // The book menus, creation, opening and entry windows come here, in the
-    // table's order, before the registry editor.
+    m_menuDonne = std::make_unique<TfrmMenuDonne>(m_programDir);
+    m_creaDonne = std::make_unique<TfrmCreaDonne>(m_programDir);
+    m_apriDonne = std::make_unique<TfrmApriDonne>(m_programDir);
+    m_bookDonne = std::make_unique<TfrmBookDonne>(m_programDir);
+    m_creaUomini = std::make_unique<TfrmCreaUomini>(m_programDir);
+    m_apriUomini = std::make_unique<TfrmApriUomini>(m_programDir);
+    m_menuUomini = std::make_unique<TfrmMenuUomini>(m_programDir);
+    m_bookUomini = std::make_unique<TfrmBookUomini>(m_programDir);
     m_anagrafica = std::make_unique<TfrmAnagrafica>(m_programDir);
 
     // Login.
@@ -38,9 +55,13 @@ WindowSet::WindowSet(const QString& programDir, QObject* parent)
 
     // The start menu, the hub every working screen returns to.
     connect(m_avvio.get(), &TfrmAvvio::registryRequested, this, [this] { handOver(m_anagrafica.get(), m_avvio.get()); });
-    // The women's and men's book menus answer TfrmAvvio::womenBooksRequested and
-    // TfrmAvvio::menBooksRequested once they are part of the set.
+    connect(m_avvio.get(), &TfrmAvvio::womenBooksRequested, this,
+            [this] { handOver(m_menuDonne.get(), m_avvio.get()); });
+    connect(m_avvio.get(), &TfrmAvvio::menBooksRequested, this, [this] { handOver(m_menuUomini.get(), m_avvio.get()); });
     connect(m_avvio.get(), &TfrmAvvio::closed, this, [this] { terminate(); });
+
+    connectBookSide(m_menuDonne.get(), m_creaDonne.get(), m_apriDonne.get(), m_bookDonne.get());
+    connectBookSide(m_menuUomini.get(), m_creaUomini.get(), m_apriUomini.get(), m_bookUomini.get());
 
     connect(m_anagrafica.get(), &TfrmAnagrafica::closed, this, [this] { handOver(m_avvio.get(), m_anagrafica.get()); });
 }
@@ -54,7 +75,9 @@ void WindowSet::start()
 
 QList<QWidget*> WindowSet::screens() const
 {
-    return { m_password.get(), m_avvio.get(), m_cambiaPassword.get(), m_anagrafica.get() };
+    return { m_password.get(), m_avvio.get(), m_cambiaPassword.get(), m_menuDonne.get(), m_creaDonne.get(),
+             m_apriDonne.get(), m_bookDonne.get(), m_creaUomini.get(), m_apriUomini.get(), m_menuUomini.get(),
+             m_bookUomini.get(), m_anagrafica.get() };
 }
 
 QWidget* WindowSet::visibleScreen() const
@@ -63,6 +86,38 @@ QWidget* WindowSet::visibleScreen() const
         if (screen->isVisible())
             return screen;
     return nullptr;
+}
+
+void WindowSet::connectBookSide(BookMenu* menu, BookCreation* creation, BookOpening* opening, BookEditor* editor)
+{
+    // The menu's buttons leave their choice in its marker before they close it.
+    connect(menu, &BookMenu::closed, this, [=, this] {
+        const QString marker = textfield::trimmed(menu->lblMemory->text());
+        if (marker == QLatin1String("avvio"))
+            handOver(m_avvio.get(), menu);
+        else if (marker == QLatin1String("crea"))
+            handOver(creation, menu);
+        else if (marker == QLatin1String("apri"))
+            handOver(opening, menu);
+    });
+
+    // A new book is listed by the opening window; the user goes there from the start menu.
+    connect(creation, &BookCreation::closed, this, [=, this] { handOver(m_avvio.get(), creation); });
+
+    connect(opening, &BookOpening::closed, this, [=, this] {
+        const QString marker = textfield::trimmed(opening->lblMemory->text());
+        const QString item = opening->selectedItemText();
+        if (marker == QLatin1String("avvio") || (marker == opening->side().openMarker && item.isEmpty())) {
+            handOver(m_avvio.get(), opening);
+        } else if (marker == opening->side().openMarker) {
+            // The editor learns its book here, before its show clears the entry.
+            editor->lblFile->setText(textfield::trimmed(QDir(m_programDir).filePath(textfield::trimmed(item))));
+            editor->lblNome->setText(Side::bookNameOf(item));
+            handOver(editor, opening);
+        }
+    });
+
+    connect(editor, &BookEditor::closed, this, [=, this] { handOver(m_avvio.get(), editor); });
 }
 
 void WindowSet::showScreen(QWidget* screen)

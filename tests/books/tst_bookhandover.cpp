@@ -1,0 +1,206 @@
+#include "app/WindowSet.h"
+#include "books/TfrmApriDonne.h"
+#include "books/TfrmApriUomini.h"
+#include "books/TfrmBookDonne.h"
+#include "books/TfrmBookUomini.h"
+#include "books/TfrmCreaDonne.h"
+#include "books/TfrmCreaUomini.h"
+#include "books/TfrmMenuDonne.h"
+#include "books/TfrmMenuUomini.h"
+#include "shell/windows/TfrmAvvio.h"
+#include "shell/windows/TfrmPassword.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestHelpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+// The road through the book windows, as the window set leads the user along it.
+class TestBookHandOver : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ScriptedInteraction> user;
+    std::unique_ptr<WindowSet> windows;
+
+    void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+    QWidget* visible() const { return windows->visibleScreen(); }
+    BookMenu* menu(bool men) const
+    {
+        return men ? static_cast<BookMenu*>(windows->frmMenuUomini()) : windows->frmMenuDonne();
+    }
+    BookCreation* creation(bool men) const
+    {
+        return men ? static_cast<BookCreation*>(windows->frmCreaUomini()) : windows->frmCreaDonne();
+    }
+    BookOpening* opening(bool men) const
+    {
+        return men ? static_cast<BookOpening*>(windows->frmApriUomini()) : windows->frmApriDonne();
+    }
+    BookEditor* editor(bool men) const
+    {
+        return men ? static_cast<BookEditor*>(windows->frmBookUomini()) : windows->frmBookDonne();
+    }
+    void toBookMenu(bool men) const
+    {
+        QVERIFY(visible() == windows->frmAvvio());
+        if (men)
+            emit windows->frmAvvio()->menBooksRequested();
+        else
+            emit windows->frmAvvio()->womenBooksRequested();
+        QCOMPARE(visible(), menu(men));
+    }
+    void openBook(bool men, const QString& file) const
+    {
+        toBookMenu(men);
+        click(menu(men)->btnCompila);
+        QCOMPARE(visible(), opening(men));
+        const auto found = opening(men)->lstFiles->findItems(file, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        opening(men)->lstFiles->setCurrentItem(found.constFirst());
+        click(opening(men)->btnApri);
+    }
+    static void addSides()
+    {
+        QTest::addColumn<bool>("men");
+        QTest::newRow("men") << true;
+        QTest::newRow("women") << false;
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        user = std::make_unique<ScriptedInteraction>();
+        windows = std::make_unique<WindowSet>(dir->path());
+        windows->start();
+        emit windows->frmPassword()->accessGranted();
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void cleanup()
+    {
+        closeModalLeftovers();
+        windows.reset();
+        user.reset();
+        dir.reset();
+    }
+
+    void theBookWindowsAreScreensOfTheSet()
+    {
+        QCOMPARE(windows->frmMenuDonne()->objectName(), QStringLiteral("frmMenuDonne"));
+        QCOMPARE(windows->frmCreaDonne()->objectName(), QStringLiteral("frmCreaDonne"));
+        QCOMPARE(windows->frmApriDonne()->objectName(), QStringLiteral("frmApriDonne"));
+        QCOMPARE(windows->frmBookDonne()->objectName(), QStringLiteral("frmBookDonne"));
+        QCOMPARE(windows->frmCreaUomini()->objectName(), QStringLiteral("frmCreaUomini"));
+        QCOMPARE(windows->frmApriUomini()->objectName(), QStringLiteral("frmApriUomini"));
+        QCOMPARE(windows->frmMenuUomini()->objectName(), QStringLiteral("frmMenuUomini"));
+        QCOMPARE(windows->frmBookUomini()->objectName(), QStringLiteral("frmBookUomini"));
+    }
+
+    void leavingTheMenuReturnsToTheStartMenu_data() { addSides(); }
+    void leavingTheMenuReturnsToTheStartMenu()
+    {
+        QFETCH(bool, men);
+        toBookMenu(men);
+        click(named<QToolButton>(menu(men), QStringLiteral("imgEsci")));
+        QCOMPARE(visible(), windows->frmAvvio());
+        toBookMenu(men);
+        menu(men)->close();
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void creatingABookReturnsToTheStartMenu_data() { addSides(); }
+    void creatingABookReturnsToTheStartMenu()
+    {
+        QFETCH(bool, men);
+        toBookMenu(men);
+        click(menu(men)->btnCrea);
+        QCOMPARE(visible(), creation(men));
+        QCOMPARE(creation(men)->txtFile->text(), QString());
+        creation(men)->txtFile->setText(QStringLiteral("Primavera"));
+        click(creation(men)->btnApplica);
+        QCOMPARE(visible(), windows->frmAvvio());
+        QVERIFY(
+            QFileInfo::exists(dir->filePath(men ? QStringLiteral("Primavera.men") : QStringLiteral("Primavera.wmn"))));
+
+        toBookMenu(men);
+        click(menu(men)->btnCrea);
+        click(creation(men)->btnAnnulla);
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void anOpenedBookLandsInItsSidesEditor_data() { addSides(); }
+    void anOpenedBookLandsInItsSidesEditor()
+    {
+        QFETCH(bool, men);
+        const QString ext = men ? QStringLiteral(".men") : QStringLiteral(".wmn");
+        writeBytes(dir->filePath(QStringLiteral("Estate") + ext), {});
+        writeBytes(dir->filePath(QStringLiteral("Inverno") + ext), {});
+
+        openBook(men, QStringLiteral("Estate") + ext);
+        QCOMPARE(visible(), editor(men));
+        QCOMPARE(editor(men)->lblFile->text(), dir->filePath(QStringLiteral("Estate") + ext));
+        QCOMPARE(editor(men)->lblNome->text(), QStringLiteral("Estate"));
+        QCOMPARE(editor(men)->lblPosizione->text(), QString());
+
+        // Work in the book, leave, open another: the editor follows the second.
+        named<QLineEdit>(editor(men), QStringLiteral("txtTitolo"))->setText(QStringLiteral("Scatto"));
+        named<QLineEdit>(editor(men), QStringLiteral("txtData"))->setText(QStringLiteral("01/01/2024"));
+        named<QLineEdit>(editor(men), QStringLiteral("txtLocation"))->setText(QStringLiteral("Roma"));
+        click(editor(men)->cmdSalva);
+        click(editor(men)->cmdEsci);
+        QCOMPARE(visible(), windows->frmAvvio());
+        QCOMPARE(QFileInfo(dir->filePath(QStringLiteral("Estate") + ext)).size(), 3548);
+
+        openBook(men, QStringLiteral("Inverno") + ext);
+        QCOMPARE(visible(), editor(men));
+        QCOMPARE(editor(men)->lblFile->text(), dir->filePath(QStringLiteral("Inverno") + ext));
+        QCOMPARE(editor(men)->lblNome->text(), QStringLiteral("Inverno"));
+        QCOMPARE(named<QLineEdit>(editor(men), QStringLiteral("txtTitolo"))->text(), QString());
+        QCOMPARE(editor(men)->lblPosizione->text(), QString());
+        QVERIFY(!editor(!men)->isVisible());
+
+        editor(men)->close();
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void closingTheOpeningWindowIgnoresTheSelection()
+    {
+        writeBytes(dir->filePath(QStringLiteral("Estate.wmn")), {});
+        toBookMenu(false);
+        click(menu(false)->btnCompila);
+        opening(false)->lstFiles->setCurrentRow(0);
+        opening(false)->close();
+        QCOMPARE(visible(), windows->frmAvvio());
+
+        toBookMenu(false);
+        click(menu(false)->btnCompila);
+        click(opening(false)->btnAnnulla);
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void aDeletionLeavesTheOpeningWindowForTheStartMenu()
+    {
+        writeBytes(dir->filePath(QStringLiteral("Estate.men")), {});
+        toBookMenu(true);
+        click(menu(true)->btnCompila);
+        opening(true)->lstFiles->setCurrentRow(0);
+        click(opening(true)->btnElimina);
+        QCOMPARE(visible(), opening(true));
+        opening(true)->close();
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+};
+
+QTEST_MAIN(TestBookHandOver)
+#include "tst_bookhandover.moc"
