@@ -39,6 +39,7 @@ private slots:
     void writeReplacesOnlyTheValue();
     void writeRefusesUnstorablePassword();
     void longPasswordRoundTrip();
+    void failedWriteLeavesTheStoreReadable();
 };
 
 void TestPasswordStore::filePathIsInProgramFolder()
@@ -160,6 +161,29 @@ void TestPasswordStore::longPasswordRoundTrip()
     QVERIFY(value.has_value());
     QCOMPARE(value->size(), 600);
     QCOMPARE(store.readPassword(), std::optional<QString>(typed.toUpper()));
+}
+
+void TestPasswordStore::failedWriteLeavesTheStoreReadable()
+{
+    // A folder whose path is so long that the store still fits but nothing longer
+    // can be created beside it: the write fails even for root.
+    QTemporaryDir dir;
+    const QString storeName = QStringLiteral("/unins000.dll");
+    QString deep = dir.path();
+    while (deep.size() + storeName.size() < 4090 - 200)
+        deep += QLatin1Char('/') + QString(200, QLatin1Char('d'));
+    deep += QLatin1Char('/') + QString(4093 - deep.size() - storeName.size() - 1, QLatin1Char('e'));
+    QVERIFY(QDir().mkpath(deep));
+    const PasswordStore store(deep);
+    const QByteArray before("[Accesso]\nValore=5DAD\n");
+    writeFile(store.filePath(), before);
+    QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
+
+    QVERIFY(!store.writePassword(u"nuova"));
+    QCOMPARE(readFile(store.filePath()), before);
+    // The next login still reads the store as it is.
+    QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
+    QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
 }
 
 QTEST_GUILESS_MAIN(TestPasswordStore)

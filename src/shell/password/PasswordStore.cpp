@@ -4,7 +4,10 @@
 #include "shell/password/Scrambler.h"
 
 #include <QDir>
+#include <QFile>
+#include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryFile>
 
 namespace lumidex
 {
@@ -35,12 +38,38 @@ std::optional<QString> PasswordStore::readValue() const
 
 bool PasswordStore::writeValue(const QString& scrambled) const
 {
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
+    // QSettings keeps a change it could not write pending for the rest of the run,
+    // and every later read of that file would then fail: a password change on a
+    // write-protected folder would lock the user out. So the change is made on a
+    // private copy beside the store, and only a complete copy replaces the store.
+    QByteArray current;
+    if (QFile::exists(m_filePath)) {
+        QFile original(m_filePath);
+        if (!original.open(QIODevice::ReadOnly))
+            return false;
+        current = original.readAll();
+    }
+
+    QTemporaryFile copy(m_filePath + QStringLiteral(".XXXXXX"));
+    if (!copy.open() || copy.write(current) != current.size() || !copy.flush())
         return false;
-    settings.setValue(valueKey, scrambled);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    copy.close();
+    {
+        QSettings settings(copy.fileName(), QSettings::IniFormat);
+        settings.setValue(valueKey, scrambled);
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return false;
+    }
+    QFile written(copy.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray changed = written.readAll();
+
+    QSaveFile store(m_filePath);
+    if (!store.open(QIODevice::WriteOnly) || store.write(changed) != changed.size())
+        return false;
+    return store.commit();
 }
 
 std::optional<QString> PasswordStore::readPassword() const
