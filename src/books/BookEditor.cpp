@@ -4,6 +4,7 @@
 #include "app/PictureButton.h"
 #include "app/Pictures.h"
 #include "common/Formatting.h"
+#include "editor/FieldRows.h"
 #include "output/calendar/TfrmCalendario.h"
 #include "shell/help/HelpWindows.h"
 #include "shell/windows/ShowHelp.h"
@@ -27,12 +28,6 @@ constexpr int fieldIndex(std::string_view name)
 {
     return layouts::book.indexOf(name);
 }
-
-struct FieldPlace {
-    std::string_view field;
-    const char* caption;
-    int stretch;
-};
 
 CardEditor::Setup bookSetup(const Side& side)
 {
@@ -93,7 +88,7 @@ BookEditor::BookEditor(const QString& programDir, const Side& side, QWidget* par
     txtData->setStatusTip(
         QStringLiteral("Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."));
 
-    finishLayout(buildFieldArea(), buildNotesRow());
+    finishLayout(buildFieldArea());
 
     connect(impData, &QToolButton::clicked, this, &BookEditor::impDataClick);
     connect(cmdGuida, &QToolButton::clicked, this, &BookEditor::cmdGuidaClick);
@@ -125,56 +120,21 @@ QWidget* BookEditor::buildFieldArea()
     impData = makePictureButton(area, QStringLiteral("impData"), QStringLiteral(":/icons/data.svg"), QSize(22, 22),
         QStringLiteral("Inserisci la data corrente."));
 
-    const QList<QList<FieldPlace>> rows {
-        { { "Titolo", "Titolo foto:", 1 } },
-        { { "Descrizione", "Descrizione:", 1 } },
-        { { "Data", "Data scatto:", 0 }, { "Location", "Location:", 1 } },
-        { { "Fotografo", "Fotografo:", 1 }, { "Fotocamera", "Fotocamera:", 1 } },
-        { { "Fotoritocco", "Fotoritocco:", 1 } },
-        { { "Abiti", "Abiti:", 1 }, { "Accessori", "Accessori:", 1 } },
-        { { "Trucco", "Trucco:", 1 } },
-        { { "Giudizio", "Giudizio:", 1 } },
+    const auto place = [this](const char* name, const char* caption, int stretch, QWidget* beside = nullptr) {
+        return FieldPlace { field(fieldIndex(name)), QString::fromUtf8(caption), stretch, {}, beside };
     };
-
-    for (const auto& places : rows) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(8);
-        for (const FieldPlace& place : places) {
-            auto* cell = new QVBoxLayout;
-            cell->setSpacing(1);
-            auto* caption = new QLabel(QString::fromUtf8(place.caption), area);
-            caption->setProperty("role", QStringLiteral("caption"));
-            cell->addWidget(caption);
-            QLineEdit* edit = field(fieldIndex(place.field));
-            caption->setBuddy(edit);
-            if (edit == txtData) {
-                auto* line = new QHBoxLayout;
-                line->setSpacing(3);
-                line->addWidget(edit);
-                line->addWidget(impData);
-                cell->addLayout(line);
-            } else {
-                cell->addWidget(edit);
-            }
-            row->addLayout(cell, place.stretch);
-        }
-        column->addLayout(row);
-    }
-    column->addStretch(1);
+    const QList<QList<FieldPlace>> rows {
+        { place("Titolo", "Titolo foto:", 1) },
+        { place("Descrizione", "Descrizione:", 1) },
+        { place("Data", "Data scatto:", 0, impData), place("Location", "Location:", 1) },
+        { place("Fotografo", "Fotografo:", 1), place("Fotocamera", "Fotocamera:", 1) },
+        { place("Fotoritocco", "Fotoritocco:", 1) },
+        { place("Abiti", "Abiti:", 1), place("Accessori", "Accessori:", 1) },
+        { place("Trucco", "Trucco:", 1) },
+        { place("Giudizio", "Giudizio:", 1) },
+    };
+    addFieldRows(column, rows);
     return area;
-}
-
-QWidget* BookEditor::buildNotesRow()
-{
-    auto* row = new QWidget(this);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    auto* caption = new QLabel(row);
-    caption->setObjectName(QStringLiteral("titNote"));
-    caption->setPixmap(QPixmap::fromImage(renderPicture(QStringLiteral(":/pictures/note.svg"), QSize(60, 22))));
-    line->addWidget(caption);
-    line->addWidget(field(fieldIndex("Note")), 1);
-    return row;
 }
 
 bool BookEditor::fieldKeyPress(QLineEdit* field, QKeyEvent* event)

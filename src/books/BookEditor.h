@@ -38,7 +38,6 @@ protected:
 private:
     void txtDataKeyDown(QKeyEvent* event);
     QWidget* buildFieldArea();
-    QWidget* buildNotesRow();
 
     const Side& m_side;
 };

@@ -99,7 +99,7 @@ CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* p
     statusLine()->setText(editortext::readyForNewCard());
 }
 
-void CardEditor::finishLayout(QWidget* fieldArea, QWidget* notesRow)
+void CardEditor::finishLayout(QWidget* fieldArea)
 {
     contentLayout()->addWidget(buildToolbar());
 
@@ -120,10 +120,25 @@ void CardEditor::finishLayout(QWidget* fieldArea, QWidget* notesRow)
     top->addWidget(buildPhotoPanel(), 0, Qt::AlignTop);
     top->addWidget(fieldArea, 1);
     sheetLayout->addLayout(top, 1);
-    sheetLayout->addWidget(notesRow);
+    sheetLayout->addWidget(buildNotesRow());
 
     sectionLayout->addWidget(sheet);
     contentLayout()->addWidget(m_section, 1);
+}
+
+// The notes, the last field of every card, span the sheet under the photo and
+// the other fields, captioned by a small picture.
+QWidget* CardEditor::buildNotesRow()
+{
+    auto* row = new QWidget(m_section);
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto* caption = new QLabel(row);
+    caption->setObjectName(QStringLiteral("titNote"));
+    caption->setPixmap(QPixmap::fromImage(renderPicture(QStringLiteral(":/pictures/note.svg"), QSize(60, 22))));
+    line->addWidget(caption);
+    line->addWidget(m_fields.constLast(), 1);
+    return row;
 }
 
 QWidget* CardEditor::buildToolbar()

@@ -100,9 +100,9 @@ public slots:
     void btnZoomFotoClick();
 
 protected:
-    // Lays the subclass's field area beside the photo panel and the notes row
-    // under both. Called once from the subclass's constructor.
-    void finishLayout(QWidget* fieldArea, QWidget* notesRow);
+    // Lays the subclass's field area beside the photo panel, and the notes (the
+    // card's last field) under both. Called once from the subclass's constructor.
+    void finishLayout(QWidget* fieldArea);
     // A key going down in one of the card's fields, before the editor's own
     // handling (Enter moves to the next field). Return true to consume it.
     virtual bool fieldKeyPress(QLineEdit* field, QKeyEvent* event);
@@ -122,6 +122,7 @@ protected:
 private:
     QWidget* buildToolbar();
     QWidget* buildPhotoPanel();
+    QWidget* buildNotesRow();
     void move(Move move);
     CardPhoto::SaveResult savePhoto();
 

@@ -2,6 +2,7 @@
 
 #include "app/Interaction.h"
 #include "app/PictureButton.h"
+#include "editor/FieldRows.h"
 #include "app/Pictures.h"
 #include "app/TMisc.h"
 #include "registry/FieldTyping.h"
@@ -33,24 +34,6 @@ constexpr int fieldIndex(std::string_view name)
     return layouts::registry.indexOf(name);
 }
 
-struct FieldPlace {
-    std::string_view field;
-    const char* caption;
-    // Share of the row's width; 0 keeps the field just wide enough for `sample`.
-    int stretch;
-    const char* sample = nullptr;
-};
-
-// Wide enough for the sample text in the field's own font, and for its caption.
-int widthFor(QLineEdit* edit, const QString& sample, const QLabel* caption)
-{
-    edit->ensurePolished();
-    // Frame, padding and the edit's inner margins on both sides, with a little air.
-    constexpr int chrome = 2 * (1 + 3 + 2) + 6;
-    const int text = edit->fontMetrics().horizontalAdvance(sample) + chrome;
-    return qMax(text, caption->sizeHint().width());
-}
-
 CardEditor::Setup registrySetup()
 {
     CardEditor::Setup setup;
@@ -78,7 +61,7 @@ TfrmAnagrafica::TfrmAnagrafica(const QString& programDir, QWidget* parent)
     bindFields();
     txtSesso->setAlignment(Qt::AlignCenter);
     txtDataNasc->setAlignment(Qt::AlignCenter);
-    finishLayout(buildFieldArea(), buildNotesRow());
+    finishLayout(buildFieldArea());
     connect(cmdGuida, &QToolButton::clicked, this, [this] { showHelp(this, this->programDir(), HelpPage::Registry); });
     connectFieldAids();
 }
@@ -201,76 +184,29 @@ QWidget* TfrmAnagrafica::buildFieldArea()
         QSize(22, 22), QStringLiteral("Controlla il numero di partita IVA."));
     btnIban = makePictureButton(area, QStringLiteral("btnIban"), QStringLiteral(":/icons/controlla.svg"), QSize(22, 22),
         QStringLiteral("Controlla il codice IBAN."));
-    auto buttonBeside = [this](std::string_view name) -> QToolButton* {
-        if (name == "CodFisc")
-            return btnCodFisc;
-        if (name == "Email")
-            return btnEmail;
-        if (name == "PartitaIva")
-            return btnPartitaIva;
-        if (name == "Iban")
-            return btnIban;
-        return nullptr;
-    };
-
     const QList<QList<FieldPlace>> rows {
-        { { "Nome", "Nome:", 3 }, { "Sesso", "Sesso:", 0, "MM" }, { "DataNasc", "Data di nascita:", 0, "00/00/0000" },
-            { "Cittadinanza", "Cittadinanza:", 2 } },
-        { { "LuogoNasc", "Luogo di nascita:", 2 }, { "Indirizzo", "Indirizzo di residenza:", 3 } },
-        { { "CodFisc", "Codice fiscale:", 2 }, { "Estremi", "Estremi documento di riconoscimento:", 3 } },
-        { { "Email", "E-mail:", 3 }, { "Tel", "Tel. fisso:", 2 }, { "Cellulare", "Cellulare:", 2 } },
-        { { "Studio", "Titolo di studio:", 2 }, { "Lingue", "Lingue conosciute:", 3 } },
-        { { "PartitaIva", "Partita Iva:", 2 }, { "Iban", "IBAN:", 3 } },
-        { { "Altezza", "Altezza:", 1 }, { "Peso", "Peso:", 1 }, { "Vita", "Vita:", 1 }, { "Fianchi", "Fianchi:", 1 } },
-        { { "Occhi", "Occhi:", 1 }, { "Capelli", "Capelli:", 1 }, { "Taglia", "Taglia:", 1 },
-            { "Scarpe", "Scarpe:", 1 } },
-        { { "Esperienze", "Esperienze lavorative:", 1 }, { "Disponibilita", "Disponibilità:", 1 } },
+        { { txtNome, QStringLiteral("Nome:"), 3 }, { txtSesso, QStringLiteral("Sesso:"), 0, QStringLiteral("MM") },
+            { txtDataNasc, QStringLiteral("Data di nascita:"), 0, QStringLiteral("00/00/0000") },
+            { txtCittadinanza, QStringLiteral("Cittadinanza:"), 2 } },
+        { { txtLuogoNasc, QStringLiteral("Luogo di nascita:"), 2 },
+            { txtIndirizzo, QStringLiteral("Indirizzo di residenza:"), 3 } },
+        { { txtCodFisc, QStringLiteral("Codice fiscale:"), 2, {}, btnCodFisc },
+            { txtEstremi, QStringLiteral("Estremi documento di riconoscimento:"), 3 } },
+        { { txtEmail, QStringLiteral("E-mail:"), 3, {}, btnEmail }, { txtTel, QStringLiteral("Tel. fisso:"), 2 },
+            { txtCellulare, QStringLiteral("Cellulare:"), 2 } },
+        { { txtStudio, QStringLiteral("Titolo di studio:"), 2 },
+            { txtLingue, QStringLiteral("Lingue conosciute:"), 3 } },
+        { { txtPartitaIva, QStringLiteral("Partita Iva:"), 2, {}, btnPartitaIva },
+            { txtIban, QStringLiteral("IBAN:"), 3, {}, btnIban } },
+        { { txtAltezza, QStringLiteral("Altezza:"), 1 }, { txtPeso, QStringLiteral("Peso:"), 1 },
+            { txtVita, QStringLiteral("Vita:"), 1 }, { txtFianchi, QStringLiteral("Fianchi:"), 1 } },
+        { { txtOcchi, QStringLiteral("Occhi:"), 1 }, { txtCapelli, QStringLiteral("Capelli:"), 1 },
+            { txtTaglia, QStringLiteral("Taglia:"), 1 }, { txtScarpe, QStringLiteral("Scarpe:"), 1 } },
+        { { txtEsperienze, QStringLiteral("Esperienze lavorative:"), 1 },
+            { txtDisponibilita, QStringLiteral("Disponibilità:"), 1 } },
     };
-
-    for (const auto& places : rows) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(8);
-        for (const FieldPlace& place : places) {
-            auto* cell = new QVBoxLayout;
-            cell->setSpacing(1);
-            auto* caption = new QLabel(QString::fromUtf8(place.caption), area);
-            caption->setProperty("role", QStringLiteral("caption"));
-            cell->addWidget(caption);
-            QLineEdit* edit = field(fieldIndex(place.field));
-            caption->setBuddy(edit);
-            if (place.stretch == 0)
-                edit->setFixedWidth(widthFor(edit, QString::fromLatin1(place.sample), caption));
-            if (QToolButton* button = buttonBeside(place.field)) {
-                auto* line = new QHBoxLayout;
-                line->setSpacing(3);
-                line->addWidget(edit, 1);
-                line->addWidget(button);
-                cell->addLayout(line);
-            } else {
-                cell->addWidget(edit);
-            }
-            row->addLayout(cell, place.stretch);
-        }
-        // The rows share out the height of the sheet rather than leave a gap
-        // above the notes.
-        column->addStretch(1);
-        column->addLayout(row);
-    }
-    column->addStretch(1);
+    addFieldRows(column, rows);
     return area;
-}
-
-QWidget* TfrmAnagrafica::buildNotesRow()
-{
-    auto* row = new QWidget(this);
-    auto* line = new QHBoxLayout(row);
-    line->setContentsMargins(0, 0, 0, 0);
-    auto* caption = new QLabel(row);
-    caption->setObjectName(QStringLiteral("titNote"));
-    caption->setPixmap(QPixmap::fromImage(renderPicture(QStringLiteral(":/pictures/note.svg"), QSize(60, 22))));
-    line->addWidget(caption);
-    line->addWidget(field(fieldIndex("Note")), 1);
-    return row;
 }
 
 } // namespace lumidex

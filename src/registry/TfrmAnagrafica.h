@@ -65,7 +65,6 @@ private:
     void bindFields();
     void connectFieldAids();
     QWidget* buildFieldArea();
-    QWidget* buildNotesRow();
 };
 
 } // namespace lumidex
