@@ -1,7 +1,9 @@
 #include "app/Pictures.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QWidget>
 
 namespace lumidex {
 
@@ -21,6 +23,15 @@ QImage renderPicture(const QString& resource, const QSize& size)
             painter.drawImage(QRect(QPoint(0, 0), size), source);
     }
     return image;
+}
+
+void paintVerticalGradient(QWidget* window, const QColor& top, const QColor& bottom)
+{
+    QPainter painter(window);
+    QLinearGradient gradient(0, 0, 0, window->height());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    painter.fillRect(window->rect(), gradient);
 }
 
 } // namespace lumidex

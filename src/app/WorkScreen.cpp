@@ -1,10 +1,10 @@
 #include "app/WorkScreen.h"
 
+#include "app/Pictures.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QStatusTipEvent>
 #include <QVBoxLayout>
 
@@ -65,11 +65,7 @@ void WorkScreen::closeEvent(QCloseEvent* event)
 
 void WorkScreen::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0x42, 0x7A, 0xA8));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
+    paintVerticalGradient(this, QColor(0x42, 0x7A, 0xA8), Qt::white);
 }
 
 } // namespace lumidex

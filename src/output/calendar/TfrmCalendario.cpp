@@ -1,5 +1,6 @@
 #include "output/calendar/TfrmCalendario.h"
 
+#include "app/Pictures.h"
 #include "books/BookEditor.h"
 #include "common/Formatting.h"
 
@@ -8,8 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -119,11 +118,7 @@ void TfrmCalendario::btnAnnullaClick()
 
 void TfrmCalendario::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, Qt::white);
-    gradient.setColorAt(1, QColor(0x46, 0x82, 0xB4));
-    painter.fillRect(rect(), gradient);
+    paintVerticalGradient(this, Qt::white, QColor(0x46, 0x82, 0xB4));
 }
 
 } // namespace lumidex

@@ -1,11 +1,10 @@
 #include "output/zoom/TfrmZoom.h"
 
+#include "app/Pictures.h"
 #include "common/Formatting.h"
 
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 
 namespace lumidex {
@@ -106,11 +105,7 @@ void TfrmZoom::showEvent(QShowEvent* event)
 
 void TfrmZoom::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0x46, 0x82, 0xB4));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
+    paintVerticalGradient(this, QColor(0x46, 0x82, 0xB4), Qt::white);
 }
 
 } // namespace lumidex

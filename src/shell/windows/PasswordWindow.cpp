@@ -1,13 +1,12 @@
 #include "shell/windows/PasswordWindow.h"
 
+#include "app/Pictures.h"
 #include "shell/windows/FocusFrame.h"
 #include "shell/windows/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 
 namespace lumidex {
@@ -53,11 +52,7 @@ QPushButton* PasswordWindow::makeButton(const QString& name, const QString& text
 
 void PasswordWindow::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0x46, 0x82, 0xB4));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
+    paintVerticalGradient(this, QColor(0x46, 0x82, 0xB4), Qt::white);
 }
 
 void PasswordWindow::closeEvent(QCloseEvent* event)

@@ -1,10 +1,9 @@
 #include "shell/windows/ShellDialog.h"
 
+#include "app/Pictures.h"
 #include "shell/windows/WindowPlacement.h"
 
 #include <QFrame>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -50,11 +49,7 @@ QPushButton* ShellDialog::makeCloseButton(QWidget* parent, const QSize& size, in
 
 void ShellDialog::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, m_look.gradientTop);
-    gradient.setColorAt(1, m_look.gradientBottom);
-    painter.fillRect(rect(), gradient);
+    paintVerticalGradient(this, m_look.gradientTop, m_look.gradientBottom);
 }
 
 } // namespace lumidex

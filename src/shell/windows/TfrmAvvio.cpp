@@ -2,6 +2,7 @@
 
 #include "app/Interaction.h"
 #include "app/PictureButton.h"
+#include "app/Pictures.h"
 #include "app/TMisc.h"
 #include "common/Formatting.h"
 #include "shell/contacts/MakerContacts.h"
@@ -15,8 +16,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -194,11 +193,7 @@ void TfrmAvvio::closeEvent(QCloseEvent* event)
 
 void TfrmAvvio::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    QLinearGradient gradient(0, 0, 0, height());
-    gradient.setColorAt(0, QColor(0x5D, 0x85, 0xA6));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
+    paintVerticalGradient(this, QColor(0x5D, 0x85, 0xA6), Qt::white);
 }
 
 } // namespace lumidex
