@@ -1,5 +1,7 @@
 #include "app/Pictures.h"
 
+#include "common/Formatting.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -23,6 +25,16 @@ QImage renderPicture(const QString& resource, const QSize& size)
             painter.drawImage(QRect(QPoint(0, 0), size), source);
     }
     return image;
+}
+
+QPixmap fittedPixmap(const QImage& picture, const QSize& frame, qreal devicePixelRatio)
+{
+    const QSize shown = fitInto(picture.size(), (QSizeF(frame) * devicePixelRatio).toSize());
+    if (shown.isEmpty())
+        return {};
+    QPixmap pixmap = QPixmap::fromImage(picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
 }
 
 void paintVerticalGradient(QWidget* window, const QColor& top, const QColor& bottom)

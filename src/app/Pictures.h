@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 
@@ -12,6 +13,10 @@ namespace lumidex {
 // Draws one of the program's pictures (SVG or bitmap) at `size` on white, ready to
 // be shown in a photo frame or written as a JPEG.
 QImage renderPicture(const QString& resource, const QSize& size);
+
+// `picture` scaled to fit `frame` with its proportions kept, drawn at the given
+// pixel density so that a large photo stays sharp. Null for an empty picture.
+QPixmap fittedPixmap(const QImage& picture, const QSize& frame, qreal devicePixelRatio);
 
 // Paints the whole of `window` with the vertical gradient behind the program's
 // screens and dialogs; called from the window's paint event.

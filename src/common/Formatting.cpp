@@ -27,7 +27,8 @@ QSize fitInto(const QSize& picture, const QSize& frame)
 {
     if (picture.isEmpty() || frame.isEmpty())
         return {};
-    return picture.scaled(frame, Qt::KeepAspectRatio);
+    // A sliver of a picture still gets one pixel rather than none.
+    return picture.scaled(frame, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
 } // namespace lumidex

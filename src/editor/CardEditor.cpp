@@ -23,12 +23,18 @@
 namespace lumidex {
 
 namespace editortext {
-QString emptyArchive() { return QStringLiteral("L'archivio non contiene nessuna scheda."); }
+QString emptyArchive()
+{
+    return QStringLiteral("L'archivio non contiene nessuna scheda.");
+}
 QString changesSaved()
 {
     return QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 }
-QString cardInserted() { return QStringLiteral("La scheda corrente è stata inserita in archivio."); }
+QString cardInserted()
+{
+    return QStringLiteral("La scheda corrente è stata inserita in archivio.");
+}
 QString duplicateNeedsStoredCard()
 {
     return QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa "
@@ -49,7 +55,10 @@ QString photoNotExported()
 {
     return QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file indicato.");
 }
-QString readyForNewCard() { return QStringLiteral("Pronto per archiviare una nuova scheda..."); }
+QString readyForNewCard()
+{
+    return QStringLiteral("Pronto per archiviare una nuova scheda...");
+}
 } // namespace editortext
 
 namespace {
@@ -166,43 +175,37 @@ QWidget* CardEditor::buildToolbar()
     };
 
     cmdNuovo = makePictureButton(bar, QStringLiteral("cmdNuovo"), QStringLiteral(":/icons/nuovo.svg"), icon,
-                                 QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
-                                 QKeySequence(Qt::CTRL | Qt::Key_N));
-    cmdDuplica = makePictureButton(
-        bar, QStringLiteral("cmdDuplica"), QStringLiteral(":/icons/duplica.svg"), icon,
+        QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
+        QKeySequence(Qt::CTRL | Qt::Key_N));
+    cmdDuplica = makePictureButton(bar, QStringLiteral("cmdDuplica"), QStringLiteral(":/icons/duplica.svg"), icon,
         QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."),
         QKeySequence(Qt::CTRL | Qt::Key_D));
     cmdSalva = makePictureButton(bar, QStringLiteral("cmdSalva"), QStringLiteral(":/icons/salva.svg"), icon,
-                                 QStringLiteral("Salva la scheda in archivio."), QKeySequence(Qt::CTRL | Qt::Key_S));
+        QStringLiteral("Salva la scheda in archivio."), QKeySequence(Qt::CTRL | Qt::Key_S));
     cmdTrova = makePictureButton(bar, QStringLiteral("cmdTrova"), QStringLiteral(":/icons/trova.svg"), icon,
-                                 QStringLiteral("Trova una scheda in archivio."), QKeySequence(Qt::CTRL | Qt::Key_F));
+        QStringLiteral("Trova una scheda in archivio."), QKeySequence(Qt::CTRL | Qt::Key_F));
     cmdFile = makePictureButton(bar, QStringLiteral("cmdFile"), QStringLiteral(":/icons/allega.svg"), icon,
-                                QStringLiteral("Allega file alla scheda."));
+        QStringLiteral("Allega file alla scheda."));
     cmdStampa = makePictureButton(bar, QStringLiteral("cmdStampa"), QStringLiteral(":/icons/stampa.svg"), wide,
-                                  QStringLiteral("Stampa la scheda."), QKeySequence(Qt::CTRL | Qt::Key_P));
-    cmdAnteprima = makePictureButton(bar, QStringLiteral("cmdAnteprima"), QStringLiteral(":/icons/anteprima.svg"),
-                                     wide, QStringLiteral("Visualizza l'anteprima di stampa della scheda."));
+        QStringLiteral("Stampa la scheda."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    cmdAnteprima = makePictureButton(bar, QStringLiteral("cmdAnteprima"), QStringLiteral(":/icons/anteprima.svg"), wide,
+        QStringLiteral("Visualizza l'anteprima di stampa della scheda."));
     cmdPrimo = makePictureButton(bar, QStringLiteral("cmdPrimo"), QStringLiteral(":/icons/primo.svg"), icon,
-                                 QStringLiteral("Visualizza la prima scheda in archivio."),
-                                 QKeySequence(Qt::ALT | Qt::Key_Home));
+        QStringLiteral("Visualizza la prima scheda in archivio."), QKeySequence(Qt::ALT | Qt::Key_Home));
     cmdIndietro = makePictureButton(bar, QStringLiteral("cmdIndietro"), QStringLiteral(":/icons/indietro.svg"), icon,
-                                    QStringLiteral("Visualizza la scheda precedente in archivio."),
-                                    QKeySequence(Qt::ALT | Qt::Key_Left));
+        QStringLiteral("Visualizza la scheda precedente in archivio."), QKeySequence(Qt::ALT | Qt::Key_Left));
     cmdAvanti = makePictureButton(bar, QStringLiteral("cmdAvanti"), QStringLiteral(":/icons/avanti.svg"), icon,
-                                  QStringLiteral("Visualizza la scheda successiva in archivio."),
-                                  QKeySequence(Qt::ALT | Qt::Key_Right));
+        QStringLiteral("Visualizza la scheda successiva in archivio."), QKeySequence(Qt::ALT | Qt::Key_Right));
     cmdUltimo = makePictureButton(bar, QStringLiteral("cmdUltimo"), QStringLiteral(":/icons/ultimo.svg"), icon,
-                                  QStringLiteral("Visualizza l'ultima scheda in archivio."),
-                                  QKeySequence(Qt::ALT | Qt::Key_End));
+        QStringLiteral("Visualizza l'ultima scheda in archivio."), QKeySequence(Qt::ALT | Qt::Key_End));
     cmdEsporta = makePictureButton(bar, QStringLiteral("cmdEsporta"), QStringLiteral(":/icons/esporta.svg"), icon,
-                                   QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."));
-    cmdSlideshow = makePictureButton(bar, QStringLiteral("cmdSlideshow"), QStringLiteral(":/icons/slideshow.svg"),
-                                     icon, QStringLiteral("Esegui lo Slide Show del book fotografico."));
+        QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."));
+    cmdSlideshow = makePictureButton(bar, QStringLiteral("cmdSlideshow"), QStringLiteral(":/icons/slideshow.svg"), icon,
+        QStringLiteral("Esegui lo Slide Show del book fotografico."));
     cmdGuida = makePictureButton(bar, QStringLiteral("cmdGuida"), QStringLiteral(":/icons/guida.svg"), icon,
-                                 QStringLiteral("Visualizza la pagina della guida sensibile al contesto."),
-                                 QKeySequence(Qt::Key_F1));
+        QStringLiteral("Visualizza la pagina della guida sensibile al contesto."), QKeySequence(Qt::Key_F1));
     cmdEsci = makePictureButton(bar, QStringLiteral("cmdEsci"), QStringLiteral(":/icons/esci.svg"), icon,
-                                QStringLiteral("Esci da questa schermata di lavoro."));
+        QStringLiteral("Esci da questa schermata di lavoro."));
 
     lblPosizione = new QLabel(bar);
     lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
@@ -263,13 +266,13 @@ QWidget* CardEditor::buildPhotoPanel()
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
     btnCaricaFoto = makePictureButton(box, QStringLiteral("btnCaricaFoto"), QStringLiteral(":/icons/carica-foto.svg"),
-                                      QSize(157, 40), QStringLiteral("Carica una foto esistente."));
+        QSize(157, 40), QStringLiteral("Carica una foto esistente."));
     btnSalvaFoto = makePictureButton(box, QStringLiteral("btnSalvaFoto"), QStringLiteral(":/icons/salva-foto.svg"),
-                                     QSize(42, 40), QStringLiteral("Salva la foto su disco."));
+        QSize(42, 40), QStringLiteral("Salva la foto su disco."));
     btnCancFoto = makePictureButton(box, QStringLiteral("btnCancFoto"), QStringLiteral(":/icons/canc-foto.svg"),
-                                    QSize(42, 40), QStringLiteral("Cancella la foto."));
+        QSize(42, 40), QStringLiteral("Cancella la foto."));
     btnZoomFoto = makePictureButton(box, QStringLiteral("btnZoomFoto"), QStringLiteral(":/icons/zoom-foto.svg"),
-                                    QSize(42, 40), QStringLiteral("Visualizza la foto nelle sue dimensioni reali."));
+        QSize(42, 40), QStringLiteral("Visualizza la foto nelle sue dimensioni reali."));
     for (QToolButton* b : { btnCaricaFoto, btnSalvaFoto, btnCancFoto, btnZoomFoto })
         buttons->addWidget(b);
     buttons->addStretch(1);
@@ -332,13 +335,11 @@ QStringList CardEditor::currentValues() const
 
 void CardEditor::refreshPhoto()
 {
-    const QImage& image = m_photo.image();
-    if (fitInto(image.size(), imgFoto->size()).isEmpty()) {
+    const QPixmap shown = fittedPixmap(m_photo.image(), imgFoto->size(), imgFoto->devicePixelRatioF());
+    if (shown.isNull())
         imgFoto->clear();
-        return;
-    }
-    imgFoto->setPixmap(
-        QPixmap::fromImage(image.scaled(imgFoto->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    else
+        imgFoto->setPixmap(shown);
 }
 
 void CardEditor::showArchiveError()
@@ -449,7 +450,7 @@ void CardEditor::cmdSalvaClick()
 
         const CardPhoto::SaveResult photo = savePhoto();
         interaction().message(this, MessageKind::Information,
-                              isNew ? editortext::cardInserted() : editortext::changesSaved(), Buttons::OkCancel);
+            isNew ? editortext::cardInserted() : editortext::changesSaved(), Buttons::OkCancel);
         // The card is safe, but its photo is not: say so rather than let it pass
         // for a complete save.
         if (photo == CardPhoto::SaveResult::Failed)
@@ -486,9 +487,9 @@ void CardEditor::cmdEsciClick()
 
 void CardEditor::btnCaricaFotoClick()
 {
-    const QString path = interaction().openFileName(
-        this, { QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
-                QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"), {}, {}, {} });
+    const QString path = interaction().openFileName(this,
+        { QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
+            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"), {}, {}, {} });
     if (path.isEmpty())
         return;
     m_photo.loadFromFile(path);
@@ -497,9 +498,9 @@ void CardEditor::btnCaricaFotoClick()
 
 void CardEditor::btnSalvaFotoClick()
 {
-    const QString path = interaction().saveFileName(
-        this, { QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
-                QStringLiteral("File Jpeg (*.jpg)|*.jpg"), QStringLiteral("Foto.jpg"), QStringLiteral("jpg"), {} });
+    const QString path = interaction().saveFileName(this,
+        { QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
+            QStringLiteral("File Jpeg (*.jpg)|*.jpg"), QStringLiteral("Foto.jpg"), QStringLiteral("jpg"), {} });
     if (path.isEmpty())
         return;
     // A copy that could not be written must not cost the card its picture.

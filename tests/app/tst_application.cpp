@@ -66,6 +66,30 @@ private slots:
         QCOMPARE(upperAsciiLetters(QStringLiteral("àbc-é1z")), QStringLiteral("àBC-é1Z"));
     }
 
+    void picturesFitTheirFrame_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("frame");
+        QTest::addColumn<QSize>("fitted");
+        const QSize photoFrame(307, 409);
+        QTest::newRow("landscape") << QSize(4000, 3000) << photoFrame << QSize(307, 230);
+        QTest::newRow("portrait") << QSize(3000, 4000) << photoFrame << QSize(306, 409);
+        QTest::newRow("tall") << QSize(100, 1000) << photoFrame << QSize(40, 409);
+        QTest::newRow("square") << QSize(500, 500) << photoFrame << QSize(307, 307);
+        QTest::newRow("small is enlarged") << QSize(30, 40) << photoFrame << QSize(306, 409);
+        QTest::newRow("sliver keeps a pixel") << QSize(9000, 1) << photoFrame << QSize(307, 1);
+        QTest::newRow("no picture") << QSize(0, 0) << photoFrame << QSize();
+        QTest::newRow("no frame") << QSize(10, 10) << QSize(0, 0) << QSize();
+    }
+
+    void picturesFitTheirFrame()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, frame);
+        QFETCH(QSize, fitted);
+        QCOMPARE(fitInto(picture, frame), fitted);
+    }
+
     void shellTargetsAreUnquoted_data()
     {
         QTest::addColumn<QString>("command");

@@ -64,17 +64,11 @@ void TfrmZoom::placePanel()
 
 void TfrmZoom::showPicture()
 {
-    if (m_picture.isNull()) {
+    const QPixmap shown = fittedPixmap(m_picture, imgFoto->size(), devicePixelRatioF());
+    if (shown.isNull())
         imgFoto->clear();
-        return;
-    }
-    // Drawn at the screen's own pixel density, so a large photo stays sharp. A
-    // sliver of a picture still gets one pixel rather than none.
-    const qreal ratio = devicePixelRatioF();
-    const QSize shown = fitInto(m_picture.size(), (QSizeF(imgFoto->size()) * ratio).toSize()).expandedTo(QSize(1, 1));
-    QPixmap pixmap = QPixmap::fromImage(m_picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    pixmap.setDevicePixelRatio(ratio);
-    imgFoto->setPixmap(pixmap);
+    else
+        imgFoto->setPixmap(shown);
 }
 
 bool TfrmZoom::eventFilter(QObject* watched, QEvent* event)
