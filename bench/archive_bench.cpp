@@ -12,8 +12,7 @@
 
 using namespace lumidex;
 
-namespace
-{
+namespace {
 
 constexpr int registryCards = 100000;
 

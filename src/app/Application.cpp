@@ -12,8 +12,7 @@ namespace lumidex {
 
 LumidexApplication::LumidexApplication(int& argc, char** argv)
     : QApplication(argc, argv)
-{
-}
+{ }
 
 bool LumidexApplication::notify(QObject* receiver, QEvent* event)
 {

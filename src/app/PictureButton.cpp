@@ -12,8 +12,8 @@ QString statusTipWithShortcut(const QString& statusTip, const QKeySequence& shor
     return QStringLiteral("%1  (%2)").arg(statusTip, shortcut.toString(QKeySequence::NativeText));
 }
 
-QToolButton* makePictureButton(QWidget* parent, const QString& objectName, const QString& picture,
-                               const QSize& size, const QString& statusTip, const QKeySequence& shortcut)
+QToolButton* makePictureButton(QWidget* parent, const QString& objectName, const QString& picture, const QSize& size,
+    const QString& statusTip, const QKeySequence& shortcut)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);

@@ -42,9 +42,10 @@ WindowSet::WindowSet(const QString& programDir, QObject* parent)
     m_anagrafica = std::make_unique<TfrmAnagrafica>(m_programDir);
 
     // Login.
-    connect(m_password.get(), &TfrmPassword::accessGranted, this, [this] { handOver(m_avvio.get(), m_password.get()); });
+    connect(
+        m_password.get(), &TfrmPassword::accessGranted, this, [this] { handOver(m_avvio.get(), m_password.get()); });
     connect(m_password.get(), &TfrmPassword::changePasswordRequested, this,
-            [this] { handOver(m_cambiaPassword.get(), m_password.get()); });
+        [this] { handOver(m_cambiaPassword.get(), m_password.get()); });
     connect(m_password.get(), &TfrmPassword::closed, this, [this] { terminate(); });
     // However the change-password window is left, the login starts over empty.
     connect(m_cambiaPassword.get(), &TfrmCambiaPassword::closed, this, [this] {
@@ -54,10 +55,12 @@ WindowSet::WindowSet(const QString& programDir, QObject* parent)
     });
 
     // The start menu, the hub every working screen returns to.
-    connect(m_avvio.get(), &TfrmAvvio::registryRequested, this, [this] { handOver(m_anagrafica.get(), m_avvio.get()); });
-    connect(m_avvio.get(), &TfrmAvvio::womenBooksRequested, this,
-            [this] { handOver(m_menuDonne.get(), m_avvio.get()); });
-    connect(m_avvio.get(), &TfrmAvvio::menBooksRequested, this, [this] { handOver(m_menuUomini.get(), m_avvio.get()); });
+    connect(
+        m_avvio.get(), &TfrmAvvio::registryRequested, this, [this] { handOver(m_anagrafica.get(), m_avvio.get()); });
+    connect(
+        m_avvio.get(), &TfrmAvvio::womenBooksRequested, this, [this] { handOver(m_menuDonne.get(), m_avvio.get()); });
+    connect(
+        m_avvio.get(), &TfrmAvvio::menBooksRequested, this, [this] { handOver(m_menuUomini.get(), m_avvio.get()); });
     connect(m_avvio.get(), &TfrmAvvio::closed, this, [this] { terminate(); });
 
     connectBookSide(m_menuDonne.get(), m_creaDonne.get(), m_apriDonne.get(), m_bookDonne.get());
@@ -76,8 +79,8 @@ void WindowSet::start()
 QList<QWidget*> WindowSet::screens() const
 {
     return { m_password.get(), m_avvio.get(), m_cambiaPassword.get(), m_menuDonne.get(), m_creaDonne.get(),
-             m_apriDonne.get(), m_bookDonne.get(), m_creaUomini.get(), m_apriUomini.get(), m_menuUomini.get(),
-             m_bookUomini.get(), m_anagrafica.get() };
+        m_apriDonne.get(), m_bookDonne.get(), m_creaUomini.get(), m_apriUomini.get(), m_menuUomini.get(),
+        m_bookUomini.get(), m_anagrafica.get() };
 }
 
 QWidget* WindowSet::visibleScreen() const

@@ -2,9 +2,9 @@
 
 #include "app/Interaction.h"
 #include "app/PictureButton.h"
-#include "editor/FieldRows.h"
 #include "app/Pictures.h"
 #include "app/TMisc.h"
+#include "editor/FieldRows.h"
 #include "registry/FieldTyping.h"
 #include "registry/checks/TfrmCodFisc.h"
 #include "registry/checks/TfrmIban.h"

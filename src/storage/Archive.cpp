@@ -7,11 +7,9 @@
 #include <QLockFile>
 #include <QThread>
 
-namespace lumidex
-{
+namespace lumidex {
 
-namespace
-{
+namespace {
 
 // A lock left by a program that died is taken over at once when its process is
 // known to be gone; one left by another computer on a shared folder only after
@@ -25,8 +23,7 @@ constexpr qint64 recordsPerChunk = 256;
 
 // One open-use-close cycle: the lock is taken and the file opened on
 // construction; both are released on destruction, also when an operation throws.
-class Session
-{
+class Session {
 public:
     Session(const QString& filePath, int recordSize)
         : m_lock(filePath + QStringLiteral(".lock"))
@@ -66,10 +63,8 @@ public:
         if (got < 0)
             fail(QStringLiteral("Cannot read"));
         if (got != wanted)
-            throw ArchiveError(QStringLiteral("Short read in %1: %2 of %3 bytes")
-                                   .arg(m_file.fileName())
-                                   .arg(got)
-                                   .arg(wanted));
+            throw ArchiveError(
+                QStringLiteral("Short read in %1: %2 of %3 bytes").arg(m_file.fileName()).arg(got).arg(wanted));
     }
 
     void writeRecord(const QByteArray& record)
@@ -86,8 +81,7 @@ public:
         m_file.unsetError();
         m_file.close();
         if (m_file.error() != QFileDevice::NoError)
-            throw ArchiveError(
-                QStringLiteral("Cannot close %1: %2").arg(m_file.fileName(), m_file.errorString()));
+            throw ArchiveError(QStringLiteral("Cannot close %1: %2").arg(m_file.fileName(), m_file.errorString()));
     }
 
 private:
@@ -141,8 +135,7 @@ private:
 Archive::Archive(QString filePath, const RecordLayout& layout)
     : m_filePath(std::move(filePath))
     , m_layout(layout)
-{
-}
+{ }
 
 int Archive::count() const
 {

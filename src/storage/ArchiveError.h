@@ -13,8 +13,7 @@ public:
     explicit ArchiveError(const QString& reason)
         : std::runtime_error(reason.toStdString())
         , m_reason(reason)
-    {
-    }
+    { }
     const QString& reason() const { return m_reason; }
 
 private:

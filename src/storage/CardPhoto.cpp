@@ -2,8 +2,7 @@
 
 #include "storage/PhotoFiles.h"
 
-namespace lumidex
-{
+namespace lumidex {
 
 void CardPhoto::setPlaceholder(const QImage& placeholder)
 {

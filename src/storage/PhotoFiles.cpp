@@ -10,11 +10,9 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
-namespace lumidex::photofiles
-{
+namespace lumidex::photofiles {
 
-namespace
-{
+namespace {
 
 // Megabytes a decoded picture may take. Qt's default stops near 33 megapixels;
 // today's cameras take 50 and more.
@@ -40,8 +38,7 @@ bool isJpeg(const QByteArray& format)
 QString registryPhotoPath(const QString& programDir, const QString& position)
 {
     return QDir(programDir)
-        .filePath(QStringLiteral("%1/Scheda_%2.jpg")
-                      .arg(QLatin1String(registryFolder), textfield::trimmed(position)));
+        .filePath(QStringLiteral("%1/Scheda_%2.jpg").arg(QLatin1String(registryFolder), textfield::trimmed(position)));
 }
 
 QString bookPhotoPath(

@@ -15,8 +15,8 @@ inline constexpr auto womenFolder = "Book_Donne";
 // <programDir>/Anagrafica/Scheda_<position>.jpg; the position text is trimmed.
 QString registryPhotoPath(const QString& programDir, const QString& position);
 // <programDir>/<folder>/<bookName>_Foto_<position>.jpg; name and position trimmed.
-QString bookPhotoPath(const QString& programDir, const QString& folder, const QString& bookName,
-                      const QString& position);
+QString bookPhotoPath(
+    const QString& programDir, const QString& folder, const QString& bookName, const QString& position);
 
 // A picture as decoded from a file. `jpegBytes` holds the file's own bytes when it
 // was a JPEG, so that writing it back unchanged never re-encodes it.
@@ -39,6 +39,6 @@ DecodedPicture loadPhoto(const QString& path);
 // library's default quality; the file is replaced atomically. Creates the folder
 // first when `createFolder`. On failure returns false and, if asked, the reason.
 bool writePhoto(const QString& path, const QImage& image, const QByteArray& jpegBytes, bool createFolder,
-                QString* reason = nullptr);
+    QString* reason = nullptr);
 
 } // namespace lumidex::photofiles

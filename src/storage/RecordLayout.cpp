@@ -2,8 +2,7 @@
 
 #include "storage/TextField.h"
 
-namespace lumidex
-{
+namespace lumidex {
 
 QByteArray RecordLayout::encode(const QStringList& values) const
 {

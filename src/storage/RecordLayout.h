@@ -21,8 +21,7 @@ public:
     template <std::size_t N>
     constexpr explicit RecordLayout(const std::array<FieldSpec, N>& fields)
         : m_fields(fields)
-    {
-    }
+    { }
 
     constexpr int fieldCount() const { return int(m_fields.size()); }
     constexpr const FieldSpec& field(int index) const { return m_fields[std::size_t(index)]; }

@@ -4,11 +4,9 @@
 #include <array>
 #include <cstring>
 
-namespace lumidex::textfield
-{
+namespace lumidex::textfield {
 
-namespace
-{
+namespace {
 
 // The characters of bytes 0x80..0x9F. The five bytes the code page leaves
 // unassigned decode as the control character of the same code, as Windows does,

@@ -98,10 +98,11 @@ private slots:
         QTest::newRow("mail") << "\"mailto:anna@lumidex.example\""
                               << QUrl(QStringLiteral("mailto:anna@lumidex.example"));
         QTest::newRow("empty mail") << "\"mailto:\"" << QUrl(QStringLiteral("mailto:"));
-        QTest::newRow("file") << "\"/opt/Lumidex/Guida.pdf\"" << QUrl::fromLocalFile(QStringLiteral("/opt/Lumidex/Guida.pdf"));
-        QTest::newRow("file with spaces") << "\"/opt/Lumidex/Documenti_Allegati/Carta identità.pdf\""
-                                          << QUrl::fromLocalFile(
-                                                 QStringLiteral("/opt/Lumidex/Documenti_Allegati/Carta identità.pdf"));
+        QTest::newRow("file") << "\"/opt/Lumidex/Guida.pdf\""
+                              << QUrl::fromLocalFile(QStringLiteral("/opt/Lumidex/Guida.pdf"));
+        QTest::newRow("file with spaces")
+            << "\"/opt/Lumidex/Documenti_Allegati/Carta identità.pdf\""
+            << QUrl::fromLocalFile(QStringLiteral("/opt/Lumidex/Documenti_Allegati/Carta identità.pdf"));
     }
 
     void shellTargetsAreUnquoted()
@@ -122,7 +123,7 @@ private slots:
     {
         QCOMPARE(RealInteraction::qtFilter(
                      QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp")),
-                 QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
+            QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
     }
 };
 

@@ -105,20 +105,20 @@ private slots:
     void everyOtherControlExists()
     {
         for (const char* name : { "cmdNuovo", "cmdDuplica", "cmdSalva", "cmdTrova", "cmdFile", "cmdStampa",
-                                  "cmdAnteprima", "cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdEsporta",
-                                  "cmdSlideshow", "cmdGuida", "cmdEsci", "btnCaricaFoto", "btnSalvaFoto",
-                                  "btnCancFoto", "btnZoomFoto", "btnCodFisc", "btnEmail", "btnPartitaIva", "btnIban" }) {
+                 "cmdAnteprima", "cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdEsporta", "cmdSlideshow",
+                 "cmdGuida", "cmdEsci", "btnCaricaFoto", "btnSalvaFoto", "btnCancFoto", "btnZoomFoto", "btnCodFisc",
+                 "btnEmail", "btnPartitaIva", "btnIban" }) {
             auto* button = named<QToolButton>(editor.get(), QString::fromLatin1(name));
             QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
             QVERIFY2(!button->statusTip().isEmpty(), name);
         }
-        for (const char* name : { "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03",
-                                  "imgBianco" })
+        for (const char* name :
+            { "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03", "imgBianco" })
             QVERIFY2(named<QLabel>(editor.get(), QString::fromLatin1(name))->isHidden(), name);
         QVERIFY(named<QLabel>(editor.get(), QStringLiteral("lblPosizione"))->isVisible());
         QVERIFY(named<QLabel>(editor.get(), QStringLiteral("imgFoto"))->isVisible());
         QCOMPARE(named<QLabel>(editor.get(), QStringLiteral("panInfo"))->text(),
-                 QStringLiteral("Pronto per archiviare una nuova scheda..."));
+            QStringLiteral("Pronto per archiviare una nuova scheda..."));
         QCOMPARE(editor->windowTitle(), QStringLiteral(" Lumidex - Archivio Anagrafico"));
         QCOMPARE(editor->objectName(), QStringLiteral("frmAnagrafica"));
     }
@@ -173,7 +173,7 @@ private slots:
         click(editor->cmdSalva);
         click(editor->cmdSalva);
         QCOMPARE(lastMessage().text,
-                 QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
+            QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
         QCOMPARE(position(), QStringLiteral("3"));
         QCOMPARE(QFileInfo(archivePath()).size(), 3 * recordSize);
         QCOMPARE(Archive(archivePath(), layouts::registry).read(3).at(0), QStringLiteral("Cambiata"));
@@ -196,16 +196,32 @@ private slots:
         QTest::addColumn<QString>("cittadinanza");
         QTest::addColumn<QString>("focused");
         QTest::addColumn<QString>("message");
-        const QString name = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome della persona.");
-        const QString sex =
-            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il sesso della persona (M o F).");
-        const QString citizenship =
-            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la cittadinanza della persona.");
-        QTest::newRow("no name") << "" << "F" << "Italiana" << "txtNome" << name;
-        QTest::newRow("blank name") << "   " << "F" << "Italiana" << "txtNome" << name;
-        QTest::newRow("nothing at all") << "" << "" << "" << "txtNome" << name;
-        QTest::newRow("no sex") << "Anna" << "" << "" << "txtSesso" << sex;
-        QTest::newRow("no citizenship") << "Anna" << "F" << " " << "txtCittadinanza" << citizenship;
+        const QString name
+            = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome della persona.");
+        const QString sex
+            = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il sesso della persona (M o F).");
+        const QString citizenship
+            = QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la cittadinanza della persona.");
+        QTest::newRow("no name") << ""
+                                 << "F"
+                                 << "Italiana"
+                                 << "txtNome" << name;
+        QTest::newRow("blank name") << "   "
+                                    << "F"
+                                    << "Italiana"
+                                    << "txtNome" << name;
+        QTest::newRow("nothing at all") << ""
+                                        << ""
+                                        << ""
+                                        << "txtNome" << name;
+        QTest::newRow("no sex") << "Anna"
+                                << ""
+                                << ""
+                                << "txtSesso" << sex;
+        QTest::newRow("no citizenship") << "Anna"
+                                        << "F"
+                                        << " "
+                                        << "txtCittadinanza" << citizenship;
     }
 
     void requiredFieldsAreCheckedInOrder()
@@ -329,8 +345,8 @@ private slots:
         click(editor->cmdDuplica);
         QCOMPARE(lastMessage().kind, MessageKind::Warning);
         QCOMPARE(lastMessage().text,
-                 QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è "
-                                "stata inserita in archivio."));
+            QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è "
+                           "stata inserita in archivio."));
         QCOMPARE(edit("txtNome")->text(), QStringLiteral("Anna Rossi"));
     }
 
@@ -346,8 +362,8 @@ private slots:
         click(editor->cmdDuplica);
         QCOMPARE(lastMessage().kind, MessageKind::Information);
         QCOMPARE(lastMessage().text,
-                 QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                                "Al termine premere Salva per inserire la scheda in archivio."));
+            QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                           "Al termine premere Salva per inserire la scheda in archivio."));
         QCOMPARE(position(), QString());
         QCOMPARE(edit("txtNome")->text(), QStringLiteral("Persona 2"));
         QVERIFY(editor->photo().showsPlaceholder());
@@ -381,8 +397,8 @@ private slots:
         QCOMPARE(lastMessage().kind, MessageKind::Error);
         QCOMPARE(lastMessage().buttons, Buttons::OkCancel);
         QCOMPARE(lastMessage().text,
-                 QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
-                                "possedere i privilegi di scrittura nella cartella di installazione del programma."));
+            QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
+                           "possedere i privilegi di scrittura nella cartella di installazione del programma."));
         QCOMPARE(position(), QString());
     }
 
@@ -435,9 +451,9 @@ private slots:
         QCOMPARE(lastMessage().kind, MessageKind::Warning);
         QCOMPARE(lastMessage().buttons, Buttons::OkCancel);
         QCOMPARE(lastMessage().text,
-                 QStringLiteral("Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile salvare "
-                                "la foto.\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella di "
-                                "installazione del programma."));
+            QStringLiteral("Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile salvare "
+                           "la foto.\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella di "
+                           "installazione del programma."));
         QCOMPARE(position(), QStringLiteral("1"));
     }
 
@@ -450,9 +466,9 @@ private slots:
         click(editor->btnCaricaFoto);
         QCOMPARE(user->openRequests().size(), 1);
         QCOMPARE(user->openRequests().at(0).title,
-                 QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
+            QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
         QCOMPARE(user->openRequests().at(0).filter,
-                 QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"));
+            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"));
         QCOMPARE(editor->photo().image().size(), QSize(200, 100));
         QCOMPARE(editor->imgFoto->pixmap().size(), fitInto(QSize(200, 100), QSize(307, 409)));
 
@@ -473,7 +489,8 @@ private slots:
         QCOMPARE(user->saveRequests().at(0).proposedName, QStringLiteral("Foto.jpg"));
         QCOMPARE(user->saveRequests().at(0).defaultSuffix, QStringLiteral("jpg"));
         QCOMPARE(lastMessage().kind, MessageKind::Warning);
-        QCOMPARE(lastMessage().text, QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file indicato."));
+        QCOMPARE(
+            lastMessage().text, QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file indicato."));
         QVERIFY(!editor->photo().showsPlaceholder());
 
         user->queueSaveFileName(dir->filePath(QStringLiteral("Foto.jpg")));

@@ -9,8 +9,7 @@ using namespace lumidex;
 
 Q_DECLARE_METATYPE(lumidex::HelpPage)
 
-class TestHelpPages : public QObject
-{
+class TestHelpPages : public QObject {
     Q_OBJECT
 
 private slots:
@@ -28,8 +27,7 @@ private slots:
     void makerContacts();
 };
 
-namespace
-{
+namespace {
 
 void addPageColumns()
 {
@@ -49,8 +47,7 @@ void TestHelpPages::titles_data()
     QTest::newRow("registry") << HelpPage::Registry << "Applicazione Archivio Anagrafico." << 10;
     QTest::newRow("registry export") << HelpPage::RegistryExport
                                      << "Esportazione archivio anagrafico in Microsoft Excel." << 3;
-    QTest::newRow("book export") << HelpPage::BookExport
-                                 << "Esportazione book fotografico in Microsoft Excel." << 3;
+    QTest::newRow("book export") << HelpPage::BookExport << "Esportazione book fotografico in Microsoft Excel." << 3;
 }
 
 void TestHelpPages::titles()
@@ -201,8 +198,8 @@ void TestHelpPages::buttonsNamedAsTheyAppear_data()
     QTest::addColumn<QStringList>("buttons");
 
     QTest::newRow("books") << HelpPage::Books
-                           << QStringList { "Nuovo", "Salva", "Duplica", "Trova", "Anteprima", "Stampa",
-                                  "Slide Show", "Allega file", "Carica foto", "Applica e chiudi" };
+                           << QStringList { "Nuovo", "Salva", "Duplica", "Trova", "Anteprima", "Stampa", "Slide Show",
+                                  "Allega file", "Carica foto", "Applica e chiudi" };
     QTest::newRow("registry") << HelpPage::Registry
                               << QStringList { "Nuovo", "Salva", "Duplica", "Slide Show", "Allega file",
                                      "Carica foto" };
@@ -228,8 +225,8 @@ void TestHelpPages::windowsShowingPages_data()
         QTest::newRow(windowClass) << QString::fromLatin1(windowClass) << true << page;
     };
     row("TfrmAvvio", HelpPage::Introduction);
-    for (const char* window : { "TfrmMenuUomini", "TfrmMenuDonne", "TfrmCreaUomini", "TfrmCreaDonne",
-             "TfrmApriUomini", "TfrmApriDonne", "TfrmBookUomini", "TfrmBookDonne" })
+    for (const char* window : { "TfrmMenuUomini", "TfrmMenuDonne", "TfrmCreaUomini", "TfrmCreaDonne", "TfrmApriUomini",
+             "TfrmApriDonne", "TfrmBookUomini", "TfrmBookDonne" })
         row(window, HelpPage::Books);
     row("TfrmAnagrafica", HelpPage::Registry);
     row("TfrmExpAnagrafica", HelpPage::RegistryExport);

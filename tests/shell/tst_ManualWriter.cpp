@@ -9,8 +9,7 @@
 
 using namespace lumidex;
 
-class TestManualWriter : public QObject
-{
+class TestManualWriter : public QObject {
     Q_OBJECT
 
 private slots:

@@ -7,8 +7,7 @@
 
 using namespace lumidex;
 
-namespace
-{
+namespace {
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -25,8 +24,7 @@ QByteArray readFile(const QString& path)
 
 } // namespace
 
-class TestPasswordStore : public QObject
-{
+class TestPasswordStore : public QObject {
     Q_OBJECT
 
 private slots:
@@ -64,12 +62,12 @@ void TestPasswordStore::handWrittenStore_data()
     QTest::addColumn<bool>("readable");
     QTest::addColumn<QString>("password");
 
-    QTest::newRow("initial password")
-        << QByteArray("[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8\r\n") << true << "LUCERNAVIOLATA";
-    QTest::newRow("lower-case digits")
-        << QByteArray("[Accesso]\nValore=50872cc2277e8cf643d000dc3df8\n") << true << "LUCERNAVIOLATA";
-    QTest::newRow("odd digit ignored")
-        << QByteArray("[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8A\r\n") << true << "LUCERNAVIOLATA";
+    QTest::newRow("initial password") << QByteArray("[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8\r\n") << true
+                                      << "LUCERNAVIOLATA";
+    QTest::newRow("lower-case digits") << QByteArray("[Accesso]\nValore=50872cc2277e8cf643d000dc3df8\n") << true
+                                       << "LUCERNAVIOLATA";
+    QTest::newRow("odd digit ignored") << QByteArray("[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8A\r\n") << true
+                                       << "LUCERNAVIOLATA";
     QTest::newRow("other sections around")
         << QByteArray("[Setup]\nLingua=it\n[Accesso]\nValore=5DAD\n[Fine]\n") << true << "AB";
     QTest::newRow("clear text trimmed") << QByteArray("[Accesso]\nValore=3C281C82\n") << true << "AB";
@@ -127,8 +125,7 @@ void TestPasswordStore::writeReplacesOnlyTheValue()
 {
     QTemporaryDir dir;
     const PasswordStore store(dir.path());
-    writeFile(
-        store.filePath(), "[Setup]\r\nLingua=it\r\n[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8\r\n");
+    writeFile(store.filePath(), "[Setup]\r\nLingua=it\r\n[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8\r\n");
 
     QVERIFY(store.writePassword(u"ab"));
     QCOMPARE(store.readValue(), std::optional<QString>(QStringLiteral("5DAD")));

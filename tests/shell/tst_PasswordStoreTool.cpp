@@ -8,8 +8,7 @@
 
 using namespace lumidex;
 
-namespace
-{
+namespace {
 
 // Runs the tool as the build does and returns its exit code (-1 if it did not finish).
 int runTool(const QStringList& arguments)
@@ -29,8 +28,7 @@ QByteArray readFile(const QString& path)
 
 } // namespace
 
-class TestPasswordStoreTool : public QObject
-{
+class TestPasswordStoreTool : public QObject {
     Q_OBJECT
 
 private slots:
@@ -74,8 +72,7 @@ void TestPasswordStoreTool::keepsExistingStore()
 
     QCOMPARE(runTool({ dir.path() }), 0);
     QCOMPARE(readFile(path), contents);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-        QStringList { QStringLiteral("unins000.dll") });
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("unins000.dll") });
 }
 
 void TestPasswordStoreTool::needsTheProgramFolder()

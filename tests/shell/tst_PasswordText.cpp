@@ -4,8 +4,7 @@
 
 using namespace lumidex;
 
-class TestPasswordText : public QObject
-{
+class TestPasswordText : public QObject {
     Q_OBJECT
 
 private slots:
@@ -28,8 +27,7 @@ void TestPasswordText::normalised_data()
     QTest::newRow("control characters at the ends") << QString(QChar(0)) + "\r\n x " + QChar(31) << "X";
     QTest::newRow("inner spaces kept") << " a  b "
                                        << "A  B";
-    QTest::newRow("only a to z change")
-        << QString::fromUtf8("àèì straße 9!") << QString::fromUtf8("àèì STRAßE 9!");
+    QTest::newRow("only a to z change") << QString::fromUtf8("àèì straße 9!") << QString::fromUtf8("àèì STRAßE 9!");
     QTest::newRow("only blanks") << " \t\r\n" << QString();
     QTest::newRow("empty") << QString() << QString();
 }

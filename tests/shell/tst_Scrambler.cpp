@@ -5,8 +5,7 @@
 
 using namespace lumidex;
 
-class TestScrambler : public QObject
-{
+class TestScrambler : public QObject {
     Q_OBJECT
 
 private slots:

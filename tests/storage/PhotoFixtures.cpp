@@ -4,8 +4,7 @@
 #include <QFile>
 #include <QImageWriter>
 
-namespace lumidex::test
-{
+namespace lumidex::test {
 
 QImage twoColourImage(int width, int height)
 {

@@ -6,8 +6,7 @@
 #include <QString>
 
 // Small pictures made in code for the photo tests.
-namespace lumidex::test
-{
+namespace lumidex::test {
 
 // A picture whose left half is red and right half blue, so that a rotation shows.
 QImage twoColourImage(int width, int height);

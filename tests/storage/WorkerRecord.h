@@ -4,8 +4,7 @@
 
 #include <QStringList>
 
-namespace lumidex::test
-{
+namespace lumidex::test {
 
 // The registry record that append_worker `worker` writes as its `index`-th
 // append: every field names its writer, so a record torn or overwritten by the

@@ -13,8 +13,7 @@
 
 using namespace lumidex;
 
-class TestArchive : public QObject
-{
+class TestArchive : public QObject {
     Q_OBJECT
 
 private slots:
@@ -47,8 +46,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-namespace
-{
+namespace {
 
 using Operation = std::function<void(const Archive&)>;
 

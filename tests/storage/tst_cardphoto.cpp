@@ -12,8 +12,7 @@ using namespace lumidex;
 using namespace lumidex::test;
 using SaveResult = CardPhoto::SaveResult;
 
-class TestCardPhoto : public QObject
-{
+class TestCardPhoto : public QObject {
     Q_OBJECT
 
 private slots:

@@ -10,8 +10,7 @@ static_assert(layouts::registry.fieldCount() == 32 && layouts::book.fieldCount()
 static_assert(layouts::registryEditFields + layouts::attachmentFields == layouts::registry.fieldCount());
 static_assert(layouts::bookEditFields + layouts::attachmentFields == layouts::book.fieldCount());
 
-class TestLayouts : public QObject
-{
+class TestLayouts : public QObject {
     Q_OBJECT
 
 private slots:
@@ -22,8 +21,7 @@ private slots:
     void decodeReadsEveryField();
 };
 
-namespace
-{
+namespace {
 
 const RecordLayout& layoutNamed(const QString& name)
 {

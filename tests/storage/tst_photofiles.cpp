@@ -11,8 +11,7 @@ using namespace lumidex;
 using namespace lumidex::test;
 using Status = photofiles::DecodedPicture::Status;
 
-class TestPhotoFiles : public QObject
-{
+class TestPhotoFiles : public QObject {
     Q_OBJECT
 
 private slots:
@@ -86,15 +85,13 @@ void TestPhotoFiles::decodePicture_data()
     const QImage image = twoColourImage(6, 4);
     QTest::newRow("missing") << "Scheda_1.jpg" << QByteArray() << int(Status::Missing) << false;
     QTest::newRow("JPEG") << "Scheda_1.jpg" << encodeJpeg(image) << int(Status::Loaded) << true;
-    QTest::newRow("JPEG under another name")
-        << "foto.bmp" << encodeJpeg(image) << int(Status::Loaded) << true;
+    QTest::newRow("JPEG under another name") << "foto.bmp" << encodeJpeg(image) << int(Status::Loaded) << true;
     QTest::newRow("bitmap") << "foto.bmp" << encodeImage(image, "bmp") << int(Status::Loaded) << false;
     QTest::newRow("PNG") << "foto.png" << encodeImage(image, "png") << int(Status::Loaded) << false;
     QTest::newRow("not a picture") << "Scheda_1.jpg" << QByteArray("no picture here, only text")
                                    << int(Status::Unreadable) << false;
     QTest::newRow("empty file") << "Scheda_1.jpg" << QByteArray("") << int(Status::Unreadable) << false;
-    QTest::newRow("truncated JPEG") << "Scheda_1.jpg" << encodeJpeg(image).left(20) << int(Status::Unreadable)
-                                    << false;
+    QTest::newRow("truncated JPEG") << "Scheda_1.jpg" << encodeJpeg(image).left(20) << int(Status::Unreadable) << false;
 }
 
 void TestPhotoFiles::decodePicture()

@@ -4,8 +4,7 @@
 
 using namespace lumidex;
 
-class TestTextField : public QObject
-{
+class TestTextField : public QObject {
     Q_OBJECT
 
 private slots:
@@ -18,8 +17,7 @@ private slots:
     void everyByteRoundTrips();
 };
 
-namespace
-{
+namespace {
 
 // Field bytes as they lie in a file: length byte, text, zero tail.
 QByteArray field(int capacity, const QByteArray& text)
@@ -41,17 +39,14 @@ void TestTextField::encode_data()
     QTest::newRow("plain") << "Mario Rossi" << 50 << field(50, "Mario Rossi");
     QTest::newRow("empty") << "" << 10 << field(10, "");
     QTest::newRow("spaces trimmed, inner kept") << "  Via Roma  1 " << 20 << field(20, "Via Roma  1");
-    QTest::newRow("controls trimmed")
-        << QString("\t\r\n\x01x y\x7f\x1f\r\n") << 10 << field(10, QByteArray("x y\x7f"));
+    QTest::newRow("controls trimmed") << QString("\t\r\n\x01x y\x7f\x1f\r\n") << 10 << field(10, QByteArray("x y\x7f"));
     QTest::newRow("all spaces become empty") << "     " << 5 << field(5, "");
     QTest::newRow("cut to capacity") << "ABCDEFGHIJKL" << 10 << field(10, "ABCDEFGHIJ");
     QTest::newRow("trimmed before the cut") << "   ABCDEFGHIJKL" << 10 << field(10, "ABCDEFGHIJ");
     QTest::newRow("cut after conversion") << QString::fromUtf8("€€€€") << 3 << field(3, "\x80\x80\x80");
     QTest::newRow("capacity one") << "m" << 1 << field(1, "m");
-    QTest::newRow("Italian letters") << QString::fromUtf8("Città è però") << 50
-                                     << field(50, "Citt\xe0 \xe8 per\xf2");
-    QTest::newRow("euro, degree, Ñ") << QString::fromUtf8("5 € a 20° Ñ") << 50
-                                     << field(50, "5 \x80 a 20\xb0 \xd1");
+    QTest::newRow("Italian letters") << QString::fromUtf8("Città è però") << 50 << field(50, "Citt\xe0 \xe8 per\xf2");
+    QTest::newRow("euro, degree, Ñ") << QString::fromUtf8("5 € a 20° Ñ") << 50 << field(50, "5 \x80 a 20\xb0 \xd1");
     QTest::newRow("Cyrillic") << QString::fromUtf8("Иван") << 50 << field(50, "????");
     QTest::newRow("emoji is one character") << QString::fromUtf8("a😀b") << 50 << field(50, "a?b");
     QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "x" << 50 << field(50, "?x");
@@ -90,8 +85,7 @@ void TestTextField::decode_data()
     QTest::newRow("clamped then trimmed") << QByteArray("\xc8"
                                                         "ab   ",
         6) << 5 << "ab";
-    QTest::newRow("Windows-1252") << field(20, "\x80 \xe0 \xd1 \xb0 \x9c") << 20
-                                  << QString::fromUtf8("€ à Ñ ° œ");
+    QTest::newRow("Windows-1252") << field(20, "\x80 \xe0 \xd1 \xb0 \x9c") << 20 << QString::fromUtf8("€ à Ñ ° œ");
     QTest::newRow("unassigned byte as control") << field(3, "a\x81") << 3 << QString("a") + QChar(0x81);
 }
 

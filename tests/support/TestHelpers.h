@@ -10,8 +10,7 @@
 namespace lumidex::test {
 
 // The control of `root` with this objectName; the test fails when it is missing.
-template <class T>
-T* named(QObject* root, const QString& name)
+template <class T> T* named(QObject* root, const QString& name)
 {
     T* found = root->findChild<T*>(name);
     if (!found)

@@ -15,10 +15,8 @@
 #include <QTextFrame>
 #include <cmath>
 
-namespace lumidex
-{
-namespace
-{
+namespace lumidex {
+namespace {
 
 constexpr double marginTopMm = 25;
 constexpr double marginBottomMm = 28;
@@ -37,8 +35,7 @@ QString manualTitle()
 QFont sansFont(double pointSize, bool bold = false)
 {
     QFont font;
-    font.setFamilies(
-        { QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial") });
+    font.setFamilies({ QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial") });
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -48,8 +45,8 @@ QFont sansFont(double pointSize, bool bold = false)
 QFont serifFont(double pointSize)
 {
     QFont font;
-    font.setFamilies({ QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif"),
-        QStringLiteral("Times New Roman") });
+    font.setFamilies(
+        { QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman") });
     font.setStyleHint(QFont::Serif);
     font.setPointSizeF(pointSize);
     return font;
@@ -145,8 +142,7 @@ void ManualWriter::paintTitlePage(QPainter& painter, const QTextDocument& body)
     painter.setFont(sansFont(20));
     painter.drawText(QRectF(left, 97 * m_dotsPerMm, width, 14 * m_dotsPerMm), Qt::AlignCenter, manualTitle());
     painter.setPen(QPen(crimson, 0.6 * m_dotsPerMm));
-    painter.drawLine(
-        QPointF(left + width / 4, 116 * m_dotsPerMm), QPointF(left + 3 * width / 4, 116 * m_dotsPerMm));
+    painter.drawLine(QPointF(left + width / 4, 116 * m_dotsPerMm), QPointF(left + 3 * width / 4, 116 * m_dotsPerMm));
 
     painter.setPen(Qt::black);
     painter.setFont(sansFont(14, true));
@@ -176,8 +172,7 @@ void ManualWriter::paintTitlePage(QPainter& painter, const QTextDocument& body)
     painter.setFont(sansFont(10));
     const QString contacts = QString::fromUtf16(maker::webAddress) + QStringLiteral("  \u00B7  ")
         + QString::fromUtf16(maker::emailAddress);
-    painter.drawText(
-        QRectF(left, m_pageHeight - 40 * m_dotsPerMm, width, 10 * m_dotsPerMm), Qt::AlignCenter, contacts);
+    painter.drawText(QRectF(left, m_pageHeight - 40 * m_dotsPerMm, width, 10 * m_dotsPerMm), Qt::AlignCenter, contacts);
 }
 
 void ManualWriter::paintBodyPage(QPainter& painter, QTextDocument& body, int index)

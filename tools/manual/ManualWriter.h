@@ -7,13 +7,11 @@ class QPainter;
 class QPagedPaintDevice;
 class QTextDocument;
 
-namespace lumidex
-{
+namespace lumidex {
 
 // Lays out the help pages as a printed manual: a title page with the contents,
 // then each page from a new sheet, with a running footer and page numbers.
-class ManualWriter
-{
+class ManualWriter {
 public:
     bool write(const QString& pdfPath);
 

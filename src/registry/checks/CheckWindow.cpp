@@ -22,17 +22,14 @@ static void initCheckResources()
     Q_INIT_RESOURCE(checks);
 }
 
-namespace lumidex
-{
+namespace lumidex {
 
-namespace
-{
+namespace {
 
 QString styleSheetFor(const CheckWindowLook& look)
 {
-    const QString gradient
-        = QStringLiteral("qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 #FFFFFF)")
-              .arg(look.gradientTop.name());
+    const QString gradient = QStringLiteral("qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 #FFFFFF)")
+                                 .arg(look.gradientTop.name());
     return QStringLiteral("QDialog#%1 { background: %2; }"
                           "QFrame#rectangle { background: #F8FBFF; border: 1px solid #C0C8D0;"
                           " border-radius: 6px; }"
@@ -71,8 +68,7 @@ bool isEnterKey(int key)
 } // namespace
 
 CheckWindow::CheckWindow(const CheckWindowLook& look, QWidget* parent)
-    : QDialog(
-        parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_look(look)
 {
     setObjectName(look.windowName);

@@ -13,8 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace lumidex
-{
+namespace lumidex {
 
 // What tells the three check windows apart; everything else about them is alike.
 struct CheckWindowLook {
@@ -39,8 +38,7 @@ struct CheckWindowLook {
 
 // A small modal window with one edit field and a "Controlla" button; the answer
 // is a message, after which the window closes by itself.
-class CheckWindow : public QDialog
-{
+class CheckWindow : public QDialog {
     Q_OBJECT
 
 public:

@@ -2,11 +2,9 @@
 
 #include <array>
 
-namespace lumidex
-{
+namespace lumidex {
 
-namespace
-{
+namespace {
 
 // Indexed by the character code minus '0', from "0" to "Z". The seven
 // characters between "9" and "A" have no meaning in a tax code and count 0.

@@ -2,8 +2,7 @@
 
 #include <QStringView>
 
-namespace lumidex
-{
+namespace lumidex {
 
 // Length of an Italian tax code (codice fiscale).
 inline constexpr int CodFiscLength = 16;

@@ -5,11 +5,9 @@
 #include <QString>
 #include <optional>
 
-namespace lumidex
-{
+namespace lumidex {
 
-namespace
-{
+namespace {
 
 // Reads a run of decimal digits. Signs, blanks and anything else make the
 // piece unreadable, so a stray "-" or "+" can never turn into a number.

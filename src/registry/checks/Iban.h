@@ -2,8 +2,7 @@
 
 #include <QStringView>
 
-namespace lumidex
-{
+namespace lumidex {
 
 // Length of an Italian IBAN, the only length the IBAN check accepts.
 inline constexpr int IbanLength = 27;

@@ -2,11 +2,9 @@
 
 #include <QHash>
 
-namespace lumidex
-{
+namespace lumidex {
 
-namespace
-{
+namespace {
 
 bool isDecimalDigit(QChar c)
 {

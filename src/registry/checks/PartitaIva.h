@@ -3,8 +3,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace lumidex
-{
+namespace lumidex {
 
 // Length of an Italian VAT number (partita IVA).
 inline constexpr int PartitaIvaLength = 11;

@@ -5,11 +5,9 @@
 
 #include <QLineEdit>
 
-namespace lumidex
-{
+namespace lumidex {
 
-namespace
-{
+namespace {
 
 CheckWindowLook codFiscLook()
 {
@@ -32,22 +30,19 @@ CheckWindowLook codFiscLook()
 TfrmCodFisc::TfrmCodFisc(QWidget* parent)
     : CheckWindow(codFiscLook(), parent)
     , txtCodFisc(field())
-{
-}
+{ }
 
 void TfrmCodFisc::btnControllaClick()
 {
     const QString codice = upperAsciiLetters(txtCodFisc->text());
     if (codice.size() != CodFiscLength) {
-        warnLength(QStringLiteral(
-            "Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
+        warnLength(QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
         return;
     }
     if (CodFiscValido(codice))
         reportAndClose(MessageKind::Information, QStringLiteral("Il codice fiscale digitato è VALIDO."));
     else
-        reportAndClose(
-            MessageKind::Warning, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO."));
+        reportAndClose(MessageKind::Warning, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO."));
 }
 
 } // namespace lumidex

@@ -2,12 +2,10 @@
 
 #include "registry/checks/CheckWindow.h"
 
-namespace lumidex
-{
+namespace lumidex {
 
 // Checks the check character of an Italian tax code.
-class TfrmCodFisc : public CheckWindow
-{
+class TfrmCodFisc : public CheckWindow {
     Q_OBJECT
 
 public:

@@ -5,11 +5,9 @@
 
 #include <QLineEdit>
 
-namespace lumidex
-{
+namespace lumidex {
 
-namespace
-{
+namespace {
 
 CheckWindowLook ibanLook()
 {
@@ -32,8 +30,7 @@ CheckWindowLook ibanLook()
 TfrmIban::TfrmIban(QWidget* parent)
     : CheckWindow(ibanLook(), parent)
     , txtIban(field())
-{
-}
+{ }
 
 void TfrmIban::btnControllaClick()
 {

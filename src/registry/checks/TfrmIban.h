@@ -2,12 +2,10 @@
 
 #include "registry/checks/CheckWindow.h"
 
-namespace lumidex
-{
+namespace lumidex {
 
 // Checks the MOD 97-10 check digits of an Italian IBAN.
-class TfrmIban : public CheckWindow
-{
+class TfrmIban : public CheckWindow {
     Q_OBJECT
 
 public:

@@ -5,11 +5,9 @@
 
 #include <QLineEdit>
 
-namespace lumidex
-{
+namespace lumidex {
 
-namespace
-{
+namespace {
 
 CheckWindowLook partitaIvaLook()
 {
@@ -32,15 +30,13 @@ CheckWindowLook partitaIvaLook()
 TfrmPartitaIva::TfrmPartitaIva(QWidget* parent)
     : CheckWindow(partitaIvaLook(), parent)
     , txtPartitaIva(field())
-{
-}
+{ }
 
 void TfrmPartitaIva::btnControllaClick()
 {
     const QString numero = upperAsciiLetters(txtPartitaIva->text());
     if (numero.size() != PartitaIvaLength) {
-        warnLength(
-            QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
+        warnLength(QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
         return;
     }
     if (PartitaIvaValida(numero)) {

@@ -2,12 +2,10 @@
 
 #include "registry/checks/CheckWindow.h"
 
-namespace lumidex
-{
+namespace lumidex {
 
 // Checks an Italian VAT number and names the VAT office that issued it.
-class TfrmPartitaIva : public CheckWindow
-{
+class TfrmPartitaIva : public CheckWindow {
     Q_OBJECT
 
 public:

@@ -1,7 +1,6 @@
 #include "shell/contacts/MakerContacts.h"
 
-namespace lumidex::maker
-{
+namespace lumidex::maker {
 
 QString informationMailCommand()
 {

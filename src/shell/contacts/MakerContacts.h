@@ -5,8 +5,7 @@
 // The maker's addresses, shown in the start menu, the credits window and the
 // information window. They live here only, so that a change of address is one
 // edit.
-namespace lumidex::maker
-{
+namespace lumidex::maker {
 
 inline constexpr char16_t webAddress[] = u"https://www.lumidex.example";
 inline constexpr char16_t emailAddress[] = u"info@lumidex.example";

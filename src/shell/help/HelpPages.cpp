@@ -2,8 +2,7 @@
 
 #include "shell/help/HelpParagraphs.h"
 
-namespace lumidex::help
-{
+namespace lumidex::help {
 
 QList<HelpPage> allPages()
 {

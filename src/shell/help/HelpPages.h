@@ -4,14 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-namespace lumidex
-{
+namespace lumidex {
 
 // The five pages of context help. Men's and women's windows share their pages.
 enum class HelpPage { Introduction, Books, Registry, RegistryExport, BookExport };
 
-namespace help
-{
+namespace help {
 
 // Paragraphs are joined by an empty line; no paragraph holds a line break itself.
 inline constexpr char16_t paragraphSeparator[] = u"\r\n\r\n";

@@ -5,8 +5,7 @@
 
 // The paragraphs the help pages are made of. Several pages share paragraphs, so
 // each group exists once and the pages are put together from the groups.
-namespace lumidex::help::paragraphtexts
-{
+namespace lumidex::help::paragraphtexts {
 
 // What the program is, before the book and registry paragraphs of the introduction.
 QStringList introductionOpening();

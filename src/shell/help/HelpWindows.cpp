@@ -1,7 +1,6 @@
 #include "shell/help/HelpWindows.h"
 
-namespace lumidex::help
-{
+namespace lumidex::help {
 
 QList<HelpWindow> helpWindows()
 {

@@ -8,8 +8,7 @@
 #include <QStringView>
 #include <optional>
 
-namespace lumidex::help
-{
+namespace lumidex::help {
 
 // The status text of the editors' and export windows' help button.
 inline constexpr char16_t helpButtonStatusText[] = u"Visualizza la pagina della guida sensibile al contesto.";

@@ -9,10 +9,8 @@
 #include <QSettings>
 #include <QTemporaryFile>
 
-namespace lumidex
-{
-namespace
-{
+namespace lumidex {
+namespace {
 
 const QString valueKey = QStringLiteral("Accesso/Valore");
 
@@ -20,8 +18,7 @@ const QString valueKey = QStringLiteral("Accesso/Valore");
 
 PasswordStore::PasswordStore(const QString& programDir)
     : m_filePath(QDir(programDir).filePath(QString::fromUtf16(fileName)))
-{
-}
+{ }
 
 std::optional<QString> PasswordStore::readValue() const
 {

@@ -4,15 +4,13 @@
 #include <QStringView>
 #include <optional>
 
-namespace lumidex
-{
+namespace lumidex {
 
 // The password store of an installation: the INI file "unins000.dll" in the
 // program folder, whose key "Valore" in section "Accesso" holds the scrambled
 // access password. Each operation opens the file, does its work and lets it go,
 // so a change made by another window is always seen.
-class PasswordStore
-{
+class PasswordStore {
 public:
     static constexpr char16_t fileName[] = u"unins000.dll";
 

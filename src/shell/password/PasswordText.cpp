@@ -5,8 +5,7 @@
 
 #include <algorithm>
 
-namespace lumidex::passwordtext
-{
+namespace lumidex::passwordtext {
 
 // A typed password follows the program's own text rules: blanks and control
 // characters at either end do not count, and letters compare without case.

@@ -4,8 +4,7 @@
 #include <QStringView>
 
 // The password as the program compares and stores it.
-namespace lumidex::passwordtext
-{
+namespace lumidex::passwordtext {
 
 // The password the program uses for a new installation, in the form the user
 // types it; the store holds the scrambled upper-case form.

@@ -2,10 +2,8 @@
 
 #include <cstdint>
 
-namespace lumidex::scrambler
-{
-namespace
-{
+namespace lumidex::scrambler {
+namespace {
 
 constexpr std::uint16_t startKey = 7318;
 constexpr std::uint16_t multiplier = 30829;

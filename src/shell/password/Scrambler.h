@@ -7,8 +7,7 @@
 // The reversible scrambling that keeps the access password out of plain sight in
 // the password store. Each character becomes two upper-case hexadecimal digits;
 // a running 16-bit key is advanced with every scrambled byte.
-namespace lumidex::scrambler
-{
+namespace lumidex::scrambler {
 
 // Only the low 8 bits of each character code are kept, so texts with codes above
 // 255 do not survive a round trip (see isStorablePassword()).

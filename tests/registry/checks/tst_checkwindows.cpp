@@ -15,8 +15,7 @@
 using namespace lumidex;
 using namespace lumidex::test;
 
-namespace
-{
+namespace {
 
 enum class Window { CodFisc, PartitaIva, Iban };
 
@@ -50,14 +49,11 @@ const QString codFiscLength
     = QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici.");
 const QString codFiscValid = QStringLiteral("Il codice fiscale digitato è VALIDO.");
 const QString codFiscWrong = QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO.");
-const QString ivaLength
-    = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
-const QString ivaWrong
-    = QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-                     "Non è quindi possibile fornire informazioni relative all'Ufficio IVA "
-                     "che lo ha rilasciato.");
-const QString ibanLength
-    = QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
+const QString ivaLength = QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici.");
+const QString ivaWrong = QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
+                                        "Non è quindi possibile fornire informazioni relative all'Ufficio IVA "
+                                        "che lo ha rilasciato.");
+const QString ibanLength = QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici.");
 const QString ibanValid = QStringLiteral("L'IBAN digitato è VALIDO.");
 const QString ibanWrong = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
 
@@ -82,8 +78,7 @@ QString ivaValid(const QString& ufficio)
 Q_DECLARE_METATYPE(Window)
 Q_DECLARE_METATYPE(lumidex::MessageKind)
 
-class TestCheckWindows : public QObject
-{
+class TestCheckWindows : public QObject {
     Q_OBJECT
 
 private:
@@ -146,8 +141,8 @@ void TestCheckWindows::look_data()
                               << "Immettere il codice fiscale e premere il pulsante di controllo." << 16
                               << QSize(421, 73);
     QTest::newRow("VAT number") << Window::PartitaIva << " Controllo partita IVA" << QSize(480, 254)
-                                << "Immettere il numero di partita IVA e premere il pulsante di controllo."
-                                << 11 << QSize(421, 73);
+                                << "Immettere il numero di partita IVA e premere il pulsante di controllo." << 11
+                                << QSize(421, 73);
     QTest::newRow("IBAN") << Window::Iban << " Controllo IBAN" << QSize(608, 270)
                           << "Immettere l'IBAN e premere il pulsante di controllo." << 27 << QSize(545, 85);
 }
@@ -217,9 +212,8 @@ void TestCheckWindows::checkMessages_data()
     const auto info = MessageKind::Information;
     const auto warn = MessageKind::Warning;
 
-    QTest::newRow("tax code typed in lower case with blanks")
-        << Window::CodFisc << ""
-        << "  rssmra85t10a562s " << info << codFiscValid;
+    QTest::newRow("tax code typed in lower case with blanks") << Window::CodFisc << ""
+                                                              << "  rssmra85t10a562s " << info << codFiscValid;
     QTest::newRow("tax code handed over") << Window::CodFisc << "BNCLRA92E41H501P"
                                           << "" << info << codFiscValid;
     QTest::newRow("tax code handed over in lower case") << Window::CodFisc << "bnclra92e41h501p"
@@ -252,12 +246,10 @@ void TestCheckWindows::checkMessages_data()
                                               << "it60x0542811101000000123456" << info << ibanValid;
     QTest::newRow("IBAN handed over") << Window::Iban << "IT69A0306909606100000063119"
                                       << "" << info << ibanValid;
-    QTest::newRow("IBAN with blanks inside, checked without them")
-        << Window::Iban << "IT03 X0542811101000000 1234"
-        << "" << info << ibanValid;
-    QTest::newRow("IBAN with the prefix IBAN counted in the length")
-        << Window::Iban << "IBAN DE89370400440532013000"
-        << "" << info << ibanValid;
+    QTest::newRow("IBAN with blanks inside, checked without them") << Window::Iban << "IT03 X0542811101000000 1234"
+                                                                   << "" << info << ibanValid;
+    QTest::newRow("IBAN with the prefix IBAN counted in the length") << Window::Iban << "IBAN DE89370400440532013000"
+                                                                     << "" << info << ibanValid;
     QTest::newRow("IBAN, check digits one off") << Window::Iban << ""
                                                 << "IT61X0542811101000000123456" << warn << ibanWrong;
     QTest::newRow("IBAN with an accented letter")
@@ -273,9 +265,8 @@ void TestCheckWindows::checkMessages_data()
                                                               << "" << warn << ivaLength;
     QTest::newRow("IBAN of 26 characters") << Window::Iban << ""
                                            << "IT60X054281110100000012345" << warn << ibanLength;
-    QTest::newRow("IBAN with the grouping blanks is too long")
-        << Window::Iban << "IT60 X054 2811 1010 0000 0123 456"
-        << "" << warn << ibanLength;
+    QTest::newRow("IBAN with the grouping blanks is too long") << Window::Iban << "IT60 X054 2811 1010 0000 0123 456"
+                                                               << "" << warn << ibanLength;
 }
 
 void TestCheckWindows::checkMessages()
@@ -313,8 +304,7 @@ void TestCheckWindows::taxCodeAndIbanAreUpperCasedAndTrimmedWhileTyping_data()
                               << "x"
                               << "RSSMXRA85T10";
     QTest::newRow("tax code keeps accented letters")
-        << Window::CodFisc << QStringLiteral("rssè-") << QStringLiteral("RSSè-") << "a"
-        << QStringLiteral("RSSèA-");
+        << Window::CodFisc << QStringLiteral("rssè-") << QStringLiteral("RSSè-") << "a" << QStringLiteral("RSSèA-");
     // A blank typed at the end is gone at once; one typed inside stays.
     QTest::newRow("IBAN") << Window::Iban << "  it60 x054 "
                           << "IT60X054"

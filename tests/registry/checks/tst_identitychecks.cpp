@@ -6,8 +6,7 @@
 
 using namespace lumidex;
 
-class TestIdentityChecks : public QObject
-{
+class TestIdentityChecks : public QObject {
     Q_OBJECT
 
 private slots:
