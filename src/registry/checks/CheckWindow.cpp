@@ -15,13 +15,6 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
-// The banners live in this folder's own resource file; a static library drops
-// resources nobody refers to, so the window refers to them explicitly.
-static void initCheckResources()
-{
-    Q_INIT_RESOURCE(checks);
-}
-
 namespace lumidex {
 
 namespace {
@@ -43,7 +36,6 @@ QString styleSheetFor(const CheckWindowLook& look)
 
 QPixmap renderBanner(const QString& resource, const QSize& size)
 {
-    initCheckResources();
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(resource);

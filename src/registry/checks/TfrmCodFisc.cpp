@@ -16,7 +16,7 @@ CheckWindowLook codFiscLook()
     look.caption = QStringLiteral(" Controllo codice fiscale");
     look.clientSize = QSize(478, 254);
     look.gradientTop = QColor(0xFF008000);
-    look.banner = QStringLiteral(":/checks/banners/codfisc.svg");
+    look.banner = QStringLiteral(":/pictures/banner-codfisc.svg");
     look.bannerSize = QSize(421, 73);
     look.prompt = QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo.");
     look.fieldName = QStringLiteral("txtCodFisc");

@@ -16,7 +16,7 @@ CheckWindowLook ibanLook()
     look.caption = QStringLiteral(" Controllo IBAN");
     look.clientSize = QSize(608, 270);
     look.gradientTop = QColor(0xFF191970);
-    look.banner = QStringLiteral(":/checks/banners/iban.svg");
+    look.banner = QStringLiteral(":/pictures/banner-iban.svg");
     look.bannerSize = QSize(545, 85);
     look.prompt = QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo.");
     look.fieldName = QStringLiteral("txtIban");

@@ -16,7 +16,7 @@ CheckWindowLook partitaIvaLook()
     look.caption = QStringLiteral(" Controllo partita IVA");
     look.clientSize = QSize(480, 254);
     look.gradientTop = QColor(0xFF4682B4);
-    look.banner = QStringLiteral(":/checks/banners/partitaiva.svg");
+    look.banner = QStringLiteral(":/pictures/banner-partitaiva.svg");
     look.bannerSize = QSize(421, 73);
     look.prompt = QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo.");
     look.fieldName = QStringLiteral("txtPartitaIva");

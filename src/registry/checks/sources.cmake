@@ -9,5 +9,4 @@ lumidex_ui_sources(
   TfrmCodFisc.h TfrmCodFisc.cpp
   TfrmPartitaIva.h TfrmPartitaIva.cpp
   TfrmIban.h TfrmIban.cpp
-  checks.qrc
 )
