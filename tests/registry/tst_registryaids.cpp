@@ -416,6 +416,73 @@ private slots:
         QCOMPARE(editor->photo().image().size(), source == QLatin1String("bitmap") ? QSize(64, 48) : QSize(307, 409));
     }
 
+    void photoDialogsCancelledChangeNothing()
+    {
+        const QByteArray cardPhoto = encodeJpeg(markedImage(QSize(90, 120), Qt::blue), 30);
+        storeCardWithPhoto(cardPhoto);
+        click(editor->cmdPrimo);
+        const QImage shown = editor->photo().image();
+
+        // No file names queued: the user cancels both dialogs.
+        click(editor->btnCaricaFoto);
+        click(editor->btnSalvaFoto);
+        QCOMPARE(user->openRequests().size(), 1);
+        QCOMPARE(user->saveRequests().size(), 1);
+        const FileDialogRequest save = user->saveRequests().at(0);
+        QCOMPARE(save.title, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."));
+        QCOMPARE(save.filter, QStringLiteral("File Jpeg (*.jpg)|*.jpg"));
+        QCOMPARE(save.proposedName, QStringLiteral("Foto.jpg"));
+        QCOMPARE(save.defaultSuffix, QStringLiteral("jpg"));
+
+        QVERIFY(user->messages().isEmpty());
+        QVERIFY(!editor->photo().showsPlaceholder());
+        QCOMPARE(editor->photo().image(), shown);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { archiveName });
+        click(editor->cmdSalva);
+        QCOMPARE(readBytes(photoPath(1)), cardPhoto);
+    }
+
+    void fileThatIsNoPictureShowsThePlaceholderUntilSave()
+    {
+        const QByteArray cardPhoto = encodeJpeg(markedImage(QSize(90, 120), Qt::blue), 30);
+        storeCardWithPhoto(cardPhoto);
+        click(editor->cmdPrimo);
+
+        const QString letter = dir->filePath(QStringLiteral("lettera.jpg"));
+        writeBytes(letter, "Gentile cliente, le inviamo il contratto.");
+        user->queueOpenFileName(letter);
+        click(editor->btnCaricaFoto);
+        QVERIFY(user->messages().isEmpty());
+        QVERIFY(editor->photo().showsPlaceholder());
+        QCOMPARE(editor->imgFoto->pixmap().toImage(), editor->imgBianco->pixmap().toImage());
+        // Only Save touches the card's photo file.
+        QCOMPARE(readBytes(photoPath(1)), cardPhoto);
+
+        click(editor->cmdSalva);
+        const QImage stored(photoPath(1));
+        QCOMPARE(stored.size(), QSize(307, 409));
+    }
+
+    void deletedPhotoComesBackWhenTheCardIsShownAgain()
+    {
+        const QByteArray cardPhoto = encodeJpeg(markedImage(QSize(90, 120), Qt::blue), 30);
+        storeCardWithPhoto(cardPhoto);
+        Archive(dir->filePath(archiveName), layouts::registry).append(storedCard());
+
+        click(editor->cmdPrimo);
+        click(editor->btnCancFoto);
+        QVERIFY(editor->photo().showsPlaceholder());
+        QCOMPARE(editor->imgFoto->pixmap().toImage(), editor->imgBianco->pixmap().toImage());
+        QCOMPARE(readBytes(photoPath(1)), cardPhoto);
+
+        click(editor->cmdAvanti);
+        click(editor->cmdIndietro);
+        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QVERIFY(!editor->photo().showsPlaceholder());
+        QCOMPARE(editor->photo().image().size(), QSize(90, 120));
+        QVERIFY(user->messages().isEmpty());
+    }
+
     void photoCopyThatFailsWarnsAndKeepsTheCardPhoto()
     {
         const QByteArray cardPhoto = encodeJpeg(markedImage(QSize(90, 120), Qt::blue), 30);

@@ -37,6 +37,8 @@ void TestIdentityChecks::codFisc_data()
     QTest::newRow("born in January") << "VRDGPP13A01B354G" << true;
     QTest::newRow("born in Milan") << "MRTMTT91D08F205J" << true;
     QTest::newRow("duplicate code, letter in a digit place") << "RSSMRA85T10A56NH" << true;
+    QTest::newRow("duplicate code, every digit place a letter") << "RSSMRAURTMLARSNL" << true;
+    QTest::newRow("duplicate code judged with the original's check character") << "RSSMRAURTMLARSNS" << false;
     QTest::newRow("structure is not examined") << "000000000000000I" << true;
 
     QTest::newRow("check character one off") << "RSSMRA85T10A562T" << false;
