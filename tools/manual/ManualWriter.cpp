@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <cmath>
 
 namespace lumidex {
@@ -32,11 +33,20 @@ QString manualTitle()
     return QStringLiteral("Guida all'utilizzo del software");
 }
 
+// Ligatures would put single glyphs such as "fi" into the PDF, and a reader
+// that searches or copies the manual's text would then no longer find the
+// words as the help window shows them.
+void withoutLigatures(QFont& font)
+{
+    font.setStyleStrategy(QFont::PreferNoShaping);
+}
+
 QFont sansFont(double pointSize, bool bold = false)
 {
     QFont font;
     font.setFamilies({ QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial") });
     font.setStyleHint(QFont::SansSerif);
+    withoutLigatures(font);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
@@ -48,6 +58,7 @@ QFont serifFont(double pointSize)
     font.setFamilies(
         { QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif"), QStringLiteral("Times New Roman") });
     font.setStyleHint(QFont::Serif);
+    withoutLigatures(font);
     font.setPointSizeF(pointSize);
     return font;
 }
@@ -126,6 +137,28 @@ void ManualWriter::buildBody(QTextDocument& document, QPagedPaintDevice& device)
             cursor.insertBlock(paragraph, paragraphText);
             cursor.insertText(text, paragraphText);
         }
+    }
+    keepParagraphsOnOneSheet(document);
+}
+
+void ManualWriter::keepParagraphsOnOneSheet(QTextDocument& document)
+{
+    // A paragraph cut by a page break would be read with the running footer in
+    // its middle; one that does not fit at the foot of a sheet starts the next.
+    // Moving a paragraph only moves the ones after it, so one pass suffices.
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        document.documentLayout()->blockBoundingRect(block); // lays the block out
+        const QTextLayout* layout = block.layout();
+        if (!layout || layout->lineCount() < 2)
+            continue;
+        const double top = layout->position().y() + layout->lineAt(0).y();
+        const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+        const double bottom = layout->position().y() + last.y() + last.height();
+        if (std::floor(top / m_pageHeight) == std::floor((bottom - 1) / m_pageHeight))
+            continue;
+        QTextBlockFormat format = block.blockFormat();
+        format.setPageBreakPolicy(format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(block).setBlockFormat(format);
     }
 }
 

@@ -17,6 +17,7 @@ public:
 
 private:
     void buildBody(QTextDocument& document, QPagedPaintDevice& device);
+    void keepParagraphsOnOneSheet(QTextDocument& document);
     void paintTitlePage(QPainter& painter, const QTextDocument& body);
     void paintBodyPage(QPainter& painter, QTextDocument& body, int index);
     void paintFooter(QPainter& painter, int pageNumber);
