@@ -118,13 +118,25 @@ bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event)
     return PasswordWindow::eventFilter(watched, event);
 }
 
-void TfrmCambiaPassword::showEvent(QShowEvent* event)
+void TfrmCambiaPassword::clearFields()
 {
-    PasswordWindow::showEvent(event);
     txtPasswordOld->clear();
     txtPasswordNew->clear();
     txtConferma->clear();
+}
+
+void TfrmCambiaPassword::showEvent(QShowEvent* event)
+{
+    PasswordWindow::showEvent(event);
+    clearFields();
     txtPasswordOld->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmCambiaPassword::closeEvent(QCloseEvent* event)
+{
+    PasswordWindow::closeEvent(event);
+    // Hidden until the next change, the window keeps none of the passwords typed.
+    clearFields();
 }
 
 void TfrmCambiaPassword::refuseNewPassword(const QString& message)

@@ -34,9 +34,11 @@ public slots:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool allFilled() const;
+    void clearFields();
     void fieldsChange();
     void refuseNewPassword(const QString& message);
 };

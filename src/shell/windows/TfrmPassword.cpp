@@ -115,6 +115,8 @@ void TfrmPassword::cmdOKClick()
     }
     if (*stored == typed) {
         emit accessGranted();
+        // The hidden window keeps no copy of the password for the rest of the run.
+        txtPassword->clear();
         return;
     }
     interaction().plain(this, wrongPassword);

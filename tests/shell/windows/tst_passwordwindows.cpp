@@ -113,6 +113,8 @@ private slots:
         QTest::mouseClick(login.cmdOK, Qt::LeftButton);
         QCOMPARE(granted.count(), 1);
         QVERIFY(user->messages().isEmpty());
+        // Nothing of the password stays behind in the hidden window.
+        QCOMPARE(login.txtPassword->text(), QString());
     }
 
     void wrongPasswordEmptiesTheField_data()
@@ -323,6 +325,8 @@ private slots:
         expectOnlyMessage(changed);
         QCOMPARE(closed.count(), 1);
         QVERIFY(!change.isVisible());
+        for (QLineEdit* field : { change.txtPasswordOld, change.txtPasswordNew, change.txtConferma })
+            QCOMPARE(field->text(), QString());
         QCOMPARE(
             readBytes(storePath(*dir)).contains("Valore=" + scrambler::scramble(u"NUOVA CHIAVE").toLatin1()), true);
 
@@ -546,6 +550,8 @@ private slots:
         QTest::mouseClick(change.cmdEsci, Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QVERIFY(!change.isVisible());
+        for (QLineEdit* field : { change.txtPasswordOld, change.txtPasswordNew, change.txtConferma })
+            QCOMPARE(field->text(), QString());
         showActive(&change);
         for (QLineEdit* field : { change.txtPasswordOld, change.txtPasswordNew, change.txtConferma })
             QCOMPARE(field->text(), QString());
