@@ -8,12 +8,14 @@
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QUrl>
 #include <QtTest>
 
 using namespace lumidex;
@@ -145,6 +147,24 @@ private slots:
         QTest::mouseClick(menu.imgSito, Qt::LeftButton);
         QCOMPARE(user.shellCommands(), QStringList { QString::fromUtf16(maker::webAddress) });
         QVERIFY(menu.isVisible());
+    }
+
+    // The site strip and the credits picture show the address that their links
+    // open: a change of address must reach the artwork too.
+    void picturesShowTheMakersAddress_data()
+    {
+        QTest::addColumn<QString>("resource");
+        QTest::newRow("site strip") << ":/pictures/sito.svg";
+        QTest::newRow("credits") << ":/pictures/crediti.svg";
+    }
+    void picturesShowTheMakersAddress()
+    {
+        QFETCH(QString, resource);
+        QFile picture(resource);
+        QVERIFY(picture.open(QIODevice::ReadOnly));
+        const QString host = QUrl(QString::fromUtf16(maker::webAddress)).host();
+        QVERIFY(!host.isEmpty());
+        QVERIFY2(QString::fromUtf8(picture.readAll()).contains(host), qPrintable(host));
     }
 
     void helpShowsTheIntroductionPage()
