@@ -5,6 +5,9 @@
 #include "app/PictureButton.h"
 #include "app/Pictures.h"
 #include "books/BookNames.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+#include "storage/Layouts.h"
 #include "storage/TextField.h"
 
 #include <QFile>
@@ -177,6 +180,15 @@ void BookCreation::btnApplicaClick()
         return;
     }
     file.close();
+    // Every later operation on a book takes a lock file beside it; a name that
+    // leaves no room for one would make a book that can never be opened.
+    try {
+        Archive(path, layouts::book).count();
+    } catch (const ArchiveError& error) {
+        QFile::remove(path);
+        reportUnexpectedError(error.reason());
+        return;
+    }
 
     interaction().message(this, MessageKind::Information, bookCreated(), Buttons::OkCancel);
     close();

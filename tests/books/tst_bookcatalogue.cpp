@@ -172,6 +172,9 @@ private slots:
             = dir->filePath(men ? QStringLiteral("Sfilata d'autunno.men") : QStringLiteral("Sfilata d'autunno.wmn"));
         QVERIFY(QFileInfo::exists(file));
         QCOMPARE(QFileInfo(file).size(), 0);
+        // Nothing else is left beside it.
+        QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList { QFileInfo(file).fileName() });
         QCOMPARE(window->lblFile->text(), file);
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(lastMessage().kind, MessageKind::Information);
@@ -285,18 +288,28 @@ private slots:
         QVERIFY(!QFileInfo::exists(parent.filePath(QStringLiteral("fuga.men"))));
     }
 
+    void aNameTheFileSystemRefusesIsReportedAsAnError_data()
+    {
+        QTest::addColumn<QString>("name");
+        // 250 letters of two bytes each: longer than any file name may be, for root too.
+        QTest::newRow("book file too long") << QString(250, QChar(0x00E8));
+        // The book file itself fits, but not the lock file every later operation
+        // takes beside it: such a book could never be opened.
+        QTest::newRow("lock file too long") << QString(250, QLatin1Char('a'));
+    }
     void aNameTheFileSystemRefusesIsReportedAsAnError()
     {
+        QFETCH(QString, name);
         auto window = creation(false);
         QSignalSpy closed(window.get(), &BookCreation::closed);
-        // 250 letters of two bytes each: longer than any file name may be, for root too.
-        window->txtFile->setText(QString(250, QChar(0x00E8)));
+        window->txtFile->setText(name);
         QTest::mouseClick(window->btnApplica, Qt::LeftButton);
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(lastMessage().kind, MessageKind::Error);
         QVERIFY(!lastMessage().text.contains(QStringLiteral("successo")));
         QCOMPARE(closed.count(), 0);
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(window->txtFile->text(), name);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void cancelClosesWithoutCreating()
@@ -445,6 +458,28 @@ private slots:
         // The list is read again from the folder.
         QCOMPARE(window->lstFiles->count(), 0);
         QCOMPARE(window->lblCreati->text(), QStringLiteral("Sono stati creati 0 book fotografici."));
+    }
+
+    // A book file that came in from elsewhere may begin with a blank; the list
+    // shows it, so opening and deleting it must reach that very file.
+    void aListedFileIsTheOneOpenedAndDeleted()
+    {
+        touch(QStringLiteral(" Estate.men"), QByteArray(3548, 'x'));
+        touch(QStringLiteral("Estate.men"));
+        auto window = opening(true);
+        QCOMPARE(
+            itemTexts(window->lstFiles), (QStringList { QStringLiteral(" Estate.men"), QStringLiteral("Estate.men") }));
+        select(window.get(), QStringLiteral(" Estate.men"));
+        QTest::mouseClick(window->btnApri, Qt::LeftButton);
+        QCOMPARE(window->lblFile->text(), dir->filePath(QStringLiteral(" Estate.men")));
+
+        window->show();
+        select(window.get(), QStringLiteral(" Estate.men"));
+        QTest::mouseClick(window->btnElimina, Qt::LeftButton);
+        QCOMPARE(lastMessage().text, QStringLiteral("Il book fotografico è stato eliminato con successo."));
+        QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral(" Estate.men"))));
+        QVERIFY(QFileInfo::exists(dir->filePath(QStringLiteral("Estate.men"))));
+        QCOMPARE(itemTexts(window->lstFiles), QStringList { QStringLiteral("Estate.men") });
     }
 
     void cancelLeavesWithTheStartMarker()
