@@ -114,7 +114,7 @@ void WindowSet::connectBookSide(BookMenu* menu, BookCreation* creation, BookOpen
             handOver(m_avvio.get(), opening);
         } else if (marker == opening->side().openMarker) {
             // The editor learns its book here, before its show clears the entry.
-            editor->lblFile->setText(textfield::trimmed(QDir(m_programDir).filePath(textfield::trimmed(item))));
+            editor->lblFile->setText(opening->bookFilePath(item));
             editor->lblNome->setText(Side::bookNameOf(item));
             handOver(editor, opening);
         }

@@ -3,7 +3,6 @@
 #include "app/Interaction.h"
 #include "app/PictureButton.h"
 #include "app/Pictures.h"
-#include "storage/TextField.h"
 
 #include <QCollator>
 #include <QDir>
@@ -143,6 +142,11 @@ QString BookOpening::selectedItemText() const
     return selected.isEmpty() ? QString() : selected.constFirst()->text();
 }
 
+QString BookOpening::bookFilePath(const QString& itemText) const
+{
+    return QDir(programDir()).filePath(itemText);
+}
+
 void BookOpening::showEvent(QShowEvent* event)
 {
     BookScreen::showEvent(event);
@@ -190,7 +194,7 @@ void BookOpening::btnApriClick()
         warn(selectToOpen());
         return;
     }
-    lblFile->setText(QDir(programDir()).filePath(textfield::trimmed(selected)));
+    lblFile->setText(bookFilePath(selected));
     lblMemory->setText(side().openMarker);
     close();
 }
@@ -210,7 +214,7 @@ void BookOpening::btnEliminaClick()
         return;
 
     // Only the archive goes; the photos of its entries stay in the photo folder.
-    const QString path = QDir(programDir()).filePath(textfield::trimmed(selected));
+    const QString path = bookFilePath(selected);
     const bool removed = QFile::remove(path) || !QFileInfo(path).exists();
     if (removed)
         interaction().message(this, MessageKind::Information, bookDeleted(), Buttons::OkCancel);

@@ -27,6 +27,10 @@ public:
 
     // The text of the selected item (the book's file name), empty when none is selected.
     QString selectedItemText() const;
+    // The book file an item stands for. The item is the file's own name, read from
+    // the folder, so it is taken as it is: a name that begins with a blank still
+    // leads to its own file.
+    QString bookFilePath(const QString& itemText) const;
 
 public slots:
     void btnApriClick();

@@ -174,6 +174,25 @@ private slots:
         QCOMPARE(visible(), windows->frmAvvio());
     }
 
+    void theEditorWorksOnTheListedFile()
+    {
+        // A book file that came in from elsewhere with a blank in front of its name.
+        const QByteArray entry = [] {
+            QByteArray record(3548, '\0');
+            record[0] = 6;
+            record.replace(1, 6, "Scatto");
+            return record;
+        }();
+        writeBytes(dir->filePath(QStringLiteral(" Estate.wmn")), entry);
+        openBook(false, QStringLiteral(" Estate.wmn"));
+        QCOMPARE(visible(), editor(false));
+        QCOMPARE(editor(false)->lblFile->text(), dir->filePath(QStringLiteral(" Estate.wmn")));
+        click(editor(false)->cmdPrimo);
+        QCOMPARE(named<QLineEdit>(editor(false), QStringLiteral("txtTitolo"))->text(), QStringLiteral("Scatto"));
+        QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("Estate.wmn"))));
+        QVERIFY(user->messages().isEmpty());
+    }
+
     void closingTheOpeningWindowIgnoresTheSelection()
     {
         writeBytes(dir->filePath(QStringLiteral("Estate.wmn")), {});
