@@ -242,6 +242,29 @@ private slots:
         QCOMPARE(user->dialogsRun(), 0);
     }
 
+    // Tab walks the twelve fields in record order, and Shift+Tab walks them back,
+    // through the date field without opening the calendar.
+    void tabWalksTheFieldsInRecordOrder_data() { addSides(); }
+    void tabWalksTheFieldsInRecordOrder()
+    {
+        QFETCH(bool, men);
+        open(men);
+        editor->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+        const QList<QLineEdit*>& fields = editor->fields();
+        QCOMPARE(fields.size(), 12);
+        fields.first()->setFocus();
+        for (int i = 1; i < fields.size(); ++i) {
+            QTest::keyClick(editor->focusWidget(), Qt::Key_Tab);
+            QCOMPARE(editor->focusWidget(), fields.at(i));
+        }
+        for (int i = fields.size() - 2; i >= 0; --i) {
+            QTest::keyClick(editor->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(editor->focusWidget(), fields.at(i));
+        }
+        QCOMPARE(user->dialogsRun(), 0);
+    }
+
     void keysInTheDateField_data()
     {
         QTest::addColumn<bool>("men");
