@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/WorkScreen.h"
+#include "editor/EditorTexts.h"
 #include "storage/CardPhoto.h"
 #include "storage/RecordLayout.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
 
 class QBoxLayout;
@@ -41,6 +43,9 @@ public:
         // The book editors put Preview before Print in the toolbar.
         bool previewBeforePrint = false;
     };
+
+    // The photo frame of every card, and the size of its placeholder picture.
+    static constexpr QSize photoFrameSize { 307, 409 };
 
     CardEditor(const QString& programDir, const Setup& setup, QWidget* parent = nullptr);
 
@@ -133,17 +138,5 @@ private:
     CardPhoto m_photo;
     QWidget* m_section = nullptr;
 };
-
-// Messages shared by both editors.
-namespace editortext {
-QString emptyArchive();
-QString changesSaved();
-QString cardInserted();
-QString duplicateNeedsStoredCard();
-QString duplicateReady();
-QString photoNotSaved();
-QString photoNotExported();
-QString readyForNewCard();
-} // namespace editortext
 
 } // namespace lumidex

@@ -1,6 +1,9 @@
-lumidex_core_sources(Navigation.h Navigation.cpp)
+lumidex_core_sources(
+  Navigation.h Navigation.cpp
+  EditorTexts.h EditorTexts.cpp
+)
 lumidex_ui_sources(
-  CardEditor.h CardEditor.cpp
+  CardEditor.h CardEditor.cpp CardEditorLayout.cpp
   EditorStyle.h EditorStyle.cpp
   FieldRows.h FieldRows.cpp
 )
