@@ -5,6 +5,7 @@ lumidex_ui_sources(
   TMisc.h TMisc.cpp
   WindowSet.h WindowSet.cpp
   WorkScreen.h WorkScreen.cpp
+  FixedWindow.h FixedWindow.cpp
   PictureButton.h PictureButton.cpp
   Pictures.h Pictures.cpp
 )

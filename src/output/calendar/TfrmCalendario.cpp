@@ -1,5 +1,6 @@
 #include "output/calendar/TfrmCalendario.h"
 
+#include "app/FixedWindow.h"
 #include "app/Pictures.h"
 #include "books/BookEditor.h"
 #include "common/Formatting.h"
@@ -34,11 +35,9 @@ BookEditor* editorFor(const QString& marker, QWidget* owner)
 } // namespace
 
 TfrmCalendario::TfrmCalendario(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, Qt::Dialog | fixedFrame)
 {
-    setObjectName(QStringLiteral("frmCalendario"));
-    setWindowTitle(QStringLiteral(" Importazione data"));
-    setFixedSize(253, 294);
+    setUpFixedWindow(this, QStringLiteral("frmCalendario"), QStringLiteral(" Importazione data"), QSize(253, 294));
     applyFormatSettings();
     setStyleSheet(QStringLiteral(R"(
 #lblCampo001 { font: 10pt "Verdana"; color: #1F3F66; }

@@ -1,5 +1,6 @@
 #include "registry/checks/CheckWindow.h"
 
+#include "app/FixedWindow.h"
 #include "common/Formatting.h"
 #include "storage/TextField.h"
 
@@ -11,7 +12,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
@@ -60,12 +60,10 @@ bool isEnterKey(int key)
 } // namespace
 
 CheckWindow::CheckWindow(const CheckWindowLook& look, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | fixedFrame)
     , m_look(look)
 {
-    setObjectName(look.windowName);
-    setWindowTitle(look.caption);
-    setFixedSize(look.clientSize);
+    setUpFixedWindow(this, look.windowName, look.caption, look.clientSize);
     setModal(true);
     setStyleSheet(styleSheetFor(look));
 
@@ -223,11 +221,7 @@ void CheckWindow::lowerLengthCeiling()
 void CheckWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (QScreen* target = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(target->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
     m_field->setFocus();
 }
 

@@ -1,8 +1,8 @@
 #include "shell/windows/PasswordWindow.h"
 
+#include "app/FixedWindow.h"
 #include "app/Pictures.h"
 #include "shell/windows/FocusFrame.h"
-#include "shell/windows/WindowPlacement.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -13,13 +13,11 @@ namespace lumidex {
 
 PasswordWindow::PasswordWindow(
     const QString& programDir, const QString& windowName, const QString& caption, const QSize& size, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent, Qt::Window | fixedFrame)
     , m_programDir(programDir)
 {
-    setObjectName(windowName);
-    setWindowTitle(caption);
+    setUpFixedWindow(this, windowName, caption, size);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icona-lumidex.svg")));
-    setFixedSize(size);
     centreOnScreen(this);
 }
 

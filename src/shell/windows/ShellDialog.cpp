@@ -1,7 +1,7 @@
 #include "shell/windows/ShellDialog.h"
 
+#include "app/FixedWindow.h"
 #include "app/Pictures.h"
-#include "shell/windows/WindowPlacement.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -10,12 +10,10 @@
 namespace lumidex {
 
 ShellDialog::ShellDialog(const Look& look, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | fixedFrame)
     , m_look(look)
 {
-    setObjectName(look.windowName);
-    setWindowTitle(look.caption);
-    setFixedSize(look.clientSize);
+    setUpFixedWindow(this, look.windowName, look.caption, look.clientSize);
     setModal(true);
 
     m_panel = new QFrame(this);

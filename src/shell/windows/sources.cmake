@@ -1,6 +1,5 @@
 lumidex_ui_sources(
   ShellPictures.h ShellPictures.cpp
-  WindowPlacement.h WindowPlacement.cpp
   FocusFrame.h FocusFrame.cpp
   PasswordWindow.h PasswordWindow.cpp
   LinkLabel.h LinkLabel.cpp
