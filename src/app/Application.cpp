@@ -1,8 +1,8 @@
 #include "app/Application.h"
 
-#include "app/Interaction.h"
 #include "app/WindowSet.h"
 #include "common/Formatting.h"
+#include "ui/UnexpectedError.h"
 
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -24,11 +24,6 @@ bool LumidexApplication::notify(QObject* receiver, QEvent* event)
         reportUnexpectedError(QStringLiteral("Errore sconosciuto."));
     }
     return false;
-}
-
-void reportUnexpectedError(const QString& description)
-{
-    interaction().message(QApplication::activeWindow(), MessageKind::Error, description, Buttons::Ok);
 }
 
 void installItalianTranslations(QCoreApplication& app)

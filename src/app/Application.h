@@ -12,9 +12,6 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Reports an error that no window handled: an error box with the error's own text.
-void reportUnexpectedError(const QString& description);
-
 // Qt's own Italian translations, so that standard buttons read "Sì", "No", "OK"
 // and "Annulla". Must run before the first widget exists.
 void installItalianTranslations(QCoreApplication& app);

@@ -1,5 +1,7 @@
 #include "app/WindowSet.h"
 
+#include "common/Markers.h"
+
 #include "books/TfrmApriDonne.h"
 #include "books/TfrmApriUomini.h"
 #include "books/TfrmBookDonne.h"
@@ -12,7 +14,6 @@
 #include "shell/windows/TfrmAvvio.h"
 #include "shell/windows/TfrmCambiaPassword.h"
 #include "shell/windows/TfrmPassword.h"
-#include "storage/TextField.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,9 +50,8 @@ WindowSet::WindowSet(const QString& programDir, QObject* parent)
     connect(m_password.get(), &TfrmPassword::closed, this, [this] { terminate(); });
     // However the change-password window is left, the login starts over empty.
     connect(m_cambiaPassword.get(), &TfrmCambiaPassword::closed, this, [this] {
-        m_password->txtPassword->clear();
         handOver(m_password.get(), m_cambiaPassword.get());
-        m_password->txtPassword->setFocus(Qt::OtherFocusReason);
+        m_password->startOver();
     });
 
     // The start menu, the hub every working screen returns to.
@@ -95,12 +95,12 @@ void WindowSet::connectBookSide(BookMenu* menu, BookCreation* creation, BookOpen
 {
     // The menu's buttons leave their choice in its marker before they close it.
     connect(menu, &BookMenu::closed, this, [=, this] {
-        const QString marker = textfield::trimmed(menu->lblMemory->text());
-        if (marker == QLatin1String("avvio"))
+        const QString marker = menu->exitMarker();
+        if (marker == QLatin1String(marker::backToStart))
             handOver(m_avvio.get(), menu);
-        else if (marker == QLatin1String("crea"))
+        else if (marker == QLatin1String(marker::createBook))
             handOver(creation, menu);
-        else if (marker == QLatin1String("apri"))
+        else if (marker == QLatin1String(marker::openBook))
             handOver(opening, menu);
     });
 
@@ -108,14 +108,13 @@ void WindowSet::connectBookSide(BookMenu* menu, BookCreation* creation, BookOpen
     connect(creation, &BookCreation::closed, this, [=, this] { handOver(m_avvio.get(), creation); });
 
     connect(opening, &BookOpening::closed, this, [=, this] {
-        const QString marker = textfield::trimmed(opening->lblMemory->text());
+        const QString marker = opening->exitMarker();
         const QString item = opening->selectedItemText();
-        if (marker == QLatin1String("avvio") || (marker == opening->side().openMarker && item.isEmpty())) {
+        if (marker == QLatin1String(marker::backToStart) || (marker == opening->side().openMarker && item.isEmpty())) {
             handOver(m_avvio.get(), opening);
         } else if (marker == opening->side().openMarker) {
             // The editor learns its book here, before its show clears the entry.
-            editor->lblFile->setText(opening->bookFilePath(item));
-            editor->lblNome->setText(Side::bookNameOf(item));
+            editor->setBook(opening->bookFilePath(item), Side::bookNameOf(item));
             handOver(editor, opening);
         }
     });

@@ -1,11 +1,6 @@
+# The program's wiring, on top of everything else: main, the application object
+# and the window set with its hand-over rules. Nothing below includes these files.
 lumidex_ui_sources(
   Application.h Application.cpp
-  Interaction.h Interaction.cpp
-  RealInteraction.h RealInteraction.cpp
-  TMisc.h TMisc.cpp
   WindowSet.h WindowSet.cpp
-  WorkScreen.h WorkScreen.cpp
-  FixedWindow.h FixedWindow.cpp
-  PictureButton.h PictureButton.cpp
-  Pictures.h Pictures.cpp
 )

@@ -1,14 +1,16 @@
 #include "books/BookCreation.h"
 
-#include "app/Application.h"
-#include "app/Interaction.h"
-#include "app/PictureButton.h"
-#include "app/Pictures.h"
+#include "common/Text.h"
+
 #include "books/BookNames.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
 #include "storage/TextField.h"
+#include "ui/Interaction.h"
+#include "ui/PictureButton.h"
+#include "ui/Pictures.h"
+#include "ui/UnexpectedError.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,7 +55,7 @@ QString bookCreated()
 } // namespace
 
 BookCreation::BookCreation(const QString& programDir, const Side& side, QWidget* parent)
-    : BookScreen(programDir, side, QStringLiteral(" Lumidex - Creazione book fotografico"), side.creationClass, parent)
+    : BookScreen(programDir, side, QStringLiteral(" Lumidex - Creazione book fotografico"), parent)
 {
     setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
@@ -152,7 +154,7 @@ void BookCreation::warn(const QString& text)
 void BookCreation::btnApplicaClick()
 {
     lblFile->clear();
-    const QString name = textfield::trimmed(txtFile->text());
+    const QString name = text::trimmed(txtFile->text());
     if (name.isEmpty()) {
         warn(nameMissing());
         txtFile->setFocus(Qt::OtherFocusReason);

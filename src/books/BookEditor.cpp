@@ -1,16 +1,17 @@
 #include "books/BookEditor.h"
 
-#include "app/Interaction.h"
-#include "app/PictureButton.h"
-#include "app/Pictures.h"
+#include "common/Text.h"
+
 #include "common/Formatting.h"
 #include "editor/FieldRows.h"
-#include "output/calendar/TfrmCalendario.h"
-#include "shell/help/HelpWindows.h"
+#include "output/calendar/PickDate.h"
 #include "shell/windows/ShowHelp.h"
 #include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"
 #include "storage/TextField.h"
+#include "ui/Interaction.h"
+#include "ui/PictureButton.h"
+#include "ui/Pictures.h"
 
 #include <QDate>
 #include <QHBoxLayout>
@@ -94,9 +95,15 @@ BookEditor::BookEditor(const QString& programDir, const Side& side, QWidget* par
     connect(cmdGuida, &QToolButton::clicked, this, &BookEditor::cmdGuidaClick);
 }
 
+void BookEditor::setBook(const QString& filePath, const QString& bookName)
+{
+    lblFile->setText(filePath);
+    lblNome->setText(bookName);
+}
+
 QString BookEditor::archivePath() const
 {
-    return textfield::trimmed(lblFile->text());
+    return text::trimmed(lblFile->text());
 }
 
 QString BookEditor::photoPath(const QString& position) const
@@ -151,9 +158,8 @@ void BookEditor::txtDataKeyDown(QKeyEvent* event)
         txtData->clear();
         return;
     }
-    TfrmCalendario frmCalendario(this);
-    frmCalendario.lblMemory->setText(m_side.dateMarker);
-    interaction().runDialog(frmCalendario);
+    if (const auto date = pickDate(this, m_side.dateMarker))
+        txtData->setText(*date);
 }
 
 void BookEditor::impDataClick()
@@ -163,7 +169,7 @@ void BookEditor::impDataClick()
 
 void BookEditor::cmdGuidaClick()
 {
-    showHelp(this, programDir(), help::pageForWindow(m_side.editorClass).value_or(HelpPage::Books));
+    showHelp(this, programDir(), HelpPage::Books);
 }
 
 } // namespace lumidex

@@ -20,6 +20,10 @@ public:
 
     const Side& side() const { return m_side; }
 
+    // The book this editor works on, set by the opening window before the show.
+    void setBook(const QString& filePath, const QString& bookName);
+
+    const Side* bookSide() const override { return &m_side; }
     QString archivePath() const override;
     QString photoPath(const QString& position) const override;
 

@@ -1,6 +1,8 @@
 #include "books/BookMenu.h"
 
-#include "app/PictureButton.h"
+#include "common/Markers.h"
+#include "common/Text.h"
+#include "ui/PictureButton.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -13,7 +15,7 @@
 namespace lumidex {
 
 BookMenu::BookMenu(const QString& programDir, const Side& side, QWidget* parent)
-    : BookScreen(programDir, side, side.menuCaption, side.menuClass, parent)
+    : BookScreen(programDir, side, side.menuCaption, parent)
 {
     setStyleSheet(QStringLiteral(R"(
 #lblIstruzioni { color: white; font: 12pt "Verdana"; }
@@ -51,7 +53,7 @@ QPushButton:hover, QPushButton:focus { background: #F0F8FF; border-color: #3030D
         QSize(130, 40), QStringLiteral("Torna al menu principale."), QKeySequence(Qt::Key_Escape));
     imgEsci->setToolTip(imgEsci->statusTip());
 
-    lblMemory = new QLabel(QStringLiteral("avvio"), this);
+    lblMemory = new QLabel(QString::fromLatin1(marker::backToStart), this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
@@ -90,18 +92,23 @@ void BookMenu::showEvent(QShowEvent* event)
 {
     BookScreen::showEvent(event);
     if (!event->spontaneous())
-        lblMemory->setText(QStringLiteral("avvio"));
+        lblMemory->setText(QString::fromLatin1(marker::backToStart));
+}
+
+QString BookMenu::exitMarker() const
+{
+    return text::trimmed(lblMemory->text());
 }
 
 void BookMenu::btnCreaClick()
 {
-    lblMemory->setText(QStringLiteral("crea"));
+    lblMemory->setText(QString::fromLatin1(marker::createBook));
     close();
 }
 
 void BookMenu::btnCompilaClick()
 {
-    lblMemory->setText(QStringLiteral("apri"));
+    lblMemory->setText(QString::fromLatin1(marker::openBook));
     close();
 }
 

@@ -23,6 +23,9 @@ public:
     // Exit marker: "avvio", "crea" or "apri".
     QLabel* lblMemory = nullptr;
 
+    // Where closing leads: the trimmed exit marker.
+    QString exitMarker() const;
+
 public slots:
     void btnCreaClick();
     void btnCompilaClick();

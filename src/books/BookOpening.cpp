@@ -1,8 +1,10 @@
 #include "books/BookOpening.h"
 
-#include "app/Interaction.h"
-#include "app/PictureButton.h"
-#include "app/Pictures.h"
+#include "common/Markers.h"
+#include "common/Text.h"
+#include "ui/Interaction.h"
+#include "ui/PictureButton.h"
+#include "ui/Pictures.h"
 
 #include <QCollator>
 #include <QDir>
@@ -63,7 +65,7 @@ QString countLine(int books)
 } // namespace
 
 BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* parent)
-    : BookScreen(programDir, side, QStringLiteral(" Lumidex - Apertura book fotografico"), side.openingClass, parent)
+    : BookScreen(programDir, side, QStringLiteral(" Lumidex - Apertura book fotografico"), parent)
 {
     setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
@@ -102,7 +104,7 @@ BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* p
     lblFile = new QLabel(this);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
-    lblMemory = new QLabel(QStringLiteral("avvio"), this);
+    lblMemory = new QLabel(QString::fromLatin1(marker::backToStart), this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
@@ -136,6 +138,11 @@ BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* p
     connect(btnAnnulla, &QToolButton::clicked, this, &BookOpening::btnAnnullaClick);
 }
 
+QString BookOpening::exitMarker() const
+{
+    return text::trimmed(lblMemory->text());
+}
+
 QString BookOpening::selectedItemText() const
 {
     const QList<QListWidgetItem*> selected = lstFiles->selectedItems();
@@ -152,7 +159,7 @@ void BookOpening::showEvent(QShowEvent* event)
     BookScreen::showEvent(event);
     if (event->spontaneous())
         return;
-    lblMemory->setText(QStringLiteral("avvio"));
+    lblMemory->setText(QString::fromLatin1(marker::backToStart));
     lblFile->clear();
     fillList();
 }
@@ -221,7 +228,7 @@ void BookOpening::btnEliminaClick()
     else
         interaction().message(this, MessageKind::Error, bookNotDeleted(), Buttons::OkCancel);
 
-    lblMemory->setText(QStringLiteral("avvio"));
+    lblMemory->setText(QString::fromLatin1(marker::backToStart));
     lblFile->clear();
     fillList();
 }

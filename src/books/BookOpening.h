@@ -25,6 +25,8 @@ public:
     QLabel* lblFile = nullptr;
     QLabel* lblMemory = nullptr;
 
+    // Where closing leads: the trimmed exit marker.
+    QString exitMarker() const;
     // The text of the selected item (the book's file name), empty when none is selected.
     QString selectedItemText() const;
     // The book file an item stands for. The item is the file's own name, read from

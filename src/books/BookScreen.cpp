@@ -1,21 +1,18 @@
 #include "books/BookScreen.h"
 
-#include "app/PictureButton.h"
 #include "common/Formatting.h"
-#include "shell/help/HelpWindows.h"
 #include "shell/windows/ShowHelp.h"
+#include "ui/PictureButton.h"
 
 #include <QLabel>
 #include <QToolButton>
 
 namespace lumidex {
 
-BookScreen::BookScreen(
-    const QString& programDir, const Side& side, const QString& caption, const QString& windowClass, QWidget* parent)
+BookScreen::BookScreen(const QString& programDir, const Side& side, const QString& caption, QWidget* parent)
     : WorkScreen(caption, parent)
     , m_programDir(programDir)
     , m_side(side)
-    , m_windowClass(windowClass)
 {
     applyFormatSettings();
     // These screens have no status line of their own.
@@ -33,7 +30,7 @@ QToolButton* BookScreen::makeHelpButton(const QString& picture, const QSize& siz
 
 void BookScreen::imgGuidaClick()
 {
-    showHelp(this, m_programDir, help::pageForWindow(m_windowClass).value_or(HelpPage::Books));
+    showHelp(this, m_programDir, HelpPage::Books);
 }
 
 } // namespace lumidex

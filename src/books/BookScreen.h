@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/WorkScreen.h"
 #include "books/Side.h"
+#include "ui/WorkScreen.h"
 
 class QToolButton;
 
@@ -13,8 +13,7 @@ namespace lumidex {
 class BookScreen : public WorkScreen {
     Q_OBJECT
 public:
-    BookScreen(const QString& programDir, const Side& side, const QString& caption, const QString& windowClass,
-        QWidget* parent = nullptr);
+    BookScreen(const QString& programDir, const Side& side, const QString& caption, QWidget* parent = nullptr);
 
     const QString& programDir() const { return m_programDir; }
     const Side& side() const { return m_side; }
@@ -31,7 +30,6 @@ protected:
 private:
     QString m_programDir;
     const Side& m_side;
-    QString m_windowClass;
 };
 
 } // namespace lumidex

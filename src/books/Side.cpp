@@ -1,6 +1,6 @@
 #include "books/Side.h"
 
-#include "storage/PhotoFiles.h"
+#include "storage/ProgramFolder.h"
 
 #include <QDir>
 
@@ -15,16 +15,12 @@ Side makeSide(bool men)
     Side side;
     side.extension = men ? QStringLiteral(".men") : QStringLiteral(".wmn");
     side.searchPattern = QLatin1Char('*') + side.extension;
-    side.photoFolder = QString::fromLatin1(men ? photofiles::menFolder : photofiles::womenFolder);
+    side.photoFolder = QString::fromLatin1(men ? programfolder::menPhotoFolder : programfolder::womenPhotoFolder);
     side.openMarker = word;
     side.bookMarker = QStringLiteral("book") + word;
     side.dateMarker = QStringLiteral("databook") + word;
     side.menuCaption = QStringLiteral(" Lumidex - Book ") + Word;
     side.editorCaption = QStringLiteral(" Lumidex - Book fotografico ") + word;
-    side.menuClass = QStringLiteral("TfrmMenu") + Word;
-    side.creationClass = QStringLiteral("TfrmCrea") + Word;
-    side.openingClass = QStringLiteral("TfrmApri") + Word;
-    side.editorClass = QStringLiteral("TfrmBook") + Word;
     side.menuTitlePicture = QStringLiteral(":/pictures/titolo-book-%1.svg").arg(word);
     side.menuIllustration = QStringLiteral(":/pictures/illustrazione-book-%1.svg").arg(word);
     side.figureName = men ? QStringLiteral("icoUomo") : QStringLiteral("icoDonna");

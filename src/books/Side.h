@@ -23,12 +23,6 @@ struct Side {
     QString menuCaption;
     QString editorCaption;
 
-    // Class names of the side's screen windows; their object names drop the "T".
-    QString menuClass;
-    QString creationClass;
-    QString openingClass;
-    QString editorClass;
-
     // Pictures.
     QString menuTitlePicture;
     QString menuIllustration;

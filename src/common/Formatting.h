@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDate>
-#include <QSize>
 #include <QString>
 
 namespace lumidex {
@@ -14,12 +13,5 @@ QString formatShortDate(const QDate& date);
 
 // Dates as "dd/mm/yyyy" and numbers with a decimal comma, for the whole process.
 void applyFormatSettings();
-
-// Upper-cases only the letters a to z, as every comparison and typing rule of the
-// program does; accented letters and everything else stay as they are.
-QString upperAsciiLetters(QString text);
-
-// The largest size with the proportions of `picture` that fits in `frame`.
-QSize fitInto(const QSize& picture, const QSize& frame);
 
 } // namespace lumidex

@@ -1,14 +1,18 @@
 #include "editor/CardEditor.h"
 
-#include "app/Interaction.h"
-#include "app/Pictures.h"
+#include "books/Side.h"
+#include "common/Markers.h"
+#include "common/Text.h"
+
 #include "common/Formatting.h"
 #include "editor/EditorStyle.h"
 #include "editor/Navigation.h"
-#include "output/zoom/TfrmZoom.h"
+#include "output/zoom/ShowZoom.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/TextField.h"
+#include "ui/Interaction.h"
+#include "ui/Pictures.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -97,6 +101,13 @@ bool CardEditor::fieldKeyPress(QLineEdit*, QKeyEvent*)
 int CardEditor::nextFieldAfter(int index) const
 {
     return (index + 1) % int(m_fields.size());
+}
+
+QString CardEditor::cardMarker() const
+{
+    if (const Side* side = bookSide())
+        return side->bookMarker;
+    return QString::fromLatin1(marker::registry);
 }
 
 QStringList CardEditor::currentValues() const
@@ -204,7 +215,7 @@ void CardEditor::cmdSalvaClick()
 
     for (const RequiredField& required : m_setup.required) {
         QLineEdit* edit = m_fields.at(required.field);
-        if (textfield::trimmed(edit->text()).isEmpty()) {
+        if (text::trimmed(edit->text()).isEmpty()) {
             interaction().message(this, MessageKind::Warning, required.message, Buttons::OkCancel);
             edit->setFocus(Qt::OtherFocusReason);
             return;
@@ -213,7 +224,7 @@ void CardEditor::cmdSalvaClick()
 
     try {
         const Archive archive(archivePath(), *m_setup.layout);
-        const QString label = textfield::trimmed(lblPosizione->text());
+        const QString label = text::trimmed(lblPosizione->text());
         const bool isNew = label.isEmpty();
         int position = 0;
         if (isNew) {
@@ -243,7 +254,7 @@ CardPhoto::SaveResult CardEditor::savePhoto()
 
 void CardEditor::cmdDuplicaClick()
 {
-    if (textfield::trimmed(lblPosizione->text()).isEmpty()) {
+    if (text::trimmed(lblPosizione->text()).isEmpty()) {
         interaction().message(this, MessageKind::Warning, editortext::duplicateNeedsStoredCard(), Buttons::OkCancel);
         return;
     }
@@ -292,9 +303,7 @@ void CardEditor::btnCancFotoClick()
 
 void CardEditor::btnZoomFotoClick()
 {
-    TfrmZoom zoom(this);
-    zoom.setPicture(m_photo.image());
-    interaction().runDialog(zoom);
+    showZoom(this, m_photo.image());
 }
 
 } // namespace lumidex

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/WorkScreen.h"
 #include "editor/EditorTexts.h"
 #include "storage/CardPhoto.h"
 #include "storage/RecordLayout.h"
+#include "ui/WorkScreen.h"
 
 #include <QList>
 #include <QSize>
@@ -19,6 +19,7 @@ class QToolButton;
 namespace lumidex {
 
 enum class Move;
+struct Side;
 
 // The working screen shared by the registry card editor and the book entry
 // editors: one card at a time, its position label, the toolbar, the photo panel,
@@ -83,6 +84,14 @@ public:
     // The archive file this editor works on, and the photo file of a position.
     virtual QString archivePath() const = 0;
     virtual QString photoPath(const QString& position) const = 0;
+    // The book side this editor works for; none for the registry.
+    virtual const Side* bookSide() const { return nullptr; }
+    // What this editor writes into a shared dialog's marker: "anagrafica",
+    // "bookuomini" or "bookdonne".
+    QString cardMarker() const;
+
+    // The card as a record, as the editor shows it: edit fields, then attachment labels.
+    QStringList currentValues() const;
 
     // Puts a stored record on screen and loads its photo: the moves and the
     // search windows end here.
@@ -103,6 +112,13 @@ public slots:
     void btnSalvaFotoClick();
     void btnCancFotoClick();
     void btnZoomFotoClick();
+    // The windows that take the card or the archive out of the program.
+    void cmdTrovaClick();
+    void cmdEsportaClick();
+    void cmdStampaClick();
+    void cmdAnteprimaClick();
+    void cmdSlideshowClick();
+    void cmdFileClick();
 
 protected:
     // Lays the subclass's field area beside the photo panel, and the notes (the
@@ -119,8 +135,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-    // The card as a record: edit fields, then attachment labels.
-    QStringList currentValues() const;
     void refreshPhoto();
     void showArchiveError();
 

@@ -3,8 +3,8 @@
 
 #include "editor/CardEditor.h"
 
-#include "app/PictureButton.h"
-#include "app/Pictures.h"
+#include "ui/PictureButton.h"
+#include "ui/Pictures.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -148,6 +148,12 @@ QWidget* CardEditor::buildToolbar()
     connect(cmdAvanti, &QToolButton::clicked, this, &CardEditor::cmdAvantiClick);
     connect(cmdUltimo, &QToolButton::clicked, this, &CardEditor::cmdUltimoClick);
     connect(cmdEsci, &QToolButton::clicked, this, &CardEditor::cmdEsciClick);
+    connect(cmdTrova, &QToolButton::clicked, this, &CardEditor::cmdTrovaClick);
+    connect(cmdEsporta, &QToolButton::clicked, this, &CardEditor::cmdEsportaClick);
+    connect(cmdStampa, &QToolButton::clicked, this, &CardEditor::cmdStampaClick);
+    connect(cmdAnteprima, &QToolButton::clicked, this, &CardEditor::cmdAnteprimaClick);
+    connect(cmdSlideshow, &QToolButton::clicked, this, &CardEditor::cmdSlideshowClick);
+    connect(cmdFile, &QToolButton::clicked, this, &CardEditor::cmdFileClick);
     return bar;
 }
 

@@ -1,18 +1,20 @@
 #include "editor/Navigation.h"
 
+#include "common/Text.h"
+
 #include "storage/TextField.h"
 
 namespace lumidex {
 
 int positionOf(const QString& positionLabel)
 {
-    return textfield::trimmed(positionLabel).toInt();
+    return text::trimmed(positionLabel).toInt();
 }
 
 MoveDecision decideMove(Move move, const QString& positionLabel, int recordCount)
 {
     using Kind = MoveDecision::Kind;
-    const QString label = textfield::trimmed(positionLabel);
+    const QString label = text::trimmed(positionLabel);
     const int position = positionOf(label);
 
     switch (move) {

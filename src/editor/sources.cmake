@@ -1,9 +1,14 @@
+# Core (QtCore/QtGui only, no widgets): navigation decisions and the editors' texts.
 lumidex_core_sources(
   Navigation.h Navigation.cpp
   EditorTexts.h EditorTexts.cpp
 )
+# The card editor shared by the registry and both book sides. The windows that
+# take a card or an archive out of the program are opened from a file each.
 lumidex_ui_sources(
   CardEditor.h CardEditor.cpp CardEditorLayout.cpp
+  CardEditorSearch.cpp CardEditorExport.cpp CardEditorPrint.cpp
+  CardEditorSlideshow.cpp CardEditorAttachments.cpp
   EditorStyle.h EditorStyle.cpp
   FieldRows.h FieldRows.cpp
 )

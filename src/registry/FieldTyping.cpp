@@ -1,5 +1,7 @@
 #include "registry/FieldTyping.h"
 
+#include "common/Text.h"
+
 #include "common/Formatting.h"
 #include "storage/TextField.h"
 
@@ -50,9 +52,9 @@ bool codeKeyPasses(const QKeyEvent& key, CodeKeys keys)
 void rewriteTypedText(QLineEdit& field, TypedText form)
 {
     const QString text = field.text();
-    QString proper = textfield::trimmed(text);
+    QString proper = text::trimmed(text);
     if (form == TypedText::TrimmedUpperCase)
-        proper = upperAsciiLetters(proper);
+        proper = text::upperAscii(proper);
     if (proper == text)
         return;
 

@@ -1,18 +1,19 @@
 #include "registry/TfrmAnagrafica.h"
 
-#include "app/Interaction.h"
-#include "app/PictureButton.h"
-#include "app/Pictures.h"
-#include "app/TMisc.h"
+#include "common/Text.h"
+
 #include "editor/FieldRows.h"
 #include "registry/FieldTyping.h"
-#include "registry/checks/TfrmCodFisc.h"
-#include "registry/checks/TfrmIban.h"
-#include "registry/checks/TfrmPartitaIva.h"
+#include "registry/checks/OpenCheck.h"
 #include "shell/windows/ShowHelp.h"
 #include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"
+#include "storage/ProgramFolder.h"
 #include "storage/TextField.h"
+#include "ui/Interaction.h"
+#include "ui/PictureButton.h"
+#include "ui/Pictures.h"
+#include "ui/TMisc.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -114,43 +115,34 @@ bool TfrmAnagrafica::fieldKeyPress(QLineEdit* edit, QKeyEvent* event)
 
 void TfrmAnagrafica::btnCodFiscClick()
 {
-    const QString code = textfield::trimmed(txtCodFisc->text());
+    const QString code = text::trimmed(txtCodFisc->text());
     // A company's tax code is its VAT number.
     const bool onlyDigits
         = !code.isEmpty() && std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (onlyDigits) {
-        TfrmPartitaIva check(this);
-        check.setFieldText(code);
-        interaction().runDialog(check);
-        return;
-    }
-    TfrmCodFisc check(this);
-    check.setFieldText(code);
-    interaction().runDialog(check);
+    if (onlyDigits)
+        checkPartitaIva(this, code);
+    else
+        checkCodFisc(this, code);
 }
 
 void TfrmAnagrafica::btnPartitaIvaClick()
 {
-    TfrmPartitaIva check(this);
-    check.setFieldText(textfield::trimmed(txtPartitaIva->text()));
-    interaction().runDialog(check);
+    checkPartitaIva(this, text::trimmed(txtPartitaIva->text()));
 }
 
 void TfrmAnagrafica::btnIbanClick()
 {
-    TfrmIban check(this);
-    check.setFieldText(textfield::trimmed(txtIban->text()));
-    interaction().runDialog(check);
+    checkIban(this, text::trimmed(txtIban->text()));
 }
 
 void TfrmAnagrafica::btnEmailClick()
 {
-    TMisc::Open(QStringLiteral("\"mailto:") + textfield::trimmed(txtEmail->text()) + QStringLiteral("\""));
+    TMisc::Open(QStringLiteral("\"mailto:") + text::trimmed(txtEmail->text()) + QStringLiteral("\""));
 }
 
 QString TfrmAnagrafica::archivePath() const
 {
-    return QDir(programDir()).filePath(QString::fromLatin1(archiveFileName));
+    return programfolder::registryArchivePath(programDir());
 }
 
 QString TfrmAnagrafica::photoPath(const QString& position) const

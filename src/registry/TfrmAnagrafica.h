@@ -12,8 +12,6 @@ namespace lumidex {
 class TfrmAnagrafica : public CardEditor {
     Q_OBJECT
 public:
-    static constexpr auto archiveFileName = "Archivio_Anagrafico.pro";
-
     explicit TfrmAnagrafica(const QString& programDir, QWidget* parent = nullptr);
 
     QString archivePath() const override;

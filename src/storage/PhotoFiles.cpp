@@ -1,6 +1,7 @@
 #include "storage/PhotoFiles.h"
 
-#include "storage/TextField.h"
+#include "common/Text.h"
+#include "storage/ProgramFolder.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -38,15 +39,15 @@ bool isJpeg(const QByteArray& format)
 QString registryPhotoPath(const QString& programDir, const QString& position)
 {
     return QDir(programDir)
-        .filePath(QStringLiteral("%1/Scheda_%2.jpg").arg(QLatin1String(registryFolder), textfield::trimmed(position)));
+        .filePath(QStringLiteral("%1/Scheda_%2.jpg")
+                      .arg(QLatin1String(programfolder::registryPhotoFolder), text::trimmed(position)));
 }
 
 QString bookPhotoPath(
     const QString& programDir, const QString& folder, const QString& bookName, const QString& position)
 {
     return QDir(programDir)
-        .filePath(QStringLiteral("%1/%2_Foto_%3.jpg")
-                      .arg(folder, textfield::trimmed(bookName), textfield::trimmed(position)));
+        .filePath(QStringLiteral("%1/%2_Foto_%3.jpg").arg(folder, text::trimmed(bookName), text::trimmed(position)));
 }
 
 DecodedPicture decodePicture(const QString& path)

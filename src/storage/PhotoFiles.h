@@ -8,10 +8,6 @@
 // and written. Photos are found by archive and position, never by a record field.
 namespace lumidex::photofiles {
 
-inline constexpr auto registryFolder = "Anagrafica";
-inline constexpr auto menFolder = "Book_Uomini";
-inline constexpr auto womenFolder = "Book_Donne";
-
 // <programDir>/Anagrafica/Scheda_<position>.jpg; the position text is trimmed.
 QString registryPhotoPath(const QString& programDir, const QString& position);
 // <programDir>/<folder>/<bookName>_Foto_<position>.jpg; name and position trimmed.

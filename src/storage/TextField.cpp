@@ -1,5 +1,7 @@
 #include "storage/TextField.h"
 
+#include "common/Text.h"
+
 #include <QtGlobal>
 #include <array>
 #include <cstring>
@@ -38,23 +40,7 @@ int byteOf(char32_t ch)
     return -1;
 }
 
-bool isTrimmed(QChar ch)
-{
-    return ch.unicode() <= 32;
-}
-
 } // namespace
-
-QString trimmed(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isTrimmed(text[begin]))
-        ++begin;
-    while (end > begin && isTrimmed(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin).toString();
-}
 
 QByteArray toWindows1252(QStringView text)
 {
@@ -87,7 +73,7 @@ QString fromWindows1252(QByteArrayView bytes)
 void encode(QStringView text, int capacity, char* out)
 {
     Q_ASSERT(capacity >= 1 && capacity <= 255);
-    const QByteArray bytes = toWindows1252(trimmed(text));
+    const QByteArray bytes = toWindows1252(lumidex::text::trimmed(text));
     const int length = int(qMin<qsizetype>(bytes.size(), capacity));
     out[0] = char(uchar(length));
     std::memcpy(out + 1, bytes.constData(), std::size_t(length));

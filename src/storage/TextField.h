@@ -10,9 +10,6 @@
 // form, so the code page is implemented here rather than left to the system.
 namespace lumidex::textfield {
 
-// Removes every character with a code from 0 to 32 at either end.
-QString trimmed(QStringView text);
-
 // Windows-1252 conversion. A character the code page cannot hold becomes '?'.
 QByteArray toWindows1252(QStringView text);
 QString fromWindows1252(QByteArrayView bytes);

@@ -1,4 +1,8 @@
+# Core (QtCore/QtGui only, no widgets): text fields, record layouts, the archive
+# files, photo files and the places of the program folder.
 lumidex_core_sources(
+  ProgramFolder.h
+  ProgramFolder.cpp
   TextField.h
   TextField.cpp
   RecordLayout.h

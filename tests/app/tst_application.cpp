@@ -1,8 +1,12 @@
 #include "app/Application.h"
-#include "app/RealInteraction.h"
-#include "app/TMisc.h"
+
+#include "common/FitToFrame.h"
+
 #include "common/Formatting.h"
+#include "common/Text.h"
 #include "support/ScriptedInteraction.h"
+#include "ui/RealInteraction.h"
+#include "ui/TMisc.h"
 
 #include <QLocale>
 #include <QUrl>
@@ -63,7 +67,7 @@ private slots:
 
     void upperCasingTouchesOnlyAsciiLetters()
     {
-        QCOMPARE(upperAsciiLetters(QStringLiteral("àbc-é1z")), QStringLiteral("àBC-é1Z"));
+        QCOMPARE(text::upperAscii(QStringLiteral("àbc-é1z")), QStringLiteral("àBC-é1Z"));
     }
 
     void picturesFitTheirFrame_data()

@@ -1,5 +1,7 @@
 #include "app/WindowSet.h"
+
 #include "common/Formatting.h"
+#include "common/Text.h"
 #include "registry/TfrmAnagrafica.h"
 #include "shell/password/PasswordStore.h"
 #include "shell/windows/TfrmAvvio.h"
@@ -177,7 +179,7 @@ private slots:
         QVERIFY(stored);
         QCOMPARE(stored->size(), 600);
         // Only the letters a to z ignore their case; é and ü stay as they are.
-        logIn(upperAsciiLetters(longPassword));
+        logIn(text::upperAscii(longPassword));
         QCOMPARE(visible(), windows->frmAvvio());
     }
 

@@ -1,4 +1,6 @@
 #include "common/Formatting.h"
+
+#include "common/FitToFrame.h"
 #include "registry/TfrmAnagrafica.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"

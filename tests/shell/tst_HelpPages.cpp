@@ -1,6 +1,5 @@
 #include "shell/contacts/MakerContacts.h"
 #include "shell/help/HelpPages.h"
-#include "shell/help/HelpWindows.h"
 
 #include <QSet>
 #include <QTest>
@@ -22,8 +21,6 @@ private slots:
     void introductionRepeatsBooksAndRegistry();
     void buttonsNamedAsTheyAppear_data();
     void buttonsNamedAsTheyAppear();
-    void windowsShowingPages_data();
-    void windowsShowingPages();
     void makerContacts();
 };
 
@@ -213,42 +210,6 @@ void TestHelpPages::buttonsNamedAsTheyAppear()
     const QString body = help::body(page);
     for (const QString& button : buttons)
         QVERIFY2(body.contains(button, Qt::CaseSensitive), qPrintable(button));
-}
-
-void TestHelpPages::windowsShowingPages_data()
-{
-    QTest::addColumn<QString>("windowClass");
-    QTest::addColumn<bool>("hasHelp");
-    QTest::addColumn<HelpPage>("page");
-
-    const auto row = [](const char* windowClass, HelpPage page) {
-        QTest::newRow(windowClass) << QString::fromLatin1(windowClass) << true << page;
-    };
-    row("TfrmAvvio", HelpPage::Introduction);
-    for (const char* window : { "TfrmMenuUomini", "TfrmMenuDonne", "TfrmCreaUomini", "TfrmCreaDonne", "TfrmApriUomini",
-             "TfrmApriDonne", "TfrmBookUomini", "TfrmBookDonne" })
-        row(window, HelpPage::Books);
-    row("TfrmAnagrafica", HelpPage::Registry);
-    row("TfrmExpAnagrafica", HelpPage::RegistryExport);
-    row("TfrmExpBookUomini", HelpPage::BookExport);
-    row("TfrmExpBookDonne", HelpPage::BookExport);
-    QTest::newRow("login window") << "TfrmPassword" << false << HelpPage::Introduction;
-    QTest::newRow("help window itself") << "TfrmGuida" << false << HelpPage::Introduction;
-}
-
-void TestHelpPages::windowsShowingPages()
-{
-    QFETCH(QString, windowClass);
-    QFETCH(bool, hasHelp);
-    QFETCH(HelpPage, page);
-
-    const std::optional<HelpPage> shown = help::pageForWindow(windowClass);
-    QCOMPARE(shown.has_value(), hasHelp);
-    if (hasHelp) {
-        QCOMPARE(*shown, page);
-        QVERIFY(help::windowsShowing(page).contains(windowClass));
-    }
-    QCOMPARE(help::helpWindows().size(), 13);
 }
 
 void TestHelpPages::makerContacts()

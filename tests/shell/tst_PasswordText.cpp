@@ -1,5 +1,7 @@
 #include "shell/password/PasswordText.h"
 
+#include "common/Text.h"
+
 #include <QTest>
 
 using namespace lumidex;
@@ -42,7 +44,7 @@ void TestPasswordText::normalised()
 void TestPasswordText::trimmedKeepsCodesAbove32()
 {
     const QString ends = QString(QChar(0x7F)) + "x" + QChar(0xA0);
-    QCOMPARE(passwordtext::trimmed(QString(QChar(32)) + ends + QChar(1)), ends);
+    QCOMPARE(text::trimmed(QString(QChar(32)) + ends + QChar(1)), ends);
 }
 
 void TestPasswordText::storable_data()

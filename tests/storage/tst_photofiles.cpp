@@ -1,5 +1,6 @@
 #include "PhotoFixtures.h"
 #include "storage/PhotoFiles.h"
+#include "storage/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -54,10 +55,10 @@ void TestPhotoFiles::photoPaths_data()
                                                   << ""
                                                   << " 7\t"
                                                   << "/prog/Anagrafica/Scheda_7.jpg";
-    QTest::newRow("men's book") << photofiles::menFolder << "Estate 2023"
+    QTest::newRow("men's book") << programfolder::menPhotoFolder << "Estate 2023"
                                 << "3"
                                 << "/prog/Book_Uomini/Estate 2023_Foto_3.jpg";
-    QTest::newRow("women's book, untrimmed") << photofiles::womenFolder << " Moda "
+    QTest::newRow("women's book, untrimmed") << programfolder::womenPhotoFolder << " Moda "
                                              << " 40 "
                                              << "/prog/Book_Donne/Moda_Foto_40.jpg";
 }

@@ -1,6 +1,9 @@
 #include "support/ScriptedInteraction.h"
 
+#include "output/report/PrintableReport.h"
+
 #include <QDialog>
+#include <QPdfWriter>
 
 namespace lumidex::test {
 
@@ -30,6 +33,7 @@ void ScriptedInteraction::clear()
     m_shellCommands.clear();
     m_dialogClasses.clear();
     m_dialogsRun = 0;
+    m_reports.clear();
 }
 
 Answer ScriptedInteraction::message(QWidget*, MessageKind kind, const QString& text, Buttons buttons)
@@ -56,14 +60,48 @@ int ScriptedInteraction::runDialog(QDialog& dialog)
 {
     ++m_dialogsRun;
     m_dialogClasses << QString::fromLatin1(dialog.metaObject()->className());
+    // As exec() would, show the dialog before the user acts on it, and take it
+    // off the screen when the user is done.
+    dialog.setResult(0);
+    dialog.show();
     if (m_dialogHandler)
         m_dialogHandler(dialog);
+    if (dialog.isVisible())
+        dialog.hide();
     return dialog.result();
 }
 
 void ScriptedInteraction::openWithShell(const QString& command)
 {
     m_shellCommands << command;
+}
+
+ReportOutcome ScriptedInteraction::printReport(QWidget*, const PrintableReport& report)
+{
+    return render(false, report);
+}
+
+ReportOutcome ScriptedInteraction::previewReport(QWidget*, const PrintableReport& report)
+{
+    return render(true, report);
+}
+
+ReportOutcome ScriptedInteraction::render(bool preview, const PrintableReport& report)
+{
+    Report rendered { preview, report.name(), report.pageCount(), {} };
+    const ReportOutcome outcome = m_reportOutcomes.isEmpty() ? ReportOutcome::Done : m_reportOutcomes.dequeue();
+    if (outcome == ReportOutcome::Done) {
+        rendered.pdfPath = m_reportDir.filePath(QStringLiteral("report-%1.pdf").arg(m_reports.size() + 1));
+        QPdfWriter writer(rendered.pdfPath);
+        writer.setResolution(300);
+        writer.setTitle(report.name());
+        if (!paintReport(report, writer)) {
+            m_reports << rendered;
+            return ReportOutcome::Failed;
+        }
+    }
+    m_reports << rendered;
+    return outcome;
 }
 
 } // namespace lumidex::test

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "app/Interaction.h"
+#include "ui/Interaction.h"
 
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 
 namespace lumidex::test {
@@ -20,6 +21,15 @@ public:
         Buttons buttons;
     };
 
+    // A report handed to printing or previewing, rendered to a PDF file the test
+    // can read back (empty path when the print dialog was cancelled).
+    struct Report {
+        bool preview;
+        QString name;
+        int pageCount;
+        QString pdfPath;
+    };
+
     ScriptedInteraction();
     ~ScriptedInteraction() override;
 
@@ -29,8 +39,11 @@ public:
     // File names the next file dialogs return; an empty queue means Cancel.
     void queueOpenFileName(const QString& name) { m_openNames.enqueue(name); }
     void queueSaveFileName(const QString& name) { m_saveNames.enqueue(name); }
-    // Called on every dialog run through the interaction, in place of exec().
+    // Called on every dialog run through the interaction, in place of exec(). The
+    // dialog is shown first, so that what it does on showing has happened.
     void onDialog(std::function<void(QDialog&)> handler) { m_dialogHandler = std::move(handler); }
+    // How the next print dialogs or previews end; an empty queue prints.
+    void queueReportOutcome(ReportOutcome outcome) { m_reportOutcomes.enqueue(outcome); }
 
     const QList<Message>& messages() const { return m_messages; }
     QStringList messageTexts() const;
@@ -38,6 +51,7 @@ public:
     const QList<FileDialogRequest>& saveRequests() const { return m_saveRequests; }
     const QStringList& shellCommands() const { return m_shellCommands; }
     int dialogsRun() const { return m_dialogsRun; }
+    const QList<Report>& reports() const { return m_reports; }
     // Class names of the dialogs run so far, in order.
     const QStringList& dialogClasses() const { return m_dialogClasses; }
     void clear();
@@ -47,8 +61,12 @@ public:
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     void openWithShell(const QString& command) override;
+    ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
+    ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
 
 private:
+    ReportOutcome render(bool preview, const PrintableReport& report);
+
     QQueue<Answer> m_answers;
     QQueue<QString> m_openNames;
     QQueue<QString> m_saveNames;
@@ -59,6 +77,9 @@ private:
     QStringList m_shellCommands;
     QStringList m_dialogClasses;
     int m_dialogsRun = 0;
+    QQueue<ReportOutcome> m_reportOutcomes;
+    QList<Report> m_reports;
+    QTemporaryDir m_reportDir;
 };
 
 } // namespace lumidex::test

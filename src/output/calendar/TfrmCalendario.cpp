@@ -1,11 +1,10 @@
 #include "output/calendar/TfrmCalendario.h"
 
-#include "app/FixedWindow.h"
-#include "app/Pictures.h"
-#include "books/BookEditor.h"
+#include "books/Side.h"
 #include "common/Formatting.h"
+#include "ui/FixedWindow.h"
+#include "ui/Pictures.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,25 +13,6 @@
 #include <QVBoxLayout>
 
 namespace lumidex {
-
-namespace {
-
-// The editor whose date marker is `marker`: the owner that opened the calendar
-// when it is that editor, otherwise the program's editor of that side.
-BookEditor* editorFor(const QString& marker, QWidget* owner)
-{
-    for (QWidget* w = owner; w; w = w->parentWidget()) {
-        if (auto* editor = qobject_cast<BookEditor*>(w); editor && editor->side().dateMarker == marker)
-            return editor;
-    }
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* editor = qobject_cast<BookEditor*>(w); editor && editor->side().dateMarker == marker)
-            return editor;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 TfrmCalendario::TfrmCalendario(QWidget* parent)
     : QDialog(parent, Qt::Dialog | fixedFrame)
@@ -102,11 +82,11 @@ QPushButton { font: 9pt "Verdana"; }
 void TfrmCalendario::btnImportaDataClick()
 {
     // The marker is compared exactly; a calendar that does not know its editor
-    // writes nowhere and stays open, as it always has.
-    BookEditor* editor = editorFor(lblMemory->text(), parentWidget());
-    if (!editor)
+    // imports nothing and stays open, as it always has.
+    const QString marker = lblMemory->text();
+    if (marker != Side::men().dateMarker && marker != Side::women().dateMarker)
         return;
-    editor->txtData->setText(formatShortDate(calAppuntamenti->selectedDate()));
+    m_importedDate = formatShortDate(calAppuntamenti->selectedDate());
     accept();
 }
 

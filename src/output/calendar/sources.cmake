@@ -1,1 +1,1 @@
-lumidex_ui_sources(TfrmCalendario.h TfrmCalendario.cpp)
+lumidex_ui_sources(TfrmCalendario.h TfrmCalendario.cpp PickDate.h PickDate.cpp)

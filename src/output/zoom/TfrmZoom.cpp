@@ -1,7 +1,7 @@
 #include "output/zoom/TfrmZoom.h"
 
-#include "app/Pictures.h"
 #include "common/Formatting.h"
+#include "ui/Pictures.h"
 
 #include <QLabel>
 #include <QMouseEvent>

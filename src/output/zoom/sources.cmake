@@ -1,1 +1,1 @@
-lumidex_ui_sources(TfrmZoom.h TfrmZoom.cpp)
+lumidex_ui_sources(TfrmZoom.h TfrmZoom.cpp ShowZoom.h ShowZoom.cpp)

@@ -1,8 +1,10 @@
 #include "registry/checks/CheckWindow.h"
 
-#include "app/FixedWindow.h"
+#include "common/Text.h"
+
 #include "common/Formatting.h"
 #include "storage/TextField.h"
+#include "ui/FixedWindow.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -195,7 +197,7 @@ bool CheckWindow::filterFieldKey(QKeyEvent* key)
 void CheckWindow::normaliseTypedText()
 {
     const QString text = m_field->text();
-    const QString normal = upperAsciiLetters(textfield::trimmed(text));
+    const QString normal = text::upperAscii(text::trimmed(text));
     if (normal == text)
         return;
     qsizetype leading = 0;

@@ -1,5 +1,7 @@
 #include "registry/checks/Iban.h"
 
+#include "common/Text.h"
+
 #include "common/Formatting.h"
 
 #include <QString>
@@ -41,12 +43,12 @@ QString lettersToNumbers(QStringView text)
 
 int IbanResto97(QStringView iban)
 {
-    QString text = upperAsciiLetters(iban.toString());
-    const qsizetype prefix = text.indexOf(QLatin1String("IBAN"));
+    QString code = text::upperAscii(iban);
+    const qsizetype prefix = code.indexOf(QLatin1String("IBAN"));
     if (prefix >= 0)
-        text.remove(prefix, 4);
-    text = text.mid(4) + text.left(4);
-    const QString digits = lettersToNumbers(text);
+        code.remove(prefix, 4);
+    code = code.mid(4) + code.left(4);
+    const QString digits = lettersToNumbers(code);
 
     // The number is far too long for any integer type, so it is reduced in
     // pieces of at most nine digits: the remainder so far followed by fresh

@@ -1,5 +1,7 @@
 #include "registry/checks/TfrmCodFisc.h"
 
+#include "common/Text.h"
+
 #include "common/Formatting.h"
 #include "registry/checks/CodFisc.h"
 
@@ -34,7 +36,7 @@ TfrmCodFisc::TfrmCodFisc(QWidget* parent)
 
 void TfrmCodFisc::btnControllaClick()
 {
-    const QString codice = upperAsciiLetters(txtCodFisc->text());
+    const QString codice = text::upperAscii(txtCodFisc->text());
     if (codice.size() != CodFiscLength) {
         warnLength(QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
         return;

@@ -1,5 +1,7 @@
 #include "registry/checks/TfrmIban.h"
 
+#include "common/Text.h"
+
 #include "registry/checks/Iban.h"
 #include "storage/TextField.h"
 
@@ -36,7 +38,7 @@ void TfrmIban::btnControllaClick()
 {
     // Blanks inside count towards the length: the user wrote them as part of
     // the IBAN; the check itself ignores them.
-    const QString iban = textfield::trimmed(txtIban->text());
+    const QString iban = text::trimmed(txtIban->text());
     if (iban.size() != IbanLength) {
         warnLength(QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."));
         return;

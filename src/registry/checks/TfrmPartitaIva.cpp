@@ -1,5 +1,7 @@
 #include "registry/checks/TfrmPartitaIva.h"
 
+#include "common/Text.h"
+
 #include "common/Formatting.h"
 #include "registry/checks/PartitaIva.h"
 
@@ -34,7 +36,7 @@ TfrmPartitaIva::TfrmPartitaIva(QWidget* parent)
 
 void TfrmPartitaIva::btnControllaClick()
 {
-    const QString numero = upperAsciiLetters(txtPartitaIva->text());
+    const QString numero = text::upperAscii(txtPartitaIva->text());
     if (numero.size() != PartitaIvaLength) {
         warnLength(QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
         return;

@@ -9,4 +9,5 @@ lumidex_ui_sources(
   TfrmCodFisc.h TfrmCodFisc.cpp
   TfrmPartitaIva.h TfrmPartitaIva.cpp
   TfrmIban.h TfrmIban.cpp
+  OpenCheck.h OpenCheck.cpp
 )

@@ -3,6 +3,4 @@ lumidex_core_sources(
   HelpPages.cpp
   HelpParagraphs.h
   HelpParagraphs.cpp
-  HelpWindows.h
-  HelpWindows.cpp
 )

@@ -1,5 +1,7 @@
 #include "shell/password/PasswordStore.h"
 
+#include "common/Text.h"
+
 #include "shell/password/PasswordText.h"
 #include "shell/password/Scrambler.h"
 
@@ -77,7 +79,7 @@ std::optional<QString> PasswordStore::readPassword() const
     const std::optional<QString> clear = scrambler::unscramble(*value);
     if (!clear)
         return std::nullopt;
-    return passwordtext::trimmed(*clear);
+    return text::trimmed(*clear);
 }
 
 bool PasswordStore::writePassword(QStringView clear) const
@@ -85,7 +87,7 @@ bool PasswordStore::writePassword(QStringView clear) const
     const QString password = passwordtext::normalised(clear);
     if (!passwordtext::isStorable(password))
         return false;
-    return writeValue(passwordtext::trimmed(scrambler::scramble(password)));
+    return writeValue(text::trimmed(scrambler::scramble(password)));
 }
 
 } // namespace lumidex

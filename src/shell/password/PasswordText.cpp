@@ -1,7 +1,6 @@
 #include "shell/password/PasswordText.h"
 
-#include "common/Formatting.h"
-#include "storage/TextField.h"
+#include "common/Text.h"
 
 #include <algorithm>
 
@@ -9,14 +8,9 @@ namespace lumidex::passwordtext {
 
 // A typed password follows the program's own text rules: blanks and control
 // characters at either end do not count, and letters compare without case.
-QString trimmed(QStringView text)
-{
-    return textfield::trimmed(text);
-}
-
 QString normalised(QStringView typed)
 {
-    return trimmed(upperAsciiLetters(typed.toString()));
+    return text::trimmed(text::upperAscii(typed));
 }
 
 bool isStorable(QStringView password)

@@ -10,9 +10,6 @@ namespace lumidex::passwordtext {
 // types it; the store holds the scrambled upper-case form.
 inline constexpr char16_t initialPassword[] = u"lucernaviolata";
 
-// Removes every character with a code from 0 to 32 at either end.
-QString trimmed(QStringView text);
-
 // Letters a to z become A to Z, then the text is trimmed: passwords ignore the
 // case of those letters and any surrounding spaces. No other character changes.
 QString normalised(QStringView typed);

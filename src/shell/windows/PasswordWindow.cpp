@@ -1,8 +1,8 @@
 #include "shell/windows/PasswordWindow.h"
 
-#include "app/FixedWindow.h"
-#include "app/Pictures.h"
-#include "shell/windows/FocusFrame.h"
+#include "ui/FixedWindow.h"
+#include "ui/FocusFrame.h"
+#include "ui/Pictures.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "shell/windows/ShellDialog.h"
 
-#include "app/FixedWindow.h"
-#include "app/Pictures.h"
+#include "ui/FixedWindow.h"
+#include "ui/Pictures.h"
 
 #include <QFrame>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "shell/windows/ShowHelp.h"
 
-#include "app/Interaction.h"
 #include "shell/windows/TfrmGuida.h"
+#include "ui/Interaction.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

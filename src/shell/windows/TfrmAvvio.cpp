@@ -1,15 +1,15 @@
 #include "shell/windows/TfrmAvvio.h"
 
-#include "app/Interaction.h"
-#include "app/PictureButton.h"
-#include "app/Pictures.h"
-#include "app/TMisc.h"
 #include "common/Formatting.h"
 #include "shell/contacts/MakerContacts.h"
 #include "shell/windows/ShellPictures.h"
 #include "shell/windows/ShowHelp.h"
 #include "shell/windows/TfrmInfo.h"
 #include "shell/windows/TfrmSplash.h"
+#include "ui/Interaction.h"
+#include "ui/PictureButton.h"
+#include "ui/Pictures.h"
+#include "ui/TMisc.h"
 
 #include <QCloseEvent>
 #include <QFrame>

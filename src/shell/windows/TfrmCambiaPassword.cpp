@@ -1,10 +1,12 @@
 #include "shell/windows/TfrmCambiaPassword.h"
 
-#include "app/Interaction.h"
+#include "common/Text.h"
+
 #include "shell/password/PasswordStore.h"
 #include "shell/password/PasswordText.h"
-#include "shell/windows/FocusFrame.h"
 #include "shell/windows/ShellPictures.h"
+#include "ui/FocusFrame.h"
+#include "ui/Interaction.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -92,7 +94,7 @@ TfrmCambiaPassword::TfrmCambiaPassword(const QString& programDir, QWidget* paren
 
 bool TfrmCambiaPassword::allFilled() const
 {
-    const auto filled = [](const QLineEdit* field) { return !passwordtext::trimmed(field->text()).isEmpty(); };
+    const auto filled = [](const QLineEdit* field) { return !text::trimmed(field->text()).isEmpty(); };
     return filled(txtPasswordOld) && filled(txtPasswordNew) && filled(txtConferma);
 }
 
@@ -164,8 +166,8 @@ void TfrmCambiaPassword::cmdOKClick()
         txtPasswordOld->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const QString fresh = passwordtext::trimmed(txtPasswordNew->text());
-    if (fresh != passwordtext::trimmed(txtConferma->text())) {
+    const QString fresh = text::trimmed(txtPasswordNew->text());
+    if (fresh != text::trimmed(txtConferma->text())) {
         refuseNewPassword(notConfirmed);
         return;
     }

@@ -1,10 +1,10 @@
 #include "shell/windows/TfrmGuida.h"
 
-#include "app/PictureButton.h"
-#include "app/TMisc.h"
 #include "shell/help/HelpPages.h"
 #include "shell/windows/LinkLabel.h"
 #include "shell/windows/ShellPictures.h"
+#include "ui/PictureButton.h"
+#include "ui/TMisc.h"
 
 #include <QDir>
 #include <QFrame>

@@ -1,10 +1,10 @@
 #include "shell/windows/TfrmInfo.h"
 
-#include "app/PictureButton.h"
-#include "app/TMisc.h"
 #include "shell/contacts/MakerContacts.h"
 #include "shell/windows/LinkLabel.h"
 #include "shell/windows/ShellPictures.h"
+#include "ui/PictureButton.h"
+#include "ui/TMisc.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,10 +1,12 @@
 #include "shell/windows/TfrmPassword.h"
 
-#include "app/Interaction.h"
+#include "common/Text.h"
+
 #include "shell/password/PasswordStore.h"
 #include "shell/password/PasswordText.h"
-#include "shell/windows/FocusFrame.h"
 #include "shell/windows/ShellPictures.h"
+#include "ui/FocusFrame.h"
+#include "ui/Interaction.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -79,14 +81,14 @@ TfrmPassword::TfrmPassword(const QString& programDir, QWidget* parent)
 
 void TfrmPassword::txtPasswordChange()
 {
-    cmdOK->setEnabled(!passwordtext::trimmed(txtPassword->text()).isEmpty());
+    cmdOK->setEnabled(!text::trimmed(txtPassword->text()).isEmpty());
 }
 
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtPassword) {
         if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)->key())) {
-            if (!passwordtext::trimmed(txtPassword->text()).isEmpty())
+            if (!text::trimmed(txtPassword->text()).isEmpty())
                 cmdOKClick();
             return true;
         }
@@ -132,6 +134,12 @@ void TfrmPassword::cmdEsciClick()
 void TfrmPassword::btnCambiaPasswordClick()
 {
     emit changePasswordRequested();
+}
+
+void TfrmPassword::startOver()
+{
+    txtPassword->clear();
+    txtPassword->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace lumidex

@@ -35,6 +35,10 @@ public slots:
     void cmdEsciClick();
     void btnCambiaPasswordClick();
 
+public:
+    // Back from the change-password window: an empty field with the focus in it.
+    void startOver();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;

@@ -1,6 +1,5 @@
 lumidex_ui_sources(
   ShellPictures.h ShellPictures.cpp
-  FocusFrame.h FocusFrame.cpp
   PasswordWindow.h PasswordWindow.cpp
   LinkLabel.h LinkLabel.cpp
   ShellDialog.h ShellDialog.cpp

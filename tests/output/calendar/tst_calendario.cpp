@@ -88,15 +88,29 @@ private slots:
         QCOMPARE(editor(!fromMen)->txtData->text(), QStringLiteral("31/12/1999"));
     }
 
-    void theMarkerChoosesTheEditor()
+    void importHandsTheDateBackWithoutTouchingAnyEditor()
     {
-        // Whoever owns it, a calendar marked for the women's editor fills that one.
+        // The calendar only exposes the date; its opener decides where it goes.
         TfrmCalendario calendar(men.get());
         calendar.lblMemory->setText(QStringLiteral("databookdonne"));
         QTest::mouseClick(calendar.btnImportaData, Qt::LeftButton);
-        QCOMPARE(women->txtData->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-        QCOMPARE(men->txtData->text(), QString());
+        QCOMPARE(calendar.importedDate(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         QCOMPARE(calendar.result(), int(QDialog::Accepted));
+        QCOMPARE(women->txtData->text(), QString());
+        QCOMPARE(men->txtData->text(), QString());
+    }
+
+    void aDateImportedUnderAnotherMarkerIsNotTheOpeners()
+    {
+        user->onDialog([](QDialog& dialog) {
+            auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
+            calendar->lblMemory->setText(QStringLiteral("databookdonne"));
+            QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
+        });
+        QTest::keyClick(men->txtData, Qt::Key_Space);
+        QCOMPARE(user->dialogsRun(), 1);
+        QCOMPARE(men->txtData->text(), QString());
+        QCOMPARE(women->txtData->text(), QString());
     }
 
     void anUnknownMarkerWritesNothing_data()
@@ -113,8 +127,8 @@ private slots:
         TfrmCalendario calendar(men.get());
         calendar.lblMemory->setText(marker);
         QTest::mouseClick(calendar.btnImportaData, Qt::LeftButton);
-        QCOMPARE(men->txtData->text(), QString());
-        QCOMPARE(women->txtData->text(), QString());
+        QCOMPARE(calendar.importedDate(), QString());
+        QVERIFY(calendar.result() != int(QDialog::Accepted));
     }
 
     void importWithoutPickingWritesToday()

@@ -1,4 +1,6 @@
 #include "common/Formatting.h"
+
+#include "common/FitToFrame.h"
 #include "output/zoom/TfrmZoom.h"
 #include "registry/TfrmAnagrafica.h"
 #include "storage/Archive.h"

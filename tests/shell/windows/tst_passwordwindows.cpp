@@ -1,10 +1,10 @@
 #include "shell/password/PasswordStore.h"
 #include "shell/password/Scrambler.h"
-#include "shell/windows/FocusFrame.h"
 #include "shell/windows/TfrmCambiaPassword.h"
 #include "shell/windows/TfrmPassword.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "ui/FocusFrame.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/WorkScreen.h"
+#include "ui/WorkScreen.h"
 
-#include "app/Pictures.h"
+#include "ui/Pictures.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

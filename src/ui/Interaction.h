@@ -8,6 +8,8 @@ class QWidget;
 
 namespace lumidex {
 
+class PrintableReport;
+
 // The kind of a message decides its icon and title, as the user knows them from
 // the system's own message boxes. Plain is the bare box with no icon.
 enum class MessageKind { Warning, Error, Information, Confirmation, Plain };
@@ -15,6 +17,9 @@ enum class MessageKind { Warning, Error, Information, Confirmation, Plain };
 enum class Buttons { Ok, OkCancel, YesNo };
 
 enum class Answer { Ok, Cancel, Yes, No };
+
+// How printing or previewing a report ended.
+enum class ReportOutcome { Done, Cancelled, Failed };
 
 // A file dialog as the program words it. The filter keeps the program's own
 // "Description|patterns|Description|patterns" form; the real dialog translates it.
@@ -40,6 +45,14 @@ public:
     virtual int runDialog(QDialog& dialog) = 0;
     // Hands a web address, or a quoted file path or "mailto:" link, to the desktop.
     virtual void openWithShell(const QString& command) = 0;
+
+    // Prints a composed report through the print dialog (printer, page range,
+    // copies): Cancelled when the user cancels it, Failed when the pages could
+    // not be printed.
+    virtual ReportOutcome printReport(QWidget* parent, const PrintableReport& report) = 0;
+    // Shows a composed report in the modal preview window; its print command goes
+    // through the same print dialog. Done once the user closes it.
+    virtual ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) = 0;
 
     // The plain OK-only box of the password, search and export windows.
     void plain(QWidget* parent, const QString& text) { message(parent, MessageKind::Plain, text, Buttons::Ok); }

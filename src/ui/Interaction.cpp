@@ -1,6 +1,6 @@
-#include "app/Interaction.h"
+#include "ui/Interaction.h"
 
-#include "app/RealInteraction.h"
+#include "ui/RealInteraction.h"
 
 namespace lumidex {
 

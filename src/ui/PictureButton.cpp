@@ -1,4 +1,4 @@
-#include "app/PictureButton.h"
+#include "ui/PictureButton.h"
 
 #include <QIcon>
 #include <QToolButton>

@@ -1,4 +1,4 @@
-#include "shell/windows/FocusFrame.h"
+#include "ui/FocusFrame.h"
 
 #include <QEvent>
 #include <QLinearGradient>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Interaction.h"
+#include "ui/Interaction.h"
 
 #include <QUrl>
 
@@ -15,6 +15,8 @@ public:
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     void openWithShell(const QString& command) override;
+    ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
+    ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
 
     // "JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Bitmap (*.bmp)|*.bmp" as Qt writes a filter:
     // "JPEG (*.jpg *.jpeg);;Bitmap (*.bmp)".

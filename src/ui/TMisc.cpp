@@ -1,6 +1,6 @@
-#include "app/TMisc.h"
+#include "ui/TMisc.h"
 
-#include "app/Interaction.h"
+#include "ui/Interaction.h"
 
 void TMisc::Open(const QString& sCommand)
 {

@@ -1,4 +1,6 @@
-#include "app/Pictures.h"
+#include "ui/Pictures.h"
+
+#include "common/FitToFrame.h"
 
 #include "common/Formatting.h"
 

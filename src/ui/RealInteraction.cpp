@@ -1,10 +1,15 @@
-#include "app/RealInteraction.h"
+#include "ui/RealInteraction.h"
+
+#include "output/report/PrintableReport.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QUrl>
 
 namespace lumidex {
@@ -138,6 +143,34 @@ void RealInteraction::openWithShell(const QString& command)
 {
     // Nothing is reported when the desktop cannot open the target.
     QDesktopServices::openUrl(shellUrl(command));
+}
+
+ReportOutcome RealInteraction::printReport(QWidget* parent, const PrintableReport& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(report.name());
+    printer.setPageLayout(report.pageLayout());
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile
+        | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setMinMax(1, qMax(1, report.pageCount()));
+    if (dialog.exec() != QDialog::Accepted)
+        return ReportOutcome::Cancelled;
+    return paintReport(report, printer) ? ReportOutcome::Done : ReportOutcome::Failed;
+}
+
+ReportOutcome RealInteraction::previewReport(QWidget* parent, const PrintableReport& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(report.name());
+    printer.setPageLayout(report.pageLayout());
+    QPrintPreviewDialog preview(&printer, parent);
+    bool painted = true;
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+        [&](QPrinter* target) { painted = paintReport(report, *target) && painted; });
+    preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
+    preview.exec();
+    return painted ? ReportOutcome::Done : ReportOutcome::Failed;
 }
 
 } // namespace lumidex

@@ -1,4 +1,4 @@
-#include "app/FixedWindow.h"
+#include "ui/FixedWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,0 +1,7 @@
+#include "editor/CardEditor.h"
+
+namespace lumidex {
+
+void CardEditor::cmdTrovaClick() { }
+
+} // namespace lumidex

@@ -1,0 +1,14 @@
+# The toolkit every window uses (widgets allowed, no window of the program): the
+# interaction seam, pictures and picture buttons, fixed windows, work screens,
+# focus frames, style tokens, the shell-open utility, the report of unexpected errors.
+lumidex_ui_sources(
+  Interaction.h Interaction.cpp
+  RealInteraction.h RealInteraction.cpp
+  TMisc.h TMisc.cpp
+  UnexpectedError.h UnexpectedError.cpp
+  WorkScreen.h WorkScreen.cpp
+  FixedWindow.h FixedWindow.cpp
+  FocusFrame.h FocusFrame.cpp
+  PictureButton.h PictureButton.cpp
+  Pictures.h Pictures.cpp
+)
