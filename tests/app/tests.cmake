@@ -3,6 +3,6 @@ lumidex_add_test(tst_application SOURCES tst_application.cpp LIBS lumidex_testsu
 
 # Windows reach message boxes, file and print dialogs and the desktop only through
 # the interaction; one direct call would hang a headless test waiting for a click.
-add_test(NAME interaction_seam_is_whole
+add_test(NAME tst_interactionseam
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
           -P ${CMAKE_CURRENT_LIST_DIR}/check_interaction_seam.cmake)

@@ -1,17 +1,17 @@
-lumidex_add_test(test_storage_textfield SOURCES tst_textfield.cpp LIBS lumidex_core)
-lumidex_add_test(test_storage_layouts SOURCES tst_layouts.cpp LIBS lumidex_core)
+lumidex_add_test(tst_textfield SOURCES tst_textfield.cpp LIBS lumidex_core)
+lumidex_add_test(tst_layouts SOURCES tst_layouts.cpp LIBS lumidex_core)
 
 # A second program that works on the same archive as the test.
 add_executable(storage_append_worker ${CMAKE_CURRENT_LIST_DIR}/append_worker.cpp)
 target_link_libraries(storage_append_worker PRIVATE lumidex_core)
 target_include_directories(storage_append_worker PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 
-lumidex_add_test(test_storage_archive SOURCES tst_archive.cpp WorkerRecord.h LIBS lumidex_core)
-target_compile_definitions(test_storage_archive PRIVATE
+lumidex_add_test(tst_archive SOURCES tst_archive.cpp WorkerRecord.h LIBS lumidex_core)
+target_compile_definitions(tst_archive PRIVATE
   APPEND_WORKER_PATH="$<TARGET_FILE:storage_append_worker>")
-add_dependencies(test_storage_archive storage_append_worker)
+add_dependencies(tst_archive storage_append_worker)
 
-lumidex_add_test(test_storage_photofiles SOURCES tst_photofiles.cpp PhotoFixtures.h PhotoFixtures.cpp
+lumidex_add_test(tst_photofiles SOURCES tst_photofiles.cpp PhotoFixtures.h PhotoFixtures.cpp
   LIBS lumidex_core)
-lumidex_add_test(test_storage_cardphoto SOURCES tst_cardphoto.cpp PhotoFixtures.h PhotoFixtures.cpp
+lumidex_add_test(tst_cardphoto SOURCES tst_cardphoto.cpp PhotoFixtures.h PhotoFixtures.cpp
   LIBS lumidex_core)

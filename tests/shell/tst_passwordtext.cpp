@@ -68,4 +68,4 @@ void TestPasswordText::storable()
 }
 
 QTEST_GUILESS_MAIN(TestPasswordText)
-#include "tst_PasswordText.moc"
+#include "tst_passwordtext.moc"

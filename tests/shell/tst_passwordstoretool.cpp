@@ -81,4 +81,4 @@ void TestPasswordStoreTool::needsTheProgramFolder()
 }
 
 QTEST_GUILESS_MAIN(TestPasswordStoreTool)
-#include "tst_PasswordStoreTool.moc"
+#include "tst_passwordstoretool.moc"

@@ -106,4 +106,4 @@ void TestManualWriter::readsAsTheHelpPages()
 }
 
 QTEST_GUILESS_MAIN(TestManualWriter)
-#include "tst_ManualWriter.moc"
+#include "tst_manualwriter.moc"

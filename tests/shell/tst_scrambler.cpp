@@ -98,4 +98,4 @@ void TestScrambler::roundTripOfLongPassword()
 }
 
 QTEST_GUILESS_MAIN(TestScrambler)
-#include "tst_Scrambler.moc"
+#include "tst_scrambler.moc"

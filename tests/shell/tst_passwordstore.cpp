@@ -184,4 +184,4 @@ void TestPasswordStore::failedWriteLeavesTheStoreReadable()
 }
 
 QTEST_GUILESS_MAIN(TestPasswordStore)
-#include "tst_PasswordStore.moc"
+#include "tst_passwordstore.moc"

@@ -226,4 +226,4 @@ void TestHelpPages::makerContacts()
 }
 
 QTEST_GUILESS_MAIN(TestHelpPages)
-#include "tst_HelpPages.moc"
+#include "tst_helppages.moc"

@@ -1,0 +1,45 @@
+"""Prints one line per target of a benchmark program from its JSON results.
+
+A targets file has one target a line (blank lines and # comments are skipped):
+  ratio   <benchmark> <baseline benchmark> <at most> <what>
+  counter <benchmark> <counter name>       <at most> <what>
+A ratio compares wall times measured in the same run.
+"""
+import json
+import sys
+
+
+def main(targets_path, results_path):
+    with open(results_path) as f:
+        results = {b["name"]: b for b in json.load(f)["benchmarks"]}
+
+    def find(name):
+        # Benchmarks with UseRealTime() carry "/real_time" in their name.
+        for key in (name, name + "/real_time"):
+            if key in results:
+                return results[key]
+        raise KeyError(name)
+
+    with open(targets_path) as f:
+        for line in f:
+            line = line.strip()
+            if not line or line.startswith("#"):
+                continue
+            kind, name, other, limit, what = line.split(None, 4)
+            limit = float(limit)
+            try:
+                bench = find(name)
+                if kind == "ratio":
+                    value = bench["real_time"] / find(other)["real_time"]
+                    verdict = "ok" if value <= limit else "MISSED"
+                    print(f"{what}: {value:.2f}x (target <= {limit:g}x) {verdict}")
+                else:
+                    value = float(bench[other])
+                    verdict = "ok" if value <= limit else "MISSED"
+                    print(f"{what}: {value:.3g} (target <= {limit:g}) {verdict}")
+            except KeyError as missing:
+                print(f"{what}: no result for {missing}")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2])
