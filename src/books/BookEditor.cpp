@@ -74,15 +74,19 @@ bool isNavigationOrModifier(int key)
 
 BookEditor::BookEditor(const QString& programDir, const Side& side, QWidget* parent)
     : CardEditor(programDir, bookSetup(side), parent)
+    , lblFile(new QLabel(this))
+    , lblNome(new QLabel(QStringLiteral("Nome book fotografico"), this))
+    , txtData(field(fieldIndex("Data")))
+    , impData(makePictureButton(this, QStringLiteral("impData"), QStringLiteral(":/icons/data.svg"), QSize(22, 22),
+          QStringLiteral("Inserisci la data corrente.")))
     , m_side(side)
 {
-
-    lblFile = new QLabel(this);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
+    lblNome->setObjectName(QStringLiteral("lblNome"));
+    lblNome->setAlignment(Qt::AlignCenter);
 
     // The date is picked from the calendar or set to today, never typed.
-    txtData = field(fieldIndex("Data"));
     txtData->setReadOnly(true);
     txtData->setAlignment(Qt::AlignCenter);
     txtData->setFixedWidth(150);
@@ -118,14 +122,8 @@ QWidget* BookEditor::buildFieldArea()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(3);
 
-    lblNome = new QLabel(QStringLiteral("Nome book fotografico"), area);
-    lblNome->setObjectName(QStringLiteral("lblNome"));
-    lblNome->setAlignment(Qt::AlignCenter);
     column->addWidget(lblNome);
     column->addSpacing(4);
-
-    impData = makePictureButton(area, QStringLiteral("impData"), QStringLiteral(":/icons/data.svg"), QSize(22, 22),
-        QStringLiteral("Inserisci la data corrente."));
 
     const auto place = [this](const char* name, const char* caption, int stretch, QWidget* beside = nullptr) {
         return FieldPlace { field(fieldIndex(name)), QString::fromUtf8(caption), stretch, {}, beside };

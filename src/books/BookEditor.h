@@ -27,10 +27,10 @@ public:
     QString archivePath() const override;
     QString photoPath(const QString& position) const override;
 
-    QLabel* lblFile = nullptr;
-    QLabel* lblNome = nullptr;
-    QLineEdit* txtData = nullptr;
-    QToolButton* impData = nullptr;
+    QLabel* const lblFile;
+    QLabel* const lblNome;
+    QLineEdit* const txtData;
+    QToolButton* const impData;
 
 public slots:
     void impDataClick();

@@ -5,6 +5,7 @@
 #include "common/Text.h"
 
 #include "common/Formatting.h"
+#include "editor/EditorButtons.h"
 #include "editor/EditorStyle.h"
 #include "editor/Navigation.h"
 #include "output/zoom/ShowZoom.h"
@@ -30,10 +31,39 @@ QString fieldObjectName(const RecordLayout& layout, int index, const char* prefi
     return QString::fromLatin1(prefix) + QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
+QLabel* makeLabel(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    return label;
+}
+
 } // namespace
 
 CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* parent)
     : WorkScreen(setup.caption, parent)
+    , lblPosizione(makeLabel(this, QStringLiteral("lblPosizione")))
+    , imgFoto(makeLabel(this, QStringLiteral("imgFoto")))
+    , imgBianco(makeLabel(this, QStringLiteral("imgBianco")))
+    , cmdNuovo(makeEditorButton(this, QStringLiteral("cmdNuovo")))
+    , cmdDuplica(makeEditorButton(this, QStringLiteral("cmdDuplica")))
+    , cmdSalva(makeEditorButton(this, QStringLiteral("cmdSalva")))
+    , cmdTrova(makeEditorButton(this, QStringLiteral("cmdTrova")))
+    , cmdFile(makeEditorButton(this, QStringLiteral("cmdFile")))
+    , cmdStampa(makeEditorButton(this, QStringLiteral("cmdStampa")))
+    , cmdAnteprima(makeEditorButton(this, QStringLiteral("cmdAnteprima")))
+    , cmdPrimo(makeEditorButton(this, QStringLiteral("cmdPrimo")))
+    , cmdIndietro(makeEditorButton(this, QStringLiteral("cmdIndietro")))
+    , cmdAvanti(makeEditorButton(this, QStringLiteral("cmdAvanti")))
+    , cmdUltimo(makeEditorButton(this, QStringLiteral("cmdUltimo")))
+    , cmdEsporta(makeEditorButton(this, QStringLiteral("cmdEsporta")))
+    , cmdSlideshow(makeEditorButton(this, QStringLiteral("cmdSlideshow")))
+    , cmdGuida(makeEditorButton(this, QStringLiteral("cmdGuida")))
+    , cmdEsci(makeEditorButton(this, QStringLiteral("cmdEsci")))
+    , btnCaricaFoto(makeEditorButton(this, QStringLiteral("btnCaricaFoto")))
+    , btnSalvaFoto(makeEditorButton(this, QStringLiteral("btnSalvaFoto")))
+    , btnCancFoto(makeEditorButton(this, QStringLiteral("btnCancFoto")))
+    , btnZoomFoto(makeEditorButton(this, QStringLiteral("btnZoomFoto")))
     , m_programDir(programDir)
     , m_setup(setup)
 {
@@ -57,8 +87,6 @@ CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* p
     for (int i = 1; i < m_fields.size(); ++i)
         setTabOrder(m_fields[i - 1], m_fields[i]);
 
-    imgBianco = new QLabel(this);
-    imgBianco->setObjectName(QStringLiteral("imgBianco"));
     imgBianco->hide();
     const QImage placeholder = renderPicture(m_setup.placeholderPicture, photoFrameSize);
     imgBianco->setPixmap(QPixmap::fromImage(placeholder));

@@ -56,30 +56,30 @@ public:
     const QList<QLineEdit*>& fields() const { return m_fields; }
     QLineEdit* field(int index) const { return m_fields.at(index); }
     const QList<QLabel*>& attachmentLabels() const { return m_attachments; }
-    QLabel* lblPosizione = nullptr;
-    QLabel* imgFoto = nullptr;
-    QLabel* imgBianco = nullptr;
+    QLabel* const lblPosizione;
+    QLabel* const imgFoto;
+    QLabel* const imgBianco;
     const CardPhoto& photo() const { return m_photo; }
 
-    QToolButton* cmdNuovo = nullptr;
-    QToolButton* cmdDuplica = nullptr;
-    QToolButton* cmdSalva = nullptr;
-    QToolButton* cmdTrova = nullptr;
-    QToolButton* cmdFile = nullptr;
-    QToolButton* cmdStampa = nullptr;
-    QToolButton* cmdAnteprima = nullptr;
-    QToolButton* cmdPrimo = nullptr;
-    QToolButton* cmdIndietro = nullptr;
-    QToolButton* cmdAvanti = nullptr;
-    QToolButton* cmdUltimo = nullptr;
-    QToolButton* cmdEsporta = nullptr;
-    QToolButton* cmdSlideshow = nullptr;
-    QToolButton* cmdGuida = nullptr;
-    QToolButton* cmdEsci = nullptr;
-    QToolButton* btnCaricaFoto = nullptr;
-    QToolButton* btnSalvaFoto = nullptr;
-    QToolButton* btnCancFoto = nullptr;
-    QToolButton* btnZoomFoto = nullptr;
+    QToolButton* const cmdNuovo;
+    QToolButton* const cmdDuplica;
+    QToolButton* const cmdSalva;
+    QToolButton* const cmdTrova;
+    QToolButton* const cmdFile;
+    QToolButton* const cmdStampa;
+    QToolButton* const cmdAnteprima;
+    QToolButton* const cmdPrimo;
+    QToolButton* const cmdIndietro;
+    QToolButton* const cmdAvanti;
+    QToolButton* const cmdUltimo;
+    QToolButton* const cmdEsporta;
+    QToolButton* const cmdSlideshow;
+    QToolButton* const cmdGuida;
+    QToolButton* const cmdEsci;
+    QToolButton* const btnCaricaFoto;
+    QToolButton* const btnSalvaFoto;
+    QToolButton* const btnCancFoto;
+    QToolButton* const btnZoomFoto;
 
     // The archive file this editor works on, and the photo file of a position.
     virtual QString archivePath() const = 0;

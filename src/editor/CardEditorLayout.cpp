@@ -65,8 +65,6 @@ QWidget* CardEditor::buildToolbar()
     row->setContentsMargins(8, 6, 8, 6);
     row->setSpacing(8);
 
-    const QSize icon(37, 39);
-    const QSize wide(148, 32);
     auto group = [&](std::initializer_list<QWidget*> items) {
         auto* box = new QWidget(bar);
         box->setObjectName(QStringLiteral("shpGruppo"));
@@ -81,41 +79,7 @@ QWidget* CardEditor::buildToolbar()
         row->addWidget(box);
     };
 
-    cmdNuovo = makePictureButton(bar, QStringLiteral("cmdNuovo"), QStringLiteral(":/icons/nuovo.svg"), icon,
-        QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
-        QKeySequence(Qt::CTRL | Qt::Key_N));
-    cmdDuplica = makePictureButton(bar, QStringLiteral("cmdDuplica"), QStringLiteral(":/icons/duplica.svg"), icon,
-        QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."),
-        QKeySequence(Qt::CTRL | Qt::Key_D));
-    cmdSalva = makePictureButton(bar, QStringLiteral("cmdSalva"), QStringLiteral(":/icons/salva.svg"), icon,
-        QStringLiteral("Salva la scheda in archivio."), QKeySequence(Qt::CTRL | Qt::Key_S));
-    cmdTrova = makePictureButton(bar, QStringLiteral("cmdTrova"), QStringLiteral(":/icons/trova.svg"), icon,
-        QStringLiteral("Trova una scheda in archivio."), QKeySequence(Qt::CTRL | Qt::Key_F));
-    cmdFile = makePictureButton(bar, QStringLiteral("cmdFile"), QStringLiteral(":/icons/allega.svg"), icon,
-        QStringLiteral("Allega file alla scheda."));
-    cmdStampa = makePictureButton(bar, QStringLiteral("cmdStampa"), QStringLiteral(":/icons/stampa.svg"), wide,
-        QStringLiteral("Stampa la scheda."), QKeySequence(Qt::CTRL | Qt::Key_P));
-    cmdAnteprima = makePictureButton(bar, QStringLiteral("cmdAnteprima"), QStringLiteral(":/icons/anteprima.svg"), wide,
-        QStringLiteral("Visualizza l'anteprima di stampa della scheda."));
-    cmdPrimo = makePictureButton(bar, QStringLiteral("cmdPrimo"), QStringLiteral(":/icons/primo.svg"), icon,
-        QStringLiteral("Visualizza la prima scheda in archivio."), QKeySequence(Qt::ALT | Qt::Key_Home));
-    cmdIndietro = makePictureButton(bar, QStringLiteral("cmdIndietro"), QStringLiteral(":/icons/indietro.svg"), icon,
-        QStringLiteral("Visualizza la scheda precedente in archivio."), QKeySequence(Qt::ALT | Qt::Key_Left));
-    cmdAvanti = makePictureButton(bar, QStringLiteral("cmdAvanti"), QStringLiteral(":/icons/avanti.svg"), icon,
-        QStringLiteral("Visualizza la scheda successiva in archivio."), QKeySequence(Qt::ALT | Qt::Key_Right));
-    cmdUltimo = makePictureButton(bar, QStringLiteral("cmdUltimo"), QStringLiteral(":/icons/ultimo.svg"), icon,
-        QStringLiteral("Visualizza l'ultima scheda in archivio."), QKeySequence(Qt::ALT | Qt::Key_End));
-    cmdEsporta = makePictureButton(bar, QStringLiteral("cmdEsporta"), QStringLiteral(":/icons/esporta.svg"), icon,
-        QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel."));
-    cmdSlideshow = makePictureButton(bar, QStringLiteral("cmdSlideshow"), QStringLiteral(":/icons/slideshow.svg"), icon,
-        QStringLiteral("Esegui lo Slide Show del book fotografico."));
-    cmdGuida = makePictureButton(bar, QStringLiteral("cmdGuida"), QStringLiteral(":/icons/guida.svg"), icon,
-        QStringLiteral("Visualizza la pagina della guida sensibile al contesto."), QKeySequence(Qt::Key_F1));
-    cmdEsci = makePictureButton(bar, QStringLiteral("cmdEsci"), QStringLiteral(":/icons/esci.svg"), icon,
-        QStringLiteral("Esci da questa schermata di lavoro."));
-
-    lblPosizione = new QLabel(bar);
-    lblPosizione->setObjectName(QStringLiteral("lblPosizione"));
+    lblPosizione->setParent(bar);
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFixedWidth(50);
 
@@ -169,8 +133,7 @@ QWidget* CardEditor::buildPhotoPanel()
     frame->setAttribute(Qt::WA_StyledBackground);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->setContentsMargins(0, 0, 0, 0);
-    imgFoto = new QLabel(frame);
-    imgFoto->setObjectName(QStringLiteral("imgFoto"));
+    imgFoto->setParent(frame);
     imgFoto->setFixedSize(photoFrameSize);
     imgFoto->setAlignment(Qt::AlignCenter);
     frameLayout->addWidget(imgFoto);
@@ -178,16 +141,10 @@ QWidget* CardEditor::buildPhotoPanel()
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(2);
-    btnCaricaFoto = makePictureButton(box, QStringLiteral("btnCaricaFoto"), QStringLiteral(":/icons/carica-foto.svg"),
-        QSize(157, 40), QStringLiteral("Carica una foto esistente."));
-    btnSalvaFoto = makePictureButton(box, QStringLiteral("btnSalvaFoto"), QStringLiteral(":/icons/salva-foto.svg"),
-        QSize(42, 40), QStringLiteral("Salva la foto su disco."));
-    btnCancFoto = makePictureButton(box, QStringLiteral("btnCancFoto"), QStringLiteral(":/icons/canc-foto.svg"),
-        QSize(42, 40), QStringLiteral("Cancella la foto."));
-    btnZoomFoto = makePictureButton(box, QStringLiteral("btnZoomFoto"), QStringLiteral(":/icons/zoom-foto.svg"),
-        QSize(42, 40), QStringLiteral("Visualizza la foto nelle sue dimensioni reali."));
-    for (QToolButton* b : { btnCaricaFoto, btnSalvaFoto, btnCancFoto, btnZoomFoto })
+    for (QToolButton* b : { btnCaricaFoto, btnSalvaFoto, btnCancFoto, btnZoomFoto }) {
+        b->setParent(box);
         buttons->addWidget(b);
+    }
     buttons->addStretch(1);
     column->addLayout(buttons);
 

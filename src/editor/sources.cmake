@@ -9,6 +9,7 @@ lumidex_ui_sources(
   CardEditor.h CardEditor.cpp CardEditorLayout.cpp
   CardEditorSearch.cpp CardEditorExport.cpp CardEditorPrint.cpp
   CardEditorSlideshow.cpp CardEditorAttachments.cpp
+  EditorButtons.h EditorButtons.cpp
   EditorStyle.h EditorStyle.cpp
   FieldRows.h FieldRows.cpp
 )

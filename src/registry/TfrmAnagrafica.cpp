@@ -57,25 +57,47 @@ CardEditor::Setup registrySetup()
 
 TfrmAnagrafica::TfrmAnagrafica(const QString& programDir, QWidget* parent)
     : CardEditor(programDir, registrySetup(), parent)
+    , txtNome(field(fieldIndex("Nome")))
+    , txtSesso(field(fieldIndex("Sesso")))
+    , txtDataNasc(field(fieldIndex("DataNasc")))
+    , txtCittadinanza(field(fieldIndex("Cittadinanza")))
+    , txtLuogoNasc(field(fieldIndex("LuogoNasc")))
+    , txtIndirizzo(field(fieldIndex("Indirizzo")))
+    , txtCodFisc(field(fieldIndex("CodFisc")))
+    , txtEstremi(field(fieldIndex("Estremi")))
+    , txtEmail(field(fieldIndex("Email")))
+    , txtTel(field(fieldIndex("Tel")))
+    , txtCellulare(field(fieldIndex("Cellulare")))
+    , txtStudio(field(fieldIndex("Studio")))
+    , txtLingue(field(fieldIndex("Lingue")))
+    , txtPartitaIva(field(fieldIndex("PartitaIva")))
+    , txtIban(field(fieldIndex("Iban")))
+    , txtAltezza(field(fieldIndex("Altezza")))
+    , txtPeso(field(fieldIndex("Peso")))
+    , txtVita(field(fieldIndex("Vita")))
+    , txtFianchi(field(fieldIndex("Fianchi")))
+    , txtOcchi(field(fieldIndex("Occhi")))
+    , txtCapelli(field(fieldIndex("Capelli")))
+    , txtTaglia(field(fieldIndex("Taglia")))
+    , txtScarpe(field(fieldIndex("Scarpe")))
+    , txtEsperienze(field(fieldIndex("Esperienze")))
+    , txtDisponibilita(field(fieldIndex("Disponibilita")))
+    , txtNote(field(fieldIndex("Note")))
+    , btnCodFisc(makePictureButton(this, QStringLiteral("btnCodFisc"), QStringLiteral(":/icons/controlla.svg"),
+          QSize(22, 22), QStringLiteral("Controlla il codice fiscale.")))
+    , btnEmail(makePictureButton(this, QStringLiteral("btnEmail"), QStringLiteral(":/icons/email.svg"), QSize(22, 22),
+          QStringLiteral("Invia una e-mail all'indirizzo indicato.")))
+    , btnPartitaIva(makePictureButton(this, QStringLiteral("btnPartitaIva"), QStringLiteral(":/icons/controlla.svg"),
+          QSize(22, 22), QStringLiteral("Controlla il numero di partita IVA.")))
+    , btnIban(makePictureButton(this, QStringLiteral("btnIban"), QStringLiteral(":/icons/controlla.svg"), QSize(22, 22),
+          QStringLiteral("Controlla il codice IBAN.")))
 {
     setObjectName(QStringLiteral("frmAnagrafica"));
-    bindFields();
     txtSesso->setAlignment(Qt::AlignCenter);
     txtDataNasc->setAlignment(Qt::AlignCenter);
     finishLayout(buildFieldArea());
     connect(cmdGuida, &QToolButton::clicked, this, [this] { showHelp(this, this->programDir(), HelpPage::Registry); });
     connectFieldAids();
-}
-
-void TfrmAnagrafica::bindFields()
-{
-    QLineEdit** const inRecordOrder[] = { &txtNome, &txtSesso, &txtDataNasc, &txtCittadinanza, &txtLuogoNasc,
-        &txtIndirizzo, &txtCodFisc, &txtEstremi, &txtEmail, &txtTel, &txtCellulare, &txtStudio, &txtLingue,
-        &txtPartitaIva, &txtIban, &txtAltezza, &txtPeso, &txtVita, &txtFianchi, &txtOcchi, &txtCapelli, &txtTaglia,
-        &txtScarpe, &txtEsperienze, &txtDisponibilita, &txtNote };
-    static_assert(std::size(inRecordOrder) == layouts::registryEditFields);
-    for (int i = 0; i < layouts::registryEditFields; ++i)
-        *inRecordOrder[i] = field(i);
 }
 
 void TfrmAnagrafica::connectFieldAids()
@@ -168,14 +190,6 @@ QWidget* TfrmAnagrafica::buildFieldArea()
     rule->setFixedHeight(3);
     column->addWidget(rule);
 
-    btnCodFisc = makePictureButton(area, QStringLiteral("btnCodFisc"), QStringLiteral(":/icons/controlla.svg"),
-        QSize(22, 22), QStringLiteral("Controlla il codice fiscale."));
-    btnEmail = makePictureButton(area, QStringLiteral("btnEmail"), QStringLiteral(":/icons/email.svg"), QSize(22, 22),
-        QStringLiteral("Invia una e-mail all'indirizzo indicato."));
-    btnPartitaIva = makePictureButton(area, QStringLiteral("btnPartitaIva"), QStringLiteral(":/icons/controlla.svg"),
-        QSize(22, 22), QStringLiteral("Controlla il numero di partita IVA."));
-    btnIban = makePictureButton(area, QStringLiteral("btnIban"), QStringLiteral(":/icons/controlla.svg"), QSize(22, 22),
-        QStringLiteral("Controlla il codice IBAN."));
     const QList<QList<FieldPlace>> rows {
         { { txtNome, QStringLiteral("Nome:"), 3 }, { txtSesso, QStringLiteral("Sesso:"), 0, QStringLiteral("MM") },
             { txtDataNasc, QStringLiteral("Data di nascita:"), 0, QStringLiteral("00/00/0000") },

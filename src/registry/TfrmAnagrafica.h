@@ -18,37 +18,37 @@ public:
     QString photoPath(const QString& position) const override;
 
     // The card's edit fields, in record order.
-    QLineEdit* txtNome = nullptr;
-    QLineEdit* txtSesso = nullptr;
-    QLineEdit* txtDataNasc = nullptr;
-    QLineEdit* txtCittadinanza = nullptr;
-    QLineEdit* txtLuogoNasc = nullptr;
-    QLineEdit* txtIndirizzo = nullptr;
-    QLineEdit* txtCodFisc = nullptr;
-    QLineEdit* txtEstremi = nullptr;
-    QLineEdit* txtEmail = nullptr;
-    QLineEdit* txtTel = nullptr;
-    QLineEdit* txtCellulare = nullptr;
-    QLineEdit* txtStudio = nullptr;
-    QLineEdit* txtLingue = nullptr;
-    QLineEdit* txtPartitaIva = nullptr;
-    QLineEdit* txtIban = nullptr;
-    QLineEdit* txtAltezza = nullptr;
-    QLineEdit* txtPeso = nullptr;
-    QLineEdit* txtVita = nullptr;
-    QLineEdit* txtFianchi = nullptr;
-    QLineEdit* txtOcchi = nullptr;
-    QLineEdit* txtCapelli = nullptr;
-    QLineEdit* txtTaglia = nullptr;
-    QLineEdit* txtScarpe = nullptr;
-    QLineEdit* txtEsperienze = nullptr;
-    QLineEdit* txtDisponibilita = nullptr;
-    QLineEdit* txtNote = nullptr;
+    QLineEdit* const txtNome;
+    QLineEdit* const txtSesso;
+    QLineEdit* const txtDataNasc;
+    QLineEdit* const txtCittadinanza;
+    QLineEdit* const txtLuogoNasc;
+    QLineEdit* const txtIndirizzo;
+    QLineEdit* const txtCodFisc;
+    QLineEdit* const txtEstremi;
+    QLineEdit* const txtEmail;
+    QLineEdit* const txtTel;
+    QLineEdit* const txtCellulare;
+    QLineEdit* const txtStudio;
+    QLineEdit* const txtLingue;
+    QLineEdit* const txtPartitaIva;
+    QLineEdit* const txtIban;
+    QLineEdit* const txtAltezza;
+    QLineEdit* const txtPeso;
+    QLineEdit* const txtVita;
+    QLineEdit* const txtFianchi;
+    QLineEdit* const txtOcchi;
+    QLineEdit* const txtCapelli;
+    QLineEdit* const txtTaglia;
+    QLineEdit* const txtScarpe;
+    QLineEdit* const txtEsperienze;
+    QLineEdit* const txtDisponibilita;
+    QLineEdit* const txtNote;
 
-    QToolButton* btnCodFisc = nullptr;
-    QToolButton* btnEmail = nullptr;
-    QToolButton* btnPartitaIva = nullptr;
-    QToolButton* btnIban = nullptr;
+    QToolButton* const btnCodFisc;
+    QToolButton* const btnEmail;
+    QToolButton* const btnPartitaIva;
+    QToolButton* const btnIban;
 
 public slots:
     void btnCodFiscClick();
@@ -60,7 +60,6 @@ protected:
     bool fieldKeyPress(QLineEdit* field, QKeyEvent* event) override;
 
 private:
-    void bindFields();
     void connectFieldAids();
     QWidget* buildFieldArea();
 };
