@@ -4,6 +4,8 @@
 
 #include "common/Formatting.h"
 
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -11,11 +13,11 @@
 
 namespace lumidex {
 
-QImage renderPicture(const QString& resource, const QSize& size)
+namespace {
+
+// The one place the program's artwork is drawn, vector or bitmap alike.
+void paintPicture(QPainter& painter, const QString& resource, const QSize& size)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     if (resource.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         QSvgRenderer renderer(resource);
@@ -26,7 +28,37 @@ QImage renderPicture(const QString& resource, const QSize& size)
         if (!source.isNull())
             painter.drawImage(QRect(QPoint(0, 0), size), source);
     }
+}
+
+} // namespace
+
+QImage renderPicture(const QString& resource, const QSize& size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintPicture(painter, resource, size);
     return image;
+}
+
+QPixmap picturePixmap(const QString& resource, const QSize& size)
+{
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paintPicture(painter, resource, size);
+    return pixmap;
+}
+
+QLabel* makePicture(QWidget* parent, const QString& objectName, const QString& resource, const QSize& size)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    label->setFixedSize(size);
+    label->setPixmap(picturePixmap(resource, size));
+    return label;
 }
 
 QPixmap fittedPixmap(const QImage& picture, const QSize& frame, qreal devicePixelRatio)

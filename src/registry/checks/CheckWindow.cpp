@@ -5,6 +5,7 @@
 #include "common/Formatting.h"
 #include "storage/TextField.h"
 #include "ui/FixedWindow.h"
+#include "ui/Pictures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -14,7 +15,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace lumidex {
@@ -34,16 +34,6 @@ QString styleSheetFor(const CheckWindowLook& look)
                           "QLineEdit { font-family: 'Courier New'; font-size: 20pt; font-weight: bold; }"
                           "QPushButton { font-family: Verdana; }")
         .arg(look.windowName, gradient);
-}
-
-QPixmap renderBanner(const QString& resource, const QSize& size)
-{
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
 }
 
 QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent)
@@ -77,7 +67,7 @@ CheckWindow::CheckWindow(const CheckWindowLook& look, QWidget* parent)
     imgLogo = new QLabel(rectangle);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setFixedSize(look.bannerSize);
-    imgLogo->setPixmap(renderBanner(look.banner, look.bannerSize));
+    imgLogo->setPixmap(picturePixmap(look.banner, look.bannerSize));
 
     lblTitolo = new QLabel(look.prompt, rectangle);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));

@@ -2,13 +2,12 @@
 
 #include "common/Formatting.h"
 #include "shell/contacts/MakerContacts.h"
-#include "shell/windows/ShellPictures.h"
+#include "ui/Pictures.h"
 #include "shell/windows/ShowHelp.h"
 #include "shell/windows/TfrmInfo.h"
 #include "shell/windows/TfrmSplash.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
-#include "ui/Pictures.h"
 #include "ui/TMisc.h"
 
 #include <QCloseEvent>

@@ -4,7 +4,7 @@
 
 #include "shell/password/PasswordStore.h"
 #include "shell/password/PasswordText.h"
-#include "shell/windows/ShellPictures.h"
+#include "ui/Pictures.h"
 #include "ui/FocusFrame.h"
 #include "ui/Interaction.h"
 

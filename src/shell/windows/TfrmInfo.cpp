@@ -2,7 +2,7 @@
 
 #include "shell/contacts/MakerContacts.h"
 #include "shell/windows/LinkLabel.h"
-#include "shell/windows/ShellPictures.h"
+#include "ui/Pictures.h"
 #include "ui/PictureButton.h"
 #include "ui/TMisc.h"
 

@@ -1,5 +1,4 @@
 lumidex_ui_sources(
-  ShellPictures.h ShellPictures.cpp
   PasswordWindow.h PasswordWindow.cpp
   LinkLabel.h LinkLabel.cpp
   ShellDialog.h ShellDialog.cpp
