@@ -10,6 +10,7 @@
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
+#include "ui/Style.h"
 #include "ui/UnexpectedError.h"
 
 #include <QFile>
@@ -59,9 +60,9 @@ BookCreation::BookCreation(const QString& programDir, const Side& side, QWidget*
 {
     setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
-QLineEdit { font: bold 16pt "Verdana"; background: #F0F8FF; border: 1px solid #87CEEB; padding: 4px 6px; }
-QLineEdit:focus { background: #FFFF00; }
-)"));
+)")
+        + style::fieldHighlight(
+            QStringLiteral("QLineEdit"), QStringLiteral("font: bold 16pt \"Verdana\"; padding: 4px 6px;")));
 
     auto* sheet = new QWidget(panel());
     sheet->setObjectName(QStringLiteral("shpScheda"));

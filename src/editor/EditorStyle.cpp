@@ -1,5 +1,7 @@
 #include "editor/EditorStyle.h"
 
+#include "ui/Style.h"
+
 namespace lumidex {
 
 QString editorStyleSheet()
@@ -15,9 +17,9 @@ QString editorStyleSheet()
 #lblPosizione { font: bold 10pt "Verdana"; color: #1F3F66; }
 #lblNome { background: #3030DD; color: white; font: 12pt "Verdana"; padding: 3px; }
 QLabel[role="caption"] { font: 8pt "Verdana"; color: #1F3F66; }
-QLineEdit { font: bold 12pt "Verdana"; background: #F0F8FF; border: 1px solid #87CEEB; padding: 1px 3px; }
-QLineEdit:focus { background: #FFFF00; }
-)");
+)")
+        + style::fieldHighlight(
+            QStringLiteral("QLineEdit"), QStringLiteral("font: bold 12pt \"Verdana\"; padding: 1px 3px;"));
 }
 
 } // namespace lumidex

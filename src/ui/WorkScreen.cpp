@@ -1,6 +1,7 @@
 #include "ui/WorkScreen.h"
 
 #include "ui/Pictures.h"
+#include "ui/Style.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -14,7 +15,7 @@ WorkScreen::WorkScreen(const QString& caption, QWidget* parent)
     : QWidget(parent)
 {
     setWindowTitle(caption);
-    resize(1016, 713);
+    resize(style::screenSize);
 
     m_panel = new QWidget(this);
     m_panel->setObjectName(QStringLiteral("panSfondo"));
@@ -65,7 +66,7 @@ void WorkScreen::closeEvent(QCloseEvent* event)
 
 void WorkScreen::paintEvent(QPaintEvent*)
 {
-    paintVerticalGradient(this, QColor(0x42, 0x7A, 0xA8), Qt::white);
+    paintVerticalGradient(this, style::screenBlue(), Qt::white);
 }
 
 } // namespace lumidex

@@ -11,4 +11,5 @@ lumidex_ui_sources(
   FocusFrame.h FocusFrame.cpp
   PictureButton.h PictureButton.cpp
   Pictures.h Pictures.cpp
+  Style.h Style.cpp
 )

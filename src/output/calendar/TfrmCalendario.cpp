@@ -4,6 +4,7 @@
 #include "common/Formatting.h"
 #include "ui/FixedWindow.h"
 #include "ui/Pictures.h"
+#include "ui/Style.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -97,7 +98,7 @@ void TfrmCalendario::btnAnnullaClick()
 
 void TfrmCalendario::paintEvent(QPaintEvent*)
 {
-    paintVerticalGradient(this, Qt::white, QColor(0x46, 0x82, 0xB4));
+    paintVerticalGradient(this, Qt::white, style::steelBlue());
 }
 
 } // namespace lumidex

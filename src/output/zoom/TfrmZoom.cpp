@@ -2,6 +2,7 @@
 
 #include "common/Formatting.h"
 #include "ui/Pictures.h"
+#include "ui/Style.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -25,7 +26,7 @@ TfrmZoom::TfrmZoom(QWidget* parent)
     setObjectName(QStringLiteral("frmZoom"));
     setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
     setModal(true);
-    resize(1016, 713);
+    resize(style::screenSize);
     setWindowState(Qt::WindowMaximized);
 
     // Placed by hand rather than by a layout: a layout would make the panel's size
@@ -99,7 +100,7 @@ void TfrmZoom::showEvent(QShowEvent* event)
 
 void TfrmZoom::paintEvent(QPaintEvent*)
 {
-    paintVerticalGradient(this, QColor(0x46, 0x82, 0xB4), Qt::white);
+    paintVerticalGradient(this, style::steelBlue(), Qt::white);
 }
 
 } // namespace lumidex

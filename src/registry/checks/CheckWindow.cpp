@@ -6,6 +6,7 @@
 #include "storage/TextField.h"
 #include "ui/FixedWindow.h"
 #include "ui/Pictures.h"
+#include "ui/Style.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -23,8 +24,7 @@ namespace {
 
 QString styleSheetFor(const CheckWindowLook& look)
 {
-    const QString gradient = QStringLiteral("qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, stop:1 #FFFFFF)")
-                                 .arg(look.gradientTop.name());
+    const QString gradient = style::verticalGradientToWhite(look.gradientTop);
     return QStringLiteral("QDialog#%1 { background: %2; }"
                           "QFrame#rectangle { background: #F8FBFF; border: 1px solid #C0C8D0;"
                           " border-radius: 6px; }"

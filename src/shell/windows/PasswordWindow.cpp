@@ -3,6 +3,7 @@
 #include "ui/FixedWindow.h"
 #include "ui/FocusFrame.h"
 #include "ui/Pictures.h"
+#include "ui/Style.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -50,7 +51,7 @@ QPushButton* PasswordWindow::makeButton(const QString& name, const QString& text
 
 void PasswordWindow::paintEvent(QPaintEvent*)
 {
-    paintVerticalGradient(this, QColor(0x46, 0x82, 0xB4), Qt::white);
+    paintVerticalGradient(this, style::steelBlue(), Qt::white);
 }
 
 void PasswordWindow::closeEvent(QCloseEvent* event)

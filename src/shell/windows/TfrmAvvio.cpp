@@ -2,12 +2,13 @@
 
 #include "common/Formatting.h"
 #include "shell/contacts/MakerContacts.h"
-#include "ui/Pictures.h"
 #include "shell/windows/ShowHelp.h"
 #include "shell/windows/TfrmInfo.h"
 #include "shell/windows/TfrmSplash.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
+#include "ui/Pictures.h"
+#include "ui/Style.h"
 #include "ui/TMisc.h"
 
 #include <QCloseEvent>
@@ -28,8 +29,7 @@ QWidget* makeSeparator(QWidget* parent, const QString& name)
     bar->setObjectName(name);
     bar->setFixedSize(970, 12);
     bar->setAttribute(Qt::WA_StyledBackground);
-    bar->setStyleSheet(QStringLiteral("background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                                      " stop:0 #4682B4, stop:1 #FFFFFF);"));
+    bar->setStyleSheet(QStringLiteral("background: %1;").arg(style::verticalGradientToWhite(style::steelBlue())));
     return bar;
 }
 
@@ -45,7 +45,7 @@ TfrmAvvio::TfrmAvvio(const QString& programDir, QWidget* parent)
     setObjectName(QStringLiteral("frmAvvio"));
     setWindowTitle(QStringLiteral(" Lumidex"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icona-lumidex.svg")));
-    resize(1016, 713);
+    resize(style::screenSize);
 
     auto* outer = new QGridLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -192,7 +192,7 @@ void TfrmAvvio::closeEvent(QCloseEvent* event)
 
 void TfrmAvvio::paintEvent(QPaintEvent*)
 {
-    paintVerticalGradient(this, QColor(0x5D, 0x85, 0xA6), Qt::white);
+    paintVerticalGradient(this, style::startMenuBlue(), Qt::white);
 }
 
 } // namespace lumidex
