@@ -1,5 +1,6 @@
 #include "books/BookCreation.h"
 
+#include "books/BookTexts.h"
 #include "common/Text.h"
 
 #include "books/BookNames.h"
@@ -25,35 +26,6 @@
 #include <algorithm>
 
 namespace lumidex {
-
-namespace {
-
-QString nameMissing()
-{
-    return QStringLiteral("Attenzione: per creare il nuovo archivio è necessario indicare il nome del nuovo book "
-                          "fotografico.");
-}
-
-QString nameNotAllowed()
-{
-    return QStringLiteral("Attenzione: il nome del book fotografico contiene caratteri non ammessi.\r\n\r\n"
-                          "Non utilizzare i caratteri \\ / : * ? \" < > | ° Ç Ñ ç ñ.");
-}
-
-QString nameInUse()
-{
-    return QStringLiteral("Attenzione: il nome del book fotografico indicato è già stato utilizzato in precedenza."
-                          "\r\n\r\nInserire un nome diverso oppure, se si desidera aprire un book fotografico già "
-                          "creato, premere il pulsante Apri book fotografico esistente.");
-}
-
-QString bookCreated()
-{
-    return QStringLiteral("Il file di archivio relativo al nuovo book fotografico è stato creato con successo.\r\n\r\n"
-                          "E' ora possibile visualizzarlo nell'elenco dei book fotografici esistenti.");
-}
-
-} // namespace
 
 BookCreation::BookCreation(const QString& programDir, const Side& side, QWidget* parent)
     : BookScreen(programDir, side, QStringLiteral(" Lumidex - Creazione book fotografico"), parent)
@@ -157,14 +129,14 @@ void BookCreation::btnApplicaClick()
     lblFile->clear();
     const QString name = text::trimmed(txtFile->text());
     if (name.isEmpty()) {
-        warn(nameMissing());
+        warn(booktext::nameMissing());
         txtFile->setFocus(Qt::OtherFocusReason);
         return;
     }
     // A pasted name never met the key filter; a separator would put the book
     // outside the program folder, where no window would ever find it again.
     if (!booknames::isAcceptable(name)) {
-        warn(nameNotAllowed());
+        warn(booktext::nameNotAllowed());
         txtFile->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -172,7 +144,7 @@ void BookCreation::btnApplicaClick()
     const QString path = side().bookPath(programDir(), name);
     lblFile->setText(path);
     if (QFileInfo::exists(path)) {
-        warn(nameInUse());
+        warn(booktext::nameInUse());
         return;
     }
 
@@ -193,7 +165,7 @@ void BookCreation::btnApplicaClick()
         return;
     }
 
-    interaction().message(this, MessageKind::Information, bookCreated(), Buttons::OkCancel);
+    interaction().message(this, MessageKind::Information, booktext::bookCreated(), Buttons::OkCancel);
     close();
 }
 

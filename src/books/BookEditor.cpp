@@ -1,5 +1,6 @@
 #include "books/BookEditor.h"
 
+#include "books/BookTexts.h"
 #include "common/Text.h"
 
 #include "common/Formatting.h"
@@ -37,12 +38,9 @@ CardEditor::Setup bookSetup(const Side& side)
     setup.layout = &layouts::book;
     setup.editFieldCount = layouts::bookEditFields;
     setup.required = {
-        { fieldIndex("Titolo"),
-            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il titolo della foto.") },
-        { fieldIndex("Data"),
-            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la data della foto.") },
-        { fieldIndex("Location"),
-            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la location della foto.") },
+        { fieldIndex("Titolo"), booktext::titleRequired() },
+        { fieldIndex("Data"), booktext::dateRequired() },
+        { fieldIndex("Location"), booktext::locationRequired() },
     };
     setup.placeholderPicture = side.placeholderPicture;
     setup.previewBeforePrint = true;

@@ -1,5 +1,6 @@
 #include "books/BookOpening.h"
 
+#include "books/BookTexts.h"
 #include "common/Markers.h"
 #include "common/Text.h"
 #include "ui/Interaction.h"
@@ -19,50 +20,6 @@
 #include <algorithm>
 
 namespace lumidex {
-
-namespace {
-
-QString emptyList()
-{
-    return QStringLiteral("Attenzione: l'elenco non contiene nessun book fotografico.");
-}
-
-QString selectToOpen()
-{
-    return QStringLiteral("Attenzione: selezionare dall'elenco il book fotografico prima di premere il pulsante "
-                          "Apri archivio.");
-}
-
-QString selectToDelete()
-{
-    return QStringLiteral("Attenzione: selezionare dall'elenco il book fotografico da eliminare prima di premere il "
-                          "pulsante del cestino.");
-}
-
-QString confirmDeletion()
-{
-    return QStringLiteral("Si sta per eliminare il book fotografico selezionato. Si ricorda che il file eliminato non "
-                          "potrà essere recuperato.\r\n\r\nSi conferma l'eliminazione dell'archivio?");
-}
-
-QString bookDeleted()
-{
-    return QStringLiteral("Il book fotografico è stato eliminato con successo.");
-}
-
-QString bookNotDeleted()
-{
-    return QStringLiteral("Attenzione: non è stato possibile eliminare il book fotografico selezionato.\r\n\r\n"
-                          "Accertarsi che il file non sia aperto in un altro programma e di possedere i privilegi "
-                          "di scrittura nella cartella di installazione del programma.");
-}
-
-QString countLine(int books)
-{
-    return QStringLiteral("Sono stati creati %1 book fotografici.").arg(books);
-}
-
-} // namespace
 
 BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* parent)
     : BookScreen(programDir, side, QStringLiteral(" Lumidex - Apertura book fotografico"), parent)
@@ -88,7 +45,7 @@ BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* p
     lstFiles->setObjectName(QStringLiteral("lstFiles"));
     lstFiles->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    lblCreati = new QLabel(countLine(0), sheet);
+    lblCreati = new QLabel(booktext::countLine(0), sheet);
     lblCreati->setObjectName(QStringLiteral("lblCreati"));
 
     btnApri = makePictureButton(sheet, QStringLiteral("btnApri"), QStringLiteral(":/icons/pulsante-apri-archivio.svg"),
@@ -182,7 +139,7 @@ void BookOpening::fillList()
         item->setFont(font);
         item->setForeground(Qt::black);
     }
-    lblCreati->setText(countLine(int(lstFiles->count())));
+    lblCreati->setText(booktext::countLine(int(lstFiles->count())));
 }
 
 void BookOpening::warn(const QString& text)
@@ -193,12 +150,12 @@ void BookOpening::warn(const QString& text)
 void BookOpening::btnApriClick()
 {
     if (lstFiles->count() == 0) {
-        warn(emptyList());
+        warn(booktext::emptyList());
         return;
     }
     const QString selected = selectedItemText();
     if (selected.isEmpty()) {
-        warn(selectToOpen());
+        warn(booktext::selectToOpen());
         return;
     }
     lblFile->setText(bookFilePath(selected));
@@ -209,24 +166,25 @@ void BookOpening::btnApriClick()
 void BookOpening::btnEliminaClick()
 {
     if (lstFiles->count() == 0) {
-        warn(emptyList());
+        warn(booktext::emptyList());
         return;
     }
     const QString selected = selectedItemText();
     if (selected.isEmpty()) {
-        warn(selectToDelete());
+        warn(booktext::selectToDelete());
         return;
     }
-    if (interaction().message(this, MessageKind::Confirmation, confirmDeletion(), Buttons::YesNo) == Answer::No)
+    if (interaction().message(this, MessageKind::Confirmation, booktext::confirmDeletion(), Buttons::YesNo)
+        == Answer::No)
         return;
 
     // Only the archive goes; the photos of its entries stay in the photo folder.
     const QString path = bookFilePath(selected);
     const bool removed = QFile::remove(path) || !QFileInfo(path).exists();
     if (removed)
-        interaction().message(this, MessageKind::Information, bookDeleted(), Buttons::OkCancel);
+        interaction().message(this, MessageKind::Information, booktext::bookDeleted(), Buttons::OkCancel);
     else
-        interaction().message(this, MessageKind::Error, bookNotDeleted(), Buttons::OkCancel);
+        interaction().message(this, MessageKind::Error, booktext::bookNotDeleted(), Buttons::OkCancel);
 
     lblMemory->setText(QString::fromLatin1(marker::backToStart));
     lblFile->clear();

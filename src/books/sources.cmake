@@ -1,7 +1,10 @@
+# Core (no widgets): the book side table, book names and the books' texts.
 lumidex_core_sources(
   Side.h Side.cpp
   BookNames.h BookNames.cpp
+  BookTexts.h BookTexts.cpp
 )
+# The book catalogue windows and the book entry editor.
 lumidex_ui_sources(
   BookEditor.h BookEditor.cpp
   TfrmBookUomini.h TfrmBookDonne.h

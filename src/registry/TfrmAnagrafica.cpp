@@ -1,6 +1,7 @@
 #include "registry/TfrmAnagrafica.h"
 
 #include "common/Text.h"
+#include "registry/RegistryTexts.h"
 
 #include "editor/FieldRows.h"
 #include "registry/FieldTyping.h"
@@ -42,12 +43,9 @@ CardEditor::Setup registrySetup()
     setup.layout = &layouts::registry;
     setup.editFieldCount = layouts::registryEditFields;
     setup.required = {
-        { fieldIndex("Nome"),
-            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome della persona.") },
-        { fieldIndex("Sesso"),
-            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il sesso della persona (M o F).") },
-        { fieldIndex("Cittadinanza"),
-            QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la cittadinanza della persona.") },
+        { fieldIndex("Nome"), registrytext::nameRequired() },
+        { fieldIndex("Sesso"), registrytext::sexRequired() },
+        { fieldIndex("Cittadinanza"), registrytext::citizenshipRequired() },
     };
     setup.placeholderPicture = QStringLiteral(":/pictures/ritratto-anagrafica.svg");
     return setup;

@@ -6,3 +6,8 @@ lumidex_add_test(tst_application SOURCES tst_application.cpp LIBS lumidex_testsu
 add_test(NAME tst_interactionseam
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
           -P ${CMAKE_CURRENT_LIST_DIR}/check_interaction_seam.cmake)
+
+# The wiring (main, the application, the window set) sits alone on top.
+add_test(NAME tst_layers
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
+          -P ${CMAKE_CURRENT_LIST_DIR}/check_layers.cmake)

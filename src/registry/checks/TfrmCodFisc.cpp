@@ -1,6 +1,7 @@
 #include "registry/checks/TfrmCodFisc.h"
 
 #include "common/Text.h"
+#include "registry/checks/CheckTexts.h"
 
 #include "common/Formatting.h"
 #include "registry/checks/CodFisc.h"
@@ -38,13 +39,13 @@ void TfrmCodFisc::btnControllaClick()
 {
     const QString codice = text::upperAscii(txtCodFisc->text());
     if (codice.size() != CodFiscLength) {
-        warnLength(QStringLiteral("Attenzione: il codice fiscale deve essere composto da 16 caratteri alfanumerici."));
+        warnLength(checktext::codFiscLength());
         return;
     }
     if (CodFiscValido(codice))
-        reportAndClose(MessageKind::Information, QStringLiteral("Il codice fiscale digitato è VALIDO."));
+        reportAndClose(MessageKind::Information, checktext::codFiscValid());
     else
-        reportAndClose(MessageKind::Warning, QStringLiteral("Attenzione: il codice fiscale digitato è ERRATO."));
+        reportAndClose(MessageKind::Warning, checktext::codFiscWrong());
 }
 
 } // namespace lumidex

@@ -1,6 +1,7 @@
 #include "registry/checks/TfrmIban.h"
 
 #include "common/Text.h"
+#include "registry/checks/CheckTexts.h"
 
 #include "registry/checks/Iban.h"
 #include "storage/TextField.h"
@@ -40,13 +41,13 @@ void TfrmIban::btnControllaClick()
     // the IBAN; the check itself ignores them.
     const QString iban = text::trimmed(txtIban->text());
     if (iban.size() != IbanLength) {
-        warnLength(QStringLiteral("Attenzione: l'IBAN deve essere composto da 27 caratteri alfanumerici."));
+        warnLength(checktext::ibanLength());
         return;
     }
     if (IbanValido(iban))
-        reportAndClose(MessageKind::Information, QStringLiteral("L'IBAN digitato è VALIDO."));
+        reportAndClose(MessageKind::Information, checktext::ibanValid());
     else
-        reportAndClose(MessageKind::Warning, QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!"));
+        reportAndClose(MessageKind::Warning, checktext::ibanWrong());
 }
 
 } // namespace lumidex

@@ -1,6 +1,7 @@
 #include "registry/checks/TfrmPartitaIva.h"
 
 #include "common/Text.h"
+#include "registry/checks/CheckTexts.h"
 
 #include "common/Formatting.h"
 #include "registry/checks/PartitaIva.h"
@@ -38,21 +39,15 @@ void TfrmPartitaIva::btnControllaClick()
 {
     const QString numero = text::upperAscii(txtPartitaIva->text());
     if (numero.size() != PartitaIvaLength) {
-        warnLength(QStringLiteral("Attenzione: la partita IVA deve essere composta da 11 caratteri numerici."));
+        warnLength(checktext::partitaIvaLength());
         return;
     }
     if (PartitaIvaValida(numero)) {
         // Digits 8 to 10 name the office that issued the number.
         const QString ufficio = UfficioIva(numero.mid(7, 3));
-        reportAndClose(MessageKind::Information,
-            QStringLiteral("Il numero di partita IVA digitato risulta VALIDO.\r\n\r\n"
-                           "E' stato rilasciato dall'Ufficio IVA del Comune di ")
-                + ufficio + u'.');
+        reportAndClose(MessageKind::Information, checktext::partitaIvaValid(ufficio));
     } else {
-        reportAndClose(MessageKind::Warning,
-            QStringLiteral("Attenzione: il numero di partita IVA digitato risulta ERRATO!\r\n\r\n"
-                           "Non è quindi possibile fornire informazioni relative all'Ufficio IVA che lo ha "
-                           "rilasciato."));
+        reportAndClose(MessageKind::Warning, checktext::partitaIvaWrong());
     }
 }
 

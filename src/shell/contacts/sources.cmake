@@ -1,3 +1,4 @@
+# Core (no widgets): the maker's addresses.
 lumidex_core_sources(
   MakerContacts.h
   MakerContacts.cpp

@@ -1,3 +1,4 @@
+# Core (no widgets): the help pages, the manual's text.
 lumidex_core_sources(
   HelpPages.h
   HelpPages.cpp

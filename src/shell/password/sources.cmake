@@ -1,3 +1,4 @@
+# Core (no widgets): the password text rules, its scrambling and its store.
 lumidex_core_sources(
   PasswordText.h
   PasswordText.cpp

@@ -1,12 +1,13 @@
 #include "shell/windows/TfrmCambiaPassword.h"
 
 #include "common/Text.h"
+#include "shell/windows/LoginTexts.h"
 
 #include "shell/password/PasswordStore.h"
 #include "shell/password/PasswordText.h"
-#include "ui/Pictures.h"
 #include "ui/FocusFrame.h"
 #include "ui/Interaction.h"
+#include "ui/Pictures.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,21 +18,6 @@
 #include <QVBoxLayout>
 
 namespace lumidex {
-
-namespace {
-
-const QString wrongOldPassword = QStringLiteral("Attenzione: vecchia password errata.");
-const QString notConfirmed = QStringLiteral("Attenzione: la nuova password non è stata confermata correttamente. "
-                                            "E' necessario reinserire entrambi i valori.");
-const QString notStorable
-    = QStringLiteral("Attenzione: la nuova password contiene caratteri che non possono essere memorizzati. "
-                     "E' necessario reinserire entrambi i valori.");
-const QString changed = QStringLiteral("Modifica della password completata con successo.");
-const QString changeFailure
-    = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di modifica della password. "
-                     "Si consiglia di reinstallare il software.");
-
-} // namespace
 
 TfrmCambiaPassword::TfrmCambiaPassword(const QString& programDir, QWidget* parent)
     : PasswordWindow(
@@ -157,31 +143,31 @@ void TfrmCambiaPassword::cmdOKClick()
     const PasswordStore store(programDir());
     const std::optional<QString> stored = store.readPassword();
     if (!stored) {
-        interaction().plain(this, changeFailure);
+        interaction().plain(this, logintext::changeFailure());
         return;
     }
     if (*stored != passwordtext::normalised(txtPasswordOld->text())) {
-        interaction().plain(this, wrongOldPassword);
+        interaction().plain(this, logintext::wrongOldPassword());
         txtPasswordOld->clear();
         txtPasswordOld->setFocus(Qt::OtherFocusReason);
         return;
     }
     const QString fresh = text::trimmed(txtPasswordNew->text());
     if (fresh != text::trimmed(txtConferma->text())) {
-        refuseNewPassword(notConfirmed);
+        refuseNewPassword(logintext::notConfirmed());
         return;
     }
     // The store keeps one byte per character; a character beyond that would be
     // stored mangled and the new password could never be typed again.
     if (!passwordtext::isStorable(fresh)) {
-        refuseNewPassword(notStorable);
+        refuseNewPassword(logintext::notStorable());
         return;
     }
     if (!store.writePassword(fresh)) {
-        interaction().plain(this, changeFailure);
+        interaction().plain(this, logintext::changeFailure());
         return;
     }
-    interaction().plain(this, changed);
+    interaction().plain(this, logintext::changed());
     close();
 }
 

@@ -1,12 +1,13 @@
 #include "shell/windows/TfrmPassword.h"
 
 #include "common/Text.h"
+#include "shell/windows/LoginTexts.h"
 
 #include "shell/password/PasswordStore.h"
 #include "shell/password/PasswordText.h"
-#include "ui/Pictures.h"
 #include "ui/FocusFrame.h"
 #include "ui/Interaction.h"
+#include "ui/Pictures.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,15 +17,6 @@
 #include <QVBoxLayout>
 
 namespace lumidex {
-
-namespace {
-
-const QString wrongPassword = QStringLiteral("Attenzione: password errata.");
-const QString readFailure
-    = QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura della password. "
-                     "Si consiglia di reinstallare il software.");
-
-} // namespace
 
 TfrmPassword::TfrmPassword(const QString& programDir, QWidget* parent)
     : PasswordWindow(
@@ -112,7 +104,7 @@ void TfrmPassword::cmdOKClick()
         return;
     const std::optional<QString> stored = PasswordStore(programDir()).readPassword();
     if (!stored) {
-        interaction().plain(this, readFailure);
+        interaction().plain(this, logintext::readFailure());
         return;
     }
     if (*stored == typed) {
@@ -121,7 +113,7 @@ void TfrmPassword::cmdOKClick()
         txtPassword->clear();
         return;
     }
-    interaction().plain(this, wrongPassword);
+    interaction().plain(this, logintext::wrongPassword());
     txtPassword->clear();
     txtPassword->setFocus(Qt::OtherFocusReason);
 }

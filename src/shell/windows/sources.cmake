@@ -1,3 +1,6 @@
+# Core: the windows' texts.
+lumidex_core_sources(LoginTexts.h LoginTexts.cpp)
+# The shell's windows.
 lumidex_ui_sources(
   PasswordWindow.h PasswordWindow.cpp
   LinkLabel.h LinkLabel.cpp

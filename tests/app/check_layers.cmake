@@ -1,0 +1,18 @@
+# Fails when a file below the wiring includes it: main, the application and the
+# window set sit alone on top, and nothing else may depend on them.
+file(GLOB_RECURSE sources "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")
+set(offenders)
+foreach(file IN LISTS sources)
+  if(file MATCHES "/src/app/")
+    continue()
+  endif()
+  file(STRINGS "${file}" hits REGEX "#include \"app/")
+  if(hits)
+    list(APPEND offenders "${file}: ${hits}")
+  endif()
+endforeach()
+if(offenders)
+  list(JOIN offenders "\n" report)
+  message(FATAL_ERROR "Files below the wiring include it:\n${report}")
+endif()
+message(STATUS "layers whole: nothing below the wiring includes it")
