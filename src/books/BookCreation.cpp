@@ -1,12 +1,8 @@
 #include "books/BookCreation.h"
 
+#include "books/BookNames.h"
 #include "books/BookTexts.h"
 #include "common/Text.h"
-
-#include "books/BookNames.h"
-#include "storage/Archive.h"
-#include "storage/ArchiveError.h"
-#include "storage/Layouts.h"
 #include "storage/TextField.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
@@ -24,8 +20,21 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cerrno>
+#include <unistd.h>
 
 namespace lumidex {
+
+namespace {
+
+// The longest file name, in bytes, the program folder's file system takes.
+long fileNameLimit(const QString& folder)
+{
+    const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return limit > 0 ? limit : 255;
+}
+
+} // namespace
 
 BookCreation::BookCreation(const QString& programDir, const Side& side, QWidget* parent)
     : BookScreen(programDir, side, QStringLiteral(" Lumidex - Creazione book fotografico"), parent)
@@ -141,6 +150,13 @@ void BookCreation::btnApplicaClick()
         return;
     }
 
+    // A name the folder would take but whose later photos it would refuse makes a
+    // book whose every Save loses its photo: refused now, as the system would.
+    if (!booknames::photoNamesFit(name, fileNameLimit(programDir()))) {
+        reportUnexpectedError(qt_error_string(ENAMETOOLONG));
+        return;
+    }
+
     const QString path = side().bookPath(programDir(), name);
     lblFile->setText(path);
     if (QFileInfo::exists(path)) {
@@ -155,15 +171,6 @@ void BookCreation::btnApplicaClick()
         return;
     }
     file.close();
-    // Every later operation on a book takes a lock file beside it; a name that
-    // leaves no room for one would make a book that can never be opened.
-    try {
-        Archive(path, layouts::book).count();
-    } catch (const ArchiveError& error) {
-        QFile::remove(path);
-        reportUnexpectedError(error.reason());
-        return;
-    }
 
     interaction().message(this, MessageKind::Information, booktext::bookCreated(), Buttons::OkCancel);
     close();

@@ -1,5 +1,6 @@
 #include "books/BookNames.h"
 
+#include <QFile>
 #include <QString>
 
 namespace lumidex::booknames {
@@ -26,6 +27,16 @@ bool isAcceptable(QStringView name)
             return false;
     }
     return true;
+}
+
+qsizetype longestPhotoNameBytes(QStringView name)
+{
+    return QFile::encodeName(name.toString() + QStringLiteral("_Foto_0123456789.jpg")).size();
+}
+
+bool photoNamesFit(QStringView name, long nameMaxBytes)
+{
+    return longestPhotoNameBytes(name) <= nameMaxBytes;
 }
 
 } // namespace lumidex::booknames

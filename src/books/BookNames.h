@@ -16,4 +16,12 @@ bool isFilteredKey(QChar c);
 // actually keeps a name safe.
 bool isAcceptable(QStringView name);
 
+// The longest photo file name of a book: the name, "_Foto_", a position of up
+// to ten digits and ".jpg", in bytes as the file system counts them.
+qsizetype longestPhotoNameBytes(QStringView name);
+
+// Whether every photo of a book of this name can be stored in a file system
+// whose names hold at most `nameMaxBytes` bytes.
+bool photoNamesFit(QStringView name, long nameMaxBytes);
+
 } // namespace lumidex::booknames

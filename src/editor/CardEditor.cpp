@@ -1,10 +1,9 @@
 #include "editor/CardEditor.h"
 
 #include "books/Side.h"
+#include "common/Formatting.h"
 #include "common/Markers.h"
 #include "common/Text.h"
-
-#include "common/Formatting.h"
 #include "editor/EditorButtons.h"
 #include "editor/EditorStyle.h"
 #include "editor/Navigation.h"
@@ -192,7 +191,13 @@ void CardEditor::move(Move move)
 {
     try {
         const Archive archive(archivePath(), *m_setup.layout);
-        const MoveDecision decision = decideMove(move, lblPosizione->text(), archive.count());
+        // The count and the card it leads to come from one opening of the archive.
+        MoveDecision decision;
+        const QString label = lblPosizione->text();
+        const Archive::Chosen chosen = archive.readChosen([&](int count) {
+            decision = decideMove(move, label, count);
+            return decision.kind == MoveDecision::Kind::Show ? decision.position : 0;
+        });
         switch (decision.kind) {
         case MoveDecision::Kind::Nothing:
             return;
@@ -202,7 +207,7 @@ void CardEditor::move(Move move)
             interaction().message(this, MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel);
             return;
         case MoveDecision::Kind::Show:
-            showRecord(decision.position, archive.read(decision.position));
+            showRecord(chosen.position, chosen.values);
             return;
         }
     } catch (const ArchiveError&) {

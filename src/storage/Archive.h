@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/RecordLayout.h"
+#include "storage/RecordView.h"
 
 #include <QList>
 #include <QString>
@@ -14,18 +15,23 @@ namespace lumidex {
 // so the folder can be copied at any moment as a backup.
 //
 // An absent file is created empty by the first operation. Every operation holds
-// a lock file beside the archive ("<file>.lock") while it runs, so that two
-// instances working on a shared folder never overwrite each other's appends; a
-// lock that cannot be had within lockTimeoutMs is a failure like any other.
+// an operating-system lock on the archive file for its whole cycle (shared to
+// read, exclusive to write), so that two instances working on a shared folder,
+// on one computer or two, never overwrite each other's appends; a lock that
+// cannot be had within the lock timeout is a failure like any other.
 // All failures throw ArchiveError. Positions are 1-based.
 class Archive {
 public:
     static constexpr int lockTimeoutMs = 5000;
+    // The wait of archives made from now on (tests shorten it).
+    static void setDefaultLockTimeout(int milliseconds);
 
     Archive(QString filePath, const RecordLayout& layout);
 
     const QString& filePath() const { return m_filePath; }
     const RecordLayout& layout() const { return m_layout; }
+    // How long an operation waits for another program to release the archive.
+    void setLockTimeout(int milliseconds) { m_lockTimeoutMs = milliseconds; }
 
     // File size divided by the record size; a partial last record is not counted.
     int count() const;
@@ -35,14 +41,32 @@ public:
     void write(int position, const QStringList& values) const;
     // Appends and returns the new record's position (former count + 1).
     int append(const QStringList& values) const;
+
+    // A move to another card in one cycle: `choose` gets the number of records and
+    // returns the position to read, or 0 to read nothing.
+    struct Chosen {
+        int count = 0;
+        int position = 0;
+        QStringList values;
+    };
+    Chosen readChosen(const std::function<int(int count)>& choose) const;
+
     // Every record in file order, in one open-use-close cycle.
     QList<QStringList> readAll() const;
-    // Streams every record in file order; return false from `visit` to stop.
+
+    // Streams every record in file order, in one cycle; return false from the
+    // visit to stop. The visit sees each record as it lies in the file and
+    // decodes only the fields it asks for. The archive stays locked throughout:
+    // never run another archive operation, nor show a message, from inside a
+    // visit (a nested operation on the same archive would wait on itself).
+    void visit(const std::function<bool(int position, const RecordView& record)>& visit) const;
+    // The same, with every field decoded. The same rule holds inside `visit`.
     void forEach(const std::function<bool(int position, const QStringList& values)>& visit) const;
 
 private:
     QString m_filePath;
     const RecordLayout& m_layout;
+    int m_lockTimeoutMs;
 };
 
 } // namespace lumidex

@@ -28,4 +28,10 @@ QStringList RecordLayout::decode(QByteArrayView bytes) const
     return values;
 }
 
+QString RecordLayout::decodeField(QByteArrayView bytes, int index) const
+{
+    Q_ASSERT(bytes.size() >= size());
+    return textfield::decode(bytes.data() + offset(index), capacity(index));
+}
+
 } // namespace lumidex

@@ -50,6 +50,8 @@ public:
     QByteArray encode(const QStringList& values) const;
     // `bytes` must hold size() bytes.
     QStringList decode(QByteArrayView bytes) const;
+    // One field of a record, decoded alone.
+    QString decodeField(QByteArrayView bytes, int index) const;
 
 private:
     std::span<const FieldSpec> m_fields;

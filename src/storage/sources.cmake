@@ -9,6 +9,9 @@ lumidex_core_sources(
   RecordLayout.cpp
   Layouts.h
   ArchiveError.h
+  ArchiveFile.h
+  ArchiveFile.cpp
+  RecordView.h
   Archive.h
   Archive.cpp
   PhotoFiles.h

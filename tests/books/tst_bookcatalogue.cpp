@@ -293,9 +293,10 @@ private slots:
         QTest::addColumn<QString>("name");
         // 250 letters of two bytes each: longer than any file name may be, for root too.
         QTest::newRow("book file too long") << QString(250, QChar(0x00E8));
-        // The book file itself fits, but not the lock file every later operation
-        // takes beside it: such a book could never be opened.
-        QTest::newRow("lock file too long") << QString(250, QLatin1Char('a'));
+        // The book file itself fits, but not the file names of its later photos
+        // ("<name>_Foto_<up to ten digits>.jpg"): every Save would lose its photo.
+        QTest::newRow("photo names too long") << QString(236, QLatin1Char('a'));
+        QTest::newRow("photo names too long, accented") << QString(118, QChar(0x00E8));
     }
     void aNameTheFileSystemRefusesIsReportedAsAnError()
     {
@@ -310,6 +311,20 @@ private slots:
         QCOMPARE(closed.count(), 0);
         QCOMPARE(window->txtFile->text(), name);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void theLongestNameWhosePhotosFitIsCreated()
+    {
+        // 235 letters: "<name>_Foto_9999999999.jpg" is exactly 255 bytes.
+        const QString name(235, QLatin1Char('a'));
+        auto window = creation(true);
+        window->txtFile->setText(name);
+        QTest::mouseClick(window->btnApplica, Qt::LeftButton);
+        QCOMPARE(lastMessage().kind, MessageKind::Information);
+        QVERIFY(QFileInfo::exists(dir->filePath(name + QStringLiteral(".men"))));
+        QDir(dir->path()).mkdir(QStringLiteral("Book_Uomini"));
+        QFile photo(dir->filePath(QStringLiteral("Book_Uomini/") + name + QStringLiteral("_Foto_9999999999.jpg")));
+        QVERIFY2(photo.open(QIODevice::WriteOnly), qPrintable(photo.errorString()));
     }
 
     void cancelClosesWithoutCreating()

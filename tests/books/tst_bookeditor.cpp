@@ -13,12 +13,12 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLockFile>
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <fcntl.h>
 
 using namespace lumidex;
 using namespace lumidex::test;
@@ -595,8 +595,13 @@ private slots:
         open(true);
         seed(1);
         // Another program instance on the same folder is working on the book.
-        QLockFile other(dir->filePath(QStringLiteral("Estate.men.lock")));
-        QVERIFY(other.tryLock());
+        Archive::setDefaultLockTimeout(200);
+        QFile book(dir->filePath(QStringLiteral("Estate.men")));
+        QVERIFY(book.open(QIODevice::ReadWrite));
+        struct flock region = {};
+        region.l_type = F_WRLCK;
+        region.l_whence = SEEK_SET;
+        QCOMPARE(::fcntl(book.handle(), F_OFD_SETLK, &region), 0);
         fillRequired();
         click(editor->cmdSalva);
         QCOMPARE(lastMessage().kind, MessageKind::Error);
@@ -605,7 +610,8 @@ private slots:
         QCOMPARE(QFileInfo(dir->filePath(QStringLiteral("Estate.men"))).size(), recordSize);
         QCOMPARE(position(), QString());
 
-        other.unlock();
+        book.close();
+        Archive::setDefaultLockTimeout(Archive::lockTimeoutMs);
         click(editor->cmdSalva);
         QCOMPARE(lastMessage().text, QStringLiteral("La scheda corrente è stata inserita in archivio."));
         QCOMPARE(position(), QStringLiteral("2"));
