@@ -36,6 +36,8 @@ private slots:
     void writeCreatesStore();
     void writeReplacesOnlyTheValue();
     void writeRefusesUnstorablePassword();
+    void writeKeepsEveryOtherByte_data();
+    void writeKeepsEveryOtherByte();
     void longPasswordRoundTrip();
     void failedWriteLeavesTheStoreReadable();
 };
@@ -78,6 +80,18 @@ void TestPasswordStore::handWrittenStore_data()
     QTest::newRow("non-hex pair") << QByteArray("[Accesso]\nValore=50872CC2277E8CF643D000DC3DXY\n") << false
                                   << QString();
     QTest::newRow("comma in value") << QByteArray("[Accesso]\nValore=5D,AD\n") << false << QString();
+    // As the desktop's INI readers take them.
+    QTest::newRow("names in other cases") << QByteArray("[ACCESSO]\r\nvalore=5DAD\r\n") << true << "AB";
+    QTest::newRow("blanks and quotes") << QByteArray("[ Accesso ]\n  Valore = \"5DAD\"  \n") << true << "AB";
+    QTest::newRow("comments and a malformed line")
+        << QByteArray("; Lumidex\n[Accesso]\n# nota\nriga senza uguale\n\\\\server\\x\nValore=5DAD\n") << true << "AB";
+    QTest::newRow("first of two keys counts") << QByteArray("[Accesso]\nValore=5DAD\nValore=3C281C82FF\n") << true
+                                              << "AB";
+    QTest::newRow("first of two sections counts")
+        << QByteArray("[Accesso]\nValore=5DAD\n[accesso]\nValore=50872CC2277E8CF643D000DC3DF8\n") << true << "AB";
+    QTest::newRow("key outside its section") << QByteArray("Valore=5DAD\n[Accesso]\n") << true << QString();
+    QTest::newRow("Windows-1252 bytes elsewhere")
+        << QByteArray("[Setup]\nCitt\xE0=Forl\xEC\n[Accesso]\nValore=5DAD") << true << "AB";
 }
 
 void TestPasswordStore::handWrittenStore()
@@ -94,6 +108,8 @@ void TestPasswordStore::handWrittenStore()
     QCOMPARE(read.has_value(), readable);
     if (readable)
         QCOMPARE(*read, password);
+    // The same file always gives the same answer.
+    QCOMPARE(store.readPassword(), read);
     QCOMPARE(readFile(store.filePath()), contents);
 }
 
@@ -142,6 +158,32 @@ void TestPasswordStore::writeRefusesUnstorablePassword()
 
     QVERIFY(!store.writePassword(QString::fromUtf8("città€")));
     QCOMPARE(readFile(store.filePath()), before);
+    QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
+}
+
+void TestPasswordStore::writeKeepsEveryOtherByte_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray head("; Lumidex \xE8 pronto\r\n[Setup]\r\nPercorso=C:\\Programmi\\Lumidex\r\nZeta=1\r\nAlfa=2\r\n");
+    QTest::newRow("value replaced, its spelling and line end kept")
+        << head + "[accesso]\r\n  valore = 50872CC2277E8CF643D000DC3DF8\r\n[Fine]\r\n"
+        << head + "[accesso]\r\n  valore = 5DAD\r\n[Fine]\r\n";
+    QTest::newRow("key added at the end of its section")
+        << QByteArray("[Accesso]\nAltro=1\n[Fine]\nX=2\n") << QByteArray("[Accesso]\nAltro=1\nValore=5DAD\n[Fine]\nX=2\n");
+    QTest::newRow("section added, in the file's line ends")
+        << QByteArray("[Setup]\nLingua=it") << QByteArray("[Setup]\nLingua=it\n[Accesso]\nValore=5DAD\n");
+}
+
+void TestPasswordStore::writeKeepsEveryOtherByte()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QTemporaryDir dir;
+    const PasswordStore store(dir.path());
+    writeFile(store.filePath(), before);
+    QVERIFY(store.writePassword(u"ab"));
+    QCOMPARE(readFile(store.filePath()), after);
     QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
 }
 

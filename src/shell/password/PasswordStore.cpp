@@ -1,20 +1,20 @@
 #include "shell/password/PasswordStore.h"
 
 #include "common/Text.h"
-
+#include "shell/password/IniText.h"
 #include "shell/password/PasswordText.h"
 #include "shell/password/Scrambler.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <QSettings>
-#include <QTemporaryFile>
 
 namespace lumidex {
+
 namespace {
 
-const QString valueKey = QStringLiteral("Accesso/Valore");
+constexpr QByteArrayView section = "Accesso";
+constexpr QByteArrayView key = "Valore";
 
 } // namespace
 
@@ -24,47 +24,33 @@ PasswordStore::PasswordStore(const QString& programDir)
 
 std::optional<QString> PasswordStore::readValue() const
 {
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    const QVariant stored = settings.value(valueKey, QString());
-    // The INI reader splits a value at commas; joined back, a damaged value still
-    // reads as damaged instead of as an empty password.
-    const QString value
-        = stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(u',') : stored.toString();
-    if (settings.status() != QSettings::NoError)
+    if (!QFile::exists(m_filePath))
+        return QString();
+    QFile file(m_filePath);
+    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return value;
+    const QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    // The value is hexadecimal digits; any other byte is kept as it is, so that
+    // a damaged value reads as damaged rather than as an empty password.
+    return QString::fromLatin1(initext::value(contents, section, key).value_or(QByteArray()));
 }
 
 bool PasswordStore::writeValue(const QString& scrambled) const
 {
-    // QSettings keeps a change it could not write pending for the rest of the run,
-    // and every later read of that file would then fail: a password change on a
-    // write-protected folder would lock the user out. So the change is made on a
-    // private copy beside the store, and only a complete copy replaces the store.
     QByteArray current;
     if (QFile::exists(m_filePath)) {
         QFile original(m_filePath);
         if (!original.open(QIODevice::ReadOnly))
             return false;
         current = original.readAll();
-    }
-
-    QTemporaryFile copy(m_filePath + QStringLiteral(".XXXXXX"));
-    if (!copy.open() || copy.write(current) != current.size() || !copy.flush())
-        return false;
-    copy.close();
-    {
-        QSettings settings(copy.fileName(), QSettings::IniFormat);
-        settings.setValue(valueKey, scrambled);
-        settings.sync();
-        if (settings.status() != QSettings::NoError)
+        if (original.error() != QFileDevice::NoError)
             return false;
     }
-    QFile written(copy.fileName());
-    if (!written.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray changed = written.readAll();
-
+    // Only the value's line changes; the store is rewritten through a copy beside
+    // it that replaces it when complete, so a failed write leaves it as it was.
+    const QByteArray changed = initext::withValue(current, section, key, scrambled.toLatin1());
     QSaveFile store(m_filePath);
     if (!store.open(QIODevice::WriteOnly) || store.write(changed) != changed.size())
         return false;

@@ -4,6 +4,8 @@ lumidex_core_sources(
   PasswordText.cpp
   Scrambler.h
   Scrambler.cpp
+  IniText.h
+  IniText.cpp
   PasswordStore.h
   PasswordStore.cpp
 )
