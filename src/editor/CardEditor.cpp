@@ -6,6 +6,7 @@
 #include "common/Text.h"
 #include "editor/EditorButtons.h"
 #include "editor/EditorStyle.h"
+#include "editor/FieldValidator.h"
 #include "editor/Navigation.h"
 #include "output/zoom/ShowZoom.h"
 #include "storage/Archive.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QToolButton>
+#include <algorithm>
 
 namespace lumidex {
 
@@ -73,6 +75,7 @@ CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* p
         auto* edit = new QLineEdit(this);
         edit->setObjectName(fieldObjectName(layout, i, "txt"));
         edit->setMaxLength(layout.capacity(i));
+        edit->setValidator(new FieldValidator(edit));
         edit->installEventFilter(this);
         m_fields << edit;
     }
@@ -109,6 +112,10 @@ bool CardEditor::eventFilter(QObject* watched, QEvent* event)
         const int index = edit ? int(m_fields.indexOf(edit)) : -1;
         if (index >= 0) {
             auto* key = static_cast<QKeyEvent*>(event);
+            // A character the card could not store is not taken at all.
+            const QString typed = key->text();
+            if (!std::all_of(typed.begin(), typed.end(), textfield::isStorable))
+                return true;
             if (fieldKeyPress(edit, key))
                 return true;
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

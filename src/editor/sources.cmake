@@ -2,6 +2,7 @@
 lumidex_core_sources(
   Navigation.h Navigation.cpp
   EditorTexts.h EditorTexts.cpp
+  FieldValidator.h FieldValidator.cpp
 )
 # The card editor shared by the registry and both book sides. The windows that
 # take a card or an archive out of the program are opened from a file each.

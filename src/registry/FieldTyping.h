@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QChar>
+
+class QAction;
 class QKeyEvent;
+class QMenu;
 class QLineEdit;
 
 namespace lumidex {
@@ -13,10 +17,23 @@ enum class CodeKeys {
     Digits,
 };
 
+// Whether the field holds the character: what its key filter lets through, and
+// all that survives of pasted text.
+bool codeCharPasses(QChar c, CodeKeys keys);
+
 // Whether the key may reach the field. Backspace, Delete, Left and Right always
 // pass; any other key only when its character is one the field holds, so blanks,
 // punctuation, accented letters, Tab, Home and End change nothing.
 bool codeKeyPasses(const QKeyEvent& key, CodeKeys keys);
+
+// Makes pasting into a code field follow the key filter: Ctrl+V, Shift+Insert,
+// the context menu's paste and a middle click insert only the characters the
+// filter lets through, so a pasted "AB 12-cd" arrives as "AB12cd" (and, cut to
+// the field's length, never loses a character to the blanks it dropped).
+// Text dropped with the mouse is not taken.
+void filterPastedText(QLineEdit& field, CodeKeys keys);
+// The paste action of a line edit's standard context menu.
+QAction* pasteActionOf(const QMenu& menu);
 
 enum class TypedText {
     Trimmed,

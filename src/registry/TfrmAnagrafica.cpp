@@ -1,10 +1,10 @@
 #include "registry/TfrmAnagrafica.h"
 
 #include "common/Text.h"
-#include "registry/RegistryTexts.h"
-
 #include "editor/FieldRows.h"
+#include "editor/FieldValidator.h"
 #include "registry/FieldTyping.h"
+#include "registry/RegistryTexts.h"
 #include "registry/checks/OpenCheck.h"
 #include "shell/windows/ShowHelp.h"
 #include "storage/Layouts.h"
@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <iterator>
 
@@ -116,9 +115,14 @@ void TfrmAnagrafica::connectFieldAids()
     rewriteOnTyping(txtEmail, TypedText::Trimmed);
 
     // These fields hold plain letters and digits only; an input method composing
-    // an accented letter would slip past the key filter.
-    for (QLineEdit* edit : { txtCodFisc, txtPartitaIva, txtIban })
+    // an accented letter would slip past the key filter, and pasted text keeps
+    // only what the filter would have let through.
+    for (QLineEdit* edit : { txtCodFisc, txtPartitaIva, txtIban }) {
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+        const CodeKeys keys = edit == txtPartitaIva ? CodeKeys::Digits : CodeKeys::LettersAndDigits;
+        edit->setValidator(new FieldValidator(edit, [keys](QChar c) { return codeCharPasses(c, keys); }));
+        filterPastedText(*edit, keys);
+    }
 }
 
 bool TfrmAnagrafica::fieldKeyPress(QLineEdit* edit, QKeyEvent* event)

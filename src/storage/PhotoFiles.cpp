@@ -57,6 +57,15 @@ DecodedPicture decodePicture(const QString& path)
         return picture;
     picture.status = DecodedPicture::Status::Unreadable;
 
+    // Judged by its header before a byte more is read: a file of gigabytes that
+    // is no picture must not be taken into memory to find that out.
+    QImageReader::setAllocationLimit(allocationLimitMb);
+    {
+        QImageReader probe(path);
+        if (!probe.canRead())
+            return picture;
+    }
+
     // The file is read once: its bytes are decoded and, for a JPEG, kept as they are.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -66,7 +75,6 @@ DecodedPicture decodePicture(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return picture;
 
-    QImageReader::setAllocationLimit(allocationLimitMb);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);

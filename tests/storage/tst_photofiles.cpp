@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/resource.h>
 
 using namespace lumidex;
 using namespace lumidex::test;
@@ -21,6 +22,7 @@ private slots:
     void photoPaths();
     void decodePicture_data();
     void decodePicture();
+    void aHugeFileThatIsNoPictureIsNotReadWhole();
     void exifOrientationReadsUpright();
     void fiftyMegapixelPhotoOpens();
     void loadPhotoCreatesTheFolder();
@@ -110,6 +112,22 @@ void TestPhotoFiles::decodePicture()
     if (status == int(Status::Loaded))
         QCOMPARE(picture.image.size(), QSize(6, 4));
     QCOMPARE(picture.jpegBytes, keepsBytes ? bytes : QByteArray());
+}
+
+void TestPhotoFiles::aHugeFileThatIsNoPictureIsNotReadWhole()
+{
+    // Two gigabytes of nothing (a sparse file costs no disk): judged by its first
+    // bytes, it is no picture, and the process never holds it in memory.
+    QFile huge(path("video.jpg"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.write("no picture") == 10 && huge.resize(qint64(2) << 30));
+    huge.close();
+    struct rusage before;
+    getrusage(RUSAGE_SELF, &before);
+    QCOMPARE(photofiles::decodePicture(huge.fileName()).status, Status::Unreadable);
+    struct rusage after;
+    getrusage(RUSAGE_SELF, &after);
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 100 * 1024, qPrintable(QString::number(after.ru_maxrss)));
 }
 
 void TestPhotoFiles::exifOrientationReadsUpright()
