@@ -39,7 +39,7 @@ long fileNameLimit(const QString& folder)
 BookCreation::BookCreation(const QString& programDir, const Side& side, QWidget* parent)
     : BookScreen(programDir, side, QStringLiteral(" Lumidex - Creazione book fotografico"), parent)
 {
-    setStyleSheet(QStringLiteral(R"(
+    panel()->setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
 )")
         + style::fieldHighlight(

@@ -17,7 +17,7 @@ namespace lumidex {
 BookMenu::BookMenu(const QString& programDir, const Side& side, QWidget* parent)
     : BookScreen(programDir, side, side.menuCaption, parent)
 {
-    setStyleSheet(QStringLiteral(R"(
+    panel()->setStyleSheet(QStringLiteral(R"(
 #lblIstruzioni { color: white; font: 12pt "Verdana"; }
 QPushButton { font: 14pt "Verdana"; color: #1F3F66; background: white; border: 2px solid #87CEEB;
               border-radius: 6px; padding: 10px 18px; }

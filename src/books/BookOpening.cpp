@@ -24,7 +24,7 @@ namespace lumidex {
 BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* parent)
     : BookScreen(programDir, side, QStringLiteral(" Lumidex - Apertura book fotografico"), parent)
 {
-    setStyleSheet(QStringLiteral(R"(
+    panel()->setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
 #lstFiles { background: white; border: 1px solid #87CEEB; }
 #lstFiles::item:selected { background: #87CEEB; color: black; }

@@ -23,7 +23,6 @@ QToolButton* BookScreen::makeHelpButton(const QString& picture, const QSize& siz
 {
     imgGuida = makePictureButton(panel(), QStringLiteral("imgGuida"), picture, size,
         QStringLiteral("Visualizza la pagina della guida."), QKeySequence(Qt::Key_F1));
-    imgGuida->setToolTip(imgGuida->statusTip());
     connect(imgGuida, &QToolButton::clicked, this, &BookScreen::imgGuidaClick);
     return imgGuida;
 }

@@ -68,7 +68,7 @@ CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* p
     , m_programDir(programDir)
     , m_setup(setup)
 {
-    setStyleSheet(editorStyleSheet());
+    panel()->setStyleSheet(editorStyleSheet());
 
     const RecordLayout& layout = *m_setup.layout;
     for (int i = 0; i < m_setup.editFieldCount; ++i) {

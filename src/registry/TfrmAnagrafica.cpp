@@ -2,7 +2,6 @@
 
 #include "common/Text.h"
 #include "editor/FieldRows.h"
-#include "editor/FieldValidator.h"
 #include "registry/FieldTyping.h"
 #include "registry/RegistryTexts.h"
 #include "registry/checks/OpenCheck.h"
@@ -116,12 +115,11 @@ void TfrmAnagrafica::connectFieldAids()
 
     // These fields hold plain letters and digits only; an input method composing
     // an accented letter would slip past the key filter, and pasted text keeps
-    // only what the filter would have let through.
+    // only what the filter would have let through. (A stored text is shown as it
+    // was stored, so this is no validator: a validator would rewrite it too.)
     for (QLineEdit* edit : { txtCodFisc, txtPartitaIva, txtIban }) {
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);
-        const CodeKeys keys = edit == txtPartitaIva ? CodeKeys::Digits : CodeKeys::LettersAndDigits;
-        edit->setValidator(new FieldValidator(edit, [keys](QChar c) { return codeCharPasses(c, keys); }));
-        filterPastedText(*edit, keys);
+        filterPastedText(*edit, edit == txtPartitaIva ? CodeKeys::Digits : CodeKeys::LettersAndDigits);
     }
 }
 

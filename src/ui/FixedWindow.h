@@ -16,8 +16,12 @@ inline constexpr Qt::WindowFlags fixedFrame
 // Names the window, gives it its caption and fixes its client size.
 void setUpFixedWindow(QWidget* window, const QString& objectName, const QString& caption, const QSize& clientSize);
 
-// Places a fixed-size window in the middle of the screen it will appear on (the
-// screen of its owner, if it has one).
+// Keeps a fixed-size window in the middle of the screen it appears on (the
+// screen of its owner, if it has one) every time it is shown: placed at once,
+// and placed again as soon as the window manager has put its frame around it,
+// so that the whole frame, title bar included, sits in the middle.
 void centreOnScreen(QWidget* window);
+// The same, in the middle of its owner window.
+void centreOnOwner(QWidget* window);
 
 } // namespace lumidex

@@ -5,11 +5,11 @@
 
 namespace lumidex {
 
-QString statusTipWithShortcut(const QString& statusTip, const QKeySequence& shortcut)
+QString tooltipWithShortcut(const QString& statusTip, const QKeySequence& shortcut)
 {
     if (shortcut.isEmpty())
         return statusTip;
-    return QStringLiteral("%1  (%2)").arg(statusTip, shortcut.toString(QKeySequence::NativeText));
+    return QStringLiteral("%1 (%2)").arg(statusTip, shortcut.toString(QKeySequence::PortableText));
 }
 
 QToolButton* makePictureButton(QWidget* parent, const QString& objectName, const QString& picture, const QSize& size,
@@ -23,7 +23,8 @@ QToolButton* makePictureButton(QWidget* parent, const QString& objectName, const
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setStatusTip(statusTipWithShortcut(statusTip, shortcut));
+    button->setStatusTip(statusTip);
+    button->setToolTip(tooltipWithShortcut(statusTip, shortcut));
     if (!shortcut.isEmpty())
         button->setShortcut(shortcut);
     return button;

@@ -19,6 +19,7 @@ TfrmCalendario::TfrmCalendario(QWidget* parent)
     : QDialog(parent, Qt::Dialog | fixedFrame)
 {
     setUpFixedWindow(this, QStringLiteral("frmCalendario"), QStringLiteral(" Importazione data"), QSize(253, 294));
+    centreOnOwner(this);
     applyFormatSettings();
     setStyleSheet(QStringLiteral(R"(
 #lblCampo001 { font: 10pt "Verdana"; color: #1F3F66; }

@@ -25,10 +25,10 @@ ShellDialog::ShellDialog(const Look& look, QWidget* parent)
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(m_panel, 0, Qt::AlignCenter);
 
-    // A window centred on its owner is placed by the toolkit when it is shown;
-    // one centred on the screen is placed here, before anything can move it.
     if (look.placement == Placement::Screen)
         centreOnScreen(this);
+    else
+        centreOnOwner(this);
 }
 
 QPushButton* ShellDialog::makeCloseButton(QWidget* parent, const QSize& size, int pointSize)
