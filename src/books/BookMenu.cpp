@@ -18,6 +18,7 @@ BookMenu::BookMenu(const QString& programDir, const Side& side, QWidget* parent)
     : BookScreen(programDir, side, side.menuCaption, parent)
 {
     panel()->setStyleSheet(QStringLiteral(R"(
+#shpScheda { background: white; border-radius: 8px; }
 #lblIstruzioni { color: white; font: 12pt "Verdana"; }
 QPushButton { font: 14pt "Verdana"; color: #1F3F66; background: white; border: 2px solid #87CEEB;
               border-radius: 6px; padding: 10px 18px; }
@@ -57,12 +58,11 @@ QPushButton:hover, QPushButton:focus { background: #F0F8FF; border-color: #3030D
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
-    auto* column = contentLayout();
-    column->setContentsMargins(30, 30, 30, 24);
-    column->setSpacing(18);
-    column->addWidget(title, 0, Qt::AlignHCenter);
-    column->addWidget(lblIstruzioni);
-
+    // The choice sits on a white sheet in the middle of the screen, as in the
+    // creation and opening windows.
+    auto* sheet = new QWidget(panel());
+    sheet->setObjectName(QStringLiteral("shpScheda"));
+    sheet->setAttribute(Qt::WA_StyledBackground);
     auto* middle = new QHBoxLayout;
     middle->setSpacing(40);
     middle->addStretch(1);
@@ -75,13 +75,21 @@ QPushButton:hover, QPushButton:focus { background: #F0F8FF; border-color: #3030D
     buttons->addStretch(1);
     middle->addLayout(buttons);
     middle->addStretch(1);
-    column->addLayout(middle, 1);
-
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(imgGuida);
     bottom->addWidget(imgEsci);
-    column->addLayout(bottom);
+    auto* sheetLayout = new QVBoxLayout(sheet);
+    sheetLayout->setContentsMargins(24, 20, 24, 16);
+    sheetLayout->addLayout(middle, 1);
+    sheetLayout->addLayout(bottom);
+
+    auto* column = contentLayout();
+    column->setContentsMargins(40, 24, 40, 30);
+    column->setSpacing(14);
+    column->addWidget(title, 0, Qt::AlignHCenter);
+    column->addWidget(lblIstruzioni);
+    column->addWidget(sheet, 1);
 
     connect(btnCrea, &QPushButton::clicked, this, &BookMenu::btnCreaClick);
     connect(btnCompila, &QPushButton::clicked, this, &BookMenu::btnCompilaClick);

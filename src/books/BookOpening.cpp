@@ -26,7 +26,7 @@ BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* p
 {
     panel()->setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
-#lstFiles { background: white; border: 1px solid #87CEEB; }
+#lstFiles { background: white; border: 1px solid #87CEEB; outline: 0; }
 #lstFiles::item:selected { background: #87CEEB; color: black; }
 #lblCreati { color: green; font: 12pt "Verdana"; }
 )"));
@@ -90,9 +90,32 @@ BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* p
     contentLayout()->setContentsMargins(40, 30, 40, 30);
     contentLayout()->addWidget(sheet);
 
+    // No row is current until the user picks one: entering the list must not
+    // make its first book look chosen.
+    lstFiles->installEventFilter(this);
+    connect(lstFiles, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        lstFiles->setCurrentItem(item);
+        btnApriClick();
+    });
     connect(btnApri, &QToolButton::clicked, this, &BookOpening::btnApriClick);
     connect(btnElimina, &QToolButton::clicked, this, &BookOpening::btnEliminaClick);
     connect(btnAnnulla, &QToolButton::clicked, this, &BookOpening::btnAnnullaClick);
+}
+
+bool BookOpening::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lstFiles && event->type() == QEvent::FocusIn) {
+        // The view makes its first row current once it has the focus; undo that
+        // right after, unless the user has chosen a book.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (lstFiles->selectedItems().isEmpty())
+                    lstFiles->selectionModel()->clearCurrentIndex();
+            },
+            Qt::QueuedConnection);
+    }
+    return BookScreen::eventFilter(watched, event);
 }
 
 QString BookOpening::exitMarker() const

@@ -40,6 +40,7 @@ public slots:
     void btnAnnullaClick();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -414,6 +414,36 @@ private slots:
         QCOMPARE(window->lblFile->text(), QString());
     }
 
+    void noBookLooksChosenUntilTheUserPicksOne()
+    {
+        touch(QStringLiteral("Autunno.men"));
+        touch(QStringLiteral("Estate.men"));
+        auto window = opening(true);
+        window->activateWindow();
+        window->lstFiles->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(window->lstFiles->hasFocus());
+        QTRY_COMPARE(window->lstFiles->currentRow(), -1);
+        // The first key down picks the first book, not the second.
+        QTest::keyClick(window->lstFiles, Qt::Key_Down);
+        QCOMPARE(window->selectedItemText(), QStringLiteral("Autunno.men"));
+    }
+
+    void aDoubleClickOpensThatBook()
+    {
+        touch(QStringLiteral("Autunno.men"));
+        touch(QStringLiteral("Estate.men"));
+        auto window = opening(true);
+        QSignalSpy closed(window.get(), &BookOpening::closed);
+        QListWidgetItem* estate = window->lstFiles->item(1);
+        const QPoint at = window->lstFiles->visualItemRect(estate).center();
+        // A double click is a click and then the second press.
+        QTest::mouseClick(window->lstFiles->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(window->lstFiles->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(window->lblMemory->text(), QStringLiteral("uomini"));
+        QCOMPARE(window->lblFile->text(), dir->filePath(QStringLiteral("Estate.men")));
+    }
+
     void deletionAsksAndRemovesOnlyTheArchive()
     {
         touch(QStringLiteral("Estate.wmn"));

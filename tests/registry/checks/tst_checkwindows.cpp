@@ -171,6 +171,13 @@ void TestCheckWindows::look()
     QCOMPARE(named<QLabel>(window.get(), "lblTitolo")->text(), prompt);
     QCOMPARE(named<QLabel>(window.get(), "lblTitolo")->font().family(), QStringLiteral("Arial"));
     QCOMPARE(named<QLabel>(window.get(), "lblTitolo")->font().pointSize(), 12);
+    // One line, whole, in the Arial the set-up installs (a face with Arial's widths).
+    auto* titolo = named<QLabel>(window.get(), "lblTitolo");
+    QVERIFY(!titolo->wordWrap());
+    QVERIFY2(titolo->fontMetrics().horizontalAdvance(prompt) <= titolo->contentsRect().width(),
+        qPrintable(QStringLiteral("%1 > %2")
+                       .arg(titolo->fontMetrics().horizontalAdvance(prompt))
+                       .arg(titolo->contentsRect().width())));
 
     QLineEdit* edit = field(which);
     QCOMPARE(edit->maxLength(), maxLength);
@@ -386,9 +393,13 @@ void TestCheckWindows::enterMovesToTheCheckButton()
     window = open(which);
     showWindow();
     typeText(field(which), typed);
+    auto* controlla = named<QPushButton>(window.get(), "btnControlla");
+    const QImage withoutFocus = controlla->grab().toImage();
     QTest::keyClick(field(which), Qt::Key_Return);
 
-    QCOMPARE(QApplication::focusWidget(), named<QPushButton>(window.get(), "btnControlla"));
+    QCOMPARE(QApplication::focusWidget(), controlla);
+    // The user sees where the focus went.
+    QVERIFY(controlla->grab().toImage() != withoutFocus);
     QVERIFY(user->messages().isEmpty());
     QVERIFY(window->isVisible());
 
