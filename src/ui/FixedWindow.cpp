@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace lumidex {
@@ -20,6 +21,20 @@ public:
     {
         setObjectName(QStringLiteral("centring"));
         window->installEventFilter(this);
+        // The window manager tells the frame's size a moment after the window is
+        // mapped, not always with an event the window sees: look for it a few times.
+        m_poll.setInterval(25);
+        connect(&m_poll, &QTimer::timeout, this, [this] {
+            if (frameKnown() || ++m_polls > maxPolls)
+                placeFramed();
+        });
+    }
+
+    void awaitFrame()
+    {
+        m_awaitingFrame = true;
+        m_polls = 0;
+        m_poll.start();
     }
 
     void place()
@@ -35,19 +50,17 @@ protected:
         switch (event->type()) {
         case QEvent::Show:
             place();
-            m_awaitingFrame = true;
+            awaitFrame();
             break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Paint:
-            // The frame is known once the window manager has wrapped the window.
-            if (m_awaitingFrame && m_window->frameGeometry().size() != m_window->size()) {
-                m_awaitingFrame = false;
-                place();
-            }
+            if (m_awaitingFrame && frameKnown())
+                placeFramed();
             break;
         case QEvent::Hide:
             m_awaitingFrame = false;
+            m_poll.stop();
             break;
         default:
             break;
@@ -56,6 +69,18 @@ protected:
     }
 
 private:
+    static constexpr int maxPolls = 40;
+
+    // The frame is known once the window manager has wrapped the window.
+    bool frameKnown() const { return m_window->frameGeometry().size() != m_window->size(); }
+
+    void placeFramed()
+    {
+        m_awaitingFrame = false;
+        m_poll.stop();
+        place();
+    }
+
     QPoint target() const
     {
         QWidget* owner = m_window->parentWidget() ? m_window->parentWidget()->window() : nullptr;
@@ -70,6 +95,8 @@ private:
     QWidget* m_window;
     Centre m_on;
     bool m_awaitingFrame = false;
+    QTimer m_poll;
+    int m_polls = 0;
 };
 
 void keepCentred(QWidget* window, Centre on)
@@ -78,6 +105,9 @@ void keepCentred(QWidget* window, Centre on)
     if (!centring)
         centring = new Centring(window, on);
     centring->place();
+    // Asked while the window is being shown: its frame is still to come.
+    if (window->isVisible())
+        centring->awaitFrame();
 }
 
 } // namespace
