@@ -26,7 +26,8 @@ const QString searchStyle = QStringLiteral(R"(
 #panAvvio QLabel, #panContainer QLabel { background: transparent; border: none; }
 #lblRigo01, #lblRigo02, #lblRigo04, #lblRigo05, #lblRigo06 { font: 9pt "Verdana"; color: #1F3F66; }
 QLabel[caption="true"] { font: bold 10pt "Verdana"; color: #1F3F66; }
-QLineEdit { font: bold 12pt "Verdana"; }
+QLineEdit, QLineEdit:focus { font: bold 12pt "Verdana"; background: white; border: 1px solid #7F9DB9;
+    padding: 1px 3px; }
 QPushButton { font: 10pt "Verdana"; }
 #lblAttendere, #lblTrovate { font: bold 10pt "Verdana"; color: #008B8B; }
 #lblRigo03 { font: bold 10pt "Verdana"; color: #DC143C; }
@@ -119,7 +120,8 @@ QWidget* SearchWindow::buildCriteriaPanel()
     for (qsizetype i = 0; i < m_kind.criteria.size(); ++i) {
         const SearchCriterion& criterion = m_kind.criteria.at(i);
         auto* caption = new QLabel(criterion.caption, fields);
-        caption->setObjectName(QStringLiteral("lbl") + criterion.control.mid(3));
+        // Numbered like the field's focus frame.
+        caption->setObjectName(QStringLiteral("lblCampo") + criterion.focusFrame.right(2));
         caption->setProperty("caption", true);
         auto* field = new QLineEdit(fields);
         field->setObjectName(criterion.control);
@@ -207,6 +209,7 @@ QWidget* SearchWindow::buildResultsPanel()
     txtTrova->setObjectName(QStringLiteral("txtTrova"));
     txtTrova->setFixedWidth(340);
     txtTrova->setMinimumHeight(30);
+    new FocusFrame(txtTrova, QStringLiteral("effTrova"));
     btnTrova = pushButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
     auto* findRow = new QHBoxLayout;
     findRow->setSpacing(8);

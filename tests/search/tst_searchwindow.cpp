@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -189,7 +190,7 @@ private slots:
             QCOMPARE(edit->font().family(), QStringLiteral("Verdana"));
             QCOMPARE(edit->font().pointSize(), 12);
             QVERIFY(edit->font().bold());
-            auto* label = named<QLabel>(window.get(), QStringLiteral("lbl") + controls.at(i).mid(3));
+            auto* label = named<QLabel>(window.get(), QStringLiteral("lblCampo") + frames.at(i).right(2));
             QCOMPARE(label->text(), captions.at(i));
             QCOMPARE(label->buddy(), edit);
             QCOMPARE(named<FocusFrame>(window.get(), frames.at(i))->geometry().center(), edit->geometry().center());
@@ -246,7 +247,8 @@ private slots:
         QFETCH(int, kind);
         const auto window = open(Kind(kind));
         const QList<QLineEdit*>& fields = window->criteriaFields();
-        const QList<FocusFrame*> frames = window->findChildren<FocusFrame*>();
+        const QList<FocusFrame*> frames
+            = window->findChildren<FocusFrame*>(QRegularExpression(QStringLiteral("^effCampo\\d\\d$")));
         QCOMPARE(frames.size(), 10);
         for (int i = 0; i <= fields.size(); ++i) {
             QLineEdit* focused = fields.at(i % fields.size());
@@ -436,8 +438,10 @@ private slots:
         QVERIFY(user->messages().isEmpty());
 
         window->txtTrova->setFocus();
+        QVERIFY(named<FocusFrame>(window.get(), QStringLiteral("effTrova"))->isVisible());
         QTest::keyClick(window->txtTrova, Qt::Key_Return);
         QVERIFY(window->btnTrova->hasFocus());
+        QVERIFY(!named<FocusFrame>(window.get(), QStringLiteral("effTrova"))->isVisible());
     }
 
     void trovaStartsAfterTheLineTheUserPicked()
