@@ -27,7 +27,7 @@ RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout)
 QStringList searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line);
 
 // Sorts lines as an Italian reader expects them: accented letters beside their
-// plain ones ("Àlvaro" among the A's), case second, numbers by their value.
+// plain ones ("Àlvaro" among the A's), case second.
 void sortLines(QStringList& lines);
 
 // A record found again from its result line.

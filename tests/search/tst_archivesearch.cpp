@@ -97,8 +97,8 @@ private slots:
             "Alba", "Ada" } << QStringList { "Ada", "Alba", QString::fromUtf8("Àlvaro"), "Bruno", "Zoe" };
         QTest::newRow("case does not split the alphabet")
             << QStringList { "bruno", "Carla", "anna", "Bea" } << QStringList { "anna", "Bea", "bruno", "Carla" };
-        QTest::newRow("numbers by their value") << QStringList { "Scatto 10", "Scatto 2", "Scatto 1" }
-                                                << QStringList { "Scatto 1", "Scatto 2", "Scatto 10" };
+        QTest::newRow("digits in alphabetical order") << QStringList { "Scatto 2", "Scatto 10", "Scatto 1" }
+                                                      << QStringList { "Scatto 1", "Scatto 10", "Scatto 2" };
         QTest::newRow("accents after the plain word") << QStringList { QString::fromUtf8("Nicolò"), "Nicolo",
             "Nicola" } << QStringList { "Nicola", "Nicolo", QString::fromUtf8("Nicolò") };
     }
