@@ -9,35 +9,45 @@ namespace lumidex {
 
 namespace {
 
-SearchCriterion criterion(const RecordLayout& layout, const char* field, const char* caption, int frame)
+// A criteria field as the window lays it out: the record field it searches,
+// its caption and the number of its focus frame.
+struct CriterionRow {
+    const char* field;
+    const char* caption;
+    int frame;
+};
+
+SearchKind makeKind(const RecordLayout& layout, std::initializer_list<CriterionRow> rows)
 {
-    const QString name = QString::fromLatin1(field);
-    const int index = layout.indexOf(field);
-    Q_ASSERT(index >= 0);
-    return { QStringLiteral("txt") + name, QString::fromUtf8(caption), index,
-        QStringLiteral("effCampo%1").arg(frame, 2, 10, QLatin1Char('0')) };
+    SearchKind kind;
+    kind.layout = &layout;
+    for (const CriterionRow& row : rows) {
+        const int index = layout.indexOf(row.field);
+        Q_ASSERT(index >= 0);
+        kind.criteria.append({ QStringLiteral("txt") + QString::fromLatin1(row.field), QString::fromUtf8(row.caption),
+            index, QStringLiteral("effCampo%1").arg(row.frame, 2, 10, QLatin1Char('0')) });
+    }
+    return kind;
 }
 
 SearchKind makeRegistry()
 {
-    const RecordLayout& layout = layouts::registry;
-    SearchKind kind;
+    SearchKind kind = makeKind(layouts::registry,
+        {
+            { "Nome", "Nome:", 1 },
+            { "DataNasc", "Data di nascita (gg/mm/aaaa):", 2 },
+            { "Sesso", "Sesso (M/F):", 9 },
+            { "LuogoNasc", "Luogo di nascita:", 10 },
+            { "CodFisc", "Codice fiscale:", 5 },
+            { "PartitaIva", "Partita Iva:", 6 },
+            { "Occhi", "Occhi:", 7 },
+            { "Capelli", "Capelli:", 8 },
+            { "Disponibilita", "Disponibilità:", 3 },
+            { "Note", "Note:", 4 },
+        });
     kind.caption = QStringLiteral(" Trova schede anagrafiche in archivio");
     kind.marker = QString::fromLatin1(marker::registry);
     kind.summaryTitle = QStringLiteral("Riepilogo schede anagrafiche in archivio");
-    kind.layout = &layout;
-    kind.criteria = {
-        criterion(layout, "Nome", "Nome:", 1),
-        criterion(layout, "DataNasc", "Data di nascita (gg/mm/aaaa):", 2),
-        criterion(layout, "Sesso", "Sesso (M/F):", 9),
-        criterion(layout, "LuogoNasc", "Luogo di nascita:", 10),
-        criterion(layout, "CodFisc", "Codice fiscale:", 5),
-        criterion(layout, "PartitaIva", "Partita Iva:", 6),
-        criterion(layout, "Occhi", "Occhi:", 7),
-        criterion(layout, "Capelli", "Capelli:", 8),
-        criterion(layout, "Disponibilita", "Disponibilità:", 3),
-        criterion(layout, "Note", "Note:", 4),
-    };
     kind.line = &resultline::registry;
     kind.figurePicture = QStringLiteral(":/pictures/avvio-anagrafica.svg");
     return kind;
@@ -45,25 +55,23 @@ SearchKind makeRegistry()
 
 SearchKind makeBook(const Side& side)
 {
-    const RecordLayout& layout = layouts::book;
-    SearchKind kind;
+    // Retouching and accessories are not searched.
+    SearchKind kind = makeKind(layouts::book,
+        {
+            { "Titolo", "Titolo foto:", 1 },
+            { "Descrizione", "Descrizione:", 2 },
+            { "Data", "Data scatto (gg/mm/aaaa):", 9 },
+            { "Location", "Location:", 10 },
+            { "Fotografo", "Fotografo:", 5 },
+            { "Fotocamera", "Fotocamera:", 6 },
+            { "Abiti", "Abiti:", 7 },
+            { "Trucco", "Trucco:", 8 },
+            { "Giudizio", "Giudizio:", 3 },
+            { "Note", "Note:", 4 },
+        });
     kind.caption = QStringLiteral(" Trova foto in book fotografico");
     kind.marker = side.bookMarker;
     kind.summaryTitle = QStringLiteral("Riepilogo foto in book fotografico");
-    kind.layout = &layout;
-    // Retouching and accessories are not searched.
-    kind.criteria = {
-        criterion(layout, "Titolo", "Titolo foto:", 1),
-        criterion(layout, "Descrizione", "Descrizione:", 2),
-        criterion(layout, "Data", "Data scatto (gg/mm/aaaa):", 9),
-        criterion(layout, "Location", "Location:", 10),
-        criterion(layout, "Fotografo", "Fotografo:", 5),
-        criterion(layout, "Fotocamera", "Fotocamera:", 6),
-        criterion(layout, "Abiti", "Abiti:", 7),
-        criterion(layout, "Trucco", "Trucco:", 8),
-        criterion(layout, "Giudizio", "Giudizio:", 3),
-        criterion(layout, "Note", "Note:", 4),
-    };
     kind.line = &resultline::book;
     kind.figurePicture = side.figurePicture;
     return kind;
