@@ -1,7 +1,15 @@
 #include "editor/CardEditor.h"
 
+#include "search/FindCard.h"
+
 namespace lumidex {
 
-void CardEditor::cmdTrovaClick() { }
+void CardEditor::cmdTrovaClick()
+{
+    const std::optional<ChosenCard> chosen = findCard(this, bookSide(), archivePath(), cardMarker());
+    // A card chosen under another editor's marker is not this editor's to show.
+    if (chosen && chosen->marker == cardMarker())
+        showRecord(chosen->position, chosen->values);
+}
 
 } // namespace lumidex

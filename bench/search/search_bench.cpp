@@ -1,0 +1,190 @@
+// The registry search over 100,000 cards with short, realistic values, next to
+// a plain sequential read of the same file: the search reads the file once and
+// holds only its result lines.
+#include "search/ArchiveSearch.h"
+#include "search/ResultLine.h"
+#include "search/SearchCriteria.h"
+#include "storage/Layouts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace lumidex;
+
+namespace {
+
+constexpr int registryCards = 100000;
+constexpr qint64 recordsPerRead = 256;
+
+const char* const firstNames[] = { "Anna", "Giulia", "Sofia", "Chiara", "Martina", "Francesca", "Àlvaro", "Luca",
+    "Marco", "Andrea", "Matteo", "Niccolò", "Elena", "Sara", "Federica", "Alessandro", "Davide", "Irene" };
+const char* const surnames[] = { "Rossi", "Bianchi", "Ferrari", "Esposito", "Romano", "Colombo", "Ricci", "Marino",
+    "Greco", "Bruno", "Gallo", "Conti", "De Luca", "Mancini", "Costa", "Giordano", "Rizzo", "Lombardi", "Moretti" };
+const char* const places[] = { "Milano", "Roma", "Napoli", "Torino", "Forlì", "Rimini", "Bologna", "Cesena", "Ravenna",
+    "Firenze", "Genova", "Bari", "Palermo", "Verona", "Padova" };
+const char* const eyes[] = { "castani", "verdi", "azzurri", "neri", "grigi" };
+const char* const hair[] = { "castani", "biondi", "neri", "rossi", "ricci castani" };
+
+template <std::size_t N> QString pick(const char* const (&list)[N], int n)
+{
+    return QString::fromUtf8(list[std::size_t(n) % N]);
+}
+
+QStringList sampleCard(int n)
+{
+    const RecordLayout& layout = layouts::registry;
+    QStringList values(layout.fieldCount());
+    values[layout.indexOf("Nome")] = pick(firstNames, n * 7) + QLatin1Char(' ') + pick(surnames, n / 3);
+    values[layout.indexOf("Sesso")] = n % 2 ? QStringLiteral("F") : QStringLiteral("M");
+    values[layout.indexOf("DataNasc")] = QStringLiteral("%1/%2/%3")
+                                             .arg(n % 28 + 1, 2, 10, QLatin1Char('0'))
+                                             .arg(n % 12 + 1, 2, 10, QLatin1Char('0'))
+                                             .arg(1970 + n % 35);
+    values[layout.indexOf("Cittadinanza")] = QStringLiteral("Italiana");
+    values[layout.indexOf("LuogoNasc")] = pick(places, n * 5);
+    values[layout.indexOf("Indirizzo")] = QStringLiteral("Via Garibaldi %1, %2").arg(n % 300).arg(pick(places, n));
+    values[layout.indexOf("CodFisc")] = QStringLiteral("RSSMRA98E54D704X");
+    values[layout.indexOf("Email")] = QStringLiteral("modella%1@example.it").arg(n);
+    values[layout.indexOf("Cellulare")] = QStringLiteral("333 %1").arg(1000000 + n);
+    values[layout.indexOf("Lingue")] = QStringLiteral("Italiano, inglese");
+    values[layout.indexOf("Altezza")] = QStringLiteral("1,%1 m").arg(60 + n % 30);
+    values[layout.indexOf("Occhi")] = pick(eyes, n);
+    values[layout.indexOf("Capelli")] = pick(hair, n / 5);
+    values[layout.indexOf("Disponibilita")] = QStringLiteral("Weekend e trasferte");
+    values[layout.indexOf("Note")] = n % 4 ? QString() : QStringLiteral("Book aggiornato nel %1").arg(2015 + n % 10);
+    return values;
+}
+
+// Written straight to the file: appending 100,000 cards one operation at a time
+// would time the generator rather than the search.
+struct RegistryFixture {
+    QTemporaryDir dir;
+    QString path;
+    qint64 size = 0;
+
+    RegistryFixture()
+        : path(dir.filePath("Archivio_Anagrafico.pro"))
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            qFatal("cannot create the benchmark archive");
+        for (int n = 1; n <= registryCards; ++n)
+            file.write(layouts::registry.encode(sampleCard(n)));
+        size = file.size();
+    }
+};
+
+const RegistryFixture& registry()
+{
+    static const RegistryFixture fixture;
+    return fixture;
+}
+
+// Resident memory in bytes from /proc/self/status ("VmRSS", or the peak "VmHWM").
+qint64 residentBytes(const char* key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray prefix = QByteArray(key) + ':';
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').first().toLongLong() * 1024;
+    }
+    return 0;
+}
+
+// Starts a new peak of resident memory from here on.
+void resetPeakMemory()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+void rawSequentialRead(benchmark::State& state)
+{
+    const qint64 recordSize = layouts::registry.size();
+    QByteArray buffer(recordsPerRead * recordSize, Qt::Uninitialized);
+    for (auto _ : state) {
+        QFile file(registry().path);
+        if (!file.open(QIODevice::ReadOnly))
+            state.SkipWithError("cannot open the archive");
+        qint64 records = 0;
+        char first = 0;
+        for (qint64 got; (got = file.read(buffer.data(), buffer.size())) > 0;) {
+            records += got / recordSize;
+            for (qint64 at = 0; at < got; at += recordSize)
+                first ^= buffer.at(at);
+        }
+        if (records != registryCards)
+            state.SkipWithError("wrong number of cards");
+        benchmark::DoNotOptimize(first);
+    }
+    state.SetBytesProcessed(state.iterations() * registry().size);
+}
+
+// The visit every search goes through, with nothing done per card: what the
+// search itself adds is the difference.
+void visitEveryCard(benchmark::State& state)
+{
+    const RecordSource records = archiveRecords(registry().path, layouts::registry);
+    for (auto _ : state) {
+        int visited = 0;
+        records([&visited](int, const QStringList&) { return ++visited > 0; });
+        if (visited != registryCards)
+            state.SkipWithError("wrong number of cards");
+    }
+    state.SetBytesProcessed(state.iterations() * registry().size);
+}
+
+void runSearch(benchmark::State& state, const SearchCriteria& criteria, qsizetype expectedAtLeast)
+{
+    const RecordSource records = archiveRecords(registry().path, layouts::registry);
+    resetPeakMemory();
+    const qint64 before = residentBytes("VmRSS");
+    for (auto _ : state) {
+        const QStringList lines = searchLines(records, criteria, &resultline::registry);
+        if (lines.size() < expectedAtLeast)
+            state.SkipWithError("too few lines");
+        benchmark::DoNotOptimize(lines.constData());
+    }
+    const qint64 peak = residentBytes("VmHWM");
+    state.counters["peakMemoryToFile"] = double(qMax<qint64>(0, peak - before)) / double(registry().size);
+    state.SetItemsProcessed(state.iterations() * registryCards);
+    state.SetBytesProcessed(state.iterations() * registry().size);
+}
+
+void searchEveryCard(benchmark::State& state)
+{
+    runSearch(state, SearchCriteria(), registryCards);
+}
+
+void searchByNameAndPlace(benchmark::State& state)
+{
+    const SearchCriteria criteria({ { layouts::registry.indexOf("Nome"), QStringLiteral("ross") },
+        { layouts::registry.indexOf("LuogoNasc"), QStringLiteral("mi") } });
+    runSearch(state, criteria, 1);
+}
+
+} // namespace
+
+BENCHMARK(rawSequentialRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(visitEveryCard)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(searchEveryCard)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(searchByNameAndPlace)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    // The archive is written before any timing starts.
+    registry();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

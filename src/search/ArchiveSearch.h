@@ -1,0 +1,45 @@
+#pragma once
+
+#include "search/SearchKind.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace lumidex {
+
+class SearchCriteria;
+
+// A record visit in file order: position (1-based) and values; return false to stop.
+using RecordVisit = std::function<bool(int position, const QStringList& values)>;
+// Something that visits records in file order and throws ArchiveError when it
+// cannot: an archive file, or in tests a stand-in that fails on purpose.
+using RecordSource = std::function<void(const RecordVisit& visit)>;
+
+// The records of the archive file at `filePath`, read in one open-use-close
+// cycle per visit; an absent file is created empty.
+RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout);
+
+// The result line of every record the criteria accept, sorted for the list.
+// Only the lines are held, never the records. A failure part way through throws
+// and gives no lines at all.
+QStringList searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line);
+
+// Sorts lines as an Italian reader expects them: accented letters beside their
+// plain ones ("Àlvaro" among the A's), case second.
+void sortLines(QStringList& lines);
+
+// A record found again from its result line.
+struct FoundCard {
+    int position = 0;
+    QStringList values;
+};
+
+// Looks through every record for the last whose line equals `chosen`, both
+// trimmed, and leaves it in `found` (untouched when none matches). Throws on a
+// failure, after `found` took the matches seen until then.
+void findLastRecordOfLine(
+    const RecordSource& records, LineBuilder line, const QString& chosen, std::optional<FoundCard>& found);
+
+} // namespace lumidex

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace lumidex {
+
+// The criteria of one search: up to ten typed texts, each tied to one field of
+// the record. A text is looked for exactly as typed, blanks included, the
+// letters A to Z matching either case; a record is listed when it scores at
+// least as many hits as there are filled criteria.
+class SearchCriteria {
+public:
+    struct Criterion {
+        int field;
+        QString text;
+    };
+
+    SearchCriteria() = default;
+    explicit SearchCriteria(QList<Criterion> criteria);
+
+    // How many criteria hold more than blanks (characters 0 to 32) once trimmed.
+    int count() const { return m_count; }
+    // How many criteria occur in their record field. An empty criterion never
+    // occurs; one of blanks only occurs wherever its run of blanks does, so it
+    // can make up for a filled criterion that did not occur.
+    int score(const QStringList& record) const;
+    bool accepts(const QStringList& record) const { return score(record) >= m_count; }
+
+private:
+    QList<Criterion> m_criteria;
+    int m_count = 0;
+};
+
+} // namespace lumidex

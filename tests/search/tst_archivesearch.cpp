@@ -1,0 +1,232 @@
+#include "search/ArchiveSearch.h"
+#include "search/ResultLine.h"
+#include "search/ResultLines.h"
+#include "search/SearchCriteria.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+#include "storage/Layouts.h"
+
+#include <QAbstractItemModelTester>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lumidex;
+
+namespace {
+
+constexpr int nome = layouts::registry.indexOf("Nome");
+constexpr int luogo = layouts::registry.indexOf("LuogoNasc");
+constexpr int note = layouts::registry.indexOf("Note");
+
+QStringList card(const QString& name, const QString& place = {}, const QString& notes = {})
+{
+    QStringList values(layouts::registry.fieldCount());
+    values[nome] = name;
+    values[layouts::registry.indexOf("Sesso")] = QStringLiteral("F");
+    values[luogo] = place;
+    values[note] = notes;
+    return values;
+}
+
+QStringList namesOf(const QStringList& lines)
+{
+    QStringList names;
+    for (const QString& line : lines)
+        names << line.left(30).trimmed();
+    return names;
+}
+
+// Visits the given records, then fails as a read error in the middle of the file would.
+RecordSource failingAfter(QList<QStringList> records)
+{
+    return [records](const RecordVisit& visit) {
+        for (int i = 0; i < records.size(); ++i)
+            visit(i + 1, records.at(i));
+        throw ArchiveError(QStringLiteral("Short read"));
+    };
+}
+
+} // namespace
+
+class TestArchiveSearch : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+
+    QString registryPath() const { return dir->filePath(QStringLiteral("Archivio_Anagrafico.pro")); }
+    RecordSource registry() const { return archiveRecords(registryPath(), layouts::registry); }
+    void seed(const QList<QStringList>& cards) const
+    {
+        const Archive archive(registryPath(), layouts::registry);
+        for (const QStringList& values : cards)
+            archive.append(values);
+    }
+    QStringList search(const QList<SearchCriteria::Criterion>& criteria = {}) const
+    {
+        return searchLines(registry(), SearchCriteria(criteria), &resultline::registry);
+    }
+
+private slots:
+    void init() { dir = std::make_unique<QTemporaryDir>(); }
+    void cleanup() { dir.reset(); }
+
+    void listsTheLinesOfAcceptedCardsSorted()
+    {
+        seed({ card("Zeno Rossi", "Milano"), card("Bruno Verdi", "Roma"), card("Carla Rossi", "Milano Marittima"),
+            card("Anna Rossi", "Rimini") });
+        const QStringList lines = search({ { nome, "ross" }, { luogo, "mi" } });
+        QCOMPARE(namesOf(lines), (QStringList { "Anna Rossi", "Carla Rossi", "Zeno Rossi" }));
+        QCOMPARE(lines.first(), resultline::registry(card("Anna Rossi", "Rimini")));
+    }
+
+    void noCriteriaListEveryCard()
+    {
+        seed({ card("B"), card("A"), card("A"), card("") });
+        QCOMPARE(namesOf(search()), (QStringList { "", "A", "A", "B" }));
+    }
+
+    void italianOrder_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("sorted");
+        QTest::newRow("accented among the plain letters") << QStringList { "Zoe", QString::fromUtf8("Àlvaro"), "Bruno",
+            "Alba", "Ada" } << QStringList { "Ada", "Alba", QString::fromUtf8("Àlvaro"), "Bruno", "Zoe" };
+        QTest::newRow("case does not split the alphabet")
+            << QStringList { "bruno", "Carla", "anna", "Bea" } << QStringList { "anna", "Bea", "bruno", "Carla" };
+        QTest::newRow("digits in alphabetical order") << QStringList { "Scatto 2", "Scatto 10", "Scatto 1" }
+                                                      << QStringList { "Scatto 1", "Scatto 10", "Scatto 2" };
+        QTest::newRow("accents after the plain word") << QStringList { QString::fromUtf8("Nicolò"), "Nicolo",
+            "Nicola" } << QStringList { "Nicola", "Nicolo", QString::fromUtf8("Nicolò") };
+    }
+    void italianOrder()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, sorted);
+        sortLines(names);
+        QCOMPARE(names, sorted);
+    }
+
+    void emptyArchiveGivesNoLines()
+    {
+        seed({});
+        QVERIFY(search().isEmpty());
+    }
+
+    void missingBookFileIsCreatedEmpty()
+    {
+        const QString book = dir->filePath(QStringLiteral("Estate 2024.men"));
+        QVERIFY(searchLines(archiveRecords(book, layouts::book), SearchCriteria(), &resultline::book).isEmpty());
+        QVERIFY(QFileInfo::exists(book));
+        QCOMPARE(QFileInfo(book).size(), 0);
+    }
+
+    void damagedArchiveListsWhatCanBeRead()
+    {
+        seed({ card("Anna"), card("Bruno"), card("Carla") });
+        QFile file(registryPath());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        // The second card's name claims more bytes than its field holds...
+        QVERIFY(file.seek(layouts::registry.size() + layouts::registry.offset(nome)));
+        file.write(QByteArray(1, char(255)));
+        // ...and a partial card trails the last whole one.
+        QVERIFY(file.seek(file.size()));
+        file.write(QByteArray(1000, 'x'));
+        file.close();
+
+        const QStringList lines = search();
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(namesOf(lines).first(), QStringLiteral("Anna"));
+        QVERIFY(namesOf(lines).contains(QStringLiteral("Carla")));
+        QVERIFY(lines.at(1).startsWith(QLatin1String("Bruno")));
+        QCOMPARE(lines.at(1).indexOf(QLatin1String("  Sesso: ")), 30);
+    }
+
+    void aFailureMidwayGivesNoLines()
+    {
+        QStringList lines { "kept from before" };
+        QVERIFY_THROWS_EXCEPTION(ArchiveError,
+            lines
+            = searchLines(failingAfter({ card("Anna"), card("Bruno") }), SearchCriteria(), &resultline::registry));
+        QCOMPARE(lines, QStringList { "kept from before" });
+    }
+
+    void anUnreadableArchiveFails()
+    {
+        // A folder where the archive should be cannot be opened as a file.
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Archivio_Anagrafico.pro")));
+        QVERIFY_THROWS_EXCEPTION(ArchiveError, search());
+    }
+
+    void aChosenLineFindsItsLastCard()
+    {
+        seed({ card("Anna", "Roma", "prima"), card("Bruno"), card("Anna", "Milano", "prima"), card("Carla") });
+        std::optional<FoundCard> found;
+        findLastRecordOfLine(registry(), &resultline::registry, resultline::registry(card("Anna", "", "prima")), found);
+        QVERIFY(found);
+        QCOMPARE(found->position, 3);
+        QCOMPARE(found->values.at(luogo), QStringLiteral("Milano"));
+        QCOMPARE(found->values.size(), layouts::registry.fieldCount());
+    }
+
+    void aChosenLineIsComparedTrimmed()
+    {
+        seed({ card("Anna") });
+        std::optional<FoundCard> found;
+        // A line with empty notes ends in the blank of its label.
+        const QString line = resultline::registry(card("Anna"));
+        QVERIFY(line.endsWith(QLatin1Char(' ')));
+        findLastRecordOfLine(registry(), &resultline::registry, padded(line), found);
+        QVERIFY(found);
+        QCOMPARE(found->position, 1);
+    }
+
+    void aLineThatNoLongerMatchesFindsNothing()
+    {
+        seed({ card("Anna"), card("Bruno") });
+        std::optional<FoundCard> found;
+        findLastRecordOfLine(registry(), &resultline::registry, resultline::registry(card("Carla")), found);
+        QVERIFY(!found);
+    }
+
+    void aFailureAfterAMatchKeepsIt()
+    {
+        std::optional<FoundCard> found;
+        QVERIFY_THROWS_EXCEPTION(ArchiveError,
+            findLastRecordOfLine(failingAfter({ card("Anna"), card("Bruno") }), &resultline::registry,
+                resultline::registry(card("Anna")), found));
+        QVERIFY(found);
+        QCOMPARE(found->position, 1);
+    }
+
+    void resultModelShowsLinesAsGiven()
+    {
+        ResultLines model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setLines({ "Anna  Note: a", "Bruno  Note: lunga nota" });
+        QCOMPARE(model.rowCount(), 2);
+        QCOMPARE(model.lines(), (QStringList { "Anna  Note: a", "Bruno  Note: lunga nota" }));
+        QCOMPARE(model.longestLine(), 23);
+        const QModelIndex second = model.index(1);
+        QCOMPARE(second.data().toString(), QStringLiteral("Bruno  Note: lunga nota"));
+        const QFont font = second.data(Qt::FontRole).value<QFont>();
+        QCOMPARE(font.family(), QStringLiteral("Courier New"));
+        QCOMPARE(font.pointSize(), 12);
+        QVERIFY(font.fixedPitch());
+        QCOMPARE(second.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::black));
+        model.setItemSize(QSize(1600, 20));
+        QCOMPARE(second.data(Qt::SizeHintRole).toSize(), QSize(1600, 20));
+        model.clear();
+        QCOMPARE(model.rowCount(), 0);
+    }
+
+private:
+    // The line as another list might hand it over: blanks added at either end.
+    static QString padded(const QString& line) { return QStringLiteral("  ") + line.trimmed() + QStringLiteral("   "); }
+};
+
+QTEST_GUILESS_MAIN(TestArchiveSearch)
+#include "tst_archivesearch.moc"

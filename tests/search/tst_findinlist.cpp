@@ -1,0 +1,84 @@
+#include "search/FindInList.h"
+
+#include <QtTest>
+
+using namespace lumidex;
+
+class TestFindInList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void oneTrovaPress_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("lastKey");
+        QTest::addColumn<int>("found");
+
+        const QStringList people { "Anna Rossi     Note: mare",
+            "Bruno Verdi    Note: ", "Carla Rossi    Note: ", "Dario Neri     Note: rossi" };
+        QTest::newRow("new key starts from the top") << people << 2 << "rossi"
+                                                     << "" << 0;
+        QTest::newRow("new key tests the first line first") << people << 3 << "anna"
+                                                            << "verdi" << 0;
+        QTest::newRow("new key further down") << people << 3 << "verdi"
+                                              << "" << 1;
+        QTest::newRow("same key moves past the selection") << people << 0 << "rossi"
+                                                           << "rossi" << 2;
+        QTest::newRow("same key again") << people << 2 << "rossi"
+                                        << "rossi" << 3;
+        QTest::newRow("same key wraps to the top") << people << 3 << "rossi"
+                                                   << "rossi" << 0;
+        QTest::newRow("single match stays put") << people << 1 << "verdi"
+                                                << "verdi" << 1;
+        QTest::newRow("single match reached by wrapping") << people << 2 << "verdi"
+                                                          << "verdi" << 1;
+        QTest::newRow("found nowhere") << people << 1 << "zeta"
+                                       << "" << -1;
+        QTest::newRow("found nowhere, same key") << people << 1 << "zeta"
+                                                 << "zeta" << -1;
+        QTest::newRow("empty key, new") << people << 1 << ""
+                                        << "rossi" << -1;
+        QTest::newRow("empty key, same") << people << 1 << ""
+                                         << "" << -1;
+        QTest::newRow("labels are part of the line") << people << 1 << "note"
+                                                     << "" << 0;
+        QTest::newRow("blank kept in the key") << people << 0 << "a r"
+                                               << "" << 0;
+        QTest::newRow("upper-case letters in the line") << QStringList { "x", "ANNA" } << 0 << "anna"
+                                                        << "" << 1;
+        QTest::newRow("one line, same key") << QStringList { "Anna" } << 0 << "anna"
+                                            << "anna" << 0;
+        QTest::newRow("empty list") << QStringList {} << 0 << "anna"
+                                    << "" << -1;
+    }
+    void oneTrovaPress()
+    {
+        QFETCH(QStringList, lines);
+        QFETCH(int, selected);
+        QFETCH(QString, key);
+        QFETCH(QString, lastKey);
+        QFETCH(int, found);
+        QCOMPARE(findInList(lines, selected, key, lastKey), found);
+    }
+
+    void pressingAgainWalksEveryMatchInTurn()
+    {
+        const QStringList lines { "rossi 1", "verdi", "rossi 2", "neri", "rossi 3" };
+        int selected = 0;
+        QString last;
+        QList<int> visited;
+        for (int press = 0; press < 5; ++press) {
+            const int found = findInList(lines, selected, "rossi", last);
+            if (found >= 0)
+                selected = found;
+            last = "rossi";
+            visited << selected;
+        }
+        QCOMPARE(visited, (QList<int> { 0, 2, 4, 0, 2 }));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFindInList)
+#include "tst_findinlist.moc"
