@@ -110,8 +110,11 @@ ExportWindow::ExportWindow(
     column->addWidget(buildStatusBar());
 
     // Moving over the background, the grid or the bars empties the status line.
-    for (QWidget* background :
-        { panBarra, panStato, grdRecords->viewport(), static_cast<QWidget*>(grdRecords->horizontalHeader()) }) {
+    // Qt hands a mere move only to a widget that tracks the mouse, so each of
+    // them, the labels laid over the bars included, has to.
+    const QList<QWidget*> backgrounds { panBarra, imgBanner, panStato, panInfo, grdRecords->viewport(),
+        grdRecords->horizontalHeader()->viewport() };
+    for (QWidget* background : backgrounds) {
         background->setMouseTracking(true);
         background->installEventFilter(this);
     }

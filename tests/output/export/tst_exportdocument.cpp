@@ -4,6 +4,7 @@
 #include "output/export/ExportRecords.h"
 #include "output/export/ExportTable.h"
 #include "storage/Archive.h"
+#include "support/TestHelpers.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <unistd.h>
 
 using namespace lumidex;
+using namespace lumidex::test;
 using namespace lumidex::test::exportfixture;
 
 namespace {
@@ -52,19 +54,6 @@ QByteArray documentOf(const ExportRecords& records)
     if (!document.write(buffer))
         qFatal("a buffer refused the document");
     return buffer.data();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
 }
 
 } // namespace
@@ -182,11 +171,11 @@ private slots:
         const QString folder = dir.filePath(QStringLiteral("replace"));
         QVERIFY(QDir().mkpath(folder));
         const QString target = QDir(folder).filePath(QStringLiteral("Book_Fotografico.xls"));
-        writeFile(target, "un foglio di una volta");
+        writeBytes(target, "un foglio di una volta");
         ExportRecords records(exportTable(ExportKind::Book));
         ExportDocument document(records);
         QVERIFY2(document.save(target), qPrintable(document.errorString()));
-        QCOMPARE(readFile(target), expectedBookDocument(emptyCells(10, 12)));
+        QCOMPARE(readBytes(target), expectedBookDocument(emptyCells(10, 12)));
         // Nothing is left beside it.
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList { QStringLiteral("Book_Fotografico.xls") });
@@ -214,10 +203,10 @@ private slots:
         if (place == QLatin1String("folder")) {
             QVERIFY(QDir().mkpath(target));
         } else if (place == QLatin1String("file")) {
-            writeFile(folder, "un file dove dovrebbe esserci una cartella");
+            writeBytes(folder, "un file dove dovrebbe esserci una cartella");
         } else if (place != QLatin1String("missing")) {
             QVERIFY(QDir().mkpath(folder));
-            writeFile(target, previous);
+            writeBytes(target, previous);
             if (place == QLatin1String("read-only file"))
                 QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
             else
@@ -233,7 +222,7 @@ private slots:
         if (place == QLatin1String("folder"))
             QVERIFY(QFileInfo(target).isDir());
         else if (place.startsWith(QLatin1String("read-only")))
-            QCOMPARE(readFile(target), previous);
+            QCOMPARE(readBytes(target), previous);
         if (QFileInfo(folder).isDir())
             QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), place == "folder" ? 0 : 1);
     }

@@ -5,6 +5,7 @@
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
+#include "support/TestHelpers.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QtTest>
 
 using namespace lumidex;
+using namespace lumidex::test;
 using namespace lumidex::test::exportfixture;
 
 namespace {
@@ -25,12 +27,6 @@ QStringList rowOf(const ExportRecords& records, int row)
     for (int column = 0; column < records.columnCount(); ++column)
         texts << records.data(records.index(row, column)).toString();
     return texts;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -144,7 +140,7 @@ private slots:
     {
         const QString path = newPath();
         writeRegistry(path);
-        const QByteArray stored = readFile(path);
+        const QByteArray stored = readBytes(path);
         ExportRecords records(exportTable(ExportKind::Registry));
         QAbstractItemModelTester tester(&records, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QVERIFY(records.fill(Archive(path, layouts::registry)));
@@ -164,7 +160,7 @@ private slots:
         QCOMPARE(records.data(records.index(1, 1)).toString(), QStringLiteral("Marco Rossi"));
         QCOMPARE(changed.size(), 1);
 
-        QCOMPARE(readFile(path), stored);
+        QCOMPARE(readBytes(path), stored);
     }
 
     void unreadableArchiveKeepsTheEmptyGrid()

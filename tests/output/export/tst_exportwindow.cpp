@@ -16,13 +16,13 @@
 #include "support/TestHelpers.h"
 
 #include <QDir>
-#include <QEnterEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <map>
 
 using namespace lumidex;
 using namespace lumidex::test;
@@ -44,21 +44,6 @@ const QString failedText = QString::fromUtf8("Attenzione: il sistema non permett
 void click(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
-
-void pointAt(QWidget* widget)
-{
-    const QPointF centre = QRectF(widget->rect()).center();
-    QEnterEvent enter(centre, widget->mapTo(widget->window(), centre), widget->mapToGlobal(centre));
-    QCoreApplication::sendEvent(widget, &enter);
-}
-
-void moveOver(QWidget* widget)
-{
-    QTest::mouseMove(widget, widget->rect().center());
-    QMouseEvent move(QEvent::MouseMove, QRectF(widget->rect()).center(), widget->mapToGlobal(QPointF()), Qt::NoButton,
-        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &move);
 }
 
 } // namespace
@@ -186,27 +171,55 @@ private slots:
         QCOMPARE(user->messages().size(), 0);
     }
 
-    void statusLineFollowsThePointer()
+    void statusLineExplainsTheButtons()
     {
         auto frm = window(Window::Registry);
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
-        pointAt(frm->cmdEsporta);
-        QCOMPARE(frm->panInfo->text(), QStringLiteral("Esporta l'archivio in formato Microsoft Excel."));
-        moveOver(frm->grdRecords->viewport());
-        QCOMPARE(frm->panInfo->text(), QString());
-        pointAt(frm->cmdEsci);
-        QCOMPARE(frm->panInfo->text(), QStringLiteral("Esci da questo ambiente di lavoro."));
-        // A move over the button itself keeps its explanation; one over the bar beside it does not.
-        moveOver(frm->cmdEsci);
-        QCOMPARE(frm->panInfo->text(), QStringLiteral("Esci da questo ambiente di lavoro."));
-        pointAt(frm->cmdGuida);
-        moveOver(frm->panStato);
-        QCOMPARE(frm->panInfo->text(), QString());
-        pointAt(frm->cmdGuida);
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), frm->panBarra->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-            Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(frm->panBarra, &move);
+        const QList<std::pair<QToolButton*, QString>> buttons {
+            { frm->cmdEsporta, "Esporta l'archivio in formato Microsoft Excel." },
+            { frm->cmdGuida, "Visualizza la pagina della guida sensibile al contesto." },
+            { frm->cmdEsci, "Esci da questo ambiente di lavoro." },
+        };
+        for (const auto& [button, text] : buttons) {
+            QTest::mouseMove(button);
+            QCOMPARE(frm->panInfo->text(), text);
+            // Moving on over the button keeps its explanation.
+            QTest::mouseMove(button, button->rect().center() + QPoint(3, 2));
+            QCOMPARE(frm->panInfo->text(), text);
+            QTest::mouseMove(frm->grdRecords->viewport());
+            QCOMPARE(frm->panInfo->text(), QString());
+        }
+    }
+
+    void backgroundsEmptyTheStatusLine_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("grid") << "grid";
+        QTest::newRow("grid header") << "header";
+        QTest::newRow("status bar") << "status";
+        QTest::newRow("top bar") << "bar";
+        QTest::newRow("banner") << "banner";
+        QTest::newRow("window") << "window";
+    }
+    void backgroundsEmptyTheStatusLine()
+    {
+        QFETCH(QString, place);
+        auto frm = window(Window::Men);
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        QCOMPARE(frm->panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+        const std::map<QString, std::pair<QWidget*, QPoint>> places {
+            { "grid", { frm->grdRecords->viewport(), QPoint(200, 100) } },
+            { "header", { frm->grdRecords->horizontalHeader()->viewport(), QPoint(120, 5) } },
+            { "status", { frm->panInfo, QPoint(300, 8) } },
+            { "bar", { frm->panBarra, QPoint(600, 10) } },
+            { "banner", { frm->imgBanner, QPoint(100, 30) } },
+            { "window", { frm.get(), QPoint(5, 300) } },
+        };
+        const auto [widget, point] = places.at(place);
+        QCOMPARE(widget->childAt(point), nullptr);
+        QTest::mouseMove(widget, point);
         QCOMPARE(frm->panInfo->text(), QString());
     }
 
@@ -372,7 +385,7 @@ private slots:
         // Shown again, it neither reads again nor repeats itself.
         frm->hide();
         frm->show();
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         QCOMPARE(user->messages().size(), 1);
     }
 
