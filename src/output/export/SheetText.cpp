@@ -55,6 +55,27 @@ char* putReference(char* out, char32_t codePoint)
     return out;
 }
 
+// Whether every character is ASCII and none needs an entity. Written without an
+// early exit so that the compiler can check many characters at a time: most
+// cells are plain, and a large archive has millions of them.
+bool isPlain(const char16_t* chars, qsizetype size)
+{
+    unsigned special = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = chars[i];
+        special |= unsigned(ch >= 0x80) | unsigned(ch == u'&') | unsigned(ch == u'<') | unsigned(ch == u'>');
+    }
+    return special == 0;
+}
+
+// ASCII characters are their own bytes.
+char* narrow(char* out, const char16_t* chars, qsizetype size)
+{
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = char(chars[i]);
+    return out + size;
+}
+
 } // namespace
 
 char* writeCellText(char* out, QStringView text)
@@ -62,28 +83,38 @@ char* writeCellText(char* out, QStringView text)
     text = withoutBlankEnds(text);
     const char16_t* chars = text.utf16();
     const qsizetype end = text.size();
-    for (qsizetype i = 0; i < end; ++i) {
-        const char16_t ch = chars[i];
-        if (ch < 0x80) {
-            switch (ch) {
-            case u'&':
-                out = put(out, "&amp;");
-                break;
-            case u'<':
-                out = put(out, "&lt;");
-                break;
-            case u'>':
-                out = put(out, "&gt;");
-                break;
-            default:
-                *out++ = char(ch);
-            }
+    if (isPlain(chars, end))
+        return narrow(out, chars, end);
+
+    qsizetype i = 0;
+    while (i < end) {
+        // A run of plain characters goes over as it is; the character after it
+        // needs a second look.
+        qsizetype run = i;
+        while (run < end && isPlain(chars + run, 1))
+            ++run;
+        out = narrow(out, chars + i, run - i);
+        if (run == end)
+            break;
+        i = run + 1;
+        const char16_t ch = chars[run];
+        switch (ch) {
+        case u'&':
+            out = put(out, "&amp;");
             continue;
+        case u'<':
+            out = put(out, "&lt;");
+            continue;
+        case u'>':
+            out = put(out, "&gt;");
+            continue;
+        default:
+            break;
         }
         // A character outside the basic plane (an emoji, say) is one reference,
         // not two halves.
-        if (QChar::isHighSurrogate(ch) && i + 1 < end && QChar::isLowSurrogate(chars[i + 1])) {
-            out = putReference(out, QChar::surrogateToUcs4(ch, chars[i + 1]));
+        if (QChar::isHighSurrogate(ch) && i < end && QChar::isLowSurrogate(chars[i])) {
+            out = putReference(out, QChar::surrogateToUcs4(ch, chars[i]));
             ++i;
             continue;
         }
