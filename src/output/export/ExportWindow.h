@@ -21,9 +21,7 @@ class ExportWindow : public QDialog {
     Q_OBJECT
 public:
     const ExportTable& table() const { return m_table; }
-    ExportRecords* records() const { return m_records; }
-    // The archive the grid is read from, and the spreadsheet written.
-    const QString& sourcePath() const { return m_sourcePath; }
+    // The spreadsheet the export writes.
     QString outputPath() const;
 
     QWidget* panBarra = nullptr;
