@@ -1,7 +1,15 @@
 #include "editor/CardEditor.h"
 
+#include "output/export/OpenExport.h"
+
 namespace lumidex {
 
-void CardEditor::cmdEsportaClick() { }
+void CardEditor::cmdEsportaClick()
+{
+    if (const Side* side = bookSide())
+        openBookExport(this, programDir(), *side, archivePath());
+    else
+        openRegistryExport(this, programDir());
+}
 
 } // namespace lumidex

@@ -1,0 +1,154 @@
+#include "output/export/ExportRecords.h"
+
+#include "output/export/SheetText.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+
+#include <QFileInfo>
+#include <QVarLengthArray>
+#include <cstring>
+
+namespace lumidex {
+
+using sheettext::withoutBlankEnds;
+
+ExportRecords::ExportRecords(const ExportTable& table, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_table(table)
+    , m_stride(table.exportedColumnCount())
+    , m_rowTexts(emptyRows)
+    , m_cellEnds(emptyRows * m_stride, 0)
+{ }
+
+QString ExportRecords::packRow(const QStringView* cells, qsizetype count, quint32* ends)
+{
+    qsizetype total = 0;
+    for (qsizetype i = 0; i < count; ++i)
+        total += cells[i].size();
+    QString text(total, Qt::Uninitialized);
+    QChar* out = text.data();
+    quint32 end = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        std::memcpy(static_cast<void*>(out + end), cells[i].data(), std::size_t(cells[i].size()) * sizeof(QChar));
+        end += quint32(cells[i].size());
+        ends[i] = end;
+    }
+    return text;
+}
+
+bool ExportRecords::fill(const Archive& archive)
+{
+    // A hint only: the visit reads whatever the file holds when it runs.
+    const qsizetype expected = QFileInfo(archive.filePath()).size() / archive.layout().size();
+    return fill([&archive](const Visitor& visit) { archive.forEach(visit); }, expected);
+}
+
+bool ExportRecords::fill(const RecordSource& source, qsizetype expectedRecords)
+{
+    QList<int> fields;
+    for (const ExportColumn& column : m_table.columns)
+        if (column.exported())
+            fields.append(column.field);
+
+    QList<QString> texts;
+    QList<quint32> ends;
+    texts.reserve(expectedRecords);
+    ends.reserve(expectedRecords * m_stride);
+    QVarLengthArray<QStringView, 32> cells(fields.size());
+    bool complete = true;
+    m_error.clear();
+    try {
+        source([&](int, const QStringList& values) {
+            for (qsizetype i = 0; i < fields.size(); ++i)
+                cells[i] = fields[i] < values.size() ? withoutBlankEnds(values[fields[i]]) : QStringView();
+            ends.resize(ends.size() + m_stride);
+            texts.append(packRow(cells.constData(), m_stride, ends.data() + ends.size() - m_stride));
+            return true;
+        });
+    } catch (const ArchiveError& error) {
+        complete = false;
+        m_error = error.reason();
+    }
+
+    // An empty archive leaves the grid as it was created. A failure keeps
+    // whatever was read before it.
+    if (!texts.isEmpty()) {
+        beginResetModel();
+        m_rowTexts = std::move(texts);
+        m_cellEnds = std::move(ends);
+        m_numbered = true;
+        endResetModel();
+    }
+    return complete;
+}
+
+bool ExportRecords::isCell(const QModelIndex& index) const
+{
+    return index.isValid() && index.model() == this && index.row() < m_rowTexts.size()
+        && index.column() < columnCount();
+}
+
+QString ExportRecords::text(int row, int column) const
+{
+    if (column == 0)
+        return m_numbered ? QString::number(row + 1) : QString();
+    return exportedText(row, column - 1).toString();
+}
+
+int ExportRecords::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rowTexts.size());
+}
+
+int ExportRecords::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_table.columns.size());
+}
+
+QVariant ExportRecords::data(const QModelIndex& index, int role) const
+{
+    if (!isCell(index))
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return text(index.row(), index.column());
+    return {};
+}
+
+QVariant ExportRecords::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_table.columns.size())
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_table.columns[section].header;
+    if (role == columnNameRole)
+        return m_table.columns[section].control;
+    return {};
+}
+
+Qt::ItemFlags ExportRecords::flags(const QModelIndex& index) const
+{
+    if (!isCell(index))
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    if (!m_table.columns[index.column()].readOnly)
+        flags |= Qt::ItemIsEditable;
+    return flags;
+}
+
+bool ExportRecords::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    // The row is packed again with the typed text in its place, as typed; the
+    // spreadsheet drops its blanks at either end.
+    const QString typed = value.toString();
+    QVarLengthArray<QStringView, 32> cells(m_stride);
+    for (qsizetype column = 0; column < m_stride; ++column)
+        cells[column] = column == index.column() - 1 ? QStringView(typed) : exportedText(index.row(), int(column));
+    m_rowTexts[index.row()]
+        = packRow(cells.constData(), m_stride, m_cellEnds.data() + qsizetype(index.row()) * m_stride);
+    emit dataChanged(index, index, { Qt::DisplayRole, Qt::EditRole });
+    return true;
+}
+
+} // namespace lumidex
