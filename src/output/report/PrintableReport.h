@@ -25,10 +25,19 @@ public:
     virtual bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const = 0;
 };
 
+// Copies the device cannot make by itself (a PDF file, for one) are painted
+// page after page: whole sets one after the other when collated, otherwise each
+// page as many times as asked before the next.
+struct ReportCopies {
+    int count = 1;
+    bool collate = true;
+};
+
 // Paints `report` onto `device` (a printer or PDF writer), which takes the
-// report's page layout first: every page, or only those of the device's page
-// ranges when the user chose some. False when a page could not be painted or
-// the device refused the painter.
-bool paintReport(const PrintableReport& report, QPagedPaintDevice& device);
+// report's page layout first (or at least its paper and orientation, when the
+// device will not have its margins): every page, or only those of the device's
+// page ranges when the user chose some. False when a page could not be painted
+// or the device refused the painter.
+bool paintReport(const PrintableReport& report, QPagedPaintDevice& device, const ReportCopies& copies = {});
 
 } // namespace lumidex
