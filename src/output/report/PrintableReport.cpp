@@ -3,22 +3,25 @@
 #include <QList>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 namespace lumidex {
 
 namespace {
 
 // The pages to paint, in order, with their copies.
-QList<int> pageSequence(const PrintableReport& report, const QPageRanges& chosen, const ReportCopies& copies)
+QList<int> pageSequence(const PrintableReport& report, const QPageRanges& chosen, const PrintRun& run)
 {
     QList<int> pages;
     for (int page = 0; page < report.pageCount(); ++page)
         // Page ranges count from 1, as the print dialog shows them.
         if (chosen.isEmpty() || chosen.contains(page + 1))
             pages << page;
-    const int count = qMax(1, copies.count);
+    if (run.lastPageFirst)
+        std::reverse(pages.begin(), pages.end());
+    const int count = qMax(1, run.copies);
     QList<int> sequence;
-    if (copies.collate) {
+    if (run.collate) {
         for (int copy = 0; copy < count; ++copy)
             sequence << pages;
     } else {
@@ -31,7 +34,7 @@ QList<int> pageSequence(const PrintableReport& report, const QPageRanges& chosen
 
 } // namespace
 
-bool paintReport(const PrintableReport& report, QPagedPaintDevice& device, const ReportCopies& copies)
+bool paintReport(const PrintableReport& report, QPagedPaintDevice& device, const PrintRun& run)
 {
     const QPageLayout layout = report.pageLayout();
     if (!device.setPageLayout(layout)) {
@@ -40,7 +43,7 @@ bool paintReport(const PrintableReport& report, QPagedPaintDevice& device, const
         device.setPageSize(layout.pageSize());
         device.setPageOrientation(layout.orientation());
     }
-    const QList<int> sequence = pageSequence(report, device.pageRanges(), copies);
+    const QList<int> sequence = pageSequence(report, device.pageRanges(), run);
     QPainter painter;
     if (!painter.begin(&device))
         return false;

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <cmath>
 
 namespace lumidex::test {
 
@@ -47,6 +49,16 @@ QList<PdfWord> pdfWords(const QString& pdfPath)
             words << PdfWord { page, reader.readElementText(), QRectF(topLeft, bottomRight) };
         }
     }
+    // Reading order: line by line down each page, left to right along a line
+    // (poppler would read the summary's columns one after the other).
+    std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+        const auto line = [](const PdfWord& w) { return std::lround(w.box.top() * 2); };
+        if (a.page != b.page)
+            return a.page < b.page;
+        if (line(a) != line(b))
+            return line(a) < line(b);
+        return a.box.left() < b.box.left();
+    });
     return words;
 }
 

@@ -259,6 +259,52 @@ private slots:
         QVERIFY(qAbs(pitch - 12.822 * 72 / 96) < 0.05);
     }
 
+    void pagesFollowTheUsersChoice_data()
+    {
+        QTest::addColumn<QString>("ranges");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<bool>("collate");
+        QTest::addColumn<bool>("lastPageFirst");
+        QTest::addColumn<QList<int>>("printed");
+        QTest::newRow("all") << "" << 1 << true << false << QList<int> { 1, 2, 3 };
+        QTest::newRow("second page") << "2" << 1 << true << false << QList<int> { 2 };
+        QTest::newRow("two sets") << "" << 2 << true << false << QList<int> { 1, 2, 3, 1, 2, 3 };
+        QTest::newRow("two of each") << "2-3" << 2 << false << false << QList<int> { 2, 2, 3, 3 };
+        QTest::newRow("last first") << "" << 1 << true << true << QList<int> { 3, 2, 1 };
+    }
+
+    void pagesFollowTheUsersChoice()
+    {
+        QFETCH(QString, ranges);
+        QFETCH(int, copies);
+        QFETCH(bool, collate);
+        QFETCH(bool, lastPageFirst);
+        QFETCH(QList<int>, printed);
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i)
+            lines << QStringLiteral("Riga%1").arg(i, 3, 10, QLatin1Char('0'));
+        ReportLayout layout = summaryLayout();
+        fillSummary(layout, QStringLiteral("Riepilogo"), lines);
+        const ComposedReport report = compose(layout, printDay);
+        QCOMPARE(report.pageCount(), 3);
+
+        const QString path = dir.filePath(QStringLiteral("run-%1.pdf").arg(++written));
+        QPdfWriter writer(path);
+        writer.setResolution(150);
+        if (!ranges.isEmpty())
+            writer.setPageRanges(QPageRanges::fromString(ranges));
+        QVERIFY(paintReport(report, writer, PrintRun { copies, collate, lastPageFirst }));
+
+        // Each page is known by its first line: 1, 54 and 110.
+        const QList<PdfWord> words = pdfWords(path);
+        QList<int> pages;
+        for (int page = 0; !pdfPageText(words, page).isEmpty(); ++page) {
+            const QString text = pdfPageText(words, page);
+            pages << (text.contains(QLatin1String("Riga001")) ? 1 : text.contains(QLatin1String("Riga054")) ? 2 : 3);
+        }
+        QCOMPARE(pages, printed);
+    }
+
     void objectsKeepTheirPlaceOnAPrinterWithOtherMargins()
     {
         QPdfWriter writer(dir.filePath(QStringLiteral("margins.pdf")));
