@@ -20,31 +20,28 @@ template <class Window> void runCardWindow(QWidget* owner, const report::CardVal
     interaction().runDialog(window);
 }
 
-bool isMen(const Side& side)
+// The window of the editor's kind among the three of one output.
+template <class Registry, class Men, class Women>
+void runWindowOf(QWidget* owner, const Side* side, const report::CardValues& card)
 {
-    return side.bookMarker == Side::men().bookMarker;
+    if (!side)
+        runCardWindow<Registry>(owner, card);
+    else if (side->bookMarker == Side::men().bookMarker)
+        runCardWindow<Men>(owner, card);
+    else
+        runCardWindow<Women>(owner, card);
 }
 
 } // namespace
 
 void printCard(QWidget* owner, const Side* side, const report::CardValues& card)
 {
-    if (!side)
-        runCardWindow<TfrmStampaAnagrafica>(owner, card);
-    else if (isMen(*side))
-        runCardWindow<TfrmStampaBookUomini>(owner, card);
-    else
-        runCardWindow<TfrmStampaBookDonne>(owner, card);
+    runWindowOf<TfrmStampaAnagrafica, TfrmStampaBookUomini, TfrmStampaBookDonne>(owner, side, card);
 }
 
 void previewCard(QWidget* owner, const Side* side, const report::CardValues& card)
 {
-    if (!side)
-        runCardWindow<TfrmAnteprimaAnagrafica>(owner, card);
-    else if (isMen(*side))
-        runCardWindow<TfrmAnteprimaBookUomini>(owner, card);
-    else
-        runCardWindow<TfrmAnteprimaBookDonne>(owner, card);
+    runWindowOf<TfrmAnteprimaAnagrafica, TfrmAnteprimaBookUomini, TfrmAnteprimaBookDonne>(owner, side, card);
 }
 
 } // namespace lumidex
