@@ -103,6 +103,11 @@ void BookEditor::setBook(const QString& filePath, const QString& bookName)
     lblNome->setText(bookName);
 }
 
+QString BookEditor::bookName() const
+{
+    return lblNome->text();
+}
+
 QString BookEditor::archivePath() const
 {
     return text::trimmed(lblFile->text());

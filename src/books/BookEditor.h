@@ -24,6 +24,7 @@ public:
     void setBook(const QString& filePath, const QString& bookName);
 
     const Side* bookSide() const override { return &m_side; }
+    QString bookName() const override;
     QString archivePath() const override;
     QString photoPath(const QString& position) const override;
 

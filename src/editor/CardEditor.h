@@ -86,6 +86,9 @@ public:
     virtual QString photoPath(const QString& position) const = 0;
     // The book side this editor works for; none for the registry.
     virtual const Side* bookSide() const { return nullptr; }
+    // The name of the book this editor works on, as its title label shows it;
+    // empty for the registry.
+    virtual QString bookName() const { return {}; }
     // What this editor writes into a shared dialog's marker: "anagrafica",
     // "bookuomini" or "bookdonne".
     QString cardMarker() const;

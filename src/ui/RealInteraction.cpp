@@ -1,8 +1,11 @@
 #include "ui/RealInteraction.h"
 
 #include "output/report/PrintableReport.h"
+#include "ui/PictureButton.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
@@ -10,7 +13,9 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolBar>
 #include <QUrl>
+#include <QWidgetAction>
 
 namespace lumidex {
 
@@ -145,6 +150,89 @@ void RealInteraction::openWithShell(const QString& command)
     QDesktopServices::openUrl(shellUrl(command));
 }
 
+namespace {
+
+// Copies a printer cannot make by itself (a PDF file, for one) are painted by
+// us, and so is the order of the pages, which printers leave to the program.
+PrintRun runFor(const QPrinter& printer)
+{
+    const bool ownCopies = !printer.supportsMultipleCopies();
+    return { ownCopies ? printer.copyCount() : 1, printer.collateCopies(),
+        printer.pageOrder() == QPrinter::LastPageFirst };
+}
+
+QAction* addPreviewCommand(QToolBar& bar, const QString& text, const QString& icon, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(QIcon(icon), text, &bar);
+    action->setShortcut(shortcut);
+    action->setToolTip(statusTipWithShortcut(text, shortcut));
+    bar.addAction(action);
+    return action;
+}
+
+// The preview offers printing, zooming, full screen and closing, nothing else: the
+// card is printed as it is laid out, on its paper and in its orientation. Qt lays
+// the preview's bar out as: fit width, fit page | zoom factor, zoom out, zoom in |
+// portrait, landscape | first, previous, page number, next, last | single, facing,
+// overview | page setup, print.
+void limitPreviewCommands(QPrintPreviewDialog& preview)
+{
+    auto* bar = preview.findChild<QToolBar*>();
+    if (!bar)
+        return;
+    const QList<QAction*> actions = bar->actions();
+    QList<QAction*> kept;
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        QAction* action = actions.at(i);
+        const QString name = action->objectName();
+        if (name == QLatin1String("fitWidthAction") || name == QLatin1String("fitPageAction"))
+            kept << action;
+        auto* widgetAction = qobject_cast<QWidgetAction*>(action);
+        if (widgetAction && qobject_cast<QComboBox*>(widgetAction->defaultWidget())) {
+            kept << action;
+            // Zoom out and zoom in follow the zoom factor.
+            for (qsizetype j = i + 1; j < actions.size() && j <= i + 2; ++j)
+                if (!actions.at(j)->isSeparator())
+                    kept << actions.at(j);
+        }
+    }
+    QAction* print = actions.isEmpty() ? nullptr : actions.constLast();
+    for (QAction* action : actions)
+        if (!kept.contains(action) && action != print)
+            bar->removeAction(action);
+    if (!kept.isEmpty() && kept.constFirst()->objectName() == QLatin1String("fitWidthAction") && kept.size() > 2)
+        bar->insertSeparator(kept.at(2));
+    if (print)
+        bar->insertSeparator(print);
+    bar->addSeparator();
+
+    QAction* fullScreen = addPreviewCommand(*bar, QStringLiteral("Schermo intero"),
+        QStringLiteral(":/icons/anteprima-schermo-intero.svg"), QKeySequence(Qt::Key_F11));
+    fullScreen->setCheckable(true);
+    QObject::connect(fullScreen, &QAction::toggled, &preview, [&preview](bool on) {
+        preview.setWindowState(on ? (preview.windowState() | Qt::WindowFullScreen)
+                                  : (preview.windowState() & ~Qt::WindowFullScreen) | Qt::WindowMaximized);
+    });
+    QAction* close = addPreviewCommand(*bar, QStringLiteral("Chiudi"), QStringLiteral(":/icons/anteprima-chiudi.svg"),
+        QKeySequence(Qt::CTRL | Qt::Key_W));
+    QObject::connect(close, &QAction::triggered, &preview, &QDialog::reject);
+}
+
+// The preview opens at the card's real size: the zoom box is set the way the
+// user would set it, so that the box and the page agree.
+void zoomToActualSize(QPrintPreviewDialog& preview)
+{
+    for (QComboBox* zoom : preview.findChildren<QComboBox*>()) {
+        const int actualSize = zoom->findText(QStringLiteral("100%"));
+        if (actualSize >= 0) {
+            zoom->setCurrentIndex(actualSize);
+            return;
+        }
+    }
+}
+
+} // namespace
+
 ReportOutcome RealInteraction::printReport(QWidget* parent, const PrintableReport& report)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -152,11 +240,11 @@ ReportOutcome RealInteraction::printReport(QWidget* parent, const PrintableRepor
     printer.setPageLayout(report.pageLayout());
     QPrintDialog dialog(&printer, parent);
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintToFile
-        | QAbstractPrintDialog::PrintShowPageSize);
+        | QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
     dialog.setMinMax(1, qMax(1, report.pageCount()));
     if (dialog.exec() != QDialog::Accepted)
         return ReportOutcome::Cancelled;
-    return paintReport(report, printer) ? ReportOutcome::Done : ReportOutcome::Failed;
+    return paintReport(report, printer, runFor(printer)) ? ReportOutcome::Done : ReportOutcome::Failed;
 }
 
 ReportOutcome RealInteraction::previewReport(QWidget* parent, const PrintableReport& report)
@@ -165,9 +253,15 @@ ReportOutcome RealInteraction::previewReport(QWidget* parent, const PrintableRep
     printer.setDocName(report.name());
     printer.setPageLayout(report.pageLayout());
     QPrintPreviewDialog preview(&printer, parent);
+    preview.setModal(true);
     bool painted = true;
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-        [&](QPrinter* target) { painted = paintReport(report, *target) && painted; });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
+        // The preview paints on the printer as it is; the print command on a
+        // printer the user chose, whose copies may be ours to paint.
+        painted = paintReport(report, *target, runFor(*target)) && painted;
+    });
+    limitPreviewCommands(preview);
+    zoomToActualSize(preview);
     preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     preview.exec();
     return painted ? ReportOutcome::Done : ReportOutcome::Failed;

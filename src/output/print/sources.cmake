@@ -1,4 +1,10 @@
-# The card print and preview windows and the search summary print.
+# Windows: the card print and preview windows, their openers and the search
+# summary print.
 lumidex_ui_sources(
+  CardPrintWindow.h CardPrintWindow.cpp
+  TfrmStampaAnagrafica.h TfrmAnteprimaAnagrafica.h
+  TfrmStampaBookUomini.h TfrmAnteprimaBookUomini.h
+  TfrmStampaBookDonne.h TfrmAnteprimaBookDonne.h
+  PrintCard.h PrintCard.cpp
   SummaryPrint.h SummaryPrint.cpp
 )

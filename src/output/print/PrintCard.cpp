@@ -1,0 +1,47 @@
+#include "output/print/PrintCard.h"
+
+#include "books/Side.h"
+#include "output/print/TfrmAnteprimaAnagrafica.h"
+#include "output/print/TfrmAnteprimaBookDonne.h"
+#include "output/print/TfrmAnteprimaBookUomini.h"
+#include "output/print/TfrmStampaAnagrafica.h"
+#include "output/print/TfrmStampaBookDonne.h"
+#include "output/print/TfrmStampaBookUomini.h"
+#include "ui/Interaction.h"
+
+namespace lumidex {
+
+namespace {
+
+template <class Window> void runCardWindow(QWidget* owner, const report::CardValues& card)
+{
+    Window window(owner);
+    window.setCard(card);
+    interaction().runDialog(window);
+}
+
+// The window of the editor's kind among the three of one output.
+template <class Registry, class Men, class Women>
+void runWindowOf(QWidget* owner, const Side* side, const report::CardValues& card)
+{
+    if (!side)
+        runCardWindow<Registry>(owner, card);
+    else if (side->bookMarker == Side::men().bookMarker)
+        runCardWindow<Men>(owner, card);
+    else
+        runCardWindow<Women>(owner, card);
+}
+
+} // namespace
+
+void printCard(QWidget* owner, const Side* side, const report::CardValues& card)
+{
+    runWindowOf<TfrmStampaAnagrafica, TfrmStampaBookUomini, TfrmStampaBookDonne>(owner, side, card);
+}
+
+void previewCard(QWidget* owner, const Side* side, const report::CardValues& card)
+{
+    runWindowOf<TfrmAnteprimaAnagrafica, TfrmAnteprimaBookUomini, TfrmAnteprimaBookDonne>(owner, side, card);
+}
+
+} // namespace lumidex
