@@ -118,8 +118,13 @@ QSize SlideshowWindow::photoBound() const
 void SlideshowWindow::showEvent(QShowEvent* event)
 {
     TfrmZoom::showEvent(event);
-    if (event->spontaneous())
+    // Back from the taskbar: the slideshow goes on where it was.
+    if (event->spontaneous()) {
+        if (m_resumeWhenShown)
+            Timer->start();
+        m_resumeWhenShown = false;
         return;
+    }
     showWaitingPicture();
     // The first card's photo is decoded while the waiting picture is up.
     m_preloader.preload(photoPath(1), photoBound());
@@ -128,6 +133,8 @@ void SlideshowWindow::showEvent(QShowEvent* event)
 
 void SlideshowWindow::hideEvent(QHideEvent* event)
 {
+    // Minimised, it rests until it is shown again; closed, it ends.
+    m_resumeWhenShown = event->spontaneous() && Timer->isActive();
     Timer->stop();
     TfrmZoom::hideEvent(event);
 }

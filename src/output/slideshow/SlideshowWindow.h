@@ -67,6 +67,7 @@ private:
     QString m_programDir;
     const Side* m_side;
     bool m_waiting = true;
+    bool m_resumeWhenShown = false;
     PicturePreloader m_preloader;
 };
 

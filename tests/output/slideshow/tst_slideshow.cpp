@@ -400,6 +400,31 @@ private slots:
         QVERIFY(!window.Timer->isActive());
     }
 
+    // Minimised, the slideshow rests; shown again, it goes on from where it was.
+    void minimisedSlideshowRestsAndGoesOn()
+    {
+        ProgramFolder folder;
+        WatchingUser user;
+        folder.registryCards(2);
+        folder.photo("Anagrafica/Scheda_1.jpg", Qt::red);
+        TfrmSlideshow_Anagrafica window(folder.dir.path());
+        showWindow(window);
+        window.cmdAvantiClick();
+        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QVERIFY(!window.showsWaitingPicture());
+
+        window.showMinimized();
+        QTRY_VERIFY(window.isMinimized());
+        QVERIFY(!window.Timer->isActive());
+        window.showMaximized();
+        QTRY_VERIFY(!window.isMinimized());
+        QVERIFY(window.Timer->isActive());
+        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QVERIFY(!window.showsWaitingPicture());
+        QVERIFY(near(shownColour(window), Qt::red));
+        QVERIFY(user.messages().isEmpty());
+    }
+
     // The timer presses the step; a test may shorten its interval.
     void timerRunsTheSteps()
     {
