@@ -92,7 +92,9 @@ DecodedPicture decodePictureFitting(const QString& path, const QSize& bound)
         return picture;
     picture.status = DecodedPicture::Status::Unreadable;
 
-    QImageReader::setAllocationLimit(allocationLimitMb);
+    // Set once only: the slideshow decodes its next photo on a thread of its own.
+    if (QImageReader::allocationLimit() != allocationLimitMb)
+        QImageReader::setAllocationLimit(allocationLimitMb);
     QImageReader reader(path);
     reader.setAutoTransform(true);
     // The reader scales the frame as stored, before turning it upright: a photo
