@@ -1,5 +1,6 @@
 #include "storage/PhotoFiles.h"
 
+#include "common/FitToFrame.h"
 #include "common/Text.h"
 #include "storage/ProgramFolder.h"
 
@@ -89,6 +90,38 @@ DecodedPicture decodePicture(const QString& path)
     picture.image = std::move(image);
     if (jpeg)
         picture.jpegBytes = std::move(bytes);
+    return picture;
+}
+
+DecodedPicture decodePictureFitting(const QString& path, const QSize& bound)
+{
+    DecodedPicture picture;
+    if (!QFileInfo::exists(path))
+        return picture;
+    picture.status = DecodedPicture::Status::Unreadable;
+
+    // Set once only: the slideshow decodes its next photo on a thread of its own.
+    if (QImageReader::allocationLimit() != allocationLimitMb)
+        QImageReader::setAllocationLimit(allocationLimitMb);
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    // The reader scales the frame as stored, before turning it upright: a photo
+    // taken with the camera held upright meets the bound turned a quarter.
+    const QSize stored = reader.size();
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize storedBound = turned ? bound.transposed() : bound;
+    if (stored.isValid() && !bound.isEmpty()
+        && (stored.width() > storedBound.width() || stored.height() > storedBound.height()))
+        reader.setScaledSize(fitInto(stored, storedBound));
+    QImage image = reader.read();
+    if (image.isNull())
+        return picture;
+    // A format that cannot tell its size before decoding arrives whole.
+    if (!bound.isEmpty() && (image.width() > bound.width() || image.height() > bound.height()))
+        image = image.scaled(fitInto(image.size(), bound), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+
+    picture.status = DecodedPicture::Status::Loaded;
+    picture.image = std::move(image);
     return picture;
 }
 

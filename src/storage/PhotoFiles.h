@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 // Where the photos of cards and book entries live, and how their files are read
@@ -26,6 +27,13 @@ struct DecodedPicture {
 // Decodes any picture format Qt reads, upright as the camera meant it (EXIF
 // orientation), with room for photos of 50 megapixels and more.
 DecodedPicture decodePicture(const QString& path);
+
+// The picture decoded at no more than `bound` pixels, upright and with its
+// proportions kept, for a view that shows it at that size: a JPEG is decoded
+// straight at the smaller size, so a 45-megapixel photo shown on a screen is never
+// decoded whole. A picture that already fits, or an empty bound, gives the
+// picture at its own size. `jpegBytes` stays empty: the picture is not the file's.
+DecodedPicture decodePictureFitting(const QString& path, const QSize& bound);
 
 // decodePicture() after creating the file's folder (with missing parents), as
 // every load of a card's photo does.

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QIODevice;
+
+// The attached documents of the cards: one shared folder in the program folder,
+// "Documenti_Allegati", where each file is copied under its own name; a card
+// keeps only the name.
+namespace lumidex::attachments {
+
+// Longest name a card's record keeps.
+inline constexpr int nameCapacity = 250;
+
+// Whether a card can keep `fileName` just as it is: after trimming, at most 250
+// characters, all of the Windows-1252 code page, and not blank. Any other name
+// would be stored as a different one from the file's in the folder.
+bool canStoreName(const QString& fileName);
+
+// The attached file a card's name stands for: the attachments folder followed by
+// the trimmed name.
+QString attachedFilePath(const QString& programDir, const QString& name);
+
+// Whether two paths lead to the same file on disk (through links too).
+bool isSameFile(const QString& first, const QString& second);
+
+// Copies all of `source` to `destination`, replacing any file of that name only
+// once the copy is complete: a copy that fails on the way leaves the old file
+// (or no file) where it was. On failure returns false and, if asked, the reason.
+bool copyReplacing(QIODevice& source, const QString& destination, QString* reason = nullptr);
+bool copyReplacing(const QString& sourcePath, const QString& destination, QString* reason = nullptr);
+
+enum class AttachOutcome {
+    Copied, // the file is in the folder
+    KeptExisting, // a file of that name was there and stays as it is
+    Failed, // the folder could not be made or the file not copied
+};
+
+// Brings `sourcePath` into the attachments folder under its trimmed name,
+// creating the folder with its parents. A file of that name already there is
+// replaced only when `replaceExisting` (asked only then) says so, and never when
+// it is the chosen file itself.
+AttachOutcome attachFile(
+    const QString& programDir, const QString& sourcePath, const std::function<bool()>& replaceExisting);
+
+} // namespace lumidex::attachments
