@@ -165,7 +165,7 @@ QAction* addPreviewCommand(QToolBar& bar, const QString& text, const QString& ic
 {
     auto* action = new QAction(QIcon(icon), text, &bar);
     action->setShortcut(shortcut);
-    action->setToolTip(statusTipWithShortcut(text, shortcut));
+    action->setToolTip(tooltipWithShortcut(text, shortcut));
     bar.addAction(action);
     return action;
 }

@@ -3,7 +3,6 @@
 #include "common/Formatting.h"
 #include "output/report/CardLayouts.h"
 #include "output/report/ComposedReport.h"
-#include "shell/windows/ShellPictures.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
