@@ -211,12 +211,7 @@ void SearchWindow::lstRecordsDblClick()
 
 void SearchWindow::btnStampaClick()
 {
-    printSummaryOf(m_kind.summaryTitle, m_lines->lines());
-}
-
-void SearchWindow::printSummaryOf(const QString& title, const QStringList& lines)
-{
-    printSummary(this, title, lines);
+    printSummary(this, m_kind.summaryTitle, m_lines->lines());
 }
 
 void SearchWindow::btnAnnullaClick()

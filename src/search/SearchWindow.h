@@ -84,10 +84,6 @@ public slots:
 protected:
     SearchWindow(const SearchKind& kind, const QString& archivePath, QWidget* parent);
 
-    // Hands the summary to printing; its own function so that a test can see
-    // what the window hands over.
-    virtual void printSummaryOf(const QString& title, const QStringList& lines);
-
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

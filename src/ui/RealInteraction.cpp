@@ -98,6 +98,10 @@ QString RealInteraction::qtFilter(const QString& programFilter)
             description = description.left(open).trimmed();
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "*.*" admits every file, as the program has always meant it; here a
+        // name without a dot would slip through it.
+        if (patterns.simplified() == QLatin1String("*.*"))
+            patterns = QStringLiteral("*");
         filters << QStringLiteral("%1 (%2)").arg(description, patterns.simplified());
     }
     return filters.join(QStringLiteral(";;"));

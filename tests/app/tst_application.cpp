@@ -128,6 +128,8 @@ private slots:
         QCOMPARE(RealInteraction::qtFilter(
                      QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp")),
             QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
+        // Every file, names without a dot included.
+        QCOMPARE(RealInteraction::qtFilter(QStringLiteral("Tutti i file (*.*)|*.*")), QStringLiteral("Tutti i file (*)"));
     }
 };
 

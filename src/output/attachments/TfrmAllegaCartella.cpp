@@ -220,7 +220,7 @@ void TfrmAllegaCartella::nameChanged(int index)
 void TfrmAllegaCartella::browse(int index)
 {
     const QString chosen = interaction().openFileName(this,
-        { QStringLiteral("Selezionare il file da allegare:"), QStringLiteral("Tutti i file (*.*)|*"), {}, {}, {} });
+        { QStringLiteral("Selezionare il file da allegare:"), QStringLiteral("Tutti i file (*.*)|*.*"), {}, {}, {} });
     if (chosen.isEmpty())
         return;
     const QString name = QFileInfo(chosen).fileName();

@@ -213,7 +213,7 @@ private slots:
 
         QCOMPARE(m_user->openRequests().size(), 1);
         QCOMPARE(m_user->openRequests()[0].title, QStringLiteral("Selezionare il file da allegare:"));
-        QVERIFY(m_user->openRequests()[0].filter.startsWith(QStringLiteral("Tutti i file (*.*)|")));
+        QCOMPARE(m_user->openRequests()[0].filter, QStringLiteral("Tutti i file (*.*)|*.*"));
         QCOMPARE(dialog.txtFile02->text(), slotName);
         QVERIFY(dialog.btnApri02->isEnabled());
         QCOMPARE(dialog.txtDesc02->text(), QStringLiteral("descrizione"));

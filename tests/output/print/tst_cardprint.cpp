@@ -2,7 +2,7 @@
 #include "books/TfrmBookUomini.h"
 #include "output/print/CardPrintWindow.h"
 #include "output/print/TfrmStampaAnagrafica.h"
-#include "output/report/PdfReadBack.h"
+#include "support/PdfReadBack.h"
 #include "registry/TfrmAnagrafica.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"

@@ -1,6 +1,6 @@
 #include "common/Formatting.h"
 #include "output/print/SummaryPrint.h"
-#include "output/report/PdfReadBack.h"
+#include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 

@@ -1,4 +1,4 @@
 lumidex_add_test(tst_cardreport SOURCES tst_cardreport.cpp LIBS lumidex_core)
 lumidex_add_test(tst_reportcomposition SOURCES tst_reportcomposition.cpp LIBS lumidex_core)
 lumidex_add_test(tst_reportfonts SOURCES tst_reportfonts.cpp LIBS lumidex_core)
-lumidex_add_test(tst_reportpdf SOURCES tst_reportpdf.cpp PdfReadBack.h PdfReadBack.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_reportpdf SOURCES tst_reportpdf.cpp LIBS lumidex_testsupport)

@@ -1,6 +1,6 @@
 #include "output/report/CardReport.h"
 #include "output/report/ComposedReport.h"
-#include "output/report/PdfReadBack.h"
+#include "support/PdfReadBack.h"
 #include "output/report/ReportPainter.h"
 #include "output/report/SummaryLayout.h"
 #include "storage/Layouts.h"

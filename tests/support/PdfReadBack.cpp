@@ -1,4 +1,4 @@
-#include "output/report/PdfReadBack.h"
+#include "support/PdfReadBack.h"
 
 #include <QDir>
 #include <QProcess>
