@@ -64,6 +64,14 @@ bool CardPhoto::exportTo(const QString& path, QString* reason) const
     return photofiles::writePhoto(path, m_image, m_jpegBytes, false, reason);
 }
 
+QImage CardPhoto::pictureFitting(const QSize& bound) const
+{
+    if (m_image.isNull() || bound.isEmpty()
+        || (m_image.width() <= bound.width() && m_image.height() <= bound.height()))
+        return m_image;
+    return m_image.scaled(bound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
 void CardPhoto::show(const QImage& image, const QByteArray& jpegBytes)
 {
     m_image = image;

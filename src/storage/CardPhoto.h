@@ -23,6 +23,10 @@ public:
 
     // The picture to display.
     const QImage& image() const { return m_image; }
+    // The picture at a size that fits `bound` with its proportions kept, for a
+    // larger view than the editor's frame (the zoom, a printed card); never
+    // larger than the picture itself.
+    QImage pictureFitting(const QSize& bound) const;
     bool showsPlaceholder() const { return m_showsPlaceholder; }
 
     // New card, Duplicate, "Cancella foto": the placeholder, saved as such.
