@@ -22,7 +22,8 @@ public:
         setObjectName(QStringLiteral("centring"));
         window->installEventFilter(this);
         // The window manager tells the frame's size a moment after the window is
-        // mapped, not always with an event the window sees: look for it a few times.
+        // mapped, not always with an event the window sees, and a move made while
+        // the window is handling its own move is lost: look for it from a timer.
         m_poll.setInterval(25);
         connect(&m_poll, &QTimer::timeout, this, [this] {
             if (frameKnown() || ++m_polls > maxPolls)
@@ -32,7 +33,6 @@ public:
 
     void awaitFrame()
     {
-        m_awaitingFrame = true;
         m_polls = 0;
         m_poll.start();
     }
@@ -52,14 +52,7 @@ protected:
             place();
             awaitFrame();
             break;
-        case QEvent::Move:
-        case QEvent::Resize:
-        case QEvent::Paint:
-            if (m_awaitingFrame && frameKnown())
-                placeFramed();
-            break;
         case QEvent::Hide:
-            m_awaitingFrame = false;
             m_poll.stop();
             break;
         default:
@@ -76,7 +69,6 @@ private:
 
     void placeFramed()
     {
-        m_awaitingFrame = false;
         m_poll.stop();
         place();
     }
@@ -94,7 +86,6 @@ private:
 
     QWidget* m_window;
     Centre m_on;
-    bool m_awaitingFrame = false;
     QTimer m_poll;
     int m_polls = 0;
 };

@@ -79,6 +79,7 @@ CardPrintWindow::CardPrintWindow(report::CardKind kind, CardOutput output, const
     applyFormatSettings();
     const OutputLook look = lookOf(output);
     setUpFixedWindow(this, windowName, look.caption, clientSize);
+    centreOnOwner(this);
     setModal(true);
 
     buildPanel();
