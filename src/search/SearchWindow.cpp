@@ -6,6 +6,7 @@
 #include "search/FindInList.h"
 #include "search/ResultLines.h"
 #include "search/SearchCriteria.h"
+#include "search/SearchTexts.h"
 #include "storage/ArchiveError.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
@@ -28,16 +29,6 @@ namespace {
 // The list is at least this wide, so that long lines scroll sideways; a line
 // longer still widens it, so that no note is ever cut off.
 constexpr int minimumItemWidth = 1600;
-
-QString emptyListMessage()
-{
-    return QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
-}
-
-QString countLine(qsizetype lines)
-{
-    return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(lines);
-}
 
 bool isEnterKey(const QEvent* event)
 {
@@ -150,7 +141,7 @@ void SearchWindow::showResults(QStringList lines)
     const QFontMetrics metrics(m_lines->font());
     const int lineWidth = m_lines->longestLine() * metrics.horizontalAdvance(QLatin1Char('M')) + 8;
     m_lines->setItemSize(QSize(qMax(minimumItemWidth, lineWidth), metrics.height() + 2));
-    lblTrovate->setText(countLine(m_lines->rowCount()));
+    lblTrovate->setText(searchtext::countLine(m_lines->rowCount()));
 
     panContainer->show();
     panAvvio->hide();
@@ -174,7 +165,7 @@ void SearchWindow::selectRow(int row)
 void SearchWindow::btnTrovaClick()
 {
     if (m_lines->rowCount() == 0) {
-        interaction().plain(this, emptyListMessage());
+        interaction().plain(this, searchtext::emptyList());
         return;
     }
     int selected = selectedRow();

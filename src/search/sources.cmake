@@ -7,6 +7,7 @@ lumidex_core_sources(
   FindInList.h FindInList.cpp
   ArchiveSearch.h ArchiveSearch.cpp
   ResultLines.h ResultLines.cpp
+  SearchTexts.h SearchTexts.cpp
 )
 # The search window of the registry and of both book sides, and its opener.
 lumidex_ui_sources(

@@ -4,6 +4,7 @@
 #include "common/Formatting.h"
 #include "common/Markers.h"
 #include "common/Text.h"
+#include "output/attachments/AttachTexts.h"
 #include "output/attachments/AttachmentFiles.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
@@ -40,24 +41,6 @@ QLineEdit, QLineEdit:focus { background: white; border: 1px solid #8FA9C2; paddi
 QLineEdit[nomeFile="true"] { color: #808080; font-size: 10pt; }
 QLineEdit[descrizione="true"] { color: black; font-size: 12pt; }
 )");
-
-QString replaceQuestion()
-{
-    return QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file con lo stesso "
-                          "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
-}
-
-QString copyFailed()
-{
-    return QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti allegati.");
-}
-
-QString nameNotStorable()
-{
-    return QStringLiteral("Attenzione: il nome del file scelto non può essere memorizzato nella scheda.\r\n\r\n"
-                          "Rinominare il file con al massimo 250 caratteri, senza simboli speciali, e sceglierlo "
-                          "di nuovo.");
-}
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QSize& size)
 {
@@ -226,7 +209,7 @@ void TfrmAllegaCartella::browse(int index)
     const QString name = QFileInfo(chosen).fileName();
     // Refused before anything is copied: the card would keep another name than the file's.
     if (!attachments::canStoreName(name)) {
-        interaction().message(this, MessageKind::Warning, nameNotStorable(), Buttons::Ok);
+        interaction().message(this, MessageKind::Warning, attachtext::nameNotStorable(), Buttons::Ok);
         return;
     }
 
@@ -235,12 +218,13 @@ void TfrmAllegaCartella::browse(int index)
     field->setText(name);
     field->setCursorPosition(0);
     const auto outcome = attachments::attachFile(m_programDir, chosen, [this] {
-        return interaction().message(this, MessageKind::Confirmation, replaceQuestion(), Buttons::YesNo) == Answer::Yes;
+        return interaction().message(this, MessageKind::Confirmation, attachtext::replaceQuestion(), Buttons::YesNo)
+            == Answer::Yes;
     });
     // The card must not point at a file the folder does not hold.
     if (outcome == attachments::AttachOutcome::Failed) {
         field->setText(before);
-        interaction().message(this, MessageKind::Warning, copyFailed(), Buttons::Ok);
+        interaction().message(this, MessageKind::Warning, attachtext::copyFailed(), Buttons::Ok);
     }
 }
 

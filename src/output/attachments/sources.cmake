@@ -2,6 +2,7 @@
 # copies that never leave a half-written file.
 lumidex_core_sources(
   AttachmentFiles.h AttachmentFiles.cpp
+  AttachTexts.h AttachTexts.cpp
 )
 # The attached files dialog and its opener.
 lumidex_ui_sources(

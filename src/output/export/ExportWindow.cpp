@@ -3,6 +3,7 @@
 #include "output/export/ExportDocument.h"
 #include "output/export/ExportGrid.h"
 #include "output/export/ExportRecords.h"
+#include "output/export/ExportTexts.h"
 #include "shell/windows/ShowHelp.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
@@ -34,29 +35,7 @@ const QSize gridSize(821, 409);
 const QSize bannerSize(440, 64);
 const QSize buttonSize(37, 39);
 
-const QString readyText = QStringLiteral("Esportazione archivio in Microsoft Excel.");
-
-QString askText()
-{
-    return QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
-                          "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
-}
-
-QString doneText()
-{
-    return QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"
-                          "Si vuole aprire il file di Excel?");
-}
-
-// Joined by LF CR LF CR, as this message has always been.
-QString failedText()
-{
-    return QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
-                          "Accertarsi che il file di Excel non sia già aperto.");
-}
-
-// The editors' look of their fields reaches this window through its owner; the
-// cell being typed in keeps the grid's own plain look instead.
+// The window's look; the cell being typed in keeps the grid's own plain face.
 QString styleSheetFor(const QString& windowName, const QFont& gridFont)
 {
     return QStringLiteral(R"(
@@ -173,7 +152,7 @@ QWidget* ExportWindow::buildStatusBar()
     panStato->setObjectName(QStringLiteral("panStato"));
     panStato->setAttribute(Qt::WA_StyledBackground);
     panStato->setFixedHeight(30);
-    panInfo = new QLabel(readyText, panStato);
+    panInfo = new QLabel(exporttext::ready(), panStato);
     panInfo->setObjectName(QStringLiteral("panInfo"));
     auto* row = new QHBoxLayout(panStato);
     row->setContentsMargins(10, 0, 10, 0);
@@ -212,7 +191,7 @@ void ExportWindow::fillGrid()
 void ExportWindow::cmdEsportaClick()
 {
     grdRecords->commitPendingEdit();
-    if (interaction().message(this, MessageKind::Confirmation, askText(), Buttons::YesNo) == Answer::No)
+    if (interaction().message(this, MessageKind::Confirmation, exporttext::askToExport(), Buttons::YesNo) == Answer::No)
         return;
 
     const QString path = outputPath();
@@ -223,10 +202,10 @@ void ExportWindow::cmdEsportaClick()
         saved = document.save(path);
     }
     if (!saved) {
-        interaction().plain(this, failedText());
+        interaction().plain(this, exporttext::failed());
         return;
     }
-    if (interaction().message(this, MessageKind::Confirmation, doneText(), Buttons::YesNo) == Answer::No)
+    if (interaction().message(this, MessageKind::Confirmation, exporttext::exported(), Buttons::YesNo) == Answer::No)
         return;
     TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
 }

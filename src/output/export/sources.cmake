@@ -5,6 +5,7 @@ lumidex_core_sources(
   SheetText.h SheetText.cpp
   ExportRecords.h ExportRecords.cpp
   ExportDocument.h ExportDocument.cpp
+  ExportTexts.h ExportTexts.cpp
 )
 # The export windows of the registry and of both book sides, and their opener.
 lumidex_ui_sources(

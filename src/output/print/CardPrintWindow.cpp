@@ -1,6 +1,7 @@
 #include "output/print/CardPrintWindow.h"
 
 #include "common/Formatting.h"
+#include "output/print/PrintTexts.h"
 #include "output/report/CardLayouts.h"
 #include "output/report/ComposedReport.h"
 #include "ui/FixedWindow.h"
@@ -142,18 +143,6 @@ void CardPrintWindow::setCard(const report::CardValues& card)
     m_card = card;
 }
 
-QString CardPrintWindow::printFailedMessage()
-{
-    return QStringLiteral("Attenzione: la stampa non è andata a buon fine.\n\r\n\r"
-                          "Si consiglia di ridurre le dimensioni della foto.");
-}
-
-QString CardPrintWindow::previewFailedMessage()
-{
-    return QStringLiteral("Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon fine.\n\r\n\r"
-                          "Si consiglia di ridurre le dimensioni della foto.");
-}
-
 void CardPrintWindow::takePhoto()
 {
     // The photo the editor shows, brought down at once to what its box prints:
@@ -191,7 +180,7 @@ void CardPrintWindow::btnStampaClick()
     }
     if (!printed)
         interaction().message(this, MessageKind::Warning,
-            m_output == CardOutput::Print ? printFailedMessage() : previewFailedMessage(), Buttons::OkCancel);
+            m_output == CardOutput::Print ? printtext::printFailed() : printtext::previewFailed(), Buttons::OkCancel);
     // Printed, cancelled or failed: the window has done its part.
     accept();
 }

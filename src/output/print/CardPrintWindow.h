@@ -45,10 +45,6 @@ public:
     QLabel* imgLogo = nullptr;
     QLabel* imgTemp = nullptr;
 
-    // The warnings shown when printing or previewing failed.
-    static QString printFailedMessage();
-    static QString previewFailedMessage();
-
 public slots:
     void btnStampaClick();
     void btnAnnullaClick();

@@ -1,3 +1,5 @@
+# Core: the print windows' messages.
+lumidex_core_sources(PrintTexts.h PrintTexts.cpp)
 # Windows: the card print and preview windows, their openers and the search
 # summary print.
 lumidex_ui_sources(

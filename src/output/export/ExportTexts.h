@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The export windows' status line and messages.
+namespace lumidex::exporttext {
+
+QString ready();
+QString askToExport();
+QString exported();
+QString failed();
+
+} // namespace lumidex::exporttext
