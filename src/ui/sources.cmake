@@ -11,5 +11,6 @@ lumidex_ui_sources(
   FocusFrame.h FocusFrame.cpp
   PictureButton.h PictureButton.cpp
   Pictures.h Pictures.cpp
+  PictureScreen.h PictureScreen.cpp
   Style.h Style.cpp
 )

@@ -56,14 +56,12 @@ QLabel* hiddenLabel(QWidget* parent, const QString& name)
 
 SlideshowWindow::SlideshowWindow(
     const QString& programDir, const Side* side, const QString& objectName, QWidget* parent)
-    : TfrmZoom(parent)
+    : PictureScreen(objectName,
+        side ? QStringLiteral(" Slide Show Book Fotografico") : QStringLiteral(" Slide Show Archivio Anagrafico"),
+        parent)
     , m_programDir(programDir)
     , m_side(side)
 {
-    setObjectName(objectName);
-    setWindowTitle(
-        side ? QStringLiteral(" Slide Show Book Fotografico") : QStringLiteral(" Slide Show Archivio Anagrafico"));
-
     lblPosizione = hiddenLabel(this, QStringLiteral("lblPosizione"));
     lblNome = hiddenLabel(this, QStringLiteral("lblNome"));
     if (side)
@@ -117,7 +115,7 @@ QSize SlideshowWindow::photoBound() const
 
 void SlideshowWindow::showEvent(QShowEvent* event)
 {
-    TfrmZoom::showEvent(event);
+    PictureScreen::showEvent(event);
     // Back from the taskbar: the slideshow goes on where it was.
     if (event->spontaneous()) {
         if (m_resumeWhenShown)
@@ -136,7 +134,7 @@ void SlideshowWindow::hideEvent(QHideEvent* event)
     // Minimised, it rests until it is shown again; closed, it ends.
     m_resumeWhenShown = event->spontaneous() && Timer->isActive();
     Timer->stop();
-    TfrmZoom::hideEvent(event);
+    PictureScreen::hideEvent(event);
 }
 
 void SlideshowWindow::cmdAvantiClick()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "output/slideshow/PicturePreloader.h"
-#include "output/zoom/TfrmZoom.h"
+#include "ui/PictureScreen.h"
 
 class QLabel;
 class QTimer;
@@ -18,7 +18,7 @@ struct Side;
 // slideshow over the book its editor hands over in `lblNome` and `lblFile`. It
 // shows the photos the way the zoom window shows one, as large as the screen
 // allows; no text of the cards.
-class SlideshowWindow : public TfrmZoom {
+class SlideshowWindow : public PictureScreen {
     Q_OBJECT
 public:
     static constexpr int intervalMs = 6000;

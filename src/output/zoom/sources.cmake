@@ -1,2 +1,2 @@
 # The photo zoom window and its opener.
-lumidex_ui_sources(TfrmZoom.h TfrmZoom.cpp ShowZoom.h ShowZoom.cpp)
+lumidex_ui_sources(TfrmZoom.h ShowZoom.h ShowZoom.cpp)

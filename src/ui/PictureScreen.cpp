@@ -1,4 +1,4 @@
-#include "output/zoom/TfrmZoom.h"
+#include "ui/PictureScreen.h"
 
 #include "common/Formatting.h"
 #include "ui/Pictures.h"
@@ -17,14 +17,14 @@ const QSize screenMargin(60, 90);
 
 } // namespace
 
-TfrmZoom::TfrmZoom(QWidget* parent)
+PictureScreen::PictureScreen(const QString& objectName, const QString& caption, QWidget* parent)
     : QDialog(parent,
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
             | Qt::WindowCloseButtonHint)
 {
     applyFormatSettings();
-    setObjectName(QStringLiteral("frmZoom"));
-    setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
+    setObjectName(objectName);
+    setWindowTitle(caption);
     setModal(true);
     resize(style::screenSize);
     setWindowState(Qt::WindowMaximized);
@@ -42,13 +42,13 @@ TfrmZoom::TfrmZoom(QWidget* parent)
     placePanel();
 }
 
-void TfrmZoom::setPicture(const QImage& picture)
+void PictureScreen::setPicture(const QImage& picture)
 {
     m_picture = picture;
     showPicture();
 }
 
-void TfrmZoom::placePanel()
+void PictureScreen::placePanel()
 {
     const QSize screenSize = screen() ? screen()->size() : size();
     // Never larger than the window itself, so that a title bar, a taskbar or a
@@ -63,7 +63,7 @@ void TfrmZoom::placePanel()
     }
 }
 
-void TfrmZoom::showPicture()
+void PictureScreen::showPicture()
 {
     const QPixmap shown = fittedPixmap(m_picture, imgFoto->size(), devicePixelRatioF());
     if (shown.isNull())
@@ -72,7 +72,7 @@ void TfrmZoom::showPicture()
         imgFoto->setPixmap(shown);
 }
 
-bool TfrmZoom::eventFilter(QObject* watched, QEvent* event)
+bool PictureScreen::eventFilter(QObject* watched, QEvent* event)
 {
     if ((watched == imgFoto || watched == panFoto) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
@@ -86,19 +86,19 @@ bool TfrmZoom::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrmZoom::resizeEvent(QResizeEvent* event)
+void PictureScreen::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
     placePanel();
 }
 
-void TfrmZoom::showEvent(QShowEvent* event)
+void PictureScreen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     placePanel();
 }
 
-void TfrmZoom::paintEvent(QPaintEvent*)
+void PictureScreen::paintEvent(QPaintEvent*)
 {
     paintVerticalGradient(this, style::steelBlue(), Qt::white);
 }
