@@ -2,9 +2,8 @@
 
 #include "common/Formatting.h"
 #include "shell/contacts/MakerContacts.h"
+#include "shell/windows/ShowAbout.h"
 #include "shell/windows/ShowHelp.h"
-#include "shell/windows/TfrmInfo.h"
-#include "shell/windows/TfrmSplash.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
@@ -159,14 +158,12 @@ QWidget* TfrmAvvio::buildSheet()
 
 void TfrmAvvio::imgInfoClick()
 {
-    TfrmInfo frmInfo(this);
-    interaction().runDialog(frmInfo);
+    showInformation(this);
 }
 
 void TfrmAvvio::imgCopyrightClick()
 {
-    TfrmSplash frmSplash(this);
-    interaction().runDialog(frmSplash);
+    showCredits(this);
 }
 
 void TfrmAvvio::imgGuidaClick()

@@ -12,4 +12,5 @@ lumidex_ui_sources(
   TfrmInfo.h TfrmInfo.cpp
   TfrmSplash.h TfrmSplash.cpp
   ShowHelp.h ShowHelp.cpp
+  ShowAbout.h ShowAbout.cpp
 )
