@@ -1,5 +1,7 @@
-# Fails when a file below the wiring includes it: main, the application and the
-# window set sit alone on top, and nothing else may depend on them.
+# Fails when a file below the wiring includes it (main, the application and the
+# window set sit alone on top), or when a window's header is included from
+# another folder than its own: windows reach each other only through the window
+# set or through an opener function in the opened window's folder.
 file(GLOB_RECURSE sources "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")
 set(offenders)
 foreach(file IN LISTS sources)
@@ -10,9 +12,18 @@ foreach(file IN LISTS sources)
   if(hits)
     list(APPEND offenders "${file}: ${hits}")
   endif()
+  file(RELATIVE_PATH relative "${SOURCE_DIR}" "${file}")
+  get_filename_component(folder "${relative}" DIRECTORY)
+  file(STRINGS "${file}" windows REGEX "#include \"[a-z/]+/Tfrm[A-Za-z_]*\\.h\"")
+  foreach(line IN LISTS windows)
+    string(REGEX REPLACE ".*#include \"([a-z/]+)/Tfrm.*" "\\1" included "${line}")
+    if(NOT included STREQUAL folder)
+      list(APPEND offenders "${file}: ${line}")
+    endif()
+  endforeach()
 endforeach()
 if(offenders)
   list(JOIN offenders "\n" report)
-  message(FATAL_ERROR "Files below the wiring include it:\n${report}")
+  message(FATAL_ERROR "Layering broken:\n${report}")
 endif()
-message(STATUS "layers whole: nothing below the wiring includes it")
+message(STATUS "layers whole: nothing below the wiring includes it, no window includes another's")
