@@ -1,4 +1,5 @@
 #include "shell/password/PasswordStore.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,23 +7,6 @@
 #include <QTest>
 
 using namespace lumidex;
-
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestPasswordStore : public QObject {
     Q_OBJECT
@@ -85,8 +69,8 @@ void TestPasswordStore::handWrittenStore_data()
     QTest::newRow("blanks and quotes") << QByteArray("[ Accesso ]\n  Valore = \"5DAD\"  \n") << true << "AB";
     QTest::newRow("comments and a malformed line")
         << QByteArray("; Lumidex\n[Accesso]\n# nota\nriga senza uguale\n\\\\server\\x\nValore=5DAD\n") << true << "AB";
-    QTest::newRow("first of two keys counts") << QByteArray("[Accesso]\nValore=5DAD\nValore=3C281C82FF\n") << true
-                                              << "AB";
+    QTest::newRow("first of two keys counts")
+        << QByteArray("[Accesso]\nValore=5DAD\nValore=3C281C82FF\n") << true << "AB";
     QTest::newRow("first of two sections counts")
         << QByteArray("[Accesso]\nValore=5DAD\n[accesso]\nValore=50872CC2277E8CF643D000DC3DF8\n") << true << "AB";
     QTest::newRow("key outside its section") << QByteArray("Valore=5DAD\n[Accesso]\n") << true << QString();
@@ -102,7 +86,7 @@ void TestPasswordStore::handWrittenStore()
 
     QTemporaryDir dir;
     const PasswordStore store(dir.path());
-    writeFile(store.filePath(), contents);
+    test::writeBytes(store.filePath(), contents);
 
     const std::optional<QString> read = store.readPassword();
     QCOMPARE(read.has_value(), readable);
@@ -110,7 +94,7 @@ void TestPasswordStore::handWrittenStore()
         QCOMPARE(*read, password);
     // The same file always gives the same answer.
     QCOMPARE(store.readPassword(), read);
-    QCOMPARE(readFile(store.filePath()), contents);
+    QCOMPARE(test::readBytes(store.filePath()), contents);
 }
 
 void TestPasswordStore::unreadableStoreFails()
@@ -131,7 +115,7 @@ void TestPasswordStore::writeCreatesStore()
     const PasswordStore store(dir.path());
     QVERIFY(store.writePassword(u"  Nuova Password \t"));
 
-    const QByteArray written = readFile(store.filePath());
+    const QByteArray written = test::readBytes(store.filePath());
     QVERIFY2(written.contains("[Accesso]"), written.constData());
     QVERIFY2(written.contains("Valore=5296756A8BF32F10E5515B2D6B4B"), written.constData());
     QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("NUOVA PASSWORD")));
@@ -141,12 +125,12 @@ void TestPasswordStore::writeReplacesOnlyTheValue()
 {
     QTemporaryDir dir;
     const PasswordStore store(dir.path());
-    writeFile(store.filePath(), "[Setup]\r\nLingua=it\r\n[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8\r\n");
+    test::writeBytes(store.filePath(), "[Setup]\r\nLingua=it\r\n[Accesso]\r\nValore=50872CC2277E8CF643D000DC3DF8\r\n");
 
     QVERIFY(store.writePassword(u"ab"));
     QCOMPARE(store.readValue(), std::optional<QString>(QStringLiteral("5DAD")));
     QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
-    QVERIFY(readFile(store.filePath()).contains("Lingua=it"));
+    QVERIFY(test::readBytes(store.filePath()).contains("Lingua=it"));
 }
 
 void TestPasswordStore::writeRefusesUnstorablePassword()
@@ -154,10 +138,10 @@ void TestPasswordStore::writeRefusesUnstorablePassword()
     QTemporaryDir dir;
     const PasswordStore store(dir.path());
     const QByteArray before("[Accesso]\nValore=5DAD\n");
-    writeFile(store.filePath(), before);
+    test::writeBytes(store.filePath(), before);
 
     QVERIFY(!store.writePassword(QString::fromUtf8("città€")));
-    QCOMPARE(readFile(store.filePath()), before);
+    QCOMPARE(test::readBytes(store.filePath()), before);
     QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
 }
 
@@ -165,12 +149,13 @@ void TestPasswordStore::writeKeepsEveryOtherByte_data()
 {
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
-    const QByteArray head("; Lumidex \xE8 pronto\r\n[Setup]\r\nPercorso=C:\\Programmi\\Lumidex\r\nZeta=1\r\nAlfa=2\r\n");
+    const QByteArray head(
+        "; Lumidex \xE8 pronto\r\n[Setup]\r\nPercorso=C:\\Programmi\\Lumidex\r\nZeta=1\r\nAlfa=2\r\n");
     QTest::newRow("value replaced, its spelling and line end kept")
         << head + "[accesso]\r\n  valore = 50872CC2277E8CF643D000DC3DF8\r\n[Fine]\r\n"
         << head + "[accesso]\r\n  valore = 5DAD\r\n[Fine]\r\n";
-    QTest::newRow("key added at the end of its section")
-        << QByteArray("[Accesso]\nAltro=1\n[Fine]\nX=2\n") << QByteArray("[Accesso]\nAltro=1\nValore=5DAD\n[Fine]\nX=2\n");
+    QTest::newRow("key added at the end of its section") << QByteArray(
+        "[Accesso]\nAltro=1\n[Fine]\nX=2\n") << QByteArray("[Accesso]\nAltro=1\nValore=5DAD\n[Fine]\nX=2\n");
     QTest::newRow("section added, in the file's line ends")
         << QByteArray("[Setup]\nLingua=it") << QByteArray("[Setup]\nLingua=it\n[Accesso]\nValore=5DAD\n");
 }
@@ -181,9 +166,9 @@ void TestPasswordStore::writeKeepsEveryOtherByte()
     QFETCH(QByteArray, after);
     QTemporaryDir dir;
     const PasswordStore store(dir.path());
-    writeFile(store.filePath(), before);
+    test::writeBytes(store.filePath(), before);
     QVERIFY(store.writePassword(u"ab"));
-    QCOMPARE(readFile(store.filePath()), after);
+    QCOMPARE(test::readBytes(store.filePath()), after);
     QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
 }
 
@@ -215,11 +200,11 @@ void TestPasswordStore::failedWriteLeavesTheStoreReadable()
     QVERIFY(QDir().mkpath(deep));
     const PasswordStore store(deep);
     const QByteArray before("[Accesso]\nValore=5DAD\n");
-    writeFile(store.filePath(), before);
+    test::writeBytes(store.filePath(), before);
     QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
 
     QVERIFY(!store.writePassword(u"nuova"));
-    QCOMPARE(readFile(store.filePath()), before);
+    QCOMPARE(test::readBytes(store.filePath()), before);
     // The next login still reads the store as it is.
     QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));
     QCOMPARE(store.readPassword(), std::optional<QString>(QStringLiteral("AB")));

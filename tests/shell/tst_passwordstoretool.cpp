@@ -1,4 +1,5 @@
 #include "shell/password/PasswordStore.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,12 +19,6 @@ int runTool(const QStringList& arguments)
     if (!tool.waitForFinished(30000) || tool.exitStatus() != QProcess::NormalExit)
         return -1;
     return tool.exitCode();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -71,7 +66,7 @@ void TestPasswordStoreTool::keepsExistingStore()
     }
 
     QCOMPARE(runTool({ dir.path() }), 0);
-    QCOMPARE(readFile(path), contents);
+    QCOMPARE(test::readBytes(path), contents);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("unins000.dll") });
 }
 

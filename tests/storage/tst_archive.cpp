@@ -2,6 +2,8 @@
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
+#include "support/TestFiles.h"
+#include "support/TestRecords.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -46,8 +48,6 @@ private:
     {
         return m_dir->filePath(name);
     }
-    static QByteArray fileBytes(const QString& path);
-    static void writeFile(const QString& path, const QByteArray& bytes);
     QProcess* startHolder(const QString& archivePath, int milliseconds);
 
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -70,22 +70,10 @@ const QList<QPair<const char*, Operation>>& operations()
     return all;
 }
 
-// A registry record of plain ASCII values as raw bytes, built without the
-// program's own codec: length byte, text, zeros, field after field.
-QByteArray rawRegistryRecord(const QStringList& values)
-{
-    QByteArray record;
-    for (int i = 0; i < layouts::registry.fieldCount(); ++i) {
-        const QByteArray text = values.value(i).toLatin1();
-        const int capacity = layouts::registry.capacity(i);
-        record += char(text.size()) + text + QByteArray(capacity - text.size(), '\0');
-    }
-    return record;
-}
-
+// A registry record holding only a name, as raw bytes.
 QByteArray rawRegistryRecord(const char* nome)
 {
-    return rawRegistryRecord(QStringList { QString::fromLatin1(nome) });
+    return test::rawRecord(layouts::registry, QStringList { QString::fromLatin1(nome) });
 }
 
 } // namespace
@@ -94,21 +82,6 @@ void TestArchive::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-}
-
-QByteArray TestArchive::fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void TestArchive::writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 QProcess* TestArchive::startHolder(const QString& archivePath, int milliseconds)
@@ -134,7 +107,7 @@ void TestArchive::appendWritesTheRecordBytes()
     values[31] = QString(300, QChar('d'));
 
     QCOMPARE(archive.append(values), 1);
-    const QByteArray bytes = fileBytes(path());
+    const QByteArray bytes = test::readBytes(path());
     QCOMPARE(bytes.size(), 3847);
 
     QCOMPARE(bytes.left(51), QByteArray("\x0bMario Rossi") + QByteArray(39, '\0'));
@@ -147,7 +120,7 @@ void TestArchive::appendWritesTheRecordBytes()
     QCOMPARE(bytes.mid(3596), QByteArray("\xfa") + QByteArray(250, 'd'));
 
     QCOMPARE(archive.append({ "Anna" }), 2);
-    const QByteArray two = fileBytes(path());
+    const QByteArray two = test::readBytes(path());
     QCOMPARE(two.size(), 2 * 3847);
     QCOMPARE(two.left(3847), bytes);
     QCOMPARE(two.mid(3847), rawRegistryRecord("Anna"));
@@ -168,7 +141,7 @@ void TestArchive::readGivesBackWhatWasStored()
     QByteArray raw;
     for (const QStringList& values : stored)
         raw += layouts::book.encode(values);
-    writeFile(path("Estate.wmn"), raw);
+    test::writeBytes(path("Estate.wmn"), raw);
 
     QCOMPARE(archive.count(), 600);
     QCOMPARE(archive.read(1), stored.first());
@@ -209,7 +182,7 @@ void TestArchive::forEachStopsWhenAsked()
 void TestArchive::partialTrailingRecord()
 {
     const Archive archive(path(), layouts::registry);
-    writeFile(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due") + QByteArray(100, 'x'));
+    test::writeBytes(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due") + QByteArray(100, 'x'));
 
     QCOMPARE(archive.count(), 2);
     QCOMPARE(archive.readAll().size(), 2);
@@ -217,7 +190,7 @@ void TestArchive::partialTrailingRecord()
 
     // The incomplete record was never readable; the new record takes its place.
     QCOMPARE(archive.append({ "Tre" }), 3);
-    const QByteArray bytes = fileBytes(path());
+    const QByteArray bytes = test::readBytes(path());
     QCOMPARE(bytes.size(), 3 * 3847);
     QCOMPARE(bytes.mid(2 * 3847), rawRegistryRecord("Tre"));
     QCOMPARE(archive.read(3).first(), QString("Tre"));
@@ -236,22 +209,22 @@ void TestArchive::positionsOutsideTheArchiveFail()
 {
     QFETCH(int, position);
     const Archive archive(path(), layouts::registry);
-    writeFile(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due"));
-    const QByteArray before = fileBytes(path());
+    test::writeBytes(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due"));
+    const QByteArray before = test::readBytes(path());
 
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.read(position));
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.write(position, { "Nuovo" }));
-    QCOMPARE(fileBytes(path()), before);
+    QCOMPARE(test::readBytes(path()), before);
 }
 
 void TestArchive::writeOverwritesInPlace()
 {
     const Archive archive(path(), layouts::registry);
-    writeFile(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due") + rawRegistryRecord("Tre"));
+    test::writeBytes(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due") + rawRegistryRecord("Tre"));
 
     archive.write(2, { "Secondo" });
     archive.write(2, { "  Secondo bis " });
-    const QByteArray bytes = fileBytes(path());
+    const QByteArray bytes = test::readBytes(path());
     QCOMPARE(bytes.size(), 3 * 3847);
     QCOMPARE(bytes.left(3847), rawRegistryRecord("Uno"));
     QCOMPARE(bytes.mid(3847, 3847), rawRegistryRecord("Secondo bis"));
@@ -302,7 +275,7 @@ void TestArchive::unusableLocationsFail()
         archivePath = path();
         QVERIFY(QDir().mkdir(archivePath));
     } else {
-        writeFile(path("notadir"), "a file where a folder should be");
+        test::writeBytes(path("notadir"), "a file where a folder should be");
         archivePath = path("notadir/Archivio_Anagrafico.pro");
     }
     const Archive archive(archivePath, layouts::registry);
@@ -443,7 +416,7 @@ void TestArchive::twoProgramsAppendAtOnce()
             worker->readAllStandardError().constData());
     }
 
-    const QByteArray bytes = fileBytes(path());
+    const QByteArray bytes = test::readBytes(path());
     QCOMPARE(bytes.size(), 2 * perWorker * 3847);
 
     int next[3] = { 0, 0, 0 };
@@ -455,7 +428,7 @@ void TestArchive::twoProgramsAppendAtOnce()
         const int worker = record[2] - '0';
         QVERIFY2(worker == 1 || worker == 2, record.left(20).constData());
         // Each worker's records appear whole, in the order it appended them, none lost.
-        QCOMPARE(record, rawRegistryRecord(test::workerRecord(worker, next[worker])));
+        QCOMPARE(record, test::rawRecord(layouts::registry, test::workerRecord(worker, next[worker])));
         ++next[worker];
         turns += previousWorker != 0 && previousWorker != worker;
         previousWorker = worker;

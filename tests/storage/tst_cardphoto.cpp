@@ -1,6 +1,7 @@
-#include "PhotoFixtures.h"
 #include "storage/CardPhoto.h"
 #include "storage/PhotoFiles.h"
+#include "support/TestFiles.h"
+#include "support/TestPictures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,7 +62,7 @@ void TestCardPhoto::unchangedJpegIsSavedAsTheSameBytes()
     // Saved at a quality the default encoder would not reproduce.
     const QByteArray original = encodeJpeg(twoColourImage(24, 16), 100);
     QVERIFY(QDir().mkpath(path("Anagrafica")));
-    QVERIFY(writeFile(cardPhoto(3), original));
+    writeBytes(cardPhoto(3), original);
 
     for (int save = 0; save < 2; ++save) {
         CardPhoto card = newCard();
@@ -69,21 +70,21 @@ void TestCardPhoto::unchangedJpegIsSavedAsTheSameBytes()
         QVERIFY(!card.showsPlaceholder());
         QCOMPARE(card.image().size(), QSize(24, 16));
         QCOMPARE(card.saveToCard(cardPhoto(3)), SaveResult::Written);
-        QCOMPARE(readFile(cardPhoto(3)), original);
+        QCOMPARE(readBytes(cardPhoto(3)), original);
     }
 
     // A JPEG loaded with "Carica foto" reaches the card file unchanged too.
     CardPhoto card = newCard();
-    QVERIFY(writeFile(path("scelta.jpg"), original));
+    writeBytes(path("scelta.jpg"), original);
     QVERIFY(card.loadFromFile(path("scelta.jpg")));
     QCOMPARE(card.saveToCard(cardPhoto(9)), SaveResult::Written);
-    QCOMPARE(readFile(cardPhoto(9)), original);
+    QCOMPARE(readBytes(cardPhoto(9)), original);
 }
 
 void TestCardPhoto::otherFormatsAreSavedAsJpeg()
 {
     CardPhoto card = newCard();
-    QVERIFY(writeFile(path("scelta.bmp"), encodeImage(twoColourImage(10, 8), "bmp")));
+    writeBytes(path("scelta.bmp"), encodeImage(twoColourImage(10, 8), "bmp"));
     QVERIFY(card.loadFromFile(path("scelta.bmp")));
     QCOMPARE(card.saveToCard(cardPhoto(1)), SaveResult::Written);
 
@@ -113,7 +114,7 @@ void TestCardPhoto::unreadablePhotoIsLeftAlone()
 {
     const QByteArray garbage("not a JPEG at all, perhaps a damaged one");
     QVERIFY(QDir().mkpath(path("Anagrafica")));
-    QVERIFY(writeFile(cardPhoto(2), garbage));
+    writeBytes(cardPhoto(2), garbage);
 
     CardPhoto card = newCard();
     card.loadFromCard(cardPhoto(2));
@@ -121,7 +122,7 @@ void TestCardPhoto::unreadablePhotoIsLeftAlone()
     QCOMPARE(card.image(), m_placeholder);
     QCOMPARE(card.saveToCard(cardPhoto(2)), SaveResult::LeftAlone);
     QCOMPARE(card.saveToCard(cardPhoto(2)), SaveResult::LeftAlone);
-    QCOMPARE(readFile(cardPhoto(2)), garbage);
+    QCOMPARE(readBytes(cardPhoto(2)), garbage);
 
     // "Salva foto" still copies what is shown.
     QVERIFY(card.exportTo(path("Foto.jpg")));
@@ -129,10 +130,10 @@ void TestCardPhoto::unreadablePhotoIsLeftAlone()
 
     // Moving to a card with a good photo lifts the protection.
     const QByteArray good = encodeJpeg(twoColourImage(8, 8));
-    QVERIFY(writeFile(cardPhoto(5), good));
+    writeBytes(cardPhoto(5), good);
     card.loadFromCard(cardPhoto(5));
     QCOMPARE(card.saveToCard(cardPhoto(5)), SaveResult::Written);
-    QCOMPARE(readFile(cardPhoto(5)), good);
+    QCOMPARE(readBytes(cardPhoto(5)), good);
 }
 
 void TestCardPhoto::unreadablePhotoIsReplacedAfterAChange_data()
@@ -152,9 +153,9 @@ void TestCardPhoto::unreadablePhotoIsReplacedAfterAChange()
     const QByteArray garbage("damaged photo bytes");
     const QByteArray picture = encodeJpeg(twoColourImage(12, 6));
     QVERIFY(QDir().mkpath(path("Anagrafica")));
-    QVERIFY(writeFile(cardPhoto(2), garbage));
-    QVERIFY(writeFile(path("nuova.jpg"), picture));
-    QVERIFY(writeFile(path("testo.jpg"), "just text"));
+    writeBytes(cardPhoto(2), garbage);
+    writeBytes(path("nuova.jpg"), picture);
+    writeBytes(path("testo.jpg"), "just text");
 
     CardPhoto card = newCard();
     card.loadFromCard(cardPhoto(2));
@@ -170,13 +171,13 @@ void TestCardPhoto::unreadablePhotoIsReplacedAfterAChange()
     if (expectPlaceholder)
         QCOMPARE(QImageReader(cardPhoto(2)).size(), m_placeholder.size());
     else
-        QCOMPARE(readFile(cardPhoto(2)), picture);
+        QCOMPARE(readBytes(cardPhoto(2)), picture);
 }
 
 void TestCardPhoto::failingWriteIsReported()
 {
     // The program folder holds a file named like the photo folder.
-    QVERIFY(writeFile(path("Anagrafica"), "in the way"));
+    writeBytes(path("Anagrafica"), "in the way");
     CardPhoto card = newCard();
     card.loadFromCard(cardPhoto(1));
     QVERIFY(card.showsPlaceholder());
@@ -184,18 +185,18 @@ void TestCardPhoto::failingWriteIsReported()
     QString reason;
     QCOMPARE(card.saveToCard(cardPhoto(1), &reason), SaveResult::Failed);
     QVERIFY(!reason.isEmpty());
-    QCOMPARE(readFile(path("Anagrafica")), QByteArray("in the way"));
+    QCOMPARE(readBytes(path("Anagrafica")), QByteArray("in the way"));
 }
 
 void TestCardPhoto::exportWritesWithoutCreatingFolders()
 {
     const QByteArray original = encodeJpeg(twoColourImage(16, 16), 100);
-    QVERIFY(writeFile(path("origine.jpg"), original));
+    writeBytes(path("origine.jpg"), original);
     CardPhoto card = newCard();
     QVERIFY(card.loadFromFile(path("origine.jpg")));
 
     QVERIFY(card.exportTo(path("Foto.jpg")));
-    QCOMPARE(readFile(path("Foto.jpg")), original);
+    QCOMPARE(readBytes(path("Foto.jpg")), original);
 
     QString reason;
     QVERIFY(!card.exportTo(path("Nessuna/Foto.jpg"), &reason));
@@ -210,7 +211,7 @@ void TestCardPhoto::placeholderFollowsItsPicture()
     card.setPlaceholder(m_placeholder);
     QCOMPARE(card.image(), m_placeholder);
 
-    QVERIFY(writeFile(path("foto.jpg"), encodeJpeg(twoColourImage(8, 4))));
+    writeBytes(path("foto.jpg"), encodeJpeg(twoColourImage(8, 4)));
     QVERIFY(card.loadFromFile(path("foto.jpg")));
     QImage other(5, 5, QImage::Format_RGB32);
     other.fill(Qt::white);

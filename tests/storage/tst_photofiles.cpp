@@ -1,6 +1,7 @@
-#include "PhotoFixtures.h"
 #include "storage/PhotoFiles.h"
 #include "storage/ProgramFolder.h"
+#include "support/TestFiles.h"
+#include "support/TestPictures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -105,7 +106,7 @@ void TestPhotoFiles::decodePicture()
     QFETCH(bool, keepsBytes);
 
     if (!bytes.isNull())
-        QVERIFY(writeFile(path(name), bytes));
+        writeBytes(path(name), bytes);
     const photofiles::DecodedPicture picture = photofiles::decodePicture(path(name));
     QCOMPARE(int(picture.status), status);
     QCOMPARE(picture.image.isNull(), status != int(Status::Loaded));
@@ -134,7 +135,7 @@ void TestPhotoFiles::exifOrientationReadsUpright()
 {
     // A camera held upright stores a landscape frame and "rotate 90° clockwise".
     const QByteArray jpeg = withExifOrientation(encodeJpeg(twoColourImage(32, 16), 95), 6);
-    QVERIFY(writeFile(path("ritratto.jpg"), jpeg));
+    writeBytes(path("ritratto.jpg"), jpeg);
 
     const photofiles::DecodedPicture picture = photofiles::decodePicture(path("ritratto.jpg"));
     QCOMPARE(picture.status, Status::Loaded);
@@ -151,7 +152,7 @@ void TestPhotoFiles::fiftyMegapixelPhotoOpens()
     // 8660 x 5800: about 50 megapixels, 200 MB once decoded.
     QImage big(8660, 5800, QImage::Format_RGB32);
     big.fill(qRgb(40, 120, 200));
-    QVERIFY(writeFile(path("grande.jpg"), encodeJpeg(big)));
+    writeBytes(path("grande.jpg"), encodeJpeg(big));
     big = QImage();
 
     const photofiles::DecodedPicture picture = photofiles::decodePicture(path("grande.jpg"));
@@ -175,18 +176,18 @@ void TestPhotoFiles::writePhotoKeepsJpegBytes()
     // The folder is made on the way; the picture argument gives way to the bytes.
     QString reason;
     QVERIFY(photofiles::writePhoto(photo, twoColourImage(3, 3), original, true, &reason));
-    QCOMPARE(readFile(photo), original);
+    QCOMPARE(readBytes(photo), original);
 
     // Written again over the same file: still the very same bytes.
     const photofiles::DecodedPicture again = photofiles::decodePicture(photo);
     QVERIFY(photofiles::writePhoto(photo, again.image, again.jpegBytes, true));
-    QCOMPARE(readFile(photo), original);
+    QCOMPARE(readBytes(photo), original);
 }
 
 void TestPhotoFiles::writePhotoEncodesThePicture()
 {
     const QString photo = path("Scheda_5.jpg");
-    QVERIFY(writeFile(photo, "an older file that is replaced"));
+    writeBytes(photo, "an older file that is replaced");
 
     QVERIFY(photofiles::writePhoto(photo, twoColourImage(40, 30), {}, false));
     QImageReader reader(photo);
@@ -219,14 +220,14 @@ void TestPhotoFiles::writePhotoFailures()
     QFETCH(bool, createFolder);
     QFETCH(bool, withBytes);
 
-    QVERIFY(writeFile(path("occupato"), "a file where a folder should be"));
+    writeBytes(path("occupato"), "a file where a folder should be");
     QVERIFY(QDir(m_dir->path()).mkdir("cartella"));
 
     const QByteArray bytes = withBytes ? encodeJpeg(twoColourImage(4, 4)) : QByteArray();
     QString reason;
     QVERIFY(!photofiles::writePhoto(path(photo), twoColourImage(4, 4), bytes, createFolder, &reason));
     QVERIFY(!reason.isEmpty());
-    QCOMPARE(readFile(path("occupato")), QByteArray("a file where a folder should be"));
+    QCOMPARE(readBytes(path("occupato")), QByteArray("a file where a folder should be"));
 }
 
 QTEST_GUILESS_MAIN(TestPhotoFiles)

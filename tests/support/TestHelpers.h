@@ -1,12 +1,17 @@
 #pragma once
 
-#include <QByteArray>
-#include <QColor>
+#include "support/TestFiles.h"
+#include "support/TestPictures.h"
+
 #include <QImage>
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <QtTest>
 
+class QLabel;
+
+// Helpers of the window tests; the file and picture helpers come with them.
 namespace lumidex::test {
 
 // The control of `root` with this objectName; the test fails when it is missing.
@@ -18,15 +23,17 @@ template <class T> T* named(QObject* root, const QString& name)
     return found;
 }
 
-QByteArray readBytes(const QString& path);
-void writeBytes(const QString& path, const QByteArray& bytes);
-
-// A small picture of one colour with a contrasting mark, so that orientation and
-// identity can be told apart after a round trip.
-QImage markedImage(const QSize& size, const QColor& colour);
-QByteArray encodeJpeg(const QImage& image, int quality = -1);
-
 // Closes whatever modal window a failing test left behind.
 void closeModalLeftovers();
+
+// Adds the column "men" with a row for the men's side and one for the women's,
+// for the book windows that exist once per side.
+void addSideRows();
+
+// The picture a label shows, in one format for comparing.
+QImage labelPicture(const QLabel* label);
+// `picture` as a window showing it whole in `frame` must draw it: fitted with its
+// proportions (at least one pixel each way), smoothly scaled.
+QImage fittedRender(const QImage& picture, const QSize& frame);
 
 } // namespace lumidex::test

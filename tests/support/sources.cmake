@@ -1,3 +1,12 @@
+# Test helpers: lumidex_testcore for the core tests (no widgets), lumidex_testsupport for the window tests.
+target_sources(lumidex_testcore PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/TestFiles.h
+  ${CMAKE_CURRENT_LIST_DIR}/TestFiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TestPictures.h
+  ${CMAKE_CURRENT_LIST_DIR}/TestPictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TestRecords.h
+  ${CMAKE_CURRENT_LIST_DIR}/TestRecords.cpp
+)
 target_sources(lumidex_testsupport PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ScriptedInteraction.h
   ${CMAKE_CURRENT_LIST_DIR}/ScriptedInteraction.cpp

@@ -1,6 +1,7 @@
-#include "../../storage/PhotoFixtures.h"
 #include "output/slideshow/PicturePreloader.h"
 #include "storage/PhotoFiles.h"
+#include "support/TestFiles.h"
+#include "support/TestPictures.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -69,7 +70,7 @@ private slots:
         QFETCH(QSize, expected);
 
         const QString path = m_dir->filePath("foto." + format);
-        QVERIFY(writeFile(path, encodeImage(twoColourImage(stored.width(), stored.height()), format)));
+        writeBytes(path, encodeImage(twoColourImage(stored.width(), stored.height()), format));
         const photofiles::DecodedPicture picture = photofiles::decodePictureFitting(path, bound);
         QCOMPARE(picture.status, Status::Loaded);
         QCOMPARE(picture.image.size(), expected);
@@ -86,7 +87,7 @@ private slots:
     void uprightPhotoMeetsTheBoundUpright()
     {
         const QString path = m_dir->filePath("ritratto.jpg");
-        QVERIFY(writeFile(path, withExifOrientation(encodeJpeg(twoColourImage(320, 160), 95), 6)));
+        writeBytes(path, withExifOrientation(encodeJpeg(twoColourImage(320, 160), 95), 6));
         const photofiles::DecodedPicture picture = photofiles::decodePictureFitting(path, QSize(50, 100));
         QCOMPARE(picture.status, Status::Loaded);
         QCOMPARE(picture.image.size(), QSize(50, 100));
@@ -109,7 +110,7 @@ private slots:
         QFETCH(Status, status);
         const QString path = m_dir->filePath("Scheda_1.jpg");
         if (!bytes.isNull())
-            QVERIFY(writeFile(path, bytes));
+            writeBytes(path, bytes);
         const photofiles::DecodedPicture picture = photofiles::decodePictureFitting(path, QSize(100, 100));
         QCOMPARE(picture.status, status);
         QVERIFY(picture.image.isNull());
@@ -118,7 +119,7 @@ private slots:
     void fiftyMegapixelPhotoAtScreenSize()
     {
         const QString path = m_dir->filePath("grande.jpg");
-        QVERIFY(writeFile(path, encodeJpeg(oneColour(QSize(8660, 5800), QColor(40, 120, 200)))));
+        writeBytes(path, encodeJpeg(oneColour(QSize(8660, 5800), QColor(40, 120, 200))));
         const photofiles::DecodedPicture picture = photofiles::decodePictureFitting(path, QSize(1306, 678));
         QCOMPARE(picture.status, Status::Loaded);
         QCOMPARE(picture.image.size(), QSize(1012, 678));
@@ -136,7 +137,7 @@ private slots:
     {
         QFETCH(bool, fileChanges);
         const QString path = m_dir->filePath("Scheda_1.bmp");
-        QVERIFY(writeFile(path, encodeImage(oneColour(QSize(40, 30), Qt::red), "bmp")));
+        writeBytes(path, encodeImage(oneColour(QSize(40, 30), Qt::red), "bmp"));
         const QDateTime stamp = QDateTime::currentDateTime().addSecs(-60);
         setModified(path, stamp);
 
@@ -144,7 +145,7 @@ private slots:
         preloader.preload(path, QSize(20, 20));
         preloader.wait();
         // A bitmap of the same size: only the time can tell the files apart.
-        QVERIFY(writeFile(path, encodeImage(oneColour(QSize(40, 30), Qt::blue), "bmp")));
+        writeBytes(path, encodeImage(oneColour(QSize(40, 30), Qt::blue), "bmp"));
         setModified(path, fileChanges ? stamp.addSecs(2) : stamp);
 
         const photofiles::DecodedPicture picture = preloader.take(path, QSize(20, 20));
@@ -168,9 +169,9 @@ private slots:
         QFETCH(QString, taken);
         QFETCH(QSize, bound);
         QFETCH(QSize, expected);
-        QVERIFY(writeFile(m_dir->filePath("a.jpg"), encodeJpeg(oneColour(QSize(40, 30), Qt::red))));
-        QVERIFY(writeFile(m_dir->filePath("b.jpg"), encodeJpeg(oneColour(QSize(40, 30), Qt::blue))));
-        QVERIFY(writeFile(m_dir->filePath("tolto.jpg"), encodeJpeg(oneColour(QSize(40, 30), Qt::green))));
+        writeBytes(m_dir->filePath("a.jpg"), encodeJpeg(oneColour(QSize(40, 30), Qt::red)));
+        writeBytes(m_dir->filePath("b.jpg"), encodeJpeg(oneColour(QSize(40, 30), Qt::blue)));
+        writeBytes(m_dir->filePath("tolto.jpg"), encodeJpeg(oneColour(QSize(40, 30), Qt::green)));
 
         PicturePreloader preloader;
         preloader.preload(m_dir->filePath(taken == "tolto.jpg" ? taken : "a.jpg"), QSize(20, 20));

@@ -1,10 +1,19 @@
-#include "PhotoFixtures.h"
+#include "support/TestPictures.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
+#include <QPainter>
 
 namespace lumidex::test {
+
+QImage markedImage(const QSize& size, const QColor& colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QPainter painter(&image);
+    painter.fillRect(QRect(0, 0, size.width() / 4, size.height() / 4), Qt::black);
+    return image;
+}
 
 QImage twoColourImage(int width, int height)
 {
@@ -15,27 +24,30 @@ QImage twoColourImage(int width, int height)
     return image;
 }
 
-QByteArray encodeImage(const QImage& image, const char* format)
+namespace {
+
+QByteArray encode(const QImage& image, const char* format, int quality)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
     if (!writer.write(image))
         return {};
     return bytes;
 }
 
+} // namespace
+
 QByteArray encodeJpeg(const QImage& image, int quality)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpg");
-    writer.setQuality(quality);
-    if (!writer.write(image))
-        return {};
-    return bytes;
+    return encode(image, "jpg", quality);
+}
+
+QByteArray encodeImage(const QImage& image, const char* format)
+{
+    return encode(image, format, -1);
 }
 
 QByteArray withExifOrientation(const QByteArray& jpeg, quint16 orientation)
@@ -64,20 +76,6 @@ QByteArray withExifOrientation(const QByteArray& jpeg, quint16 orientation)
     QByteArray result = jpeg;
     result.insert(at, segment);
     return result;
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 bool looksLike(QColor colour, QColor expected)

@@ -3,23 +3,23 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
-#include <QString>
+#include <QSize>
 
-// Small pictures made in code for the photo tests.
+// Small pictures made in code, and their files.
 namespace lumidex::test {
 
+// A picture of one colour with a black mark in its top left corner, so that
+// orientation and identity can be told apart after a round trip.
+QImage markedImage(const QSize& size, const QColor& colour);
 // A picture whose left half is red and right half blue, so that a rotation shows.
 QImage twoColourImage(int width, int height);
 
-// `image` encoded as JPEG at `quality` (-1: the library's default).
+// `image` encoded as JPEG at `quality` (-1: the library's default); empty on failure.
 QByteArray encodeJpeg(const QImage& image, int quality = -1);
+// `image` in another file format ("bmp", "png"...); empty on failure.
 QByteArray encodeImage(const QImage& image, const char* format);
-
 // `jpeg` with an EXIF segment carrying `orientation` (1..8) after its JFIF header.
 QByteArray withExifOrientation(const QByteArray& jpeg, quint16 orientation);
-
-QByteArray readFile(const QString& path);
-bool writeFile(const QString& path, const QByteArray& bytes);
 
 // Whether `colour` is clearly nearer to `expected` than to any other primary,
 // as JPEG compression only keeps colours approximately.
