@@ -7,6 +7,7 @@
 #include "shell/windows/TfrmAvvio.h"
 #include "shell/windows/TfrmCambiaPassword.h"
 #include "shell/windows/TfrmPassword.h"
+#include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 
@@ -211,9 +212,7 @@ private slots:
         logIn();
         TfrmAnagrafica* editor = windows->frmAnagrafica();
         QTest::mouseClick(windows->frmAvvio()->imgAnagrafica, Qt::LeftButton);
-        named<QLineEdit>(editor, QStringLiteral("txtNome"))->setText(QStringLiteral("Anna"));
-        named<QLineEdit>(editor, QStringLiteral("txtSesso"))->setText(QStringLiteral("F"));
-        named<QLineEdit>(editor, QStringLiteral("txtCittadinanza"))->setText(QStringLiteral("Italiana"));
+        fillRequiredFields(editor, EditorKind::Registry);
         QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
         QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
         QTest::mouseClick(editor->cmdEsci, Qt::LeftButton);

@@ -74,12 +74,6 @@ private:
         QCOMPARE(found.size(), 1);
         window->lstFiles->setCurrentItem(found.constFirst());
     }
-    static void addSides()
-    {
-        QTest::addColumn<bool>("men");
-        QTest::newRow("men") << true;
-        QTest::newRow("women") << false;
-    }
 
 private slots:
     void init()
@@ -156,7 +150,7 @@ private slots:
 
     // Creation window
 
-    void createsAnEmptyBookFileUnderTheTrimmedName_data() { addSides(); }
+    void createsAnEmptyBookFileUnderTheTrimmedName_data() { addSideRows(); }
     void createsAnEmptyBookFileUnderTheTrimmedName()
     {
         QFETCH(bool, men);
@@ -393,7 +387,7 @@ private slots:
         QVERIFY(QFileInfo::exists(dir->filePath(QStringLiteral("Estate.men"))));
     }
 
-    void openingSetsTheMarkerAndThePath_data() { addSides(); }
+    void openingSetsTheMarkerAndThePath_data() { addSideRows(); }
     void openingSetsTheMarkerAndThePath()
     {
         QFETCH(bool, men);

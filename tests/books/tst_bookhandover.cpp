@@ -9,8 +9,11 @@
 #include "books/TfrmMenuUomini.h"
 #include "shell/windows/TfrmAvvio.h"
 #include "shell/windows/TfrmPassword.h"
+#include "storage/Layouts.h"
+#include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestRecords.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -69,12 +72,6 @@ private:
         opening(men)->lstFiles->setCurrentItem(found.constFirst());
         click(opening(men)->btnApri);
     }
-    static void addSides()
-    {
-        QTest::addColumn<bool>("men");
-        QTest::newRow("men") << true;
-        QTest::newRow("women") << false;
-    }
 
 private slots:
     void init()
@@ -107,7 +104,7 @@ private slots:
         QCOMPARE(windows->frmBookUomini()->objectName(), QStringLiteral("frmBookUomini"));
     }
 
-    void leavingTheMenuReturnsToTheStartMenu_data() { addSides(); }
+    void leavingTheMenuReturnsToTheStartMenu_data() { addSideRows(); }
     void leavingTheMenuReturnsToTheStartMenu()
     {
         QFETCH(bool, men);
@@ -119,7 +116,7 @@ private slots:
         QCOMPARE(visible(), windows->frmAvvio());
     }
 
-    void creatingABookReturnsToTheStartMenu_data() { addSides(); }
+    void creatingABookReturnsToTheStartMenu_data() { addSideRows(); }
     void creatingABookReturnsToTheStartMenu()
     {
         QFETCH(bool, men);
@@ -139,7 +136,7 @@ private slots:
         QCOMPARE(visible(), windows->frmAvvio());
     }
 
-    void anOpenedBookLandsInItsSidesEditor_data() { addSides(); }
+    void anOpenedBookLandsInItsSidesEditor_data() { addSideRows(); }
     void anOpenedBookLandsInItsSidesEditor()
     {
         QFETCH(bool, men);
@@ -154,9 +151,7 @@ private slots:
         QCOMPARE(editor(men)->lblPosizione->text(), QString());
 
         // Work in the book, leave, open another: the editor follows the second.
-        named<QLineEdit>(editor(men), QStringLiteral("txtTitolo"))->setText(QStringLiteral("Scatto"));
-        named<QLineEdit>(editor(men), QStringLiteral("txtData"))->setText(QStringLiteral("01/01/2024"));
-        named<QLineEdit>(editor(men), QStringLiteral("txtLocation"))->setText(QStringLiteral("Roma"));
+        fillRequiredFields(editor(men), men ? EditorKind::Men : EditorKind::Women);
         click(editor(men)->cmdSalva);
         click(editor(men)->cmdEsci);
         QCOMPARE(visible(), windows->frmAvvio());
@@ -177,13 +172,8 @@ private slots:
     void theEditorWorksOnTheListedFile()
     {
         // A book file that came in from elsewhere with a blank in front of its name.
-        const QByteArray entry = [] {
-            QByteArray record(3548, '\0');
-            record[0] = 6;
-            record.replace(1, 6, "Scatto");
-            return record;
-        }();
-        writeBytes(dir->filePath(QStringLiteral(" Estate.wmn")), entry);
+        writeBytes(
+            dir->filePath(QStringLiteral(" Estate.wmn")), rawRecord(layouts::book, { QStringLiteral("Scatto") }));
         openBook(false, QStringLiteral(" Estate.wmn"));
         QCOMPARE(visible(), editor(false));
         QCOMPARE(editor(false)->lblFile->text(), dir->filePath(QStringLiteral(" Estate.wmn")));

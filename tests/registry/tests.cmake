@@ -1,2 +1,1 @@
-lumidex_add_test(tst_registryeditor SOURCES tst_registryeditor.cpp LIBS lumidex_testsupport)
 lumidex_add_test(tst_registryaids SOURCES tst_registryaids.cpp LIBS lumidex_testsupport)

@@ -1,16 +1,13 @@
 #include "registry/TfrmAnagrafica.h"
 #include "registry/checks/CheckWindow.h"
-#include "storage/Archive.h"
 #include "storage/Layouts.h"
+#include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestRecords.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -19,13 +16,9 @@ using namespace lumidex::test;
 
 namespace {
 
-const QString archiveName = QStringLiteral("Archivio_Anagrafico.pro");
-
 QStringList storedCard()
 {
-    QStringList values;
-    for (int i = 0; i < layouts::registry.fieldCount(); ++i)
-        values << QString();
+    QStringList values = blankRecord(layouts::registry);
     values[0] = QStringLiteral("Anna Rossi");
     values[1] = QStringLiteral("f");
     values[3] = QStringLiteral("Italiana");
@@ -36,64 +29,49 @@ QStringList storedCard()
     return values;
 }
 
-QByteArray encodeBmp(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
-
 } // namespace
 
-// The aids of the registry card: what the fields let the user type, the buttons
-// beside them, and the copy of the photo to a file of the user's choice.
+// What only the registry card has: what its fields let the user type, and the
+// aids beside them (the identity checks and the mail button). What it shares with
+// the book entry editors is tested in tst_cardeditor.
 class TestRegistryAids : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
-    std::unique_ptr<TfrmAnagrafica> editor;
+    std::unique_ptr<EditorFixture> f;
 
-    QLineEdit* edit(const QString& name) const { return named<QLineEdit>(editor.get(), name); }
-    QToolButton* button(const QString& name) const { return named<QToolButton>(editor.get(), name); }
-    void click(QToolButton* b) const { QTest::mouseClick(b, Qt::LeftButton); }
-    QString photoPath(int position) const
-    {
-        return dir->filePath(QStringLiteral("Anagrafica/Scheda_%1.jpg").arg(position));
-    }
-    // One stored card whose photo file holds `photo`.
-    void storeCardWithPhoto(const QByteArray& photo)
-    {
-        Archive(dir->filePath(archiveName), layouts::registry).append(storedCard());
-        QDir(dir->path()).mkpath(QStringLiteral("Anagrafica"));
-        writeBytes(photoPath(1), photo);
-    }
+    TfrmAnagrafica* editor() const { return static_cast<TfrmAnagrafica*>(f->editor()); }
+    ScriptedInteraction& user() const { return f->user(); }
+    QLineEdit* edit(const QString& name) const { return f->edit(name); }
+    QToolButton* button(const QString& name) const { return named<QToolButton>(editor(), name); }
+    void click(QToolButton* b) const { f->click(b); }
     void focusOn(QLineEdit* field) const
     {
-        editor->activateWindow();
+        editor()->activateWindow();
         field->setFocus(Qt::OtherFocusReason);
         QVERIFY(field->hasFocus());
     }
 
 private slots:
-    void init()
+    void init() { f = std::make_unique<EditorFixture>(EditorKind::Registry); }
+    void cleanup() { f.reset(); }
+
+    void aidButtonsAreInPlace()
     {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
-        editor = std::make_unique<TfrmAnagrafica>(dir->path());
-        editor->show();
-        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        for (const char* name : { "btnCodFisc", "btnEmail", "btnPartitaIva", "btnIban" }) {
+            QToolButton* aid = button(QString::fromLatin1(name));
+            QCOMPARE(aid->cursor().shape(), Qt::PointingHandCursor);
+            QVERIFY2(!aid->statusTip().isEmpty(), name);
+        }
     }
 
-    void cleanup()
+    void anySingleCharacterIsAcceptedAsSex()
     {
-        closeModalLeftovers();
-        editor.reset();
-        user.reset();
-        dir.reset();
+        f->fillRequired();
+        edit(QStringLiteral("txtSesso"))->setText(QStringLiteral("X"));
+        click(editor()->cmdSalva);
+        QCOMPARE(f->lastMessage().kind, MessageKind::Information);
+        QCOMPARE(f->stored(1).at(1), QStringLiteral("X"));
     }
 
     void typedTextIsPutInForm_data()
@@ -238,22 +216,22 @@ private slots:
 
     void storedTextsAreShownAsStored()
     {
-        storeCardWithPhoto(encodeJpeg(markedImage(QSize(30, 40), Qt::red)));
+        f->append(storedCard());
         const QStringList stored = storedCard();
         const auto shownAsStored = [&] {
             for (int i : { 0, 1, 6, 8, 13, 14 }) {
-                QCOMPARE(editor->field(i)->text(), stored.at(i));
+                QCOMPARE(editor()->field(i)->text(), stored.at(i));
                 // Read from the start, however long the text.
-                QCOMPARE(editor->field(i)->cursorPosition(), 0);
+                QCOMPARE(editor()->field(i)->cursorPosition(), 0);
             }
         };
-        click(editor->cmdPrimo);
+        click(editor()->cmdPrimo);
         shownAsStored();
-        click(editor->cmdNuovo);
-        click(editor->cmdAvanti);
+        click(editor()->cmdNuovo);
+        click(editor()->cmdAvanti);
         shownAsStored();
         // The search window puts its card on screen the same way.
-        editor->showRecord(1, stored);
+        editor()->showRecord(1, stored);
         shownAsStored();
 
         // Once the user types in the field, the whole text is put in form.
@@ -295,19 +273,19 @@ private slots:
         edit(QStringLiteral("txtCodFisc"))->setText(content);
         QString seen;
         QWidget* owner = nullptr;
-        user->onDialog([&](QDialog& dialog) {
+        user().onDialog([&](QDialog& dialog) {
             seen = named<QLineEdit>(&dialog, field)->text();
             owner = dialog.parentWidget();
             // Whatever happens in the check window stays there.
             named<QLineEdit>(&dialog, field)->setText(QStringLiteral("ZZZ"));
             named<QPushButton>(&dialog, QStringLiteral("btnChiudi"))->click();
         });
-        click(editor->btnCodFisc);
-        QCOMPARE(user->dialogClasses(), QStringList { window });
+        click(editor()->btnCodFisc);
+        QCOMPARE(user().dialogClasses(), QStringList { window });
         QCOMPARE(seen, handed);
-        QCOMPARE(owner, editor.get());
+        QCOMPARE(owner, editor());
         QCOMPARE(edit(QStringLiteral("txtCodFisc"))->text(), content);
-        QVERIFY(editor->findChildren<CheckWindow*>().isEmpty());
+        QVERIFY(editor()->findChildren<CheckWindow*>().isEmpty());
     }
 
     void checkButtonsHandTheTrimmedField_data()
@@ -348,10 +326,10 @@ private slots:
         QFETCH(QString, handed);
         edit(fieldName)->setText(content);
         QString seen;
-        user->onDialog([&](QDialog& dialog) { seen = named<QLineEdit>(&dialog, fieldName)->text(); });
+        user().onDialog([&](QDialog& dialog) { seen = named<QLineEdit>(&dialog, fieldName)->text(); });
         click(button(buttonName));
         click(button(buttonName));
-        QCOMPARE(user->dialogClasses(), QStringList({ window, window }));
+        QCOMPARE(user().dialogClasses(), QStringList({ window, window }));
         QCOMPARE(seen, handed);
         QCOMPARE(edit(fieldName)->text(), content);
     }
@@ -371,141 +349,10 @@ private slots:
         QFETCH(QString, address);
         QFETCH(QString, command);
         edit(QStringLiteral("txtEmail"))->setText(address);
-        click(editor->btnEmail);
-        QCOMPARE(user->shellCommands(), QStringList { command });
-        QVERIFY(user->messages().isEmpty());
-        QCOMPARE(user->dialogsRun(), 0);
-    }
-
-    void photoCopyIsTheShownPicture_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::newRow("card photo as read") << "card";
-        QTest::newRow("loaded bitmap") << "bitmap";
-        QTest::newRow("deleted photo") << "deleted";
-    }
-
-    void photoCopyIsTheShownPicture()
-    {
-        QFETCH(QString, source);
-        const QByteArray cardPhoto = encodeJpeg(markedImage(QSize(90, 120), Qt::blue), 30);
-        storeCardWithPhoto(cardPhoto);
-        click(editor->cmdPrimo);
-        if (source == QLatin1String("bitmap")) {
-            const QString bitmap = dir->filePath(QStringLiteral("ritratto.bmp"));
-            writeBytes(bitmap, encodeBmp(markedImage(QSize(64, 48), Qt::green)));
-            user->queueOpenFileName(bitmap);
-            click(editor->btnCaricaFoto);
-        } else if (source == QLatin1String("deleted")) {
-            click(editor->btnCancFoto);
-        }
-
-        const QString copy = dir->filePath(QStringLiteral("Foto.jpg"));
-        user->queueSaveFileName(copy);
-        click(editor->btnSalvaFoto);
-        QVERIFY(user->messages().isEmpty());
-        const QByteArray written = readBytes(copy);
-        if (source == QLatin1String("card")) {
-            // Unchanged since it was read: the very same bytes, not a new encoding.
-            QCOMPARE(written, cardPhoto);
-            return;
-        }
-        QVERIFY(written != cardPhoto);
-        QVERIFY(written.startsWith("\xFF\xD8"));
-        QCOMPARE(QImage::fromData(written).size(), editor->photo().image().size());
-        QCOMPARE(editor->photo().image().size(), source == QLatin1String("bitmap") ? QSize(64, 48) : QSize(307, 409));
-    }
-
-    void photoDialogsCancelledChangeNothing()
-    {
-        const QByteArray cardPhoto = encodeJpeg(markedImage(QSize(90, 120), Qt::blue), 30);
-        storeCardWithPhoto(cardPhoto);
-        click(editor->cmdPrimo);
-        const QImage shown = editor->photo().image();
-
-        // No file names queued: the user cancels both dialogs.
-        click(editor->btnCaricaFoto);
-        click(editor->btnSalvaFoto);
-        QCOMPARE(user->openRequests().size(), 1);
-        QCOMPARE(user->saveRequests().size(), 1);
-        const FileDialogRequest save = user->saveRequests().at(0);
-        QCOMPARE(save.title, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."));
-        QCOMPARE(save.filter, QStringLiteral("File Jpeg (*.jpg)|*.jpg"));
-        QCOMPARE(save.proposedName, QStringLiteral("Foto.jpg"));
-        QCOMPARE(save.defaultSuffix, QStringLiteral("jpg"));
-
-        QVERIFY(user->messages().isEmpty());
-        QVERIFY(!editor->photo().showsPlaceholder());
-        QCOMPARE(editor->photo().image(), shown);
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { archiveName });
-        click(editor->cmdSalva);
-        QCOMPARE(readBytes(photoPath(1)), cardPhoto);
-    }
-
-    void fileThatIsNoPictureShowsThePlaceholderUntilSave()
-    {
-        const QByteArray cardPhoto = encodeJpeg(markedImage(QSize(90, 120), Qt::blue), 30);
-        storeCardWithPhoto(cardPhoto);
-        click(editor->cmdPrimo);
-
-        const QString letter = dir->filePath(QStringLiteral("lettera.jpg"));
-        writeBytes(letter, "Gentile cliente, le inviamo il contratto.");
-        user->queueOpenFileName(letter);
-        click(editor->btnCaricaFoto);
-        QVERIFY(user->messages().isEmpty());
-        QVERIFY(editor->photo().showsPlaceholder());
-        QCOMPARE(editor->imgFoto->pixmap().toImage(), editor->imgBianco->pixmap().toImage());
-        // Only Save touches the card's photo file.
-        QCOMPARE(readBytes(photoPath(1)), cardPhoto);
-
-        click(editor->cmdSalva);
-        const QImage stored(photoPath(1));
-        QCOMPARE(stored.size(), QSize(307, 409));
-    }
-
-    void deletedPhotoComesBackWhenTheCardIsShownAgain()
-    {
-        const QByteArray cardPhoto = encodeJpeg(markedImage(QSize(90, 120), Qt::blue), 30);
-        storeCardWithPhoto(cardPhoto);
-        Archive(dir->filePath(archiveName), layouts::registry).append(storedCard());
-
-        click(editor->cmdPrimo);
-        click(editor->btnCancFoto);
-        QVERIFY(editor->photo().showsPlaceholder());
-        QCOMPARE(editor->imgFoto->pixmap().toImage(), editor->imgBianco->pixmap().toImage());
-        QCOMPARE(readBytes(photoPath(1)), cardPhoto);
-
-        click(editor->cmdAvanti);
-        click(editor->cmdIndietro);
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
-        QVERIFY(!editor->photo().showsPlaceholder());
-        QCOMPARE(editor->photo().image().size(), QSize(90, 120));
-        QVERIFY(user->messages().isEmpty());
-    }
-
-    void photoCopyThatFailsWarnsAndKeepsTheCardPhoto()
-    {
-        const QByteArray cardPhoto = encodeJpeg(markedImage(QSize(90, 120), Qt::blue), 30);
-        storeCardWithPhoto(cardPhoto);
-        click(editor->cmdPrimo);
-        const QImage shown = editor->imgFoto->pixmap().toImage();
-
-        // A folder stands where the file should go: no copy can be written there.
-        const QString blocked = dir->filePath(QStringLiteral("Foto.jpg"));
-        QVERIFY(QDir().mkdir(blocked));
-        user->queueSaveFileName(blocked);
-        click(editor->btnSalvaFoto);
-        QCOMPARE(user->messages().size(), 1);
-        QCOMPARE(user->messages().at(0).kind, MessageKind::Warning);
-        QCOMPARE(user->messages().at(0).buttons, Buttons::OkCancel);
-        QCOMPARE(user->messages().at(0).text,
-            QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file indicato."));
-        QVERIFY(!editor->photo().showsPlaceholder());
-        QCOMPARE(editor->imgFoto->pixmap().toImage(), shown);
-
-        // The card keeps its photo file untouched at the next Save.
-        click(editor->cmdSalva);
-        QCOMPARE(readBytes(photoPath(1)), cardPhoto);
+        click(editor()->btnEmail);
+        QCOMPARE(user().shellCommands(), QStringList { command });
+        QVERIFY(user().messages().isEmpty());
+        QCOMPARE(user().dialogsRun(), 0);
     }
 };
 

@@ -104,4 +104,19 @@ ReportOutcome ScriptedInteraction::render(bool preview, const PrintableReport& r
     return outcome;
 }
 
+QList<ScriptedInteraction::Message> onlyMessage(MessageKind kind, const QString& text, Buttons buttons)
+{
+    return { { kind, text, buttons } };
+}
+
+char* toString(const ScriptedInteraction::Message& message)
+{
+    static const char* const kinds[] = { "Warning", "Error", "Information", "Confirmation", "Plain" };
+    static const char* const buttons[] = { "Ok", "OkCancel", "YesNo" };
+    const QString shown
+        = QStringLiteral("%1 [%2] \"%3\"")
+              .arg(QLatin1String(kinds[int(message.kind)]), QLatin1String(buttons[int(message.buttons)]), message.text);
+    return qstrdup(shown.toUtf8().constData());
+}
+
 } // namespace lumidex::test

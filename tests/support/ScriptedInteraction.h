@@ -19,6 +19,7 @@ public:
         MessageKind kind;
         QString text;
         Buttons buttons;
+        friend bool operator==(const Message&, const Message&) = default;
     };
 
     // A report handed to printing or previewing, rendered to a PDF file the test
@@ -81,5 +82,10 @@ private:
     QList<Report> m_reports;
     QTemporaryDir m_reportDir;
 };
+
+// One message as a list, to compare with messages() in a single QCOMPARE.
+QList<ScriptedInteraction::Message> onlyMessage(MessageKind kind, const QString& text, Buttons buttons);
+// How QCOMPARE prints a message: kind, buttons and the text in quotes.
+char* toString(const ScriptedInteraction::Message& message);
 
 } // namespace lumidex::test

@@ -14,4 +14,6 @@ target_sources(lumidex_testsupport PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TestHelpers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PdfReadBack.h
   ${CMAKE_CURRENT_LIST_DIR}/PdfReadBack.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/EditorFixture.h
+  ${CMAKE_CURRENT_LIST_DIR}/EditorFixture.cpp
 )

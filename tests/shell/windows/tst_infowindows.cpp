@@ -1,4 +1,3 @@
-#include "registry/TfrmAnagrafica.h"
 #include "shell/contacts/MakerContacts.h"
 #include "shell/help/HelpPages.h"
 #include "shell/windows/LinkLabel.h"
@@ -275,28 +274,6 @@ private slots:
         QCOMPARE(user.shellCommands(),
             QStringList { QLatin1Char('"') + QDir::toNativeSeparators(dir.filePath(QStringLiteral("Guida.pdf")))
                 + QLatin1Char('"') });
-    }
-
-    void registryHelpButtonShowsTheRegistryPage()
-    {
-        QTemporaryDir dir;
-        ScriptedInteraction user;
-        TfrmAnagrafica editor(dir.path());
-        QString title;
-        QString text;
-        QWidget* owner = nullptr;
-        user.onDialog([&](QDialog& dialog) {
-            auto& help = dynamic_cast<TfrmGuida&>(dialog);
-            title = help.lblTitolo->text();
-            text = help.txtGuida->toPlainText();
-            owner = help.parentWidget();
-        });
-        editor.showMaximized();
-        QTest::mouseClick(editor.cmdGuida, Qt::LeftButton);
-        QCOMPARE(user.dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
-        QCOMPARE(owner, &editor);
-        QCOMPARE(title, help::title(HelpPage::Registry));
-        QCOMPARE(text, help::paragraphs(HelpPage::Registry).join(QStringLiteral("\n\n")));
     }
 };
 
