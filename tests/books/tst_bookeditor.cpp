@@ -69,10 +69,10 @@ private slots:
         QFETCH(QString, text);
         EditorFixture f(kind);
         auto* widget = named<QWidget>(f.editor(), control);
-        QVERIFY(widget->statusTip().startsWith(text));
+        QCOMPARE(widget->statusTip(), text);
         QStatusTipEvent over(widget->statusTip());
         QApplication::sendEvent(f.editor(), &over);
-        QVERIFY(f.editor()->statusLine()->text().startsWith(text));
+        QCOMPARE(f.editor()->statusLine()->text(), text);
     }
 
     // Tab walks the twelve fields in record order, and Shift+Tab walks them back,

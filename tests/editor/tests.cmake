@@ -1,3 +1,2 @@
 lumidex_add_test(tst_cardeditor SOURCES tst_cardeditor.cpp LIBS lumidex_testsupport)
-lumidex_add_test(tst_fieldinput SOURCES tst_fieldinput.cpp LIBS lumidex_testsupport)
-lumidex_add_test(tst_editorlook SOURCES tst_editorlook.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_fieldinput SOURCES tst_fieldinput.cpp LIBS lumidex_core)

@@ -11,7 +11,9 @@
 #include "support/TestHelpers.h"
 #include "support/TestRecords.h"
 
+#include <QDialog>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -151,17 +153,94 @@ private slots:
         QVERIFY(named<QLabel>(f.editor(), QStringLiteral("imgFoto"))->isVisible());
     }
 
-    void statusLineFollowsThePointer_data() { addKindRows(); }
-    void statusLineFollowsThePointer()
+    // The status line shows a control's text while the pointer is over it, as
+    // written; the tooltip adds the shortcut key in words.
+    void statusTextsAreExactAndTooltipsNameTheKeys_data()
+    {
+        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("tooltip");
+        for (EditorKind kind : editorKinds()) {
+            QTest::addRow("%s save", kindName(kind)) << kind << "cmdSalva"
+                                                     << "Salva la scheda in archivio."
+                                                     << "Salva la scheda in archivio. (Ctrl+S)";
+            QTest::addRow("%s first", kindName(kind)) << kind << "cmdPrimo"
+                                                      << "Visualizza la prima scheda in archivio."
+                                                      << "Visualizza la prima scheda in archivio. (Alt+Home)";
+            QTest::addRow("%s help", kindName(kind)) << kind << "cmdGuida"
+                                                     << "Visualizza la pagina della guida sensibile al contesto."
+                                                     << "Visualizza la pagina della guida sensibile al contesto. (F1)";
+            QTest::addRow("%s no shortcut", kindName(kind)) << kind << "cmdEsci"
+                                                            << "Esci da questa schermata di lavoro."
+                                                            << "Esci da questa schermata di lavoro.";
+        }
+    }
+    void statusTextsAreExactAndTooltipsNameTheKeys()
     {
         QFETCH(EditorKind, kind);
+        QFETCH(QString, button);
+        QFETCH(QString, status);
+        QFETCH(QString, tooltip);
         EditorFixture f(kind);
-        QStatusTipEvent over(f.editor()->cmdSalva->statusTip());
+        auto* picture = named<QToolButton>(f.editor(), button);
+        QCOMPARE(picture->statusTip(), status);
+        QCOMPARE(picture->toolTip(), tooltip);
+        QStatusTipEvent over(picture->statusTip());
         QApplication::sendEvent(f.editor(), &over);
-        QVERIFY(f.editor()->statusLine()->text().startsWith(QStringLiteral("Salva la scheda in archivio.")));
+        QCOMPARE(f.editor()->statusLine()->text(), status);
         QStatusTipEvent background { QString() };
         QApplication::sendEvent(f.editor(), &background);
         QCOMPARE(f.editor()->statusLine()->text(), QString());
+    }
+
+    // The editor's yellow focus colour belongs to its card fields only: the check
+    // windows and the standard dialogs it opens keep their own look.
+    void theHighlightStaysOnTheCardsOwnFields_data() { addKindRows(); }
+    void theHighlightStaysOnTheCardsOwnFields()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        const auto centre = [](QWidget* w) { return w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2); };
+        f.firstField()->setFocus();
+        QCOMPARE(centre(f.firstField()), QColor(0xFF, 0xFF, 0x00));
+
+        QDialog opened(f.editor());
+        auto* field = new QLineEdit(&opened);
+        opened.show();
+        field->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&opened));
+        QVERIFY(centre(field) != QColor(0xFF, 0xFF, 0x00));
+        QVERIFY(centre(field) != QColor(0xF0, 0xF8, 0xFF));
+    }
+
+    // What a field shows is what the card stores: a character the archive cannot
+    // hold is refused when typed, and shown as "?" at once when pasted.
+    void typedCharactersTheCardCannotHoldAreRefused_data() { addKindRows(); }
+    void typedCharactersTheCardCannotHoldAreRefused()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        QLineEdit* field = f.firstField();
+        QTest::keyClicks(field, QStringLiteral("Ritratto "));
+        for (const QString& typed : { QString::fromUtf8("李"), QString::fromUtf8("😀"), QString::fromUtf8("è") }) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+            QApplication::sendEvent(field, &key);
+        }
+        QCOMPARE(field->text(), QString::fromUtf8("Ritratto è"));
+    }
+
+    void pastedTextShowsWhatIsStored_data() { addKindRows(); }
+    void pastedTextShowsWhatIsStored()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.fillRequired();
+        f.firstField()->clear();
+        paste(f.firstField(), QString::fromUtf8("Wang 李 😀"));
+        QCOMPARE(f.firstField()->text(), QStringLiteral("Wang ? ?"));
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.stored(1).at(0), QStringLiteral("Wang ? ?"));
     }
 
     // From the last field Enter goes back to the first. (Enter in the date of a

@@ -1,3 +1,4 @@
+#include "registry/FieldTyping.h"
 #include "registry/TfrmAnagrafica.h"
 #include "registry/checks/CheckWindow.h"
 #include "storage/Layouts.h"
@@ -7,6 +8,7 @@
 #include "support/TestRecords.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -31,8 +33,8 @@ QStringList storedCard()
 
 } // namespace
 
-// What only the registry card has: what its fields let the user type, and the
-// aids beside them (the identity checks and the mail button). What it shares with
+// What only the registry card has: what its fields let the user type or paste,
+// and the aids beside them (the identity checks and the mail button). What it shares with
 // the book entry editors is tested in tst_cardeditor.
 class TestRegistryAids : public QObject {
     Q_OBJECT
@@ -114,6 +116,38 @@ private slots:
         QTest::keyClicks(edit(field), typed);
         QCOMPARE(edit(field)->text(), shown);
         QCOMPARE(edit(field)->cursorPosition(), int(shown.size()));
+    }
+
+    void pastedCodesKeepWhatTheKeyFilterLetsThrough_data()
+    {
+        QTest::addColumn<QString>("fieldName");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("tax code") << "txtCodFisc"
+                                  << " rss mra-80.a01 h501u "
+                                  << "RSSMRA80A01H501U";
+        QTest::newRow("VAT number") << "txtPartitaIva"
+                                    << "IT 012-345 678 90"
+                                    << "01234567890";
+        QTest::newRow("IBAN") << "txtIban"
+                              << "IT60 x054 2811 1010 0000 0123 456"
+                              << "IT60X0542811101000000123456";
+        QTest::newRow("accents and symbols") << "txtCodFisc" << QString::fromUtf8("àb€1") << "B1";
+    }
+    void pastedCodesKeepWhatTheKeyFilterLetsThrough()
+    {
+        QFETCH(QString, fieldName);
+        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
+        QLineEdit* field = edit(fieldName);
+        paste(field, pasted);
+        QCOMPARE(field->text(), shown);
+        // The context menu's "Incolla" is the one the filter takes over.
+        std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+        QAction* incolla = pasteActionOf(*menu);
+        QVERIFY(incolla);
+        QVERIFY(
+            incolla->text().contains(QStringLiteral("Incolla")) || incolla->text().contains(QStringLiteral("Paste")));
     }
 
     void keysThatChangeNothing_data()

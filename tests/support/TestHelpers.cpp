@@ -3,7 +3,9 @@
 #include "common/FitToFrame.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace lumidex::test {
@@ -12,6 +14,13 @@ void closeModalLeftovers()
 {
     while (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
+}
+
+void paste(QLineEdit* field, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
 }
 
 void addSideRows()

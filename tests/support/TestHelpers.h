@@ -10,6 +10,7 @@
 #include <QtTest>
 
 class QLabel;
+class QLineEdit;
 
 // Helpers of the window tests; the file and picture helpers come with them.
 namespace lumidex::test {
@@ -25,6 +26,9 @@ template <class T> T* named(QObject* root, const QString& name)
 
 // Closes whatever modal window a failing test left behind.
 void closeModalLeftovers();
+
+// Pastes `text` into `field` as the user does: through the clipboard and Ctrl+V.
+void paste(QLineEdit* field, const QString& text);
 
 // Adds the column "men" with a row for the men's side and one for the women's,
 // for the book windows that exist once per side.
