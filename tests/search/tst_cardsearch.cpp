@@ -1,11 +1,9 @@
 #include "SearchFixtures.h"
 
-#include "books/TfrmBookDonne.h"
-#include "books/TfrmBookUomini.h"
-#include "registry/TfrmAnagrafica.h"
 #include "search/SearchWindow.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
+#include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 
@@ -25,8 +23,6 @@ using namespace lumidex::test;
 
 namespace {
 
-enum class Kind { Registry, Men, Women };
-
 // How close a decoded JPEG pixel must be to the colour it was made from.
 bool near(const QColor& a, const QColor& b)
 {
@@ -39,59 +35,37 @@ class TestCardSearch : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
-    std::unique_ptr<CardEditor> editor;
-    Kind kind = Kind::Registry;
+    std::unique_ptr<EditorFixture> f;
+    CardEditor* editor = nullptr;
+    ScriptedInteraction* user = nullptr;
 
-    void open(Kind which)
+    void open(EditorKind kind)
     {
-        kind = which;
-        switch (which) {
-        case Kind::Registry:
-            editor = std::make_unique<TfrmAnagrafica>(dir->path());
-            break;
-        case Kind::Men: {
-            auto* book = new TfrmBookUomini(dir->path());
-            book->setBook(dir->filePath(QStringLiteral("Estate 2024.men")), QStringLiteral("Estate 2024"));
-            editor.reset(book);
-            break;
-        }
-        case Kind::Women: {
-            auto* book = new TfrmBookDonne(dir->path());
-            book->setBook(dir->filePath(QStringLiteral("Estate 2024.wmn")), QStringLiteral("Estate 2024"));
-            editor.reset(book);
-            break;
-        }
-        }
-        editor->show();
-        QApplication::setActiveWindow(editor.get());
-        QVERIFY(QTest::qWaitForWindowActive(editor.get()));
+        f = std::make_unique<EditorFixture>(kind);
+        editor = f->editor();
+        user = &f->user();
     }
 
-    const RecordLayout& layout() const { return kind == Kind::Registry ? layouts::registry : layouts::book; }
     QStringList record(const QString& first, const QString& place = {}) const
     {
-        return kind == Kind::Registry ? registryCard(first, place) : bookEntry(first, place);
+        return f->kind() == EditorKind::Registry ? registryCard(first, place) : bookEntry(first, place);
     }
     QString windowClass() const
     {
-        switch (kind) {
-        case Kind::Registry:
+        switch (f->kind()) {
+        case EditorKind::Registry:
             return QStringLiteral("lumidex::TfrmTrovaAnagrafica");
-        case Kind::Men:
+        case EditorKind::Men:
             return QStringLiteral("lumidex::TfrmTrovaBookUomini");
-        case Kind::Women:
+        case EditorKind::Women:
             return QStringLiteral("lumidex::TfrmTrovaBookDonne");
         }
         return {};
     }
-    void seed(const QList<QStringList>& records) const { writeRecords(editor->archivePath(), layout(), records); }
+    void seed(const QList<QStringList>& records) const { writeRecords(f->archivePath(), f->layout(), records); }
     void writePhoto(int position, const QColor& colour) const
     {
-        const QString path = editor->photoPath(QString::number(position));
-        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-        writeBytes(path, encodeJpeg(markedImage(QSize(60, 80), colour)));
+        f->writePhoto(position, encodeJpeg(markedImage(QSize(60, 80), colour)));
     }
     // The user double-clicks the line of the record whose first field is `first`.
     void chooseLineOf(const QString& first, const std::function<void(SearchWindow&)>& meanwhile = {})
@@ -109,13 +83,6 @@ private:
         QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
         QCOMPARE(user->dialogsRun(), 1);
     }
-    static void kinds_data()
-    {
-        QTest::addColumn<int>("which");
-        QTest::newRow("registry") << int(Kind::Registry);
-        QTest::newRow("men's book") << int(Kind::Men);
-        QTest::newRow("women's book") << int(Kind::Women);
-    }
     // A pixel of the photo's own colour, away from its dark mark in the corner.
     QColor photoColour() const
     {
@@ -131,25 +98,18 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
-    }
-
     void cleanup()
     {
-        closeModalLeftovers();
-        editor.reset();
-        user.reset();
-        dir.reset();
+        f.reset();
+        editor = nullptr;
+        user = nullptr;
     }
 
-    void aDoubleClickLoadsTheCardAndItsPhoto_data() { kinds_data(); }
+    void aDoubleClickLoadsTheCardAndItsPhoto_data() { addKindRows(); }
     void aDoubleClickLoadsTheCardAndItsPhoto()
     {
-        QFETCH(int, which);
-        open(Kind(which));
+        QFETCH(EditorKind, kind);
+        open(kind);
         const QList<QStringList> records { record("Zeno", "Roma"), record("Anna", "Rimini"), record("Bruno") };
         seed(records);
         writePhoto(2, QColor(0x20, 0xA0, 0x40));
@@ -176,15 +136,16 @@ private slots:
         QCOMPARE(readBytes(editor->archivePath()), archiveBefore);
     }
 
-    void identicalLinesLoadTheLaterCard_data() { kinds_data(); }
+    void identicalLinesLoadTheLaterCard_data() { addKindRows(); }
     void identicalLinesLoadTheLaterCard()
     {
-        QFETCH(int, which);
-        open(Kind(which));
+        QFETCH(EditorKind, kind);
+        open(kind);
         // Cards that differ only in fields the line does not show.
         QStringList earlier = record("Anna");
         QStringList later = record("Anna");
-        const int hidden = kind == Kind::Registry ? layouts::registry.indexOf("Occhi") : layouts::book.indexOf("Abiti");
+        const int hidden
+            = kind == EditorKind::Registry ? layouts::registry.indexOf("Occhi") : layouts::book.indexOf("Abiti");
         earlier[hidden] = QStringLiteral("prima");
         later[hidden] = QStringLiteral("dopo");
         seed({ earlier, record("Bruno"), later, record("Carla") });
@@ -198,7 +159,7 @@ private slots:
 
     void aCardWithoutPhotoShowsThePlaceholder()
     {
-        open(Kind::Registry);
+        open(EditorKind::Registry);
         seed({ record("Anna") });
         chooseLineOf("Anna");
         QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
@@ -206,18 +167,18 @@ private slots:
         QCOMPARE(editor->photo().image(), editor->photo().placeholder());
     }
 
-    void aLineNoLongerInTheArchiveLoadsNothing_data() { kinds_data(); }
+    void aLineNoLongerInTheArchiveLoadsNothing_data() { addKindRows(); }
     void aLineNoLongerInTheArchiveLoadsNothing()
     {
-        QFETCH(int, which);
-        open(Kind(which));
+        QFETCH(EditorKind, kind);
+        open(kind);
         seed({ record("Anna"), record("Bruno") });
         QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
         const QStringList shown = editor->currentValues();
 
         // Someone else changes the card while the list is on screen.
         chooseLineOf(
-            "Bruno", [this](SearchWindow&) { Archive(editor->archivePath(), layout()).write(2, record("Bruna")); });
+            "Bruno", [this](SearchWindow&) { Archive(f->archivePath(), f->layout()).write(2, record("Bruna")); });
         QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
         QCOMPARE(editor->currentValues(), shown);
         QVERIFY(user->messages().isEmpty());
@@ -225,7 +186,7 @@ private slots:
 
     void aDoubleClickWithoutSelectionClosesSilently()
     {
-        open(Kind::Men);
+        open(EditorKind::Men);
         seed({ record("Alba") });
         bool closed = false;
         user->onDialog([&](QDialog& dialog) {
@@ -243,7 +204,7 @@ private slots:
 
     void enterOnALineLoadsItToo()
     {
-        open(Kind::Registry);
+        open(EditorKind::Registry);
         seed({ record("Anna"), record("Bruno") });
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
@@ -271,7 +232,7 @@ private slots:
     {
         QFETCH(QString, marker);
         QFETCH(bool, loads);
-        open(Kind::Registry);
+        open(EditorKind::Registry);
         seed({ record("Anna") });
         chooseLineOf("Anna", [marker](SearchWindow& window) { window.lblMemory->setText(marker); });
         QCOMPARE(editor->lblPosizione->text(), loads ? QStringLiteral("1") : QString());
@@ -280,8 +241,8 @@ private slots:
 
     void theBookSearchReadsTheEditorsBook()
     {
-        open(Kind::Women);
-        writeRecords(dir->filePath(QStringLiteral("Altro.wmn")), layouts::book, { record("Altrove") });
+        open(EditorKind::Women);
+        writeRecords(f->filePath(QStringLiteral("Altro.wmn")), layouts::book, { record("Altrove") });
         seed({ record("Alba") });
         QStringList listed;
         user->onDialog([&](QDialog& dialog) {
@@ -294,11 +255,11 @@ private slots:
         QVERIFY(listed.first().startsWith(QLatin1String("Alba")));
     }
 
-    void ctrlFOpensTheSearch_data() { kinds_data(); }
+    void ctrlFOpensTheSearch_data() { addKindRows(); }
     void ctrlFOpensTheSearch()
     {
-        QFETCH(int, which);
-        open(Kind(which));
+        QFETCH(EditorKind, kind);
+        open(kind);
         QVERIFY(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
         // A shortcut presses its button visibly, a moment later.

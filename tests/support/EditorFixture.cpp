@@ -127,17 +127,18 @@ void addKindRows(const char* column, const QStringList& values)
             QTest::addRow("%s %s", kindName(kind), qPrintable(value)) << kind << value;
 }
 
-std::unique_ptr<CardEditor> makeEditor(EditorKind kind, const QString& programDir)
+std::unique_ptr<CardEditor> makeEditor(EditorKind kind, const QString& programDir, const QString& bookName)
 {
-    switch (kind) {
-    case EditorKind::Registry:
-        break;
-    case EditorKind::Men:
-        return std::make_unique<TfrmBookUomini>(programDir);
-    case EditorKind::Women:
-        return std::make_unique<TfrmBookDonne>(programDir);
-    }
-    return std::make_unique<TfrmAnagrafica>(programDir);
+    if (kind == EditorKind::Registry)
+        return std::make_unique<TfrmAnagrafica>(programDir);
+    std::unique_ptr<BookEditor> book;
+    if (kind == EditorKind::Men)
+        book = std::make_unique<TfrmBookUomini>(programDir);
+    else
+        book = std::make_unique<TfrmBookDonne>(programDir);
+    if (!bookName.isEmpty())
+        book->setBook(QDir(programDir).filePath(bookName + facts(kind).extension), bookName);
+    return book;
 }
 
 QList<CardField> requiredFields(EditorKind kind)
@@ -174,13 +175,10 @@ const QString EditorFixture::bookName = QStringLiteral("Estate 2024");
 EditorFixture::EditorFixture(EditorKind kind)
     : m_kind(kind)
     , m_user(std::make_unique<ScriptedInteraction>())
-    , m_editor(makeEditor(kind, m_dir.path()))
+    , m_editor(makeEditor(kind, m_dir.path(), bookName))
 {
     if (!m_dir.isValid())
         qFatal("no temporary program folder");
-    // The catalogue names the book before it shows the editor.
-    if (BookEditor* book = bookEditor())
-        book->setBook(archivePath(), bookName);
     m_editor->show();
     if (!QTest::qWaitForWindowExposed(m_editor.get()))
         qFatal("the editor did not come up");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "books/BookEditor.h"
+#include "editor/CardEditor.h"
 #include "shell/help/HelpPages.h"
 #include "support/ScriptedInteraction.h"
 
@@ -11,12 +13,6 @@
 
 class QAbstractButton;
 class QLineEdit;
-
-namespace lumidex {
-class BookEditor;
-class CardEditor;
-class RecordLayout;
-} // namespace lumidex
 
 namespace lumidex::test {
 
@@ -40,8 +36,9 @@ const RecordLayout& recordLayout(EditorKind kind);
 int editFieldCount(EditorKind kind);
 QStringList fieldControls(EditorKind kind);
 
-// A new, hidden editor of `kind` working in `programDir`; a book editor has no book yet.
-std::unique_ptr<CardEditor> makeEditor(EditorKind kind, const QString& programDir);
+// A new, hidden editor of `kind` working in `programDir`. A book editor works on
+// the book `bookName` of that folder, as the catalogue sets it, or on none yet.
+std::unique_ptr<CardEditor> makeEditor(EditorKind kind, const QString& programDir, const QString& bookName = {});
 
 // A field of the card as a test expects it: its control, where it starts in a
 // stored record (in bytes), and, for the fields the editor will not save

@@ -1,11 +1,10 @@
-#include "books/TfrmBookDonne.h"
-#include "books/TfrmBookUomini.h"
 #include "output/attachments/AttachFiles.h"
 #include "output/attachments/TfrmAllegaCartella.h"
 #include "registry/TfrmAnagrafica.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 
@@ -310,28 +309,22 @@ private slots:
 
     void editorsTakeBackWhatIsApplied_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<EditorKind>("kind");
         QTest::addColumn<QString>("marker");
         QTest::addColumn<bool>("apply");
-        QTest::newRow("registry, applied") << 0 << "anagrafica" << true;
-        QTest::newRow("registry, cancelled") << 0 << "anagrafica" << false;
-        QTest::newRow("men's book, applied") << 1 << "bookuomini" << true;
-        QTest::newRow("women's book, applied") << 2 << "bookdonne" << true;
-        QTest::newRow("women's book, cancelled") << 2 << "bookdonne" << false;
+        QTest::newRow("registry, applied") << EditorKind::Registry << "anagrafica" << true;
+        QTest::newRow("registry, cancelled") << EditorKind::Registry << "anagrafica" << false;
+        QTest::newRow("men's book, applied") << EditorKind::Men << "bookuomini" << true;
+        QTest::newRow("women's book, applied") << EditorKind::Women << "bookdonne" << true;
+        QTest::newRow("women's book, cancelled") << EditorKind::Women << "bookdonne" << false;
     }
 
     void editorsTakeBackWhatIsApplied()
     {
-        QFETCH(int, kind);
+        QFETCH(EditorKind, kind);
         QFETCH(QString, marker);
         QFETCH(bool, apply);
-        std::unique_ptr<CardEditor> editor;
-        if (kind == 0)
-            editor = std::make_unique<TfrmAnagrafica>(program());
-        else if (kind == 1)
-            editor = std::make_unique<TfrmBookUomini>(program());
-        else
-            editor = std::make_unique<TfrmBookDonne>(program());
+        const std::unique_ptr<CardEditor> editor = makeEditor(kind, program());
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
         const QStringList before { " contratto.pdf", "", "foto.jpg ", " Contratto", "vuoto", "" };

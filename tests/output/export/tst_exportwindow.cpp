@@ -1,17 +1,15 @@
 #include "ExportFixtures.h"
 
-#include "books/TfrmBookDonne.h"
-#include "books/TfrmBookUomini.h"
 #include "output/export/ExportGrid.h"
 #include "output/export/ExportRecords.h"
 #include "output/export/TfrmExpAnagrafica.h"
 #include "output/export/TfrmExpBookDonne.h"
 #include "output/export/TfrmExpBookUomini.h"
-#include "registry/TfrmAnagrafica.h"
 #include "shell/windows/TfrmGuida.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
+#include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 
@@ -242,15 +240,13 @@ private slots:
         QString className;
         QList<QStringList> expected;
         if (which == Window::Registry) {
-            editor = std::make_unique<TfrmAnagrafica>(dir->path());
+            editor = makeEditor(EditorKind::Registry, dir->path());
             className = QStringLiteral("lumidex::TfrmExpAnagrafica");
             expected = registryGrid();
         } else {
             const bool men = which == Window::Men;
-            auto* book = men ? static_cast<BookEditor*>(new TfrmBookUomini(dir->path()))
-                             : static_cast<BookEditor*>(new TfrmBookDonne(dir->path()));
-            editor.reset(book);
-            book->setBook(men ? menBook() : womenBook(), men ? "Sfilata estiva" : "Campagna autunno");
+            editor = men ? makeEditor(EditorKind::Men, dir->path(), QStringLiteral("Sfilata estiva"))
+                         : makeEditor(EditorKind::Women, dir->path(), QStringLiteral("Campagna autunno"));
             className
                 = men ? QStringLiteral("lumidex::TfrmExpBookUomini") : QStringLiteral("lumidex::TfrmExpBookDonne");
             QStringList only(13);

@@ -1,9 +1,8 @@
-#include "books/TfrmBookDonne.h"
-#include "books/TfrmBookUomini.h"
+#include "editor/CardEditor.h"
 #include "output/print/CardPrintWindow.h"
 #include "output/print/TfrmStampaAnagrafica.h"
+#include "support/EditorFixture.h"
 #include "support/PdfReadBack.h"
-#include "registry/TfrmAnagrafica.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 
@@ -20,8 +19,6 @@ using namespace lumidex::test;
 
 namespace {
 
-enum class EditorKind { Registry, Men, Women };
-
 const QString printMessage = QStringLiteral(
     "Attenzione: la stampa non è andata a buon fine.\n\r\n\rSi consiglia di ridurre le dimensioni della foto.");
 const QString previewMessage
@@ -33,7 +30,6 @@ enum class Press { Stampa, Annulla };
 
 } // namespace
 
-Q_DECLARE_METATYPE(EditorKind)
 Q_DECLARE_METATYPE(ReportOutcome)
 Q_DECLARE_METATYPE(Press)
 
@@ -50,17 +46,7 @@ private:
 
     void open(EditorKind kind)
     {
-        if (kind == EditorKind::Registry) {
-            editor = std::make_unique<TfrmAnagrafica>(dir->path());
-        } else {
-            std::unique_ptr<BookEditor> book;
-            if (kind == EditorKind::Men)
-                book = std::make_unique<TfrmBookUomini>(dir->path());
-            else
-                book = std::make_unique<TfrmBookDonne>(dir->path());
-            book->setBook(dir->filePath(QStringLiteral("Estate") + book->side().extension), QStringLiteral("Estate"));
-            editor = std::move(book);
-        }
+        editor = makeEditor(kind, dir->path(), QStringLiteral("Estate"));
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
     }

@@ -1,14 +1,13 @@
-#include "books/TfrmBookDonne.h"
-#include "books/TfrmBookUomini.h"
+#include "books/BookEditor.h"
 #include "common/FitToFrame.h"
 #include "output/slideshow/TfrmSlideshow_Anagrafica.h"
 #include "output/slideshow/TfrmSlideshow_Donne.h"
 #include "output/slideshow/TfrmSlideshow_Uomini.h"
-#include "registry/TfrmAnagrafica.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 
@@ -459,34 +458,31 @@ private slots:
     // owned by the editor; the book editors hand over their book, trimmed.
     void editorsOpenTheSlideshowOfTheirArchive_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<EditorKind>("kind");
         QTest::addColumn<QString>("windowClass");
-        QTest::newRow("registry") << 0 << "lumidex::TfrmSlideshow_Anagrafica";
-        QTest::newRow("men's book") << 1 << "lumidex::TfrmSlideshow_Uomini";
-        QTest::newRow("women's book") << 2 << "lumidex::TfrmSlideshow_Donne";
+        QTest::newRow("registry") << EditorKind::Registry << "lumidex::TfrmSlideshow_Anagrafica";
+        QTest::newRow("men's book") << EditorKind::Men << "lumidex::TfrmSlideshow_Uomini";
+        QTest::newRow("women's book") << EditorKind::Women << "lumidex::TfrmSlideshow_Donne";
     }
 
     void editorsOpenTheSlideshowOfTheirArchive()
     {
-        QFETCH(int, kind);
+        QFETCH(EditorKind, kind);
         QFETCH(QString, windowClass);
         ProgramFolder folder;
         WatchingUser user;
-        std::unique_ptr<CardEditor> editor;
+        const std::unique_ptr<CardEditor> editor = makeEditor(kind, folder.dir.path());
         QString archive;
-        if (kind == 0) {
-            editor = std::make_unique<TfrmAnagrafica>(folder.dir.path());
-            archive = programfolder::registryArchivePath(folder.dir.path());
-            folder.photo("Anagrafica/Scheda_1.jpg", Qt::green);
-        } else {
-            auto book = kind == 1 ? std::unique_ptr<BookEditor>(std::make_unique<TfrmBookUomini>(folder.dir.path()))
-                                  : std::unique_ptr<BookEditor>(std::make_unique<TfrmBookDonne>(folder.dir.path()));
-            archive = folder.path(kind == 1 ? "Moda.men" : "Moda.wmn");
+        if (auto* book = qobject_cast<BookEditor*>(editor.get())) {
+            archive = folder.path(kind == EditorKind::Men ? "Moda.men" : "Moda.wmn");
+            // The editor goes by the book's file and name without their blanks.
             book->setBook("  " + archive + " ", " Moda\t");
             folder.photo(book->side().photoFolder + "/Moda_Foto_1.jpg", Qt::green);
-            editor = std::move(book);
+        } else {
+            archive = programfolder::registryArchivePath(folder.dir.path());
+            folder.photo("Anagrafica/Scheda_1.jpg", Qt::green);
         }
-        ProgramFolder::cards(archive, kind == 0 ? layouts::registry : layouts::book, 1);
+        ProgramFolder::cards(archive, recordLayout(kind), 1);
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
 
@@ -500,7 +496,7 @@ private slots:
             ++seen;
             QCOMPARE(window->parent(), editor.get());
             QVERIFY(window->Timer->isActive());
-            if (kind != 0) {
+            if (kind != EditorKind::Registry) {
                 QCOMPARE(window->lblNome->text(), QStringLiteral("Moda"));
                 QCOMPARE(window->lblFile->text(), archive);
             }
