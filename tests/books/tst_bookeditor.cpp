@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
@@ -70,9 +69,7 @@ private slots:
         EditorFixture f(kind);
         auto* widget = named<QWidget>(f.editor(), control);
         QCOMPARE(widget->statusTip(), text);
-        QStatusTipEvent over(widget->statusTip());
-        QApplication::sendEvent(f.editor(), &over);
-        QCOMPARE(f.editor()->statusLine()->text(), text);
+        QCOMPARE(f.statusLineAfter(widget->statusTip()), text);
     }
 
     // Tab walks the twelve fields in record order, and Shift+Tab walks them back,

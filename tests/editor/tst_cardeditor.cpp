@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
-#include <QStatusTipEvent>
 #include <QToolButton>
 #include <QtTest>
 #include <fcntl.h>
@@ -186,12 +185,8 @@ private slots:
         auto* picture = named<QToolButton>(f.editor(), button);
         QCOMPARE(picture->statusTip(), status);
         QCOMPARE(picture->toolTip(), tooltip);
-        QStatusTipEvent over(picture->statusTip());
-        QApplication::sendEvent(f.editor(), &over);
-        QCOMPARE(f.editor()->statusLine()->text(), status);
-        QStatusTipEvent background { QString() };
-        QApplication::sendEvent(f.editor(), &background);
-        QCOMPARE(f.editor()->statusLine()->text(), QString());
+        QCOMPARE(f.statusLineAfter(picture->statusTip()), status);
+        QCOMPARE(f.statusLineAfter(QString()), QString());
     }
 
     // The editor's yellow focus colour belongs to its card fields only: the check

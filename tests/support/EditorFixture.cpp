@@ -9,9 +9,11 @@
 #include "support/TestRecords.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStatusTipEvent>
 
 namespace lumidex::test {
 
@@ -328,6 +330,13 @@ ScriptedInteraction::Message EditorFixture::lastMessage() const
     if (m_user->messages().isEmpty())
         return { MessageKind::Plain, QStringLiteral("(no message)"), Buttons::Ok };
     return m_user->messages().constLast();
+}
+
+QString EditorFixture::statusLineAfter(const QString& statusTip) const
+{
+    QStatusTipEvent event(statusTip);
+    QApplication::sendEvent(m_editor.get(), &event);
+    return m_editor->statusLine()->text();
 }
 
 } // namespace lumidex::test

@@ -120,6 +120,9 @@ public:
     void click(QAbstractButton* button) const;
     void click(const QString& button) const;
     ScriptedInteraction::Message lastMessage() const;
+    // What the status line shows once the pointer brings `statusTip` (empty: the
+    // pointer over the background).
+    QString statusLineAfter(const QString& statusTip) const;
 
 private:
     EditorKind m_kind;
