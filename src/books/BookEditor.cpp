@@ -1,6 +1,7 @@
 #include "books/BookEditor.h"
 
 #include "books/BookTexts.h"
+#include "books/PhotoShootingData.h"
 #include "common/Text.h"
 
 #include "common/Formatting.h"
@@ -161,6 +162,23 @@ void BookEditor::txtDataKeyDown(QKeyEvent* event)
     }
     if (const auto date = pickDate(this, m_side.dateMarker))
         txtData->setText(*date);
+}
+
+void BookEditor::photoLoaded(const QString& path)
+{
+    const int cameraIndex = fieldIndex("Fotocamera");
+    QLineEdit* txtFotocamera = field(cameraIndex);
+    const shooting::ShootingFill fill = shooting::fillEmptyFields(
+        shooting::readShootingData(path), txtFotocamera->text(), txtData->text(), layouts::book.capacity(cameraIndex));
+    if (!fill.camera.isEmpty()) {
+        txtFotocamera->setText(fill.camera);
+        txtFotocamera->setCursorPosition(0);
+    }
+    if (!fill.date.isEmpty())
+        txtData->setText(fill.date);
+    const QString notice = booktext::shootingDataNotice(fill);
+    if (!notice.isEmpty())
+        showNotice(notice);
 }
 
 void BookEditor::impDataClick()

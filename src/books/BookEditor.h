@@ -39,6 +39,8 @@ public slots:
 
 protected:
     bool fieldKeyPress(QLineEdit* field, QKeyEvent* event) override;
+    // Fills an empty camera or date field from the shooting data of the photo.
+    void photoLoaded(const QString& path) override;
 
 private:
     void txtDataKeyDown(QKeyEvent* event);

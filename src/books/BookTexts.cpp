@@ -1,5 +1,9 @@
 #include "books/BookTexts.h"
 
+#include "books/PhotoShootingData.h"
+
+#include <QStringList>
+
 namespace lumidex::booktext {
 
 QString emptyList()
@@ -80,6 +84,36 @@ QString dateRequired()
 QString locationRequired()
 {
     return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la location della foto.");
+}
+
+namespace {
+
+QString shootingDataParts(const QString& camera, const QString& date)
+{
+    QStringList parts;
+    if (!camera.isEmpty())
+        parts << QStringLiteral("Fotocamera «%1»").arg(camera);
+    if (!date.isEmpty())
+        parts << QStringLiteral("Data scatto %1").arg(date);
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString shootingDataNotice(const shooting::ShootingFill& fill)
+{
+    if (fill.fillsSomething())
+        return QStringLiteral("Dati dello scatto letti dalla foto: %1.").arg(shootingDataParts(fill.camera, fill.date));
+    if (!fill.keptCamera.isEmpty() || !fill.keptDate.isEmpty())
+        return QStringLiteral("La foto riporta %1: i campi già compilati non sono stati cambiati.")
+            .arg(shootingDataParts(fill.keptCamera, fill.keptDate));
+    if (fill.cameraMissing && fill.dateMissing)
+        return QStringLiteral("La foto non riporta né la fotocamera né la data dello scatto.");
+    if (fill.cameraMissing)
+        return QStringLiteral("La foto non riporta la fotocamera.");
+    if (fill.dateMissing)
+        return QStringLiteral("La foto non riporta la data dello scatto.");
+    return {};
 }
 
 } // namespace lumidex::booktext

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace lumidex::shooting {
+struct ShootingFill;
+}
+
 // The messages and fixed texts of the book catalogue and the book entry editor.
 namespace lumidex::booktext {
 
@@ -24,5 +28,11 @@ QString bookCreated();
 QString titleRequired();
 QString dateRequired();
 QString locationRequired();
+
+// The status line after "Carica foto" read the photo's shooting data: what it
+// put into the empty fields, or else what the photo says that differs from the
+// fields already filled, or else which empty field the photo had nothing for.
+// Empty when there is nothing to tell.
+QString shootingDataNotice(const shooting::ShootingFill& fill);
 
 } // namespace lumidex::booktext

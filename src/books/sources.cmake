@@ -1,7 +1,9 @@
-# Core (no widgets): the book side table, book names and the books' texts.
+# Core (no widgets): the book side table, book names, the shooting data read
+# from a photo, and the books' texts.
 lumidex_core_sources(
   Side.h Side.cpp
   BookNames.h BookNames.cpp
+  PhotoShootingData.h PhotoShootingData.cpp
   BookTexts.h BookTexts.cpp
 )
 # The book catalogue windows and the book entry editor.

@@ -177,6 +177,7 @@ void CardEditor::clearCard()
     m_photo.showPlaceholder();
     refreshPhoto();
     lblPosizione->clear();
+    dismissNotice();
     firstField()->setFocus(Qt::OtherFocusReason);
 }
 
@@ -192,6 +193,7 @@ void CardEditor::showRecord(int position, const QStringList& values)
     lblPosizione->setText(QString::number(position));
     m_photo.loadFromCard(photoPath(lblPosizione->text()));
     refreshPhoto();
+    dismissNotice();
 }
 
 void CardEditor::move(Move move)
@@ -319,9 +321,13 @@ void CardEditor::btnCaricaFotoClick()
             QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"), {}, {}, {} });
     if (path.isEmpty())
         return;
-    m_photo.loadFromFile(path);
+    const bool loaded = m_photo.loadFromFile(path);
     refreshPhoto();
+    if (loaded)
+        photoLoaded(path);
 }
+
+void CardEditor::photoLoaded(const QString&) { }
 
 void CardEditor::btnSalvaFotoClick()
 {

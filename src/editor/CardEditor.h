@@ -132,6 +132,8 @@ protected:
     virtual bool fieldKeyPress(QLineEdit* field, QKeyEvent* event);
     // The field Enter moves to from `index`.
     virtual int nextFieldAfter(int index) const;
+    // "Carica foto" made the picture file at `path` the card's photo.
+    virtual void photoLoaded(const QString& path);
     // The field that gets the focus on a new card.
     QLineEdit* firstField() const { return m_fields.constFirst(); }
 

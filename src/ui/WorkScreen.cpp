@@ -51,10 +51,32 @@ bool WorkScreen::event(QEvent* event)
     // Status tips of the controls end up here; an empty one (the pointer left a
     // control for the background) empties the status line.
     if (event->type() == QEvent::StatusTip) {
-        m_panInfo->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (m_showsNotice) {
+            if (tip.isEmpty() || tip == m_lastExplanation)
+                return true;
+            m_showsNotice = false;
+        }
+        if (!tip.isEmpty())
+            m_lastExplanation = tip;
+        m_panInfo->setText(tip);
         return true;
     }
     return QWidget::event(event);
+}
+
+void WorkScreen::showNotice(const QString& text)
+{
+    m_panInfo->setText(text);
+    m_showsNotice = true;
+}
+
+void WorkScreen::dismissNotice()
+{
+    if (!m_showsNotice)
+        return;
+    m_showsNotice = false;
+    m_panInfo->clear();
 }
 
 void WorkScreen::closeEvent(QCloseEvent* event)

@@ -19,6 +19,14 @@ public:
     // Where the subclass lays out its content, above the status strip.
     QVBoxLayout* contentLayout() const { return m_content; }
     QLabel* statusLine() const { return m_panInfo; }
+    // A message of the program's own in the status line, after something the
+    // user did. It stays while the pointer rests on the background or comes back
+    // to the control it last explained (the one just clicked, as a dialog closes
+    // over it), and gives way to the explanation of any other control.
+    void showNotice(const QString& text);
+    // Empties the status line if it shows a notice: what the notice told of is
+    // gone (another card on screen).
+    void dismissNotice();
 
 signals:
     // The window was closed, by its exit button or its title bar.
@@ -33,6 +41,8 @@ private:
     QWidget* m_panel;
     QVBoxLayout* m_content;
     QLabel* m_panInfo;
+    QString m_lastExplanation;
+    bool m_showsNotice = false;
 };
 
 } // namespace lumidex
