@@ -103,9 +103,9 @@ QString shootingDataParts(const QString& camera, const QString& date)
 QString shootingDataNotice(const shooting::ShootingFill& fill)
 {
     if (fill.fillsSomething())
-        return QStringLiteral("Dati dello scatto letti dalla foto: %1.").arg(shootingDataParts(fill.camera, fill.date));
+        return QStringLiteral("Letti dalla foto: %1.").arg(shootingDataParts(fill.camera, fill.date));
     if (!fill.keptCamera.isEmpty() || !fill.keptDate.isEmpty())
-        return QStringLiteral("La foto riporta %1: i campi già compilati non sono stati cambiati.")
+        return QStringLiteral("Campi già compilati lasciati come sono; la foto riporta %1.")
             .arg(shootingDataParts(fill.keptCamera, fill.keptDate));
     if (fill.cameraMissing && fill.dateMissing)
         return QStringLiteral("La foto non riporta né la fotocamera né la data dello scatto.");

@@ -49,13 +49,15 @@ WorkScreen::WorkScreen(const QString& caption, QWidget* parent)
 bool WorkScreen::event(QEvent* event)
 {
     // Status tips of the controls end up here; an empty one (the pointer left a
-    // control for the background) empties the status line.
+    // control for the background) empties the status line, unless it shows a
+    // notice.
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
         if (m_showsNotice) {
             if (tip.isEmpty() || tip == m_lastExplanation)
                 return true;
             m_showsNotice = false;
+            m_panInfo->setToolTip({});
         }
         if (!tip.isEmpty())
             m_lastExplanation = tip;
@@ -67,7 +69,13 @@ bool WorkScreen::event(QEvent* event)
 
 void WorkScreen::showNotice(const QString& text)
 {
-    m_panInfo->setText(text);
+    // One line: a notice longer than the strip ends in an ellipsis and is read
+    // whole in the line's tooltip.
+    const QString shown = m_panInfo->isVisible()
+        ? m_panInfo->fontMetrics().elidedText(text, Qt::ElideRight, m_panInfo->contentsRect().width())
+        : text;
+    m_panInfo->setText(shown);
+    m_panInfo->setToolTip(shown == text ? QString() : text);
     m_showsNotice = true;
 }
 
@@ -76,6 +84,7 @@ void WorkScreen::dismissNotice()
     if (!m_showsNotice)
         return;
     m_showsNotice = false;
+    m_panInfo->setToolTip({});
     m_panInfo->clear();
 }
 

@@ -22,7 +22,8 @@ public:
     // A message of the program's own in the status line, after something the
     // user did. It stays while the pointer rests on the background or comes back
     // to the control it last explained (the one just clicked, as a dialog closes
-    // over it), and gives way to the explanation of any other control.
+    // over it), and gives way to the explanation of any other control. A notice
+    // too long for the line is cut with an ellipsis and shown whole as its tooltip.
     void showNotice(const QString& text);
     // Empties the status line if it shows a notice: what the notice told of is
     // gone (another card on screen).

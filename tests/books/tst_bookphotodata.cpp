@@ -22,8 +22,7 @@ using namespace lumidex::test;
 
 namespace {
 
-const QString filledNotice
-    = QStringLiteral("Dati dello scatto letti dalla foto: Fotocamera «Canon EOS R5», Data scatto 01/06/2024.");
+const QString filledNotice = QStringLiteral("Letti dalla foto: Fotocamera «Canon EOS R5», Data scatto 01/06/2024.");
 const QString readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
 
 // The pointer entering or leaving a control, as the window system reports it.
@@ -129,8 +128,32 @@ private slots:
         QCOMPARE(edit("txtFotocamera")->text(), QStringLiteral("Leica M6"));
         QCOMPARE(edit("txtData")->text(), QStringLiteral("14/07/2023"));
         QCOMPARE(status(),
-            QStringLiteral("La foto riporta Fotocamera «Canon EOS R5», Data scatto 01/06/2024: i campi già "
-                           "compilati non sono stati cambiati."));
+            QStringLiteral("Campi già compilati lasciati come sono; la foto riporta Fotocamera «Canon EOS R5», "
+                           "Data scatto 01/06/2024."));
+    }
+
+    void aLongNoticeIsReadWholeInTheTooltip()
+    {
+        openBook(true);
+        QTest::keyClicks(edit("txtFotocamera"), QStringLiteral("Leica M6"));
+        edit("txtData")->setText(QStringLiteral("14/07/2023"));
+        const QString camera = QStringLiteral("FUJI PHOTO FILM FinePix S5Pro Extended Edition");
+        loadPhoto(photo(QStringLiteral("DSCF0001.JPG"),
+            { { "Exif.Image.Make", "FUJI PHOTO FILM CO., LTD." },
+                { "Exif.Image.Model", "FinePix S5Pro Extended Edition Signature Series" },
+                { "Exif.Photo.DateTimeOriginal", "2018:02:03 10:00:00" } }));
+        const QString notice = QStringLiteral(
+            "Campi già compilati lasciati come sono; la foto riporta Fotocamera «%1», Data scatto 03/02/2018.")
+                                   .arg(camera);
+        QLabel* line = editor->statusLine();
+        QVERIFY(status().endsWith(QChar(0x2026)));
+        QVERIFY(notice.startsWith(status().chopped(1)));
+        QVERIFY(line->fontMetrics().horizontalAdvance(status()) <= line->contentsRect().width());
+        QCOMPARE(line->toolTip(), notice);
+
+        // The next explanation has no tooltip behind it.
+        pointerEnters(editor->btnZoomFoto);
+        QCOMPARE(line->toolTip(), QString());
     }
 
     void onlyTheEmptyFieldIsFilled()
@@ -140,7 +163,7 @@ private slots:
         loadPhoto(photo(QStringLiteral("IMG_0003.JPG"), canonR5Tags()));
         QCOMPARE(edit("txtFotocamera")->text(), QStringLiteral("Leica M6"));
         QCOMPARE(edit("txtData")->text(), QStringLiteral("01/06/2024"));
-        QCOMPARE(status(), QStringLiteral("Dati dello scatto letti dalla foto: Data scatto 01/06/2024."));
+        QCOMPARE(status(), QStringLiteral("Letti dalla foto: Data scatto 01/06/2024."));
     }
 
     void aPhotoWithoutShootingDataFillsNothing()
@@ -192,7 +215,7 @@ private slots:
         // A notice about a card goes when another card comes on screen.
         edit("txtFotocamera")->clear();
         loadPhoto(photo(QStringLiteral("IMG_0005.JPG"), canonR5Tags()));
-        QCOMPARE(status(), QStringLiteral("Dati dello scatto letti dalla foto: Fotocamera «Canon EOS R5»."));
+        QCOMPARE(status(), QStringLiteral("Letti dalla foto: Fotocamera «Canon EOS R5»."));
         editor->cmdPrimo->click();
         QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
         QCOMPARE(status(), QString());

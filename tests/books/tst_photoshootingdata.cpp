@@ -243,31 +243,31 @@ private slots:
                                     << ""
                                     << "Canon EOS R5"
                                     << "01/06/2024"
-                                    << "Dati dello scatto letti dalla foto: Fotocamera «Canon EOS R5», "
+                                    << "Letti dalla foto: Fotocamera «Canon EOS R5», "
                                        "Data scatto 01/06/2024.";
         QTest::newRow("blanks count as empty") << "Canon EOS R5" << june1 << "   "
                                                << ""
                                                << "Canon EOS R5"
                                                << "01/06/2024"
-                                               << "Dati dello scatto letti dalla foto: Fotocamera «Canon EOS R5», "
+                                               << "Letti dalla foto: Fotocamera «Canon EOS R5», "
                                                   "Data scatto 01/06/2024.";
         QTest::newRow("camera typed, date filled") << "Canon EOS R5" << june1 << "Leica M6"
                                                    << ""
                                                    << ""
                                                    << "01/06/2024"
-                                                   << "Dati dello scatto letti dalla foto: Data scatto 01/06/2024.";
+                                                   << "Letti dalla foto: Data scatto 01/06/2024.";
         QTest::newRow("date picked, camera filled") << "Canon EOS R5" << june1 << ""
                                                     << "14/07/2023"
                                                     << "Canon EOS R5"
                                                     << ""
-                                                    << "Dati dello scatto letti dalla foto: Fotocamera «Canon EOS R5».";
+                                                    << "Letti dalla foto: Fotocamera «Canon EOS R5».";
         QTest::newRow("both filled with something else")
             << "Canon EOS R5" << june1 << "Leica M6"
             << "14/07/2023"
             << ""
             << ""
-            << "La foto riporta Fotocamera «Canon EOS R5», Data scatto 01/06/2024: i campi già compilati "
-               "non sono stati cambiati.";
+            << "Campi già compilati lasciati come sono; la foto riporta Fotocamera «Canon EOS R5», Data "
+               "scatto 01/06/2024.";
         QTest::newRow("both filled with the same") << "Canon EOS R5" << june1 << "Canon EOS R5"
                                                    << "01/06/2024"
                                                    << ""
@@ -296,14 +296,13 @@ private slots:
         QTest::newRow("one long word cut to the field")
             << QString(60, QLatin1Char('X')) << QDate() << ""
             << "14/07/2023" << QString(50, QLatin1Char('X')) << ""
-            << QStringLiteral("Dati dello scatto letti dalla foto: Fotocamera «%1».")
-                   .arg(QString(50, QLatin1Char('X')));
+            << QStringLiteral("Letti dalla foto: Fotocamera «%1».").arg(QString(50, QLatin1Char('X')));
         QTest::newRow("long name cut to the field at the end of a word")
             << "FUJI PHOTO FILM FinePix S5Pro Extended Edition With A Very Long Model Name" << QDate() << ""
             << "14/07/2023"
             << "FUJI PHOTO FILM FinePix S5Pro Extended Edition"
             << ""
-            << "Dati dello scatto letti dalla foto: Fotocamera «FUJI PHOTO FILM FinePix S5Pro Extended Edition».";
+            << "Letti dalla foto: Fotocamera «FUJI PHOTO FILM FinePix S5Pro Extended Edition».";
     }
     void fillsOnlyEmptyFields()
     {
