@@ -44,6 +44,9 @@ int runApplication(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     LumidexApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lumidex"));
+    // The desktop entry the menu installs is lumidex.desktop: Wayland desktops
+    // match the running windows to it, and so to the program's icon.
+    app.setDesktopFileName(QStringLiteral("lumidex"));
     app.setQuitOnLastWindowClosed(false);
     installItalianTranslations(app);
     applyFormatSettings();
