@@ -1,8 +1,10 @@
 #include "CameraPhotos.h"
 
+#include "support/TestFiles.h"
+#include "support/TestPictures.h"
+
 #include <QColor>
 #include <QFile>
-#include <QImage>
 #include <exiv2/exiv2.hpp>
 
 namespace lumidex::test {
@@ -16,10 +18,10 @@ ExifTags canonR5Tags()
 
 bool writeCameraJpeg(const QString& path, const ExifTags& tags)
 {
-    QImage image(32, 24, QImage::Format_RGB32);
-    image.fill(QColor(200, 120, 40));
-    if (!image.save(path, "JPEG"))
+    const QByteArray jpeg = encodeJpeg(markedImage(QSize(32, 24), QColor(200, 120, 40)));
+    if (jpeg.isEmpty())
         return false;
+    writeBytes(path, jpeg);
     if (tags.isEmpty())
         return true;
     try {

@@ -4,6 +4,7 @@
 #include "CameraPhotos.h"
 #include "books/BookTexts.h"
 #include "books/PhotoShootingData.h"
+#include "support/TestFiles.h"
 
 #include <QDate>
 #include <QFile>
@@ -15,25 +16,7 @@
 
 using namespace lumidex;
 using namespace lumidex::shooting;
-
-namespace {
-
-using lumidex::test::ExifTags;
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-} // namespace
+using namespace lumidex::test;
 
 class TestPhotoShootingData : public QObject {
     Q_OBJECT
@@ -122,7 +105,7 @@ private slots:
         QTest::addColumn<ExifTags>("tags");
         QTest::addColumn<QString>("camera");
         QTest::addColumn<QDate>("date");
-        QTest::newRow("camera photo") << test::canonR5Tags() << "Canon EOS R5" << QDate(2024, 6, 1);
+        QTest::newRow("camera photo") << canonR5Tags() << "Canon EOS R5" << QDate(2024, 6, 1);
         QTest::newRow("scan: only the moment it was digitised") << ExifTags { { "Exif.Image.Model", "CanoScan 9000F" },
             { "Exif.Photo.DateTimeDigitized", "2019:03:04 10:11:12" } }
                                                                 << "CanoScan 9000F" << QDate(2019, 3, 4);
@@ -142,7 +125,7 @@ private slots:
         QFETCH(QString, camera);
         QFETCH(QDate, date);
         const QString path = dir->filePath(QStringLiteral("scatto.jpg"));
-        QVERIFY(test::writeCameraJpeg(path, tags));
+        QVERIFY(writeCameraJpeg(path, tags));
         const PhotoShootingData data = readShootingData(path);
         QCOMPARE(data.camera, camera);
         QCOMPARE(data.date, date);
@@ -151,7 +134,7 @@ private slots:
     void aTagOfAnotherTypeSaysNothing()
     {
         const QString path = dir->filePath(QStringLiteral("scatto.jpg"));
-        QVERIFY(test::writeCameraJpeg(path, test::canonR5Tags()));
+        QVERIFY(writeCameraJpeg(path, canonR5Tags()));
         auto file = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
         file->readMetadata();
         file->exifData()["Exif.Image.Make"] = uint16_t(7);
@@ -179,19 +162,19 @@ private slots:
     {
         QFETCH(QString, damage);
         const QString tagged = dir->filePath(QStringLiteral("sorgente.jpg"));
-        QVERIFY(test::writeCameraJpeg(tagged, test::canonR5Tags()));
-        const QByteArray bytes = readAll(tagged);
+        QVERIFY(writeCameraJpeg(tagged, canonR5Tags()));
+        const QByteArray bytes = readBytes(tagged);
         const qsizetype exifAt = bytes.indexOf("Exif");
         QVERIFY(exifAt > 0);
         QString path = dir->filePath(QStringLiteral("foto.jpg"));
         if (damage == QLatin1String("empty"))
-            writeAll(path, {});
+            writeBytes(path, {});
         else if (damage == QLatin1String("text"))
-            writeAll(path, "Non sono una foto.\n");
+            writeBytes(path, "Non sono una foto.\n");
         else if (damage == QLatin1String("cut"))
-            writeAll(path, bytes.left(exifAt + 40));
+            writeBytes(path, bytes.left(exifAt + 40));
         else if (damage == QLatin1String("overwritten"))
-            writeAll(path, QByteArray(bytes).replace(exifAt + 6, 200, QByteArray(200, '\xFF')));
+            writeBytes(path, QByteArray(bytes).replace(exifAt + 6, 200, QByteArray(200, '\xFF')));
         else if (damage == QLatin1String("bitmap")) {
             path = dir->filePath(QStringLiteral("foto.bmp"));
             QImage image(8, 8, QImage::Format_RGB32);
@@ -208,8 +191,8 @@ private slots:
     void everyDamagedByteOfTheExifBlockIsSurvived()
     {
         const QString tagged = dir->filePath(QStringLiteral("sorgente.jpg"));
-        QVERIFY(test::writeCameraJpeg(tagged, test::canonR5Tags()));
-        const QByteArray bytes = readAll(tagged);
+        QVERIFY(writeCameraJpeg(tagged, canonR5Tags()));
+        const QByteArray bytes = readBytes(tagged);
         const qsizetype exifAt = bytes.indexOf("Exif");
         const int segmentLength = (quint8(bytes.at(exifAt - 2)) << 8) | quint8(bytes.at(exifAt - 1));
         const QString path = dir->filePath(QStringLiteral("rovinata.jpg"));
@@ -218,7 +201,7 @@ private slots:
             for (const char value : { '\x00', '\xFF' }) {
                 QByteArray damaged = bytes;
                 damaged[at] = value;
-                writeAll(path, damaged);
+                writeBytes(path, damaged);
                 const PhotoShootingData data = readShootingData(path);
                 for (const QChar c : data.camera)
                     QVERIFY2(c.unicode() >= 32, qPrintable(data.camera));
