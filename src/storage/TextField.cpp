@@ -79,12 +79,17 @@ QByteArray toWindows1252(QStringView text)
     return bytes;
 }
 
+void fromWindows1252(QByteArrayView bytes, QChar* out)
+{
+    const auto* in = reinterpret_cast<const uchar*>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(charOf(in[i]));
+}
+
 QString fromWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = QChar(charOf(uchar(bytes[i])));
+    fromWindows1252(bytes, text.data());
     return text;
 }
 
@@ -98,7 +103,7 @@ void encode(QStringView text, int capacity, char* out)
     std::memset(out + 1 + length, 0, std::size_t(capacity - length));
 }
 
-QString decode(const char* in, int capacity)
+QByteArrayView storedText(const char* in, int capacity)
 {
     int begin = 1;
     int end = 1 + qMin(int(uchar(in[0])), capacity);
@@ -108,7 +113,22 @@ QString decode(const char* in, int capacity)
         ++begin;
     while (end > begin && uchar(in[end - 1]) <= 32)
         --end;
-    return fromWindows1252(QByteArrayView(in + begin, end - begin));
+    return QByteArrayView(in + begin, end - begin);
+}
+
+QString decode(const char* in, int capacity)
+{
+    return fromWindows1252(storedText(in, capacity));
+}
+
+void decode(const char* in, int capacity, QString& into)
+{
+    const QByteArrayView bytes = storedText(in, capacity);
+    // Shrinking keeps the buffer; a text shared with a copy the caller kept is
+    // detached first, so the copy keeps its value.
+    into.resize(bytes.size());
+    if (!bytes.isEmpty())
+        fromWindows1252(bytes, into.data());
 }
 
 } // namespace lumidex::textfield
