@@ -38,16 +38,22 @@ void installItalianTranslations(QCoreApplication& app)
     }
 }
 
+void prepareApplication(LumidexApplication& app)
+{
+    app.setApplicationName(QStringLiteral("Lumidex"));
+    app.setQuitOnLastWindowClosed(false);
+    installItalianTranslations(app);
+    applyFormatSettings();
+}
+
 int runApplication(int argc, char* argv[])
 {
     // Plain software drawing: the program draws gradients and pictures only.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
     LumidexApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Lumidex"));
-    app.setQuitOnLastWindowClosed(false);
-    installItalianTranslations(app);
-    applyFormatSettings();
+    prepareApplication(app);
 
+    // The login window first; the other screens are built once it is on screen.
     WindowSet windows(QCoreApplication::applicationDirPath());
     windows.start();
     return app.exec();
