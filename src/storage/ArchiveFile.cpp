@@ -24,11 +24,6 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool isPermissionRefusal(int error)
-{
-    return error == EACCES || error == EPERM || error == EROFS;
-}
-
 } // namespace
 
 ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access, int lockTimeoutMs)
@@ -36,11 +31,16 @@ ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access,
     , m_recordSize(recordSize)
 {
     const QByteArray name = QFile::encodeName(filePath);
-    m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    // Browsing needs no right to write: an archive the user may only read is
-    // read all the same, and only a Save reports that it cannot be written.
-    if (m_fd < 0 && access == Access::Read && isPermissionRefusal(errno))
+    if (access == Access::Read) {
+        // Browsing needs no right to write: an archive the user may only read is
+        // read all the same, and only a Save reports that it cannot be written.
         m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        // An absent archive is created empty by every operation, a read included.
+        if (m_fd < 0 && errno == ENOENT)
+            m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    } else {
+        m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    }
     if (m_fd < 0)
         fail(QStringLiteral("Cannot open"));
     try {
