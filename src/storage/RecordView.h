@@ -51,10 +51,14 @@ inline void RecordView::texts(QStringList& into) const
     const int fields = m_layout.fieldCount();
     if (into.size() != fields)
         into.resize(fields);
+    // One detach of the list for the whole record, not one per field.
+    QString* texts = into.data();
     const char* at = m_bytes.data();
     for (int i = 0; i < fields; ++i) {
         const int capacity = m_layout.capacity(i);
-        textfield::decode(at, capacity, into[i]);
+        // Most fields of most records are empty, and stay so from one record to the next.
+        if (uchar(*at) != 0 || !texts[i].isEmpty())
+            textfield::decode(at, capacity, texts[i]);
         at += capacity + 1;
     }
 }

@@ -18,10 +18,12 @@ void showZoom(QWidget* owner, const QImage& picture)
 
 QSize zoomPictureSize(const QWidget* owner)
 {
+    // The zoom fills the screen, less a margin of gradient: a picture of the
+    // screen's pixels is as sharp as it can ever be shown.
     const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return {};
-    return (QSizeF(TfrmZoom::pictureArea(screen->size())) * screen->devicePixelRatio()).toSize();
+    return (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize();
 }
 
 } // namespace lumidex

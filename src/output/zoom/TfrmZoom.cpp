@@ -48,17 +48,12 @@ void TfrmZoom::setPicture(const QImage& picture)
     showPicture();
 }
 
-QSize TfrmZoom::pictureArea(const QSize& screenSize)
-{
-    return (screenSize - screenMargin).expandedTo(QSize(1, 1));
-}
-
 void TfrmZoom::placePanel()
 {
     const QSize screenSize = screen() ? screen()->size() : size();
     // Never larger than the window itself, so that a title bar, a taskbar or a
     // window the user made smaller does not cut the photo off.
-    const QSize frame = pictureArea(screenSize).boundedTo(size()).expandedTo(QSize(1, 1));
+    const QSize frame = (screenSize - screenMargin).boundedTo(size()).expandedTo(QSize(1, 1));
     QRect area(QPoint(0, 0), frame);
     area.moveCenter(rect().center());
     panFoto->setGeometry(area);

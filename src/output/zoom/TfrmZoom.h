@@ -18,9 +18,6 @@ public:
     // photo file is not read again.
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
-    // The area the picture is shown in on a screen of `screenSize`, when the
-    // window has the whole screen.
-    static QSize pictureArea(const QSize& screenSize);
 
     QWidget* panFoto = nullptr;
     QLabel* imgFoto = nullptr;
