@@ -4,6 +4,7 @@
 // pread or pwrite of the same record, close). A scan reads every record once and
 // decodes only the fields it asks for: it is timed next to a plain fread of the
 // same file, and its memory must not grow with the archive.
+#include "BenchMain.h"
 #include "BenchMemory.h"
 #include "editor/Navigation.h"
 #include "storage/Archive.h"
@@ -295,13 +296,8 @@ BENCHMARK(BM_Scan)->Arg(10)->Arg(100000)->Unit(benchmark::kMillisecond)->UseReal
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     // The archives are written before any timing starts.
     registries().path(10);
     registries().path(100000);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

@@ -7,6 +7,7 @@
 // set before the run is the most memory the export held at any moment: the
 // records of the grid plus whatever the writer kept. peak_over_file divides it by
 // the archive's size, so 1.0 is as much memory as the archive file holds.
+#include "BenchMain.h"
 #include "BenchMemory.h"
 #include "output/export/ExportDocument.h"
 #include "output/export/ExportRecords.h"
@@ -192,10 +193,5 @@ BENCHMARK(writeOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

@@ -7,18 +7,14 @@
 //
 // The larger views are timed too, for a look at what they cost: the zoom at the
 // screen's size, the printed card at its photo box's size.
+#include "BenchMain.h"
 #include "BenchMemory.h"
 #include "BenchPictures.h"
 #include "output/print/PrintCard.h"
 #include "output/zoom/ShowZoom.h"
 #include "registry/TfrmAnagrafica.h"
-#include "storage/Archive.h"
-#include "storage/Layouts.h"
-#include "storage/ProgramFolder.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -33,26 +29,9 @@ namespace {
 constexpr int iterations = 8;
 
 // Cards 1 and 2 carry the camera photo; card 3 has none.
-struct Program {
-    QTemporaryDir dir;
-    QString photo;
-
-    Program()
-        : photo(dir.filePath("Anagrafica/Scheda_1.jpg"))
-    {
-        const Archive archive(programfolder::registryArchivePath(dir.path()), layouts::registry);
-        for (int i = 1; i <= 3; ++i)
-            archive.append(QStringList(layouts::registry.fieldCount(), QStringLiteral("Modella %1").arg(i)));
-        QDir().mkpath(dir.filePath("Anagrafica"));
-        if (!bench::writeCameraJpeg(photo))
-            qFatal("cannot write the benchmark photo");
-        QFile::copy(photo, dir.filePath("Anagrafica/Scheda_2.jpg"));
-    }
-};
-
-const Program& program()
+const bench::CameraProgram& program()
 {
-    static const Program instance;
+    static const bench::CameraProgram instance(3, { 1, 2 });
     return instance;
 }
 
@@ -159,12 +138,7 @@ int main(int argc, char** argv)
     QTemporaryDir screenDir;
     bench::useDesktopScreen(screenDir.path());
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     // The photo is written and the window built before any timing starts.
     editor();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

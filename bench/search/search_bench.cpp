@@ -1,6 +1,7 @@
 // The registry search over 100,000 cards with short, realistic values, next to
 // a plain sequential read of the same file: the search reads the file once and
 // holds only its result lines.
+#include "BenchMain.h"
 #include "BenchMemory.h"
 #include "search/ArchiveSearch.h"
 #include "search/ResultLine.h"
@@ -158,12 +159,7 @@ BENCHMARK(searchByNameAndPlace)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     // The archive is written before any timing starts.
     registry();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

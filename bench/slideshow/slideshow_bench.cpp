@@ -3,15 +3,12 @@
 // same file whole in the same run. The step finds its photo decoded ahead, during
 // the interval before it; a second measure has the photo replaced since, so that
 // the step decodes it on the spot, at the size it is shown.
+#include "BenchMain.h"
 #include "BenchPictures.h"
 #include "output/slideshow/TfrmSlideshow_Anagrafica.h"
-#include "storage/Archive.h"
-#include "storage/Layouts.h"
-#include "storage/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
@@ -27,27 +24,9 @@ using bench::cameraFrame;
 constexpr int cards = 2;
 constexpr int iterations = 8;
 
-struct Program {
-    QTemporaryDir dir;
-    QString photo;
-
-    Program()
-        : photo(dir.filePath("Anagrafica/Scheda_1.jpg"))
-    {
-        const Archive archive(programfolder::registryArchivePath(dir.path()), layouts::registry);
-        for (int i = 1; i <= cards; ++i)
-            archive.append(QStringList(layouts::registry.fieldCount(), QStringLiteral("Modella %1").arg(i)));
-        QDir().mkpath(dir.filePath("Anagrafica"));
-        if (!bench::writeCameraJpeg(photo))
-            qFatal("cannot write the benchmark photo");
-        for (int i = 2; i <= cards; ++i)
-            QFile::copy(photo, dir.filePath(QStringLiteral("Anagrafica/Scheda_%1.jpg").arg(i)));
-    }
-};
-
-const Program& program()
+const bench::CameraProgram& program()
 {
-    static const Program instance;
+    static const bench::CameraProgram instance(cards, { 1, 2 });
     return instance;
 }
 
@@ -124,10 +103,5 @@ int main(int argc, char** argv)
     QTemporaryDir screenDir;
     bench::useDesktopScreen(screenDir.path());
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

@@ -1,7 +1,13 @@
 #include "BenchPictures.h"
 
+#include "storage/Archive.h"
+#include "storage/Layouts.h"
+#include "storage/PhotoFiles.h"
+#include "storage/ProgramFolder.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QRandomGenerator>
 #include <cmath>
@@ -29,6 +35,25 @@ bool writeCameraJpeg(const QString& path, const QSize& size)
     QImageWriter writer(path, "jpg");
     writer.setQuality(90);
     return writer.write(cameraPhoto(size));
+}
+
+CameraProgram::CameraProgram(int cards, const QList<int>& photographed)
+{
+    const Archive archive(programfolder::registryArchivePath(dir.path()), layouts::registry);
+    for (int i = 1; i <= cards; ++i)
+        archive.append(QStringList(layouts::registry.fieldCount(), QStringLiteral("Modella %1").arg(i)));
+    for (int position : photographed) {
+        const QString path = photofiles::registryPhotoPath(dir.path(), QString::number(position));
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        // One photo encoded, the others copies of it.
+        if (photo.isEmpty()) {
+            photo = path;
+            if (!writeCameraJpeg(photo))
+                qFatal("cannot write the benchmark photo");
+        } else if (!QFile::copy(photo, path)) {
+            qFatal("cannot copy the benchmark photo");
+        }
+    }
 }
 
 void useDesktopScreen(const QString& configFolder)

@@ -22,23 +22,22 @@ ExportRecords::ExportRecords(const ExportTable& table, QObject* parent)
     , m_cellEnds(emptyRows * m_stride, 0)
 { }
 
-QString ExportRecords::packRow(const QByteArrayView* cells, qsizetype count, quint32* ends)
+namespace {
+
+// A cell's text put into its row: as it is, or from the record's code page.
+void putCell(QChar* out, QStringView cell)
 {
-    qsizetype total = 0;
-    for (qsizetype i = 0; i < count; ++i)
-        total += cells[i].size();
-    QString text(total, Qt::Uninitialized);
-    QChar* out = text.data();
-    quint32 end = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        textfield::fromWindows1252(cells[i], out + end);
-        end += quint32(cells[i].size());
-        ends[i] = end;
-    }
-    return text;
+    std::memcpy(static_cast<void*>(out), cell.data(), std::size_t(cell.size()) * sizeof(QChar));
 }
 
-QString ExportRecords::packRow(const QStringView* cells, qsizetype count, quint32* ends)
+void putCell(QChar* out, QByteArrayView cell)
+{
+    textfield::fromWindows1252(cell, out);
+}
+
+} // namespace
+
+template <class Cell> QString ExportRecords::packRow(const Cell* cells, qsizetype count, quint32* ends)
 {
     qsizetype total = 0;
     for (qsizetype i = 0; i < count; ++i)
@@ -47,7 +46,7 @@ QString ExportRecords::packRow(const QStringView* cells, qsizetype count, quint3
     QChar* out = text.data();
     quint32 end = 0;
     for (qsizetype i = 0; i < count; ++i) {
-        std::memcpy(static_cast<void*>(out + end), cells[i].data(), std::size_t(cells[i].size()) * sizeof(QChar));
+        putCell(out + end, cells[i]);
         end += quint32(cells[i].size());
         ends[i] = end;
     }

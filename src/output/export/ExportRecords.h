@@ -68,9 +68,9 @@ private:
     // the way keeps the rows before it and makes the fill incomplete.
     template <class Scan> bool readRows(Scan scan, qsizetype expectedRecords);
     // The cells of one row, in column order, as one text; where each cell ends
-    // in it goes to `ends`. Cells straight from a record are in its code page.
-    static QString packRow(const QStringView* cells, qsizetype count, quint32* ends);
-    static QString packRow(const QByteArrayView* cells, qsizetype count, quint32* ends);
+    // in it goes to `ends`. Cells are texts (QStringView) or, straight from a
+    // record, its bytes in the code page (QByteArrayView).
+    template <class Cell> static QString packRow(const Cell* cells, qsizetype count, quint32* ends);
 
     const ExportTable& m_table;
     // Exported columns per row.
