@@ -14,7 +14,8 @@ qint64 statusBytes(const char* field);
 bool resetPeakMemory();
 
 // The most memory a stretch of work held above what the process held before it:
-// start() before the work, growth() after it.
+// start() before the work (it hands the memory freed so far back to the system),
+// growth() after it.
 class PeakGrowth {
 public:
     bool start();

@@ -145,14 +145,12 @@ QString decode(const char* in, int capacity)
 void decode(const char* in, int capacity, QString& into)
 {
     const QByteArrayView bytes = storedText(in, capacity);
-    // Either way the buffer is kept when it is large enough; a text shared with
-    // a copy the caller kept is detached first, so the copy keeps its value.
-    if (readsAsLatin1(bytes)) {
-        into = QLatin1StringView(bytes.data(), bytes.size());
-        return;
-    }
-    into.resize(bytes.size());
-    fromWindows1252(bytes, into.data());
+    // The buffer is kept when it is large enough; a text shared with a copy the
+    // caller kept is detached first, so the copy keeps its value.
+    if (into.size() != bytes.size())
+        into.resize(bytes.size());
+    if (!bytes.isEmpty())
+        fromWindows1252(bytes, into.data());
 }
 
 } // namespace lumidex::textfield
