@@ -3,7 +3,10 @@
 A targets file has one target a line (blank lines and # comments are skipped):
   ratio   <benchmark> <baseline benchmark> <at most> <what>
   counter <benchmark> <counter name>       <at most> <what>
-A ratio compares wall times measured in the same run.
+A ratio compares wall times measured in the same run. When the program ran
+its benchmarks several times (bench/run asks for three repetitions), the
+medians are compared, so that a burst of work elsewhere on the machine during
+one repetition does not decide the verdict.
 """
 import json
 import sys
@@ -14,8 +17,9 @@ def main(targets_path, results_path):
         results = {b["name"]: b for b in json.load(f)["benchmarks"]}
 
     def find(name):
-        # Benchmarks with UseRealTime() carry "/real_time" in their name.
-        for key in (name, name + "/real_time"):
+        # Benchmarks with UseRealTime() carry "/real_time" in their name; the
+        # median of repeated runs carries "_median" after it.
+        for key in (name + "/real_time_median", name + "_median", name, name + "/real_time"):
             if key in results:
                 return results[key]
         raise KeyError(name)

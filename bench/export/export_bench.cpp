@@ -7,6 +7,8 @@
 // set before the run is the most memory the export held at any moment: the
 // records of the grid plus whatever the writer kept. peak_over_file divides it by
 // the archive's size, so 1.0 is as much memory as the archive file holds.
+#include "BenchMain.h"
+#include "BenchMemory.h"
 #include "output/export/ExportDocument.h"
 #include "output/export/ExportRecords.h"
 #include "output/export/ExportTable.h"
@@ -19,8 +21,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <string>
+#include <algorithm>
 
 using namespace lumidex;
 
@@ -89,24 +90,6 @@ const RegistryFixture& registry()
     return fixture;
 }
 
-// A field of /proc/self/status in bytes ("VmHWM:   123 kB").
-qint64 statusBytes(const std::string& field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field + ":", 0) == 0)
-            return std::stoll(line.substr(field.size() + 1)) * 1024;
-    return -1;
-}
-
-bool resetPeak()
-{
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    return bool(clear.flush());
-}
-
 // The baseline: the archive file read from start to end and nothing else.
 void readArchiveFile(benchmark::State& state)
 {
@@ -131,12 +114,11 @@ void fillAndExport(benchmark::State& state)
 {
     const RegistryFixture& fixture = registry();
     const ExportTable& table = exportTable(ExportKind::Registry);
-    if (!resetPeak())
-        state.SkipWithError("the peak of the resident set cannot be reset here");
     double peak = 0;
     for (auto _ : state) {
-        resetPeak();
-        const qint64 before = statusBytes("VmRSS");
+        bench::PeakGrowth memory;
+        if (!memory.start())
+            state.SkipWithError("the peak of the resident set cannot be reset here");
         {
             ExportRecords records(table);
             if (!records.fill(Archive(fixture.archivePath, table.layout)) || records.rowCount() != registryCards)
@@ -145,7 +127,7 @@ void fillAndExport(benchmark::State& state)
             if (!document.save(fixture.outputPath))
                 state.SkipWithError(qPrintable(document.errorString()));
         }
-        peak = std::max(peak, double(statusBytes("VmHWM") - before));
+        peak = std::max(peak, double(memory.growth()));
     }
     state.counters["peak_over_file"] = peak / double(fixture.fileSize);
     state.counters["peak_MB"] = peak / 1e6;
@@ -158,10 +140,15 @@ void fillAndExport(benchmark::State& state)
 void visitOnly(benchmark::State& state)
 {
     const Archive archive(registry().archivePath, layouts::registry);
+    QList<int> fields;
+    for (const ExportColumn& column : exportTable(ExportKind::Registry).columns)
+        if (column.exported())
+            fields.append(column.field);
     for (auto _ : state) {
         qsizetype characters = 0;
-        archive.forEach([&](int, const QStringList& values) {
-            characters += values.constFirst().size();
+        archive.visit([&](int, const RecordView& record) {
+            for (int field : fields)
+                characters += record.storedText(field).size();
             return true;
         });
         benchmark::DoNotOptimize(characters);
@@ -206,10 +193,5 @@ BENCHMARK(writeOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

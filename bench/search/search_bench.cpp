@@ -1,6 +1,8 @@
 // The registry search over 100,000 cards with short, realistic values, next to
 // a plain sequential read of the same file: the search reads the file once and
 // holds only its result lines.
+#include "BenchMain.h"
+#include "BenchMemory.h"
 #include "search/ArchiveSearch.h"
 #include "search/ResultLine.h"
 #include "search/SearchCriteria.h"
@@ -82,28 +84,6 @@ const RegistryFixture& registry()
     return fixture;
 }
 
-// Resident memory in bytes from /proc/self/status ("VmRSS", or the peak "VmHWM").
-qint64 residentBytes(const char* key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray prefix = QByteArray(key) + ':';
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return 0;
-}
-
-// Starts a new peak of resident memory from here on.
-void resetPeakMemory()
-{
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
-
 void rawSequentialRead(benchmark::State& state)
 {
     const qint64 recordSize = layouts::registry.size();
@@ -143,16 +123,16 @@ void visitEveryCard(benchmark::State& state)
 void runSearch(benchmark::State& state, const SearchCriteria& criteria, qsizetype expectedAtLeast)
 {
     const RecordSource records = archiveRecords(registry().path, layouts::registry);
-    resetPeakMemory();
-    const qint64 before = residentBytes("VmRSS");
+    bench::PeakGrowth memory;
+    if (!memory.start())
+        state.SkipWithError("the resident memory cannot be measured here");
     for (auto _ : state) {
         const QStringList lines = searchLines(records, criteria, &resultline::registry);
         if (lines.size() < expectedAtLeast)
             state.SkipWithError("too few lines");
         benchmark::DoNotOptimize(lines.constData());
     }
-    const qint64 peak = residentBytes("VmHWM");
-    state.counters["peakMemoryToFile"] = double(qMax<qint64>(0, peak - before)) / double(registry().size);
+    state.counters["peakMemoryToFile"] = double(memory.growth()) / double(registry().size);
     state.SetItemsProcessed(state.iterations() * registryCards);
     state.SetBytesProcessed(state.iterations() * registry().size);
 }
@@ -179,12 +159,7 @@ BENCHMARK(searchByNameAndPlace)->Unit(benchmark::kMillisecond)->UseRealTime();
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     // The archive is written before any timing starts.
     registry();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

@@ -3,74 +3,30 @@
 // same file whole in the same run. The step finds its photo decoded ahead, during
 // the interval before it; a second measure has the photo replaced since, so that
 // the step decodes it on the spot, at the size it is shown.
+#include "BenchMain.h"
+#include "BenchPictures.h"
 #include "output/slideshow/TfrmSlideshow_Anagrafica.h"
-#include "storage/Archive.h"
-#include "storage/Layouts.h"
-#include "storage/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QLabel>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
-#include <cmath>
 
 using namespace lumidex;
 
 namespace {
 
-// 8256 × 5504: a 45-megapixel full-frame camera.
-constexpr QSize cameraFrame(8256, 5504);
+using bench::cameraFrame;
 constexpr int cards = 2;
 constexpr int iterations = 8;
 
-// Broad shapes with the grain of a real photo, so that the file has the size and
-// the entropy of a camera's JPEG (about 15 MB), not of a flat test card.
-QImage cameraPhoto()
+const bench::CameraProgram& program()
 {
-    QImage image(cameraFrame, QImage::Format_RGB32);
-    QRandomGenerator grain(2024);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int n = int(grain.bounded(24u));
-            const double wave = std::sin(x / 300.0) * std::cos(y / 170.0);
-            line[x] = qRgb(qBound(0, int(120 + 100 * wave) + n, 255), qBound(0, y * 255 / image.height() + n, 255),
-                qBound(0, int(128 + 60 * std::sin((x + y) / 90.0)) + n, 255));
-        }
-    }
-    return image;
-}
-
-struct Program {
-    QTemporaryDir dir;
-    QString photo;
-
-    Program()
-        : photo(dir.filePath("Anagrafica/Scheda_1.jpg"))
-    {
-        const Archive archive(programfolder::registryArchivePath(dir.path()), layouts::registry);
-        for (int i = 1; i <= cards; ++i)
-            archive.append(QStringList(layouts::registry.fieldCount(), QStringLiteral("Modella %1").arg(i)));
-        QDir().mkpath(dir.filePath("Anagrafica"));
-        QImageWriter writer(photo, "jpg");
-        writer.setQuality(90);
-        if (!writer.write(cameraPhoto()))
-            qFatal("cannot write the benchmark photo");
-        for (int i = 2; i <= cards; ++i)
-            QFile::copy(photo, dir.filePath(QStringLiteral("Anagrafica/Scheda_%1.jpg").arg(i)));
-    }
-};
-
-const Program& program()
-{
-    static const Program instance;
+    static const bench::CameraProgram instance(cards, { 1, 2 });
     return instance;
 }
 
@@ -140,30 +96,12 @@ BENCHMARK(BM_FullDecode)->Unit(benchmark::kMillisecond)->Iterations(iterations)-
 BENCHMARK(BM_SlideshowStep)->Unit(benchmark::kMillisecond)->Iterations(iterations)->UseRealTime();
 BENCHMARK(BM_SlideshowStepDecodingNow)->Unit(benchmark::kMillisecond)->Iterations(iterations)->UseRealTime();
 
-// A screen of 1920 × 1080, the common desktop, without a display.
-void useBenchmarkScreen(const QTemporaryDir& dir)
-{
-    const QString config = dir.filePath("screen.json");
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write the screen configuration");
-    file.write(R"({"screens": [{"name": "bench", "x": 0, "y": 0, "width": 1920, "height": 1080,
-                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     QTemporaryDir screenDir;
-    useBenchmarkScreen(screenDir);
+    bench::useDesktopScreen(screenDir.path());
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv);
 }

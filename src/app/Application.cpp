@@ -38,11 +38,8 @@ void installItalianTranslations(QCoreApplication& app)
     }
 }
 
-int runApplication(int argc, char* argv[])
+void prepareApplication(LumidexApplication& app)
 {
-    // Plain software drawing: the program draws gradients and pictures only.
-    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
-    LumidexApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lumidex"));
     // The desktop entry the menu installs is lumidex.desktop: Wayland desktops
     // match the running windows to it, and so to the program's icon.
@@ -50,7 +47,16 @@ int runApplication(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     installItalianTranslations(app);
     applyFormatSettings();
+}
 
+int runApplication(int argc, char* argv[])
+{
+    // Plain software drawing: the program draws gradients and pictures only.
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    LumidexApplication app(argc, argv);
+    prepareApplication(app);
+
+    // The login window first; the other screens are built once it is on screen.
     WindowSet windows(QCoreApplication::applicationDirPath());
     windows.start();
     return app.exec();

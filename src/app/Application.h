@@ -16,6 +16,10 @@ public:
 // and "Annulla". Must run before the first widget exists.
 void installItalianTranslations(QCoreApplication& app);
 
+// What the program sets on its application object before the first window:
+// name, no end when the last window closes, Italian translations, formats.
+void prepareApplication(LumidexApplication& app);
+
 // main(): the whole program for the folder of the running executable.
 int runApplication(int argc, char* argv[]);
 

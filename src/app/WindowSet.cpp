@@ -17,37 +17,112 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QWidget>
 
 namespace lumidex {
+
+namespace {
+
+// How long the set waits for the login to paint before it builds the other
+// screens all the same (a window manager that keeps the window from showing).
+constexpr int paintWaitMs = 1000;
+
+} // namespace
 
 WindowSet::WindowSet(const QString& programDir, QObject* parent)
     : QObject(parent)
     , m_programDir(programDir)
 {
-    // Created in the order of the program's window table. The dialogs of the table
+    // The first screen of the program's window table; the others are built in
+    // table order once it is on screen (buildNext). The dialogs of the table
     // are made afresh by whoever opens them, so only the screens are kept here.
-    m_password = std::make_unique<TfrmPassword>(m_programDir);
-    m_avvio = std::make_unique<TfrmAvvio>(m_programDir);
-    m_cambiaPassword = std::make_unique<TfrmCambiaPassword>(m_programDir);
-    m_menuDonne = std::make_unique<TfrmMenuDonne>(m_programDir);
-    m_creaDonne = std::make_unique<TfrmCreaDonne>(m_programDir);
-    m_apriDonne = std::make_unique<TfrmApriDonne>(m_programDir);
-    m_bookDonne = std::make_unique<TfrmBookDonne>(m_programDir);
-    m_creaUomini = std::make_unique<TfrmCreaUomini>(m_programDir);
-    m_apriUomini = std::make_unique<TfrmApriUomini>(m_programDir);
-    m_menuUomini = std::make_unique<TfrmMenuUomini>(m_programDir);
-    m_bookUomini = std::make_unique<TfrmBookUomini>(m_programDir);
-    m_anagrafica = std::make_unique<TfrmAnagrafica>(m_programDir);
+    m_screens << make(m_password);
+    connectLogin();
+}
 
-    // Login.
-    connect(
-        m_password.get(), &TfrmPassword::accessGranted, this, [this] { handOver(m_avvio.get(), m_password.get()); });
+WindowSet::~WindowSet() = default;
+
+void WindowSet::start()
+{
+    m_password->installEventFilter(this);
+    showScreen(m_password.get());
+    QTimer::singleShot(paintWaitMs, this, [this] {
+        if (!m_buildingStarted) {
+            m_buildingStarted = true;
+            buildNextLater();
+        }
+    });
+}
+
+bool WindowSet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_password.get() && event->type() == QEvent::Paint) {
+        m_password->removeEventFilter(this);
+        // Queued behind this paint, so the login reaches the screen first.
+        if (!m_buildingStarted) {
+            m_buildingStarted = true;
+            buildNextLater();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowSet::buildNextLater()
+{
+    if (m_screens.size() < screenCount)
+        QTimer::singleShot(0, this, [this] {
+            buildNext();
+            buildNextLater();
+        });
+}
+
+void WindowSet::buildAll()
+{
+    while (m_screens.size() < screenCount)
+        buildNext();
+}
+
+void WindowSet::buildNext()
+{
+    using Build = QWidget* (*)(WindowSet&);
+    // The screens after the login, in the order of the program's window table.
+    static constexpr Build builds[screenCount] = {
+        nullptr, // the login, built with the set
+        [](WindowSet& set) { return set.make(set.m_avvio); },
+        [](WindowSet& set) { return set.make(set.m_cambiaPassword); },
+        [](WindowSet& set) { return set.make(set.m_menuDonne); },
+        [](WindowSet& set) { return set.make(set.m_creaDonne); },
+        [](WindowSet& set) { return set.make(set.m_apriDonne); },
+        [](WindowSet& set) { return set.make(set.m_bookDonne); },
+        [](WindowSet& set) { return set.make(set.m_creaUomini); },
+        [](WindowSet& set) { return set.make(set.m_apriUomini); },
+        [](WindowSet& set) { return set.make(set.m_menuUomini); },
+        [](WindowSet& set) { return set.make(set.m_bookUomini); },
+        [](WindowSet& set) { return set.make(set.m_anagrafica); },
+    };
+    if (m_screens.size() >= screenCount)
+        return;
+    m_screens << builds[m_screens.size()](*this);
+    // No screen but the login can be reached before the set is complete: every
+    // hand-over asks for its target, which completes the set first.
+    if (m_screens.size() == screenCount)
+        connectScreens();
+}
+
+void WindowSet::connectLogin()
+{
+    connect(m_password.get(), &TfrmPassword::accessGranted, this, [this] { handOver(frmAvvio(), m_password.get()); });
     connect(m_password.get(), &TfrmPassword::changePasswordRequested, this,
-        [this] { handOver(m_cambiaPassword.get(), m_password.get()); });
+        [this] { handOver(frmCambiaPassword(), m_password.get()); });
     connect(m_password.get(), &TfrmPassword::closed, this, [this] { terminate(); });
+}
+
+void WindowSet::connectScreens()
+{
     // However the change-password window is left, the login starts over empty.
     connect(m_cambiaPassword.get(), &TfrmCambiaPassword::closed, this, [this] {
         handOver(m_password.get(), m_cambiaPassword.get());
@@ -69,23 +144,9 @@ WindowSet::WindowSet(const QString& programDir, QObject* parent)
     connect(m_anagrafica.get(), &TfrmAnagrafica::closed, this, [this] { handOver(m_avvio.get(), m_anagrafica.get()); });
 }
 
-WindowSet::~WindowSet() = default;
-
-void WindowSet::start()
-{
-    showScreen(m_password.get());
-}
-
-QList<QWidget*> WindowSet::screens() const
-{
-    return { m_password.get(), m_avvio.get(), m_cambiaPassword.get(), m_menuDonne.get(), m_creaDonne.get(),
-        m_apriDonne.get(), m_bookDonne.get(), m_creaUomini.get(), m_apriUomini.get(), m_menuUomini.get(),
-        m_bookUomini.get(), m_anagrafica.get() };
-}
-
 QWidget* WindowSet::visibleScreen() const
 {
-    for (QWidget* screen : screens())
+    for (QWidget* screen : m_screens)
         if (screen->isVisible())
             return screen;
     return nullptr;
@@ -143,7 +204,7 @@ void WindowSet::handOver(QWidget* target, QWidget* source)
 void WindowSet::terminate()
 {
     // Nothing is pending: every change was written when the user saved it.
-    for (QWidget* screen : screens())
+    for (QWidget* screen : m_screens)
         screen->hide();
     emit terminated();
     QCoreApplication::exit(0);

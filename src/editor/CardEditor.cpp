@@ -39,6 +39,13 @@ QLabel* makeLabel(QWidget* parent, const QString& name)
     return label;
 }
 
+// The pixels the photo frame has on a screen of `devicePixelRatio`: what a photo
+// is decoded at for display, however large its file.
+QSize framePixels(qreal devicePixelRatio)
+{
+    return (QSizeF(CardEditor::photoFrameSize) * devicePixelRatio).toSize();
+}
+
 } // namespace
 
 CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* parent)
@@ -93,6 +100,7 @@ CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* p
     const QImage placeholder = renderPicture(m_setup.placeholderPicture, photoFrameSize);
     imgBianco->setPixmap(QPixmap::fromImage(placeholder));
     m_photo.setPlaceholder(placeholder);
+    m_photo.setShownSize(framePixels(imgFoto->devicePixelRatioF()));
 
     statusLine()->setText(editortext::readyForNewCard());
 }
@@ -156,6 +164,9 @@ QStringList CardEditor::currentValues() const
 
 void CardEditor::refreshPhoto()
 {
+    // A window moved to a screen of another pixel density has its photo decoded
+    // again for it; otherwise the picture is already at the frame's size.
+    m_photo.setShownSize(framePixels(imgFoto->devicePixelRatioF()));
     const QPixmap shown = fittedPixmap(m_photo.image(), imgFoto->size(), imgFoto->devicePixelRatioF());
     if (shown.isNull())
         imgFoto->clear();
@@ -349,7 +360,8 @@ void CardEditor::btnCancFotoClick()
 
 void CardEditor::btnZoomFotoClick()
 {
-    showZoom(this, m_photo.image());
+    // Decoded from the photo's file at the size the zoom shows it.
+    showZoom(this, m_photo.pictureFitting(zoomPictureSize(this)));
 }
 
 } // namespace lumidex

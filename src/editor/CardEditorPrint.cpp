@@ -2,15 +2,18 @@
 
 #include "output/print/PrintCard.h"
 
+#include <QSize>
+
 namespace lumidex {
 
 namespace {
 
 // What the print windows take of the card: exactly what the editor shows now,
-// saved or not.
+// saved or not, with its photo decoded at the size it prints at.
 report::CardValues shownCard(const CardEditor& editor)
 {
-    return { editor.currentValues(), editor.bookName(), editor.photo().image() };
+    return { editor.currentValues(), editor.bookName(),
+        editor.photo().pictureFitting(printedPhotoSize(editor.bookSide())) };
 }
 
 } // namespace

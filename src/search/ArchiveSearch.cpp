@@ -13,7 +13,17 @@ namespace lumidex {
 
 RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout)
 {
-    return [archive = Archive(filePath, layout)](const RecordVisit& visit) { archive.forEach(visit); };
+    return [archive = Archive(filePath, layout)](const RecordVisit& visit) {
+        // One list for the whole scan, its texts rewritten in place record after
+        // record: a hundred thousand cards cost no allocation beyond the first
+        // ones. A visit that keeps the values (the card found) keeps a copy, which
+        // the next record leaves alone.
+        QStringList values;
+        archive.visit([&](int position, const RecordView& record) {
+            record.texts(values);
+            return visit(position, values);
+        });
+    };
 }
 
 QStringList searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line)

@@ -3,6 +3,8 @@
 #include "storage/ArchiveError.h"
 #include "storage/ArchiveFile.h"
 
+#include <QVarLengthArray>
+
 namespace lumidex {
 
 namespace {
@@ -20,6 +22,9 @@ constexpr qint64 recordsPerChunk = 256;
 }
 
 int defaultLockTimeoutMs = Archive::lockTimeoutMs;
+
+// One record read on its own lies on the stack: a move allocates nothing for it.
+using OneRecord = QVarLengthArray<char, 4096>;
 
 } // namespace
 
@@ -48,10 +53,10 @@ QStringList Archive::read(int position) const
     const qint64 records = file.count();
     if (position < 1 || position > records)
         throwOutOfRange(m_filePath, position, records);
-    QByteArray buffer;
-    file.readRecords(position - 1, 1, buffer);
+    OneRecord record(m_layout.size());
+    file.readRecords(position - 1, 1, record.data());
     file.close();
-    return m_layout.decode(buffer);
+    return m_layout.decode(QByteArrayView(record.constData(), record.size()));
 }
 
 Archive::Chosen Archive::readChosen(const std::function<int(int count)>& choose) const
@@ -63,9 +68,9 @@ Archive::Chosen Archive::readChosen(const std::function<int(int count)>& choose)
     if (chosen.position != 0) {
         if (chosen.position < 1 || chosen.position > chosen.count)
             throwOutOfRange(m_filePath, chosen.position, chosen.count);
-        QByteArray buffer;
-        file.readRecords(chosen.position - 1, 1, buffer);
-        chosen.values = m_layout.decode(buffer);
+        OneRecord record(m_layout.size());
+        file.readRecords(chosen.position - 1, 1, record.data());
+        chosen.values = m_layout.decode(QByteArrayView(record.constData(), record.size()));
     }
     file.close();
     return chosen;

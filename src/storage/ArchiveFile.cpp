@@ -24,11 +24,6 @@ QString systemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool isPermissionRefusal(int error)
-{
-    return error == EACCES || error == EPERM || error == EROFS;
-}
-
 } // namespace
 
 ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access, int lockTimeoutMs)
@@ -36,14 +31,22 @@ ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access,
     , m_recordSize(recordSize)
 {
     const QByteArray name = QFile::encodeName(filePath);
-    m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    // Browsing needs no right to write: an archive the user may only read is
-    // read all the same, and only a Save reports that it cannot be written.
-    if (m_fd < 0 && access == Access::Read && isPermissionRefusal(errno))
+    if (access == Access::Read) {
+        // Browsing needs no right to write: an archive the user may only read is
+        // read all the same, and only a Save reports that it cannot be written.
         m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+        // An absent archive is created empty by every operation, a read included.
+        if (m_fd < 0 && errno == ENOENT)
+            m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    } else {
+        m_fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    }
     if (m_fd < 0)
         fail(QStringLiteral("Cannot open"));
     try {
+        lock(access, lockTimeoutMs);
+        // Examined once the lock is held, so the size is the one this cycle works
+        // on: nobody else can append until the file is closed.
         struct stat info;
         if (::fstat(m_fd, &info) != 0)
             fail(QStringLiteral("Cannot examine"));
@@ -51,7 +54,7 @@ ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access,
             errno = EISDIR;
             fail(QStringLiteral("Not an archive file:"));
         }
-        lock(access, lockTimeoutMs);
+        m_size = qint64(info.st_size);
     } catch (...) {
         ::close(m_fd);
         m_fd = -1;
@@ -74,29 +77,34 @@ void ArchiveFile::lock(Access access, int timeoutMs)
     region.l_whence = SEEK_SET;
     region.l_start = 0;
     region.l_len = 0; // the whole file, however long it grows
+    if (::fcntl(m_fd, F_OFD_SETLK, &region) == 0)
+        return;
+    // Held by another program: wait for it, up to the timeout.
     QDeadlineTimer deadline(timeoutMs);
-    while (::fcntl(m_fd, F_OFD_SETLK, &region) != 0) {
+    do {
         if ((errno != EAGAIN && errno != EACCES && errno != EINTR) || deadline.hasExpired())
             fail(QStringLiteral("Cannot lock"));
         QThread::msleep(lockPollMs);
-    }
+    } while (::fcntl(m_fd, F_OFD_SETLK, &region) != 0);
 }
 
 qint64 ArchiveFile::count() const
 {
-    struct stat info;
-    if (::fstat(m_fd, &info) != 0)
-        fail(QStringLiteral("Cannot measure"));
-    return qint64(info.st_size) / m_recordSize;
+    return m_size / m_recordSize;
 }
 
 void ArchiveFile::readRecords(qint64 index, qint64 records, QByteArray& buffer) const
 {
+    buffer.resize(records * m_recordSize);
+    readRecords(index, records, buffer.data());
+}
+
+void ArchiveFile::readRecords(qint64 index, qint64 records, char* into) const
+{
     const qint64 wanted = records * m_recordSize;
-    buffer.resize(wanted);
     qint64 got = 0;
     while (got < wanted) {
-        const ssize_t n = ::pread(m_fd, buffer.data() + got, size_t(wanted - got), off_t(index * m_recordSize + got));
+        const ssize_t n = ::pread(m_fd, into + got, size_t(wanted - got), off_t(index * m_recordSize + got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -119,6 +127,7 @@ void ArchiveFile::writeRecord(qint64 index, QByteArrayView record)
             fail(QStringLiteral("Cannot write"));
         done += n;
     }
+    m_size = qMax(m_size, index * m_recordSize + record.size());
 }
 
 void ArchiveFile::close()

@@ -29,6 +29,8 @@ public:
     qint64 count() const;
     // Reads `records` whole records from record `index` on into `buffer`.
     void readRecords(qint64 index, qint64 records, QByteArray& buffer) const;
+    // The same into memory with room for them.
+    void readRecords(qint64 index, qint64 records, char* into) const;
     void writeRecord(qint64 index, QByteArrayView record);
     // Closes the file, reporting a failure the system only tells at the end.
     void close();
@@ -40,6 +42,8 @@ private:
     QString m_filePath;
     int m_recordSize;
     int m_fd = -1;
+    // The file's size while the lock is held: only this cycle can change it.
+    qint64 m_size = 0;
 };
 
 } // namespace lumidex

@@ -4,6 +4,15 @@
 
 namespace lumidex {
 
+namespace {
+
+bool fitsIn(const QSize& size, const QSize& bound)
+{
+    return bound.isEmpty() || (size.width() <= bound.width() && size.height() <= bound.height());
+}
+
+} // namespace
+
 void CardPhoto::setPlaceholder(const QImage& placeholder)
 {
     m_placeholder = placeholder;
@@ -11,20 +20,41 @@ void CardPhoto::setPlaceholder(const QImage& placeholder)
         m_image = m_placeholder;
 }
 
+void CardPhoto::setShownSize(const QSize& pixels)
+{
+    if (pixels == m_shownSize)
+        return;
+    m_shownSize = pixels;
+    if (m_bytes.isEmpty())
+        return;
+    const QImage shown = photofiles::pictureFromBytes(m_bytes, m_shownSize);
+    if (!shown.isNull())
+        m_image = shown;
+}
+
 void CardPhoto::showPlaceholder()
 {
+    forgetPhoto();
     m_image = m_placeholder;
-    m_jpegBytes.clear();
     m_showsPlaceholder = true;
     m_protectsUnreadableFile = false;
 }
 
+void CardPhoto::forgetPhoto()
+{
+    m_image = QImage();
+    m_bytes = QByteArray();
+    m_bytesAreJpeg = false;
+    m_wholeSize = QSize();
+}
+
 void CardPhoto::loadFromCard(const QString& photoPath)
 {
-    const photofiles::DecodedPicture picture = photofiles::loadPhoto(photoPath);
+    forgetPhoto();
+    photofiles::KeptPicture picture = photofiles::keepPhoto(photoPath, m_shownSize);
     switch (picture.status) {
     case photofiles::DecodedPicture::Status::Loaded:
-        show(picture.image, picture.jpegBytes);
+        show(std::move(picture));
         break;
     case photofiles::DecodedPicture::Status::Missing:
         showPlaceholder();
@@ -41,12 +71,13 @@ void CardPhoto::loadFromCard(const QString& photoPath)
 
 bool CardPhoto::loadFromFile(const QString& path)
 {
-    const photofiles::DecodedPicture picture = photofiles::decodePicture(path);
+    forgetPhoto();
+    photofiles::KeptPicture picture = photofiles::keepPicture(path, m_shownSize);
     if (picture.status != photofiles::DecodedPicture::Status::Loaded) {
         showPlaceholder();
         return false;
     }
-    show(picture.image, picture.jpegBytes);
+    show(std::move(picture));
     return true;
 }
 
@@ -54,28 +85,48 @@ CardPhoto::SaveResult CardPhoto::saveToCard(const QString& photoPath, QString* r
 {
     if (m_protectsUnreadableFile)
         return SaveResult::LeftAlone;
-    return photofiles::writePhoto(photoPath, m_image, m_jpegBytes, true, reason) ? SaveResult::Written
-                                                                                 : SaveResult::Failed;
+    return writeTo(photoPath, true, reason) ? SaveResult::Written : SaveResult::Failed;
 }
 
 bool CardPhoto::exportTo(const QString& path, QString* reason) const
 {
     // The user picked an existing folder in the save dialog; nothing is created.
-    return photofiles::writePhoto(path, m_image, m_jpegBytes, false, reason);
+    return writeTo(path, false, reason);
+}
+
+bool CardPhoto::writeTo(const QString& path, bool createFolder, QString* reason) const
+{
+    if (m_bytesAreJpeg)
+        return photofiles::writePhoto(path, QImage(), m_bytes, createFolder, reason);
+    if (!m_bytes.isEmpty()) {
+        // A picture of another format (a bitmap, say) is stored as a JPEG of its
+        // whole size, decoded whole only now.
+        const QImage whole = photofiles::pictureFromBytes(m_bytes, QSize());
+        return photofiles::writePhoto(path, whole.isNull() ? m_image : whole, {}, createFolder, reason);
+    }
+    return photofiles::writePhoto(path, m_image, {}, createFolder, reason);
 }
 
 QImage CardPhoto::pictureFitting(const QSize& bound) const
 {
-    if (m_image.isNull() || bound.isEmpty()
-        || (m_image.width() <= bound.width() && m_image.height() <= bound.height()))
+    if (m_bytes.isEmpty()) {
+        if (m_image.isNull() || fitsIn(m_image.size(), bound))
+            return m_image;
+        return m_image.scaled(bound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    // The picture shown is the whole photo and the view takes it at that size.
+    if (m_image.size() == m_wholeSize && fitsIn(m_wholeSize, bound))
         return m_image;
-    return m_image.scaled(bound, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QImage picture = photofiles::pictureFromBytes(m_bytes, bound);
+    return picture.isNull() ? m_image : picture;
 }
 
-void CardPhoto::show(const QImage& image, const QByteArray& jpegBytes)
+void CardPhoto::show(photofiles::KeptPicture&& picture)
 {
-    m_image = image;
-    m_jpegBytes = jpegBytes;
+    m_image = std::move(picture.image);
+    m_bytes = std::move(picture.bytes);
+    m_bytesAreJpeg = picture.jpeg;
+    m_wholeSize = picture.wholeSize;
     m_showsPlaceholder = false;
     m_protectsUnreadableFile = false;
 }

@@ -35,6 +35,42 @@ bool isJpeg(const QByteArray& format)
     return format == "jpeg" || format == "jpg";
 }
 
+void useAllocationLimit()
+{
+    // Set only when it differs: the slideshow decodes its next photo on a thread
+    // of its own while the editor may decode one here.
+    if (QImageReader::allocationLimit() != allocationLimitMb)
+        QImageReader::setAllocationLimit(allocationLimitMb);
+}
+
+// What `reader` holds, upright, at no more than `bound` (an empty bound: whole),
+// proportions kept. A JPEG is decoded straight at the smaller size, so a
+// 45-megapixel photo shown in a frame is never decoded whole. `wholeSize`, when
+// asked, gets the picture's own size, upright, if the reader can tell it.
+QImage readFitting(QImageReader& reader, const QSize& bound, QSize* wholeSize)
+{
+    reader.setAutoTransform(true);
+    // The reader scales the frame as stored, before turning it upright: a photo
+    // taken with the camera held upright meets the bound turned a quarter.
+    const QSize stored = reader.size();
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    if (wholeSize)
+        *wholeSize = turned ? stored.transposed() : stored;
+    const QSize storedBound = turned ? bound.transposed() : bound;
+    if (stored.isValid() && !bound.isEmpty()
+        && (stored.width() > storedBound.width() || stored.height() > storedBound.height()))
+        reader.setScaledSize(fitInto(stored, storedBound));
+    QImage image = reader.read();
+    if (image.isNull())
+        return image;
+    // A format that cannot tell its size before decoding arrives whole.
+    if (wholeSize && !wholeSize->isValid())
+        *wholeSize = image.size();
+    if (!bound.isEmpty() && (image.width() > bound.width() || image.height() > bound.height()))
+        image = image.scaled(fitInto(image.size(), bound), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
 } // namespace
 
 QString registryPhotoPath(const QString& programDir, const QString& position)
@@ -51,23 +87,23 @@ QString bookPhotoPath(
         .filePath(QStringLiteral("%1/%2_Foto_%3.jpg").arg(folder, text::trimmed(bookName), text::trimmed(position)));
 }
 
-DecodedPicture decodePicture(const QString& path)
+KeptPicture keepPicture(const QString& path, const QSize& bound)
 {
-    DecodedPicture picture;
+    KeptPicture picture;
     if (!QFileInfo::exists(path))
         return picture;
     picture.status = DecodedPicture::Status::Unreadable;
 
     // Judged by its header before a byte more is read: a file of gigabytes that
     // is no picture must not be taken into memory to find that out.
-    QImageReader::setAllocationLimit(allocationLimitMb);
+    useAllocationLimit();
     {
         QImageReader probe(path);
         if (!probe.canRead())
             return picture;
     }
 
-    // The file is read once: its bytes are decoded and, for a JPEG, kept as they are.
+    // The file is read once: its bytes are decoded and kept as they are.
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return picture;
@@ -79,17 +115,47 @@ DecodedPicture decodePicture(const QString& path)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
     // Asked before reading: afterwards the reader no longer knows.
     const bool jpeg = isJpeg(reader.format());
-    QImage image = reader.read();
+    QSize wholeSize;
+    QImage image = readFitting(reader, bound, &wholeSize);
+    buffer.close();
     if (image.isNull())
         return picture;
 
     picture.status = DecodedPicture::Status::Loaded;
     picture.image = std::move(image);
-    if (jpeg)
-        picture.jpegBytes = std::move(bytes);
+    picture.wholeSize = wholeSize;
+    picture.bytes = std::move(bytes);
+    picture.jpeg = jpeg;
+    return picture;
+}
+
+KeptPicture keepPhoto(const QString& path, const QSize& bound)
+{
+    // A folder that cannot be made simply leaves the photo missing.
+    makeFolderOf(path, nullptr);
+    return keepPicture(path, bound);
+}
+
+QImage pictureFromBytes(const QByteArray& bytes, const QSize& bound)
+{
+    useAllocationLimit();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    return readFitting(reader, bound, nullptr);
+}
+
+DecodedPicture decodePicture(const QString& path)
+{
+    KeptPicture kept = keepPicture(path, QSize());
+    DecodedPicture picture;
+    picture.status = kept.status;
+    picture.image = std::move(kept.image);
+    if (kept.jpeg)
+        picture.jpegBytes = std::move(kept.bytes);
     return picture;
 }
 
@@ -100,25 +166,11 @@ DecodedPicture decodePictureFitting(const QString& path, const QSize& bound)
         return picture;
     picture.status = DecodedPicture::Status::Unreadable;
 
-    // Set once only: the slideshow decodes its next photo on a thread of its own.
-    if (QImageReader::allocationLimit() != allocationLimitMb)
-        QImageReader::setAllocationLimit(allocationLimitMb);
+    useAllocationLimit();
     QImageReader reader(path);
-    reader.setAutoTransform(true);
-    // The reader scales the frame as stored, before turning it upright: a photo
-    // taken with the camera held upright meets the bound turned a quarter.
-    const QSize stored = reader.size();
-    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    const QSize storedBound = turned ? bound.transposed() : bound;
-    if (stored.isValid() && !bound.isEmpty()
-        && (stored.width() > storedBound.width() || stored.height() > storedBound.height()))
-        reader.setScaledSize(fitInto(stored, storedBound));
-    QImage image = reader.read();
+    QImage image = readFitting(reader, bound, nullptr);
     if (image.isNull())
         return picture;
-    // A format that cannot tell its size before decoding arrives whole.
-    if (!bound.isEmpty() && (image.width() > bound.width() || image.height() > bound.height()))
-        image = image.scaled(fitInto(image.size(), bound), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     picture.status = DecodedPicture::Status::Loaded;
     picture.image = std::move(image);

@@ -35,6 +35,30 @@ DecodedPicture decodePicture(const QString& path);
 // picture at its own size. `jpegBytes` stays empty: the picture is not the file's.
 DecodedPicture decodePictureFitting(const QString& path, const QSize& bound);
 
+// A picture file kept as it is: its own bytes, which are what a card's Save
+// writes back and what a larger view decodes again at its own size, and the
+// picture decoded from them at no more than the size it is shown.
+struct KeptPicture {
+    DecodedPicture::Status status = DecodedPicture::Status::Missing;
+    // At no more than the bound it was read for, upright, proportions kept.
+    QImage image;
+    // The picture's own size, upright.
+    QSize wholeSize;
+    QByteArray bytes;
+    bool jpeg = false;
+};
+
+// Reads the file's bytes (once its first bytes say it is a picture) and decodes
+// them at no more than `bound`; an empty bound decodes the whole picture.
+KeptPicture keepPicture(const QString& path, const QSize& bound);
+// keepPicture() after creating the file's folder (with missing parents), as every
+// load of a card's photo does.
+KeptPicture keepPhoto(const QString& path, const QSize& bound);
+
+// Picture file bytes decoded at no more than `bound` (empty: whole), upright and
+// with their proportions kept; null when they are no picture.
+QImage pictureFromBytes(const QByteArray& bytes, const QSize& bound);
+
 // decodePicture() after creating the file's folder (with missing parents), as
 // every load of a card's photo does.
 DecodedPicture loadPhoto(const QString& path);

@@ -18,22 +18,27 @@ struct FieldSpec {
 // the record size follow from the capacities alone.
 class RecordLayout {
 public:
+    // More than any record has; the offsets are worked out once, at compile time.
+    static constexpr std::size_t maxFields = 64;
+
     template <std::size_t N>
     constexpr explicit RecordLayout(const std::array<FieldSpec, N>& fields)
         : m_fields(fields)
-    { }
+    {
+        static_assert(N <= maxFields);
+        int at = 0;
+        for (std::size_t i = 0; i < N; ++i) {
+            m_offsets[i] = at;
+            at += fields[i].capacity + 1;
+        }
+        m_offsets[N] = at;
+    }
 
     constexpr int fieldCount() const { return int(m_fields.size()); }
     constexpr const FieldSpec& field(int index) const { return m_fields[std::size_t(index)]; }
     constexpr int capacity(int index) const { return field(index).capacity; }
 
-    constexpr int offset(int index) const
-    {
-        int at = 0;
-        for (int i = 0; i < index; ++i)
-            at += capacity(i) + 1;
-        return at;
-    }
+    constexpr int offset(int index) const { return m_offsets[std::size_t(index)]; }
 
     constexpr int size() const { return offset(fieldCount()); }
 
@@ -55,6 +60,7 @@ public:
 
 private:
     std::span<const FieldSpec> m_fields;
+    std::array<int, maxFields + 1> m_offsets {};
 };
 
 } // namespace lumidex

@@ -22,11 +22,30 @@ constexpr std::array<char16_t, 32> highControls { {
 
 constexpr char unmappable = '?';
 
+// Whether the bytes read the same in Latin-1, which Qt converts fastest: none of
+// them lies in 0x80..0x9F, the only bytes where the two code pages differ.
+// Written without an early exit so that the compiler checks many bytes at once.
+bool readsAsLatin1(QByteArrayView bytes)
+{
+    const auto* in = reinterpret_cast<const uchar*>(bytes.data());
+    unsigned differs = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        differs |= unsigned((in[i] & 0xE0) == 0x80);
+    return differs == 0;
+}
+
+// Every byte's character, looked up rather than worked out: a scan converts the
+// text of a hundred thousand records.
+constexpr std::array<char16_t, 256> charOfByte = [] {
+    std::array<char16_t, 256> table {};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = byte >= 0x80 && byte <= 0x9F ? highControls[byte - 0x80] : char16_t(byte);
+    return table;
+}();
+
 char16_t charOf(uchar byte)
 {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return highControls[byte - 0x80];
-    return byte;
+    return charOfByte[byte];
 }
 
 // -1 when the code page has no byte for the character.
@@ -79,12 +98,19 @@ QByteArray toWindows1252(QStringView text)
     return bytes;
 }
 
+void fromWindows1252(QByteArrayView bytes, QChar* out)
+{
+    const auto* in = reinterpret_cast<const uchar*>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(charOf(in[i]));
+}
+
 QString fromWindows1252(QByteArrayView bytes)
 {
+    if (readsAsLatin1(bytes))
+        return QString::fromLatin1(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = QChar(charOf(uchar(bytes[i])));
+    fromWindows1252(bytes, text.data());
     return text;
 }
 
@@ -98,7 +124,7 @@ void encode(QStringView text, int capacity, char* out)
     std::memset(out + 1 + length, 0, std::size_t(capacity - length));
 }
 
-QString decode(const char* in, int capacity)
+QByteArrayView storedText(const char* in, int capacity)
 {
     int begin = 1;
     int end = 1 + qMin(int(uchar(in[0])), capacity);
@@ -108,7 +134,23 @@ QString decode(const char* in, int capacity)
         ++begin;
     while (end > begin && uchar(in[end - 1]) <= 32)
         --end;
-    return fromWindows1252(QByteArrayView(in + begin, end - begin));
+    return QByteArrayView(in + begin, end - begin);
+}
+
+QString decode(const char* in, int capacity)
+{
+    return fromWindows1252(storedText(in, capacity));
+}
+
+void decode(const char* in, int capacity, QString& into)
+{
+    const QByteArrayView bytes = storedText(in, capacity);
+    // The buffer is kept when it is large enough; a text shared with a copy the
+    // caller kept is detached first, so the copy keeps its value.
+    if (into.size() != bytes.size())
+        into.resize(bytes.size());
+    if (!bytes.isEmpty())
+        fromWindows1252(bytes, into.data());
 }
 
 } // namespace lumidex::textfield

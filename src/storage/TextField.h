@@ -27,5 +27,13 @@ void encode(QStringView text, int capacity, char* out);
 // Reads a field of `capacity` from `in` (capacity + 1 bytes). A length byte
 // larger than the capacity, as found in a damaged file, reads as the capacity.
 QString decode(const char* in, int capacity);
+// The same into `into`, whose buffer is reused: a scan that reads a field of
+// every record allocates nothing once the buffer is large enough.
+void decode(const char* in, int capacity, QString& into);
+// The bytes of the text that decode() reads, still in the code page: the stored
+// text without the blanks (codes 0 to 32) at either end. One byte is one character.
+QByteArrayView storedText(const char* in, int capacity);
+// Converts `bytes` from Windows-1252 into `out`, which has room for one QChar per byte.
+void fromWindows1252(QByteArrayView bytes, QChar* out);
 
 } // namespace lumidex::textfield

@@ -19,10 +19,37 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 using namespace lumidex;
 using namespace lumidex::test;
+
+namespace {
+
+// Notes how many screens were built when a window first painted.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget* window, std::function<qsizetype()> built)
+        : m_built(std::move(built))
+    {
+        window->installEventFilter(this);
+    }
+    qsizetype builtThen = -1;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && builtThen < 0)
+            builtThen = m_built();
+        return false;
+    }
+
+private:
+    std::function<qsizetype()> m_built;
+};
+
+} // namespace
 
 class TestWindowSet : public QObject {
     Q_OBJECT
@@ -80,6 +107,46 @@ private slots:
         QCOMPARE(windows->frmPassword()->size(), QSize(388, 405));
         QVERIFY(!windows->frmPassword()->isMaximized());
         QCOMPARE(windows->frmAnagrafica()->archivePath(), dir->filePath(QStringLiteral("Archivio_Anagrafico.pro")));
+    }
+
+    void theLoginIsOnScreenBeforeTheOtherScreensAreBuilt()
+    {
+        windows.reset();
+        WindowSet set(dir->path());
+        QCOMPARE(set.builtScreens(), QList<QWidget*> { set.frmPassword() });
+        FirstPaint painted(set.frmPassword(), [&] { return set.builtScreens().size(); });
+        set.start();
+        QCOMPARE(set.builtScreens().size(), 1);
+        QVERIFY(QTest::qWaitForWindowExposed(set.frmPassword()));
+        QTRY_COMPARE(set.builtScreens().size(), WindowSet::screenCount);
+        // The login painted while it was the only screen; the rest came after,
+        // in the order of the window table, and stayed hidden.
+        QCOMPARE(painted.builtThen, 1);
+        QStringList names;
+        for (QWidget* screen : set.builtScreens())
+            names << screen->objectName();
+        QCOMPARE(names,
+            QStringList({ "frmPassword", "frmAvvio", "frmCambiaPassword", "frmMenuDonne", "frmCreaDonne",
+                "frmApriDonne", "frmBookDonne", "frmCreaUomini", "frmApriUomini", "frmMenuUomini", "frmBookUomini",
+                "frmAnagrafica" }));
+        QCOMPARE(set.visibleScreen(), set.frmPassword());
+        QCOMPARE(set.frmAnagrafica(), set.builtScreens().last());
+    }
+
+    void aScreenAskedForEarlyHasTheSetBuiltAtOnce()
+    {
+        windows.reset();
+        WindowSet set(dir->path());
+        set.start();
+        // Logged in at once, before the other screens had their turn: the start menu is there.
+        set.frmPassword()->txtPassword->setText(QStringLiteral("lucernaviolata"));
+        QTest::mouseClick(set.frmPassword()->cmdOK, Qt::LeftButton);
+        QCOMPARE(set.builtScreens().size(), WindowSet::screenCount);
+        QCOMPARE(set.visibleScreen(), set.frmAvvio());
+        QVERIFY(!set.frmPassword()->isVisible());
+        // The deferred building finds nothing left to do.
+        QTest::qWait(50);
+        QCOMPARE(set.builtScreens().size(), WindowSet::screenCount);
     }
 
     void theRightPasswordOpensTheStartMenu()

@@ -41,6 +41,7 @@ private slots:
     void noFileBesideTheArchive();
     void aMoveReadsCountAndCardInOneOpening();
     void visitDecodesOnlyWhatItIsAskedFor();
+    void aScanReusesItsTextsAndKeptCopiesStay();
     void twoProgramsAppendAtOnce();
 
 private:
@@ -401,6 +402,41 @@ void TestArchive::visitDecodesOnlyWhatItIsAskedFor()
         return true;
     });
     QCOMPARE(seen, QStringList({ "1:Anna:Italiana", "2:Bruno:Svizzera" }));
+}
+
+void TestArchive::aScanReusesItsTextsAndKeptCopiesStay()
+{
+    const Archive archive(path(), layouts::registry);
+    archive.append({ " Anna Maria ", "F", "", "Italiana", QString::fromUtf8("Forlì") });
+    archive.append({ "Bruno", "M", "", "", "Roma" });
+    archive.append({ QString::fromUtf8("Zoë"), "", "", "Svizzera\t" });
+
+    QStringList values;
+    QString place;
+    QList<QStringList> kept;
+    QStringList places;
+    QStringList bytes;
+    bool sameAsDecodedAlone = true;
+    archive.visit([&](int, const RecordView& record) {
+        record.texts(values);
+        kept << values;
+        record.text(4, place);
+        places << place;
+        sameAsDecodedAlone = sameAsDecodedAlone && place == record.text(4) && values == record.texts();
+        bytes << QString::fromLatin1(record.storedText(0)) + QLatin1Char('|')
+                + QString::fromLatin1(record.storedText(3));
+        return true;
+    });
+    QVERIFY(sameAsDecodedAlone);
+    QCOMPARE(places, QStringList({ QString::fromUtf8("Forlì"), "Roma", "" }));
+    // Each record's copy keeps its own values, though the list was rewritten in place.
+    QCOMPARE(kept.size(), 3);
+    QCOMPARE(kept[0].mid(0, 5), QStringList({ "Anna Maria", "F", "", "Italiana", QString::fromUtf8("Forlì") }));
+    QCOMPARE(kept[1].mid(0, 5), QStringList({ "Bruno", "M", "", "", "Roma" }));
+    QCOMPARE(kept[2].mid(0, 5), QStringList({ QString::fromUtf8("Zoë"), "", "", "Svizzera", "" }));
+    QCOMPARE(values.size(), layouts::registry.fieldCount());
+    // The stored bytes, in the code page, without the blanks at either end.
+    QCOMPARE(bytes, QStringList({ "Anna Maria|Italiana", "Bruno|", QString::fromUtf8("Zoë|Svizzera") }));
 }
 
 void TestArchive::twoProgramsAppendAtOnce()

@@ -4,6 +4,7 @@
 #include "support/TestPictures.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -27,6 +28,10 @@ private slots:
     void failingWriteIsReported();
     void exportWritesWithoutCreatingFolders();
     void placeholderFollowsItsPicture();
+    void photoIsShownAtTheFrameSize_data();
+    void photoIsShownAtTheFrameSize();
+    void largerViewsDecodeFromTheKeptBytes();
+    void aNewFrameSizeDecodesThePhotoAgain();
 
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
@@ -220,6 +225,107 @@ void TestCardPhoto::placeholderFollowsItsPicture()
     QCOMPARE(card.image().size(), QSize(8, 4));
     card.showPlaceholder();
     QCOMPARE(card.image(), other);
+}
+
+void TestCardPhoto::photoIsShownAtTheFrameSize_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QSize>("whole");
+    QTest::addColumn<QSize>("shown");
+    QTest::addColumn<bool>("sameBytes");
+
+    // The frame is 30 × 40 pixels here; the editor's is 307 × 409 at the screen's density.
+    QTest::newRow("landscape JPEG") << encodeJpeg(twoColourImage(240, 160), 100) << QSize(240, 160) << QSize(30, 20)
+                                    << true;
+    QTest::newRow("portrait JPEG") << encodeJpeg(twoColourImage(120, 400), 100) << QSize(120, 400) << QSize(12, 40)
+                                   << true;
+    // Stored landscape with "rotate 90°": shown upright, the bytes kept with their orientation.
+    QTest::newRow("JPEG of a camera held upright") << withExifOrientation(encodeJpeg(twoColourImage(320, 160), 100), 6)
+                                                   << QSize(160, 320) << QSize(20, 40) << true;
+    QTest::newRow("JPEG smaller than the frame")
+        << encodeJpeg(twoColourImage(24, 16), 100) << QSize(24, 16) << QSize(24, 16) << true;
+    // Any other format is written as a JPEG of its whole size.
+    QTest::newRow("bitmap") << encodeImage(twoColourImage(300, 200), "bmp") << QSize(300, 200) << QSize(30, 20)
+                            << false;
+    QTest::newRow("PNG") << encodeImage(twoColourImage(100, 300), "png") << QSize(100, 300) << QSize(13, 40) << false;
+}
+
+void TestCardPhoto::photoIsShownAtTheFrameSize()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QSize, whole);
+    QFETCH(QSize, shown);
+    QFETCH(bool, sameBytes);
+
+    writeBytes(path("scelta"), file);
+    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    writeBytes(cardPhoto(1), file);
+    for (const bool fromCard : { true, false }) {
+        CardPhoto card = newCard();
+        card.setShownSize(QSize(30, 40));
+        if (fromCard)
+            card.loadFromCard(cardPhoto(1));
+        else
+            QVERIFY(card.loadFromFile(path("scelta")));
+        QVERIFY(!card.showsPlaceholder());
+        QCOMPARE(card.image().size(), shown);
+        // Upright: the red half of the stored frame is on the left, or on top once turned.
+        QVERIFY(looksLike(card.image().pixelColor(0, 0), Qt::red));
+
+        QCOMPARE(card.saveToCard(cardPhoto(2)), SaveResult::Written);
+        QVERIFY(card.exportTo(path("Foto.jpg")));
+        for (const QString& written : { cardPhoto(2), path("Foto.jpg") }) {
+            if (sameBytes) {
+                QCOMPARE(readBytes(written), file);
+            } else {
+                QImageReader reader(written);
+                QCOMPARE(reader.format(), QByteArray("jpeg"));
+                QCOMPARE(reader.size(), whole);
+            }
+        }
+    }
+}
+
+void TestCardPhoto::largerViewsDecodeFromTheKeptBytes()
+{
+    const QByteArray file = withExifOrientation(encodeJpeg(twoColourImage(400, 200), 100), 6);
+    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    writeBytes(cardPhoto(1), file);
+    CardPhoto card = newCard();
+    card.setShownSize(QSize(30, 40));
+    card.loadFromCard(cardPhoto(1));
+    // The file may change or go: the photo shown is the one read.
+    QVERIFY(QFile::remove(cardPhoto(1)));
+
+    QCOMPARE(card.image().size(), QSize(20, 40));
+    const QImage zoom = card.pictureFitting(QSize(150, 150));
+    QCOMPARE(zoom.size(), QSize(75, 150));
+    QVERIFY(looksLike(zoom.pixelColor(37, 10), Qt::red));
+    QVERIFY(looksLike(zoom.pixelColor(37, 140), Qt::blue));
+    // Never larger than the photo itself.
+    QCOMPARE(card.pictureFitting(QSize(1000, 1000)).size(), QSize(200, 400));
+    QCOMPARE(card.pictureFitting(QSize()).size(), QSize(200, 400));
+
+    // The placeholder is only ever reduced.
+    card.showPlaceholder();
+    QCOMPARE(card.pictureFitting(QSize(300, 300)), m_placeholder);
+    QCOMPARE(card.pictureFitting(QSize(15, 15)).size(), QSize(11, 15));
+}
+
+void TestCardPhoto::aNewFrameSizeDecodesThePhotoAgain()
+{
+    writeBytes(path("foto.jpg"), encodeJpeg(twoColourImage(300, 200), 100));
+    CardPhoto card = newCard();
+    QVERIFY(card.loadFromFile(path("foto.jpg")));
+    // No frame size yet: the whole picture.
+    QCOMPARE(card.image().size(), QSize(300, 200));
+    card.setShownSize(QSize(60, 80));
+    QCOMPARE(card.image().size(), QSize(60, 40));
+    // A screen of twice the density.
+    card.setShownSize(QSize(120, 160));
+    QCOMPARE(card.image().size(), QSize(120, 80));
+    card.showPlaceholder();
+    QCOMPARE(card.image(), m_placeholder);
 }
 
 QTEST_GUILESS_MAIN(TestCardPhoto)

@@ -3,6 +3,8 @@
 #include "output/export/SheetText.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
+#include "storage/RecordView.h"
+#include "storage/TextField.h"
 
 #include <QFileInfo>
 #include <QVarLengthArray>
@@ -20,7 +22,22 @@ ExportRecords::ExportRecords(const ExportTable& table, QObject* parent)
     , m_cellEnds(emptyRows * m_stride, 0)
 { }
 
-QString ExportRecords::packRow(const QStringView* cells, qsizetype count, quint32* ends)
+namespace {
+
+// A cell's text put into its row: as it is, or from the record's code page.
+void putCell(QChar* out, QStringView cell)
+{
+    std::memcpy(static_cast<void*>(out), cell.data(), std::size_t(cell.size()) * sizeof(QChar));
+}
+
+void putCell(QChar* out, QByteArrayView cell)
+{
+    textfield::fromWindows1252(cell, out);
+}
+
+} // namespace
+
+template <class Cell> QString ExportRecords::packRow(const Cell* cells, qsizetype count, quint32* ends)
 {
     qsizetype total = 0;
     for (qsizetype i = 0; i < count; ++i)
@@ -29,42 +46,36 @@ QString ExportRecords::packRow(const QStringView* cells, qsizetype count, quint3
     QChar* out = text.data();
     quint32 end = 0;
     for (qsizetype i = 0; i < count; ++i) {
-        std::memcpy(static_cast<void*>(out + end), cells[i].data(), std::size_t(cells[i].size()) * sizeof(QChar));
+        putCell(out + end, cells[i]);
         end += quint32(cells[i].size());
         ends[i] = end;
     }
     return text;
 }
 
-bool ExportRecords::fill(const Archive& archive)
-{
-    // A hint only: the visit reads whatever the file holds when it runs.
-    const qsizetype expected = QFileInfo(archive.filePath()).size() / archive.layout().size();
-    return fill([&archive](const Visitor& visit) { archive.forEach(visit); }, expected);
-}
-
-bool ExportRecords::fill(const RecordSource& source, qsizetype expectedRecords)
+QList<int> ExportRecords::exportedFields() const
 {
     QList<int> fields;
     for (const ExportColumn& column : m_table.columns)
         if (column.exported())
             fields.append(column.field);
+    return fields;
+}
 
+template <class Scan> bool ExportRecords::readRows(Scan scan, qsizetype expectedRecords)
+{
     QList<QString> texts;
     QList<quint32> ends;
     texts.reserve(expectedRecords);
     ends.reserve(expectedRecords * m_stride);
-    QVarLengthArray<QStringView, 32> cells(fields.size());
+    const auto addRow = [&](const auto* cells) {
+        ends.resize(ends.size() + m_stride);
+        texts.append(packRow(cells, m_stride, ends.data() + ends.size() - m_stride));
+    };
     bool complete = true;
     m_error.clear();
     try {
-        source([&](int, const QStringList& values) {
-            for (qsizetype i = 0; i < fields.size(); ++i)
-                cells[i] = fields[i] < values.size() ? withoutBlankEnds(values[fields[i]]) : QStringView();
-            ends.resize(ends.size() + m_stride);
-            texts.append(packRow(cells.constData(), m_stride, ends.data() + ends.size() - m_stride));
-            return true;
-        });
+        scan(addRow);
     } catch (const ArchiveError& error) {
         complete = false;
         m_error = error.reason();
@@ -80,6 +91,46 @@ bool ExportRecords::fill(const RecordSource& source, qsizetype expectedRecords)
         endResetModel();
     }
     return complete;
+}
+
+bool ExportRecords::fill(const Archive& archive)
+{
+    // A hint only: the visit reads whatever the file holds when it runs.
+    const qsizetype expected = QFileInfo(archive.filePath()).size() / archive.layout().size();
+    QList<int> fields = exportedFields();
+    // A field the archive's records do not have stays empty.
+    for (int& field : fields)
+        if (field >= archive.layout().fieldCount())
+            field = -1;
+    QVarLengthArray<QByteArrayView, 32> cells(fields.size());
+    return readRows(
+        [&](const auto& addRow) {
+            // Each exported field goes from the record's bytes straight into its
+            // row's text: no field becomes a text of its own on the way.
+            archive.visit([&](int, const RecordView& record) {
+                for (qsizetype i = 0; i < fields.size(); ++i)
+                    cells[i] = fields[i] < 0 ? QByteArrayView() : record.storedText(fields[i]);
+                addRow(cells.constData());
+                return true;
+            });
+        },
+        expected);
+}
+
+bool ExportRecords::fill(const RecordSource& source, qsizetype expectedRecords)
+{
+    const QList<int> fields = exportedFields();
+    QVarLengthArray<QStringView, 32> cells(fields.size());
+    return readRows(
+        [&](const auto& addRow) {
+            source([&](int, const QStringList& values) {
+                for (qsizetype i = 0; i < fields.size(); ++i)
+                    cells[i] = fields[i] < values.size() ? withoutBlankEnds(values[fields[i]]) : QStringView();
+                addRow(cells.constData());
+                return true;
+            });
+        },
+        expectedRecords);
 }
 
 bool ExportRecords::isCell(const QModelIndex& index) const

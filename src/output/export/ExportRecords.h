@@ -61,9 +61,16 @@ public:
 
 private:
     bool isCell(const QModelIndex& index) const;
+    // The record fields of the exported columns, in column order.
+    QList<int> exportedFields() const;
+    // The rows `scan` gives to the row adder it is handed (the cells of one row
+    // at a time), in place of the grid's once there is one. An ArchiveError on
+    // the way keeps the rows before it and makes the fill incomplete.
+    template <class Scan> bool readRows(Scan scan, qsizetype expectedRecords);
     // The cells of one row, in column order, as one text; where each cell ends
-    // in it goes to `ends`.
-    static QString packRow(const QStringView* cells, qsizetype count, quint32* ends);
+    // in it goes to `ends`. Cells are texts (QStringView) or, straight from a
+    // record, its bytes in the code page (QByteArrayView).
+    template <class Cell> static QString packRow(const Cell* cells, qsizetype count, quint32* ends);
 
     const ExportTable& m_table;
     // Exported columns per row.

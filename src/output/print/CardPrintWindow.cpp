@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <cmath>
 #include <exception>
 
 namespace lumidex {
@@ -138,6 +139,13 @@ void CardPrintWindow::buildPanel()
     column->addStretch(1);
 }
 
+QSize CardPrintWindow::printedPhotoSize(report::CardKind kind)
+{
+    const QSizeF box = photoBoxOf(kind);
+    const auto pixels = [](qreal mm) { return qMax(1, int(std::ceil(mm * report::finestPictureDpi / 25.4))); };
+    return QSize(pixels(box.width()), pixels(box.height()));
+}
+
 void CardPrintWindow::setCard(const report::CardValues& card)
 {
     m_card = card;
@@ -145,8 +153,8 @@ void CardPrintWindow::setCard(const report::CardValues& card)
 
 void CardPrintWindow::takePhoto()
 {
-    // The photo the editor shows, brought down at once to what its box prints:
-    // the window never holds a camera's full picture a second time.
+    // The photo as the editor hands it (decoded for the size it prints at),
+    // brought down to what its box prints should it be larger.
     QImage photo;
     try {
         photo = report::printablePicture(m_card.photo, photoBoxOf(m_kind), report::finestPictureDpi);

@@ -33,6 +33,9 @@ public:
     // The picture that will be printed: the card's photo reduced to what its box
     // shows on paper, or the stock picture when the photo could not be taken.
     const QImage& logo() const { return m_logo; }
+    // The most pixels a photo of a card of `kind` prints at: its box at the
+    // finest resolution photos are printed with.
+    static QSize printedPhotoSize(report::CardKind kind);
 
     QFrame* panSfondo = nullptr;
     QLabel* imgTitolo = nullptr;

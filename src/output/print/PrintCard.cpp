@@ -34,6 +34,11 @@ void runWindowOf(QWidget* owner, const Side* side, const report::CardValues& car
 
 } // namespace
 
+QSize printedPhotoSize(const Side* side)
+{
+    return CardPrintWindow::printedPhotoSize(side ? report::CardKind::Book : report::CardKind::Registry);
+}
+
 void printCard(QWidget* owner, const Side* side, const report::CardValues& card)
 {
     runWindowOf<TfrmStampaAnagrafica, TfrmStampaBookUomini, TfrmStampaBookDonne>(owner, side, card);

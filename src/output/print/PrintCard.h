@@ -2,6 +2,7 @@
 
 #include "output/report/CardReport.h"
 
+class QSize;
 class QWidget;
 
 namespace lumidex {
@@ -13,5 +14,9 @@ struct Side;
 // Each runs modally, owned by `owner`, and is gone when these return.
 void printCard(QWidget* owner, const Side* side, const report::CardValues& card);
 void previewCard(QWidget* owner, const Side* side, const report::CardValues& card);
+
+// The most pixels the card's photo prints at: its box on the card, at the finest
+// resolution a photo is printed with. A larger picture is reduced to this.
+QSize printedPhotoSize(const Side* side);
 
 } // namespace lumidex

@@ -1,0 +1,1 @@
+lumidex_add_benchmark(archive_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/archive_bench.cpp)
