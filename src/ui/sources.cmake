@@ -1,6 +1,7 @@
 # The toolkit every window uses (widgets allowed, no window of the program): the
 # interaction seam, pictures and picture buttons, fixed windows, work screens,
-# focus frames, style tokens, the shell-open utility, the report of unexpected errors.
+# focus frames, style tokens, the shell-open utility, the report of unexpected
+# errors, the frame of the small print-or-preview windows.
 lumidex_ui_sources(
   Interaction.h Interaction.cpp
   RealInteraction.h RealInteraction.cpp
@@ -12,4 +13,5 @@ lumidex_ui_sources(
   PictureButton.h PictureButton.cpp
   Pictures.h Pictures.cpp
   Style.h Style.cpp
+  OutputChoiceWindow.h OutputChoiceWindow.cpp
 )

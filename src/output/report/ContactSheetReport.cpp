@@ -1,0 +1,92 @@
+#include "output/report/ContactSheetReport.h"
+
+#include "common/Text.h"
+#include "output/report/ReportPainter.h"
+#include "storage/Archive.h"
+#include "storage/Layouts.h"
+#include "storage/PhotoFiles.h"
+
+namespace lumidex::report {
+
+QList<ContactEntry> readContactEntries(const QString& bookPath)
+{
+    constexpr int title = layouts::book.indexOf("Titolo");
+    constexpr int date = layouts::book.indexOf("Data");
+    QList<ContactEntry> entries;
+    Archive(bookPath, layouts::book).visit([&entries](int position, const RecordView& record) {
+        entries << ContactEntry { position, record.text(title), record.text(date) };
+        return true;
+    });
+    return entries;
+}
+
+ContactSheetReport::ContactSheetReport(ContactSheetBook book, QList<ContactEntry> entries)
+    : m_book(std::move(book))
+    , m_entries(std::move(entries))
+    , m_layout(contactSheetLayout())
+{ }
+
+QString ContactSheetReport::name() const
+{
+    return m_layout.page.name;
+}
+
+QPageLayout ContactSheetReport::pageLayout() const
+{
+    return m_layout.page.page;
+}
+
+int ContactSheetReport::pageCount() const
+{
+    const int perPage = m_layout.entriesPerPage();
+    return qMax(1, int((m_entries.size() + perPage - 1) / perPage));
+}
+
+bool ContactSheetReport::paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const
+{
+    if (page < 0 || page >= pageCount())
+        return false;
+    const DeviceMapping mapping(device, pageLayout());
+    return paintObjects(painter, device, pageLayout(), pageObjects(page, qMin(mapping.dpi(), contactSheetDpi)));
+}
+
+QList<ReportObject> ContactSheetReport::pageObjects(int page, qreal dpi) const
+{
+    ReportLayout header = m_layout.page;
+    header.setText(u"txtNome", text::trimmed(m_book.name));
+    header.setText(u"txtPagina", QStringLiteral("Pagina %1 di %2").arg(page + 1).arg(pageCount()));
+    QList<ReportObject> objects = header.objects;
+
+    const int perPage = m_layout.entriesPerPage();
+    const qsizetype first = qsizetype(page) * perPage;
+    const qsizetype last = qMin(first + perPage, m_entries.size());
+    for (qsizetype i = first; i < last; ++i) {
+        const ContactEntry& entry = m_entries.at(i);
+        const QPointF origin = m_layout.cellOrigin(int(i - first));
+        for (ReportObject object : m_layout.cell) {
+            if (object.name == QLatin1String("imgFoto"))
+                object.picture = thumbnail(entry, object.box.size(), dpi);
+            else if (object.name == QLatin1String("txtPosizione"))
+                object.text = QStringLiteral("N. %1").arg(entry.position);
+            else if (object.name == QLatin1String("txtData"))
+                object.text = entry.date;
+            else if (object.name == QLatin1String("txtTitolo"))
+                object.text = entry.title;
+            object.box.translate(origin);
+            objects << object;
+        }
+    }
+    return objects;
+}
+
+QImage ContactSheetReport::thumbnail(const ContactEntry& entry, const QSizeF& boxMm, qreal dpi) const
+{
+    const QString path = photofiles::bookPhotoPath(
+        m_book.programDir, m_book.photoFolder, m_book.name, QString::number(entry.position));
+    const photofiles::DecodedPicture picture = photofiles::decodePictureFitting(path, boxPixels(boxMm, dpi));
+    if (picture.status == photofiles::DecodedPicture::Status::Loaded)
+        return picture.image;
+    return m_book.placeholder;
+}
+
+} // namespace lumidex::report
