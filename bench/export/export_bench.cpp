@@ -12,15 +12,13 @@
 #include "output/export/ExportTable.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
+#include "support/BenchSupport.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
-#include <fstream>
-#include <string>
 
 using namespace lumidex;
 
@@ -89,24 +87,6 @@ const RegistryFixture& registry()
     return fixture;
 }
 
-// A field of /proc/self/status in bytes ("VmHWM:   123 kB").
-qint64 statusBytes(const std::string& field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field + ":", 0) == 0)
-            return std::stoll(line.substr(field.size() + 1)) * 1024;
-    return -1;
-}
-
-bool resetPeak()
-{
-    std::ofstream clear("/proc/self/clear_refs");
-    clear << "5";
-    return bool(clear.flush());
-}
-
 // The baseline: the archive file read from start to end and nothing else.
 void readArchiveFile(benchmark::State& state)
 {
@@ -131,12 +111,12 @@ void fillAndExport(benchmark::State& state)
 {
     const RegistryFixture& fixture = registry();
     const ExportTable& table = exportTable(ExportKind::Registry);
-    if (!resetPeak())
+    if (!bench::resetPeak())
         state.SkipWithError("the peak of the resident set cannot be reset here");
     double peak = 0;
     for (auto _ : state) {
-        resetPeak();
-        const qint64 before = statusBytes("VmRSS");
+        bench::resetPeak();
+        const qint64 before = bench::statusBytes("VmRSS");
         {
             ExportRecords records(table);
             if (!records.fill(Archive(fixture.archivePath, table.layout)) || records.rowCount() != registryCards)
@@ -145,7 +125,7 @@ void fillAndExport(benchmark::State& state)
             if (!document.save(fixture.outputPath))
                 state.SkipWithError(qPrintable(document.errorString()));
         }
-        peak = std::max(peak, double(statusBytes("VmHWM") - before));
+        peak = std::max(peak, double(bench::statusBytes("VmHWM") - before));
     }
     state.counters["peak_over_file"] = peak / double(fixture.fileSize);
     state.counters["peak_MB"] = peak / 1e6;

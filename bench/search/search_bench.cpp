@@ -5,6 +5,7 @@
 #include "search/ResultLine.h"
 #include "search/SearchCriteria.h"
 #include "storage/Layouts.h"
+#include "support/BenchSupport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -82,28 +83,6 @@ const RegistryFixture& registry()
     return fixture;
 }
 
-// Resident memory in bytes from /proc/self/status ("VmRSS", or the peak "VmHWM").
-qint64 residentBytes(const char* key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray prefix = QByteArray(key) + ':';
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return 0;
-}
-
-// Starts a new peak of resident memory from here on.
-void resetPeakMemory()
-{
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
-
 void rawSequentialRead(benchmark::State& state)
 {
     const qint64 recordSize = layouts::registry.size();
@@ -143,15 +122,15 @@ void visitEveryCard(benchmark::State& state)
 void runSearch(benchmark::State& state, const SearchCriteria& criteria, qsizetype expectedAtLeast)
 {
     const RecordSource records = archiveRecords(registry().path, layouts::registry);
-    resetPeakMemory();
-    const qint64 before = residentBytes("VmRSS");
+    bench::resetPeak();
+    const qint64 before = bench::statusBytes("VmRSS");
     for (auto _ : state) {
         const QStringList lines = searchLines(records, criteria, &resultline::registry);
         if (lines.size() < expectedAtLeast)
             state.SkipWithError("too few lines");
         benchmark::DoNotOptimize(lines.constData());
     }
-    const qint64 peak = residentBytes("VmHWM");
+    const qint64 peak = bench::statusBytes("VmHWM");
     state.counters["peakMemoryToFile"] = double(qMax<qint64>(0, peak - before)) / double(registry().size);
     state.SetItemsProcessed(state.iterations() * registryCards);
     state.SetBytesProcessed(state.iterations() * registry().size);

@@ -7,6 +7,7 @@
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/BenchSupport.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -15,7 +16,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QLabel>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -30,24 +30,6 @@ constexpr QSize cameraFrame(8256, 5504);
 constexpr int cards = 2;
 constexpr int iterations = 8;
 
-// Broad shapes with the grain of a real photo, so that the file has the size and
-// the entropy of a camera's JPEG (about 15 MB), not of a flat test card.
-QImage cameraPhoto()
-{
-    QImage image(cameraFrame, QImage::Format_RGB32);
-    QRandomGenerator grain(2024);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int n = int(grain.bounded(24u));
-            const double wave = std::sin(x / 300.0) * std::cos(y / 170.0);
-            line[x] = qRgb(qBound(0, int(120 + 100 * wave) + n, 255), qBound(0, y * 255 / image.height() + n, 255),
-                qBound(0, int(128 + 60 * std::sin((x + y) / 90.0)) + n, 255));
-        }
-    }
-    return image;
-}
-
 struct Program {
     QTemporaryDir dir;
     QString photo;
@@ -61,7 +43,7 @@ struct Program {
         QDir().mkpath(dir.filePath("Anagrafica"));
         QImageWriter writer(photo, "jpg");
         writer.setQuality(90);
-        if (!writer.write(cameraPhoto()))
+        if (!writer.write(bench::cameraPhoto(cameraFrame)))
             qFatal("cannot write the benchmark photo");
         for (int i = 2; i <= cards; ++i)
             QFile::copy(photo, dir.filePath(QStringLiteral("Anagrafica/Scheda_%1.jpg").arg(i)));

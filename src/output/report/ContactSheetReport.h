@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QString>
+#include <vector>
 
 namespace lumidex::report {
 
@@ -49,7 +50,9 @@ public:
     QList<ReportObject> pageObjects(int page, qreal dpi) const;
 
 private:
-    QImage thumbnail(const ContactEntry& entry, const QSizeF& boxMm, qreal dpi) const;
+    // The thumbnails of entries first .. first + count - 1, in order.
+    std::vector<QImage> pageThumbnails(qsizetype first, qsizetype count, qreal dpi) const;
+    QImage thumbnail(const ContactEntry& entry, const QSize& bound) const;
 
     ContactSheetBook m_book;
     QList<ContactEntry> m_entries;
