@@ -33,5 +33,9 @@ ContactSheetLayout contactSheetLayout();
 // Thumbnails are looked at, not enlarged: 200 dpi show all a 4 cm picture can
 // show, and keep each one near a third of a megabyte however large its photo.
 inline constexpr qreal contactSheetDpi = 200;
+// The print preview records every page and keeps them all while it is open:
+// there the thumbnails come at about the size a screen shows them, so that a
+// book of thousands of photos can be looked at before it is printed.
+inline constexpr qreal contactSheetPreviewDpi = 120;
 
 } // namespace lumidex::report

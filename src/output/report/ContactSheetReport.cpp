@@ -6,11 +6,20 @@
 #include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"
 
+#include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QThread>
 #include <QThreadPool>
 #include <exception>
 
 namespace lumidex::report {
+
+qreal thumbnailDpi(const QPaintDevice& device)
+{
+    const QPaintEngine* engine = device.paintEngine();
+    const bool recorded = engine && engine->type() == QPaintEngine::Picture;
+    return qMin<qreal>(device.logicalDpiY(), recorded ? contactSheetPreviewDpi : contactSheetDpi);
+}
 
 QList<ContactEntry> readContactEntries(const QString& bookPath)
 {
@@ -50,8 +59,7 @@ bool ContactSheetReport::paintPage(QPainter& painter, QPagedPaintDevice& device,
 {
     if (page < 0 || page >= pageCount())
         return false;
-    const DeviceMapping mapping(device, pageLayout());
-    return paintObjects(painter, device, pageLayout(), pageObjects(page, qMin(mapping.dpi(), contactSheetDpi)));
+    return paintObjects(painter, device, pageLayout(), pageObjects(page, thumbnailDpi(device)));
 }
 
 QList<ReportObject> ContactSheetReport::pageObjects(int page, qreal dpi) const

@@ -8,6 +8,8 @@
 #include <QString>
 #include <vector>
 
+class QPaintDevice;
+
 namespace lumidex::report {
 
 // One entry of a book as its contact sheet shows it.
@@ -26,6 +28,11 @@ struct ContactSheetBook {
     // What an entry without a readable photo shows: the editor's placeholder.
     QImage placeholder;
 };
+
+// The resolution the thumbnails are decoded at for `device`: the device's own,
+// up to contactSheetDpi on paper and up to contactSheetPreviewDpi on a device
+// that records its pages instead (the print preview).
+qreal thumbnailDpi(const QPaintDevice& device);
 
 // Every entry of the book at `bookPath`, in file order, with its position, title
 // and date: one visit of the archive reading those two fields only. Throws

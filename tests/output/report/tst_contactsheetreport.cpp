@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QImageWriter>
+#include <QPicture>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 using namespace lumidex;
 using namespace lumidex::report;
@@ -148,6 +150,24 @@ private slots:
             QCOMPARE(pictures.at(2).picture, placeholder);
             QCOMPARE(pictures.at(3).picture, placeholder);
         }
+    }
+
+    void thumbnailsFollowThePaperAndStaySmallInThePreview()
+    {
+        const auto imageAt = [](int dpi) {
+            QImage image(10, 10, QImage::Format_RGB32);
+            image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+            image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
+            return image;
+        };
+        // A printer gives all a thumbnail needs and no more.
+        QCOMPARE(thumbnailDpi(imageAt(600)), contactSheetDpi);
+        QCOMPARE(thumbnailDpi(imageAt(1200)), contactSheetDpi);
+        QCOMPARE(thumbnailDpi(imageAt(150)), 150.0);
+        // A device that records its pages, as the preview does, keeps screen-sized ones.
+        QPicture recording;
+        QCOMPARE(thumbnailDpi(recording), qMin<qreal>(recording.logicalDpiY(), contactSheetPreviewDpi));
+        QVERIFY(contactSheetPreviewDpi < contactSheetDpi);
     }
 
     void entriesAreReadWithTheirPositionsTitlesAndDates()
