@@ -45,6 +45,7 @@ CardEditor::Setup bookSetup(const Side& side)
     };
     setup.placeholderPicture = side.placeholderPicture;
     setup.previewBeforePrint = true;
+    setup.sheet = CardEditor::Setup::Sheet::ContactSheet;
     return setup;
 }
 

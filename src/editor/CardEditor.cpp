@@ -72,6 +72,10 @@ CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* p
     , btnSalvaFoto(makeEditorButton(this, QStringLiteral("btnSalvaFoto")))
     , btnCancFoto(makeEditorButton(this, QStringLiteral("btnCancFoto")))
     , btnZoomFoto(makeEditorButton(this, QStringLiteral("btnZoomFoto")))
+    , cmdCompCard(
+          setup.sheet == Setup::Sheet::CompCard ? makeEditorButton(this, QStringLiteral("cmdCompCard")) : nullptr)
+    , cmdProvino(
+          setup.sheet == Setup::Sheet::ContactSheet ? makeEditorButton(this, QStringLiteral("cmdProvino")) : nullptr)
     , m_programDir(programDir)
     , m_setup(setup)
 {

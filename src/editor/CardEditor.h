@@ -43,6 +43,8 @@ public:
         QString placeholderPicture;
         // The book editors put Preview before Print in the toolbar.
         bool previewBeforePrint = false;
+        // The sheet this kind prints beside its card, with a button of its own.
+        enum class Sheet { None, CompCard, ContactSheet } sheet = Sheet::None;
     };
 
     // The photo frame of every card, and the size of its placeholder picture.
@@ -80,6 +82,10 @@ public:
     QToolButton* const btnSalvaFoto;
     QToolButton* const btnCancFoto;
     QToolButton* const btnZoomFoto;
+    // The registry's comp card and the books' contact sheet: each kind has one
+    // of the two, the other is null.
+    QToolButton* const cmdCompCard;
+    QToolButton* const cmdProvino;
 
     // The archive file this editor works on, and the photo file of a position.
     virtual QString archivePath() const = 0;
@@ -122,6 +128,8 @@ public slots:
     void cmdAnteprimaClick();
     void cmdSlideshowClick();
     void cmdFileClick();
+    void cmdCompCardClick();
+    void cmdProvinoClick();
 
 protected:
     // Lays the subclass's field area beside the photo panel, and the notes (the

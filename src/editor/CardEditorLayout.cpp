@@ -91,6 +91,8 @@ QWidget* CardEditor::buildToolbar()
         group({ cmdStampa });
         group({ cmdAnteprima });
     }
+    if (QToolButton* sheet = cmdCompCard ? cmdCompCard : cmdProvino)
+        group({ sheet });
     group({ cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo });
     group({ cmdEsporta, cmdSlideshow });
     group({ cmdGuida, cmdEsci });
@@ -118,6 +120,10 @@ QWidget* CardEditor::buildToolbar()
     connect(cmdAnteprima, &QToolButton::clicked, this, &CardEditor::cmdAnteprimaClick);
     connect(cmdSlideshow, &QToolButton::clicked, this, &CardEditor::cmdSlideshowClick);
     connect(cmdFile, &QToolButton::clicked, this, &CardEditor::cmdFileClick);
+    if (cmdCompCard)
+        connect(cmdCompCard, &QToolButton::clicked, this, &CardEditor::cmdCompCardClick);
+    if (cmdProvino)
+        connect(cmdProvino, &QToolButton::clicked, this, &CardEditor::cmdProvinoClick);
     return bar;
 }
 

@@ -10,6 +10,7 @@ lumidex_ui_sources(
   CardEditor.h CardEditor.cpp CardEditorLayout.cpp
   CardEditorSearch.cpp CardEditorExport.cpp CardEditorPrint.cpp
   CardEditorSlideshow.cpp CardEditorAttachments.cpp
+  CardEditorCompCard.cpp CardEditorContactSheet.cpp
   EditorButtons.h EditorButtons.cpp
   EditorStyle.h EditorStyle.cpp
   FieldRows.h FieldRows.cpp

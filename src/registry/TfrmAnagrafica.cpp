@@ -46,6 +46,7 @@ CardEditor::Setup registrySetup()
         { fieldIndex("Cittadinanza"), registrytext::citizenshipRequired() },
     };
     setup.placeholderPicture = QStringLiteral(":/pictures/ritratto-anagrafica.svg");
+    setup.sheet = CardEditor::Setup::Sheet::CompCard;
     return setup;
 }
 

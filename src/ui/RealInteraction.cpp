@@ -156,6 +156,16 @@ void RealInteraction::openWithShell(const QString& command)
 
 namespace {
 
+// Painting a report of many pictures (a contact sheet of a whole book) takes a
+// while after the print dialog has closed: the pointer says so meanwhile.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 // Copies a printer cannot make by itself (a PDF file, for one) are painted by
 // us, and so is the order of the pages, which printers leave to the program.
 PrintRun runFor(const QPrinter& printer)
@@ -248,6 +258,7 @@ ReportOutcome RealInteraction::printReport(QWidget* parent, const PrintableRepor
     dialog.setMinMax(1, qMax(1, report.pageCount()));
     if (dialog.exec() != QDialog::Accepted)
         return ReportOutcome::Cancelled;
+    const WaitCursor waiting;
     return paintReport(report, printer, runFor(printer)) ? ReportOutcome::Done : ReportOutcome::Failed;
 }
 
@@ -262,6 +273,7 @@ ReportOutcome RealInteraction::previewReport(QWidget* parent, const PrintableRep
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         // The preview paints on the printer as it is; the print command on a
         // printer the user chose, whose copies may be ours to paint.
+        const WaitCursor waiting;
         painted = paintReport(report, *target, runFor(*target)) && painted;
     });
     limitPreviewCommands(preview);

@@ -1,6 +1,7 @@
 # The toolkit every window uses (widgets allowed, no window of the program): the
 # interaction seam, pictures and picture buttons, fixed windows, work screens,
-# focus frames, style tokens, the shell-open utility, the report of unexpected errors.
+# focus frames, style tokens, the shell-open utility, the report of unexpected
+# errors, the frame of the small print-or-preview windows.
 lumidex_ui_sources(
   Interaction.h Interaction.cpp
   RealInteraction.h RealInteraction.cpp
@@ -13,4 +14,5 @@ lumidex_ui_sources(
   Pictures.h Pictures.cpp
   PictureScreen.h PictureScreen.cpp
   Style.h Style.cpp
+  OutputChoiceWindow.h OutputChoiceWindow.cpp
 )

@@ -62,6 +62,35 @@ QList<PdfWord> pdfWords(const QString& pdfPath)
     return words;
 }
 
+QList<QSizeF> pdfPageSizes(const QString& pdfPath)
+{
+    const QByteArray html = run(QStringLiteral("pdftotext"),
+        { QStringLiteral("-bbox"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-") });
+    QList<QSizeF> sizes;
+    QXmlStreamReader reader(html);
+    while (!reader.atEnd()) {
+        if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("page")) {
+            const QXmlStreamAttributes a = reader.attributes();
+            sizes << QSizeF(a.value(QLatin1String("width")).toDouble(), a.value(QLatin1String("height")).toDouble());
+        }
+    }
+    return sizes;
+}
+
+QList<PdfImage> pdfImages(const QString& pdfPath)
+{
+    // "page num type width height color ..." under two heading lines; masks that
+    // go with a picture are not pictures of their own.
+    const QList<QByteArray> lines = run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), pdfPath }).split('\n');
+    QList<PdfImage> images;
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QList<QByteArray> columns = lines.at(i).simplified().split(' ');
+        if (columns.size() > 4 && columns.at(2) == "image")
+            images << PdfImage { columns.at(0).toInt() - 1, QSize(columns.at(3).toInt(), columns.at(4).toInt()) };
+    }
+    return images;
+}
+
 QString pdfPageText(const QList<PdfWord>& words, int page)
 {
     QStringList texts;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QList>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 namespace lumidex::test {
@@ -25,6 +26,17 @@ QString pdfPageText(const QList<PdfWord>& words, int page);
 // The first word equal to `text` (on `page`, or any page when -1); a word with
 // an empty text when there is none.
 PdfWord findWord(const QList<PdfWord>& words, const QString& text, int page = -1);
+
+// The size of each page, in points.
+QList<QSizeF> pdfPageSizes(const QString& pdfPath);
+
+// A picture placed in a PDF: its page (from 0) and its own size in pixels.
+struct PdfImage {
+    int page = 0;
+    QSize size;
+};
+// Every picture of `pdfPath`, page by page, in the order they are drawn.
+QList<PdfImage> pdfImages(const QString& pdfPath);
 
 // One page (from 0) rendered at `dpi`; only the part `crop` (in pixels at that
 // resolution) when given, so that fine resolutions stay small.

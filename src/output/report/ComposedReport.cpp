@@ -146,12 +146,7 @@ bool ComposedReport::paintPage(QPainter& painter, QPagedPaintDevice& device, int
 {
     if (page < 0 || page >= m_pages.size())
         return false;
-    const DeviceMapping mapping(device, m_page);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-    for (const ReportObject& object : m_pages.at(page))
-        if (!paintObject(painter, device, mapping, object))
-            return false;
-    return true;
+    return paintObjects(painter, device, m_page, m_pages.at(page));
 }
 
 ComposedReport compose(const ReportLayout& layout, const QDate& today)

@@ -67,12 +67,16 @@ QImage printablePicture(const QImage& picture, const QSizeF& boxMm, qreal dpi)
 {
     if (picture.isNull())
         return {};
-    const QSize boxPixels(
-        qMax(1, int(std::ceil(boxMm.width() * dpi / 25.4))), qMax(1, int(std::ceil(boxMm.height() * dpi / 25.4))));
-    const QSize target = fitInto(picture.size(), boxPixels);
+    const QSize target = fitInto(picture.size(), boxPixels(boxMm, dpi));
     if (target.width() >= picture.width() || target.height() >= picture.height())
         return picture;
     return picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize boxPixels(const QSizeF& boxMm, qreal dpi)
+{
+    return QSize(
+        qMax(1, int(std::ceil(boxMm.width() * dpi / 25.4))), qMax(1, int(std::ceil(boxMm.height() * dpi / 25.4))));
 }
 
 QPageLayout a4Page(QPageLayout::Orientation orientation, qreal marginMm)

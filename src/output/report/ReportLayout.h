@@ -95,6 +95,9 @@ inline constexpr qreal finestPictureDpi = 300;
 // when the reduction failed (a picture too large for the memory at hand).
 QImage printablePicture(const QImage& picture, const QSizeF& boxMm, qreal dpi);
 
+// The pixels a box of `boxMm` millimetres holds at `dpi`, at least one each way.
+QSize boxPixels(const QSizeF& boxMm, qreal dpi);
+
 // An A4 page, portrait or landscape, with the same margin all round.
 QPageLayout a4Page(QPageLayout::Orientation orientation, qreal marginMm);
 

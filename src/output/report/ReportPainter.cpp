@@ -167,4 +167,15 @@ bool paintObject(
     return true;
 }
 
+bool paintObjects(QPainter& painter, const QPagedPaintDevice& device, const QPageLayout& reportPage,
+    const QList<ReportObject>& objects)
+{
+    const DeviceMapping mapping(device, reportPage);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    for (const ReportObject& object : objects)
+        if (!paintObject(painter, device, mapping, object))
+            return false;
+    return true;
+}
+
 } // namespace lumidex::report

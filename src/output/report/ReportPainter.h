@@ -36,4 +36,9 @@ private:
 bool paintObject(
     QPainter& painter, const QPagedPaintDevice& device, const DeviceMapping& mapping, const ReportObject& object);
 
+// Paints a page's objects, placed on the printable area of `reportPage`, in
+// order. False when one of them could not be painted.
+bool paintObjects(QPainter& painter, const QPagedPaintDevice& device, const QPageLayout& reportPage,
+    const QList<ReportObject>& objects);
+
 } // namespace lumidex::report

@@ -8,4 +8,8 @@ lumidex_core_sources(
   CardLayouts.h CardLayouts.cpp
   CardReport.h CardReport.cpp
   SummaryLayout.h SummaryLayout.cpp
+  CompCardLayout.h CompCardLayout.cpp
+  CompCardReport.h CompCardReport.cpp
+  ContactSheetLayout.h ContactSheetLayout.cpp
+  ContactSheetReport.h ContactSheetReport.cpp
 )

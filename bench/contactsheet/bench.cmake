@@ -1,0 +1,1 @@
+lumidex_add_benchmark(contactsheet_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/contactsheet_bench.cpp)

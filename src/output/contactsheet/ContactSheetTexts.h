@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace lumidex {
+
+// The contact sheet window's texts.
+namespace contactsheettext {
+QString caption();
+QString title();
+QString explanation();
+// "Estate: 37 foto, su 2 pagine."
+QString summary(const QString& bookName, int photos, int pages);
+QString printFailed();
+QString previewFailed();
+} // namespace contactsheettext
+
+} // namespace lumidex

@@ -1,0 +1,1 @@
+lumidex_add_test(tst_contactsheet SOURCES tst_contactsheet.cpp LIBS lumidex_testsupport)
