@@ -6,6 +6,7 @@
 #include "books/TfrmMenuUomini.h"
 #include "shell/help/HelpPages.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QClipboard>
@@ -37,13 +38,10 @@ QStringList itemTexts(const QListWidget* list)
 
 } // namespace
 
-class TestBookCatalogue : public QObject {
+class TestBookCatalogue : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
-
     ScriptedInteraction::Message lastMessage() const { return user->messages().constLast(); }
     void touch(const QString& name, const QByteArray& bytes = {}) const { writeBytes(dir->filePath(name), bytes); }
 
@@ -76,18 +74,6 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
-    }
-
-    void cleanup()
-    {
-        closeModalLeftovers();
-        user.reset();
-        dir.reset();
-    }
 
     // Book menu
 

@@ -7,6 +7,7 @@
 #include "storage/Layouts.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 #include "ui/FocusFrame.h"
 
@@ -49,13 +50,10 @@ public:
 
 } // namespace
 
-class TestSearchWindow : public QObject {
+class TestSearchWindow : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
-
     QString pathOf(Kind kind) const
     {
         switch (kind) {
@@ -103,18 +101,6 @@ private:
     QLineEdit* field(SearchWindow& window, const QString& name) const { return named<QLineEdit>(&window, name); }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
-    }
-
-    void cleanup()
-    {
-        closeModalLeftovers();
-        user.reset();
-        dir.reset();
-    }
 
     void windowsAsTheUserFindsThem_data()
     {

@@ -10,6 +10,7 @@ target_sources(lumidex_testcore PRIVATE
 target_sources(lumidex_testsupport PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ScriptedInteraction.h
   ${CMAKE_CURRENT_LIST_DIR}/ScriptedInteraction.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ScriptedTestCase.h
   ${CMAKE_CURRENT_LIST_DIR}/TestHelpers.h
   ${CMAKE_CURRENT_LIST_DIR}/TestHelpers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PdfReadBack.h

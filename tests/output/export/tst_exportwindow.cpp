@@ -11,6 +11,7 @@
 #include "storage/Layouts.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QDir>
@@ -46,13 +47,10 @@ void click(QWidget* widget)
 
 } // namespace
 
-class TestExportWindow : public QObject {
+class TestExportWindow : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
-
     QString path(const QString& name) const { return dir->filePath(name); }
     QString registryPath() const { return path(QStringLiteral("Archivio_Anagrafico.pro")); }
     QString menBook() const { return path(QStringLiteral("Sfilata estiva.men")); }
@@ -99,18 +97,6 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
-    }
-
-    void cleanup()
-    {
-        closeModalLeftovers();
-        user.reset();
-        dir.reset();
-    }
 
     void looksTheSameForEveryKind_data()
     {
