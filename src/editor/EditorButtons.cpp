@@ -11,7 +11,7 @@ namespace lumidex {
 
 namespace {
 
-struct ButtonSpec {
+struct PictureButtonLook {
     QString name;
     QString picture;
     QSize size;
@@ -19,12 +19,12 @@ struct ButtonSpec {
     QKeySequence shortcut;
 };
 
-const QList<ButtonSpec>& editorButtons()
+const QList<PictureButtonLook>& editorButtons()
 {
     const QSize icon(37, 39);
     const QSize wide(148, 32);
     const QSize photo(42, 40);
-    static const QList<ButtonSpec> buttons {
+    static const QList<PictureButtonLook> buttons {
         { QStringLiteral("cmdNuovo"), QStringLiteral(":/icons/nuovo.svg"), icon,
             QStringLiteral("Prepara la schermata per l'inserimento di una nuova scheda."),
             QKeySequence(Qt::CTRL | Qt::Key_N) },
@@ -77,9 +77,10 @@ const QList<ButtonSpec>& editorButtons()
 
 QToolButton* makeEditorButton(QWidget* parent, const QString& name)
 {
-    for (const ButtonSpec& spec : editorButtons()) {
-        if (spec.name == name)
-            return makePictureButton(parent, spec.name, spec.picture, spec.size, spec.statusTip, spec.shortcut);
+    for (const PictureButtonLook& button : editorButtons()) {
+        if (button.name == name)
+            return makePictureButton(
+                parent, button.name, button.picture, button.size, button.statusTip, button.shortcut);
     }
     qFatal("no editor button named %s", qPrintable(name));
 }

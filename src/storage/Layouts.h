@@ -6,7 +6,7 @@ namespace lumidex::layouts {
 
 // The registry card: 26 edit fields of the card, then the three attached file
 // names and their three descriptions.
-inline constexpr std::array<FieldSpec, 32> registryFields { {
+inline constexpr std::array<RecordField, 32> registryFields { {
     { "Nome", 50 },
     { "Sesso", 1 },
     { "DataNasc", 10 },
@@ -42,7 +42,7 @@ inline constexpr std::array<FieldSpec, 32> registryFields { {
 } };
 
 // A photo book entry: 12 edit fields, then the attachments as above.
-inline constexpr std::array<FieldSpec, 18> bookFields { {
+inline constexpr std::array<RecordField, 18> bookFields { {
     { "Titolo", 120 },
     { "Descrizione", 250 },
     { "Data", 10 },

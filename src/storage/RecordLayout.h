@@ -9,7 +9,7 @@
 
 namespace lumidex {
 
-struct FieldSpec {
+struct RecordField {
     std::string_view name;
     int capacity;
 };
@@ -22,7 +22,7 @@ public:
     static constexpr std::size_t maxFields = 64;
 
     template <std::size_t N>
-    constexpr explicit RecordLayout(const std::array<FieldSpec, N>& fields)
+    constexpr explicit RecordLayout(const std::array<RecordField, N>& fields)
         : m_fields(fields)
     {
         static_assert(N <= maxFields);
@@ -35,7 +35,7 @@ public:
     }
 
     constexpr int fieldCount() const { return int(m_fields.size()); }
-    constexpr const FieldSpec& field(int index) const { return m_fields[std::size_t(index)]; }
+    constexpr const RecordField& field(int index) const { return m_fields[std::size_t(index)]; }
     constexpr int capacity(int index) const { return field(index).capacity; }
 
     constexpr int offset(int index) const { return m_offsets[std::size_t(index)]; }
@@ -59,7 +59,7 @@ public:
     QString decodeField(QByteArrayView bytes, int index) const;
 
 private:
-    std::span<const FieldSpec> m_fields;
+    std::span<const RecordField> m_fields;
     std::array<int, maxFields + 1> m_offsets {};
 };
 

@@ -23,33 +23,33 @@ struct LabelledBox {
 };
 
 // A caption bar with the value box under it: the element both cards are built of.
-void addLabelledBox(ReportLayout& layout, const LabelledBox& spec, const QString& captionName)
+void addLabelledBox(ReportLayout& layout, const LabelledBox& box, const QString& captionName)
 {
-    const QString valueName = QString::fromLatin1(spec.valueName);
+    const QString valueName = QString::fromLatin1(box.valueName);
     const QString stem = valueName.mid(3);
-    const bool tight = spec.inset == Inset::Tight;
+    const bool tight = box.inset == Inset::Tight;
 
     layout.objects << rectangle(
-        QStringLiteral("shpBarra") + stem, QRectF(spec.left, spec.barTop, spec.width, barHeight), royalBlue, royalBlue);
-    layout.objects << textBox(captionName,
-        QRectF(spec.left + 1, spec.barTop + (tight ? 0.6 : 1.0), spec.width - 2, 3.6), QString::fromUtf8(spec.caption),
-        reportFont(QStringLiteral("Arial"), 8, true), Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+        QStringLiteral("shpBarra") + stem, QRectF(box.left, box.barTop, box.width, barHeight), royalBlue, royalBlue);
+    layout.objects << textBox(captionName, QRectF(box.left + 1, box.barTop + (tight ? 0.6 : 1.0), box.width - 2, 3.6),
+        QString::fromUtf8(box.caption), reportFont(QStringLiteral("Arial"), 8, true), Qt::white,
+        Qt::AlignLeft | Qt::AlignVCenter);
 
-    const qreal boxTop = spec.barTop + 5;
-    layout.objects << rectangle(QStringLiteral("shpValore") + stem, QRectF(spec.left, boxTop, spec.width, 6));
-    layout.objects << textBox(valueName, QRectF(spec.left + 1, boxTop + (tight ? 1.0 : 1.4), spec.width - 2, 4),
-        QString(), reportFont(QStringLiteral("Arial"), 8), Qt::black, spec.alignment | Qt::AlignVCenter);
+    const qreal boxTop = box.barTop + 5;
+    layout.objects << rectangle(QStringLiteral("shpValore") + stem, QRectF(box.left, boxTop, box.width, 6));
+    layout.objects << textBox(valueName, QRectF(box.left + 1, boxTop + (tight ? 1.0 : 1.4), box.width - 2, 4),
+        QString(), reportFont(QStringLiteral("Arial"), 8), Qt::black, box.alignment | Qt::AlignVCenter);
 }
 
 void addLabelledBoxes(ReportLayout& layout, std::initializer_list<LabelledBox> boxes)
 {
-    for (const LabelledBox& spec : boxes) {
-        const QString valueName = QString::fromLatin1(spec.valueName);
+    for (const LabelledBox& box : boxes) {
+        const QString valueName = QString::fromLatin1(box.valueName);
         // Only the notes' caption is ever addressed by name.
         const QString captionName = valueName.compare(QLatin1String("txtNote"), Qt::CaseInsensitive) == 0
             ? QStringLiteral("titRaccomandazioni")
             : QStringLiteral("tit") + valueName.mid(3);
-        addLabelledBox(layout, spec, captionName);
+        addLabelledBox(layout, box, captionName);
     }
 }
 
