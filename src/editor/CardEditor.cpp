@@ -14,6 +14,7 @@
 #include "storage/TextField.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
+#include "ui/TextButton.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -130,7 +131,7 @@ bool CardEditor::eventFilter(QObject* watched, QEvent* event)
                 return true;
             if (fieldKeyPress(edit, key))
                 return true;
-            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (isEnterKey(key->key())) {
                 m_fields.at(nextFieldAfter(index))->setFocus(Qt::TabFocusReason);
                 return true;
             }

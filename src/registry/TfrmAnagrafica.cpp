@@ -14,6 +14,7 @@
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
 #include "ui/TMisc.h"
+#include "ui/TextButton.h"
 
 #include <QDir>
 #include <QHBoxLayout>
@@ -127,7 +128,7 @@ void TfrmAnagrafica::connectFieldAids()
 bool TfrmAnagrafica::fieldKeyPress(QLineEdit* edit, QKeyEvent* event)
 {
     // Enter moves on to the next field before any filter looks at it.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    if (isEnterKey(event->key()))
         return false;
     if (edit == txtCodFisc || edit == txtIban)
         return !codeKeyPasses(*event, CodeKeys::LettersAndDigits);

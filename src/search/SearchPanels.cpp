@@ -3,6 +3,7 @@
 #include "search/SearchWindow.h"
 #include "storage/RecordLayout.h"
 #include "ui/FocusFrame.h"
+#include "ui/TextButton.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -72,10 +73,8 @@ QLabel* textLabel(QWidget* parent, const QString& name, const QString& text)
 
 QPushButton* pushButton(QWidget* parent, const QString& name, const QString& text)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    QPushButton* button = makeTextButton(parent, name, text);
     button->setFixedSize(buttonSize);
-    button->setCursor(Qt::PointingHandCursor);
     return button;
 }
 

@@ -11,6 +11,8 @@
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
+#include "ui/TextButton.h"
+#include "ui/WaitCursor.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -30,22 +32,10 @@ namespace {
 // longer still widens it, so that no note is ever cut off.
 constexpr int minimumItemWidth = 1600;
 
-bool isEnterKey(const QEvent* event)
+bool isEnterKeyPress(const QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
+    return event->type() == QEvent::KeyPress && isEnterKey(static_cast<const QKeyEvent*>(event)->key());
 }
-
-// The pointer shows the wait for as long as a scan of the archive runs.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -224,7 +214,7 @@ void SearchWindow::done(int result)
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (isEnterKey(event)) {
+    if (isEnterKeyPress(event)) {
         const qsizetype at = m_criteria.indexOf(static_cast<QLineEdit*>(watched));
         if (at >= 0) {
             m_criteria.at((at + 1) % m_criteria.size())->setFocus();

@@ -4,6 +4,7 @@
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
+#include "ui/TextButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -20,10 +21,8 @@ const QSize pictureSize(72, 72);
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    QPushButton* button = makeTextButton(parent, name, text);
     button->setFixedSize(145, 28);
-    button->setCursor(Qt::PointingHandCursor);
     button->setAutoDefault(false);
     return button;
 }

@@ -2,6 +2,7 @@
 
 #include "output/report/PrintableReport.h"
 #include "ui/PictureButton.h"
+#include "ui/WaitCursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -155,16 +156,6 @@ void RealInteraction::openWithShell(const QString& command)
 }
 
 namespace {
-
-// Painting a report of many pictures (a contact sheet of a whole book) takes a
-// while after the print dialog has closed: the pointer says so meanwhile.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Copies a printer cannot make by itself (a PDF file, for one) are painted by
 // us, and so is the order of the pages, which printers leave to the program.

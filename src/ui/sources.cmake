@@ -12,6 +12,8 @@ lumidex_ui_sources(
   FocusFrame.h FocusFrame.cpp
   PictureButton.h PictureButton.cpp
   Pictures.h Pictures.cpp
+  TextButton.h TextButton.cpp
+  WaitCursor.h
   PictureScreen.h PictureScreen.cpp
   Style.h Style.cpp
   OutputChoiceWindow.h OutputChoiceWindow.cpp

@@ -11,6 +11,7 @@
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
 #include "ui/TMisc.h"
+#include "ui/TextButton.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,10 +45,8 @@ QLineEdit[descrizione="true"] { color: black; font-size: 12pt; }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QSize& size)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    QPushButton* button = makeTextButton(parent, name, caption);
     button->setFixedSize(size);
-    button->setCursor(Qt::PointingHandCursor);
     // Enter while typing a description must not close the dialog.
     button->setAutoDefault(false);
     return button;

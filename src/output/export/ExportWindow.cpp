@@ -11,6 +11,7 @@
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/TMisc.h"
+#include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -50,16 +51,6 @@ QDialog#%1 { background: #D3D3D3; }
         .arg(gridFont.pointSizeF())
         .arg(gridFont.family());
 }
-
-// Reading a large archive or writing its spreadsheet takes a moment; the
-// pointer says so.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

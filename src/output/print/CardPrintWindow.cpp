@@ -7,6 +7,7 @@
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
+#include "ui/TextButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -54,10 +55,8 @@ OutputLook lookOf(CardOutput output)
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    QPushButton* button = makeTextButton(parent, name, text);
     button->setGeometry(geometry);
-    button->setCursor(Qt::PointingHandCursor);
     button->setFont(QFont(QStringLiteral("Verdana")));
     return button;
 }

@@ -1,12 +1,12 @@
 #include "registry/checks/CheckWindow.h"
 
-#include "common/Text.h"
-
 #include "common/Formatting.h"
+#include "common/Text.h"
 #include "storage/TextField.h"
 #include "ui/FixedWindow.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
+#include "ui/TextButton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -39,19 +39,6 @@ QString styleSheetFor(const CheckWindowLook& look)
                           // Where Enter has taken the focus, the user sees it.
                           "QPushButton:focus { border: 2px solid #3030DD; padding: 3px 13px; }")
         .arg(look.windowName, gradient);
-}
-
-QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
-}
-
-bool isEnterKey(int key)
-{
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace
@@ -90,8 +77,8 @@ CheckWindow::CheckWindow(const CheckWindowLook& look, QWidget* parent)
     m_field->setObjectName(look.fieldName);
     m_field->setMaxLength(look.maxLength);
     m_field->installEventFilter(this);
-    btnControlla = makeButton(QStringLiteral("btnControlla"), QStringLiteral("Controlla"), band);
-    btnChiudi = makeButton(QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"), rectangle);
+    btnControlla = makeTextButton(band, QStringLiteral("btnControlla"), QStringLiteral("Controlla"));
+    btnChiudi = makeTextButton(rectangle, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
 
     auto* bandLayout = new QHBoxLayout(band);
     bandLayout->setContentsMargins(8, 6, 8, 6);

@@ -31,7 +31,6 @@ protected:
     QPushButton* makeButton(const QString& name, const QString& text);
 
     // Enter as the keyboard sends it, from the main keys or the keypad.
-    static bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -1,13 +1,13 @@
 #include "shell/windows/TfrmCambiaPassword.h"
 
 #include "common/Text.h"
-#include "shell/windows/LoginTexts.h"
-
 #include "shell/password/PasswordStore.h"
 #include "shell/password/PasswordText.h"
+#include "shell/windows/LoginTexts.h"
 #include "ui/FocusFrame.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
+#include "ui/TextButton.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -92,7 +92,7 @@ void TfrmCambiaPassword::fieldsChange()
 bool TfrmCambiaPassword::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtPasswordOld || watched == txtPasswordNew || watched == txtConferma) {
-        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)->key())) {
+        if (event->type() == QEvent::KeyPress && isEnterKey(static_cast<QKeyEvent*>(event)->key())) {
             // Enter walks round the three fields and never confirms the change.
             QLineEdit* next = watched == txtPasswordOld ? txtPasswordNew
                 : watched == txtPasswordNew             ? txtConferma

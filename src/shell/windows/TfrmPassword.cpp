@@ -1,13 +1,13 @@
 #include "shell/windows/TfrmPassword.h"
 
 #include "common/Text.h"
-#include "shell/windows/LoginTexts.h"
-
 #include "shell/password/PasswordStore.h"
 #include "shell/password/PasswordText.h"
+#include "shell/windows/LoginTexts.h"
 #include "ui/FocusFrame.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
+#include "ui/TextButton.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -79,7 +79,7 @@ void TfrmPassword::txtPasswordChange()
 bool TfrmPassword::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtPassword) {
-        if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event)->key())) {
+        if (event->type() == QEvent::KeyPress && isEnterKey(static_cast<QKeyEvent*>(event)->key())) {
             if (!text::trimmed(txtPassword->text()).isEmpty())
                 cmdOKClick();
             return true;
