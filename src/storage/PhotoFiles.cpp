@@ -148,17 +148,6 @@ QImage pictureFromBytes(const QByteArray& bytes, const QSize& bound)
     return readFitting(reader, bound, nullptr);
 }
 
-DecodedPicture decodePicture(const QString& path)
-{
-    KeptPicture kept = keepPicture(path, QSize());
-    DecodedPicture picture;
-    picture.status = kept.status;
-    picture.image = std::move(kept.image);
-    if (kept.jpeg)
-        picture.jpegBytes = std::move(kept.bytes);
-    return picture;
-}
-
 DecodedPicture decodePictureFitting(const QString& path, const QSize& bound)
 {
     DecodedPicture picture;
@@ -175,13 +164,6 @@ DecodedPicture decodePictureFitting(const QString& path, const QSize& bound)
     picture.status = DecodedPicture::Status::Loaded;
     picture.image = std::move(image);
     return picture;
-}
-
-DecodedPicture loadPhoto(const QString& path)
-{
-    // A folder that cannot be made simply leaves the photo missing.
-    makeFolderOf(path, nullptr);
-    return decodePicture(path);
 }
 
 bool writePhoto(

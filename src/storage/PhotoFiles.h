@@ -24,10 +24,6 @@ struct DecodedPicture {
     QByteArray jpegBytes;
 };
 
-// Decodes any picture format Qt reads, upright as the camera meant it (EXIF
-// orientation), with room for photos of 50 megapixels and more.
-DecodedPicture decodePicture(const QString& path);
-
 // The picture decoded at no more than `bound` pixels, upright and with its
 // proportions kept, for a view that shows it at that size: a JPEG is decoded
 // straight at the smaller size, so a 45-megapixel photo shown on a screen is never
@@ -49,7 +45,9 @@ struct KeptPicture {
 };
 
 // Reads the file's bytes (once its first bytes say it is a picture) and decodes
-// them at no more than `bound`; an empty bound decodes the whole picture.
+// them at no more than `bound`, upright as the camera meant it (EXIF orientation),
+// with room for photos of 50 megapixels and more; an empty bound decodes the
+// whole picture.
 KeptPicture keepPicture(const QString& path, const QSize& bound);
 // keepPicture() after creating the file's folder (with missing parents), as every
 // load of a card's photo does.
@@ -58,10 +56,6 @@ KeptPicture keepPhoto(const QString& path, const QSize& bound);
 // Picture file bytes decoded at no more than `bound` (empty: whole), upright and
 // with their proportions kept; null when they are no picture.
 QImage pictureFromBytes(const QByteArray& bytes, const QSize& bound);
-
-// decodePicture() after creating the file's folder (with missing parents), as
-// every load of a card's photo does.
-DecodedPicture loadPhoto(const QString& path);
 
 // Writes `jpegBytes` verbatim when given, otherwise `image` encoded as JPEG at the
 // library's default quality; the file is replaced atomically. Creates the folder

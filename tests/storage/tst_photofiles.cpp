@@ -21,12 +21,12 @@ private slots:
     void init();
     void photoPaths_data();
     void photoPaths();
-    void decodePicture_data();
-    void decodePicture();
+    void keepPictureReadsAnyPictureFile_data();
+    void keepPictureReadsAnyPictureFile();
     void aHugeFileThatIsNoPictureIsNotReadWhole();
     void exifOrientationReadsUpright();
     void fiftyMegapixelPhotoOpens();
-    void loadPhotoCreatesTheFolder();
+    void keepPhotoCreatesTheFolder();
     void writePhotoKeepsJpegBytes();
     void writePhotoEncodesThePicture();
     void writePhotoFailures_data();
@@ -79,7 +79,7 @@ void TestPhotoFiles::photoPaths()
         QCOMPARE(photofiles::bookPhotoPath("/prog", folder, bookName, position), expected);
 }
 
-void TestPhotoFiles::decodePicture_data()
+void TestPhotoFiles::keepPictureReadsAnyPictureFile_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
@@ -98,7 +98,7 @@ void TestPhotoFiles::decodePicture_data()
     QTest::newRow("truncated JPEG") << "Scheda_1.jpg" << encodeJpeg(image).left(20) << int(Status::Unreadable) << false;
 }
 
-void TestPhotoFiles::decodePicture()
+void TestPhotoFiles::keepPictureReadsAnyPictureFile()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
@@ -107,12 +107,12 @@ void TestPhotoFiles::decodePicture()
 
     if (!bytes.isNull())
         writeBytes(path(name), bytes);
-    const photofiles::DecodedPicture picture = photofiles::decodePicture(path(name));
+    const photofiles::KeptPicture picture = photofiles::keepPicture(path(name), QSize());
     QCOMPARE(int(picture.status), status);
     QCOMPARE(picture.image.isNull(), status != int(Status::Loaded));
     if (status == int(Status::Loaded))
         QCOMPARE(picture.image.size(), QSize(6, 4));
-    QCOMPARE(picture.jpegBytes, keepsBytes ? bytes : QByteArray());
+    QCOMPARE(picture.jpeg ? picture.bytes : QByteArray(), keepsBytes ? bytes : QByteArray());
 }
 
 void TestPhotoFiles::aHugeFileThatIsNoPictureIsNotReadWhole()
@@ -125,7 +125,7 @@ void TestPhotoFiles::aHugeFileThatIsNoPictureIsNotReadWhole()
     huge.close();
     struct rusage before;
     getrusage(RUSAGE_SELF, &before);
-    QCOMPARE(photofiles::decodePicture(huge.fileName()).status, Status::Unreadable);
+    QCOMPARE(photofiles::keepPicture(huge.fileName(), QSize()).status, Status::Unreadable);
     struct rusage after;
     getrusage(RUSAGE_SELF, &after);
     QVERIFY2(after.ru_maxrss - before.ru_maxrss < 100 * 1024, qPrintable(QString::number(after.ru_maxrss)));
@@ -137,14 +137,15 @@ void TestPhotoFiles::exifOrientationReadsUpright()
     const QByteArray jpeg = withExifOrientation(encodeJpeg(twoColourImage(32, 16), 95), 6);
     writeBytes(path("ritratto.jpg"), jpeg);
 
-    const photofiles::DecodedPicture picture = photofiles::decodePicture(path("ritratto.jpg"));
+    const photofiles::KeptPicture picture = photofiles::keepPicture(path("ritratto.jpg"), QSize());
     QCOMPARE(picture.status, Status::Loaded);
     QCOMPARE(picture.image.size(), QSize(16, 32));
     // The left (red) half of the stored frame is now the top half.
     QVERIFY(looksLike(picture.image.pixelColor(8, 4), Qt::red));
     QVERIFY(looksLike(picture.image.pixelColor(8, 28), Qt::blue));
     // The bytes kept for writing back still carry the orientation.
-    QCOMPARE(picture.jpegBytes, jpeg);
+    QVERIFY(picture.jpeg);
+    QCOMPARE(picture.bytes, jpeg);
 }
 
 void TestPhotoFiles::fiftyMegapixelPhotoOpens()
@@ -155,15 +156,15 @@ void TestPhotoFiles::fiftyMegapixelPhotoOpens()
     writeBytes(path("grande.jpg"), encodeJpeg(big));
     big = QImage();
 
-    const photofiles::DecodedPicture picture = photofiles::decodePicture(path("grande.jpg"));
+    const photofiles::KeptPicture picture = photofiles::keepPicture(path("grande.jpg"), QSize());
     QCOMPARE(picture.status, Status::Loaded);
     QCOMPARE(picture.image.size(), QSize(8660, 5800));
 }
 
-void TestPhotoFiles::loadPhotoCreatesTheFolder()
+void TestPhotoFiles::keepPhotoCreatesTheFolder()
 {
     const QString photo = path("Programma/Anagrafica/Scheda_1.jpg");
-    const photofiles::DecodedPicture picture = photofiles::loadPhoto(photo);
+    const photofiles::KeptPicture picture = photofiles::keepPhoto(photo, QSize(30, 40));
     QCOMPARE(picture.status, Status::Missing);
     QVERIFY(QFileInfo(path("Programma/Anagrafica")).isDir());
 }
@@ -179,8 +180,9 @@ void TestPhotoFiles::writePhotoKeepsJpegBytes()
     QCOMPARE(readBytes(photo), original);
 
     // Written again over the same file: still the very same bytes.
-    const photofiles::DecodedPicture again = photofiles::decodePicture(photo);
-    QVERIFY(photofiles::writePhoto(photo, again.image, again.jpegBytes, true));
+    const photofiles::KeptPicture again = photofiles::keepPicture(photo, QSize());
+    QVERIFY(again.jpeg);
+    QVERIFY(photofiles::writePhoto(photo, again.image, again.bytes, true));
     QCOMPARE(readBytes(photo), original);
 }
 
