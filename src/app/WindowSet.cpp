@@ -14,7 +14,11 @@
 #include "shell/windows/TfrmAvvio.h"
 #include "shell/windows/TfrmCambiaPassword.h"
 #include "shell/windows/TfrmPassword.h"
+#include "storage/ArchiveError.h"
+#include "storage/LockNotice.h"
+#include "ui/Interaction.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -42,6 +46,9 @@ WindowSet::WindowSet(const QString& programDir, QObject* parent)
     // are made afresh by whoever opens them, so only the screens are kept here.
     m_screens << make(m_password);
     connectLogin();
+    // Told after the operation that found it, never from inside it.
+    connect(&LockNotice::instance(), &LockNotice::archiveUsedWithoutLock, this, &WindowSet::tellArchivesUnlockable,
+        Qt::QueuedConnection);
 }
 
 WindowSet::~WindowSet() = default;
@@ -142,6 +149,18 @@ void WindowSet::connectScreens()
     connectBookSide(m_menuUomini.get(), m_creaUomini.get(), m_apriUomini.get(), m_bookUomini.get());
 
     connect(m_anagrafica.get(), &TfrmAnagrafica::closed, this, [this] { handOver(m_avvio.get(), m_anagrafica.get()); });
+}
+
+void WindowSet::tellArchivesUnlockable()
+{
+    // Once a run: it is a property of the folder, not a failure of the operation.
+    if (m_toldArchivesUnlockable)
+        return;
+    m_toldArchivesUnlockable = true;
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = visibleScreen();
+    interaction().message(owner, MessageKind::Warning, archiveLockNoticeMessage(), Buttons::Ok);
 }
 
 QWidget* WindowSet::visibleScreen() const

@@ -99,11 +99,14 @@ private:
     // The hand-overs among one side's book windows, the same for both sides.
     void connectBookSide(BookMenu* menu, BookCreation* creation, BookOpening* opening, BookEditor* editor);
     void terminate();
+    // Tells the user, once, that the archives are used without locks.
+    void tellArchivesUnlockable();
 
     QString m_programDir;
     // The screens built so far, in table order.
     QList<QWidget*> m_screens;
     bool m_buildingStarted = false;
+    bool m_toldArchivesUnlockable = false;
     std::unique_ptr<TfrmPassword> m_password;
     std::unique_ptr<TfrmAvvio> m_avvio;
     std::unique_ptr<TfrmCambiaPassword> m_cambiaPassword;

@@ -83,7 +83,7 @@ void Archive::write(int position, const QStringList& values) const
     const qint64 records = file.count();
     if (position < 1 || position > records)
         throwOutOfRange(m_filePath, position, records);
-    file.writeRecord(position - 1, record);
+    file.overwriteRecord(position - 1, record);
     file.close();
 }
 
@@ -92,8 +92,7 @@ int Archive::append(const QStringList& values) const
     const QByteArray record = m_layout.encode(values);
     ArchiveFile file(m_filePath, m_layout.size(), ArchiveFile::Access::Write, m_lockTimeoutMs);
     const qint64 records = file.count();
-    // A partial record left at the end was never readable; the new one takes its place.
-    file.writeRecord(records, record);
+    file.appendRecord(record);
     file.close();
     return int(records + 1);
 }

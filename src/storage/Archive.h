@@ -17,8 +17,11 @@ namespace lumidex {
 // An absent file is created empty by the first operation. Every operation holds
 // an operating-system lock on the archive file for its whole cycle (shared to
 // read, exclusive to write), so that two instances working on a shared folder,
-// on one computer or two, never overwrite each other's appends; a lock that
-// cannot be had within the lock timeout is a failure like any other.
+// on one computer or two, never overwrite each other's appends; a save waiting
+// for its turn keeps new readers out until it is done. A lock that cannot be had
+// within the lock timeout is a failure like any other; a file system that cannot
+// lock at all is used without (LockNotice says so). An overwrite goes through a
+// rollback file, so a save cut short leaves the card wholly old or wholly new.
 // All failures throw ArchiveError. Positions are 1-based.
 class Archive {
 public:

@@ -29,4 +29,14 @@ inline QString archiveAccessMessage()
                           "installazione del programma.");
 }
 
+// Shown once a run when the program folder's file system cannot lock the
+// archives: the program works all the same, but two computers saving at once
+// could overwrite each other's cards.
+inline QString archiveLockNoticeMessage()
+{
+    return QStringLiteral("Attenzione: la cartella del programma non consente di bloccare gli archivi.\r\n\r\n"
+                          "Se più computer usano la stessa cartella, evitare di salvare schede da due computer "
+                          "nello stesso momento.");
+}
+
 } // namespace lumidex

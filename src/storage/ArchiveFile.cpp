@@ -1,10 +1,12 @@
 #include "storage/ArchiveFile.h"
 
 #include "storage/ArchiveError.h"
+#include "storage/LockNotice.h"
+#include "storage/RecordLocks.h"
+#include "storage/RollbackJournal.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
+#include <QVarLengthArray>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -14,10 +16,6 @@
 namespace lumidex {
 
 namespace {
-
-// An archive is held for milliseconds at a time: a short steady poll gets in
-// soon and takes turns fairly with another instance appending in a loop.
-constexpr unsigned long lockPollMs = 5;
 
 QString systemReason(int error)
 {
@@ -45,16 +43,8 @@ ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access,
         fail(QStringLiteral("Cannot open"));
     try {
         lock(access, lockTimeoutMs);
-        // Examined once the lock is held, so the size is the one this cycle works
-        // on: nobody else can append until the file is closed.
-        struct stat info;
-        if (::fstat(m_fd, &info) != 0)
-            fail(QStringLiteral("Cannot examine"));
-        if (!S_ISREG(info.st_mode)) {
-            errno = EISDIR;
-            fail(QStringLiteral("Not an archive file:"));
-        }
-        m_size = qint64(info.st_size);
+        examine();
+        putBackInterruptedSave(access, lockTimeoutMs);
     } catch (...) {
         ::close(m_fd);
         m_fd = -1;
@@ -71,21 +61,77 @@ ArchiveFile::~ArchiveFile()
 
 void ArchiveFile::lock(Access access, int timeoutMs)
 {
-    struct flock region;
-    std::memset(&region, 0, sizeof region);
-    region.l_type = access == Access::Write ? F_WRLCK : F_RDLCK;
-    region.l_whence = SEEK_SET;
-    region.l_start = 0;
-    region.l_len = 0; // the whole file, however long it grows
-    if (::fcntl(m_fd, F_OFD_SETLK, &region) == 0)
+    using namespace recordlocks;
+    switch (acquire(m_fd, access == Access::Write ? Kind::Exclusive : Kind::Shared, timeoutMs)) {
+    case Outcome::Locked:
+        m_locked = true;
         return;
-    // Held by another program: wait for it, up to the timeout.
-    QDeadlineTimer deadline(timeoutMs);
-    do {
-        if ((errno != EAGAIN && errno != EACCES && errno != EINTR) || deadline.hasExpired())
-            fail(QStringLiteral("Cannot lock"));
-        QThread::msleep(lockPollMs);
-    } while (::fcntl(m_fd, F_OFD_SETLK, &region) != 0);
+    case Outcome::Unsupported:
+        m_locked = false;
+        emit LockNotice::instance().archiveUsedWithoutLock(m_filePath);
+        return;
+    case Outcome::TimedOut:
+    case Outcome::Failed:
+        break;
+    }
+    fail(QStringLiteral("Cannot lock"));
+}
+
+void ArchiveFile::examine()
+{
+    // Examined once the lock is held, so the size is the one this cycle works
+    // on: nobody else can append until the file is closed.
+    struct stat info;
+    if (::fstat(m_fd, &info) != 0)
+        fail(QStringLiteral("Cannot examine"));
+    if (!S_ISREG(info.st_mode)) {
+        errno = EISDIR;
+        fail(QStringLiteral("Not an archive file:"));
+    }
+    m_size = qint64(info.st_size);
+}
+
+void ArchiveFile::putBackInterruptedSave(Access access, int timeoutMs)
+{
+    const QString journal = rollbackjournal::pathFor(m_filePath);
+    if (::access(QFile::encodeName(journal).constData(), F_OK) != 0)
+        return;
+    if (access == Access::Write) {
+        restoreFrom(journal);
+        return;
+    }
+    // While a save runs it holds the archive and its rollback file is there; a
+    // reader that holds the archive yet finds one knows that save was cut short.
+    // Without locks it cannot know, and leaves the repair to the next save.
+    if (!m_locked)
+        return;
+    // Putting the card back needs the right to write; a user who may only read
+    // sees the archive as it is.
+    const int writable = ::open(QFile::encodeName(m_filePath).constData(), O_RDWR | O_CLOEXEC);
+    if (writable < 0)
+        return;
+    ::close(m_fd);
+    m_fd = writable;
+    lock(Access::Write, timeoutMs);
+    examine();
+    restoreFrom(journal);
+    if (m_locked && !recordlocks::downgrade(m_fd))
+        fail(QStringLiteral("Cannot lock"));
+}
+
+void ArchiveFile::restoreFrom(const QString& journalPath)
+{
+    using rollbackjournal::Found;
+    const Found found = rollbackjournal::read(journalPath, m_recordSize);
+    if (found.state == Found::State::Absent)
+        return;
+    if (found.state == Found::State::Complete && found.index < count()) {
+        writeRecord(found.index, found.record);
+        sync();
+    }
+    // A rollback file cut short belongs to a save that never touched the card.
+    if (!rollbackjournal::remove(journalPath) && found.state == Found::State::Complete)
+        fail(QStringLiteral("Cannot remove the rollback file of"));
 }
 
 qint64 ArchiveFile::count() const
@@ -115,6 +161,29 @@ void ArchiveFile::readRecords(qint64 index, qint64 records, char* into) const
     }
 }
 
+void ArchiveFile::appendRecord(QByteArrayView record)
+{
+    // A partial record left at the end was never readable; the new one takes its place.
+    writeRecord(count(), record);
+}
+
+void ArchiveFile::overwriteRecord(qint64 index, QByteArrayView record)
+{
+    const QString journal = rollbackjournal::pathFor(m_filePath);
+    QVarLengthArray<char, 4096> old(m_recordSize);
+    readRecords(index, 1, old.data());
+    // Where no rollback file can be written (a folder the user cannot write to),
+    // the card is overwritten all the same, as it always was.
+    const bool journalled = rollbackjournal::write(journal, index, QByteArrayView(old.constData(), old.size()));
+    writeRecord(index, record);
+    if (journalled) {
+        // The new card must be on the disk before the old one is let go.
+        sync();
+        if (!rollbackjournal::remove(journal))
+            fail(QStringLiteral("Cannot remove the rollback file of"));
+    }
+}
+
 void ArchiveFile::writeRecord(qint64 index, QByteArrayView record)
 {
     qint64 done = 0;
@@ -128,6 +197,12 @@ void ArchiveFile::writeRecord(qint64 index, QByteArrayView record)
         done += n;
     }
     m_size = qMax(m_size, index * m_recordSize + record.size());
+}
+
+void ArchiveFile::sync()
+{
+    if (::fdatasync(m_fd) != 0)
+        fail(QStringLiteral("Cannot sync"));
 }
 
 void ArchiveFile::close()

@@ -7,10 +7,13 @@
 namespace lumidex {
 
 // One open-use-close cycle on an archive file, under an operating-system record
-// lock on the file itself: shared while reading, exclusive while writing. The
-// lock lives on the open file and dies with it, or with the process, so there is
-// no lock file to leave behind, no extra right needed in the folder, and no clock
-// to trust between two computers sharing the folder.
+// lock on the file itself: shared while reading, exclusive while writing (see
+// RecordLocks.h). Where the file system cannot lock at all, the cycle goes on
+// without the lock and LockNotice says so.
+//
+// Before anything else, a cycle puts back the card of a save that was cut short
+// (see RollbackJournal.h), and an overwrite of a card goes through a rollback
+// file of its own, so a card is always wholly old or wholly new.
 //
 // An absent archive is created empty. An archive the user may only read is
 // opened for reading, so it can still be browsed. Every failure throws
@@ -31,17 +34,29 @@ public:
     void readRecords(qint64 index, qint64 records, QByteArray& buffer) const;
     // The same into memory with room for them.
     void readRecords(qint64 index, qint64 records, char* into) const;
-    void writeRecord(qint64 index, QByteArrayView record);
+    // Writes a record at the end (or over a partial last record).
+    void appendRecord(QByteArrayView record);
+    // Overwrites an existing record, through a rollback file where one can be
+    // written beside the archive.
+    void overwriteRecord(qint64 index, QByteArrayView record);
     // Closes the file, reporting a failure the system only tells at the end.
     void close();
 
 private:
     [[noreturn]] void fail(const QString& what) const;
     void lock(Access access, int timeoutMs);
+    void examine();
+    // Puts back the card of a save cut short, if its rollback file is there.
+    void putBackInterruptedSave(Access access, int timeoutMs);
+    void restoreFrom(const QString& journalPath);
+    void writeRecord(qint64 index, QByteArrayView record);
+    void sync();
 
     QString m_filePath;
     int m_recordSize;
     int m_fd = -1;
+    // False where the file system cannot lock: the cycle runs without.
+    bool m_locked = false;
     // The file's size while the lock is held: only this cycle can change it.
     qint64 m_size = 0;
 };

@@ -9,6 +9,12 @@ lumidex_core_sources(
   RecordLayout.cpp
   Layouts.h
   ArchiveError.h
+  RecordLocks.h
+  RecordLocks.cpp
+  RollbackJournal.h
+  RollbackJournal.cpp
+  LockNotice.h
+  LockNotice.cpp
   ArchiveFile.h
   ArchiveFile.cpp
   RecordView.h

@@ -11,3 +11,8 @@ add_test(NAME tst_interactionseam
 add_test(NAME tst_layers
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
           -P ${CMAKE_CURRENT_LIST_DIR}/check_layers.cmake)
+
+# The program in a folder whose file system cannot lock.
+lumidex_add_test(tst_unlockablefolder SOURCES tst_unlockablefolder.cpp LIBS lumidex_testsupport)
+set_property(TEST tst_unlockablefolder APPEND PROPERTY ENVIRONMENT "LD_PRELOAD=$<TARGET_FILE:lumidex_nolockshim>")
+add_dependencies(tst_unlockablefolder lumidex_nolockshim)

@@ -6,7 +6,7 @@
 
 namespace lumidex::test {
 
-// The registry record that append_worker `worker` writes as its `index`-th
+// The registry record that archive_worker `worker` writes as its `index`-th
 // append: every field names its writer, so a record torn or overwritten by the
 // other worker cannot go unnoticed.
 inline QStringList workerRecord(int worker, int index)

@@ -88,7 +88,7 @@ void TestArchive::init()
 QProcess* TestArchive::startHolder(const QString& archivePath, int milliseconds)
 {
     auto* holder = new QProcess(this);
-    holder->start(APPEND_WORKER_PATH, { "hold", archivePath, QString::number(milliseconds) });
+    holder->start(ARCHIVE_WORKER_PATH, { "hold", archivePath, QString::number(milliseconds) });
     if (!holder->waitForReadyRead(10000) || holder->readAll().trimmed() != "locked") {
         holder->kill();
         holder->waitForFinished();
@@ -353,7 +353,7 @@ void TestArchive::aReadOnlyArchiveCanBeBrowsed()
         if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(3);
     });
-    browser.start(APPEND_WORKER_PATH, { "browse", path() });
+    browser.start(ARCHIVE_WORKER_PATH, { "browse", path() });
     QVERIFY(browser.waitForFinished(10000));
     QVERIFY2(browser.exitCode() == 0, browser.readAllStandardError().constData());
     QCOMPARE(browser.readAllStandardOutput().trimmed(), QByteArray("2 Uno refused"));
@@ -444,8 +444,8 @@ void TestArchive::twoProgramsAppendAtOnce()
     constexpr int perWorker = 300;
     QProcess first;
     QProcess second;
-    first.start(APPEND_WORKER_PATH, { "append", path(), "1", QString::number(perWorker) });
-    second.start(APPEND_WORKER_PATH, { "append", path(), "2", QString::number(perWorker) });
+    first.start(ARCHIVE_WORKER_PATH, { "append", path(), "1", QString::number(perWorker) });
+    second.start(ARCHIVE_WORKER_PATH, { "append", path(), "2", QString::number(perWorker) });
     for (QProcess* worker : { &first, &second }) {
         QVERIFY(worker->waitForFinished(60000));
         QVERIFY2(worker->exitStatus() == QProcess::NormalExit && worker->exitCode() == 0,

@@ -18,3 +18,7 @@ target_sources(lumidex_testsupport PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/EditorFixture.h
   ${CMAKE_CURRENT_LIST_DIR}/EditorFixture.cpp
 )
+
+# Preloaded into the tests of a folder whose file system cannot lock.
+add_library(lumidex_nolockshim SHARED ${CMAKE_CURRENT_LIST_DIR}/NoLockShim.cpp)
+target_link_libraries(lumidex_nolockshim PRIVATE ${CMAKE_DL_LIBS})

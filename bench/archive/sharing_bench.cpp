@@ -1,0 +1,193 @@
+// An archive shared by several programs, and a save made safe against being cut
+// short.
+//
+// Saves between readers: two other programs read a 10,000-card archive back to
+// back (a slideshow, a search, a second computer browsing), so that the archive is
+// never free of readers; a third appends 40 cards. Each save must get in, and
+// within twice the time of one full read: it waits at most for the readers
+// already inside.
+//
+// A save through its rollback file: the overwrite of a card with the rollback
+// file written and synced first, next to the same overwrite where no rollback
+// file can be made (its place is taken by a folder).
+#include "BenchMain.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+#include "storage/Layouts.h"
+#include "storage/RollbackJournal.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QThread>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using namespace lumidex;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int readerCards = 10000;
+constexpr int saves = 40;
+
+QStringList sampleCard(int n)
+{
+    QStringList values(layouts::registry.fieldCount());
+    values[0] = QStringLiteral("Modella numero %1").arg(n);
+    values[1] = n % 2 ? "F" : "M";
+    values[2] = "14/05/1998";
+    values[4] = QString::fromUtf8("Forlì");
+    values[5] = QStringLiteral("Via Garibaldi %1, 47121 Forlì (FC)").arg(n % 300);
+    values[6] = "RSSMRA98E54D704X";
+    values[23] = QString(180, QChar('e'));
+    return values;
+}
+
+QTemporaryDir& folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString writeArchive(const QString& name, int cards)
+{
+    const QString path = folder().filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot create the benchmark archive");
+    for (int n = 1; n <= cards; ++n)
+        file.write(layouts::registry.encode(sampleCard(n)));
+    return path;
+}
+
+// One full read as the readers make it: every card, every field decoded.
+int fullRead(const Archive& archive)
+{
+    QStringList values;
+    int cards = 0;
+    archive.visit([&](int, const RecordView& record) {
+        record.texts(values);
+        ++cards;
+        return true;
+    });
+    return cards;
+}
+
+// The other programs: this program again, reading back to back until killed.
+int runReader(const QString& path)
+{
+    const Archive archive(path, layouts::registry);
+    try {
+        for (;;)
+            fullRead(archive);
+    } catch (const ArchiveError&) {
+        return 1;
+    }
+}
+
+void BM_SavesBetweenBackToBackReaders(benchmark::State& state)
+{
+    const QString path = writeArchive(QStringLiteral("shared.pro"), readerCards);
+    const Archive archive(path, layouts::registry);
+    const QStringList card = sampleCard(0);
+    for (auto _ : state) {
+        // The time of one full read with the archive to itself, the best of five.
+        Clock::duration read = Clock::duration::max();
+        for (int i = 0; i < 5; ++i) {
+            const Clock::time_point start = Clock::now();
+            fullRead(archive);
+            read = std::min(read, Clock::now() - start);
+        }
+
+        std::vector<std::unique_ptr<QProcess>> readers;
+        for (int i = 0; i < 2; ++i) {
+            readers.push_back(std::make_unique<QProcess>());
+            readers.back()->start(QCoreApplication::applicationFilePath(), { "--reader", path });
+            readers.back()->waitForStarted();
+        }
+        // Both are inside their reading loop.
+        QThread::msleep(300);
+
+        int failed = 0;
+        Clock::duration worst {};
+        for (int i = 0; i < saves; ++i) {
+            const Clock::time_point start = Clock::now();
+            try {
+                archive.append(card);
+            } catch (const ArchiveError&) {
+                ++failed;
+            }
+            worst = std::max(worst, Clock::now() - start);
+            // A user does not save twice in the same instant.
+            QThread::msleep(20);
+        }
+        bool readersKept = true;
+        for (auto& reader : readers) {
+            readersKept = readersKept && reader->state() == QProcess::Running;
+            reader->kill();
+            reader->waitForFinished();
+        }
+        if (!readersKept)
+            state.SkipWithError("a reader stopped: the saves were not made between readers");
+        state.counters["failed_saves"] = failed;
+        state.counters["worst_save_over_full_read"] = double(worst.count()) / double(read.count());
+        state.counters["full_read_ms"] = std::chrono::duration<double, std::milli>(read).count();
+        state.counters["worst_save_ms"] = std::chrono::duration<double, std::milli>(worst).count();
+    }
+}
+
+// The overwrite of one card, again and again, in an archive of a hundred.
+void overwrite(benchmark::State& state, bool withRollback)
+{
+    const QString path = writeArchive(withRollback ? QStringLiteral("journalled.pro") : QStringLiteral("plain.pro"), 100);
+    const QString journal = rollbackjournal::pathFor(path);
+    QDir().rmdir(journal);
+    // Where a folder stands in its place, no rollback file can be written.
+    if (!withRollback && !QDir().mkdir(journal))
+        state.SkipWithError("cannot take the rollback file's place");
+    const Archive archive(path, layouts::registry);
+    QStringList card = sampleCard(50);
+    int turn = 0;
+    const Clock::time_point start = Clock::now();
+    for (auto _ : state) {
+        card[0] = QStringLiteral("Modella modificata %1").arg(++turn);
+        archive.write(50, card);
+    }
+    state.counters["ms_per_save"]
+        = std::chrono::duration<double, std::milli>(Clock::now() - start).count() / double(state.iterations());
+    QDir().rmdir(journal);
+}
+
+void BM_SaveWithRollbackFile(benchmark::State& state)
+{
+    overwrite(state, true);
+}
+
+void BM_SaveWithoutRollbackFile(benchmark::State& state)
+{
+    overwrite(state, false);
+}
+
+} // namespace
+
+BENCHMARK(BM_SavesBetweenBackToBackReaders)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveWithoutRollbackFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_SaveWithRollbackFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--reader") == 0)
+        return runReader(QString::fromLocal8Bit(argv[2]));
+    return bench::runBenchmarks(argc, argv);
+}

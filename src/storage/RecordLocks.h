@@ -1,0 +1,34 @@
+#pragma once
+
+namespace lumidex::recordlocks {
+
+// The operating-system locks one archive cycle holds on its open file: shared to
+// read, exclusive to write, over every record the file can ever hold. The locks
+// live on the open file description and die with it, or with the process, so
+// there is no lock file to leave behind and no clock to trust between computers.
+//
+// A writer that cannot lock at once first takes the *pending byte*, far beyond
+// any record, and every reader touches that byte before its own lock: while a
+// writer waits, new readers wait behind it, and the writer gets in as soon as the
+// readers already inside are done. Without it, two programs reading back to back
+// (a slideshow, a second computer browsing) would keep every save out.
+enum class Kind { Shared, Exclusive };
+
+enum class Outcome {
+    Locked,
+    // The file system cannot lock at all (some network shares): go on without.
+    Unsupported,
+    // Another program kept the archive past the wait.
+    TimedOut,
+    // Any other answer of the system; errno tells which.
+    Failed,
+};
+
+// Waits up to `timeoutMs` for the lock of a cycle of the given kind.
+Outcome acquire(int fd, Kind kind, int timeoutMs);
+
+// Turns the exclusive lock of a cycle into a shared one, without a moment in
+// which another writer could get in.
+bool downgrade(int fd);
+
+} // namespace lumidex::recordlocks

@@ -1,0 +1,153 @@
+// A second program that works on the same archive as the archive tests.
+//   archive_worker append <archive> <worker id> <count>  appends <count> worker records
+//   archive_worker hold <archive> <milliseconds>         holds an exclusive lock on the whole file,
+//                                                        then releases it (prints "locked" once held)
+//   archive_worker browse <archive>                      counts and reads the first record, then
+//                                                        tries to append: prints "<count> <Nome> <ok|refused>"
+//   archive_worker reading <archive> <milliseconds>      stays inside a scan of the archive that long
+//                                                        (prints "reading" once inside)
+//   archive_worker scans <archive> <milliseconds>        scans the whole archive back to back that long,
+//                                                        decoding every field
+//   archive_worker overwrite <archive> <position>        overwrites the card at <position> with worker
+//                                                        1's and 2's record in turn, until killed
+//                                                        (prints "saving" after the first save)
+//   archive_worker cut <archive> <position>              dies in the middle of overwriting the card at
+//                                                        <position> with worker 2's record, its
+//                                                        rollback file written and half the card too
+//   archive_worker write <archive> <position> <name>     saves the card at <position> as <name>
+#include "WorkerRecord.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+#include "storage/RollbackJournal.h"
+#include "support/TestFiles.h"
+#include "support/TestRecords.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QThread>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+using namespace lumidex;
+
+namespace {
+
+int holdExclusive(const QString& path, unsigned long milliseconds)
+{
+    // The lock another instance of the program would hold while it writes.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT, 0666);
+    struct flock region;
+    std::memset(&region, 0, sizeof region);
+    region.l_type = F_WRLCK;
+    region.l_whence = SEEK_SET;
+    if (fd < 0 || ::fcntl(fd, F_OFD_SETLK, &region) != 0)
+        return 1;
+    std::printf("locked\n");
+    std::fflush(stdout);
+    QThread::msleep(milliseconds);
+    return 0;
+}
+
+void say(const char* line)
+{
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
+
+int run(const QStringList& args)
+{
+    const QString command = args.value(1);
+    const Archive archive(args.value(2), layouts::registry);
+    if (args.size() == 5 && command == "append") {
+        const int worker = args[3].toInt();
+        const int count = args[4].toInt();
+        for (int i = 0; i < count; ++i) {
+            archive.append(test::workerRecord(worker, i));
+            // A pause between appends lets the two workers take turns.
+            QThread::usleep(500);
+        }
+        return 0;
+    }
+    if (args.size() == 4 && command == "hold")
+        return holdExclusive(args[2], args[3].toULong());
+    if (args.size() == 3 && command == "browse") {
+        const int count = archive.count();
+        const QString nome = archive.read(1).value(0);
+        bool appended = true;
+        try {
+            archive.append(test::workerRecord(1, 0));
+        } catch (const ArchiveError&) {
+            appended = false;
+        }
+        std::printf("%d %s %s\n", count, qPrintable(nome), appended ? "ok" : "refused");
+        return 0;
+    }
+    if (args.size() == 4 && command == "reading") {
+        archive.visit([&](int, const RecordView&) {
+            say("reading");
+            QThread::msleep(args[3].toULong());
+            return false;
+        });
+        return 0;
+    }
+    if (args.size() == 4 && command == "scans") {
+        const QDeadlineTimer deadline(args[3].toInt());
+        int scans = 0;
+        QStringList values;
+        while (!deadline.hasExpired()) {
+            // Every field decoded, as an export or a search over many criteria does.
+            archive.visit([&values](int, const RecordView& record) {
+                record.texts(values);
+                return true;
+            });
+            ++scans;
+        }
+        std::printf("%d\n", scans);
+        return 0;
+    }
+    if (args.size() == 4 && command == "overwrite") {
+        const int position = args[3].toInt();
+        for (int turn = 0;; ++turn) {
+            archive.write(position, test::workerRecord(1 + turn % 2, 0));
+            if (turn == 0)
+                say("saving");
+        }
+    }
+    if (args.size() == 4 && command == "cut") {
+        const int position = args[3].toInt();
+        const int size = layouts::registry.size();
+        const QByteArray old = test::readBytes(archive.filePath()).mid(qsizetype(position - 1) * size, size);
+        const QByteArray next = test::rawRecord(layouts::registry, test::workerRecord(2, 0));
+        if (!rollbackjournal::write(rollbackjournal::pathFor(archive.filePath()), position - 1, old))
+            return 1;
+        const int fd = ::open(QFile::encodeName(archive.filePath()).constData(), O_WRONLY);
+        const qint64 at = qint64(position - 1) * size;
+        if (fd < 0 || ::pwrite(fd, next.constData(), size_t(next.size() / 2), at) != next.size() / 2)
+            return 1;
+        ::kill(::getpid(), SIGKILL);
+    }
+    if (args.size() == 5 && command == "write") {
+        archive.write(args[3].toInt(), { args[4] });
+        say("saved");
+        return 0;
+    }
+    std::fprintf(stderr, "usage: see the head of archive_worker.cpp\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    try {
+        return run(app.arguments());
+    } catch (const ArchiveError& error) {
+        std::fprintf(stderr, "%s\n", qPrintable(error.reason()));
+        return 1;
+    }
+}

@@ -1,0 +1,146 @@
+// Programs that read and write one archive at once: a save waiting for the
+// readers inside keeps new readers out, so that readers working back to back
+// (a slideshow, a search, a second computer browsing) never keep a save out.
+#include "WorkerRecord.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+#include "storage/Layouts.h"
+#include "support/TestFiles.h"
+#include "support/TestRecords.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <thread>
+
+using namespace lumidex;
+
+class TestArchiveLocks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void aWaitingSaveKeepsNewReadersOut();
+    void savesGetTheirTurnBetweenBackToBackReaders();
+    void readersStillShareTheArchive();
+
+private:
+    QString path() const { return m_dir->filePath(QStringLiteral("Archivio_Anagrafico.pro")); }
+    // A worker started with `args`, once it has said `ready` (when given).
+    QProcess* startWorker(const QStringList& args, const QByteArray& ready = {});
+    void writeCards(int count) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QList<QProcess*> m_workers;
+};
+
+void TestArchiveLocks::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestArchiveLocks::cleanup()
+{
+    for (QProcess* worker : std::as_const(m_workers)) {
+        worker->kill();
+        worker->waitForFinished();
+        delete worker;
+    }
+    m_workers.clear();
+}
+
+QProcess* TestArchiveLocks::startWorker(const QStringList& args, const QByteArray& ready)
+{
+    auto* worker = new QProcess;
+    m_workers << worker;
+    worker->start(ARCHIVE_WORKER_PATH, args);
+    if (!worker->waitForStarted(10000))
+        return nullptr;
+    if (!ready.isEmpty() && (!worker->waitForReadyRead(10000) || worker->readLine().trimmed() != ready))
+        return nullptr;
+    return worker;
+}
+
+void TestArchiveLocks::writeCards(int count) const
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(count) * layouts::registry.size());
+    for (int i = 0; i < count; ++i)
+        bytes += test::rawRecord(layouts::registry, test::workerRecord(9, i));
+    test::writeBytes(path(), bytes);
+}
+
+void TestArchiveLocks::aWaitingSaveKeepsNewReadersOut()
+{
+    writeCards(1);
+    // A reader stays inside for a while; a save comes and must wait for it.
+    QVERIFY(startWorker({ "reading", path(), "1500" }, "reading"));
+    int appendedAt = 0;
+    QString appendFailure;
+    std::thread saver([&] {
+        try {
+            appendedAt = Archive(path(), layouts::registry).append({ "Nuova" });
+        } catch (const ArchiveError& error) {
+            appendFailure = error.reason();
+        }
+    });
+    QTest::qWait(300);
+
+    // A reader arriving now would share the archive with the one inside, and the
+    // save would wait for both; it queues behind the save instead.
+    Archive latecomer(path(), layouts::registry);
+    latecomer.setLockTimeout(300);
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, latecomer.count());
+
+    saver.join();
+    QVERIFY2(appendFailure.isEmpty(), qPrintable(appendFailure));
+    QCOMPARE(appendedAt, 2);
+    latecomer.setLockTimeout(5000);
+    QCOMPARE(latecomer.read(2).first(), QString("Nuova"));
+}
+
+void TestArchiveLocks::savesGetTheirTurnBetweenBackToBackReaders()
+{
+    // Two programs scanning 10,000 cards back to back leave the archive no moment
+    // free of readers: every save must still get in, within the usual wait.
+    constexpr int cards = 10000;
+    constexpr int saves = 15;
+    writeCards(cards);
+    QProcess* first = startWorker({ "scans", path(), "60000" });
+    QProcess* second = startWorker({ "scans", path(), "60000" });
+    QVERIFY(first && second);
+    QTest::qWait(200);
+
+    const Archive archive(path(), layouts::registry);
+    for (int i = 0; i < saves; ++i) {
+        try {
+            QCOMPARE(archive.append(test::workerRecord(3, i)), cards + i + 1);
+        } catch (const ArchiveError& error) {
+            QFAIL(qPrintable(QStringLiteral("save %1 kept out: %2").arg(i + 1).arg(error.reason())));
+        }
+    }
+    QCOMPARE(first->state(), QProcess::Running);
+    QCOMPARE(second->state(), QProcess::Running);
+    QCOMPARE(archive.count(), cards + saves);
+    QCOMPARE(test::readBytes(path()).right(layouts::registry.size()),
+        test::rawRecord(layouts::registry, test::workerRecord(3, saves - 1)));
+}
+
+void TestArchiveLocks::readersStillShareTheArchive()
+{
+    writeCards(3);
+    QVERIFY(startWorker({ "reading", path(), "2000" }, "reading"));
+    // With a reader inside and no save waiting, another reader gets in at once.
+    Archive reader(path(), layouts::registry);
+    reader.setLockTimeout(300);
+    QCOMPARE(reader.count(), 3);
+    QCOMPARE(reader.read(2), test::workerRecord(9, 1));
+}
+
+QTEST_GUILESS_MAIN(TestArchiveLocks)
+#include "tst_archivelocks.moc"
