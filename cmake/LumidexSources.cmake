@@ -1,25 +1,21 @@
-# Each subsystem folder lists its own files in a sources.cmake, so that adding a
-# window or a test never means editing a file shared by every subsystem.
+# Each folder lists its own files in a sources.cmake, so that adding a window or a
+# test never means editing a file shared by every subsystem. The folder decides
+# the library: src/CMakeLists.txt sets LUMIDEX_LAYER before it includes the lists
+# of a tree (src/core: lumidex_core; src/ui, src/gui, src/app: lumidex_ui).
 #
-#   lumidex_core_sources(<files...>)   files of lumidex_core (QtCore/QtGui only)
-#   lumidex_ui_sources(<files...>)     files of lumidex_ui (the windows)
+#   lumidex_sources(<files...>)        files of the library of the folder's tree
 #   lumidex_add_test(<name> SOURCES <files...> [LIBS <libs...>])
 
-function(_lumidex_append property)
+function(lumidex_sources)
+  if(NOT LUMIDEX_LAYER)
+    message(FATAL_ERROR "lumidex_sources() outside a tree of src/")
+  endif()
   foreach(file IN LISTS ARGN)
     if(NOT IS_ABSOLUTE "${file}")
       set(file "${CMAKE_CURRENT_LIST_DIR}/${file}")
     endif()
-    set_property(GLOBAL APPEND PROPERTY ${property} "${file}")
+    set_property(GLOBAL APPEND PROPERTY LUMIDEX_${LUMIDEX_LAYER}_SOURCES "${file}")
   endforeach()
-endfunction()
-
-function(lumidex_core_sources)
-  _lumidex_append(LUMIDEX_CORE_SOURCES ${ARGN})
-endfunction()
-
-function(lumidex_ui_sources)
-  _lumidex_append(LUMIDEX_UI_SOURCES ${ARGN})
 endfunction()
 
 function(lumidex_add_test name)

@@ -6,7 +6,7 @@
 // same file, and its memory must not grow with the archive.
 #include "BenchMain.h"
 #include "BenchMemory.h"
-#include "editor/Navigation.h"
+#include "editing/Navigation.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 

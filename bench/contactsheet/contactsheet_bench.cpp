@@ -9,8 +9,8 @@
 //
 // The entries' photo files are links to one camera photo: each is opened and
 // decoded on its own, as 500 files would be, without 4 GB of fixtures on disk.
-#include "output/report/ContactSheetLayout.h"
-#include "output/report/ContactSheetReport.h"
+#include "report/ContactSheetLayout.h"
+#include "report/ContactSheetReport.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"

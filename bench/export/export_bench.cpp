@@ -9,9 +9,9 @@
 // the archive's size, so 1.0 is as much memory as the archive file holds.
 #include "BenchMain.h"
 #include "BenchMemory.h"
-#include "output/export/ExportDocument.h"
-#include "output/export/ExportRecords.h"
-#include "output/export/ExportTable.h"
+#include "export/ExportDocument.h"
+#include "export/ExportRecords.h"
+#include "export/ExportTable.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 

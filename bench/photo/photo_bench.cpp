@@ -10,9 +10,9 @@
 #include "BenchMain.h"
 #include "BenchMemory.h"
 #include "BenchPictures.h"
-#include "output/print/PrintCard.h"
-#include "output/zoom/ShowZoom.h"
-#include "registry/TfrmAnagrafica.h"
+#include "gui/print/PrintCard.h"
+#include "gui/zoom/ShowZoom.h"
+#include "gui/registry/TfrmAnagrafica.h"
 
 #include <QApplication>
 #include <QImageReader>

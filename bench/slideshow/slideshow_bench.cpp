@@ -5,7 +5,7 @@
 // the step decodes it on the spot, at the size it is shown.
 #include "BenchMain.h"
 #include "BenchPictures.h"
-#include "output/slideshow/TfrmSlideshow_Anagrafica.h"
+#include "gui/slideshow/TfrmSlideshow_Anagrafica.h"
 
 #include <QApplication>
 #include <QDateTime>

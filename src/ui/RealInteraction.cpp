@@ -1,6 +1,6 @@
 #include "ui/RealInteraction.h"
 
-#include "output/report/PrintableReport.h"
+#include "report/PrintableReport.h"
 #include "ui/PictureButton.h"
 #include "ui/WaitCursor.h"
 

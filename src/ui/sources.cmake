@@ -2,7 +2,7 @@
 # interaction seam, pictures and picture buttons, fixed windows, work screens,
 # focus frames, style tokens, the shell-open utility, the report of unexpected
 # errors, the frame of the small print-or-preview windows.
-lumidex_ui_sources(
+lumidex_sources(
   Interaction.h Interaction.cpp
   RealInteraction.h RealInteraction.cpp
   TMisc.h TMisc.cpp

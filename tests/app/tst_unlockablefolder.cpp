@@ -2,8 +2,8 @@
 // answering every lock request with ENOLCK): the user can work all the same and
 // is told once, after the first operation that found it, not as a failure.
 #include "app/WindowSet.h"
-#include "editor/CardEditor.h"
-#include "registry/TfrmAnagrafica.h"
+#include "gui/editor/CardEditor.h"
+#include "gui/registry/TfrmAnagrafica.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedTestCase.h"
 

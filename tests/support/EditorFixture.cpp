@@ -1,8 +1,8 @@
 #include "support/EditorFixture.h"
 
-#include "books/TfrmBookDonne.h"
-#include "books/TfrmBookUomini.h"
-#include "registry/TfrmAnagrafica.h"
+#include "gui/books/TfrmBookDonne.h"
+#include "gui/books/TfrmBookUomini.h"
+#include "gui/registry/TfrmAnagrafica.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "support/TestHelpers.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "books/BookEditor.h"
-#include "editor/CardEditor.h"
-#include "shell/help/HelpPages.h"
+#include "gui/books/BookEditor.h"
+#include "gui/editor/CardEditor.h"
+#include "help/HelpPages.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QList>

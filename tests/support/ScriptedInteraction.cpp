@@ -1,6 +1,6 @@
 #include "support/ScriptedInteraction.h"
 
-#include "output/report/PrintableReport.h"
+#include "report/PrintableReport.h"
 
 #include <QDialog>
 #include <QPdfWriter>

@@ -6,7 +6,13 @@ target_sources(lumidex_testcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TestPictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestRecords.h
   ${CMAKE_CURRENT_LIST_DIR}/TestRecords.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CameraPhotos.h
+  ${CMAKE_CURRENT_LIST_DIR}/CameraPhotos.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ExportFixtures.h
+  ${CMAKE_CURRENT_LIST_DIR}/ExportFixtures.cpp
 )
+# The camera photos carry EXIF shooting data.
+target_link_libraries(lumidex_testcore PRIVATE PkgConfig::EXIV2)
 target_sources(lumidex_testsupport PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ScriptedInteraction.h
   ${CMAKE_CURRENT_LIST_DIR}/ScriptedInteraction.cpp

@@ -1,7 +1,7 @@
 #include "ManualWriter.h"
 
-#include "shell/contacts/MakerContacts.h"
-#include "shell/help/HelpPages.h"
+#include "texts/MakerContacts.h"
+#include "help/HelpPages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

@@ -2,8 +2,8 @@
 // scrambled initial password, written with the program's own routines. A store
 // that is already there is left alone, so a changed password survives.
 
-#include "shell/password/PasswordStore.h"
-#include "shell/password/PasswordText.h"
+#include "password/PasswordStore.h"
+#include "password/PasswordText.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,0 +1,104 @@
+#include "attachments/AttachmentFiles.h"
+
+#include "common/Text.h"
+#include "storage/ProgramFolder.h"
+#include "storage/TextField.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <filesystem>
+
+namespace lumidex::attachments {
+
+namespace {
+
+constexpr qint64 chunkSize = 1 << 20;
+
+} // namespace
+
+bool canStoreName(const QString& fileName)
+{
+    const QString name = text::trimmed(fileName);
+    if (name.isEmpty() || name.size() > nameCapacity)
+        return false;
+    // A character the code page lacks would come back from the record as "?".
+    return textfield::fromWindows1252(textfield::toWindows1252(name)) == name;
+}
+
+QString attachedFilePath(const QString& programDir, const QString& name)
+{
+    // Joined by hand: a name read from a card is never taken for a path of its own.
+    return programfolder::attachmentsFolderPath(programDir) + QLatin1Char('/') + text::trimmed(name);
+}
+
+bool isSameFile(const QString& first, const QString& second)
+{
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(first).toStdString()),
+        std::filesystem::path(QFile::encodeName(second).toStdString()), error);
+    return !error && same;
+}
+
+bool copyReplacing(QIODevice& source, const QString& destination, QString* reason)
+{
+    const auto fail = [reason](const QString& why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    if (!source.isOpen() && !source.open(QIODevice::ReadOnly))
+        return fail(source.errorString());
+
+    // Written beside the old file and put in its place only when complete.
+    QSaveFile target(destination);
+    if (!target.open(QIODevice::WriteOnly))
+        return fail(target.errorString());
+    QByteArray chunk(chunkSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = source.read(chunk.data(), chunk.size());
+        if (read < 0) {
+            target.cancelWriting();
+            return fail(source.errorString());
+        }
+        if (read == 0)
+            break;
+        if (target.write(chunk.constData(), read) != read) {
+            target.cancelWriting();
+            return fail(target.errorString());
+        }
+    }
+    if (!target.commit())
+        return fail(target.errorString());
+    return true;
+}
+
+bool copyReplacing(const QString& sourcePath, const QString& destination, QString* reason)
+{
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly)) {
+        if (reason)
+            *reason = source.errorString();
+        return false;
+    }
+    return copyReplacing(source, destination, reason);
+}
+
+AttachOutcome attachFile(
+    const QString& programDir, const QString& sourcePath, const std::function<bool()>& replaceExisting)
+{
+    if (!QDir().mkpath(programfolder::attachmentsFolderPath(programDir)))
+        return AttachOutcome::Failed;
+    const QString destination = attachedFilePath(programDir, QFileInfo(sourcePath).fileName());
+    if (QFileInfo::exists(destination)) {
+        if (!replaceExisting())
+            return AttachOutcome::KeptExisting;
+        // Copying the file onto itself would only put it at risk.
+        if (isSameFile(sourcePath, destination))
+            return AttachOutcome::KeptExisting;
+    }
+    return copyReplacing(sourcePath, destination) ? AttachOutcome::Copied : AttachOutcome::Failed;
+}
+
+} // namespace lumidex::attachments

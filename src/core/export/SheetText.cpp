@@ -1,0 +1,135 @@
+#include "export/SheetText.h"
+
+#include "storage/TextField.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <charconv>
+#include <cstring>
+
+namespace lumidex::sheettext {
+
+namespace {
+
+// The characters of bytes 0x80..0xFF, taken from the archives' own codec so that
+// the spreadsheet and the archives agree on every byte.
+const std::array<char16_t, 128>& upperHalf()
+{
+    static const std::array<char16_t, 128> chars = [] {
+        QByteArray bytes(128, Qt::Uninitialized);
+        for (int i = 0; i < 128; ++i)
+            bytes[i] = char(0x80 + i);
+        const QString decoded = textfield::fromWindows1252(bytes);
+        std::array<char16_t, 128> table {};
+        for (int i = 0; i < 128; ++i)
+            table[std::size_t(i)] = decoded[i].unicode();
+        return table;
+    }();
+    return chars;
+}
+
+// -1 when the code page has no byte for the character.
+int byteOf(char16_t ch)
+{
+    const auto& upper = upperHalf();
+    if (ch >= 0xA0 && ch <= 0xFF && upper[ch - 0x80] == ch)
+        return ch;
+    for (std::size_t i = 0; i < upper.size(); ++i)
+        if (upper[i] == ch)
+            return int(0x80 + i);
+    return -1;
+}
+
+template <std::size_t N> char* put(char* out, const char (&text)[N])
+{
+    std::memcpy(out, text, N - 1);
+    return out + N - 1;
+}
+
+char* putReference(char* out, char32_t codePoint)
+{
+    out = put(out, "&#");
+    out = std::to_chars(out, out + 7, std::uint32_t(codePoint)).ptr;
+    *out++ = ';';
+    return out;
+}
+
+// Whether every character is ASCII and none needs an entity. Written without an
+// early exit so that the compiler can check many characters at a time: most
+// cells are plain, and a large archive has millions of them.
+bool isPlain(const char16_t* chars, qsizetype size)
+{
+    unsigned special = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t ch = chars[i];
+        special |= unsigned(ch >= 0x80) | unsigned(ch == u'&') | unsigned(ch == u'<') | unsigned(ch == u'>');
+    }
+    return special == 0;
+}
+
+// ASCII characters are their own bytes.
+char* narrow(char* out, const char16_t* chars, qsizetype size)
+{
+    for (qsizetype i = 0; i < size; ++i)
+        out[i] = char(chars[i]);
+    return out + size;
+}
+
+} // namespace
+
+char* writeCellText(char* out, QStringView text)
+{
+    text = withoutBlankEnds(text);
+    const char16_t* chars = text.utf16();
+    const qsizetype end = text.size();
+    if (isPlain(chars, end))
+        return narrow(out, chars, end);
+
+    qsizetype i = 0;
+    while (i < end) {
+        // A run of plain characters goes over as it is; the character after it
+        // needs a second look.
+        qsizetype run = i;
+        while (run < end && isPlain(chars + run, 1))
+            ++run;
+        out = narrow(out, chars + i, run - i);
+        if (run == end)
+            break;
+        i = run + 1;
+        const char16_t ch = chars[run];
+        switch (ch) {
+        case u'&':
+            out = put(out, "&amp;");
+            continue;
+        case u'<':
+            out = put(out, "&lt;");
+            continue;
+        case u'>':
+            out = put(out, "&gt;");
+            continue;
+        default:
+            break;
+        }
+        // A character outside the basic plane (an emoji, say) is one reference,
+        // not two halves.
+        if (QChar::isHighSurrogate(ch) && i < end && QChar::isLowSurrogate(chars[i])) {
+            out = putReference(out, QChar::surrogateToUcs4(ch, chars[i]));
+            ++i;
+            continue;
+        }
+        // Half of a pair without its other half stands for no character at all.
+        if (QChar::isSurrogate(ch)) {
+            out = putReference(out, QChar::ReplacementCharacter);
+            continue;
+        }
+        const int byte = byteOf(ch);
+        if (byte < 0)
+            out = putReference(out, ch);
+        else
+            *out++ = char(byte);
+    }
+    return out;
+}
+
+} // namespace lumidex::sheettext

@@ -1,0 +1,4 @@
+# The help pages and the manual's text.
+lumidex_sources(
+  HelpPages.h HelpPages.cpp HelpParagraphs.h HelpParagraphs.cpp
+)

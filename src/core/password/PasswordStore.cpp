@@ -1,0 +1,79 @@
+#include "password/PasswordStore.h"
+
+#include "common/Text.h"
+#include "password/IniText.h"
+#include "password/PasswordText.h"
+#include "password/Scrambler.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace lumidex {
+
+namespace {
+
+constexpr QByteArrayView section = "Accesso";
+constexpr QByteArrayView key = "Valore";
+
+} // namespace
+
+PasswordStore::PasswordStore(const QString& programDir)
+    : m_filePath(QDir(programDir).filePath(QString::fromUtf16(fileName)))
+{ }
+
+std::optional<QString> PasswordStore::readValue() const
+{
+    if (!QFile::exists(m_filePath))
+        return QString();
+    QFile file(m_filePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    // The value is hexadecimal digits; any other byte is kept as it is, so that
+    // a damaged value reads as damaged rather than as an empty password.
+    return QString::fromLatin1(initext::value(contents, section, key).value_or(QByteArray()));
+}
+
+bool PasswordStore::writeValue(const QString& scrambled) const
+{
+    QByteArray current;
+    if (QFile::exists(m_filePath)) {
+        QFile original(m_filePath);
+        if (!original.open(QIODevice::ReadOnly))
+            return false;
+        current = original.readAll();
+        if (original.error() != QFileDevice::NoError)
+            return false;
+    }
+    // Only the value's line changes; the store is rewritten through a copy beside
+    // it that replaces it when complete, so a failed write leaves it as it was.
+    const QByteArray changed = initext::withValue(current, section, key, scrambled.toLatin1());
+    QSaveFile store(m_filePath);
+    if (!store.open(QIODevice::WriteOnly) || store.write(changed) != changed.size())
+        return false;
+    return store.commit();
+}
+
+std::optional<QString> PasswordStore::readPassword() const
+{
+    const std::optional<QString> value = readValue();
+    if (!value)
+        return std::nullopt;
+    const std::optional<QString> clear = scrambler::unscramble(*value);
+    if (!clear)
+        return std::nullopt;
+    return text::trimmed(*clear);
+}
+
+bool PasswordStore::writePassword(QStringView clear) const
+{
+    const QString password = passwordtext::normalised(clear);
+    if (!passwordtext::isStorable(password))
+        return false;
+    return writeValue(text::trimmed(scrambler::scramble(password)));
+}
+
+} // namespace lumidex

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "report/ReportLayout.h"
+
+#include <QImage>
+#include <QStringList>
+#include <optional>
+
+namespace lumidex::report {
+
+enum class CardKind { Registry, Book };
+
+// A card as its editor shows it at the moment of printing, saved or not.
+struct CardValues {
+    // The card's fields in record order: the edit fields, then (ignored here)
+    // the attachments.
+    QStringList fields;
+    // A book entry's book.
+    QString bookName;
+    // The picture the editor's photo frame shows, its placeholder included.
+    QImage photo;
+};
+
+// The card layout of `kind` filled with `card`: the photo in `imgLogo`, each
+// value object with the trimmed text of its field (a book entry's `txtNome` with
+// the book's name and `txtData` with "Data scatto: " and the date). Nothing when
+// the layout could not take a value or the photo.
+std::optional<ReportLayout> filledCardLayout(CardKind kind, const CardValues& card);
+
+} // namespace lumidex::report

@@ -1,0 +1,41 @@
+#include "texts/ContactSheetTexts.h"
+
+namespace lumidex::contactsheettext {
+
+QString caption()
+{
+    return QStringLiteral(" Provino del book");
+}
+
+QString title()
+{
+    return QStringLiteral("Provino del book");
+}
+
+QString explanation()
+{
+    return QStringLiteral("Tutte le foto del book in miniatura, venti per pagina, ciascuna con la sua posizione, "
+                          "il titolo e la data dello scatto.");
+}
+
+QString summary(const QString& bookName, int photos, int pages)
+{
+    // "foto" is the same in the singular and the plural.
+    return QStringLiteral("%1: %2 foto, su %3 %4.")
+        .arg(bookName)
+        .arg(photos)
+        .arg(pages)
+        .arg(pages == 1 ? QStringLiteral("pagina") : QStringLiteral("pagine"));
+}
+
+QString printFailed()
+{
+    return QStringLiteral("Attenzione: la stampa del provino non è andata a buon fine.");
+}
+
+QString previewFailed()
+{
+    return QStringLiteral("Attenzione: la visualizzazione dell'anteprima del provino non è andata a buon fine.");
+}
+
+} // namespace lumidex::contactsheettext

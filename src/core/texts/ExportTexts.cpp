@@ -1,0 +1,29 @@
+#include "texts/ExportTexts.h"
+
+namespace lumidex::exporttext {
+
+QString ready()
+{
+    return QStringLiteral("Esportazione archivio in Microsoft Excel.");
+}
+
+QString askToExport()
+{
+    return QStringLiteral("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del numero di "
+                          "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
+}
+
+QString exported()
+{
+    return QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"
+                          "Si vuole aprire il file di Excel?");
+}
+
+QString failed()
+{
+    // Joined by LF CR LF CR, as this message has always been.
+    return QStringLiteral("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                          "Accertarsi che il file di Excel non sia già aperto.");
+}
+
+} // namespace lumidex::exporttext

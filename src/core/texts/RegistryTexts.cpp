@@ -1,0 +1,20 @@
+#include "texts/RegistryTexts.h"
+
+namespace lumidex::registrytext {
+
+QString nameRequired()
+{
+    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome della persona.");
+}
+
+QString sexRequired()
+{
+    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il sesso della persona (M o F).");
+}
+
+QString citizenshipRequired()
+{
+    return QStringLiteral("Attenzione: per salvare la scheda è necessario indicare la cittadinanza della persona.");
+}
+
+} // namespace lumidex::registrytext

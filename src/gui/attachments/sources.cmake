@@ -1,0 +1,4 @@
+# The attached files dialog and its opener.
+lumidex_sources(
+  AttachFiles.h AttachFiles.cpp TfrmAllegaCartella.h TfrmAllegaCartella.cpp
+)

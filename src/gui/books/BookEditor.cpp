@@ -1,0 +1,195 @@
+#include "gui/books/BookEditor.h"
+
+#include "texts/BookTexts.h"
+#include "books/PhotoShootingData.h"
+#include "common/Text.h"
+
+#include "common/Formatting.h"
+#include "gui/editor/FieldRows.h"
+#include "gui/calendar/PickDate.h"
+#include "gui/shell/ShowHelp.h"
+#include "storage/Layouts.h"
+#include "storage/PhotoFiles.h"
+#include "storage/TextField.h"
+#include "ui/Interaction.h"
+#include "ui/PictureButton.h"
+#include "ui/Pictures.h"
+
+#include <QDate>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace lumidex {
+
+namespace {
+
+constexpr int fieldIndex(std::string_view name)
+{
+    return layouts::book.indexOf(name);
+}
+
+CardEditor::Setup bookSetup(const Side& side)
+{
+    CardEditor::Setup setup;
+    setup.caption = side.editorCaption;
+    setup.layout = &layouts::book;
+    setup.editFieldCount = layouts::bookEditFields;
+    setup.required = {
+        { fieldIndex("Titolo"), booktext::titleRequired() },
+        { fieldIndex("Data"), booktext::dateRequired() },
+        { fieldIndex("Location"), booktext::locationRequired() },
+    };
+    setup.placeholderPicture = side.placeholderPicture;
+    setup.previewBeforePrint = true;
+    setup.sheet = CardEditor::Setup::Sheet::ContactSheet;
+    return setup;
+}
+
+// Keys that only move the focus or modify another key: they leave the date alone.
+bool isNavigationOrModifier(int key)
+{
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+    case Qt::Key_unknown:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+BookEditor::BookEditor(const QString& programDir, const Side& side, QWidget* parent)
+    : CardEditor(programDir, bookSetup(side), parent)
+    , lblFile(new QLabel(this))
+    , lblNome(new QLabel(QStringLiteral("Nome book fotografico"), this))
+    , txtData(field(fieldIndex("Data")))
+    , impData(makePictureButton(this, QStringLiteral("impData"), QStringLiteral(":/icons/data.svg"), QSize(22, 22),
+          QStringLiteral("Inserisci la data corrente.")))
+    , m_side(side)
+{
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->hide();
+    lblNome->setObjectName(QStringLiteral("lblNome"));
+    lblNome->setAlignment(Qt::AlignCenter);
+
+    // The date is picked from the calendar or set to today, never typed.
+    txtData->setReadOnly(true);
+    txtData->setAlignment(Qt::AlignCenter);
+    txtData->setFixedWidth(150);
+    txtData->setStatusTip(
+        QStringLiteral("Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."));
+
+    finishLayout(buildFieldArea());
+
+    connect(impData, &QToolButton::clicked, this, &BookEditor::impDataClick);
+    connect(cmdGuida, &QToolButton::clicked, this, &BookEditor::cmdGuidaClick);
+}
+
+void BookEditor::setBook(const QString& filePath, const QString& bookName)
+{
+    lblFile->setText(filePath);
+    lblNome->setText(bookName);
+}
+
+QString BookEditor::bookName() const
+{
+    return lblNome->text();
+}
+
+QString BookEditor::archivePath() const
+{
+    return text::trimmed(lblFile->text());
+}
+
+QString BookEditor::photoPath(const QString& position) const
+{
+    return photofiles::bookPhotoPath(programDir(), m_side.photoFolder, lblNome->text(), position);
+}
+
+QWidget* BookEditor::buildFieldArea()
+{
+    auto* area = new QWidget(this);
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(3);
+
+    column->addWidget(lblNome);
+    column->addSpacing(4);
+
+    const auto place = [this](const char* name, const char* caption, int stretch, QWidget* beside = nullptr) {
+        return FieldPlace { field(fieldIndex(name)), QString::fromUtf8(caption), stretch, {}, beside };
+    };
+    const QList<QList<FieldPlace>> rows {
+        { place("Titolo", "Titolo foto:", 1) },
+        { place("Descrizione", "Descrizione:", 1) },
+        { place("Data", "Data scatto:", 0, impData), place("Location", "Location:", 1) },
+        { place("Fotografo", "Fotografo:", 1), place("Fotocamera", "Fotocamera:", 1) },
+        { place("Fotoritocco", "Fotoritocco:", 1) },
+        { place("Abiti", "Abiti:", 1), place("Accessori", "Accessori:", 1) },
+        { place("Trucco", "Trucco:", 1) },
+        { place("Giudizio", "Giudizio:", 1) },
+    };
+    addFieldRows(column, rows);
+    return area;
+}
+
+bool BookEditor::fieldKeyPress(QLineEdit* field, QKeyEvent* event)
+{
+    if (field != txtData || isNavigationOrModifier(event->key()))
+        return false;
+    txtDataKeyDown(event);
+    return true;
+}
+
+void BookEditor::txtDataKeyDown(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete) {
+        txtData->clear();
+        return;
+    }
+    if (const auto date = pickDate(this, m_side.dateMarker))
+        txtData->setText(*date);
+}
+
+void BookEditor::photoLoaded(const QString& path)
+{
+    const int cameraIndex = fieldIndex("Fotocamera");
+    QLineEdit* txtFotocamera = field(cameraIndex);
+    const shooting::ShootingFill fill = shooting::fillEmptyFields(
+        shooting::readShootingData(path), txtFotocamera->text(), txtData->text(), layouts::book.capacity(cameraIndex));
+    if (!fill.camera.isEmpty()) {
+        txtFotocamera->setText(fill.camera);
+        txtFotocamera->setCursorPosition(0);
+    }
+    if (!fill.date.isEmpty())
+        txtData->setText(fill.date);
+    const QString notice = booktext::shootingDataNotice(fill);
+    if (!notice.isEmpty())
+        showNotice(notice);
+}
+
+void BookEditor::impDataClick()
+{
+    txtData->setText(formatShortDate(QDate::currentDate()));
+}
+
+void BookEditor::cmdGuidaClick()
+{
+    showHelp(this, programDir(), HelpPage::Books);
+}
+
+} // namespace lumidex

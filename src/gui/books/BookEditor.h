@@ -1,0 +1,52 @@
+#pragma once
+
+#include "kinds/Side.h"
+#include "gui/editor/CardEditor.h"
+
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace lumidex {
+
+// The book entry editor: one photo entry at a time of the book file named by
+// `lblFile`, its photo in the side's photo folder under the book's name. The
+// catalogue sets `lblFile` and `lblNome` before it shows the window; a showing
+// clears the entry but never the book.
+class BookEditor : public CardEditor {
+    Q_OBJECT
+public:
+    BookEditor(const QString& programDir, const Side& side, QWidget* parent = nullptr);
+
+    const Side& side() const { return m_side; }
+
+    // The book this editor works on, set by the opening window before the show.
+    void setBook(const QString& filePath, const QString& bookName);
+
+    const Side* bookSide() const override { return &m_side; }
+    QString bookName() const override;
+    QString archivePath() const override;
+    QString photoPath(const QString& position) const override;
+
+    QLabel* const lblFile;
+    QLabel* const lblNome;
+    QLineEdit* const txtData;
+    QToolButton* const impData;
+
+public slots:
+    void impDataClick();
+    void cmdGuidaClick();
+
+protected:
+    bool fieldKeyPress(QLineEdit* field, QKeyEvent* event) override;
+    // Fills an empty camera or date field from the shooting data of the photo.
+    void photoLoaded(const QString& path) override;
+
+private:
+    void txtDataKeyDown(QKeyEvent* event);
+    QWidget* buildFieldArea();
+
+    const Side& m_side;
+};
+
+} // namespace lumidex

@@ -1,0 +1,35 @@
+#include "gui/books/BookScreen.h"
+
+#include "common/Formatting.h"
+#include "gui/shell/ShowHelp.h"
+#include "ui/PictureButton.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+namespace lumidex {
+
+BookScreen::BookScreen(const QString& programDir, const Side& side, const QString& caption, QWidget* parent)
+    : WorkScreen(caption, parent)
+    , m_programDir(programDir)
+    , m_side(side)
+{
+    applyFormatSettings();
+    // These screens have no status line of their own.
+    statusLine()->parentWidget()->hide();
+}
+
+QToolButton* BookScreen::makeHelpButton(const QString& picture, const QSize& size)
+{
+    imgGuida = makePictureButton(panel(), QStringLiteral("imgGuida"), picture, size,
+        QStringLiteral("Visualizza la pagina della guida."), QKeySequence(Qt::Key_F1));
+    connect(imgGuida, &QToolButton::clicked, this, &BookScreen::imgGuidaClick);
+    return imgGuida;
+}
+
+void BookScreen::imgGuidaClick()
+{
+    showHelp(this, m_programDir, HelpPage::Books);
+}
+
+} // namespace lumidex

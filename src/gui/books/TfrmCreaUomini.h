@@ -1,0 +1,18 @@
+#pragma once
+
+#include "gui/books/BookCreation.h"
+
+namespace lumidex {
+
+// The men's side of the book creation window.
+class TfrmCreaUomini : public BookCreation {
+    Q_OBJECT
+public:
+    explicit TfrmCreaUomini(const QString& programDir, QWidget* parent = nullptr)
+        : BookCreation(programDir, Side::men(), parent)
+    {
+        setObjectName(QStringLiteral("frmCreaUomini"));
+    }
+};
+
+} // namespace lumidex

@@ -1,0 +1,4 @@
+# The date calendar of the book editors and its opener.
+lumidex_sources(
+  PickDate.h PickDate.cpp TfrmCalendario.h TfrmCalendario.cpp
+)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "gui/checks/CheckWindow.h"
+
+namespace lumidex {
+
+// Checks the check character of an Italian tax code.
+class TfrmCodFisc : public CheckWindow {
+    Q_OBJECT
+
+public:
+    explicit TfrmCodFisc(QWidget* parent = nullptr);
+
+    QLineEdit* txtCodFisc = nullptr;
+
+protected:
+    void btnControllaClick() override;
+};
+
+} // namespace lumidex

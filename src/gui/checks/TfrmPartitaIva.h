@@ -1,0 +1,20 @@
+#pragma once
+
+#include "gui/checks/CheckWindow.h"
+
+namespace lumidex {
+
+// Checks an Italian VAT number and names the VAT office that issued it.
+class TfrmPartitaIva : public CheckWindow {
+    Q_OBJECT
+
+public:
+    explicit TfrmPartitaIva(QWidget* parent = nullptr);
+
+    QLineEdit* txtPartitaIva = nullptr;
+
+protected:
+    void btnControllaClick() override;
+};
+
+} // namespace lumidex

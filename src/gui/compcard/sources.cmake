@@ -1,0 +1,4 @@
+# The comp card window and its opener.
+lumidex_sources(
+  ShowCompCard.h ShowCompCard.cpp TfrmCompCard.h TfrmCompCard.cpp
+)

@@ -1,0 +1,4 @@
+# The contact sheet window and its opener.
+lumidex_sources(
+  PrintContactSheet.h PrintContactSheet.cpp TfrmProvino.h TfrmProvino.cpp
+)

@@ -1,0 +1,372 @@
+#include "gui/editor/CardEditor.h"
+
+#include "kinds/Side.h"
+#include "common/Formatting.h"
+#include "kinds/Markers.h"
+#include "common/Text.h"
+#include "gui/editor/EditorButtons.h"
+#include "gui/editor/EditorStyle.h"
+#include "editing/FieldValidator.h"
+#include "editing/Navigation.h"
+#include "gui/zoom/ShowZoom.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+#include "storage/TextField.h"
+#include "ui/Interaction.h"
+#include "ui/Pictures.h"
+#include "ui/TextButton.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QToolButton>
+#include <algorithm>
+
+namespace lumidex {
+
+namespace {
+
+QString fieldObjectName(const RecordLayout& layout, int index, const char* prefix)
+{
+    const auto name = layout.field(index).name;
+    return QString::fromLatin1(prefix) + QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    return label;
+}
+
+// The pixels the photo frame has on a screen of `devicePixelRatio`: what a photo
+// is decoded at for display, however large its file.
+QSize framePixels(qreal devicePixelRatio)
+{
+    return (QSizeF(CardEditor::photoFrameSize) * devicePixelRatio).toSize();
+}
+
+} // namespace
+
+CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* parent)
+    : WorkScreen(setup.caption, parent)
+    , lblPosizione(makeLabel(this, QStringLiteral("lblPosizione")))
+    , imgFoto(makeLabel(this, QStringLiteral("imgFoto")))
+    , imgBianco(makeLabel(this, QStringLiteral("imgBianco")))
+    , cmdNuovo(makeEditorButton(this, QStringLiteral("cmdNuovo")))
+    , cmdDuplica(makeEditorButton(this, QStringLiteral("cmdDuplica")))
+    , cmdSalva(makeEditorButton(this, QStringLiteral("cmdSalva")))
+    , cmdTrova(makeEditorButton(this, QStringLiteral("cmdTrova")))
+    , cmdFile(makeEditorButton(this, QStringLiteral("cmdFile")))
+    , cmdStampa(makeEditorButton(this, QStringLiteral("cmdStampa")))
+    , cmdAnteprima(makeEditorButton(this, QStringLiteral("cmdAnteprima")))
+    , cmdPrimo(makeEditorButton(this, QStringLiteral("cmdPrimo")))
+    , cmdIndietro(makeEditorButton(this, QStringLiteral("cmdIndietro")))
+    , cmdAvanti(makeEditorButton(this, QStringLiteral("cmdAvanti")))
+    , cmdUltimo(makeEditorButton(this, QStringLiteral("cmdUltimo")))
+    , cmdEsporta(makeEditorButton(this, QStringLiteral("cmdEsporta")))
+    , cmdSlideshow(makeEditorButton(this, QStringLiteral("cmdSlideshow")))
+    , cmdGuida(makeEditorButton(this, QStringLiteral("cmdGuida")))
+    , cmdEsci(makeEditorButton(this, QStringLiteral("cmdEsci")))
+    , btnCaricaFoto(makeEditorButton(this, QStringLiteral("btnCaricaFoto")))
+    , btnSalvaFoto(makeEditorButton(this, QStringLiteral("btnSalvaFoto")))
+    , btnCancFoto(makeEditorButton(this, QStringLiteral("btnCancFoto")))
+    , btnZoomFoto(makeEditorButton(this, QStringLiteral("btnZoomFoto")))
+    , cmdCompCard(
+          setup.sheet == Setup::Sheet::CompCard ? makeEditorButton(this, QStringLiteral("cmdCompCard")) : nullptr)
+    , cmdProvino(
+          setup.sheet == Setup::Sheet::ContactSheet ? makeEditorButton(this, QStringLiteral("cmdProvino")) : nullptr)
+    , m_programDir(programDir)
+    , m_setup(setup)
+{
+    panel()->setStyleSheet(editorStyleSheet());
+
+    const RecordLayout& layout = *m_setup.layout;
+    for (int i = 0; i < m_setup.editFieldCount; ++i) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(fieldObjectName(layout, i, "txt"));
+        edit->setMaxLength(layout.capacity(i));
+        edit->setValidator(new FieldValidator(edit));
+        edit->installEventFilter(this);
+        m_fields << edit;
+    }
+    // The attached files travel with the card in hidden labels.
+    for (int i = m_setup.editFieldCount; i < layout.fieldCount(); ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(fieldObjectName(layout, i, "lbl"));
+        label->hide();
+        m_attachments << label;
+    }
+    for (int i = 1; i < m_fields.size(); ++i)
+        setTabOrder(m_fields[i - 1], m_fields[i]);
+
+    imgBianco->hide();
+    const QImage placeholder = renderPicture(m_setup.placeholderPicture, photoFrameSize);
+    imgBianco->setPixmap(QPixmap::fromImage(placeholder));
+    m_photo.setPlaceholder(placeholder);
+    m_photo.setShownSize(framePixels(imgFoto->devicePixelRatioF()));
+
+    statusLine()->setText(editortext::readyForNewCard());
+}
+void CardEditor::showEvent(QShowEvent* event)
+{
+    WorkScreen::showEvent(event);
+    // Every time the screen is opened it starts from a new, empty card; a window
+    // coming back from the taskbar keeps what it showed.
+    if (!event->spontaneous())
+        clearCard();
+}
+
+bool CardEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        const int index = edit ? int(m_fields.indexOf(edit)) : -1;
+        if (index >= 0) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            // A character the card could not store is not taken at all.
+            const QString typed = key->text();
+            if (!std::all_of(typed.begin(), typed.end(), textfield::isStorable))
+                return true;
+            if (fieldKeyPress(edit, key))
+                return true;
+            if (isEnterKey(key->key())) {
+                m_fields.at(nextFieldAfter(index))->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+    }
+    return WorkScreen::eventFilter(watched, event);
+}
+
+bool CardEditor::fieldKeyPress(QLineEdit*, QKeyEvent*)
+{
+    return false;
+}
+
+int CardEditor::nextFieldAfter(int index) const
+{
+    return (index + 1) % int(m_fields.size());
+}
+
+QString CardEditor::cardMarker() const
+{
+    if (const Side* side = bookSide())
+        return side->bookMarker;
+    return QString::fromLatin1(marker::registry);
+}
+
+QStringList CardEditor::currentValues() const
+{
+    QStringList values;
+    for (QLineEdit* edit : m_fields)
+        values << edit->text();
+    for (QLabel* label : m_attachments)
+        values << label->text();
+    return values;
+}
+
+void CardEditor::refreshPhoto()
+{
+    // A window moved to a screen of another pixel density has its photo decoded
+    // again for it; otherwise the picture is already at the frame's size.
+    m_photo.setShownSize(framePixels(imgFoto->devicePixelRatioF()));
+    const QPixmap shown = fittedPixmap(m_photo.image(), imgFoto->size(), imgFoto->devicePixelRatioF());
+    if (shown.isNull())
+        imgFoto->clear();
+    else
+        imgFoto->setPixmap(shown);
+}
+
+void CardEditor::showArchiveError()
+{
+    interaction().message(this, MessageKind::Error, archiveAccessMessage(), Buttons::OkCancel);
+}
+
+void CardEditor::clearCard()
+{
+    for (QLineEdit* edit : m_fields)
+        edit->clear();
+    for (QLabel* label : m_attachments)
+        label->clear();
+    m_photo.showPlaceholder();
+    refreshPhoto();
+    lblPosizione->clear();
+    dismissNotice();
+    firstField()->setFocus(Qt::OtherFocusReason);
+}
+
+void CardEditor::showRecord(int position, const QStringList& values)
+{
+    for (int i = 0; i < m_fields.size(); ++i) {
+        m_fields[i]->setText(values.value(i));
+        // A text longer than its field is read from its beginning, not its end.
+        m_fields[i]->setCursorPosition(0);
+    }
+    for (int i = 0; i < m_attachments.size(); ++i)
+        m_attachments[i]->setText(values.value(int(m_fields.size()) + i));
+    lblPosizione->setText(QString::number(position));
+    m_photo.loadFromCard(photoPath(lblPosizione->text()));
+    refreshPhoto();
+    dismissNotice();
+}
+
+void CardEditor::move(Move move)
+{
+    try {
+        const Archive archive(archivePath(), *m_setup.layout);
+        // The count and the card it leads to come from one opening of the archive.
+        MoveDecision decision;
+        const QString label = lblPosizione->text();
+        const Archive::Chosen chosen = archive.readChosen([&](int count) {
+            decision = decideMove(move, label, count);
+            return decision.kind == MoveDecision::Kind::Show ? decision.position : 0;
+        });
+        switch (decision.kind) {
+        case MoveDecision::Kind::Nothing:
+            return;
+        case MoveDecision::Kind::EmptyArchive:
+            if (decision.clearPosition)
+                lblPosizione->clear();
+            interaction().message(this, MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel);
+            return;
+        case MoveDecision::Kind::Show:
+            showRecord(chosen.position, chosen.values);
+            return;
+        }
+    } catch (const ArchiveError&) {
+        showArchiveError();
+    }
+}
+
+void CardEditor::cmdNuovoClick()
+{
+    clearCard();
+}
+
+void CardEditor::cmdPrimoClick()
+{
+    move(Move::First);
+}
+
+void CardEditor::cmdIndietroClick()
+{
+    move(Move::Previous);
+}
+
+void CardEditor::cmdAvantiClick()
+{
+    move(Move::Next);
+}
+
+void CardEditor::cmdUltimoClick()
+{
+    move(Move::Last);
+}
+
+void CardEditor::cmdSalvaClick()
+{
+    // No field may stay in the middle of an edit while the card is written.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+
+    for (const RequiredField& required : m_setup.required) {
+        QLineEdit* edit = m_fields.at(required.field);
+        if (text::trimmed(edit->text()).isEmpty()) {
+            interaction().message(this, MessageKind::Warning, required.message, Buttons::OkCancel);
+            edit->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+
+    try {
+        const Archive archive(archivePath(), *m_setup.layout);
+        const QString label = text::trimmed(lblPosizione->text());
+        const bool isNew = label.isEmpty();
+        int position = 0;
+        if (isNew) {
+            position = archive.append(currentValues());
+        } else {
+            position = positionOf(label);
+            archive.write(position, currentValues());
+        }
+        lblPosizione->setText(QString::number(position));
+
+        const CardPhoto::SaveResult photo = savePhoto();
+        interaction().message(this, MessageKind::Information,
+            isNew ? editortext::cardInserted() : editortext::changesSaved(), Buttons::OkCancel);
+        // The card is safe, but its photo is not: say so rather than let it pass
+        // for a complete save.
+        if (photo == CardPhoto::SaveResult::Failed)
+            interaction().message(this, MessageKind::Warning, editortext::photoNotSaved(), Buttons::OkCancel);
+    } catch (const ArchiveError&) {
+        showArchiveError();
+    }
+}
+
+CardPhoto::SaveResult CardEditor::savePhoto()
+{
+    return m_photo.saveToCard(photoPath(lblPosizione->text()));
+}
+
+void CardEditor::cmdDuplicaClick()
+{
+    if (text::trimmed(lblPosizione->text()).isEmpty()) {
+        interaction().message(this, MessageKind::Warning, editortext::duplicateNeedsStoredCard(), Buttons::OkCancel);
+        return;
+    }
+    for (QLabel* label : m_attachments)
+        label->clear();
+    lblPosizione->clear();
+    m_photo.showPlaceholder();
+    refreshPhoto();
+    firstField()->setFocus(Qt::OtherFocusReason);
+    interaction().message(this, MessageKind::Information, editortext::duplicateReady(), Buttons::OkCancel);
+}
+
+void CardEditor::cmdEsciClick()
+{
+    close();
+}
+
+void CardEditor::btnCaricaFotoClick()
+{
+    const QString path = interaction().openFileName(this,
+        { QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
+            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"), {}, {}, {} });
+    if (path.isEmpty())
+        return;
+    const bool loaded = m_photo.loadFromFile(path);
+    refreshPhoto();
+    if (loaded)
+        photoLoaded(path);
+}
+
+void CardEditor::photoLoaded(const QString&) { }
+
+void CardEditor::btnSalvaFotoClick()
+{
+    const QString path = interaction().saveFileName(this,
+        { QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
+            QStringLiteral("File Jpeg (*.jpg)|*.jpg"), QStringLiteral("Foto.jpg"), QStringLiteral("jpg"), {} });
+    if (path.isEmpty())
+        return;
+    // A copy that could not be written must not cost the card its picture.
+    if (!m_photo.exportTo(path))
+        interaction().message(this, MessageKind::Warning, editortext::photoNotExported(), Buttons::OkCancel);
+}
+
+void CardEditor::btnCancFotoClick()
+{
+    m_photo.showPlaceholder();
+    refreshPhoto();
+}
+
+void CardEditor::btnZoomFotoClick()
+{
+    // Decoded from the photo's file at the size the zoom shows it.
+    showZoom(this, m_photo.pictureFitting(zoomPictureSize(this)));
+}
+
+} // namespace lumidex

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "texts/EditorTexts.h"
+#include "storage/CardPhoto.h"
+#include "storage/RecordLayout.h"
+#include "ui/WorkScreen.h"
+
+#include <QList>
+#include <QSize>
+#include <QString>
+
+class QBoxLayout;
+class QHBoxLayout;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace lumidex {
+
+enum class Move;
+struct Side;
+
+// The working screen shared by the registry card editor and the book entry
+// editors: one card at a time, its position label, the toolbar, the photo panel,
+// the navigation, Save, Duplicate and New. The window keeps no copy of the
+// archive; its controls are the card.
+class CardEditor : public WorkScreen {
+    Q_OBJECT
+public:
+    struct RequiredField {
+        int field;
+        QString message;
+    };
+
+    struct Setup {
+        QString caption;
+        const RecordLayout* layout = nullptr;
+        int editFieldCount = 0;
+        // Tested in this order when saving.
+        QList<RequiredField> required;
+        // The picture the window carries for a card without a photo.
+        QString placeholderPicture;
+        // The book editors put Preview before Print in the toolbar.
+        bool previewBeforePrint = false;
+        // The sheet this kind prints beside its card, with a button of its own.
+        enum class Sheet { None, CompCard, ContactSheet } sheet = Sheet::None;
+    };
+
+    // The photo frame of every card, and the size of its placeholder picture.
+    static constexpr QSize photoFrameSize { 307, 409 };
+
+    CardEditor(const QString& programDir, const Setup& setup, QWidget* parent = nullptr);
+
+    const QString& programDir() const { return m_programDir; }
+
+    // The card's controls, in record order.
+    const QList<QLineEdit*>& fields() const { return m_fields; }
+    QLineEdit* field(int index) const { return m_fields.at(index); }
+    const QList<QLabel*>& attachmentLabels() const { return m_attachments; }
+    QLabel* const lblPosizione;
+    QLabel* const imgFoto;
+    QLabel* const imgBianco;
+    const CardPhoto& photo() const { return m_photo; }
+
+    QToolButton* const cmdNuovo;
+    QToolButton* const cmdDuplica;
+    QToolButton* const cmdSalva;
+    QToolButton* const cmdTrova;
+    QToolButton* const cmdFile;
+    QToolButton* const cmdStampa;
+    QToolButton* const cmdAnteprima;
+    QToolButton* const cmdPrimo;
+    QToolButton* const cmdIndietro;
+    QToolButton* const cmdAvanti;
+    QToolButton* const cmdUltimo;
+    QToolButton* const cmdEsporta;
+    QToolButton* const cmdSlideshow;
+    QToolButton* const cmdGuida;
+    QToolButton* const cmdEsci;
+    QToolButton* const btnCaricaFoto;
+    QToolButton* const btnSalvaFoto;
+    QToolButton* const btnCancFoto;
+    QToolButton* const btnZoomFoto;
+    // The registry's comp card and the books' contact sheet: each kind has one
+    // of the two, the other is null.
+    QToolButton* const cmdCompCard;
+    QToolButton* const cmdProvino;
+
+    // The archive file this editor works on, and the photo file of a position.
+    virtual QString archivePath() const = 0;
+    virtual QString photoPath(const QString& position) const = 0;
+    // The book side this editor works for; none for the registry.
+    virtual const Side* bookSide() const { return nullptr; }
+    // The name of the book this editor works on, as its title label shows it;
+    // empty for the registry.
+    virtual QString bookName() const { return {}; }
+    // What this editor writes into a shared dialog's marker: "anagrafica",
+    // "bookuomini" or "bookdonne".
+    QString cardMarker() const;
+
+    // The card as a record, as the editor shows it: edit fields, then attachment labels.
+    QStringList currentValues() const;
+
+    // Puts a stored record on screen and loads its photo: the moves and the
+    // search windows end here.
+    void showRecord(int position, const QStringList& values);
+    // Empties the card and shows the placeholder: a new card.
+    void clearCard();
+
+public slots:
+    void cmdNuovoClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdSalvaClick();
+    void cmdDuplicaClick();
+    void cmdEsciClick();
+    void btnCaricaFotoClick();
+    void btnSalvaFotoClick();
+    void btnCancFotoClick();
+    void btnZoomFotoClick();
+    // The windows that take the card or the archive out of the program.
+    void cmdTrovaClick();
+    void cmdEsportaClick();
+    void cmdStampaClick();
+    void cmdAnteprimaClick();
+    void cmdSlideshowClick();
+    void cmdFileClick();
+    void cmdCompCardClick();
+    void cmdProvinoClick();
+
+protected:
+    // Lays the subclass's field area beside the photo panel, and the notes (the
+    // card's last field) under both. Called once from the subclass's constructor.
+    void finishLayout(QWidget* fieldArea);
+    // A key going down in one of the card's fields, before the editor's own
+    // handling (Enter moves to the next field). Return true to consume it.
+    virtual bool fieldKeyPress(QLineEdit* field, QKeyEvent* event);
+    // The field Enter moves to from `index`.
+    virtual int nextFieldAfter(int index) const;
+    // "Carica foto" made the picture file at `path` the card's photo.
+    virtual void photoLoaded(const QString& path);
+    // The field that gets the focus on a new card.
+    QLineEdit* firstField() const { return m_fields.constFirst(); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    void refreshPhoto();
+    void showArchiveError();
+
+private:
+    QWidget* buildToolbar();
+    QWidget* buildPhotoPanel();
+    QWidget* buildNotesRow();
+    void move(Move move);
+    CardPhoto::SaveResult savePhoto();
+
+    QString m_programDir;
+    Setup m_setup;
+    QList<QLineEdit*> m_fields;
+    QList<QLabel*> m_attachments;
+    CardPhoto m_photo;
+    QWidget* m_section = nullptr;
+};
+
+} // namespace lumidex

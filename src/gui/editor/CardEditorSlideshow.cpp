@@ -1,0 +1,17 @@
+#include "gui/editor/CardEditor.h"
+
+#include "gui/slideshow/ShowSlideshow.h"
+
+namespace lumidex {
+
+void CardEditor::cmdSlideshowClick()
+{
+    // A book slideshow runs over this editor's book: its file and the name its
+    // photos carry.
+    if (const Side* side = bookSide())
+        showSlideshow(this, programDir(), side, bookName(), archivePath());
+    else
+        showSlideshow(this, programDir(), nullptr);
+}
+
+} // namespace lumidex

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "gui/export/ExportWindow.h"
+#include "storage/ProgramFolder.h"
+
+namespace lumidex {
+
+// Exports the registry archive of the program folder to "Archivio_Anagrafico.xls".
+class TfrmExpAnagrafica : public ExportWindow {
+    Q_OBJECT
+public:
+    explicit TfrmExpAnagrafica(const QString& programDir, QWidget* parent = nullptr)
+        : ExportWindow(ExportKind::Registry, QStringLiteral("frmExpAnagrafica"), programDir,
+            programfolder::registryArchivePath(programDir), parent)
+    { }
+};
+
+} // namespace lumidex

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "report/CardReport.h"
+
+#include <QDialog>
+#include <QImage>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace lumidex {
+
+// What a card window does with the card: print it through the print dialog, or
+// show it first in the preview.
+enum class CardOutput { Print, Preview };
+
+// The small window between a card editor and the printer: a panel of pictures
+// explaining what is about to happen, "Annulla" and the action button. One
+// implementation for the six windows; the card's kind and the output are values,
+// the TfrmStampa... and TfrmAnteprima... classes fix them.
+//
+// The card comes in whole when the window is created; the photo is taken as the
+// window shows, the values when the action button is pressed. Either way the
+// window closes afterwards.
+class CardPrintWindow : public QDialog {
+    Q_OBJECT
+public:
+    void setCard(const report::CardValues& card);
+
+    report::CardKind kind() const { return m_kind; }
+    CardOutput output() const { return m_output; }
+    // The picture that will be printed: the card's photo reduced to what its box
+    // shows on paper, or the stock picture when the photo could not be taken.
+    const QImage& logo() const { return m_logo; }
+    // The most pixels a photo of a card of `kind` prints at: its box at the
+    // finest resolution photos are printed with.
+    static QSize printedPhotoSize(report::CardKind kind);
+
+    QFrame* panSfondo = nullptr;
+    QLabel* imgTitolo = nullptr;
+    QLabel* imgPersona = nullptr;
+    QFrame* shpBarra = nullptr;
+    QLabel* imgIcona = nullptr;
+    QLabel* imgIstruzioni = nullptr;
+    QPushButton* btnAnnulla = nullptr;
+    QPushButton* btnStampa = nullptr;
+    QLabel* imgLogo = nullptr;
+    QLabel* imgTemp = nullptr;
+
+public slots:
+    void btnStampaClick();
+    void btnAnnullaClick();
+
+protected:
+    CardPrintWindow(report::CardKind kind, CardOutput output, const QString& windowName, QWidget* parent);
+
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildPanel();
+    void takePhoto();
+    bool printCard();
+
+    report::CardKind m_kind;
+    CardOutput m_output;
+    report::CardValues m_card;
+    QImage m_stock;
+    QImage m_logo;
+};
+
+} // namespace lumidex

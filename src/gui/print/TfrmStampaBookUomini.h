@@ -1,0 +1,16 @@
+#pragma once
+
+#include "gui/print/CardPrintWindow.h"
+
+namespace lumidex {
+
+// Prints the entry shown in the men's book editor.
+class TfrmStampaBookUomini : public CardPrintWindow {
+    Q_OBJECT
+public:
+    explicit TfrmStampaBookUomini(QWidget* parent = nullptr)
+        : CardPrintWindow(report::CardKind::Book, CardOutput::Print, QStringLiteral("frmStampaBookUomini"), parent)
+    { }
+};
+
+} // namespace lumidex

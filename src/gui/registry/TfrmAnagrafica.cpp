@@ -1,0 +1,220 @@
+#include "gui/registry/TfrmAnagrafica.h"
+
+#include "common/Text.h"
+#include "gui/editor/FieldRows.h"
+#include "gui/registry/FieldTyping.h"
+#include "texts/RegistryTexts.h"
+#include "gui/checks/OpenCheck.h"
+#include "gui/shell/ShowHelp.h"
+#include "storage/Layouts.h"
+#include "storage/PhotoFiles.h"
+#include "storage/ProgramFolder.h"
+#include "storage/TextField.h"
+#include "ui/Interaction.h"
+#include "ui/PictureButton.h"
+#include "ui/Pictures.h"
+#include "ui/TMisc.h"
+#include "ui/TextButton.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
+
+namespace lumidex {
+
+namespace {
+
+constexpr int fieldIndex(std::string_view name)
+{
+    return layouts::registry.indexOf(name);
+}
+
+CardEditor::Setup registrySetup()
+{
+    CardEditor::Setup setup;
+    setup.caption = QStringLiteral(" Lumidex - Archivio Anagrafico");
+    setup.layout = &layouts::registry;
+    setup.editFieldCount = layouts::registryEditFields;
+    setup.required = {
+        { fieldIndex("Nome"), registrytext::nameRequired() },
+        { fieldIndex("Sesso"), registrytext::sexRequired() },
+        { fieldIndex("Cittadinanza"), registrytext::citizenshipRequired() },
+    };
+    setup.placeholderPicture = QStringLiteral(":/pictures/ritratto-anagrafica.svg");
+    setup.sheet = CardEditor::Setup::Sheet::CompCard;
+    return setup;
+}
+
+} // namespace
+
+TfrmAnagrafica::TfrmAnagrafica(const QString& programDir, QWidget* parent)
+    : CardEditor(programDir, registrySetup(), parent)
+    , txtNome(field(fieldIndex("Nome")))
+    , txtSesso(field(fieldIndex("Sesso")))
+    , txtDataNasc(field(fieldIndex("DataNasc")))
+    , txtCittadinanza(field(fieldIndex("Cittadinanza")))
+    , txtLuogoNasc(field(fieldIndex("LuogoNasc")))
+    , txtIndirizzo(field(fieldIndex("Indirizzo")))
+    , txtCodFisc(field(fieldIndex("CodFisc")))
+    , txtEstremi(field(fieldIndex("Estremi")))
+    , txtEmail(field(fieldIndex("Email")))
+    , txtTel(field(fieldIndex("Tel")))
+    , txtCellulare(field(fieldIndex("Cellulare")))
+    , txtStudio(field(fieldIndex("Studio")))
+    , txtLingue(field(fieldIndex("Lingue")))
+    , txtPartitaIva(field(fieldIndex("PartitaIva")))
+    , txtIban(field(fieldIndex("Iban")))
+    , txtAltezza(field(fieldIndex("Altezza")))
+    , txtPeso(field(fieldIndex("Peso")))
+    , txtVita(field(fieldIndex("Vita")))
+    , txtFianchi(field(fieldIndex("Fianchi")))
+    , txtOcchi(field(fieldIndex("Occhi")))
+    , txtCapelli(field(fieldIndex("Capelli")))
+    , txtTaglia(field(fieldIndex("Taglia")))
+    , txtScarpe(field(fieldIndex("Scarpe")))
+    , txtEsperienze(field(fieldIndex("Esperienze")))
+    , txtDisponibilita(field(fieldIndex("Disponibilita")))
+    , txtNote(field(fieldIndex("Note")))
+    , btnCodFisc(makePictureButton(this, QStringLiteral("btnCodFisc"), QStringLiteral(":/icons/controlla.svg"),
+          QSize(22, 22), QStringLiteral("Controlla il codice fiscale.")))
+    , btnEmail(makePictureButton(this, QStringLiteral("btnEmail"), QStringLiteral(":/icons/email.svg"), QSize(22, 22),
+          QStringLiteral("Invia una e-mail all'indirizzo indicato.")))
+    , btnPartitaIva(makePictureButton(this, QStringLiteral("btnPartitaIva"), QStringLiteral(":/icons/controlla.svg"),
+          QSize(22, 22), QStringLiteral("Controlla il numero di partita IVA.")))
+    , btnIban(makePictureButton(this, QStringLiteral("btnIban"), QStringLiteral(":/icons/controlla.svg"), QSize(22, 22),
+          QStringLiteral("Controlla il codice IBAN.")))
+{
+    setObjectName(QStringLiteral("frmAnagrafica"));
+    txtSesso->setAlignment(Qt::AlignCenter);
+    txtDataNasc->setAlignment(Qt::AlignCenter);
+    finishLayout(buildFieldArea());
+    connect(cmdGuida, &QToolButton::clicked, this, [this] { showHelp(this, this->programDir(), HelpPage::Registry); });
+    connectFieldAids();
+}
+
+void TfrmAnagrafica::connectFieldAids()
+{
+    connect(btnCodFisc, &QToolButton::clicked, this, &TfrmAnagrafica::btnCodFiscClick);
+    connect(btnPartitaIva, &QToolButton::clicked, this, &TfrmAnagrafica::btnPartitaIvaClick);
+    connect(btnIban, &QToolButton::clicked, this, &TfrmAnagrafica::btnIbanClick);
+    connect(btnEmail, &QToolButton::clicked, this, &TfrmAnagrafica::btnEmailClick);
+
+    // Typing only: a text put into the field by a move or by the search window
+    // does not emit textEdited and is shown as it was stored.
+    const auto rewriteOnTyping = [this](QLineEdit* edit, TypedText form) {
+        connect(edit, &QLineEdit::textEdited, this, [edit, form] { rewriteTypedText(*edit, form); });
+    };
+    rewriteOnTyping(txtSesso, TypedText::TrimmedUpperCase);
+    rewriteOnTyping(txtCodFisc, TypedText::TrimmedUpperCase);
+    rewriteOnTyping(txtIban, TypedText::TrimmedUpperCase);
+    rewriteOnTyping(txtEmail, TypedText::Trimmed);
+
+    // These fields hold plain letters and digits only; an input method composing
+    // an accented letter would slip past the key filter, and pasted text keeps
+    // only what the filter would have let through. (A stored text is shown as it
+    // was stored, so this is no validator: a validator would rewrite it too.)
+    for (QLineEdit* edit : { txtCodFisc, txtPartitaIva, txtIban }) {
+        edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+        filterPastedText(*edit, edit == txtPartitaIva ? CodeKeys::Digits : CodeKeys::LettersAndDigits);
+    }
+}
+
+bool TfrmAnagrafica::fieldKeyPress(QLineEdit* edit, QKeyEvent* event)
+{
+    // Enter moves on to the next field before any filter looks at it.
+    if (isEnterKey(event->key()))
+        return false;
+    if (edit == txtCodFisc || edit == txtIban)
+        return !codeKeyPasses(*event, CodeKeys::LettersAndDigits);
+    if (edit == txtPartitaIva)
+        return !codeKeyPasses(*event, CodeKeys::Digits);
+    return false;
+}
+
+void TfrmAnagrafica::btnCodFiscClick()
+{
+    const QString code = text::trimmed(txtCodFisc->text());
+    // A company's tax code is its VAT number.
+    const bool onlyDigits
+        = !code.isEmpty() && std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    if (onlyDigits)
+        checkPartitaIva(this, code);
+    else
+        checkCodFisc(this, code);
+}
+
+void TfrmAnagrafica::btnPartitaIvaClick()
+{
+    checkPartitaIva(this, text::trimmed(txtPartitaIva->text()));
+}
+
+void TfrmAnagrafica::btnIbanClick()
+{
+    checkIban(this, text::trimmed(txtIban->text()));
+}
+
+void TfrmAnagrafica::btnEmailClick()
+{
+    TMisc::Open(QStringLiteral("\"mailto:") + text::trimmed(txtEmail->text()) + QStringLiteral("\""));
+}
+
+QString TfrmAnagrafica::archivePath() const
+{
+    return programfolder::registryArchivePath(programDir());
+}
+
+QString TfrmAnagrafica::photoPath(const QString& position) const
+{
+    return photofiles::registryPhotoPath(programDir(), position);
+}
+
+QWidget* TfrmAnagrafica::buildFieldArea()
+{
+    auto* area = new QWidget(this);
+    auto* column = new QVBoxLayout(area);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(3);
+
+    auto* heading = new QLabel(area);
+    heading->setObjectName(QStringLiteral("imgTitolo"));
+    heading->setPixmap(
+        QPixmap::fromImage(renderPicture(QStringLiteral(":/pictures/scheda-anagrafica.svg"), QSize(400, 32))));
+    column->addWidget(heading);
+    auto* rule = new QWidget(area);
+    rule->setObjectName(QStringLiteral("linRiga"));
+    rule->setAttribute(Qt::WA_StyledBackground);
+    rule->setFixedHeight(3);
+    column->addWidget(rule);
+
+    const QList<QList<FieldPlace>> rows {
+        { { txtNome, QStringLiteral("Nome:"), 3 }, { txtSesso, QStringLiteral("Sesso:"), 0, QStringLiteral("MM") },
+            { txtDataNasc, QStringLiteral("Data di nascita:"), 0, QStringLiteral("00/00/0000") },
+            { txtCittadinanza, QStringLiteral("Cittadinanza:"), 2 } },
+        { { txtLuogoNasc, QStringLiteral("Luogo di nascita:"), 2 },
+            { txtIndirizzo, QStringLiteral("Indirizzo di residenza:"), 3 } },
+        { { txtCodFisc, QStringLiteral("Codice fiscale:"), 2, {}, btnCodFisc },
+            { txtEstremi, QStringLiteral("Estremi documento di riconoscimento:"), 3 } },
+        { { txtEmail, QStringLiteral("E-mail:"), 3, {}, btnEmail }, { txtTel, QStringLiteral("Tel. fisso:"), 2 },
+            { txtCellulare, QStringLiteral("Cellulare:"), 2 } },
+        { { txtStudio, QStringLiteral("Titolo di studio:"), 2 },
+            { txtLingue, QStringLiteral("Lingue conosciute:"), 3 } },
+        { { txtPartitaIva, QStringLiteral("Partita Iva:"), 2, {}, btnPartitaIva },
+            { txtIban, QStringLiteral("IBAN:"), 3, {}, btnIban } },
+        { { txtAltezza, QStringLiteral("Altezza:"), 1 }, { txtPeso, QStringLiteral("Peso:"), 1 },
+            { txtVita, QStringLiteral("Vita:"), 1 }, { txtFianchi, QStringLiteral("Fianchi:"), 1 } },
+        { { txtOcchi, QStringLiteral("Occhi:"), 1 }, { txtCapelli, QStringLiteral("Capelli:"), 1 },
+            { txtTaglia, QStringLiteral("Taglia:"), 1 }, { txtScarpe, QStringLiteral("Scarpe:"), 1 } },
+        { { txtEsperienze, QStringLiteral("Esperienze lavorative:"), 1 },
+            { txtDisponibilita, QStringLiteral("Disponibilità:"), 1 } },
+    };
+    addFieldRows(column, rows);
+    return area;
+}
+
+} // namespace lumidex

@@ -1,0 +1,37 @@
+#include "gui/search/FindCard.h"
+
+#include "gui/search/TfrmTrovaAnagrafica.h"
+#include "gui/search/TfrmTrovaBookDonne.h"
+#include "gui/search/TfrmTrovaBookUomini.h"
+#include "ui/Interaction.h"
+
+#include <QLabel>
+#include <memory>
+
+namespace lumidex {
+
+namespace {
+
+std::unique_ptr<SearchWindow> makeWindow(QWidget* owner, const Side* side, const QString& archivePath)
+{
+    if (!side)
+        return std::make_unique<TfrmTrovaAnagrafica>(archivePath, owner);
+    if (side->bookMarker == Side::men().bookMarker)
+        return std::make_unique<TfrmTrovaBookUomini>(archivePath, owner);
+    return std::make_unique<TfrmTrovaBookDonne>(archivePath, owner);
+}
+
+} // namespace
+
+std::optional<ChosenCard> findCard(QWidget* owner, const Side* side, const QString& archivePath, const QString& marker)
+{
+    const std::unique_ptr<SearchWindow> window = makeWindow(owner, side, archivePath);
+    window->lblMemory->setText(marker);
+    interaction().runDialog(*window);
+    const std::optional<FoundCard>& chosen = window->chosenCard();
+    if (!chosen)
+        return std::nullopt;
+    return ChosenCard { window->marker(), chosen->position, chosen->values };
+}
+
+} // namespace lumidex

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "gui/shell/ShellDialog.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
+
+namespace lumidex {
+
+class LinkLabel;
+
+// The help window: shows the title and the page text its caller put in, and
+// offers the full manual "Guida.pdf" of the program folder.
+class TfrmGuida : public ShellDialog {
+    Q_OBJECT
+public:
+    explicit TfrmGuida(const QString& programDir, QWidget* parent = nullptr);
+
+    QLabel* imgLogo = nullptr;
+    QLabel* lblTitolo = nullptr;
+    QPlainTextEdit* txtGuida = nullptr;
+    QToolButton* imgPDF = nullptr;
+    LinkLabel* lnkWeb = nullptr;
+    QPushButton* btnChiudi = nullptr;
+
+public slots:
+    void lnkWebClick();
+
+private:
+    QString m_programDir;
+};
+
+} // namespace lumidex

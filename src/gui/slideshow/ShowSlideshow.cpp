@@ -1,0 +1,34 @@
+#include "gui/slideshow/ShowSlideshow.h"
+
+#include "common/Text.h"
+#include "gui/slideshow/TfrmSlideshow_Anagrafica.h"
+#include "gui/slideshow/TfrmSlideshow_Donne.h"
+#include "gui/slideshow/TfrmSlideshow_Uomini.h"
+#include "ui/Interaction.h"
+
+namespace lumidex {
+
+namespace {
+
+template <class Window>
+void run(QWidget* owner, const QString& programDir, const QString& bookName, const QString& bookFile)
+{
+    Window window(programDir, owner);
+    window.setBook(text::trimmed(bookName), text::trimmed(bookFile));
+    interaction().runDialog(window);
+}
+
+} // namespace
+
+void showSlideshow(
+    QWidget* owner, const QString& programDir, const Side* side, const QString& bookName, const QString& bookFile)
+{
+    if (!side)
+        run<TfrmSlideshow_Anagrafica>(owner, programDir, {}, {});
+    else if (side == &Side::men())
+        run<TfrmSlideshow_Uomini>(owner, programDir, bookName, bookFile);
+    else
+        run<TfrmSlideshow_Donne>(owner, programDir, bookName, bookFile);
+}
+
+} // namespace lumidex

@@ -1,0 +1,4 @@
+# The photo zoom window and its opener.
+lumidex_sources(
+  ShowZoom.h ShowZoom.cpp TfrmZoom.h
+)

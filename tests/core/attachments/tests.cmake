@@ -1,0 +1,1 @@
+lumidex_add_test(tst_attachmentfiles SOURCES tst_attachmentfiles.cpp LIBS lumidex_core)

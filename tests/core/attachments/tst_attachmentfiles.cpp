@@ -1,0 +1,289 @@
+#include "attachments/AttachmentFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+using namespace lumidex;
+using namespace lumidex::attachments;
+
+namespace {
+
+// Gives `good` bytes of `data`, then fails as a disk or network drive would.
+class FailingDevice : public QIODevice {
+public:
+    FailingDevice(QByteArray data, qint64 good)
+        : m_data(std::move(data))
+        , m_good(good)
+    { }
+
+protected:
+    qint64 readData(char* out, qint64 max) override
+    {
+        if (m_at >= m_good) {
+            setErrorString(QStringLiteral("the drive went away"));
+            return -1;
+        }
+        const qint64 n = qMin(max, m_good - m_at);
+        memcpy(out, m_data.constData() + m_at, size_t(n));
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_data;
+    qint64 m_good;
+    qint64 m_at = 0;
+};
+
+QByteArray randomBytes(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(42);
+    for (char& byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestAttachmentFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void nameTheCardCanKeep_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("storable");
+        QTest::newRow("plain") << "Contratto 2024.pdf" << true;
+        QTest::newRow("blanks around") << "  liberatoria.doc\t" << true;
+        QTest::newRow("accents and euro sign") << QString::fromUtf8("perché è così €.txt") << true;
+        QTest::newRow("question mark of its own") << "domanda?.txt" << true;
+        QTest::newRow("250 characters") << QString(246, QLatin1Char('a')) + ".pdf" << true;
+        QTest::newRow("250 characters and blanks") << " " + QString(246, QLatin1Char('a')) + ".pdf  " << true;
+        QTest::newRow("251 characters") << QString(247, QLatin1Char('a')) + ".pdf" << false;
+        QTest::newRow("Cyrillic") << QString::fromUtf8("договор.pdf") << false;
+        QTest::newRow("Japanese") << QString::fromUtf8("契約.pdf") << false;
+        QTest::newRow("emoji") << QString::fromUtf8("foto 📷.jpg") << false;
+        QTest::newRow("blanks only") << "   " << false;
+    }
+
+    void nameTheCardCanKeep()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, storable);
+        QCOMPARE(canStoreName(name), storable);
+    }
+
+    void attachedFileIsInTheSharedFolder()
+    {
+        QCOMPARE(
+            attachedFilePath("/prog", "  Contratto.pdf "), QStringLiteral("/prog/Documenti_Allegati/Contratto.pdf"));
+        QCOMPARE(attachedFilePath("/prog/", "a b.txt"), QStringLiteral("/prog/Documenti_Allegati/a b.txt"));
+    }
+
+    void sameFile_data()
+    {
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("same path") << "a/doc.txt" << true;
+        QTest::newRow("another way to it") << "a/../a/./doc.txt" << true;
+        QTest::newRow("symbolic link") << "link.txt" << true;
+        QTest::newRow("hard link") << "hard.txt" << true;
+        QTest::newRow("a copy") << "copy.txt" << false;
+        QTest::newRow("missing") << "none.txt" << false;
+    }
+
+    void sameFile()
+    {
+        QFETCH(QString, other);
+        QFETCH(bool, same);
+        write(path("a/doc.txt"), "contenuto");
+        write(path("copy.txt"), "contenuto");
+        QVERIFY(QFile::link(path("a/doc.txt"), path("link.txt")));
+        QCOMPARE(
+            ::link(QFile::encodeName(path("a/doc.txt")).constData(), QFile::encodeName(path("hard.txt")).constData()),
+            0);
+        QCOMPARE(isSameFile(path("a/doc.txt"), path(other)), same);
+    }
+
+    void copyPutsEveryByteInPlace_data()
+    {
+        QTest::addColumn<bool>("oldFile");
+        QTest::newRow("new file") << false;
+        QTest::newRow("replacing a file") << true;
+    }
+
+    void copyPutsEveryByteInPlace()
+    {
+        QFETCH(bool, oldFile);
+        // Larger than one chunk of the copy, and not a multiple of it.
+        const QByteArray bytes = randomBytes(3 * 1024 * 1024 + 17);
+        write(path("origine.bin"), bytes);
+        if (oldFile)
+            write(path("cartella/copia.bin"), "older and shorter");
+        QDir().mkpath(path("cartella"));
+        QString reason;
+        QVERIFY(copyReplacing(path("origine.bin"), path("cartella/copia.bin"), &reason));
+        QCOMPARE(readAll(path("cartella/copia.bin")), bytes);
+        QCOMPARE(QDir(path("cartella")).entryList(QDir::Files | QDir::Hidden), QStringList { "copia.bin" });
+    }
+
+    // A copy that stops half-way leaves the old file whole, or no file at all.
+    void copyThatFailsOnTheWayLeavesTheOldFile_data()
+    {
+        QTest::addColumn<bool>("oldFile");
+        QTest::newRow("replacing a file") << true;
+        QTest::newRow("new file") << false;
+    }
+
+    void copyThatFailsOnTheWayLeavesTheOldFile()
+    {
+        QFETCH(bool, oldFile);
+        QDir().mkpath(path("cartella"));
+        if (oldFile)
+            write(path("cartella/copia.bin"), "the attachment every card relies on");
+        FailingDevice source(randomBytes(4 * 1024 * 1024), 1536 * 1024);
+        QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+        QString reason;
+        QVERIFY(!copyReplacing(source, path("cartella/copia.bin"), &reason));
+        QCOMPARE(reason, QStringLiteral("the drive went away"));
+        const QStringList left = QDir(path("cartella")).entryList(QDir::Files | QDir::Hidden);
+        if (oldFile) {
+            QCOMPARE(readAll(path("cartella/copia.bin")), QByteArray("the attachment every card relies on"));
+            QCOMPARE(left, QStringList { "copia.bin" });
+        } else {
+            QVERIFY(left.isEmpty());
+        }
+    }
+
+    void copyFailures_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("destination");
+        QTest::newRow("source missing") << "manca.bin"
+                                        << "cartella/copia.bin";
+        QTest::newRow("source is a folder") << "cartella"
+                                            << "cartella/copia.bin";
+        QTest::newRow("destination is a folder") << "origine.bin"
+                                                 << "cartella/occupato";
+        QTest::newRow("destination's folder missing") << "origine.bin"
+                                                      << "manca/copia.bin";
+    }
+
+    void copyFailures()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, destination);
+        write(path("origine.bin"), "dati");
+        QVERIFY(QDir().mkpath(path("cartella/occupato")));
+        QString reason;
+        QVERIFY(!copyReplacing(path(source), path(destination), &reason));
+        QVERIFY(!reason.isEmpty());
+        QVERIFY(QFileInfo(path("cartella/occupato")).isDir());
+        QCOMPARE(QDir(path("cartella")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList { "occupato" });
+    }
+
+    void attach_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<int>("answer"); // -1: never asked, 0: No, 1: Yes
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QByteArray>("inFolder");
+
+        const auto copied = int(AttachOutcome::Copied);
+        const auto kept = int(AttachOutcome::KeptExisting);
+        const auto failed = int(AttachOutcome::Failed);
+        QTest::newRow("new file, folder made") << "new" << -1 << copied << QByteArray("nuovo");
+        QTest::newRow("same name, replaced") << "existing" << 1 << copied << QByteArray("nuovo");
+        QTest::newRow("same name, kept") << "existing" << 0 << kept << QByteArray("vecchio");
+        QTest::newRow("the folder's own file, Yes") << "own" << 1 << kept << QByteArray("vecchio");
+        QTest::newRow("the folder's own file, No") << "own" << 0 << kept << QByteArray("vecchio");
+        QTest::newRow("the folder's own file through a link") << "link" << 1 << kept << QByteArray("vecchio");
+        QTest::newRow("folder is a file") << "blocked" << -1 << failed << QByteArray();
+        QTest::newRow("chosen file gone") << "gone" << -1 << failed << QByteArray();
+    }
+
+    void attach()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(int, answer);
+        QFETCH(int, outcome);
+        QFETCH(QByteArray, inFolder);
+
+        const QString program = path("Programma");
+        QVERIFY(QDir().mkpath(program));
+        const QString folder = program + "/Documenti_Allegati";
+        QString source = path("scelti/Documento.txt");
+        write(source, "nuovo");
+        if (scenario == "existing" || scenario == "own" || scenario == "link")
+            write(folder + "/Documento.txt", "vecchio");
+        if (scenario == "own")
+            source = folder + "/Documento.txt";
+        if (scenario == "link") {
+            QVERIFY(QFile::remove(source));
+            QVERIFY(QFile::link(folder + "/Documento.txt", source));
+        }
+        if (scenario == "blocked")
+            write(folder, "a file where the folder should be");
+        if (scenario == "gone")
+            QVERIFY(QFile::remove(source));
+
+        int asked = 0;
+        const AttachOutcome result = attachFile(program, source, [&] {
+            ++asked;
+            return answer == 1;
+        });
+        QCOMPARE(int(result), outcome);
+        QCOMPARE(asked, answer < 0 ? 0 : 1);
+        if (scenario == "blocked")
+            QCOMPARE(readAll(folder), QByteArray("a file where the folder should be"));
+        else
+            QCOMPARE(readAll(folder + "/Documento.txt"), inFolder);
+        if (QFileInfo(folder).isDir()) {
+            const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+            QCOMPARE(left, inFolder.isNull() ? QStringList() : QStringList { "Documento.txt" });
+        }
+    }
+
+    // The card keeps the trimmed name, so the copy carries it too.
+    void attachedUnderTheTrimmedName()
+    {
+        const QString source = path(" Nota spese.txt ");
+        write(source, "importi");
+        QCOMPARE(attachFile(m_dir->path(), source, [] { return true; }), AttachOutcome::Copied);
+        QCOMPARE(readAll(path("Documenti_Allegati/Nota spese.txt")), QByteArray("importi"));
+    }
+
+private:
+    QString path(const QString& relative) const { return m_dir->filePath(relative); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(TestAttachmentFiles)
+#include "tst_attachmentfiles.moc"

@@ -1,0 +1,2 @@
+lumidex_add_test(tst_booknames SOURCES tst_booknames.cpp LIBS lumidex_core)
+lumidex_add_test(tst_photoshootingdata SOURCES tst_photoshootingdata.cpp LIBS lumidex_testcore PkgConfig::EXIV2)

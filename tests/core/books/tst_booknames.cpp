@@ -1,0 +1,83 @@
+#include "books/BookNames.h"
+#include "kinds/Side.h"
+
+#include <QtTest>
+
+using namespace lumidex;
+
+class TestBookNames : public QObject {
+    Q_OBJECT
+
+private slots:
+    void namesThatCanBecomeABookFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("acceptable");
+        QTest::newRow("plain") << "Estate 2024" << true;
+        QTest::newRow("accents and apostrophe") << "Sfilata d'autunno è già" << true;
+        QTest::newRow("dots") << "..." << true;
+        QTest::newRow("parent folder") << "../fuga" << false;
+        QTest::newRow("backslash") << "a\\b" << false;
+        QTest::newRow("colon") << "C:book" << false;
+        QTest::newRow("pipe passes the keys but not the name") << "a|b" << false;
+        QTest::newRow("quote") << "\"x\"" << false;
+        QTest::newRow("degree") << "n°1" << false;
+        QTest::newRow("cedilla") << "Françoise" << false;
+        QTest::newRow("tilde n") << "España" << false;
+        QTest::newRow("capital tilde n") << "ESPAÑA" << false;
+        QTest::newRow("tab inside") << "a\tb" << false;
+        QTest::newRow("line feed inside") << "a\nb" << false;
+        QTest::newRow("delete character") << QStringLiteral("a\u007Fb") << false;
+    }
+    void namesThatCanBecomeABookFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, acceptable);
+        QCOMPARE(booknames::isAcceptable(name), acceptable);
+    }
+
+    void theKeyFilterLetsThePipeThrough()
+    {
+        for (const QChar c : QStringLiteral("\"*/:<>?\\°ÇÑçñ"))
+            QVERIFY2(booknames::isFilteredKey(c), qPrintable(QString(c)));
+        for (const QChar c : QStringLiteral("|aZ09 .-_'èé"))
+            QVERIFY2(!booknames::isFilteredKey(c), qPrintable(QString(c)));
+    }
+
+    void sidesDifferInFilesFoldersAndMarkers()
+    {
+        const Side& men = Side::men();
+        const Side& women = Side::women();
+        QCOMPARE(men.extension, QStringLiteral(".men"));
+        QCOMPARE(women.extension, QStringLiteral(".wmn"));
+        QCOMPARE(men.searchPattern, QStringLiteral("*.men"));
+        QCOMPARE(women.searchPattern, QStringLiteral("*.wmn"));
+        QCOMPARE(men.photoFolder, QStringLiteral("Book_Uomini"));
+        QCOMPARE(women.photoFolder, QStringLiteral("Book_Donne"));
+        QCOMPARE(men.openMarker, QStringLiteral("uomini"));
+        QCOMPARE(women.openMarker, QStringLiteral("donne"));
+        QCOMPARE(men.bookMarker, QStringLiteral("bookuomini"));
+        QCOMPARE(women.bookMarker, QStringLiteral("bookdonne"));
+        QCOMPARE(men.dateMarker, QStringLiteral("databookuomini"));
+        QCOMPARE(women.dateMarker, QStringLiteral("databookdonne"));
+        QCOMPARE(men.menuCaption, QStringLiteral(" Lumidex - Book Uomini"));
+        QCOMPARE(women.menuCaption, QStringLiteral(" Lumidex - Book Donne"));
+        QCOMPARE(men.editorCaption, QStringLiteral(" Lumidex - Book fotografico uomini"));
+        QCOMPARE(women.editorCaption, QStringLiteral(" Lumidex - Book fotografico donne"));
+        QCOMPARE(men.placeholderPicture, QStringLiteral(":/pictures/ritratto-uomo.svg"));
+        QCOMPARE(women.placeholderPicture, QStringLiteral(":/pictures/ritratto-donna.svg"));
+    }
+
+    void bookFilesLieInTheProgramFolder()
+    {
+        QCOMPARE(Side::men().bookPath(QStringLiteral("/opt/lumidex"), QStringLiteral("Estate")),
+            QStringLiteral("/opt/lumidex/Estate.men"));
+        QCOMPARE(Side::women().bookPath(QStringLiteral("/opt/lumidex/"), QStringLiteral("Estate")),
+            QStringLiteral("/opt/lumidex/Estate.wmn"));
+        QCOMPARE(Side::bookNameOf(QStringLiteral("Estate 2024.wmn")), QStringLiteral("Estate 2024"));
+        QCOMPARE(Side::bookNameOf(QStringLiteral("a.b.men")), QStringLiteral("a.b"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBookNames)
+#include "tst_booknames.moc"

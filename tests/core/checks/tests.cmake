@@ -1,0 +1,1 @@
+lumidex_add_test(tst_identitychecks SOURCES tst_identitychecks.cpp LIBS lumidex_core)

@@ -1,0 +1,2 @@
+lumidex_add_test(tst_exportdocument SOURCES tst_exportdocument.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_exportrecords SOURCES tst_exportrecords.cpp LIBS lumidex_testsupport)

@@ -1,0 +1,232 @@
+#include "support/ExportFixtures.h"
+
+#include "export/ExportDocument.h"
+#include "export/ExportRecords.h"
+#include "export/ExportTable.h"
+#include "storage/Archive.h"
+#include "support/TestHelpers.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+using namespace lumidex;
+using namespace lumidex::test;
+using namespace lumidex::test::exportfixture;
+
+namespace {
+
+// A disk that fills up after `room` bytes.
+class FullDisk : public QIODevice {
+public:
+    explicit FullDisk(qint64 room)
+        : m_room(room)
+    {
+        open(QIODevice::WriteOnly);
+    }
+    QByteArray written;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (size > m_room - written.size()) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        written.append(data, size);
+        return size;
+    }
+
+private:
+    qint64 m_room;
+};
+
+QByteArray documentOf(const ExportRecords& records)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    ExportDocument document(records);
+    if (!document.write(buffer))
+        qFatal("a buffer refused the document");
+    return buffer.data();
+}
+
+} // namespace
+
+class TestExportDocument : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+
+private slots:
+    void wholeDocumentOfEachKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("registry of three cards")
+            << int(ExportKind::Registry) << expectedRegistryDocument(registryCells());
+        QTest::newRow("book of two entries") << int(ExportKind::Book) << expectedBookDocument(bookCells());
+    }
+    void wholeDocumentOfEachKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, expected);
+        const QString path = dir.filePath(QStringLiteral("archive%1").arg(kind));
+        const ExportTable& table = exportTable(ExportKind(kind));
+        if (table.kind == ExportKind::Registry)
+            writeRegistry(path);
+        else
+            writeBook(path);
+        ExportRecords records(table);
+        QVERIFY(records.fill(Archive(path, table.layout)));
+
+        const QByteArray written = documentOf(records);
+        QCOMPARE(written, expected);
+        QVERIFY(!written.contains('\r') && !written.contains('\n'));
+        QVERIFY(!written.startsWith("\xEF\xBB\xBF"));
+    }
+
+    void emptyArchiveWritesTenEmptyRows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("registry") << int(ExportKind::Registry) << expectedRegistryDocument(emptyCells(10, 25));
+        QTest::newRow("book") << int(ExportKind::Book) << expectedBookDocument(emptyCells(10, 12));
+    }
+    void emptyArchiveWritesTenEmptyRows()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, expected);
+        const ExportTable& table = exportTable(ExportKind(kind));
+        const QString path = dir.filePath(QStringLiteral("empty%1").arg(kind));
+        ExportRecords records(table);
+        QVERIFY(records.fill(Archive(path, table.layout)));
+        QCOMPARE(documentOf(records), expected);
+    }
+
+    // Whatever is typed into a cell reads back from the sheet as typed.
+    void typedTextsReadBackAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("less-than") << "a<b" << QByteArray("a&lt;b");
+        QTest::newRow("markup") << "<b>grassetto</b>" << QByteArray("&lt;b&gt;grassetto&lt;/b&gt;");
+        QTest::newRow("entity") << "&amp;" << QByteArray("&amp;amp;");
+        QTest::newRow("double quotes") << "\"Sì\"" << QByteArray("\"S\xEC\"");
+        QTest::newRow("code page letters") << QString::fromUtf8("€ è ß Œ ™") << QByteArray("\x80 \xE8 \xDF \x8C \x99");
+        QTest::newRow("outside the code page")
+            << QString::fromUtf8("Жанна") << QByteArray("&#1046;&#1072;&#1085;&#1085;&#1072;");
+        QTest::newRow("outside the basic plane") << QString::fromUtf8("ok 😀") << QByteArray("ok &#128512;");
+        QTest::newRow("half a pair") << QString(QChar(0xD83D)) + "x" << QByteArray("&#65533;x");
+        QTest::newRow("blanks around") << " \t tra spazi \n " << QByteArray("tra spazi");
+        QTest::newRow("question mark") << "?" << QByteArray("?");
+    }
+    void typedTextsReadBackAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, written);
+        ExportRecords records(exportTable(ExportKind::Registry));
+        // Note, the last column, in the fourth of the ten empty rows.
+        QVERIFY(records.setData(records.index(3, 25), typed));
+        Cells expected = emptyCells(10, 25);
+        expected[3][24] = written;
+        QCOMPARE(documentOf(records), expectedRegistryDocument(expected));
+    }
+
+    void aFullDiskStopsTheDocument_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::newRow("nothing written") << qint64(0);
+        QTest::newRow("in the head") << qint64(500);
+        QTest::newRow("among the rows") << qint64(200 * 1024);
+        QTest::newRow("at the end") << qint64(-10);
+    }
+    void aFullDiskStopsTheDocument()
+    {
+        QFETCH(qint64, room);
+        ExportRecords records(exportTable(ExportKind::Registry));
+        QVERIFY(records.fill(
+            [](const ExportRecords::Visitor& visit) {
+                QStringList values(32, QStringLiteral("testo di prova"));
+                for (int n = 1; n <= 1000; ++n)
+                    visit(n, values);
+            },
+            1000));
+        const qint64 size = documentOf(records).size();
+        FullDisk disk(room < 0 ? size + room : room);
+        ExportDocument document(records);
+        QVERIFY(!document.write(disk));
+        QCOMPARE(document.errorString(), QStringLiteral("No space left on device"));
+        QVERIFY(disk.written.size() < size);
+    }
+
+    void saveReplacesThePreviousFile()
+    {
+        const QString folder = dir.filePath(QStringLiteral("replace"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = QDir(folder).filePath(QStringLiteral("Book_Fotografico.xls"));
+        writeBytes(target, "un foglio di una volta");
+        ExportRecords records(exportTable(ExportKind::Book));
+        ExportDocument document(records);
+        QVERIFY2(document.save(target), qPrintable(document.errorString()));
+        QCOMPARE(readBytes(target), expectedBookDocument(emptyCells(10, 12)));
+        // Nothing is left beside it.
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList { QStringLiteral("Book_Fotografico.xls") });
+    }
+
+    void aFailedSaveKeepsWhatWasThere_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("the target is a folder") << "folder";
+        QTest::newRow("the folder is missing") << "missing";
+        QTest::newRow("the folder is a file") << "file";
+        QTest::newRow("the target is read-only") << "read-only file";
+        QTest::newRow("the folder is read-only") << "read-only folder";
+    }
+    void aFailedSaveKeepsWhatWasThere()
+    {
+        QFETCH(QString, place);
+        const bool root = ::geteuid() == 0;
+        if (root && place.startsWith(QLatin1String("read-only")))
+            QSKIP("root may write anywhere");
+
+        const QString folder = dir.filePath(QStringLiteral("fail-") + place);
+        const QString target = QDir(folder).filePath(QStringLiteral("Archivio_Anagrafico.xls"));
+        const QByteArray previous = "il foglio esportato ieri";
+        if (place == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(target));
+        } else if (place == QLatin1String("file")) {
+            writeBytes(folder, "un file dove dovrebbe esserci una cartella");
+        } else if (place != QLatin1String("missing")) {
+            QVERIFY(QDir().mkpath(folder));
+            writeBytes(target, previous);
+            if (place == QLatin1String("read-only file"))
+                QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+            else
+                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        }
+
+        ExportRecords records(exportTable(ExportKind::Registry));
+        ExportDocument document(records);
+        const bool saved = document.save(target);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!saved);
+        QVERIFY(!document.errorString().isEmpty());
+        if (place == QLatin1String("folder"))
+            QVERIFY(QFileInfo(target).isDir());
+        else if (place.startsWith(QLatin1String("read-only")))
+            QCOMPARE(readBytes(target), previous);
+        if (QFileInfo(folder).isDir())
+            QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), place == "folder" ? 0 : 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportDocument)
+#include "tst_exportdocument.moc"

@@ -1,0 +1,214 @@
+#include "support/ExportFixtures.h"
+
+#include "export/ExportRecords.h"
+#include "export/ExportTable.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+#include "storage/Layouts.h"
+#include "support/TestHelpers.h"
+
+#include <QAbstractItemModelTester>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+using namespace lumidex::test::exportfixture;
+
+namespace {
+
+QStringList rowOf(const ExportRecords& records, int row)
+{
+    QStringList texts;
+    for (int column = 0; column < records.columnCount(); ++column)
+        texts << records.data(records.index(row, column)).toString();
+    return texts;
+}
+
+} // namespace
+
+class TestExportRecords : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    int archives = 0;
+
+    QString newPath() { return dir.filePath(QStringLiteral("archive%1").arg(++archives)); }
+
+private slots:
+    void columnsOfEachKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("headers");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::addColumn<QStringList>("editable");
+        QTest::newRow("registry")
+            << int(ExportKind::Registry)
+            << QStringList { "N.", "Nome", "Sesso", "Data di nascita", "Cittadinanza", "Luogo di nascita",
+                   "Indirizzo di residenza", "Codice fiscale", "Estremi documento", "E-mail", "Tel.", "Cellulare",
+                   "Titolo di studio", "Lingue conosciute", "Partita Iva", "IBAN", "Altezza", "Peso", "Vita", "Fianchi",
+                   "Occhi", "Capelli", "Taglia", "Scarpe", QString::fromUtf8("Disponibilità"), "Note" }
+            << QStringList { "colNum", "colNome", "colSesso", "colDataNasc", "colCittadinanza", "colLuogoNasc",
+                   "colIndirizzo", "colCodFisc", "colEstremi", "colEmail", "colTel", "colCellulare", "colStudio",
+                   "colLingue", "colPartitaIva", "colIban", "colAltezza", "colPeso", "colVita", "colFianchi",
+                   "colOcchi", "colCapelli", "colTaglia", "colScarpe", "colDisponibilita", "colNote" }
+            << QList<int> { 60, 250, 70, 120, 200, 250, 300, 180, 300, 250, 180, 180, 300, 300, 180, 250, 200, 200, 200,
+                   200, 200, 200, 200, 200, 250, 350 }
+            << QStringList { "colCodFisc", "colEstremi", "colStudio", "colLingue", "colAltezza", "colPeso", "colVita",
+                   "colFianchi", "colOcchi", "colCapelli", "colTaglia", "colScarpe", "colDisponibilita", "colNote" };
+        QTest::newRow("book") << int(ExportKind::Book)
+                              << QStringList { "N.", "Titolo foto", "Descrizione", "Data scatto", "Location",
+                                     "Fotografo", "Fotocamera", "Fotoritocco", "Abiti", "Accessori", "Trucco",
+                                     "Giudizio", "Note" }
+                              << QStringList { "colNum", "colTitolo", "colDescrizione", "colData", "colLocation",
+                                     "colFotografo", "colFotocamera", "colFotoritocco", "colAbiti", "colAccessori",
+                                     "colTrucco", "colGiudizio", "colNote" }
+                              << QList<int> { 60, 300, 350, 120, 250, 250, 250, 300, 300, 300, 300, 300, 350 }
+                              << QStringList { "colFotoritocco", "colGiudizio", "colNote" };
+    }
+    void columnsOfEachKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, headers);
+        QFETCH(QStringList, names);
+        QFETCH(QList<int>, widths);
+        QFETCH(QStringList, editable);
+        const ExportTable& table = exportTable(ExportKind(kind));
+        ExportRecords records(table);
+        QCOMPARE(records.columnCount(), headers.size());
+        QStringList shownHeaders, shownNames, editableNames;
+        QList<int> gridWidths;
+        for (int column = 0; column < records.columnCount(); ++column) {
+            shownHeaders << records.headerData(column, Qt::Horizontal).toString();
+            shownNames << records.headerData(column, Qt::Horizontal, ExportRecords::columnNameRole).toString();
+            gridWidths << table.columns[column].gridWidth;
+            // Editable in every row alike, the empty rows of a new grid included.
+            if (records.flags(records.index(9, column)) & Qt::ItemIsEditable)
+                editableNames << shownNames.last();
+        }
+        QCOMPARE(shownHeaders, headers);
+        QCOMPARE(shownNames, names);
+        QCOMPARE(gridWidths, widths);
+        QCOMPARE(editableNames, editable);
+    }
+
+    void fillsOneRowPerRecord_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("registry") << int(ExportKind::Registry);
+        QTest::newRow("book") << int(ExportKind::Book);
+    }
+    void fillsOneRowPerRecord()
+    {
+        QFETCH(int, kind);
+        const ExportTable& table = exportTable(ExportKind(kind));
+        const QString path = newPath();
+        const bool registry = table.kind == ExportKind::Registry;
+        registry ? writeRegistry(path) : writeBook(path);
+        const QList<QStringList> expected = registry ? registryGrid() : bookGrid();
+
+        ExportRecords records(table);
+        QAbstractItemModelTester tester(&records, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy reset(&records, &QAbstractItemModel::modelReset);
+        QVERIFY(records.fill(Archive(path, table.layout)));
+        QCOMPARE(reset.size(), 1);
+        QCOMPARE(records.rowCount(), expected.size());
+        for (int row = 0; row < expected.size(); ++row)
+            QCOMPARE(rowOf(records, row), expected[row]);
+    }
+
+    void emptyArchiveLeavesTenEmptyRows()
+    {
+        // An absent archive is created empty by the reading, as every window does.
+        const QString path = newPath();
+        ExportRecords records(exportTable(ExportKind::Registry));
+        QAbstractItemModelTester tester(&records, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QVERIFY(records.fill(Archive(path, layouts::registry)));
+        QCOMPARE(QFileInfo(path).size(), 0);
+        QCOMPARE(records.rowCount(), 10);
+        for (int row = 0; row < 10; ++row)
+            QCOMPARE(rowOf(records, row), QStringList(26));
+    }
+
+    void editsStayInTheGrid()
+    {
+        const QString path = newPath();
+        writeRegistry(path);
+        const QByteArray stored = readBytes(path);
+        ExportRecords records(exportTable(ExportKind::Registry));
+        QAbstractItemModelTester tester(&records, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QVERIFY(records.fill(Archive(path, layouts::registry)));
+
+        QSignalSpy changed(&records, &QAbstractItemModel::dataChanged);
+        const QModelIndex note = records.index(1, 25);
+        QVERIFY(records.setData(note, QStringLiteral("Disponibile dal 3 maggio")));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed[0][0].value<QModelIndex>(), note);
+        QCOMPARE(records.data(note).toString(), QStringLiteral("Disponibile dal 3 maggio"));
+        QCOMPARE(records.data(note, Qt::EditRole).toString(), QStringLiteral("Disponibile dal 3 maggio"));
+        QCOMPARE(records.exportedText(1, 24), QStringLiteral("Disponibile dal 3 maggio"));
+
+        // Read-only columns, the row number among them, refuse an edit.
+        QVERIFY(!records.setData(records.index(1, 1), QStringLiteral("Altro nome")));
+        QVERIFY(!records.setData(records.index(1, 0), QStringLiteral("7")));
+        QCOMPARE(records.data(records.index(1, 1)).toString(), QStringLiteral("Marco Rossi"));
+        QCOMPARE(changed.size(), 1);
+
+        QCOMPARE(readBytes(path), stored);
+    }
+
+    void unreadableArchiveKeepsTheEmptyGrid()
+    {
+        // A folder where the archive should be cannot be opened, not even by root.
+        const QString path = newPath();
+        QVERIFY(QDir().mkdir(path));
+        ExportRecords records(exportTable(ExportKind::Book));
+        QVERIFY(!records.fill(Archive(path, layouts::book)));
+        QVERIFY(!records.errorString().isEmpty());
+        QCOMPARE(records.rowCount(), 10);
+        QCOMPARE(rowOf(records, 0), QStringList(13));
+    }
+
+    void failureKeepsTheRowsReadBeforeIt()
+    {
+        ExportRecords records(exportTable(ExportKind::Registry));
+        QAbstractItemModelTester tester(&records, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const bool complete = records.fill([](const ExportRecords::Visitor& visit) {
+            QStringList values(32);
+            values[0] = QStringLiteral("Prima");
+            visit(1, values);
+            values[0] = QStringLiteral("Seconda");
+            visit(2, values);
+            throw ArchiveError(QStringLiteral("Short read"));
+        });
+        QVERIFY(!complete);
+        QCOMPARE(records.errorString(), QStringLiteral("Short read"));
+        QCOMPARE(records.rowCount(), 2);
+        QCOMPARE(records.data(records.index(1, 0)).toString(), QStringLiteral("2"));
+        QCOMPARE(records.data(records.index(1, 1)).toString(), QStringLiteral("Seconda"));
+    }
+
+    void textsAreTrimmed()
+    {
+        ExportRecords records(exportTable(ExportKind::Book));
+        QVERIFY(records.fill([](const ExportRecords::Visitor& visit) {
+            QStringList values(18);
+            values[0] = QStringLiteral(" \t Titolo \r\n");
+            values[11] = QStringLiteral("\x01Nota\x1F");
+            values[1] = QStringLiteral("   ");
+            visit(1, values);
+        }));
+        QCOMPARE(records.data(records.index(0, 1)).toString(), QStringLiteral("Titolo"));
+        QCOMPARE(records.data(records.index(0, 12)).toString(), QStringLiteral("Nota"));
+        QCOMPARE(records.data(records.index(0, 2)).toString(), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportRecords)
+#include "tst_exportrecords.moc"

@@ -1,0 +1,3 @@
+lumidex_add_test(tst_scrambler SOURCES tst_scrambler.cpp LIBS lumidex_core)
+lumidex_add_test(tst_passwordtext SOURCES tst_passwordtext.cpp LIBS lumidex_core)
+lumidex_add_test(tst_passwordstore SOURCES tst_passwordstore.cpp LIBS lumidex_testcore)

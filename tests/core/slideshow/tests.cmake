@@ -1,0 +1,2 @@
+lumidex_add_test(tst_slideshowstep SOURCES tst_slideshowstep.cpp LIBS lumidex_core)
+lumidex_add_test(tst_picturefitting SOURCES tst_picturefitting.cpp LIBS lumidex_testcore)

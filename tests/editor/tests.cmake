@@ -1,3 +1,0 @@
-lumidex_add_test(tst_cardeditor SOURCES tst_cardeditor.cpp LIBS lumidex_testsupport)
-lumidex_add_test(tst_fieldinput SOURCES tst_fieldinput.cpp LIBS lumidex_core)
-lumidex_add_test(tst_editorphoto SOURCES tst_editorphoto.cpp LIBS lumidex_testsupport)

@@ -1,0 +1,408 @@
+#include "gui/attachments/AttachFiles.h"
+#include "gui/attachments/TfrmAllegaCartella.h"
+#include "gui/registry/TfrmAnagrafica.h"
+#include "storage/Archive.h"
+#include "storage/Layouts.h"
+#include "storage/ProgramFolder.h"
+#include "support/EditorFixture.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestHelpers.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+namespace {
+
+const QString replaceQuestion = QStringLiteral("Attenzione: nella cartella dei documenti allegati è presente un file "
+                                               "con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
+const QString copyFailed
+    = QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti allegati.");
+const QString nameNotStorable
+    = QStringLiteral("Attenzione: il nome del file scelto non può essere memorizzato nella scheda.\r\n\r\nRinominare "
+                     "il file con al massimo 250 caratteri, senza simboli speciali, e sceglierlo di nuovo.");
+
+const QStringList editorLabels { "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03" };
+
+QStringList labelTexts(QWidget* editor)
+{
+    QStringList texts;
+    for (const QString& name : editorLabels)
+        texts << named<QLabel>(editor, name)->text();
+    return texts;
+}
+
+} // namespace
+
+class TestAllegaCartella : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<ScriptedInteraction> m_user;
+
+    QString program() const { return m_dir->path(); }
+    QString path(const QString& relative) const { return m_dir->filePath(relative); }
+    QString attached(const QString& name) const { return path("Documenti_Allegati/" + name); }
+    // A file the user may pick, outside the program folder.
+    QString chosen(const QString& name, const QByteArray& bytes) const
+    {
+        QDir().mkpath(path("Scrivania"));
+        writeBytes(path("Scrivania/" + name), bytes);
+        return path("Scrivania/" + name);
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_user = std::make_unique<ScriptedInteraction>();
+    }
+
+    void cleanup()
+    {
+        closeModalLeftovers();
+        m_user.reset();
+    }
+
+    void windowAsDesigned()
+    {
+        TfrmAllegaCartella dialog(program());
+        QCOMPARE(dialog.objectName(), QStringLiteral("frmAllegaCartella"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral(" Allega file"));
+        QVERIFY(dialog.isModal());
+        QCOMPARE(dialog.minimumSize(), QSize(634, 534));
+        QCOMPARE(dialog.maximumSize(), QSize(634, 534));
+        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
+        QVERIFY(!named<QLabel>(&dialog, "lblMemory")->isVisibleTo(&dialog));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+        const QWidget* panel = named<QWidget>(&dialog, "panSfondo");
+        for (int n = 1; n <= 3; ++n) {
+            const QString nn = QStringLiteral("0%1").arg(n);
+            auto* slot = named<QWidget>(&dialog, "panAllegato" + nn);
+            QCOMPARE(slot->size(), QSize(577, 113));
+            QCOMPARE(slot->mapTo(panel, QPoint(0, 0)).y(), 80 + 120 * (n - 1));
+            QVERIFY(!dialog.findChildren<QLabel*>().isEmpty());
+            const auto labelled = [&](const QString& text) {
+                for (QLabel* label : slot->findChildren<QLabel*>())
+                    if (label->text() == text)
+                        return label->font().pointSize() == 12;
+                return false;
+            };
+            QVERIFY(labelled(QStringLiteral("Nome %1° file allegato:").arg(n)));
+            QVERIFY(labelled(QStringLiteral("Descrizione %1° file allegato:").arg(n)));
+
+            auto* file = named<QLineEdit>(&dialog, "txtFile" + nn);
+            QVERIFY(file->isReadOnly());
+            QCOMPARE(file->width(), 338);
+            QVERIFY(file->font().bold());
+            QCOMPARE(file->palette().color(QPalette::Text), QColor(0x80, 0x80, 0x80));
+            auto* eraser = named<QToolButton>(&dialog, "imgCancella" + nn);
+            QCOMPARE(eraser->size(), QSize(22, 22));
+            QCOMPARE(eraser->cursor().shape(), Qt::PointingHandCursor);
+            auto* browse = named<QPushButton>(&dialog, "btnSfoglia" + nn);
+            QCOMPARE(browse->text(), QStringLiteral("Sfoglia..."));
+            QCOMPARE(browse->size(), QSize(86, 28));
+            auto* open = named<QPushButton>(&dialog, "btnApri" + nn);
+            QCOMPARE(open->text(), QStringLiteral("Apri"));
+            QCOMPARE(open->size(), QSize(86, 28));
+            QVERIFY(!open->isEnabled());
+            auto* description = named<QLineEdit>(&dialog, "txtDesc" + nn);
+            QCOMPARE(description->width(), 552);
+            QVERIFY(description->font().bold());
+            QCOMPARE(description->font().pointSize(), 12);
+        }
+        QCOMPARE(dialog.btnAnnulla->text(), QStringLiteral("Annulla"));
+        QCOMPARE(dialog.btnAnnulla->size(), QSize(126, 32));
+        QCOMPARE(dialog.btnApplica->text(), QStringLiteral("Applica e chiudi"));
+        QCOMPARE(dialog.btnApplica->size(), QSize(154, 32));
+        // Bottom right, "Applica e chiudi" last.
+        QVERIFY(dialog.btnApplica->x() > dialog.btnAnnulla->x());
+        QVERIFY(dialog.btnApplica->mapTo(&dialog, QPoint(0, 0)).y() > 440);
+    }
+
+    // What the editor hands over arrives trimmed; "Apri" follows the name.
+    void receivedTextsAreTrimmed()
+    {
+        m_user->onDialog([&](QDialog& dialog) {
+            auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
+            QCOMPARE(frm.lblMemory->text(), QStringLiteral("anagrafica"));
+            QCOMPARE(frm.txtFile01->text(), QStringLiteral("contratto.pdf"));
+            QCOMPARE(frm.txtFile02->text(), QString());
+            QCOMPARE(frm.txtFile03->text(), QStringLiteral("liberatoria.doc"));
+            QCOMPARE(frm.txtDesc01->text(), QStringLiteral("Contratto firmato"));
+            QCOMPARE(frm.txtDesc02->text(), QStringLiteral("resta"));
+            QCOMPARE(frm.txtDesc03->text(), QString());
+            QVERIFY(frm.btnApri01->isEnabled());
+            QVERIFY(!frm.btnApri02->isEnabled());
+            QVERIFY(frm.btnApri03->isEnabled());
+            frm.btnAnnulla->click();
+        });
+        const auto result = attachFiles(nullptr, program(), "anagrafica",
+            { "  contratto.pdf ", " \t", "liberatoria.doc\n", " Contratto firmato ", "resta  ", "" });
+        QVERIFY(!result);
+        QCOMPARE(m_user->dialogsRun(), 1);
+    }
+
+    void browse_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<int>("answer"); // -1: no question
+        QTest::addColumn<QString>("slotName");
+        QTest::addColumn<QByteArray>("inFolder");
+        QTest::addColumn<QString>("warning");
+
+        QTest::newRow("cancelled") << "cancel" << -1 << "vecchio.pdf" << QByteArray() << QString();
+        QTest::newRow("new file") << "new" << -1 << "Documento.txt" << QByteArray("scelto") << QString();
+        QTest::newRow("same name, replace: Yes")
+            << "existing" << 1 << "Documento.txt" << QByteArray("scelto") << QString();
+        QTest::newRow("same name, replace: No")
+            << "existing" << 0 << "Documento.txt" << QByteArray("in cartella") << QString();
+        QTest::newRow("already in the folder: Yes")
+            << "own" << 1 << "Documento.txt" << QByteArray("in cartella") << QString();
+        QTest::newRow("already in the folder: No")
+            << "own" << 0 << "Documento.txt" << QByteArray("in cartella") << QString();
+        QTest::newRow("copy fails") << "destination folder" << 1 << "vecchio.pdf" << QByteArray() << copyFailed;
+        QTest::newRow("folder cannot be made") << "blocked" << -1 << "vecchio.pdf" << QByteArray() << copyFailed;
+        QTest::newRow("name outside the code page")
+            << "cyrillic" << -1 << "vecchio.pdf" << QByteArray() << nameNotStorable;
+        QTest::newRow("name longer than 250") << "long" << -1 << "vecchio.pdf" << QByteArray() << nameNotStorable;
+    }
+
+    void browse()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(int, answer);
+        QFETCH(QString, slotName);
+        QFETCH(QByteArray, inFolder);
+        QFETCH(QString, warning);
+
+        QString source = chosen("Documento.txt", "scelto");
+        if (scenario == "existing" || scenario == "own")
+            writeBytes((QDir().mkpath(path("Documenti_Allegati")), attached("Documento.txt")), "in cartella");
+        if (scenario == "own")
+            source = attached("Documento.txt");
+        if (scenario == "destination folder")
+            QVERIFY(QDir().mkpath(attached("Documento.txt")));
+        if (scenario == "blocked")
+            writeBytes(path("Documenti_Allegati"), "not a folder");
+        if (scenario == "cyrillic")
+            source = chosen(QString::fromUtf8("Договор.txt"), "scelto");
+        if (scenario == "long")
+            source = chosen(QString(247, QLatin1Char('n')) + ".txt", "scelto");
+        if (scenario != "cancel")
+            m_user->queueOpenFileName(source);
+        if (answer >= 0)
+            m_user->queueAnswer(answer ? Answer::Yes : Answer::No);
+
+        TfrmAllegaCartella dialog(program());
+        dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
+        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+
+        QCOMPARE(m_user->openRequests().size(), 1);
+        QCOMPARE(m_user->openRequests()[0].title, QStringLiteral("Selezionare il file da allegare:"));
+        QCOMPARE(m_user->openRequests()[0].filter, QStringLiteral("Tutti i file (*.*)|*.*"));
+        QCOMPARE(dialog.txtFile02->text(), slotName);
+        QVERIFY(dialog.btnApri02->isEnabled());
+        QCOMPARE(dialog.txtDesc02->text(), QStringLiteral("descrizione"));
+        QCOMPARE(dialog.txtFile01->text(), QString());
+
+        QList<ScriptedInteraction::Message> expected;
+        if (answer >= 0)
+            expected.append({ MessageKind::Confirmation, replaceQuestion, Buttons::YesNo });
+        if (!warning.isEmpty())
+            expected.append({ MessageKind::Warning, warning, Buttons::Ok });
+        QCOMPARE(m_user->messages().size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(m_user->messages()[i].kind, expected[i].kind);
+            QCOMPARE(m_user->messages()[i].text, expected[i].text);
+            QCOMPARE(m_user->messages()[i].buttons, expected[i].buttons);
+        }
+
+        if (scenario == "blocked") {
+            QCOMPARE(readBytes(path("Documenti_Allegati")), QByteArray("not a folder"));
+            return;
+        }
+        if (scenario == "destination folder") {
+            QVERIFY(QFileInfo(attached("Documento.txt")).isDir());
+            return;
+        }
+        // Nothing but the attached file in the folder: no half copies, no temporaries.
+        const QStringList files = QDir(path("Documenti_Allegati")).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(files, inFolder.isNull() ? QStringList() : QStringList { "Documento.txt" });
+        if (!inFolder.isNull())
+            QCOMPARE(readBytes(attached("Documento.txt")), inFolder);
+        // The picked file itself is never touched.
+        if (scenario != "own")
+            QCOMPARE(readBytes(source), QByteArray("scelto"));
+    }
+
+    void apriOpensTheAttachedFile()
+    {
+        TfrmAllegaCartella dialog(program());
+        dialog.setAttachments({ "", "", " Contratto firmato.pdf ", "", "", "" });
+        QTest::mouseClick(dialog.btnApri03, Qt::LeftButton);
+        // A missing file is handed over all the same: the desktop has the last word.
+        QCOMPARE(m_user->shellCommands(),
+            QStringList { '"' + QDir::toNativeSeparators(attached("Contratto firmato.pdf")) + '"' });
+        QVERIFY(m_user->messages().isEmpty());
+    }
+
+    void eraserEmptiesTheNameOnly()
+    {
+        const QByteArray bytes("resta nella cartella");
+        QDir().mkpath(path("Documenti_Allegati"));
+        writeBytes(attached("contratto.pdf"), bytes);
+        TfrmAllegaCartella dialog(program());
+        dialog.setAttachments({ "contratto.pdf", "", "", "Contratto", "", "" });
+        QVERIFY(dialog.btnApri01->isEnabled());
+        QTest::mouseClick(dialog.imgCancella01, Qt::LeftButton);
+        QCOMPARE(dialog.txtFile01->text(), QString());
+        QVERIFY(!dialog.btnApri01->isEnabled());
+        QCOMPARE(dialog.txtDesc01->text(), QStringLiteral("Contratto"));
+        QCOMPARE(readBytes(attached("contratto.pdf")), bytes);
+        QCOMPARE(dialog.attachments(), (QStringList { "", "", "", "Contratto", "", "" }));
+    }
+
+    // Apply hands the slots back only under a marker of the three editors,
+    // compared exactly.
+    void applyAnswersItsOwnEditorOnly_data()
+    {
+        QTest::addColumn<QString>("marker");
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("registry") << "anagrafica" << true;
+        QTest::newRow("men's book") << "bookuomini" << true;
+        QTest::newRow("women's book") << "bookdonne" << true;
+        QTest::newRow("blanks around") << " bookdonne " << true;
+        QTest::newRow("another case") << "Anagrafica" << false;
+        QTest::newRow("unknown") << "databookdonne" << false;
+        QTest::newRow("none") << "" << false;
+    }
+
+    void applyAnswersItsOwnEditorOnly()
+    {
+        QFETCH(QString, marker);
+        QFETCH(bool, applied);
+        TfrmAllegaCartella dialog(program());
+        dialog.lblMemory->setText(marker);
+        dialog.setAttachments({ "a.pdf", "", "", "uno", "", "" });
+        dialog.txtDesc02->setText("  due  ");
+        dialog.show();
+        QTest::mouseClick(dialog.btnApplica, Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(bool(dialog.appliedAttachments()), applied);
+        if (applied)
+            QCOMPARE(*dialog.appliedAttachments(), (QStringList { "a.pdf", "", "", "uno", "due", "" }));
+    }
+
+    void editorsTakeBackWhatIsApplied_data()
+    {
+        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<QString>("marker");
+        QTest::addColumn<bool>("apply");
+        QTest::newRow("registry, applied") << EditorKind::Registry << "anagrafica" << true;
+        QTest::newRow("registry, cancelled") << EditorKind::Registry << "anagrafica" << false;
+        QTest::newRow("men's book, applied") << EditorKind::Men << "bookuomini" << true;
+        QTest::newRow("women's book, applied") << EditorKind::Women << "bookdonne" << true;
+        QTest::newRow("women's book, cancelled") << EditorKind::Women << "bookdonne" << false;
+    }
+
+    void editorsTakeBackWhatIsApplied()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(QString, marker);
+        QFETCH(bool, apply);
+        const std::unique_ptr<CardEditor> editor = makeEditor(kind, program());
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        const QStringList before { " contratto.pdf", "", "foto.jpg ", " Contratto", "vuoto", "" };
+        for (int i = 0; i < editorLabels.size(); ++i)
+            named<QLabel>(editor.get(), editorLabels[i])->setText(before[i]);
+
+        const QString source = chosen("liberatoria.doc", "firmata");
+        m_user->queueOpenFileName(source);
+        m_user->onDialog([&](QDialog& dialog) {
+            auto* frm = qobject_cast<TfrmAllegaCartella*>(&dialog);
+            QVERIFY(frm);
+            QCOMPARE(frm->parent(), editor.get());
+            QCOMPARE(frm->lblMemory->text(), marker);
+            QCOMPARE(frm->attachments(), (QStringList { "contratto.pdf", "", "foto.jpg", "Contratto", "vuoto", "" }));
+            QTest::mouseClick(frm->btnSfoglia02, Qt::LeftButton);
+            frm->txtDesc02->selectAll();
+            QTest::keyClicks(frm->txtDesc02, "  Liberatoria firmata ");
+            QTest::mouseClick(frm->imgCancella03, Qt::LeftButton);
+            QTest::mouseClick(apply ? frm->btnApplica : frm->btnAnnulla, Qt::LeftButton);
+            QVERIFY(!frm->isVisible());
+        });
+        QTest::mouseClick(editor->cmdFile, Qt::LeftButton);
+
+        QCOMPARE(m_user->dialogClasses(), QStringList { "lumidex::TfrmAllegaCartella" });
+        if (apply)
+            QCOMPARE(labelTexts(editor.get()),
+                (QStringList { "contratto.pdf", "liberatoria.doc", "", "Contratto", "Liberatoria firmata", "" }));
+        else
+            QCOMPARE(labelTexts(editor.get()), before);
+        // The copy stays in the folder either way.
+        QCOMPARE(readBytes(attached("liberatoria.doc")), QByteArray("firmata"));
+        QVERIFY(editor->findChildren<TfrmAllegaCartella*>().isEmpty());
+    }
+
+    // Applied, saved, left and found again: the card keeps its attachments.
+    void appliedAttachmentsAreSavedWithTheCard()
+    {
+        TfrmAnagrafica editor(program());
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        named<QLineEdit>(&editor, "txtNome")->setText("Giulia Bianchi");
+        named<QLineEdit>(&editor, "txtSesso")->setText("F");
+        named<QLineEdit>(&editor, "txtCittadinanza")->setText("Italiana");
+
+        const QByteArray bytes = QByteArray("%PDF-1.4 contratto\n") + QByteArray(5000, '\x7f');
+        m_user->queueOpenFileName(chosen("Contratto 2024.pdf", bytes));
+        m_user->onDialog([&](QDialog& dialog) {
+            auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
+            QTest::mouseClick(frm.btnSfoglia01, Qt::LeftButton);
+            frm.txtDesc01->setText(QString::fromUtf8("Contratto d'agenzia, più clausole"));
+            QTest::mouseClick(frm.btnApplica, Qt::LeftButton);
+        });
+        QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
+        QTest::mouseClick(editor.cmdSalva, Qt::LeftButton);
+        QCOMPARE(editor.lblPosizione->text(), QStringLiteral("1"));
+
+        const QStringList stored = Archive(programfolder::registryArchivePath(program()), layouts::registry).read(1);
+        QCOMPARE(stored.mid(26),
+            (QStringList {
+                "Contratto 2024.pdf", "", "", QString::fromUtf8("Contratto d'agenzia, più clausole"), "", "" }));
+
+        QTest::mouseClick(editor.cmdNuovo, Qt::LeftButton);
+        QCOMPARE(labelTexts(&editor), QStringList(6));
+        QTest::mouseClick(editor.cmdPrimo, Qt::LeftButton);
+        m_user->clear();
+        m_user->onDialog([&](QDialog& dialog) {
+            auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
+            QCOMPARE(frm.txtFile01->text(), QStringLiteral("Contratto 2024.pdf"));
+            QVERIFY(frm.btnApri01->isEnabled());
+            QTest::mouseClick(frm.btnApri01, Qt::LeftButton);
+            QTest::mouseClick(frm.btnAnnulla, Qt::LeftButton);
+        });
+        QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
+        QCOMPARE(m_user->shellCommands(),
+            QStringList { '"' + QDir::toNativeSeparators(attached("Contratto 2024.pdf")) + '"' });
+        QCOMPARE(readBytes(attached("Contratto 2024.pdf")), bytes);
+    }
+};
+
+QTEST_MAIN(TestAllegaCartella)
+#include "tst_allegacartella.moc"

@@ -1,0 +1,4 @@
+lumidex_add_test(tst_bookeditor SOURCES tst_bookeditor.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_bookcatalogue SOURCES tst_bookcatalogue.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_bookhandover SOURCES tst_bookhandover.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_bookphotodata SOURCES tst_bookphotodata.cpp LIBS lumidex_testsupport PkgConfig::EXIV2)

@@ -1,0 +1,215 @@
+#include "app/WindowSet.h"
+#include "gui/books/TfrmApriDonne.h"
+#include "gui/books/TfrmApriUomini.h"
+#include "gui/books/TfrmBookDonne.h"
+#include "gui/books/TfrmBookUomini.h"
+#include "gui/books/TfrmCreaDonne.h"
+#include "gui/books/TfrmCreaUomini.h"
+#include "gui/books/TfrmMenuDonne.h"
+#include "gui/books/TfrmMenuUomini.h"
+#include "gui/shell/TfrmAvvio.h"
+#include "gui/shell/TfrmPassword.h"
+#include "storage/Layouts.h"
+#include "support/EditorFixture.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestHelpers.h"
+#include "support/TestRecords.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+// The road through the book windows, as the window set leads the user along it.
+class TestBookHandOver : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ScriptedInteraction> user;
+    std::unique_ptr<WindowSet> windows;
+
+    void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+    QWidget* visible() const { return windows->visibleScreen(); }
+    BookMenu* menu(bool men) const
+    {
+        return men ? static_cast<BookMenu*>(windows->frmMenuUomini()) : windows->frmMenuDonne();
+    }
+    BookCreation* creation(bool men) const
+    {
+        return men ? static_cast<BookCreation*>(windows->frmCreaUomini()) : windows->frmCreaDonne();
+    }
+    BookOpening* opening(bool men) const
+    {
+        return men ? static_cast<BookOpening*>(windows->frmApriUomini()) : windows->frmApriDonne();
+    }
+    BookEditor* editor(bool men) const
+    {
+        return men ? static_cast<BookEditor*>(windows->frmBookUomini()) : windows->frmBookDonne();
+    }
+    void toBookMenu(bool men) const
+    {
+        QVERIFY(visible() == windows->frmAvvio());
+        if (men)
+            emit windows->frmAvvio()->menBooksRequested();
+        else
+            emit windows->frmAvvio()->womenBooksRequested();
+        QCOMPARE(visible(), menu(men));
+    }
+    void openBook(bool men, const QString& file) const
+    {
+        toBookMenu(men);
+        click(menu(men)->btnCompila);
+        QCOMPARE(visible(), opening(men));
+        const auto found = opening(men)->lstFiles->findItems(file, Qt::MatchExactly);
+        QCOMPARE(found.size(), 1);
+        opening(men)->lstFiles->setCurrentItem(found.constFirst());
+        click(opening(men)->btnApri);
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        user = std::make_unique<ScriptedInteraction>();
+        windows = std::make_unique<WindowSet>(dir->path());
+        windows->start();
+        emit windows->frmPassword()->accessGranted();
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void cleanup()
+    {
+        closeModalLeftovers();
+        windows.reset();
+        user.reset();
+        dir.reset();
+    }
+
+    void theBookWindowsAreScreensOfTheSet()
+    {
+        QCOMPARE(windows->frmMenuDonne()->objectName(), QStringLiteral("frmMenuDonne"));
+        QCOMPARE(windows->frmCreaDonne()->objectName(), QStringLiteral("frmCreaDonne"));
+        QCOMPARE(windows->frmApriDonne()->objectName(), QStringLiteral("frmApriDonne"));
+        QCOMPARE(windows->frmBookDonne()->objectName(), QStringLiteral("frmBookDonne"));
+        QCOMPARE(windows->frmCreaUomini()->objectName(), QStringLiteral("frmCreaUomini"));
+        QCOMPARE(windows->frmApriUomini()->objectName(), QStringLiteral("frmApriUomini"));
+        QCOMPARE(windows->frmMenuUomini()->objectName(), QStringLiteral("frmMenuUomini"));
+        QCOMPARE(windows->frmBookUomini()->objectName(), QStringLiteral("frmBookUomini"));
+    }
+
+    void leavingTheMenuReturnsToTheStartMenu_data() { addSideRows(); }
+    void leavingTheMenuReturnsToTheStartMenu()
+    {
+        QFETCH(bool, men);
+        toBookMenu(men);
+        click(named<QToolButton>(menu(men), QStringLiteral("imgEsci")));
+        QCOMPARE(visible(), windows->frmAvvio());
+        toBookMenu(men);
+        menu(men)->close();
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void creatingABookReturnsToTheStartMenu_data() { addSideRows(); }
+    void creatingABookReturnsToTheStartMenu()
+    {
+        QFETCH(bool, men);
+        toBookMenu(men);
+        click(menu(men)->btnCrea);
+        QCOMPARE(visible(), creation(men));
+        QCOMPARE(creation(men)->txtFile->text(), QString());
+        creation(men)->txtFile->setText(QStringLiteral("Primavera"));
+        click(creation(men)->btnApplica);
+        QCOMPARE(visible(), windows->frmAvvio());
+        QVERIFY(
+            QFileInfo::exists(dir->filePath(men ? QStringLiteral("Primavera.men") : QStringLiteral("Primavera.wmn"))));
+
+        toBookMenu(men);
+        click(menu(men)->btnCrea);
+        click(creation(men)->btnAnnulla);
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void anOpenedBookLandsInItsSidesEditor_data() { addSideRows(); }
+    void anOpenedBookLandsInItsSidesEditor()
+    {
+        QFETCH(bool, men);
+        const QString ext = men ? QStringLiteral(".men") : QStringLiteral(".wmn");
+        writeBytes(dir->filePath(QStringLiteral("Estate") + ext), {});
+        writeBytes(dir->filePath(QStringLiteral("Inverno") + ext), {});
+
+        openBook(men, QStringLiteral("Estate") + ext);
+        QCOMPARE(visible(), editor(men));
+        QCOMPARE(editor(men)->lblFile->text(), dir->filePath(QStringLiteral("Estate") + ext));
+        QCOMPARE(editor(men)->lblNome->text(), QStringLiteral("Estate"));
+        QCOMPARE(editor(men)->lblPosizione->text(), QString());
+
+        // Work in the book, leave, open another: the editor follows the second.
+        fillRequiredFields(editor(men), men ? EditorKind::Men : EditorKind::Women);
+        click(editor(men)->cmdSalva);
+        click(editor(men)->cmdEsci);
+        QCOMPARE(visible(), windows->frmAvvio());
+        QCOMPARE(QFileInfo(dir->filePath(QStringLiteral("Estate") + ext)).size(), 3548);
+
+        openBook(men, QStringLiteral("Inverno") + ext);
+        QCOMPARE(visible(), editor(men));
+        QCOMPARE(editor(men)->lblFile->text(), dir->filePath(QStringLiteral("Inverno") + ext));
+        QCOMPARE(editor(men)->lblNome->text(), QStringLiteral("Inverno"));
+        QCOMPARE(named<QLineEdit>(editor(men), QStringLiteral("txtTitolo"))->text(), QString());
+        QCOMPARE(editor(men)->lblPosizione->text(), QString());
+        QVERIFY(!editor(!men)->isVisible());
+
+        editor(men)->close();
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void theEditorWorksOnTheListedFile()
+    {
+        // A book file that came in from elsewhere with a blank in front of its name.
+        writeBytes(
+            dir->filePath(QStringLiteral(" Estate.wmn")), rawRecord(layouts::book, { QStringLiteral("Scatto") }));
+        openBook(false, QStringLiteral(" Estate.wmn"));
+        QCOMPARE(visible(), editor(false));
+        QCOMPARE(editor(false)->lblFile->text(), dir->filePath(QStringLiteral(" Estate.wmn")));
+        click(editor(false)->cmdPrimo);
+        QCOMPARE(named<QLineEdit>(editor(false), QStringLiteral("txtTitolo"))->text(), QStringLiteral("Scatto"));
+        QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("Estate.wmn"))));
+        QVERIFY(user->messages().isEmpty());
+    }
+
+    void closingTheOpeningWindowIgnoresTheSelection()
+    {
+        writeBytes(dir->filePath(QStringLiteral("Estate.wmn")), {});
+        toBookMenu(false);
+        click(menu(false)->btnCompila);
+        opening(false)->lstFiles->setCurrentRow(0);
+        opening(false)->close();
+        QCOMPARE(visible(), windows->frmAvvio());
+
+        toBookMenu(false);
+        click(menu(false)->btnCompila);
+        click(opening(false)->btnAnnulla);
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+
+    void aDeletionLeavesTheOpeningWindowForTheStartMenu()
+    {
+        writeBytes(dir->filePath(QStringLiteral("Estate.men")), {});
+        toBookMenu(true);
+        click(menu(true)->btnCompila);
+        opening(true)->lstFiles->setCurrentRow(0);
+        click(opening(true)->btnElimina);
+        QCOMPARE(visible(), opening(true));
+        opening(true)->close();
+        QCOMPARE(visible(), windows->frmAvvio());
+    }
+};
+
+QTEST_MAIN(TestBookHandOver)
+#include "tst_bookhandover.moc"

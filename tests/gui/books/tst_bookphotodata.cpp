@@ -1,0 +1,202 @@
+// "Carica foto" in a book entry: the camera and the shooting date come from the
+// photo into the fields the user left empty, and the status line says so.
+
+#include "support/CameraPhotos.h"
+#include "support/EditorFixture.h"
+#include "support/TestHelpers.h"
+
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+namespace {
+
+const QString filledNotice = QStringLiteral("Letti dalla foto: Fotocamera «Canon EOS R5», Data scatto 01/06/2024.");
+const QString readyText = QStringLiteral("Pronto per archiviare una nuova scheda...");
+
+// The pointer entering or leaving a control, as the window system reports it.
+void pointerEnters(QWidget* control)
+{
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(control, &enter);
+}
+
+void pointerLeaves(QWidget* control)
+{
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(control, &leave);
+}
+
+// A camera photo in the fixture's folder.
+QString cameraPhoto(const EditorFixture& fixture, const QString& name, const ExifTags& tags)
+{
+    const QString path = fixture.filePath(name);
+    if (!writeCameraJpeg(path, tags))
+        qFatal("cannot make %s", qPrintable(path));
+    return path;
+}
+
+// "Carica foto", the user picking `path` in the file dialog.
+void loadPhoto(const EditorFixture& fixture, const QString& path)
+{
+    fixture.user().queueOpenFileName(path);
+    fixture.click(fixture.editor()->btnCaricaFoto);
+}
+
+QString status(const EditorFixture& fixture)
+{
+    return fixture.editor()->statusLine()->text();
+}
+
+} // namespace
+
+class TestBookPhotoData : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { closeModalLeftovers(); }
+
+    void aNewEntryTakesCameraAndDateFromItsPhoto_data() { addKindRows(bookKinds()); }
+    void aNewEntryTakesCameraAndDateFromItsPhoto()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture fixture(kind);
+        loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0001.JPG"), canonR5Tags()));
+
+        QCOMPARE(fixture.edit(QStringLiteral("txtFotocamera"))->text(), QStringLiteral("Canon EOS R5"));
+        QCOMPARE(fixture.edit(QStringLiteral("txtData"))->text(), QStringLiteral("01/06/2024"));
+        QCOMPARE(status(fixture), filledNotice);
+        QVERIFY(fixture.user().messages().isEmpty());
+
+        // Saved with the rest of the entry.
+        fixture.edit(QStringLiteral("txtTitolo"))->setText(QStringLiteral("Ritratto in giardino"));
+        fixture.edit(QStringLiteral("txtLocation"))->setText(QStringLiteral("Villa Reale"));
+        fixture.click(QStringLiteral("cmdSalva"));
+        const QStringList stored = fixture.stored(1);
+        QCOMPARE(stored.at(fixture.layout().indexOf("Fotocamera")), QStringLiteral("Canon EOS R5"));
+        QCOMPARE(stored.at(fixture.layout().indexOf("Data")), QStringLiteral("01/06/2024"));
+    }
+
+    void whatTheUserFilledStays()
+    {
+        EditorFixture fixture(EditorKind::Women);
+        QTest::keyClicks(fixture.edit(QStringLiteral("txtFotocamera")), QStringLiteral("Leica M6"));
+        fixture.edit(QStringLiteral("txtData"))->setText(QStringLiteral("14/07/2023"));
+        loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0002.JPG"), canonR5Tags()));
+
+        QCOMPARE(fixture.edit(QStringLiteral("txtFotocamera"))->text(), QStringLiteral("Leica M6"));
+        QCOMPARE(fixture.edit(QStringLiteral("txtData"))->text(), QStringLiteral("14/07/2023"));
+        QCOMPARE(status(fixture),
+            QStringLiteral("Campi già compilati lasciati come sono; la foto riporta Fotocamera «Canon EOS R5», "
+                           "Data scatto 01/06/2024."));
+    }
+
+    void aLongNoticeIsReadWholeInTheTooltip()
+    {
+        EditorFixture fixture(EditorKind::Men);
+        QTest::keyClicks(fixture.edit(QStringLiteral("txtFotocamera")), QStringLiteral("Leica M6"));
+        fixture.edit(QStringLiteral("txtData"))->setText(QStringLiteral("14/07/2023"));
+        loadPhoto(fixture,
+            cameraPhoto(fixture, QStringLiteral("DSCF0001.JPG"),
+                { { "Exif.Image.Make", "FUJI PHOTO FILM CO., LTD." },
+                    { "Exif.Image.Model", "FinePix S5Pro Extended Edition Signature Series" },
+                    { "Exif.Photo.DateTimeOriginal", "2018:02:03 10:00:00" } }));
+        const QString notice = QStringLiteral("Campi già compilati lasciati come sono; la foto riporta Fotocamera "
+                                              "«FUJI PHOTO FILM FinePix S5Pro Extended Edition», Data scatto "
+                                              "03/02/2018.");
+        QLabel* line = fixture.editor()->statusLine();
+        QVERIFY(status(fixture).endsWith(QChar(0x2026)));
+        QVERIFY(notice.startsWith(status(fixture).chopped(1)));
+        QVERIFY(line->fontMetrics().horizontalAdvance(status(fixture)) <= line->contentsRect().width());
+        QCOMPARE(line->toolTip(), notice);
+
+        // The next explanation has no tooltip behind it.
+        pointerEnters(fixture.editor()->btnZoomFoto);
+        QCOMPARE(line->toolTip(), QString());
+    }
+
+    void onlyTheEmptyFieldIsFilled()
+    {
+        EditorFixture fixture(EditorKind::Men);
+        QTest::keyClicks(fixture.edit(QStringLiteral("txtFotocamera")), QStringLiteral("Leica M6"));
+        loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0003.JPG"), canonR5Tags()));
+        QCOMPARE(fixture.edit(QStringLiteral("txtFotocamera"))->text(), QStringLiteral("Leica M6"));
+        QCOMPARE(fixture.edit(QStringLiteral("txtData"))->text(), QStringLiteral("01/06/2024"));
+        QCOMPARE(status(fixture), QStringLiteral("Letti dalla foto: Data scatto 01/06/2024."));
+    }
+
+    void aPhotoWithoutShootingDataFillsNothing()
+    {
+        EditorFixture fixture(EditorKind::Women);
+        loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("scansione.jpg"), {}));
+        QVERIFY(!fixture.editor()->photo().showsPlaceholder());
+        QCOMPARE(fixture.edit(QStringLiteral("txtFotocamera"))->text(), QString());
+        QCOMPARE(fixture.edit(QStringLiteral("txtData"))->text(), QString());
+        QCOMPARE(status(fixture), QStringLiteral("La foto non riporta né la fotocamera né la data dello scatto."));
+    }
+
+    void aPhotoThatCannotBeReadFillsNothing()
+    {
+        EditorFixture fixture(EditorKind::Men);
+        const QString path = cameraPhoto(fixture, QStringLiteral("rovinata.jpg"), canonR5Tags());
+        // The EXIF block survives, the picture itself is gone.
+        const QByteArray bytes = readBytes(path);
+        writeBytes(path, bytes.left(bytes.indexOf("\xFF\xDB")));
+        loadPhoto(fixture, path);
+        QVERIFY(fixture.editor()->photo().showsPlaceholder());
+        QCOMPARE(fixture.edit(QStringLiteral("txtFotocamera"))->text(), QString());
+        QCOMPARE(fixture.edit(QStringLiteral("txtData"))->text(), QString());
+        QCOMPARE(status(fixture), readyText);
+    }
+
+    void theNoticeStaysUntilAnotherControlIsExplained()
+    {
+        EditorFixture fixture(EditorKind::Women);
+        CardEditor* editor = fixture.editor();
+        fixture.seed(1);
+        pointerEnters(editor->btnCaricaFoto);
+        loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0004.JPG"), canonR5Tags()));
+        QCOMPARE(status(fixture), filledNotice);
+
+        // The file dialog closes over the button, the pointer wanders over the card.
+        pointerLeaves(editor->btnCaricaFoto);
+        QCOMPARE(status(fixture), filledNotice);
+        pointerEnters(editor->btnCaricaFoto);
+        QCOMPARE(status(fixture), filledNotice);
+        pointerLeaves(editor->btnCaricaFoto);
+        QCOMPARE(status(fixture), filledNotice);
+
+        // Another control's explanation takes the line again, and the background empties it.
+        pointerEnters(editor->btnSalvaFoto);
+        QCOMPARE(status(fixture), QStringLiteral("Salva la foto su disco."));
+        pointerLeaves(editor->btnSalvaFoto);
+        QCOMPARE(status(fixture), QString());
+
+        // A notice about a card goes when another card comes on screen.
+        fixture.edit(QStringLiteral("txtFotocamera"))->clear();
+        fixture.edit(QStringLiteral("txtData"))->setText(QStringLiteral("01/06/2024"));
+        loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0005.JPG"), canonR5Tags()));
+        QCOMPARE(status(fixture), QStringLiteral("Letti dalla foto: Fotocamera «Canon EOS R5»."));
+        editor->cmdPrimo->click();
+        QCOMPARE(fixture.position(), QStringLiteral("1"));
+        QCOMPARE(status(fixture), QString());
+    }
+
+    void registryCardsAreNotFilled()
+    {
+        EditorFixture fixture(EditorKind::Registry);
+        loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0006.JPG"), canonR5Tags()));
+        QVERIFY(!fixture.editor()->photo().showsPlaceholder());
+        for (QLineEdit* field : fixture.editor()->fields())
+            QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
+        QCOMPARE(status(fixture), readyText);
+    }
+};
+
+QTEST_MAIN(TestBookPhotoData)
+#include "tst_bookphotodata.moc"

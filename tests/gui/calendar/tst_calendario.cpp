@@ -1,0 +1,179 @@
+#include "gui/books/TfrmBookDonne.h"
+#include "gui/books/TfrmBookUomini.h"
+#include "gui/calendar/TfrmCalendario.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestHelpers.h"
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+class TestCalendario : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<ScriptedInteraction> user;
+    std::unique_ptr<TfrmBookUomini> men;
+    std::unique_ptr<TfrmBookDonne> women;
+
+    BookEditor* editor(bool forMen) const
+    {
+        return forMen ? static_cast<BookEditor*>(men.get()) : static_cast<BookEditor*>(women.get());
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        user = std::make_unique<ScriptedInteraction>();
+        men = std::make_unique<TfrmBookUomini>(dir->path());
+        women = std::make_unique<TfrmBookDonne>(dir->path());
+        men->show();
+        women->show();
+    }
+
+    void cleanup()
+    {
+        closeModalLeftovers();
+        men.reset();
+        women.reset();
+        user.reset();
+        dir.reset();
+    }
+
+    void opensOnTodayInItalian()
+    {
+        TfrmCalendario calendar(men.get());
+        QCOMPARE(calendar.windowTitle(), QStringLiteral(" Importazione data"));
+        QCOMPARE(calendar.size(), QSize(253, 294));
+        QVERIFY(!(calendar.windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(calendar.lblCampo001->text(), QStringLiteral("Importare una data:"));
+        QCOMPARE(calendar.btnImportaData->text(), QStringLiteral("Importa"));
+        QCOMPARE(calendar.btnAnnulla->text(), QStringLiteral("Annulla"));
+        QCOMPARE(calendar.btnImportaData->size(), QSize(96, 28));
+        QCOMPARE(calendar.btnAnnulla->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(calendar.lblMemory->isHidden());
+        QCOMPARE(calendar.calAppuntamenti->objectName(), QStringLiteral("calAppuntamenti"));
+        QCOMPARE(calendar.calAppuntamenti->selectedDate(), QDate::currentDate());
+        QCOMPARE(calendar.calAppuntamenti->locale().language(), QLocale::Italian);
+    }
+
+    void importWritesOnlyIntoTheEditorThatOpenedIt_data()
+    {
+        QTest::addColumn<bool>("fromMen");
+        QTest::newRow("men's editor") << true;
+        QTest::newRow("women's editor") << false;
+    }
+    void importWritesOnlyIntoTheEditorThatOpenedIt()
+    {
+        QFETCH(bool, fromMen);
+        editor(!fromMen)->txtData->setText(QStringLiteral("31/12/1999"));
+        user->onDialog([](QDialog& dialog) {
+            auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
+            calendar->calAppuntamenti->setSelectedDate(QDate(2024, 3, 5));
+            QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
+        });
+        QTest::keyClick(editor(fromMen)->txtData, Qt::Key_Space);
+        QCOMPARE(user->dialogsRun(), 1);
+        QCOMPARE(editor(fromMen)->txtData->text(), QStringLiteral("05/03/2024"));
+        QCOMPARE(editor(!fromMen)->txtData->text(), QStringLiteral("31/12/1999"));
+    }
+
+    void importHandsTheDateBackWithoutTouchingAnyEditor()
+    {
+        // The calendar only exposes the date; its opener decides where it goes.
+        TfrmCalendario calendar(men.get());
+        calendar.lblMemory->setText(QStringLiteral("databookdonne"));
+        QTest::mouseClick(calendar.btnImportaData, Qt::LeftButton);
+        QCOMPARE(calendar.importedDate(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        QCOMPARE(calendar.result(), int(QDialog::Accepted));
+        QCOMPARE(women->txtData->text(), QString());
+        QCOMPARE(men->txtData->text(), QString());
+    }
+
+    void aDateImportedUnderAnotherMarkerIsNotTheOpeners()
+    {
+        user->onDialog([](QDialog& dialog) {
+            auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
+            calendar->lblMemory->setText(QStringLiteral("databookdonne"));
+            QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
+        });
+        QTest::keyClick(men->txtData, Qt::Key_Space);
+        QCOMPARE(user->dialogsRun(), 1);
+        QCOMPARE(men->txtData->text(), QString());
+        QCOMPARE(women->txtData->text(), QString());
+    }
+
+    void anUnknownMarkerWritesNothing_data()
+    {
+        QTest::addColumn<QString>("marker");
+        QTest::newRow("empty") << "";
+        QTest::newRow("other case") << "DataBookUomini";
+        QTest::newRow("padded") << " databookuomini";
+        QTest::newRow("search marker") << "bookuomini";
+    }
+    void anUnknownMarkerWritesNothing()
+    {
+        QFETCH(QString, marker);
+        TfrmCalendario calendar(men.get());
+        calendar.lblMemory->setText(marker);
+        QTest::mouseClick(calendar.btnImportaData, Qt::LeftButton);
+        QCOMPARE(calendar.importedDate(), QString());
+        QVERIFY(calendar.result() != int(QDialog::Accepted));
+    }
+
+    void importWithoutPickingWritesToday()
+    {
+        user->onDialog([](QDialog& dialog) {
+            QTest::mouseClick(qobject_cast<TfrmCalendario*>(&dialog)->btnImportaData, Qt::LeftButton);
+        });
+        QTest::keyClick(men->txtData, Qt::Key_Return);
+        QCOMPARE(men->txtData->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    }
+
+    void enterOnADayImportsIt()
+    {
+        user->onDialog([](QDialog& dialog) {
+            auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
+            calendar->calAppuntamenti->setSelectedDate(QDate(2022, 11, 30));
+            calendar->calAppuntamenti->setFocus();
+            QWidget* days = calendar->calAppuntamenti->findChild<QAbstractItemView*>();
+            QTest::keyClick(days, Qt::Key_Return);
+        });
+        QTest::keyClick(women->txtData, Qt::Key_Return);
+        QCOMPARE(women->txtData->text(), QStringLiteral("30/11/2022"));
+        QCOMPARE(men->txtData->text(), QString());
+    }
+
+    void cancelChangesNothing_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::newRow("filled") << "14/07/2023";
+        QTest::newRow("empty") << "";
+    }
+    void cancelChangesNothing()
+    {
+        QFETCH(QString, date);
+        women->txtData->setText(date);
+        user->onDialog([](QDialog& dialog) {
+            auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
+            calendar->calAppuntamenti->setSelectedDate(QDate(2020, 1, 1));
+            QTest::mouseClick(calendar->btnAnnulla, Qt::LeftButton);
+        });
+        QTest::keyClick(women->txtData, Qt::Key_X);
+        QCOMPARE(user->dialogsRun(), 1);
+        QCOMPARE(women->txtData->text(), date);
+    }
+};
+
+QTEST_MAIN(TestCalendario)
+#include "tst_calendario.moc"

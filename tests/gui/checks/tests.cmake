@@ -1,0 +1,1 @@
+lumidex_add_test(tst_checkwindows SOURCES tst_checkwindows.cpp LIBS lumidex_testsupport)

@@ -1,0 +1,909 @@
+#include "gui/books/BookEditor.h"
+#include "common/FitToFrame.h"
+#include "gui/editor/CardEditor.h"
+#include "gui/zoom/TfrmZoom.h"
+#include "help/HelpPages.h"
+#include "gui/shell/TfrmGuida.h"
+#include "storage/Archive.h"
+#include "storage/RecordLayout.h"
+#include "support/EditorFixture.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestHelpers.h"
+#include "support/TestRecords.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QToolButton>
+#include <QtTest>
+#include <fcntl.h>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+namespace {
+
+const QString cardInserted = QStringLiteral("La scheda corrente è stata inserita in archivio.");
+const QString changesSaved
+    = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString archiveAccess
+    = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
+                     "privilegi di scrittura nella cartella di installazione del programma.");
+const QString photoNotSaved
+    = QStringLiteral("Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile salvare la "
+                     "foto.\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella di installazione "
+                     "del programma.");
+const QString photoNotCopied = QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file indicato.");
+const QSize photoFrame(307, 409);
+
+// The edit fields of `values`, and the attachments left empty.
+QStringList withoutAttachments(const QStringList& values, int editFields)
+{
+    QStringList copy = values;
+    for (int i = editFields; i < copy.size(); ++i)
+        copy[i].clear();
+    return copy;
+}
+
+} // namespace
+
+// What the registry card editor and the two book entry editors do alike, tested
+// once with a row per editor: the card's fields, the moves, Save with its
+// messages, Duplicate, New, the photo, the status line and the help.
+class TestCardEditor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachKindIsItsOwnWindow_data()
+    {
+        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<QString>("objectName");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("registry") << EditorKind::Registry << "frmAnagrafica"
+                                  << "lumidex::TfrmAnagrafica"
+                                  << " Lumidex - Archivio Anagrafico";
+        QTest::newRow("men") << EditorKind::Men << "frmBookUomini"
+                             << "lumidex::TfrmBookUomini"
+                             << " Lumidex - Book fotografico uomini";
+        QTest::newRow("women") << EditorKind::Women << "frmBookDonne"
+                               << "lumidex::TfrmBookDonne"
+                               << " Lumidex - Book fotografico donne";
+    }
+    void eachKindIsItsOwnWindow()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(QString, objectName);
+        QFETCH(QString, className);
+        QFETCH(QString, caption);
+        EditorFixture f(kind);
+        QCOMPARE(f.editor()->objectName(), objectName);
+        QCOMPARE(QString::fromLatin1(f.editor()->metaObject()->className()), className);
+        QCOMPARE(f.editor()->windowTitle(), caption);
+        QCOMPARE(named<QLabel>(f.editor(), QStringLiteral("panInfo"))->text(),
+            QStringLiteral("Pronto per archiviare una nuova scheda..."));
+        // The placeholder is the kind's own portrait.
+        const QImage placeholder = named<QLabel>(f.editor(), QStringLiteral("imgBianco"))->pixmap().toImage();
+        QCOMPARE(placeholder.size(), photoFrame);
+        for (EditorKind other : editorKinds()) {
+            if (other == kind)
+                continue;
+            const auto otherEditor = makeEditor(other, f.programDir());
+            QVERIFY2(otherEditor->imgBianco->pixmap().toImage() != placeholder, kindName(other));
+        }
+    }
+
+    void fieldsHaveTheCapacityOfTheirRecordField_data()
+    {
+        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("capacity");
+        QTest::addColumn<bool>("typed");
+        for (EditorKind kind : editorKinds()) {
+            const QStringList controls = fieldControls(kind);
+            for (int i = 0; i < controls.size(); ++i) {
+                // The date of a book entry is picked, never typed.
+                const bool typed = kind == EditorKind::Registry || controls[i] != QLatin1String("txtData");
+                QTest::addRow("%s %s", kindName(kind), qPrintable(controls[i]))
+                    << kind << controls[i] << recordLayout(kind).capacity(i) << typed;
+            }
+        }
+    }
+    void fieldsHaveTheCapacityOfTheirRecordField()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(QString, control);
+        QFETCH(int, capacity);
+        QFETCH(bool, typed);
+        EditorFixture f(kind);
+        QLineEdit* field = f.edit(control);
+        QCOMPARE(field->maxLength(), capacity);
+        QCOMPARE(field->isReadOnly(), !typed);
+        if (typed) {
+            field->setFocus();
+            // Digits pass the key filters of every field.
+            QTest::keyClicks(field, QString(capacity + 5, QLatin1Char('7')));
+            QCOMPARE(field->text(), QString(capacity, QLatin1Char('7')));
+        }
+    }
+
+    void toolbarAndPhotoControlsAreInPlace_data() { addKindRows(); }
+    void toolbarAndPhotoControlsAreInPlace()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        for (const char* name : { "cmdNuovo", "cmdDuplica", "cmdSalva", "cmdTrova", "cmdFile", "cmdStampa",
+                 "cmdAnteprima", "cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdEsporta", "cmdSlideshow",
+                 "cmdGuida", "cmdEsci", "btnCaricaFoto", "btnSalvaFoto", "btnCancFoto", "btnZoomFoto" }) {
+            auto* button = named<QToolButton>(f.editor(), QString::fromLatin1(name));
+            QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+            QVERIFY2(!button->statusTip().isEmpty(), name);
+        }
+        // The attached files travel with the card in hidden labels.
+        for (const char* name :
+            { "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03", "imgBianco" })
+            QVERIFY2(named<QLabel>(f.editor(), QString::fromLatin1(name))->isHidden(), name);
+        QVERIFY(named<QLabel>(f.editor(), QStringLiteral("lblPosizione"))->isVisible());
+        QVERIFY(named<QLabel>(f.editor(), QStringLiteral("imgFoto"))->isVisible());
+    }
+
+    // The status line shows a control's text while the pointer is over it, as
+    // written; the tooltip adds the shortcut key in words.
+    void statusTextsAreExactAndTooltipsNameTheKeys_data()
+    {
+        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("tooltip");
+        for (EditorKind kind : editorKinds()) {
+            QTest::addRow("%s save", kindName(kind)) << kind << "cmdSalva"
+                                                     << "Salva la scheda in archivio."
+                                                     << "Salva la scheda in archivio. (Ctrl+S)";
+            QTest::addRow("%s first", kindName(kind)) << kind << "cmdPrimo"
+                                                      << "Visualizza la prima scheda in archivio."
+                                                      << "Visualizza la prima scheda in archivio. (Alt+Home)";
+            QTest::addRow("%s help", kindName(kind)) << kind << "cmdGuida"
+                                                     << "Visualizza la pagina della guida sensibile al contesto."
+                                                     << "Visualizza la pagina della guida sensibile al contesto. (F1)";
+            QTest::addRow("%s no shortcut", kindName(kind)) << kind << "cmdEsci"
+                                                            << "Esci da questa schermata di lavoro."
+                                                            << "Esci da questa schermata di lavoro.";
+        }
+    }
+    void statusTextsAreExactAndTooltipsNameTheKeys()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(QString, button);
+        QFETCH(QString, status);
+        QFETCH(QString, tooltip);
+        EditorFixture f(kind);
+        auto* picture = named<QToolButton>(f.editor(), button);
+        QCOMPARE(picture->statusTip(), status);
+        QCOMPARE(picture->toolTip(), tooltip);
+        QCOMPARE(f.statusLineAfter(picture->statusTip()), status);
+        QCOMPARE(f.statusLineAfter(QString()), QString());
+    }
+
+    // The editor's yellow focus colour belongs to its card fields only: the check
+    // windows and the standard dialogs it opens keep their own look.
+    void theHighlightStaysOnTheCardsOwnFields_data() { addKindRows(); }
+    void theHighlightStaysOnTheCardsOwnFields()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        const auto centre = [](QWidget* w) { return w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2); };
+        f.firstField()->setFocus();
+        QCOMPARE(centre(f.firstField()), QColor(0xFF, 0xFF, 0x00));
+
+        QDialog opened(f.editor());
+        auto* field = new QLineEdit(&opened);
+        opened.show();
+        field->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&opened));
+        QVERIFY(centre(field) != QColor(0xFF, 0xFF, 0x00));
+        QVERIFY(centre(field) != QColor(0xF0, 0xF8, 0xFF));
+    }
+
+    // What a field shows is what the card stores: a character the archive cannot
+    // hold is refused when typed, and shown as "?" at once when pasted.
+    void typedCharactersTheCardCannotHoldAreRefused_data() { addKindRows(); }
+    void typedCharactersTheCardCannotHoldAreRefused()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        QLineEdit* field = f.firstField();
+        QTest::keyClicks(field, QStringLiteral("Ritratto "));
+        for (const QString& typed : { QString::fromUtf8("李"), QString::fromUtf8("😀"), QString::fromUtf8("è") }) {
+            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+            QApplication::sendEvent(field, &key);
+        }
+        QCOMPARE(field->text(), QString::fromUtf8("Ritratto è"));
+    }
+
+    void pastedTextShowsWhatIsStored_data() { addKindRows(); }
+    void pastedTextShowsWhatIsStored()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.fillRequired();
+        f.firstField()->clear();
+        paste(f.firstField(), QString::fromUtf8("Wang 李 😀"));
+        QCOMPARE(f.firstField()->text(), QStringLiteral("Wang ? ?"));
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.stored(1).at(0), QStringLiteral("Wang ? ?"));
+    }
+
+    // From the last field Enter goes back to the first. (Enter in the date of a
+    // book entry opens the calendar instead: a book editor's own behaviour.)
+    void enterMovesToTheNextFieldInRecordOrder_data()
+    {
+        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("key");
+        for (EditorKind kind : editorKinds()) {
+            const QStringList controls = fieldControls(kind);
+            for (int i = 0; i < controls.size(); ++i) {
+                if (kind != EditorKind::Registry && controls[i] == QLatin1String("txtData"))
+                    continue;
+                QTest::addRow("%s %s", kindName(kind), qPrintable(controls[i]))
+                    << kind << controls[i] << controls[(i + 1) % controls.size()]
+                    << int(i % 2 ? Qt::Key_Enter : Qt::Key_Return);
+            }
+        }
+    }
+    void enterMovesToTheNextFieldInRecordOrder()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(int, key);
+        EditorFixture f(kind);
+        f.edit(from)->setFocus();
+        QTest::keyClick(f.edit(from), Qt::Key(key));
+        QCOMPARE(f.editor()->focusWidget(), f.edit(to));
+        QCOMPARE(f.edit(from)->text(), QString());
+        QCOMPARE(f.user().dialogsRun(), 0);
+    }
+
+    void saveNewCardStoresItTrimmedWithItsPhoto_data() { addKindRows(); }
+    void saveNewCardStoresItTrimmedWithItsPhoto()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.fillRequired();
+        f.firstField()->setText(QStringLiteral("  Ritratto di Niccolò  "));
+        f.edit(f.notesField().control)->setText(QString(250, QLatin1Char('n')));
+        f.click(f.editor()->cmdSalva);
+
+        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Information, cardInserted, Buttons::OkCancel));
+        QCOMPARE(f.position(), QStringLiteral("1"));
+
+        const QByteArray record = readBytes(f.archivePath());
+        QCOMPARE(record.size(), f.recordSize());
+        // Trimmed, in Windows-1252.
+        QCOMPARE(storedField(record, 0), QByteArray("Ritratto di Niccol\xF2"));
+        for (const CardField& field : f.requiredFields().mid(1))
+            QCOMPARE(storedField(record, field.offset), field.value.toLatin1());
+        QCOMPARE(storedField(record, f.notesField().offset), QByteArray(250, 'n'));
+
+        QCOMPARE(QImage(f.photoPath(1)).size(), photoFrame);
+        for (const QString& other : f.otherKindsPhotoPaths(1))
+            QVERIFY2(!QFileInfo::exists(other), qPrintable(other));
+
+        // The text comes back trimmed.
+        f.click(f.editor()->cmdNuovo);
+        f.click(f.editor()->cmdPrimo);
+        QCOMPARE(f.firstField()->text(), QStringLiteral("Ritratto di Niccolò"));
+    }
+
+    void saveStoredCardOverwritesInPlace_data() { addKindRows(); }
+    void saveStoredCardOverwritesInPlace()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(3);
+        f.click(f.editor()->cmdUltimo);
+        f.firstField()->setText(QStringLiteral("Cambiata"));
+        f.edit(f.notesField().control)->setText(QStringLiteral("Ottima"));
+        f.click(f.editor()->cmdSalva);
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.user().messages(),
+            onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel)
+                + onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel));
+        QCOMPARE(f.position(), QStringLiteral("3"));
+        QCOMPARE(QFileInfo(f.archivePath()).size(), 3 * f.recordSize());
+        QCOMPARE(f.stored(3).at(0), QStringLiteral("Cambiata"));
+        QCOMPARE(storedField(f.storedBytes(3), f.notesField().offset), QByteArray("Ottima"));
+        QCOMPARE(f.stored(2), f.record(2));
+        QVERIFY(QFileInfo::exists(f.photoPath(3)));
+    }
+
+    void saveAppendsAfterExistingCards_data() { addKindRows(); }
+    void saveAppendsAfterExistingCards()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(7);
+        f.fillRequired();
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.lastMessage().text, cardInserted);
+        QCOMPARE(f.position(), QStringLiteral("8"));
+        QCOMPARE(QFileInfo(f.archivePath()).size(), 8 * f.recordSize());
+        QCOMPARE(f.stored(8).at(0), f.requiredFields().at(0).value);
+        QVERIFY(QFileInfo::exists(f.photoPath(8)));
+    }
+
+    // The required fields before `missing` are filled; `missing` holds `blank`;
+    // those after it are empty or filled.
+    void requiredFieldsAreCheckedInOrder_data()
+    {
+        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<int>("missing");
+        QTest::addColumn<QString>("blank");
+        QTest::addColumn<bool>("restEmpty");
+        for (EditorKind kind : editorKinds()) {
+            QTest::addRow("%s no first", kindName(kind)) << kind << 0 << "" << false;
+            QTest::addRow("%s blank first", kindName(kind)) << kind << 0 << "   " << false;
+            QTest::addRow("%s nothing at all", kindName(kind)) << kind << 0 << "" << true;
+            QTest::addRow("%s no second", kindName(kind)) << kind << 1 << "" << true;
+            QTest::addRow("%s blank third", kindName(kind)) << kind << 2 << " " << false;
+        }
+    }
+    void requiredFieldsAreCheckedInOrder()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(int, missing);
+        QFETCH(QString, blank);
+        QFETCH(bool, restEmpty);
+        EditorFixture f(kind);
+        const QList<CardField> required = f.requiredFields();
+        for (int i = 0; i < required.size(); ++i) {
+            const QString value = i < missing ? required[i].value
+                : i == missing                ? blank
+                : restEmpty                   ? QString()
+                                              : required[i].value;
+            f.edit(required[i].control)->setText(value);
+        }
+        f.edit(f.notesField().control)->setFocus();
+        f.click(f.editor()->cmdSalva);
+
+        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Warning, required[missing].message, Buttons::OkCancel));
+        QCOMPARE(f.editor()->focusWidget(), f.edit(required[missing].control));
+        QVERIFY(!QFileInfo::exists(f.archivePath()));
+        QCOMPARE(f.position(), QString());
+    }
+
+    void emptyArchiveNavigation_data()
+    {
+        addKindRows("button",
+            { QStringLiteral("cmdPrimo"), QStringLiteral("cmdIndietro"), QStringLiteral("cmdAvanti"),
+                QStringLiteral("cmdUltimo") });
+    }
+    void emptyArchiveNavigation()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(QString, button);
+        EditorFixture f(kind);
+        f.click(button);
+        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Information, emptyArchive, Buttons::OkCancel));
+        QCOMPARE(f.position(), QString());
+        // The first look at a fresh installation, or at a book file that went
+        // missing, leaves an empty archive behind.
+        QVERIFY(QFileInfo::exists(f.archivePath()));
+        QCOMPARE(QFileInfo(f.archivePath()).size(), 0);
+    }
+
+    void browsingStopsAtBothEnds_data() { addKindRows(); }
+    void browsingStopsAtBothEnds()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(3);
+        f.click(f.editor()->cmdAvanti);
+        QCOMPARE(f.position(), QStringLiteral("1"));
+        QCOMPARE(f.shownValues(), f.record(1));
+        f.click(f.editor()->cmdIndietro);
+        QCOMPARE(f.position(), QStringLiteral("1"));
+        f.click(f.editor()->cmdUltimo);
+        QCOMPARE(f.position(), QStringLiteral("3"));
+        f.click(f.editor()->cmdAvanti);
+        QCOMPARE(f.position(), QStringLiteral("3"));
+        QCOMPARE(f.shownValues(), f.record(3));
+        f.click(f.editor()->cmdIndietro);
+        QCOMPARE(f.shownValues(), f.record(2));
+        f.click(f.editor()->cmdPrimo);
+        QCOMPARE(f.shownValues(), f.record(1));
+        QVERIFY(f.user().messages().isEmpty());
+
+        // New empties the card; Previous or Next from a new card lands on the first.
+        for (QToolButton* move : { f.editor()->cmdIndietro, f.editor()->cmdAvanti }) {
+            f.click(f.editor()->cmdUltimo);
+            f.click(f.editor()->cmdNuovo);
+            QCOMPARE(f.position(), QString());
+            QCOMPARE(f.shownValues(), blankRecord(f.layout()));
+            f.click(move);
+            QCOMPARE(f.position(), QStringLiteral("1"));
+            QCOMPARE(f.shownValues(), f.record(1));
+        }
+        QVERIFY(f.user().messages().isEmpty());
+    }
+
+    void previousOnFirstCardIgnoresAnEmptiedArchive_data() { addKindRows(); }
+    void previousOnFirstCardIgnoresAnEmptiedArchive()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(2);
+        f.click(f.editor()->cmdPrimo);
+        QFile::resize(f.archivePath(), 0);
+        f.click(f.editor()->cmdIndietro);
+        QVERIFY(f.user().messages().isEmpty());
+        QCOMPARE(f.position(), QStringLiteral("1"));
+    }
+
+    void nextOnAnEmptiedArchiveMakesTheCardNew_data() { addKindRows(); }
+    void nextOnAnEmptiedArchiveMakesTheCardNew()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(2);
+        f.click(f.editor()->cmdPrimo);
+        QFile::resize(f.archivePath(), 0);
+        f.click(f.editor()->cmdAvanti);
+        QCOMPARE(f.user().messageTexts(), QStringList { emptyArchive });
+        QCOMPARE(f.position(), QString());
+        QCOMPARE(f.shownValues(), f.record(1));
+    }
+
+    void showingTheWindowStartsANewCard_data() { addKindRows(); }
+    void showingTheWindowStartsANewCard()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(1);
+        f.writePhoto(1, encodeJpeg(markedImage(QSize(30, 40), Qt::red)));
+        f.click(f.editor()->cmdPrimo);
+        QVERIFY(!f.editor()->photo().showsPlaceholder());
+        f.editor()->hide();
+        f.editor()->show();
+        QCOMPARE(f.position(), QString());
+        QCOMPARE(f.shownValues(), blankRecord(f.layout()));
+        QVERIFY(f.editor()->photo().showsPlaceholder());
+        QCOMPARE(f.editor()->archivePath(), f.archivePath());
+    }
+
+    void duplicateNeedsAStoredCard_data() { addKindRows(); }
+    void duplicateNeedsAStoredCard()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.fillRequired();
+        const QStringList typed = f.shownValues();
+        f.click(f.editor()->cmdDuplica);
+        QCOMPARE(f.user().messages(),
+            onlyMessage(MessageKind::Warning,
+                QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è "
+                               "stata inserita in archivio."),
+                Buttons::OkCancel));
+        QCOMPARE(f.shownValues(), typed);
+        QCOMPARE(f.position(), QString());
+    }
+
+    void duplicateThenSaveAppendsACopyWithoutAttachmentsOrPhoto_data() { addKindRows(); }
+    void duplicateThenSaveAppendsACopyWithoutAttachmentsOrPhoto()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(2);
+        f.writePhoto(2, encodeJpeg(markedImage(QSize(60, 80), Qt::red)));
+        f.click(f.editor()->cmdUltimo);
+        QVERIFY(!f.editor()->photo().showsPlaceholder());
+
+        f.click(f.editor()->cmdDuplica);
+        QCOMPARE(f.user().messages(),
+            onlyMessage(MessageKind::Information,
+                QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                               "Al termine premere Salva per inserire la scheda in archivio."),
+                Buttons::OkCancel));
+        QCOMPARE(f.position(), QString());
+        const QStringList copy = withoutAttachments(f.record(2), f.editFieldCount());
+        QCOMPARE(f.shownValues(), copy);
+        QVERIFY(f.editor()->photo().showsPlaceholder());
+
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.lastMessage().text, cardInserted);
+        QCOMPARE(f.position(), QStringLiteral("3"));
+        QCOMPARE(f.stored(3), copy);
+        QVERIFY(QFileInfo::exists(f.photoPath(3)));
+        QVERIFY(readBytes(f.photoPath(3)) != readBytes(f.photoPath(2)));
+    }
+
+    void archiveFailuresShowTheAccessMessage_data()
+    {
+        addKindRows("button", { QStringLiteral("cmdPrimo"), QStringLiteral("cmdAvanti"), QStringLiteral("cmdSalva") });
+    }
+    void archiveFailuresShowTheAccessMessage()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(QString, button);
+        EditorFixture f(kind);
+        // A folder where the archive should be cannot be opened as a file, not even by root.
+        QVERIFY(QDir().mkdir(f.archivePath()));
+        f.fillRequired();
+        f.click(button);
+        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Error, archiveAccess, Buttons::OkCancel));
+        QCOMPARE(f.position(), QString());
+    }
+
+    void anArchiveInUseByAnotherInstanceIsLeftAlone_data() { addKindRows(); }
+    void anArchiveInUseByAnotherInstanceIsLeftAlone()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(1);
+        // Another program instance on the same folder is working on the archive.
+        Archive::setDefaultLockTimeout(200);
+        const auto restore = qScopeGuard([] { Archive::setDefaultLockTimeout(Archive::lockTimeoutMs); });
+        QFile other(f.archivePath());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        struct flock region = {};
+        region.l_type = F_WRLCK;
+        region.l_whence = SEEK_SET;
+        QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
+        f.fillRequired();
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Error, archiveAccess, Buttons::OkCancel));
+        QCOMPARE(QFileInfo(f.archivePath()).size(), f.recordSize());
+        QCOMPARE(f.position(), QString());
+
+        other.close();
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.lastMessage().text, cardInserted);
+        QCOMPARE(f.position(), QStringLiteral("2"));
+    }
+
+    void unchangedJpegIsWrittenBackByteForByte_data() { addKindRows(); }
+    void unchangedJpegIsWrittenBackByteForByte()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        const QByteArray original = f.storeCardsWithPhoto();
+        f.click(f.editor()->cmdPrimo);
+        for (int i = 0; i < 3; ++i)
+            f.click(f.editor()->cmdSalva);
+        QCOMPARE(readBytes(f.photoPath(1)), original);
+    }
+
+    void unreadablePhotoSurvivesSaveUntilTheUserReplacesIt_data() { addKindRows(); }
+    void unreadablePhotoSurvivesSaveUntilTheUserReplacesIt()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(1);
+        const QByteArray damaged("\xFF\xD8 not really a picture", 24);
+        f.writePhoto(1, damaged);
+        f.click(f.editor()->cmdPrimo);
+        QVERIFY(f.editor()->photo().showsPlaceholder());
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(readBytes(f.photoPath(1)), damaged);
+
+        f.click(f.editor()->btnCancFoto);
+        f.click(f.editor()->cmdSalva);
+        QVERIFY(readBytes(f.photoPath(1)) != damaged);
+        QVERIFY(!QImage(f.photoPath(1)).isNull());
+    }
+
+    void missingPhotoIsStoredAsThePlaceholder_data() { addKindRows(); }
+    void missingPhotoIsStoredAsThePlaceholder()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.seed(1);
+        f.click(f.editor()->cmdPrimo);
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(QImage(f.photoPath(1)).size(), photoFrame);
+    }
+
+    void photoThatCannotBeWrittenIsReportedAfterTheSave_data() { addKindRows(); }
+    void photoThatCannotBeWrittenIsReportedAfterTheSave()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        // A file where the photo folder should be: the card can be stored, its photo cannot.
+        writeBytes(f.photoFolder(), "not a folder");
+        f.fillRequired();
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.user().messages(),
+            onlyMessage(MessageKind::Information, cardInserted, Buttons::OkCancel)
+                + onlyMessage(MessageKind::Warning, photoNotSaved, Buttons::OkCancel));
+        QCOMPARE(f.position(), QStringLiteral("1"));
+        QCOMPARE(QFileInfo(f.archivePath()).size(), f.recordSize());
+    }
+
+    void loadedPhotoBecomesTheCardsPhotoAtSave_data() { addKindRows(); }
+    void loadedPhotoBecomesTheCardsPhotoAtSave()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        const QString source = f.filePath(QStringLiteral("ritratto.jpg"));
+        const QByteArray bytes = encodeJpeg(markedImage(QSize(200, 100), Qt::green));
+        writeBytes(source, bytes);
+        f.user().queueOpenFileName(source);
+        f.click(f.editor()->btnCaricaFoto);
+        QCOMPARE(f.user().openRequests().size(), 1);
+        QCOMPARE(f.user().openRequests().at(0).title,
+            QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
+        QCOMPARE(f.user().openRequests().at(0).filter,
+            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"));
+        QCOMPARE(f.editor()->photo().image().size(), QSize(200, 100));
+        QCOMPARE(f.editor()->imgFoto->pixmap().size(), fitInto(QSize(200, 100), photoFrame));
+
+        f.fillRequired();
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(readBytes(f.photoPath(1)), bytes);
+    }
+
+    void photoDialogsCancelledChangeNothing_data() { addKindRows(); }
+    void photoDialogsCancelledChangeNothing()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        const QByteArray cardPhoto = f.storeCardsWithPhoto();
+        f.click(f.editor()->cmdPrimo);
+        const QImage shown = f.editor()->photo().image();
+
+        // No file names queued: the user cancels both dialogs.
+        f.click(f.editor()->btnCaricaFoto);
+        f.click(f.editor()->btnSalvaFoto);
+        QCOMPARE(f.user().openRequests().size(), 1);
+        QCOMPARE(f.user().saveRequests().size(), 1);
+        const FileDialogRequest save = f.user().saveRequests().at(0);
+        QCOMPARE(save.title, QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."));
+        QCOMPARE(save.filter, QStringLiteral("File Jpeg (*.jpg)|*.jpg"));
+        QCOMPARE(save.proposedName, QStringLiteral("Foto.jpg"));
+        QCOMPARE(save.defaultSuffix, QStringLiteral("jpg"));
+
+        QVERIFY(f.user().messages().isEmpty());
+        QVERIFY(!f.editor()->photo().showsPlaceholder());
+        QCOMPARE(f.editor()->photo().image(), shown);
+        QCOMPARE(QDir(f.programDir()).entryList(QDir::Files), QStringList { f.archiveFileName() });
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
+    }
+
+    void photoCopyIsTheShownPicture_data()
+    {
+        addKindRows("source",
+            { QStringLiteral("card photo as read"), QStringLiteral("loaded jpeg"), QStringLiteral("loaded bitmap"),
+                QStringLiteral("deleted photo") });
+    }
+    void photoCopyIsTheShownPicture()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(QString, source);
+        EditorFixture f(kind);
+        const QByteArray cardPhoto = f.storeCardsWithPhoto();
+        f.click(f.editor()->cmdPrimo);
+        QByteArray loaded;
+        if (source.startsWith(QLatin1String("loaded"))) {
+            const bool bitmap = source.endsWith(QLatin1String("bitmap"));
+            const QString file = f.filePath(bitmap ? QStringLiteral("ritratto.bmp") : QStringLiteral("ritratto.jpg"));
+            const QImage picture = markedImage(QSize(64, 48), Qt::green);
+            loaded = bitmap ? encodeImage(picture, "bmp") : encodeJpeg(picture);
+            writeBytes(file, loaded);
+            f.user().queueOpenFileName(file);
+            f.click(f.editor()->btnCaricaFoto);
+        } else if (source == QLatin1String("deleted photo")) {
+            f.click(f.editor()->btnCancFoto);
+        }
+
+        const QString copy = f.filePath(QStringLiteral("Foto.jpg"));
+        f.user().queueSaveFileName(copy);
+        f.click(f.editor()->btnSalvaFoto);
+        QVERIFY(f.user().messages().isEmpty());
+        const QByteArray written = readBytes(copy);
+        // A JPEG unchanged since it was read is copied as the very same bytes,
+        // not a new encoding.
+        if (source == QLatin1String("card photo as read")) {
+            QCOMPARE(written, cardPhoto);
+            return;
+        }
+        if (source == QLatin1String("loaded jpeg")) {
+            QCOMPARE(written, loaded);
+            return;
+        }
+        QVERIFY(written != cardPhoto);
+        QVERIFY(written.startsWith("\xFF\xD8"));
+        QCOMPARE(QImage::fromData(written).size(), f.editor()->photo().image().size());
+        QCOMPARE(
+            f.editor()->photo().image().size(), source == QLatin1String("loaded bitmap") ? QSize(64, 48) : photoFrame);
+    }
+
+    void photoCopyThatFailsWarnsAndKeepsThePicture_data()
+    {
+        addKindRows("blocker", { QStringLiteral("missing folder"), QStringLiteral("folder in the way") });
+    }
+    void photoCopyThatFailsWarnsAndKeepsThePicture()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(QString, blocker);
+        const bool folderInTheWay = blocker == QLatin1String("folder in the way");
+        EditorFixture f(kind);
+        const QByteArray cardPhoto = f.storeCardsWithPhoto();
+        f.click(f.editor()->cmdPrimo);
+        const QImage shown = f.editor()->imgFoto->pixmap().toImage();
+
+        // No copy can be written where a folder is missing, or stands in place of the file.
+        const QString blocked = folderInTheWay ? f.filePath(QStringLiteral("Foto.jpg"))
+                                               : f.filePath(QStringLiteral("no/such/folder/Foto.jpg"));
+        if (folderInTheWay)
+            QVERIFY(QDir().mkdir(blocked));
+        f.user().queueSaveFileName(blocked);
+        f.click(f.editor()->btnSalvaFoto);
+        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Warning, photoNotCopied, Buttons::OkCancel));
+        QVERIFY(!f.editor()->photo().showsPlaceholder());
+        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), shown);
+
+        // The card keeps its photo file untouched at the next Save, and the copy
+        // works once the place is good.
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
+        const QString good = f.filePath(QStringLiteral("Copia.jpg"));
+        f.user().queueSaveFileName(good);
+        f.click(f.editor()->btnSalvaFoto);
+        QCOMPARE(readBytes(good), cardPhoto);
+    }
+
+    void fileThatIsNoPictureShowsThePlaceholderUntilSave_data() { addKindRows(); }
+    void fileThatIsNoPictureShowsThePlaceholderUntilSave()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        const QByteArray cardPhoto = f.storeCardsWithPhoto();
+        f.click(f.editor()->cmdPrimo);
+
+        const QString letter = f.filePath(QStringLiteral("lettera.jpg"));
+        writeBytes(letter, "Gentile cliente, le inviamo il contratto.");
+        f.user().queueOpenFileName(letter);
+        f.click(f.editor()->btnCaricaFoto);
+        QVERIFY(f.user().messages().isEmpty());
+        QVERIFY(f.editor()->photo().showsPlaceholder());
+        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), f.editor()->imgBianco->pixmap().toImage());
+        // Only Save touches the card's photo file.
+        QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
+
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(QImage(f.photoPath(1)).size(), photoFrame);
+    }
+
+    void deletedPhotoComesBackWhenTheCardIsShownAgain_data() { addKindRows(); }
+    void deletedPhotoComesBackWhenTheCardIsShownAgain()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        const QByteArray cardPhoto = f.storeCardsWithPhoto(2);
+
+        f.click(f.editor()->cmdPrimo);
+        f.click(f.editor()->btnCancFoto);
+        QVERIFY(f.editor()->photo().showsPlaceholder());
+        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), f.editor()->imgBianco->pixmap().toImage());
+        QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
+
+        f.click(f.editor()->cmdAvanti);
+        f.click(f.editor()->cmdIndietro);
+        QCOMPARE(f.position(), QStringLiteral("1"));
+        QVERIFY(!f.editor()->photo().showsPlaceholder());
+        QCOMPARE(f.editor()->photo().image().size(), QSize(90, 120));
+        QVERIFY(f.user().messages().isEmpty());
+    }
+
+    // The search windows put a card on screen this way.
+    void showRecordFillsTheCardAndLoadsItsPhoto_data() { addKindRows(); }
+    void showRecordFillsTheCardAndLoadsItsPhoto()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        f.writePhoto(5, encodeJpeg(markedImage(QSize(40, 30), Qt::magenta)));
+        QStringList values = f.record(5);
+        values[0] = QString(f.layout().capacity(0), QLatin1Char('w'));
+        f.editor()->showRecord(5, values);
+        QCOMPARE(f.position(), QStringLiteral("5"));
+        QCOMPARE(f.shownValues(), values);
+        // A text longer than its field is read from its beginning.
+        for (const QLineEdit* field : f.editor()->fields())
+            QCOMPARE(field->cursorPosition(), 0);
+        QVERIFY(!f.editor()->photo().showsPlaceholder());
+        QCOMPARE(f.editor()->photo().image().size(), QSize(40, 30));
+
+        // A position without a photo file shows the placeholder.
+        f.editor()->showRecord(6, f.record(6));
+        QCOMPARE(f.position(), QStringLiteral("6"));
+        QVERIFY(f.editor()->photo().showsPlaceholder());
+        QVERIFY(f.user().messages().isEmpty());
+    }
+
+    // The editor hands the zoom the picture it shows; every click builds a new window.
+    void zoomShowsExactlyThePictureOfTheCard_data() { addKindRows(); }
+    void zoomShowsExactlyThePictureOfTheCard()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        struct Seen {
+            QImage picture;
+            QImage shown;
+            QSize frame;
+            QObject* owner = nullptr;
+            bool reused = false;
+        };
+        QList<Seen> seen;
+        f.user().onDialog([&](QDialog& dialog) {
+            auto* zoom = qobject_cast<TfrmZoom*>(&dialog);
+            QVERIFY(zoom);
+            zoom->show();
+            QVERIFY(QTest::qWaitForWindowExposed(zoom));
+            seen.append({ zoom->picture(), labelPicture(zoom->imgFoto), zoom->imgFoto->size(), zoom->parent(),
+                zoom->property("seen").isValid() });
+            zoom->setProperty("seen", true);
+            QTest::mouseClick(zoom->imgFoto, Qt::LeftButton);
+            QVERIFY(!zoom->isVisible());
+        });
+
+        // A new card: the placeholder picture.
+        f.click(f.editor()->btnZoomFoto);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].picture, f.editor()->imgBianco->pixmap().toImage());
+
+        // A stored card: its photo as shown, not read again from disk.
+        f.seed(1);
+        f.writePhoto(1, encodeJpeg(markedImage(QSize(120, 90), Qt::magenta)));
+        f.click(f.editor()->cmdPrimo);
+        QVERIFY(QFile::remove(f.photoPath(1)));
+        f.click(f.editor()->btnZoomFoto);
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[1].picture.size(), QSize(120, 90));
+        QCOMPARE(seen[1].picture, f.editor()->photo().image());
+
+        QCOMPARE(f.user().dialogClasses(), QStringList(2, QStringLiteral("lumidex::TfrmZoom")));
+        for (const Seen& one : seen) {
+            QCOMPARE(one.owner, f.editor());
+            QVERIFY(!one.reused);
+            QCOMPARE(one.shown, fittedRender(one.picture, one.frame));
+            // The editor's frame shows the same picture, only smaller.
+            QVERIFY(one.shown.size().width() > f.editor()->imgFoto->pixmap().width());
+        }
+        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(),
+            seen[1].picture.scaled(f.editor()->imgFoto->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        QVERIFY(f.editor()->findChildren<TfrmZoom*>().isEmpty());
+        QVERIFY(f.user().messages().isEmpty());
+    }
+
+    void helpButtonShowsTheKindsPage_data() { addKindRows(); }
+    void helpButtonShowsTheKindsPage()
+    {
+        QFETCH(EditorKind, kind);
+        EditorFixture f(kind);
+        QString title;
+        QString text;
+        QWidget* owner = nullptr;
+        f.user().onDialog([&](QDialog& dialog) {
+            auto& help = dynamic_cast<TfrmGuida&>(dialog);
+            title = help.lblTitolo->text();
+            text = help.txtGuida->toPlainText();
+            owner = help.parentWidget();
+        });
+        f.click(f.editor()->cmdGuida);
+        QCOMPARE(f.user().dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
+        QCOMPARE(owner, f.editor());
+        QCOMPARE(title, help::title(f.helpPage()));
+        QCOMPARE(text, help::paragraphs(f.helpPage()).join(QStringLiteral("\n\n")));
+    }
+};
+
+QTEST_MAIN(TestCardEditor)
+#include "tst_cardeditor.moc"

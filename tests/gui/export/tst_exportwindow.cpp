@@ -1,0 +1,418 @@
+#include "support/ExportFixtures.h"
+
+#include "gui/export/ExportGrid.h"
+#include "export/ExportRecords.h"
+#include "gui/export/TfrmExpAnagrafica.h"
+#include "gui/export/TfrmExpBookDonne.h"
+#include "gui/export/TfrmExpBookUomini.h"
+#include "gui/shell/TfrmGuida.h"
+#include "storage/Archive.h"
+#include "storage/ArchiveError.h"
+#include "storage/Layouts.h"
+#include "support/EditorFixture.h"
+#include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
+#include "support/TestHelpers.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <map>
+
+using namespace lumidex;
+using namespace lumidex::test;
+using namespace lumidex::test::exportfixture;
+
+namespace {
+
+enum class Window { Registry, Men, Women };
+
+const QString askText
+    = QString::fromUtf8("L'esportazione dei dati in Excel può richiedere diversi minuti a seconda del "
+                        "numero di schede presenti in archivio.\r\n\r\nSi vuole esportare i dati "
+                        "adesso?");
+const QString doneText = QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\nSi vuole "
+                                        "aprire il file di Excel?");
+const QString failedText = QString::fromUtf8("Attenzione: il sistema non permette di esportare i dati.\n\r\n\r"
+                                             "Accertarsi che il file di Excel non sia già aperto.");
+
+void click(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+} // namespace
+
+class TestExportWindow : public ScriptedTestCase {
+    Q_OBJECT
+
+private:
+    QString path(const QString& name) const { return dir->filePath(name); }
+    QString registryPath() const { return path(QStringLiteral("Archivio_Anagrafico.pro")); }
+    QString menBook() const { return path(QStringLiteral("Sfilata estiva.men")); }
+    QString womenBook() const { return path(QStringLiteral("Campagna autunno.wmn")); }
+
+    std::unique_ptr<ExportWindow> window(Window which) const
+    {
+        switch (which) {
+        case Window::Registry:
+            return std::make_unique<TfrmExpAnagrafica>(dir->path());
+        case Window::Men:
+            return std::make_unique<TfrmExpBookUomini>(dir->path(), menBook());
+        case Window::Women:
+            return std::make_unique<TfrmExpBookDonne>(dir->path(), womenBook());
+        }
+        return {};
+    }
+
+    // Runs `act` on the export window that `cmdEsporta` of the editor opens.
+    void exportFrom(CardEditor& editor, const std::function<void(ExportWindow&)>& act)
+    {
+        bool ran = false;
+        user->onDialog([&](QDialog& dialog) {
+            if (auto* export_ = qobject_cast<ExportWindow*>(&dialog)) {
+                ran = true;
+                act(*export_);
+            }
+        });
+        click(editor.cmdEsporta);
+        QVERIFY(ran);
+    }
+
+    QList<QStringList> gridOf(const ExportWindow& window) const
+    {
+        QList<QStringList> rows;
+        const QAbstractItemModel* model = window.grdRecords->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList texts;
+            for (int column = 0; column < model->columnCount(); ++column)
+                texts << model->index(row, column).data().toString();
+            rows << texts;
+        }
+        return rows;
+    }
+
+private slots:
+
+    void looksTheSameForEveryKind_data()
+    {
+        QTest::addColumn<Window>("which");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("registry") << Window::Registry << "frmExpAnagrafica"
+                                  << " Esporta archivio anagrafico in Microsoft Excel" << 26;
+        QTest::newRow("men") << Window::Men << "frmExpBookUomini"
+                             << " Esporta book fotografico in Microsoft Excel" << 13;
+        QTest::newRow("women") << Window::Women << "frmExpBookDonne"
+                               << " Esporta book fotografico in Microsoft Excel" << 13;
+    }
+    void looksTheSameForEveryKind()
+    {
+        QFETCH(Window, which);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(int, columns);
+        auto frm = window(which);
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        QCOMPARE(frm->objectName(), name);
+        QCOMPARE(frm->windowTitle(), caption);
+        QCOMPARE(frm->size(), QSize(862, 560));
+        QCOMPARE(frm->minimumSize(), frm->maximumSize());
+        QVERIFY(!(frm->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(frm->isModal());
+
+        auto* grid = named<ExportGrid>(frm.get(), QStringLiteral("grdRecords"));
+        QCOMPARE(grid->size(), QSize(821, 409));
+        QVERIFY(grid->alternatingRowColors());
+        QVERIFY(grid->verticalHeader()->isHidden());
+        QCOMPARE(grid->rowHeight(0), 21);
+        QCOMPARE(grid->model()->columnCount(), columns);
+        for (int column = 0; column < columns; ++column)
+            QCOMPARE(grid->columnWidth(column), frm->table().columns[column].gridWidth);
+        // A new grid over an empty archive: ten empty rows.
+        QCOMPARE(gridOf(*frm), QList<QStringList>(10, QStringList(columns)));
+
+        QCOMPARE(named<QLabel>(frm.get(), QStringLiteral("panInfo"))->text(),
+            QStringLiteral("Esportazione archivio in Microsoft Excel."));
+        QVERIFY(!named<QLabel>(frm.get(), QStringLiteral("imgBanner"))->pixmap().isNull());
+        const QList<std::pair<QString, QString>> buttons {
+            { "cmdEsporta", "Esporta l'archivio in formato Microsoft Excel." },
+            { "cmdGuida", "Visualizza la pagina della guida sensibile al contesto." },
+            { "cmdEsci", "Esci da questo ambiente di lavoro." },
+        };
+        for (const auto& [buttonName, status] : buttons) {
+            auto* button = named<QToolButton>(frm.get(), buttonName);
+            QCOMPARE(button->statusTip(), status);
+            QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+            QVERIFY(!button->icon().isNull());
+        }
+        QCOMPARE(user->messages().size(), 0);
+    }
+
+    void statusLineExplainsTheButtons()
+    {
+        auto frm = window(Window::Registry);
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        const QList<std::pair<QToolButton*, QString>> buttons {
+            { frm->cmdEsporta, "Esporta l'archivio in formato Microsoft Excel." },
+            { frm->cmdGuida, "Visualizza la pagina della guida sensibile al contesto." },
+            { frm->cmdEsci, "Esci da questo ambiente di lavoro." },
+        };
+        for (const auto& [button, text] : buttons) {
+            QTest::mouseMove(button);
+            QCOMPARE(frm->panInfo->text(), text);
+            // Moving on over the button keeps its explanation.
+            QTest::mouseMove(button, button->rect().center() + QPoint(3, 2));
+            QCOMPARE(frm->panInfo->text(), text);
+            QTest::mouseMove(frm->grdRecords->viewport());
+            QCOMPARE(frm->panInfo->text(), QString());
+        }
+    }
+
+    void backgroundsEmptyTheStatusLine_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("grid") << "grid";
+        QTest::newRow("grid header") << "header";
+        QTest::newRow("status bar") << "status";
+        QTest::newRow("top bar") << "bar";
+        QTest::newRow("banner") << "banner";
+        QTest::newRow("window") << "window";
+    }
+    void backgroundsEmptyTheStatusLine()
+    {
+        QFETCH(QString, place);
+        auto frm = window(Window::Men);
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        QCOMPARE(frm->panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+        const std::map<QString, std::pair<QWidget*, QPoint>> places {
+            { "grid", { frm->grdRecords->viewport(), QPoint(200, 100) } },
+            { "header", { frm->grdRecords->horizontalHeader()->viewport(), QPoint(120, 5) } },
+            { "status", { frm->panInfo, QPoint(300, 8) } },
+            { "bar", { frm->panBarra, QPoint(600, 10) } },
+            { "banner", { frm->imgBanner, QPoint(100, 30) } },
+            { "window", { frm.get(), QPoint(5, 300) } },
+        };
+        const auto [widget, point] = places.at(place);
+        QCOMPARE(widget->childAt(point), nullptr);
+        QTest::mouseMove(widget, point);
+        QCOMPARE(frm->panInfo->text(), QString());
+    }
+
+    void eachEditorOpensItsOwnExport_data()
+    {
+        QTest::addColumn<Window>("which");
+        QTest::newRow("registry editor") << Window::Registry;
+        QTest::newRow("men's book editor") << Window::Men;
+        QTest::newRow("women's book editor") << Window::Women;
+    }
+    void eachEditorOpensItsOwnExport()
+    {
+        QFETCH(Window, which);
+        writeRegistry(registryPath());
+        writeBook(menBook());
+        // The women's book holds one entry of its own.
+        Archive(womenBook(), layouts::book).append({ QStringLiteral("Solo donne") });
+
+        std::unique_ptr<CardEditor> editor;
+        QString className;
+        QList<QStringList> expected;
+        if (which == Window::Registry) {
+            editor = makeEditor(EditorKind::Registry, dir->path());
+            className = QStringLiteral("lumidex::TfrmExpAnagrafica");
+            expected = registryGrid();
+        } else {
+            const bool men = which == Window::Men;
+            editor = men ? makeEditor(EditorKind::Men, dir->path(), QStringLiteral("Sfilata estiva"))
+                         : makeEditor(EditorKind::Women, dir->path(), QStringLiteral("Campagna autunno"));
+            className
+                = men ? QStringLiteral("lumidex::TfrmExpBookUomini") : QStringLiteral("lumidex::TfrmExpBookDonne");
+            QStringList only(13);
+            only[0] = "1";
+            only[1] = "Solo donne";
+            expected = men ? bookGrid() : QList<QStringList> { only };
+        }
+        editor->show();
+
+        exportFrom(*editor, [&](ExportWindow& frm) {
+            QCOMPARE(frm.parentWidget(), editor.get());
+            QCOMPARE(gridOf(frm), expected);
+            click(frm.cmdEsci);
+            QVERIFY(!frm.isVisible());
+        });
+        QCOMPARE(user->dialogClasses(), QStringList { className });
+        QCOMPARE(user->messages().size(), 0);
+    }
+
+    void exportWritesTheGridAndOpensTheFile_data()
+    {
+        QTest::addColumn<Window>("which");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("registry") << Window::Registry << "Archivio_Anagrafico.xls"
+                                  << expectedRegistryDocument(registryCells());
+        QTest::newRow("men") << Window::Men << "Book_Fotografico.xls" << expectedBookDocument(bookCells());
+        QTest::newRow("women") << Window::Women << "Book_Fotografico.xls" << expectedBookDocument(bookCells());
+    }
+    void exportWritesTheGridAndOpensTheFile()
+    {
+        QFETCH(Window, which);
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, expected);
+        writeRegistry(registryPath());
+        writeBook(which == Window::Women ? womenBook() : menBook());
+        auto frm = window(which);
+        frm->show();
+        click(frm->cmdEsporta);
+
+        const QString output = path(fileName);
+        QCOMPARE(frm->outputPath(), output);
+        QCOMPARE(readBytes(output), expected);
+        QCOMPARE(user->messages().size(), 2);
+        for (const auto& message : user->messages()) {
+            QCOMPARE(message.kind, MessageKind::Confirmation);
+            QCOMPARE(message.buttons, Buttons::YesNo);
+        }
+        QCOMPARE(user->messageTexts(), (QStringList { askText, doneText }));
+        QCOMPARE(user->shellCommands(), QStringList { "\"" + QDir::toNativeSeparators(output) + "\"" });
+        QVERIFY(frm->isVisible());
+    }
+
+    void answeringNoStops_data()
+    {
+        QTest::addColumn<bool>("exportNow");
+        QTest::newRow("no export") << false;
+        QTest::newRow("exported, not opened") << true;
+    }
+    void answeringNoStops()
+    {
+        QFETCH(bool, exportNow);
+        auto frm = window(Window::Registry);
+        frm->show();
+        if (exportNow)
+            user->queueAnswer(Answer::Yes);
+        user->queueAnswer(Answer::No);
+        click(frm->cmdEsporta);
+        QCOMPARE(user->messages().size(), exportNow ? 2 : 1);
+        QCOMPARE(QFileInfo::exists(frm->outputPath()), exportNow);
+        QCOMPARE(user->shellCommands(), QStringList());
+    }
+
+    void cellsTypedInTheGridAreExported()
+    {
+        writeBook(menBook());
+        const QByteArray stored = readBytes(menBook());
+        auto frm = window(Window::Men);
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        frm->activateWindow();
+
+        // Giudizio of the first entry: typed and not yet confirmed with Enter.
+        ExportGrid* grid = frm->grdRecords;
+        const QModelIndex judgement = grid->model()->index(0, 11);
+        grid->setCurrentIndex(judgement);
+        grid->edit(judgement);
+        auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(judgement));
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("Da rifare <subito> & meglio: "));
+        editor->insert(QString::fromUtf8("€"));
+        // Titolo is read-only: no editor opens.
+        QTest::ignoreMessage(QtWarningMsg, "edit: editing failed");
+        grid->edit(grid->model()->index(0, 1));
+        QVERIFY(!grid->indexWidget(grid->model()->index(0, 1)));
+
+        click(frm->cmdEsporta);
+        Cells expected = bookCells();
+        expected[0][10] = "Da rifare &lt;subito&gt; &amp; meglio: \x80";
+        QCOMPARE(readBytes(frm->outputPath()), expectedBookDocument(expected));
+        QCOMPARE(readBytes(menBook()), stored);
+    }
+
+    void failedExportSaysSoAndKeepsTheWindow()
+    {
+        // A folder in the place of the spreadsheet cannot be replaced, not even by root.
+        auto frm = window(Window::Registry);
+        QVERIFY(QDir().mkdir(frm->outputPath()));
+        frm->show();
+        click(frm->cmdEsporta);
+        QCOMPARE(user->messageTexts(), (QStringList { askText, failedText }));
+        QCOMPARE(user->messages().last().kind, MessageKind::Plain);
+        QCOMPARE(user->messages().last().buttons, Buttons::Ok);
+        QCOMPARE(user->shellCommands(), QStringList());
+        QVERIFY(QFileInfo(frm->outputPath()).isDir());
+        QVERIFY(frm->isVisible());
+    }
+
+    void unreadableArchiveIsReportedOnceWhenShown()
+    {
+        QVERIFY(QDir().mkdir(menBook()));
+        auto frm = window(Window::Men);
+        frm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+        QTRY_COMPARE(user->messages().size(), 1);
+        QCOMPARE(user->messages().first().kind, MessageKind::Plain);
+        QCOMPARE(user->messages().first().buttons, Buttons::Ok);
+        QCOMPARE(user->messages().first().text, archiveAccessMessage());
+        QCOMPARE(gridOf(*frm), QList<QStringList>(10, QStringList(13)));
+
+        // Shown again, it neither reads again nor repeats itself.
+        frm->hide();
+        frm->show();
+        QCoreApplication::processEvents();
+        QCOMPARE(user->messages().size(), 1);
+    }
+
+    void helpShowsTheExportPageOfItsKind_data()
+    {
+        QTest::addColumn<Window>("which");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("registry") << Window::Registry << "Esportazione archivio anagrafico in Microsoft Excel.";
+        QTest::newRow("men") << Window::Men << "Esportazione book fotografico in Microsoft Excel.";
+        QTest::newRow("women") << Window::Women << "Esportazione book fotografico in Microsoft Excel.";
+    }
+    void helpShowsTheExportPageOfItsKind()
+    {
+        QFETCH(Window, which);
+        QFETCH(QString, title);
+        auto frm = window(which);
+        frm->show();
+        QString shown;
+        user->onDialog([&](QDialog& dialog) {
+            if (auto* help = qobject_cast<TfrmGuida*>(&dialog)) {
+                QCOMPARE(help->parentWidget(), frm.get());
+                shown = help->lblTitolo->text();
+            }
+        });
+        click(frm->cmdGuida);
+        QCOMPARE(user->dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
+        QCOMPARE(shown, title);
+    }
+
+    void menAndWomenShareOneFile()
+    {
+        writeBook(menBook());
+        Archive(womenBook(), layouts::book).append({ QStringLiteral("Solo donne") });
+        for (Window which : { Window::Men, Window::Women }) {
+            auto frm = window(which);
+            frm->show();
+            click(frm->cmdEsporta);
+        }
+        Cells women = emptyCells(1, 12);
+        women[0][0] = "Solo donne";
+        QCOMPARE(readBytes(path(QStringLiteral("Book_Fotografico.xls"))), expectedBookDocument(women));
+        QCOMPARE(QDir(dir->path()).entryList({ QStringLiteral("*.xls*") }),
+            QStringList { QStringLiteral("Book_Fotografico.xls") });
+    }
+};
+
+QTEST_MAIN(TestExportWindow)
+#include "tst_exportwindow.moc"

@@ -1,0 +1,2 @@
+lumidex_add_test(tst_searchwindow SOURCES tst_searchwindow.cpp SearchFixtures.h SearchFixtures.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_cardsearch SOURCES tst_cardsearch.cpp SearchFixtures.h SearchFixtures.cpp LIBS lumidex_testsupport)

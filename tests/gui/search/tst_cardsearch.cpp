@@ -1,0 +1,273 @@
+#include "SearchFixtures.h"
+
+#include "gui/search/SearchWindow.h"
+#include "storage/Archive.h"
+#include "storage/Layouts.h"
+#include "support/EditorFixture.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestHelpers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+namespace {
+
+// How close a decoded JPEG pixel must be to the colour it was made from.
+bool near(const QColor& a, const QColor& b)
+{
+    return qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 && qAbs(a.blue() - b.blue()) < 24;
+}
+
+} // namespace
+
+class TestCardSearch : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<EditorFixture> f;
+    CardEditor* editor = nullptr;
+    ScriptedInteraction* user = nullptr;
+
+    void open(EditorKind kind)
+    {
+        f = std::make_unique<EditorFixture>(kind);
+        editor = f->editor();
+        user = &f->user();
+    }
+
+    QStringList record(const QString& first, const QString& place = {}) const
+    {
+        return f->kind() == EditorKind::Registry ? registryCard(first, place) : bookEntry(first, place);
+    }
+    QString windowClass() const
+    {
+        switch (f->kind()) {
+        case EditorKind::Registry:
+            return QStringLiteral("lumidex::TfrmTrovaAnagrafica");
+        case EditorKind::Men:
+            return QStringLiteral("lumidex::TfrmTrovaBookUomini");
+        case EditorKind::Women:
+            return QStringLiteral("lumidex::TfrmTrovaBookDonne");
+        }
+        return {};
+    }
+    void seed(const QList<QStringList>& records) const { writeRecords(f->archivePath(), f->layout(), records); }
+    void writePhoto(int position, const QColor& colour) const
+    {
+        f->writePhoto(position, encodeJpeg(markedImage(QSize(60, 80), colour)));
+    }
+    // The user double-clicks the line of the record whose first field is `first`.
+    void chooseLineOf(const QString& first, const std::function<void(SearchWindow&)>& meanwhile = {})
+    {
+        user->onDialog([=](QDialog& dialog) {
+            auto& window = static_cast<SearchWindow&>(dialog);
+            runSearch(window);
+            if (meanwhile)
+                meanwhile(window);
+            const int row = rowStartingWith(window, first);
+            QVERIFY(row >= 0);
+            doubleClickRow(window, row);
+            QVERIFY(!window.isVisible());
+        });
+        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QCOMPARE(user->dialogsRun(), 1);
+    }
+    // A pixel of the photo's own colour, away from its dark mark in the corner.
+    QColor photoColour() const
+    {
+        const QImage& image = editor->photo().image();
+        return image.pixelColor(image.width() * 3 / 4, image.height() * 3 / 4);
+    }
+    QStringList trimmedValues(const QStringList& values) const
+    {
+        QStringList trimmed;
+        for (const QString& value : values)
+            trimmed << value.trimmed();
+        return trimmed;
+    }
+
+private slots:
+    void cleanup()
+    {
+        f.reset();
+        editor = nullptr;
+        user = nullptr;
+    }
+
+    void aDoubleClickLoadsTheCardAndItsPhoto_data() { addKindRows(); }
+    void aDoubleClickLoadsTheCardAndItsPhoto()
+    {
+        QFETCH(EditorKind, kind);
+        open(kind);
+        const QList<QStringList> records { record("Zeno", "Roma"), record("Anna", "Rimini"), record("Bruno") };
+        seed(records);
+        writePhoto(2, QColor(0x20, 0xA0, 0x40));
+        const QByteArray archiveBefore = readBytes(editor->archivePath());
+
+        QString marker;
+        user->onDialog([&](QDialog& dialog) {
+            auto& window = static_cast<SearchWindow&>(dialog);
+            marker = window.lblMemory->text();
+            runSearch(window);
+            doubleClickRow(window, rowStartingWith(window, "Anna"));
+            QCOMPARE(window.result(), int(QDialog::Accepted));
+        });
+        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+
+        QCOMPARE(user->dialogClasses(), QStringList { windowClass() });
+        QCOMPARE(marker, editor->cardMarker());
+        QVERIFY(user->messages().isEmpty());
+        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(editor->currentValues(), trimmedValues(records.at(1)));
+        QVERIFY(!editor->photo().showsPlaceholder());
+        QVERIFY(near(photoColour(), QColor(0x20, 0xA0, 0x40)));
+        // The search reads the archive and never writes it.
+        QCOMPARE(readBytes(editor->archivePath()), archiveBefore);
+    }
+
+    void identicalLinesLoadTheLaterCard_data() { addKindRows(); }
+    void identicalLinesLoadTheLaterCard()
+    {
+        QFETCH(EditorKind, kind);
+        open(kind);
+        // Cards that differ only in fields the line does not show.
+        QStringList earlier = record("Anna");
+        QStringList later = record("Anna");
+        const int hidden
+            = kind == EditorKind::Registry ? layouts::registry.indexOf("Occhi") : layouts::book.indexOf("Abiti");
+        earlier[hidden] = QStringLiteral("prima");
+        later[hidden] = QStringLiteral("dopo");
+        seed({ earlier, record("Bruno"), later, record("Carla") });
+        writePhoto(3, QColor(0xC0, 0x30, 0x30));
+
+        chooseLineOf("Anna");
+        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("3"));
+        QCOMPARE(editor->field(hidden)->text(), QStringLiteral("dopo"));
+        QVERIFY(near(photoColour(), QColor(0xC0, 0x30, 0x30)));
+    }
+
+    void aCardWithoutPhotoShowsThePlaceholder()
+    {
+        open(EditorKind::Registry);
+        seed({ record("Anna") });
+        chooseLineOf("Anna");
+        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QVERIFY(editor->photo().showsPlaceholder());
+        QCOMPARE(editor->photo().image(), editor->photo().placeholder());
+    }
+
+    void aLineNoLongerInTheArchiveLoadsNothing_data() { addKindRows(); }
+    void aLineNoLongerInTheArchiveLoadsNothing()
+    {
+        QFETCH(EditorKind, kind);
+        open(kind);
+        seed({ record("Anna"), record("Bruno") });
+        QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
+        const QStringList shown = editor->currentValues();
+
+        // Someone else changes the card while the list is on screen.
+        chooseLineOf(
+            "Bruno", [this](SearchWindow&) { Archive(f->archivePath(), f->layout()).write(2, record("Bruna")); });
+        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(editor->currentValues(), shown);
+        QVERIFY(user->messages().isEmpty());
+    }
+
+    void aDoubleClickWithoutSelectionClosesSilently()
+    {
+        open(EditorKind::Men);
+        seed({ record("Alba") });
+        bool closed = false;
+        user->onDialog([&](QDialog& dialog) {
+            auto& window = static_cast<SearchWindow&>(dialog);
+            runSearch(window);
+            window.lstRecordsDblClick();
+            closed = !window.isVisible();
+        });
+        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QVERIFY(closed);
+        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(editor->field(0)->text(), QString());
+        QVERIFY(user->messages().isEmpty());
+    }
+
+    void enterOnALineLoadsItToo()
+    {
+        open(EditorKind::Registry);
+        seed({ record("Anna"), record("Bruno") });
+        user->onDialog([&](QDialog& dialog) {
+            auto& window = static_cast<SearchWindow&>(dialog);
+            runSearch(window);
+            window.txtTrova->setText(QStringLiteral("bruno"));
+            QTest::mouseClick(window.btnTrova, Qt::LeftButton);
+            window.lstRecords->setFocus();
+            QTest::keyClick(window.lstRecords, Qt::Key_Return);
+        });
+        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+    }
+
+    void theMarkerDecidesWhichEditorIsWritten_data()
+    {
+        QTest::addColumn<QString>("marker");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("its own marker") << "anagrafica" << true;
+        QTest::newRow("its own marker in blanks") << "  anagrafica " << true;
+        QTest::newRow("a book editor's marker") << "bookuomini" << false;
+        QTest::newRow("another case") << "Anagrafica" << false;
+        QTest::newRow("none") << "" << false;
+    }
+    void theMarkerDecidesWhichEditorIsWritten()
+    {
+        QFETCH(QString, marker);
+        QFETCH(bool, loads);
+        open(EditorKind::Registry);
+        seed({ record("Anna") });
+        chooseLineOf("Anna", [marker](SearchWindow& window) { window.lblMemory->setText(marker); });
+        QCOMPARE(editor->lblPosizione->text(), loads ? QStringLiteral("1") : QString());
+        QCOMPARE(editor->field(0)->text(), loads ? QStringLiteral("Anna") : QString());
+    }
+
+    void theBookSearchReadsTheEditorsBook()
+    {
+        open(EditorKind::Women);
+        writeRecords(f->filePath(QStringLiteral("Altro.wmn")), layouts::book, { record("Altrove") });
+        seed({ record("Alba") });
+        QStringList listed;
+        user->onDialog([&](QDialog& dialog) {
+            auto& window = static_cast<SearchWindow&>(dialog);
+            runSearch(window);
+            listed = window.listedLines();
+        });
+        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QCOMPARE(listed.size(), 1);
+        QVERIFY(listed.first().startsWith(QLatin1String("Alba")));
+    }
+
+    void ctrlFOpensTheSearch_data() { addKindRows(); }
+    void ctrlFOpensTheSearch()
+    {
+        QFETCH(EditorKind, kind);
+        open(kind);
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);
+        // A shortcut presses its button visibly, a moment later.
+        QTRY_COMPARE(user->dialogClasses(), QStringList { windowClass() });
+        // Closed without a choice: the editor keeps its new, empty card.
+        QCOMPARE(editor->lblPosizione->text(), QString());
+    }
+};
+
+QTEST_MAIN(TestCardSearch)
+#include "tst_cardsearch.moc"

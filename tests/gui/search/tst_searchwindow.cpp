@@ -1,0 +1,515 @@
+#include "SearchFixtures.h"
+
+#include "gui/search/TfrmTrovaAnagrafica.h"
+#include "gui/search/TfrmTrovaBookDonne.h"
+#include "gui/search/TfrmTrovaBookUomini.h"
+#include "storage/ArchiveError.h"
+#include "storage/Layouts.h"
+#include "support/PdfReadBack.h"
+#include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
+#include "support/TestHelpers.h"
+#include "ui/FocusFrame.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+namespace {
+
+enum class Kind { Registry, Men, Women };
+using Criteria = QMap<QString, QString>;
+
+const QString archiveMessage = QStringLiteral(
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
+    "scrittura nella cartella di installazione del programma.");
+const QString emptyListMessage = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
+
+// Counts the times a widget is painted.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestSearchWindow : public ScriptedTestCase {
+    Q_OBJECT
+
+private:
+    QString pathOf(Kind kind) const
+    {
+        switch (kind) {
+        case Kind::Registry:
+            return dir->filePath(QStringLiteral("Archivio_Anagrafico.pro"));
+        case Kind::Men:
+            return dir->filePath(QStringLiteral("Estate.men"));
+        case Kind::Women:
+            return dir->filePath(QStringLiteral("Estate.wmn"));
+        }
+        return {};
+    }
+
+    std::unique_ptr<SearchWindow> open(Kind kind) const
+    {
+        std::unique_ptr<SearchWindow> window;
+        switch (kind) {
+        case Kind::Registry:
+            window = std::make_unique<TfrmTrovaAnagrafica>(pathOf(kind));
+            break;
+        case Kind::Men:
+            window = std::make_unique<TfrmTrovaBookUomini>(pathOf(kind));
+            break;
+        case Kind::Women:
+            window = std::make_unique<TfrmTrovaBookDonne>(pathOf(kind));
+            break;
+        }
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        if (!QTest::qWaitForWindowActive(window.get()))
+            qWarning("search window not active");
+        return window;
+    }
+
+    // A registry of people whose lines are all different.
+    std::unique_ptr<SearchWindow> registryWithPeople()
+    {
+        writeRecords(pathOf(Kind::Registry), layouts::registry,
+            { registryCard("Zeno Rossi", "Milano"), registryCard("Bruno Verdi", "Roma"),
+                registryCard("Carla Rossi", "Milano Marittima", "rossi di capelli"),
+                registryCard(QString::fromUtf8("Àlvaro Neri"), "Rimini"), registryCard("Anna Rossi", "Rimini") });
+        return open(Kind::Registry);
+    }
+
+    QLineEdit* field(SearchWindow& window, const QString& name) const { return named<QLineEdit>(&window, name); }
+
+private slots:
+
+    void windowsAsTheUserFindsThem_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("objectName");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QStringList>("controls");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("frames");
+
+        const QStringList bookControls { "txtTitolo", "txtDescrizione", "txtData", "txtLocation", "txtFotografo",
+            "txtFotocamera", "txtAbiti", "txtTrucco", "txtGiudizio", "txtNote" };
+        const QStringList bookCaptions { "Titolo foto:", "Descrizione:", "Data scatto (gg/mm/aaaa):", "Location:",
+            "Fotografo:", "Fotocamera:", "Abiti:", "Trucco:", "Giudizio:", "Note:" };
+        const QStringList frames { "effCampo01", "effCampo02", "effCampo09", "effCampo10", "effCampo05", "effCampo06",
+            "effCampo07", "effCampo08", "effCampo03", "effCampo04" };
+        QTest::newRow("registry") << int(Kind::Registry) << "frmTrovaAnagrafica"
+                                  << " Trova schede anagrafiche in archivio"
+                                  << QStringList { "txtNome", "txtDataNasc", "txtSesso", "txtLuogoNasc", "txtCodFisc",
+                                         "txtPartitaIva", "txtOcchi", "txtCapelli", "txtDisponibilita", "txtNote" }
+                                  << QStringList { "Nome:", "Data di nascita (gg/mm/aaaa):", "Sesso (M/F):",
+                                         "Luogo di nascita:", "Codice fiscale:", "Partita Iva:", "Occhi:", "Capelli:",
+                                         QString::fromUtf8("Disponibilità:"), "Note:" }
+                                  << frames;
+        QTest::newRow("men's book") << int(Kind::Men) << "frmTrovaBookUomini"
+                                    << " Trova foto in book fotografico" << bookControls << bookCaptions << frames;
+        QTest::newRow("women's book") << int(Kind::Women) << "frmTrovaBookDonne"
+                                      << " Trova foto in book fotografico" << bookControls << bookCaptions << frames;
+    }
+    void windowsAsTheUserFindsThem()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, objectName);
+        QFETCH(QString, caption);
+        QFETCH(QStringList, controls);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, frames);
+        const auto window = open(Kind(kind));
+
+        QCOMPARE(window->objectName(), objectName);
+        QCOMPARE(window->windowTitle(), caption);
+        QCOMPARE(window->size(), QSize(862, 560));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!(window->windowFlags() & Qt::WindowMinMaxButtonsHint));
+        QCOMPARE(window->panAvvio->size(), QSize(833, 529));
+        QCOMPARE(window->panContainer->size(), QSize(833, 529));
+        const QRect place = window->panAvvio->geometry();
+        QCOMPARE(place.center(), window->rect().center());
+        QVERIFY(window->panAvvio->isVisible());
+        QVERIFY(window->panContainer->isHidden());
+        QVERIFY(window->lblAttendere->isHidden());
+        QVERIFY(window->lblConta->isHidden());
+        QVERIFY(window->lblMemory->isHidden());
+
+        for (int i = 0; i < controls.size(); ++i) {
+            QLineEdit* edit = field(*window, controls.at(i));
+            QCOMPARE(window->criteriaFields().at(i), edit);
+            QCOMPARE(edit->font().family(), QStringLiteral("Verdana"));
+            QCOMPARE(edit->font().pointSize(), 12);
+            QVERIFY(edit->font().bold());
+            auto* label = named<QLabel>(window.get(), QStringLiteral("lblCampo") + frames.at(i).right(2));
+            QCOMPARE(label->text(), captions.at(i));
+            QCOMPARE(label->buddy(), edit);
+            QCOMPARE(named<FocusFrame>(window.get(), frames.at(i))->geometry().center(), edit->geometry().center());
+        }
+        QVERIFY(field(*window, controls.first())->hasFocus());
+
+        const QList<std::pair<const char*, QString>> texts {
+            { "lblRigo04",
+                QString::fromUtf8("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede "
+                                  "da trovare e premere il pulsante Cerca.") },
+            { "lblRigo05", "Lasciare in bianco tutti gli altri campi." },
+            { "lblRigo06",
+                QString::fromUtf8("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente.") },
+            { "lblAttendere", "Ricerca schede in corso. Attendere..." },
+            { "lblRigo01",
+                QString::fromUtf8("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare "
+                                  "e premere il pulsante Trova.") },
+            { "lblRigo02",
+                "Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic su "
+                "Trova." },
+            { "lblRigo03", "Per richiamare i dati di una scheda, selezionarla con un doppio clic." },
+        };
+        for (const auto& [name, text] : texts)
+            QCOMPARE(named<QLabel>(window.get(), QString::fromLatin1(name))->text(), text);
+        const QList<std::pair<QPushButton*, QString>> buttons { { window->btnCerca, "Cerca" },
+            { window->btnAnnulla, "Chiudi" }, { window->btnTrova, "Trova" }, { window->btnChiudi, "Chiudi" },
+            { window->btnStampa, "Stampa" } };
+        for (const auto& [button, text] : buttons) {
+            QCOMPARE(button->text(), text);
+            QCOMPARE(button->font().family(), QStringLiteral("Verdana"));
+        }
+        QCOMPARE(window->lblAttendere->palette().color(QPalette::WindowText), QColor(0x00, 0x8B, 0x8B));
+        QCOMPARE(window->lblRigo03->palette().color(QPalette::WindowText), QColor(0xDC, 0x14, 0x3C));
+        for (const char* picture : { "imgInfo", "imgTrova01", "imgTrova02", "imgTrova03", "imgLogo", "imgLente" })
+            QVERIFY2(!named<QLabel>(window.get(), QString::fromLatin1(picture))->pixmap().isNull(), picture);
+        QCOMPARE(window->lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(window->lstRecords->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+        // The results take the place of the criteria, for good.
+        runSearch(*window);
+        QVERIFY(window->panContainer->isVisible());
+        QVERIFY(window->panAvvio->isHidden());
+        QCOMPARE(window->panContainer->geometry(), place);
+    }
+
+    void enterAndTabWalkTheCriteriaAndTheFrameFollows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("registry") << int(Kind::Registry);
+        QTest::newRow("men's book") << int(Kind::Men);
+    }
+    void enterAndTabWalkTheCriteriaAndTheFrameFollows()
+    {
+        QFETCH(int, kind);
+        const auto window = open(Kind(kind));
+        const QList<QLineEdit*>& fields = window->criteriaFields();
+        const QList<FocusFrame*> frames
+            = window->findChildren<FocusFrame*>(QRegularExpression(QStringLiteral("^effCampo\\d\\d$")));
+        QCOMPARE(frames.size(), 10);
+        for (int i = 0; i <= fields.size(); ++i) {
+            QLineEdit* focused = fields.at(i % fields.size());
+            QVERIFY(focused->hasFocus());
+            for (FocusFrame* frame : frames)
+                QCOMPARE(frame->isVisible(), frame->geometry().center() == focused->geometry().center());
+            QTest::keyClick(focused, i % 2 ? Qt::Key_Enter : Qt::Key_Return);
+        }
+        for (int i = 0; i < fields.size() - 1; ++i) {
+            fields.at(i)->setFocus();
+            QTest::keyClick(fields.at(i), Qt::Key_Tab);
+            QVERIFY(fields.at(i + 1)->hasFocus());
+        }
+        // Enter moved the focus only: nothing was searched.
+        QVERIFY(window->panAvvio->isVisible());
+        QVERIFY(!QFileInfo::exists(pathOf(Kind(kind))));
+    }
+
+    void searchListsSortedLinesAndCountsThem_data()
+    {
+        QTest::addColumn<Criteria>("criteria");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("filled");
+        QTest::newRow("no criteria: every card") << Criteria {}
+                                                 << QStringList { QString::fromUtf8("Àlvaro Neri"), "Anna Rossi",
+                                                        "Bruno Verdi", "Carla Rossi", "Zeno Rossi" }
+                                                 << 0;
+        QTest::newRow("two criteria, any case") << Criteria { { "txtNome", "ROSS" }, { "txtLuogoNasc", "mi" } }
+                                                << QStringList { "Anna Rossi", "Carla Rossi", "Zeno Rossi" } << 2;
+        QTest::newRow("one criterion not met") << Criteria { { "txtNome", "rossi" }, { "txtLuogoNasc", "milano" } }
+                                               << QStringList { "Carla Rossi", "Zeno Rossi" } << 2;
+        QTest::newRow("blank-only criterion scores without counting")
+            << Criteria { { "txtNome", " " }, { "txtLuogoNasc", "rimini" } }
+            << QStringList { QString::fromUtf8("Àlvaro Neri"), "Anna Rossi", "Bruno Verdi", "Carla Rossi",
+                   "Zeno Rossi" }
+            << 1;
+        QTest::newRow("trailing blank") << Criteria { { "txtNome", "rossi " } } << QStringList {} << 1;
+        QTest::newRow("notes field") << Criteria { { "txtNote", "capelli" } } << QStringList { "Carla Rossi" } << 1;
+    }
+    void searchListsSortedLinesAndCountsThem()
+    {
+        QFETCH(Criteria, criteria);
+        QFETCH(QStringList, names);
+        QFETCH(int, filled);
+        const auto window = registryWithPeople();
+        runSearch(*window, criteria);
+
+        QVERIFY(user->messages().isEmpty());
+        QVERIFY(window->panContainer->isVisible());
+        QVERIFY(window->panAvvio->isHidden());
+        QCOMPARE(window->lblConta->text(), QString::number(filled));
+        QStringList listed;
+        for (const QString& line : window->listedLines())
+            listed << line.left(30).trimmed();
+        QCOMPARE(listed, names);
+        QCOMPARE(window->lstRecords->model()->rowCount(), names.size());
+        QCOMPARE(
+            window->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(names.size()));
+        QVERIFY(window->txtTrova->hasFocus());
+        QCOMPARE(window->txtTrova->text(), QString());
+    }
+
+    void linesScrollSidewaysAndNoneIsCut()
+    {
+        const QString notes = QString(250, QLatin1Char('n'));
+        writeRecords(pathOf(Kind::Registry), layouts::registry, { registryCard("Anna", "", notes) });
+        const auto window = open(Kind::Registry);
+        runSearch(*window);
+        QListView* list = window->lstRecords;
+        const QModelIndex line = list->model()->index(0, 0);
+        QVERIFY(list->visualRect(line).width() >= 1600);
+        QVERIFY(list->visualRect(line).width()
+            >= QFontMetrics(line.data(Qt::FontRole).value<QFont>()).horizontalAdvance(window->listedLines().first()));
+        QVERIFY(list->horizontalScrollBar()->maximum() > 0);
+    }
+
+    void waitingNoticeIsPaintedBeforeTheScan()
+    {
+        const auto window = open(Kind::Registry);
+        PaintCounter counter;
+        window->lblAttendere->installEventFilter(&counter);
+        bool visibleDuringScan = false;
+        int paintsBeforeScan = -1;
+        window->setRecordSource([&](const RecordVisit& visit) {
+            visibleDuringScan = window->lblAttendere->isVisible();
+            paintsBeforeScan = counter.paints;
+            visit(1, registryCard("Anna"));
+        });
+        // By the keyboard too, where no mouse button goes down first.
+        window->btnCerca->setFocus();
+        QTest::keyClick(window->btnCerca, Qt::Key_Space);
+        QVERIFY(visibleDuringScan);
+        QVERIFY(paintsBeforeScan > 0);
+        QCOMPARE(window->listedLines().size(), 1);
+    }
+
+    void theNoticeShowsAsTheButtonGoesDown()
+    {
+        const auto window = open(Kind::Registry);
+        QTest::mousePress(window->btnCerca, Qt::LeftButton);
+        QVERIFY(window->lblAttendere->isVisible());
+        QVERIFY(window->panAvvio->isVisible());
+        QTest::mouseRelease(window->btnCerca, Qt::LeftButton);
+        QVERIFY(window->panContainer->isVisible());
+    }
+
+    void aFailureMidScanListsNothing()
+    {
+        const auto window = open(Kind::Registry);
+        window->setRecordSource([](const RecordVisit& visit) {
+            visit(1, registryCard("Anna"));
+            visit(2, registryCard("Bruno"));
+            throw ArchiveError(QStringLiteral("Short read"));
+        });
+        runSearch(*window);
+        QCOMPARE(user->messages().size(), 1);
+        QCOMPARE(user->messages().first().kind, MessageKind::Plain);
+        QCOMPARE(user->messages().first().buttons, Buttons::Ok);
+        QCOMPARE(user->messages().first().text, archiveMessage);
+        QVERIFY(window->listedLines().isEmpty());
+        QVERIFY(window->panAvvio->isVisible());
+        QVERIFY(window->panContainer->isHidden());
+        QVERIFY(window->lblAttendere->isVisible());
+    }
+
+    void anArchiveThatCannotBeOpenedGivesTheMessage()
+    {
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Estate.wmn")));
+        const auto window = open(Kind::Women);
+        runSearch(*window);
+        QCOMPARE(user->messageTexts(), QStringList { archiveMessage });
+        QCOMPARE(user->messages().first().kind, MessageKind::Plain);
+        QVERIFY(window->panAvvio->isVisible());
+    }
+
+    void damagedArchiveListsWhatCanBeRead()
+    {
+        writeRecords(pathOf(Kind::Men), layouts::book, { bookEntry("Alba"), bookEntry("Tramonto") });
+        QFile file(pathOf(Kind::Men));
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(QByteArray(1200, char(250)));
+        file.close();
+        const auto window = open(Kind::Men);
+        runSearch(*window);
+        QVERIFY(user->messages().isEmpty());
+        QCOMPARE(window->listedLines().size(), 2);
+        QCOMPARE(window->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
+    }
+
+    void aMissingBookIsCreatedEmptyAndListsNothing()
+    {
+        const auto window = open(Kind::Women);
+        runSearch(*window);
+        QVERIFY(QFileInfo::exists(pathOf(Kind::Women)));
+        QCOMPARE(QFileInfo(pathOf(Kind::Women)).size(), 0);
+        QVERIFY(window->panContainer->isVisible());
+        QCOMPARE(window->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
+
+        QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+        QCOMPARE(user->messageTexts(), QStringList { emptyListMessage });
+        QCOMPARE(user->messages().first().kind, MessageKind::Plain);
+        QCOMPARE(user->messages().first().buttons, Buttons::Ok);
+    }
+
+    void trovaSelectsMatchingLinesInTurn()
+    {
+        const auto window = registryWithPeople();
+        runSearch(*window);
+        // Àlvaro Neri, Anna Rossi, Bruno Verdi, Carla Rossi, Zeno Rossi
+        QCOMPARE(selectedRow(*window), -1);
+
+        const auto trova = [&](const QString& key) {
+            window->txtTrova->setText(key);
+            QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+            return selectedRow(*window);
+        };
+        QCOMPARE(trova(""), 0);
+        QCOMPARE(trova("VERDI"), 2);
+        QCOMPARE(trova("rossi"), 1);
+        QCOMPARE(trova("rossi"), 3);
+        QCOMPARE(trova("rossi"), 4);
+        QCOMPARE(trova("rossi"), 1);
+        QCOMPARE(trova("nessuno"), 1);
+        QCOMPARE(trova(QString::fromUtf8("àlvaro")), 1);
+        QCOMPARE(trova(QString::fromUtf8("Àlvaro")), 0);
+        QCOMPARE(trova("note"), 0);
+        QVERIFY(user->messages().isEmpty());
+
+        window->txtTrova->setFocus();
+        QVERIFY(named<FocusFrame>(window.get(), QStringLiteral("effTrova"))->isVisible());
+        QTest::keyClick(window->txtTrova, Qt::Key_Return);
+        QVERIFY(window->btnTrova->hasFocus());
+        QVERIFY(!named<FocusFrame>(window.get(), QStringLiteral("effTrova"))->isVisible());
+    }
+
+    void trovaStartsAfterTheLineTheUserPicked()
+    {
+        const auto window = registryWithPeople();
+        runSearch(*window);
+        window->txtTrova->setText("rossi");
+        QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+        QCOMPARE(selectedRow(*window), 1);
+        const QModelIndex fourth = window->lstRecords->model()->index(3, 0);
+        QTest::mouseClick(
+            window->lstRecords->viewport(), Qt::LeftButton, {}, window->lstRecords->visualRect(fourth).center());
+        QCOMPARE(selectedRow(*window), 3);
+        QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+        QCOMPARE(selectedRow(*window), 4);
+    }
+
+    void stampaPrintsTitleAndLinesInListOrder_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("registry") << int(Kind::Registry) << "Riepilogo schede anagrafiche in archivio";
+        QTest::newRow("men's book") << int(Kind::Men) << "Riepilogo foto in book fotografico";
+        QTest::newRow("women's book") << int(Kind::Women) << "Riepilogo foto in book fotografico";
+    }
+    void stampaPrintsTitleAndLinesInListOrder()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, title);
+        std::unique_ptr<SearchWindow> window;
+        if (Kind(kind) == Kind::Registry) {
+            writeRecords(pathOf(Kind::Registry), layouts::registry,
+                { registryCard("Zeno"), registryCard("Anna"), registryCard("Bruno") });
+            window = std::make_unique<TfrmTrovaAnagrafica>(pathOf(Kind::Registry));
+        } else {
+            writeRecords(pathOf(Kind(kind)), layouts::book, { bookEntry("Zeno"), bookEntry("Anna"), bookEntry("B") });
+            if (Kind(kind) == Kind::Men)
+                window = std::make_unique<TfrmTrovaBookUomini>(pathOf(Kind::Men));
+            else
+                window = std::make_unique<TfrmTrovaBookDonne>(pathOf(Kind::Women));
+        }
+        window->show();
+        runSearch(*window);
+        QTest::mouseClick(window->btnStampa, Qt::LeftButton);
+
+        QCOMPARE(user->reports().size(), 1);
+        const ScriptedInteraction::Report& printed = user->reports().first();
+        QVERIFY(!printed.preview);
+        QCOMPARE(printed.pageCount, 1);
+        if (!canReadPdf())
+            QSKIP("poppler-utils is not installed");
+        const QString text = pdfPageText(pdfWords(printed.pdfPath), 0);
+        QVERIFY2(text.startsWith(title), qPrintable(text));
+        // The lines in the order the list shows them, then the footer.
+        const qsizetype anna = text.indexOf(QLatin1String("Anna"));
+        const qsizetype zeno = text.indexOf(QLatin1String("Zeno"));
+        QVERIFY(anna > 0 && zeno > anna);
+        QVERIFY(text.indexOf(QLatin1String("Stampa eseguita in data")) > zeno);
+        // The window stays open with its list as it was.
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->listedLines().size(), 3);
+    }
+
+    void closingEmptiesTheListAndHidesTheNotice_data()
+    {
+        QTest::addColumn<bool>("fromResults");
+        QTest::newRow("Chiudi on the results") << true;
+        QTest::newRow("Chiudi on the criteria") << false;
+    }
+    void closingEmptiesTheListAndHidesTheNotice()
+    {
+        QFETCH(bool, fromResults);
+        const auto window = registryWithPeople();
+        if (fromResults) {
+            runSearch(*window);
+            QTest::mouseClick(window->btnChiudi, Qt::LeftButton);
+        } else {
+            QTest::mousePress(window->btnCerca, Qt::LeftButton);
+            QTest::mouseClick(window->btnAnnulla, Qt::LeftButton);
+        }
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->result(), int(QDialog::Rejected));
+        QVERIFY(window->listedLines().isEmpty());
+        QVERIFY(window->lblAttendere->isHidden());
+        QVERIFY(!window->chosenCard());
+    }
+
+    void escapeDoesNotCloseTheWindow()
+    {
+        const auto window = registryWithPeople();
+        runSearch(*window);
+        QTest::keyClick(window->txtTrova, Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->listedLines().size(), 5);
+    }
+};
+
+QTEST_MAIN(TestSearchWindow)
+#include "tst_searchwindow.moc"

@@ -1,0 +1,281 @@
+#include "texts/MakerContacts.h"
+#include "help/HelpPages.h"
+#include "gui/shell/LinkLabel.h"
+#include "gui/shell/ShowHelp.h"
+#include "gui/shell/TfrmGuida.h"
+#include "gui/shell/TfrmInfo.h"
+#include "gui/shell/TfrmSplash.h"
+#include "support/ScriptedInteraction.h"
+#include "support/TestHelpers.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+using namespace lumidex;
+using namespace lumidex::test;
+
+Q_DECLARE_METATYPE(lumidex::HelpPage)
+
+namespace {
+
+const QColor darkBlue = QColor::fromRgba(LinkLabel::restColour);
+const QColor orange = QColor::fromRgba(LinkLabel::pressedColour);
+
+enum class Dialog { Guida, Info, Splash };
+
+std::unique_ptr<QDialog> make(Dialog which, const QString& programDir)
+{
+    switch (which) {
+    case Dialog::Guida:
+        return std::make_unique<TfrmGuida>(programDir);
+    case Dialog::Info:
+        return std::make_unique<TfrmInfo>();
+    case Dialog::Splash:
+        return std::make_unique<TfrmSplash>();
+    }
+    return nullptr;
+}
+
+// How many pixels of the label are drawn in (nearly) this colour.
+int pixelsOf(QWidget* widget, const QColor& colour)
+{
+    const QImage image = widget->grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (qAbs(c.red() - colour.red()) < 24 && qAbs(c.green() - colour.green()) < 24
+                && qAbs(c.blue() - colour.blue()) < 24)
+                ++count;
+        }
+    return count;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Dialog)
+
+class TestInfoWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { closeModalLeftovers(); }
+
+    void linkColoursFollowTheMouse()
+    {
+        LinkLabel link(QStringLiteral("www.lumidex.example"));
+        link.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&link));
+        QSignalSpy clicked(&link, &LinkLabel::clicked);
+        QCOMPARE(link.textColour(), darkBlue);
+        QVERIFY(pixelsOf(&link, darkBlue) > 0);
+        QCOMPARE(pixelsOf(&link, orange), 0);
+        QCOMPARE(link.cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(link.font().underline());
+
+        QTest::mousePress(&link, Qt::LeftButton);
+        QCOMPARE(link.textColour(), orange);
+        QVERIFY(pixelsOf(&link, orange) > 0);
+        QCOMPARE(pixelsOf(&link, darkBlue), 0);
+        QCOMPARE(clicked.count(), 0);
+        QTest::mouseRelease(&link, Qt::LeftButton);
+        QCOMPARE(link.textColour(), darkBlue);
+        QCOMPARE(clicked.count(), 1);
+
+        // Pressed on the link, released away from it: dark blue again, no click.
+        QTest::mousePress(&link, Qt::LeftButton);
+        QTest::mouseRelease(&link, Qt::LeftButton, {}, QPoint(link.width() + 20, link.height() + 20));
+        QCOMPARE(link.textColour(), darkBlue);
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void linkIconIsPartOfTheLink()
+    {
+        QWidget window;
+        auto* icon = new QToolButton(&window);
+        icon->setFixedSize(27, 27);
+        auto* link = new LinkLabel(QStringLiteral("Visualizza guida in formato PDF"), &window);
+        link->attachIcon(icon);
+        QSignalSpy clicked(link, &LinkLabel::clicked);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(icon->cursor().shape(), Qt::PointingHandCursor);
+
+        QTest::mousePress(icon, Qt::LeftButton);
+        QCOMPARE(link->textColour(), orange);
+        QTest::mouseRelease(icon, Qt::LeftButton, {}, QPoint(200, 200));
+        QCOMPARE(link->textColour(), darkBlue);
+        QCOMPARE(clicked.count(), 0);
+
+        QTest::mouseClick(icon, Qt::LeftButton);
+        QCOMPARE(link->textColour(), darkBlue);
+        QCOMPARE(clicked.count(), 1);
+    }
+
+    void designedLook_data()
+    {
+        QTest::addColumn<Dialog>("which");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("linkText");
+        QTest::addColumn<QSize>("buttonSize");
+        QTest::newRow("help") << Dialog::Guida << "frmGuida"
+                              << " Guida all'utilizzo del software" << QSize(670, 572)
+                              << "Visualizza guida in formato PDF" << QSize(161, 38);
+        QTest::newRow("information") << Dialog::Info << "frmInfo"
+                                     << " Informazioni su Lumidex" << QSize(473, 579)
+                                     << QString::fromUtf16(maker::emailAddress) << QSize(161, 41);
+        QTest::newRow("credits") << Dialog::Splash << "frmSplash"
+                                 << " Lumidex - Ideazione, progetto e realizzazione: Lumidex Software"
+                                 << QSize(661, 467) << "www.lumidex.example" << QSize(160, 34);
+    }
+    void designedLook()
+    {
+        QFETCH(Dialog, which);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QSize, size);
+        QFETCH(QString, linkText);
+        QFETCH(QSize, buttonSize);
+        QTemporaryDir dir;
+        const auto dialog = make(which, dir.path());
+        QCOMPARE(dialog->objectName(), name);
+        QCOMPARE(dialog->windowTitle(), caption);
+        QCOMPARE(dialog->size(), size);
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(!(dialog->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(dialog->isModal());
+        auto* link = named<LinkLabel>(dialog.get(), QStringLiteral("lnkWeb"));
+        QCOMPARE(link->text(), linkText);
+        QCOMPARE(link->textColour(), darkBlue);
+        auto* chiudi = named<QPushButton>(dialog.get(), QStringLiteral("btnChiudi"));
+        QCOMPARE(chiudi->text(), QStringLiteral("Chiudi"));
+        QCOMPARE(chiudi->size(), buttonSize);
+        named<QLabel>(dialog.get(), QStringLiteral("imgLogo"));
+
+        // Everything is inside the window once it is laid out.
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        for (QWidget* child : dialog->findChildren<QWidget*>()) {
+            if (child->isVisible()) {
+                const QRect inWindow(child->mapTo(dialog.get(), QPoint(0, 0)), child->size());
+                QVERIFY2(dialog->rect().contains(inWindow), qPrintable(child->objectName()));
+            }
+        }
+
+        QTest::mouseClick(chiudi, Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    }
+
+    void linksOpenTheirTargets_data()
+    {
+        QTest::addColumn<Dialog>("which");
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("help") << Dialog::Guida << "imgPDF" << QString();
+        QTest::newRow("information") << Dialog::Info << "imgEmail"
+                                     << QStringLiteral("\"mailto:") + QString::fromUtf16(maker::emailAddress)
+                + QStringLiteral("?subject=Software Lumidex&body=Salve, desidererei avere le seguenti informazioni "
+                                 "sul software in oggetto:\"");
+        QTest::newRow("credits") << Dialog::Splash << "imgWeb" << QString::fromUtf16(maker::webAddress);
+    }
+    void linksOpenTheirTargets()
+    {
+        QFETCH(Dialog, which);
+        QFETCH(QString, icon);
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        if (command.isEmpty())
+            command = QLatin1Char('"') + QDir::toNativeSeparators(dir.filePath(QStringLiteral("Guida.pdf")))
+                + QLatin1Char('"');
+        ScriptedInteraction user;
+        const auto dialog = make(which, dir.path());
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        auto* link = named<LinkLabel>(dialog.get(), QStringLiteral("lnkWeb"));
+
+        QTest::mouseClick(link, Qt::LeftButton);
+        QCOMPARE(user.shellCommands(), QStringList { command });
+        QTest::mouseClick(named<QToolButton>(dialog.get(), icon), Qt::LeftButton);
+        QCOMPARE(user.shellCommands(), QStringList({ command, command }));
+        // Pressing and letting go elsewhere opens nothing.
+        QTest::mousePress(link, Qt::LeftButton);
+        QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-10, -10));
+        QCOMPARE(user.shellCommands().size(), 2);
+        QCOMPARE(link->textColour(), darkBlue);
+        // The window stays open and nothing is reported, whatever the desktop did.
+        QVERIFY(dialog->isVisible());
+        QVERIFY(user.messages().isEmpty());
+    }
+
+    void helpWindowBeforeAnyPage()
+    {
+        QTemporaryDir dir;
+        TfrmGuida help(dir.path());
+        QCOMPARE(help.lblTitolo->text(), QStringLiteral("Argomento della guida."));
+        QCOMPARE(help.txtGuida->toPlainText(), QString());
+        QVERIFY(help.txtGuida->isReadOnly());
+        QCOMPARE(help.txtGuida->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(help.txtGuida->size(), QSize(625, 350));
+        QCOMPARE(help.imgPDF->size(), QSize(27, 27));
+    }
+
+    void helpShowsThePage_data()
+    {
+        QTest::addColumn<HelpPage>("page");
+        for (HelpPage page : help::allPages())
+            QTest::newRow(qPrintable(help::title(page))) << page;
+    }
+    void helpShowsThePage()
+    {
+        QFETCH(HelpPage, page);
+        QTemporaryDir dir;
+        ScriptedInteraction user;
+        QWidget owner;
+        QString title;
+        QString text;
+        QStringList blocks;
+        QString ownerName;
+        user.onDialog([&](QDialog& dialog) {
+            auto& help = dynamic_cast<TfrmGuida&>(dialog);
+            QVERIFY(dialog.parentWidget() == &owner);
+            title = help.lblTitolo->text();
+            text = help.txtGuida->toPlainText();
+            for (QTextBlock b = help.txtGuida->document()->begin(); b.isValid(); b = b.next())
+                blocks << b.text();
+            // Its PDF link finds the manual of the folder it was given.
+            help.lnkWebClick();
+        });
+        showHelp(&owner, dir.path(), page);
+        QCOMPARE(user.dialogsRun(), 1);
+        QCOMPARE(title.toUtf8(), help::title(page).toUtf8());
+        // The text box keeps paragraphs as lines of its own: each CR LF of the page
+        // is one line break on screen, so the page reads back with LF in its place.
+        QString shown = text;
+        shown.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        QCOMPARE(shown.toUtf8(), help::body(page).toUtf8());
+        // Paragraphs with one empty line between them, none before or after.
+        QStringList expected;
+        for (const QString& paragraph : help::paragraphs(page))
+            expected << paragraph << QString();
+        expected.removeLast();
+        QCOMPARE(blocks, expected);
+        QCOMPARE(user.shellCommands(),
+            QStringList { QLatin1Char('"') + QDir::toNativeSeparators(dir.filePath(QStringLiteral("Guida.pdf")))
+                + QLatin1Char('"') });
+    }
+};
+
+QTEST_MAIN(TestInfoWindows)
+#include "tst_infowindows.moc"

@@ -1,0 +1,1 @@
+lumidex_add_test(tst_slideshow SOURCES tst_slideshow.cpp LIBS lumidex_testsupport)

@@ -1,3 +1,0 @@
-lumidex_add_test(tst_exportdocument SOURCES tst_exportdocument.cpp ExportFixtures.cpp LIBS lumidex_testsupport)
-lumidex_add_test(tst_exportrecords SOURCES tst_exportrecords.cpp ExportFixtures.cpp LIBS lumidex_testsupport)
-lumidex_add_test(tst_exportwindow SOURCES tst_exportwindow.cpp ExportFixtures.cpp LIBS lumidex_testsupport)

@@ -1,3 +1,0 @@
-lumidex_add_test(tst_slideshowstep SOURCES tst_slideshowstep.cpp LIBS lumidex_core)
-lumidex_add_test(tst_picturefitting SOURCES tst_picturefitting.cpp LIBS lumidex_testcore)
-lumidex_add_test(tst_slideshow SOURCES tst_slideshow.cpp LIBS lumidex_testsupport)

@@ -1,2 +1,0 @@
-lumidex_add_test(tst_identitychecks SOURCES tst_identitychecks.cpp LIBS lumidex_core)
-lumidex_add_test(tst_checkwindows SOURCES tst_checkwindows.cpp LIBS lumidex_testsupport)

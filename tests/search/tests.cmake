@@ -1,6 +1,0 @@
-lumidex_add_test(tst_searchcriteria SOURCES tst_searchcriteria.cpp LIBS lumidex_core)
-lumidex_add_test(tst_resultline SOURCES tst_resultline.cpp LIBS lumidex_core)
-lumidex_add_test(tst_findinlist SOURCES tst_findinlist.cpp LIBS lumidex_core)
-lumidex_add_test(tst_archivesearch SOURCES tst_archivesearch.cpp LIBS lumidex_core)
-lumidex_add_test(tst_searchwindow SOURCES tst_searchwindow.cpp SearchFixtures.h SearchFixtures.cpp LIBS lumidex_testsupport)
-lumidex_add_test(tst_cardsearch SOURCES tst_cardsearch.cpp SearchFixtures.h SearchFixtures.cpp LIBS lumidex_testsupport)

@@ -1,0 +1,109 @@
+#include "help/HelpPages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace lumidex;
+
+class TestManualWriter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void writesManual();
+    void readsAsTheHelpPages();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+void TestManualWriter::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_path = QDir(m_dir.path()).filePath(QStringLiteral("Lumidex/Guida.pdf"));
+
+    QProcess writer;
+    writer.start(QStringLiteral(LUMIDEX_MANUAL_WRITER), { m_path });
+    QVERIFY(writer.waitForFinished(60000));
+    QCOMPARE(writer.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(writer.exitCode(), 0);
+}
+
+void TestManualWriter::writesManual()
+{
+    QFile file(m_path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+    // A title page, then every help page from a sheet of its own.
+    const QString objects = QString::fromLatin1(pdf);
+    QRegularExpressionMatchIterator page
+        = QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)")).globalMatch(objects);
+    qsizetype pages = 0;
+    for (; page.hasNext(); page.next())
+        ++pages;
+    QVERIFY2(pages >= 1 + help::allPages().size(), qPrintable(QString::number(pages)));
+    // Every sheet is A4 portrait: 595 x 842 points.
+    QRegularExpressionMatchIterator box
+        = QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"))
+              .globalMatch(objects);
+    qsizetype boxes = 0;
+    while (box.hasNext()) {
+        const QRegularExpressionMatch match = box.next();
+        QCOMPARE(qRound(match.captured(1).toDouble()), 595);
+        QCOMPARE(qRound(match.captured(2).toDouble()), 842);
+        ++boxes;
+    }
+    QCOMPARE(boxes, pages);
+}
+
+// The manual read back as a PDF reader extracts it: every title and paragraph is
+// there in the help window's own words, and no paragraph is cut by a page break.
+void TestManualWriter::readsAsTheHelpPages()
+{
+    const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (reader.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QProcess extract;
+    extract.start(reader, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), m_path, QStringLiteral("-") });
+    QVERIFY(extract.waitForFinished(60000));
+    QCOMPARE(extract.exitCode(), 0);
+    const QString text = QString::fromUtf8(extract.readAllStandardOutput());
+
+    // Ligature glyphs would make "fotografico" unreadable as such.
+    for (char16_t ligature = 0xFB00; ligature <= 0xFB06; ++ligature)
+        QVERIFY2(!text.contains(QChar(ligature)), qPrintable(QString::number(ligature, 16)));
+
+    QStringList sheets;
+    for (const QString& sheet : text.split(QLatin1Char('\f')))
+        sheets << sheet.simplified();
+    // The pages follow one another after the title page, each paragraph whole on
+    // one sheet; the introduction repeats other pages' paragraphs, so each one is
+    // looked for from where the previous one was found.
+    qsizetype sheet = 1;
+    const auto findFrom = [&](const QString& words) {
+        for (qsizetype s = sheet; s < sheets.size(); ++s) {
+            if (sheets.at(s).contains(words))
+                return s;
+        }
+        return qsizetype(-1);
+    };
+    for (const HelpPage page : help::allPages()) {
+        sheet = findFrom(help::title(page));
+        QVERIFY2(sheet > 0, qPrintable(help::title(page)));
+        for (const QString& paragraph : help::paragraphs(page)) {
+            sheet = findFrom(paragraph.simplified());
+            QVERIFY2(sheet > 0, qPrintable(paragraph));
+        }
+    }
+}
+
+QTEST_GUILESS_MAIN(TestManualWriter)
+#include "tst_manualwriter.moc"
