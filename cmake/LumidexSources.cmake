@@ -4,6 +4,9 @@
 # of a tree (src/core: lumidex_core; src/ui, src/gui, src/app: lumidex_ui).
 #
 #   lumidex_sources(<files...>)        files of the library of the folder's tree
+#   lumidex_openers(<headers...>)      the headers of a window feature (src/gui/<feature>)
+#                                      through which other features open its windows;
+#                                      the layer check allows no other include across features
 #   lumidex_add_test(<name> SOURCES <files...> [LIBS <libs...>])
 
 function(lumidex_sources)
@@ -16,6 +19,10 @@ function(lumidex_sources)
     endif()
     set_property(GLOBAL APPEND PROPERTY LUMIDEX_${LUMIDEX_LAYER}_SOURCES "${file}")
   endforeach()
+endfunction()
+
+function(lumidex_openers)
+  # Read by the layer check (tests/app/check_layers.cmake); nothing to build.
 endfunction()
 
 function(lumidex_add_test name)

@@ -3,7 +3,10 @@
 #include <QString>
 #include <functional>
 
+class QAction;
 class QDialog;
+class QMenu;
+class QPoint;
 class QWidget;
 
 namespace lumidex {
@@ -43,6 +46,9 @@ public:
     virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     // Runs one of the program's own dialogs modally and returns its result code.
     virtual int runDialog(QDialog& dialog) = 0;
+    // Pops a menu up at `globalPos` until the user picks an entry or leaves it;
+    // the picked entry has been triggered. Null when none was picked.
+    virtual QAction* runMenu(QMenu& menu, const QPoint& globalPos) = 0;
     // Hands a web address, or a quoted file path or "mailto:" link, to the desktop.
     virtual void openWithShell(const QString& command) = 0;
 

@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -147,6 +148,11 @@ QUrl RealInteraction::shellUrl(const QString& command)
     if (url.scheme().size() > 1)
         return url;
     return QUrl::fromLocalFile(target);
+}
+
+QAction* RealInteraction::runMenu(QMenu& menu, const QPoint& globalPos)
+{
+    return menu.exec(globalPos);
 }
 
 void RealInteraction::openWithShell(const QString& command)

@@ -14,6 +14,7 @@ public:
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
+    QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
     void openWithShell(const QString& command) override;
     ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
     ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;

@@ -16,3 +16,18 @@ add_test(NAME tst_layers
 lumidex_add_test(tst_unlockablefolder SOURCES tst_unlockablefolder.cpp LIBS lumidex_testsupport)
 set_property(TEST tst_unlockablefolder APPEND PROPERTY ENVIRONMENT "LD_PRELOAD=$<TARGET_FILE:lumidex_nolockshim>")
 add_dependencies(tst_unlockablefolder lumidex_nolockshim)
+
+# A core file that includes a widget header, or a window's header, does not
+# compile: each probe is built as a core file and must fail for that reason.
+foreach(probe IN ITEMS widget window)
+  add_library(core_includes_${probe} OBJECT EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/probes/core_includes_${probe}.cpp)
+  lumidex_core_rules(core_includes_${probe} PRIVATE)
+  add_test(NAME tst_coreincludes${probe}
+    COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target core_includes_${probe})
+  # Both build in this build folder; one at a time.
+  set_tests_properties(tst_coreincludes${probe} PROPERTIES RESOURCE_LOCK build_folder)
+endforeach()
+set_tests_properties(tst_coreincludeswidget PROPERTIES
+  PASS_REGULAR_EXPRESSION "The core \\(src/core\\) has no widgets")
+set_tests_properties(tst_coreincludeswindow PROPERTIES
+  PASS_REGULAR_EXPRESSION "gui/editor/CardEditor.h: No such file or directory")

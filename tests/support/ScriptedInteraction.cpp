@@ -2,7 +2,9 @@
 
 #include "report/PrintableReport.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QMenu>
 #include <QPdfWriter>
 
 namespace lumidex::test {
@@ -69,6 +71,15 @@ int ScriptedInteraction::runDialog(QDialog& dialog)
     if (dialog.isVisible())
         dialog.hide();
     return dialog.result();
+}
+
+QAction* ScriptedInteraction::runMenu(QMenu& menu, const QPoint&)
+{
+    ++m_menusRun;
+    QAction* picked = m_menuHandler ? m_menuHandler(menu) : nullptr;
+    if (picked)
+        picked->trigger();
+    return picked;
 }
 
 void ScriptedInteraction::openWithShell(const QString& command)

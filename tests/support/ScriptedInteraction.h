@@ -43,6 +43,9 @@ public:
     // Called on every dialog run through the interaction, in place of exec(). The
     // dialog is shown first, so that what it does on showing has happened.
     void onDialog(std::function<void(QDialog&)> handler) { m_dialogHandler = std::move(handler); }
+    // Called on every menu popped up through the interaction: returns the entry
+    // the user picks (which is then triggered), or null to leave the menu.
+    void onMenu(std::function<QAction*(QMenu&)> handler) { m_menuHandler = std::move(handler); }
     // How the next print dialogs or previews end; an empty queue prints.
     void queueReportOutcome(ReportOutcome outcome) { m_reportOutcomes.enqueue(outcome); }
 
@@ -52,6 +55,7 @@ public:
     const QList<FileDialogRequest>& saveRequests() const { return m_saveRequests; }
     const QStringList& shellCommands() const { return m_shellCommands; }
     int dialogsRun() const { return m_dialogsRun; }
+    int menusRun() const { return m_menusRun; }
     const QList<Report>& reports() const { return m_reports; }
     // Class names of the dialogs run so far, in order.
     const QStringList& dialogClasses() const { return m_dialogClasses; }
@@ -61,6 +65,7 @@ public:
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
+    QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
     void openWithShell(const QString& command) override;
     ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
     ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
@@ -72,12 +77,14 @@ private:
     QQueue<QString> m_openNames;
     QQueue<QString> m_saveNames;
     std::function<void(QDialog&)> m_dialogHandler;
+    std::function<QAction*(QMenu&)> m_menuHandler;
     QList<Message> m_messages;
     QList<FileDialogRequest> m_openRequests;
     QList<FileDialogRequest> m_saveRequests;
     QStringList m_shellCommands;
     QStringList m_dialogClasses;
     int m_dialogsRun = 0;
+    int m_menusRun = 0;
     QQueue<ReportOutcome> m_reportOutcomes;
     QList<Report> m_reports;
     QTemporaryDir m_reportDir;

@@ -2,3 +2,4 @@
 lumidex_sources(
   AttachFiles.h AttachFiles.cpp TfrmAllegaCartella.h TfrmAllegaCartella.cpp
 )
+lumidex_openers(AttachFiles.h)

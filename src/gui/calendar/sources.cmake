@@ -2,3 +2,4 @@
 lumidex_sources(
   PickDate.h PickDate.cpp TfrmCalendario.h TfrmCalendario.cpp
 )
+lumidex_openers(PickDate.h)

@@ -3,3 +3,4 @@ lumidex_sources(
   CheckWindow.h CheckWindow.cpp OpenCheck.h OpenCheck.cpp TfrmCodFisc.h TfrmCodFisc.cpp TfrmIban.h
   TfrmIban.cpp TfrmPartitaIva.h TfrmPartitaIva.cpp
 )
+lumidex_openers(OpenCheck.h)

@@ -2,3 +2,4 @@
 lumidex_sources(
   ShowCompCard.h ShowCompCard.cpp TfrmCompCard.h TfrmCompCard.cpp
 )
+lumidex_openers(ShowCompCard.h)

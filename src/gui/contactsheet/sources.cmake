@@ -2,3 +2,4 @@
 lumidex_sources(
   PrintContactSheet.h PrintContactSheet.cpp TfrmProvino.h TfrmProvino.cpp
 )
+lumidex_openers(PrintContactSheet.h)

@@ -4,3 +4,4 @@ lumidex_sources(
   TfrmAnteprimaAnagrafica.h TfrmAnteprimaBookDonne.h TfrmAnteprimaBookUomini.h TfrmStampaAnagrafica.h
   TfrmStampaBookDonne.h TfrmStampaBookUomini.h
 )
+lumidex_openers(PrintCard.h SummaryPrint.h)

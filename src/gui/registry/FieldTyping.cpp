@@ -1,6 +1,7 @@
 #include "gui/registry/FieldTyping.h"
 
 #include "common/Text.h"
+#include "ui/Interaction.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -117,7 +118,7 @@ private:
             connect(paste, &QAction::triggered, this,
                 [this] { insert(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
         }
-        menu->exec(at);
+        interaction().runMenu(*menu, at);
     }
 
     QLineEdit& m_field;

@@ -3,3 +3,4 @@ lumidex_sources(
   FindCard.h FindCard.cpp SearchPanels.cpp SearchWindow.h SearchWindow.cpp TfrmTrovaAnagrafica.h
   TfrmTrovaBookDonne.h TfrmTrovaBookUomini.h
 )
+lumidex_openers(FindCard.h)

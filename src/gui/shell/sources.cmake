@@ -5,3 +5,4 @@ lumidex_sources(
   TfrmGuida.h TfrmGuida.cpp TfrmInfo.h TfrmInfo.cpp TfrmPassword.h TfrmPassword.cpp TfrmSplash.h
   TfrmSplash.cpp
 )
+lumidex_openers(ShowHelp.h ShowAbout.h)

@@ -2,3 +2,4 @@
 lumidex_sources(
   ShowZoom.h ShowZoom.cpp TfrmZoom.h
 )
+lumidex_openers(ShowZoom.h)
