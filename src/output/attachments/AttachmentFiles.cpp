@@ -2,12 +2,12 @@
 
 #include "common/Text.h"
 #include "storage/ProgramFolder.h"
+#include "storage/SafeWrite.h"
 #include "storage/TextField.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <filesystem>
 
 namespace lumidex::attachments {
@@ -43,35 +43,28 @@ bool isSameFile(const QString& first, const QString& second)
 
 bool copyReplacing(QIODevice& source, const QString& destination, QString* reason)
 {
-    const auto fail = [reason](const QString& why) {
+    if (!source.isOpen() && !source.open(QIODevice::ReadOnly)) {
         if (reason)
-            *reason = why;
+            *reason = source.errorString();
         return false;
-    };
-    if (!source.isOpen() && !source.open(QIODevice::ReadOnly))
-        return fail(source.errorString());
-
-    // Written beside the old file and put in its place only when complete.
-    QSaveFile target(destination);
-    if (!target.open(QIODevice::WriteOnly))
-        return fail(target.errorString());
-    QByteArray chunk(chunkSize, Qt::Uninitialized);
-    for (;;) {
-        const qint64 read = source.read(chunk.data(), chunk.size());
-        if (read < 0) {
-            target.cancelWriting();
-            return fail(source.errorString());
-        }
-        if (read == 0)
-            break;
-        if (target.write(chunk.constData(), read) != read) {
-            target.cancelWriting();
-            return fail(target.errorString());
-        }
     }
-    if (!target.commit())
-        return fail(target.errorString());
-    return true;
+    return safewrite::replaceFile(
+        destination,
+        [&source](QIODevice& out, QString& why) {
+            QByteArray chunk(chunkSize, Qt::Uninitialized);
+            for (;;) {
+                const qint64 read = source.read(chunk.data(), chunk.size());
+                if (read < 0) {
+                    why = source.errorString();
+                    return false;
+                }
+                if (read == 0)
+                    return true;
+                if (out.write(chunk.constData(), read) != read)
+                    return false;
+            }
+        },
+        reason);
 }
 
 bool copyReplacing(const QString& sourcePath, const QString& destination, QString* reason)
@@ -91,11 +84,14 @@ AttachOutcome attachFile(
     if (!QDir().mkpath(programfolder::attachmentsFolderPath(programDir)))
         return AttachOutcome::Failed;
     const QString destination = attachedFilePath(programDir, QFileInfo(sourcePath).fileName());
-    if (QFileInfo::exists(destination)) {
+    const QFileInfo existing(destination);
+    // A link is a file of that name too, even one that leads nowhere.
+    if (existing.exists() || existing.isSymLink()) {
         if (!replaceExisting())
             return AttachOutcome::KeptExisting;
-        // Copying the file onto itself would only put it at risk.
-        if (isSameFile(sourcePath, destination))
+        // Copying the file onto itself would only put it at risk. A link to the
+        // chosen file is not the file: it is replaced by a copy.
+        if (!existing.isSymLink() && isSameFile(sourcePath, destination))
             return AttachOutcome::KeptExisting;
     }
     return copyReplacing(sourcePath, destination) ? AttachOutcome::Copied : AttachOutcome::Failed;

@@ -40,7 +40,8 @@ enum class AttachOutcome {
 // Brings `sourcePath` into the attachments folder under its trimmed name,
 // creating the folder with its parents. A file of that name already there is
 // replaced only when `replaceExisting` (asked only then) says so, and never when
-// it is the chosen file itself.
+// it is the chosen file itself; a symbolic link of that name is replaced itself,
+// never written through.
 AttachOutcome attachFile(
     const QString& programDir, const QString& sourcePath, const std::function<bool()>& replaceExisting);
 
