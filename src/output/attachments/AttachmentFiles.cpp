@@ -18,10 +18,22 @@ constexpr qint64 chunkSize = 1 << 20;
 
 } // namespace
 
+bool isAttachmentName(const QString& name)
+{
+    const QString bare = text::trimmed(name);
+    if (bare.isEmpty() || bare == u"." || bare == u"..")
+        return false;
+    // A NUL ends the name for the system: "..\0x" would be the program folder.
+    for (const QChar c : bare)
+        if (c == u'/' || c == u'\\' || c == u'\0')
+            return false;
+    return true;
+}
+
 bool canStoreName(const QString& fileName)
 {
     const QString name = text::trimmed(fileName);
-    if (name.isEmpty() || name.size() > nameCapacity)
+    if (!isAttachmentName(name) || name.size() > nameCapacity)
         return false;
     // A character the code page lacks would come back from the record as "?".
     return textfield::fromWindows1252(textfield::toWindows1252(name)) == name;
@@ -29,6 +41,8 @@ bool canStoreName(const QString& fileName)
 
 QString attachedFilePath(const QString& programDir, const QString& name)
 {
+    if (!isAttachmentName(name))
+        return {};
     // Joined by hand: a name read from a card is never taken for a path of its own.
     return programfolder::attachmentsFolderPath(programDir) + QLatin1Char('/') + text::trimmed(name);
 }
@@ -84,6 +98,8 @@ AttachOutcome attachFile(
     if (!QDir().mkpath(programfolder::attachmentsFolderPath(programDir)))
         return AttachOutcome::Failed;
     const QString destination = attachedFilePath(programDir, QFileInfo(sourcePath).fileName());
+    if (destination.isEmpty())
+        return AttachOutcome::Failed;
     const QFileInfo existing(destination);
     // A link is a file of that name too, even one that leads nowhere.
     if (existing.exists() || existing.isSymLink()) {

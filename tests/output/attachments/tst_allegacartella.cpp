@@ -278,6 +278,29 @@ private slots:
             QStringList { "Documento.txt" });
     }
 
+    // A card read from an archive may name anything; only a file of the
+    // attachments folder is an attachment (every such name: tst_cardnames).
+    void namesLeadingOutOfTheFolderHaveNothingToOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the password store") << "../unins000.dll";
+        QTest::newRow("down and out again") << "a/../../../fuori.jpg";
+        QTest::newRow("backslashes") << "..\\..\\fuori.jpg";
+        QTest::newRow("the parent folder") << " .. ";
+    }
+    void namesLeadingOutOfTheFolderHaveNothingToOpen()
+    {
+        QFETCH(QString, name);
+        writeBytes(path("unins000.dll"), "[Accesso]\r\nValore=6C\r\n");
+        TfrmAllegaCartella dialog(program());
+        dialog.setAttachments({ name, "", "", "Contratto", "", "" });
+        QVERIFY(!dialog.btnApri01->isEnabled());
+        QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
+        QVERIFY(m_user->shellCommands().isEmpty());
+        // The card keeps its text as it was: nothing of it is lost by looking.
+        QCOMPARE(dialog.attachments().constFirst(), name.trimmed());
+    }
+
     void apriOpensTheAttachedFile()
     {
         TfrmAllegaCartella dialog(program());

@@ -90,6 +90,10 @@ private slots:
         QTest::newRow("Japanese") << QString::fromUtf8("契約.pdf") << false;
         QTest::newRow("emoji") << QString::fromUtf8("foto 📷.jpg") << false;
         QTest::newRow("blanks only") << "   " << false;
+        // Read back from the card, these would lead out of the attachments folder.
+        QTest::newRow("slash") << "a/b.txt" << false;
+        QTest::newRow("backslash, a plain character to this system") << "a\\b.txt" << false;
+        QTest::newRow("parent folder") << ".." << false;
     }
 
     void nameTheCardCanKeep()
@@ -104,6 +108,8 @@ private slots:
         QCOMPARE(
             attachedFilePath("/prog", "  Contratto.pdf "), QStringLiteral("/prog/Documenti_Allegati/Contratto.pdf"));
         QCOMPARE(attachedFilePath("/prog/", "a b.txt"), QStringLiteral("/prog/Documenti_Allegati/a b.txt"));
+        // Nothing for a blank name.
+        QCOMPARE(attachedFilePath("/prog", " \t"), QString());
     }
 
     void sameFile_data()
