@@ -1,5 +1,6 @@
 # Core (QtCore/QtGui only, no widgets): text fields, record layouts, the archive
-# files, photo files and the places of the program folder.
+# files, photo files, the places of the program folder and the one way every kept
+# file is written.
 lumidex_core_sources(
   ProgramFolder.h
   ProgramFolder.cpp
@@ -24,4 +25,8 @@ lumidex_core_sources(
   PhotoFiles.cpp
   CardPhoto.h
   CardPhoto.cpp
+  CheckedOutput.h
+  CheckedOutput.cpp
+  SafeWrite.h
+  SafeWrite.cpp
 )

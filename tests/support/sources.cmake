@@ -6,6 +6,8 @@ target_sources(lumidex_testcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TestPictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestRecords.h
   ${CMAKE_CURRENT_LIST_DIR}/TestRecords.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.h
+  ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.cpp
 )
 target_sources(lumidex_testsupport PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ScriptedInteraction.h

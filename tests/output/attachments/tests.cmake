@@ -1,2 +1,3 @@
 lumidex_add_test(tst_attachmentfiles SOURCES tst_attachmentfiles.cpp LIBS lumidex_core)
 lumidex_add_test(tst_allegacartella SOURCES tst_allegacartella.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_cardnames SOURCES tst_cardnames.cpp LIBS lumidex_testcore)
