@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRandomGenerator>
 
 namespace lumidex::test {
 
@@ -21,6 +22,16 @@ QImage twoColourImage(int width, int height)
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, x < width / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    return image;
+}
+
+QImage speckledImage(int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    QRandomGenerator generator(11);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, generator.generate() | 0xFF000000u);
     return image;
 }
 

@@ -13,6 +13,9 @@ namespace lumidex::test {
 QImage markedImage(const QSize& size, const QColor& colour);
 // A picture whose left half is red and right half blue, so that a rotation shows.
 QImage twoColourImage(int width, int height);
+// A square of random pixels, always the same: its JPEG takes several pages of a
+// disk, as a camera's photo does.
+QImage speckledImage(int side);
 
 // `image` encoded as JPEG at `quality` (-1: the library's default); empty on failure.
 QByteArray encodeJpeg(const QImage& image, int quality = -1);

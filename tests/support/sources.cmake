@@ -10,6 +10,8 @@ target_sources(lumidex_testcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CameraPhotos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExportFixtures.h
   ${CMAKE_CURRENT_LIST_DIR}/ExportFixtures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.h
+  ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.cpp
 )
 # The camera photos carry EXIF shooting data.
 target_link_libraries(lumidex_testcore PRIVATE PkgConfig::EXIV2)

@@ -2,12 +2,12 @@
 
 #include "common/Text.h"
 #include "storage/ProgramFolder.h"
+#include "storage/SafeWrite.h"
 #include "storage/TextField.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <filesystem>
 
 namespace lumidex::attachments {
@@ -18,10 +18,22 @@ constexpr qint64 chunkSize = 1 << 20;
 
 } // namespace
 
+bool isAttachmentName(const QString& name)
+{
+    const QString bare = text::trimmed(name);
+    if (bare.isEmpty() || bare == u"." || bare == u"..")
+        return false;
+    // A NUL ends the name for the system: "..\0x" would be the program folder.
+    for (const QChar c : bare)
+        if (c == u'/' || c == u'\\' || c == u'\0')
+            return false;
+    return true;
+}
+
 bool canStoreName(const QString& fileName)
 {
     const QString name = text::trimmed(fileName);
-    if (name.isEmpty() || name.size() > nameCapacity)
+    if (!isAttachmentName(name) || name.size() > nameCapacity)
         return false;
     // A character the code page lacks would come back from the record as "?".
     return textfield::fromWindows1252(textfield::toWindows1252(name)) == name;
@@ -29,6 +41,8 @@ bool canStoreName(const QString& fileName)
 
 QString attachedFilePath(const QString& programDir, const QString& name)
 {
+    if (!isAttachmentName(name))
+        return {};
     // Joined by hand: a name read from a card is never taken for a path of its own.
     return programfolder::attachmentsFolderPath(programDir) + QLatin1Char('/') + text::trimmed(name);
 }
@@ -43,35 +57,28 @@ bool isSameFile(const QString& first, const QString& second)
 
 bool copyReplacing(QIODevice& source, const QString& destination, QString* reason)
 {
-    const auto fail = [reason](const QString& why) {
+    if (!source.isOpen() && !source.open(QIODevice::ReadOnly)) {
         if (reason)
-            *reason = why;
+            *reason = source.errorString();
         return false;
-    };
-    if (!source.isOpen() && !source.open(QIODevice::ReadOnly))
-        return fail(source.errorString());
-
-    // Written beside the old file and put in its place only when complete.
-    QSaveFile target(destination);
-    if (!target.open(QIODevice::WriteOnly))
-        return fail(target.errorString());
-    QByteArray chunk(chunkSize, Qt::Uninitialized);
-    for (;;) {
-        const qint64 read = source.read(chunk.data(), chunk.size());
-        if (read < 0) {
-            target.cancelWriting();
-            return fail(source.errorString());
-        }
-        if (read == 0)
-            break;
-        if (target.write(chunk.constData(), read) != read) {
-            target.cancelWriting();
-            return fail(target.errorString());
-        }
     }
-    if (!target.commit())
-        return fail(target.errorString());
-    return true;
+    return safewrite::replaceFile(
+        destination,
+        [&source](QIODevice& out, QString& why) {
+            QByteArray chunk(chunkSize, Qt::Uninitialized);
+            for (;;) {
+                const qint64 read = source.read(chunk.data(), chunk.size());
+                if (read < 0) {
+                    why = source.errorString();
+                    return false;
+                }
+                if (read == 0)
+                    return true;
+                if (out.write(chunk.constData(), read) != read)
+                    return false;
+            }
+        },
+        reason);
 }
 
 bool copyReplacing(const QString& sourcePath, const QString& destination, QString* reason)
@@ -91,11 +98,16 @@ AttachOutcome attachFile(
     if (!QDir().mkpath(programfolder::attachmentsFolderPath(programDir)))
         return AttachOutcome::Failed;
     const QString destination = attachedFilePath(programDir, QFileInfo(sourcePath).fileName());
-    if (QFileInfo::exists(destination)) {
+    if (destination.isEmpty())
+        return AttachOutcome::Failed;
+    const QFileInfo existing(destination);
+    // A link is a file of that name too, even one that leads nowhere.
+    if (existing.exists() || existing.isSymLink()) {
         if (!replaceExisting())
             return AttachOutcome::KeptExisting;
-        // Copying the file onto itself would only put it at risk.
-        if (isSameFile(sourcePath, destination))
+        // Copying the file onto itself would only put it at risk. A link to the
+        // chosen file is not the file: it is replaced by a copy.
+        if (!existing.isSymLink() && isSameFile(sourcePath, destination))
             return AttachOutcome::KeptExisting;
     }
     return copyReplacing(sourcePath, destination) ? AttachOutcome::Copied : AttachOutcome::Failed;

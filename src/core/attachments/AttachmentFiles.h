@@ -13,13 +13,20 @@ namespace lumidex::attachments {
 // Longest name a card's record keeps.
 inline constexpr int nameCapacity = 250;
 
-// Whether a card can keep `fileName` just as it is: after trimming, at most 250
-// characters, all of the Windows-1252 code page, and not blank. Any other name
-// would be stored as a different one from the file's in the folder.
+// Whether `name`, trimmed, names a file of the attachments folder itself: not
+// blank, without a path separator ("/" or "\\"), not "." or "..". A card read
+// from an archive may hold any text; "../unins000.dll" would lead out of the
+// folder, so such a name is treated as no attachment at all.
+bool isAttachmentName(const QString& name);
+
+// Whether a card can keep `fileName` just as it is: an attachment name of at
+// most 250 characters, all of the Windows-1252 code page. Any other name would
+// be stored as a different one from the file's in the folder, or read back as
+// no attachment.
 bool canStoreName(const QString& fileName);
 
 // The attached file a card's name stands for: the attachments folder followed by
-// the trimmed name.
+// the trimmed name; empty when the name is no attachment name.
 QString attachedFilePath(const QString& programDir, const QString& name);
 
 // Whether two paths lead to the same file on disk (through links too).
@@ -40,7 +47,8 @@ enum class AttachOutcome {
 // Brings `sourcePath` into the attachments folder under its trimmed name,
 // creating the folder with its parents. A file of that name already there is
 // replaced only when `replaceExisting` (asked only then) says so, and never when
-// it is the chosen file itself.
+// it is the chosen file itself; a symbolic link of that name is replaced itself,
+// never written through.
 AttachOutcome attachFile(
     const QString& programDir, const QString& sourcePath, const std::function<bool()>& replaceExisting);
 

@@ -1,10 +1,10 @@
 #include "compcard/AgencyLine.h"
 
 #include "common/Text.h"
+#include "storage/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace lumidex::agencyline {
 
@@ -39,14 +39,7 @@ QString read(const QString& programDir)
 
 bool write(const QString& programDir, const QString& line, QString* reason)
 {
-    QSaveFile file(filePath(programDir));
-    const QByteArray bytes = oneLine(line).toUtf8() + '\n';
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
-    return true;
+    return safewrite::replaceFile(filePath(programDir), oneLine(line).toUtf8() + '\n', reason);
 }
 
 } // namespace lumidex::agencyline

@@ -2,8 +2,9 @@
 
 #include "export/ExportRecords.h"
 #include "export/SheetText.h"
+#include "storage/SafeWrite.h"
 
-#include <QSaveFile>
+#include <QIODevice>
 #include <cstring>
 
 namespace lumidex {
@@ -140,20 +141,15 @@ bool ExportDocument::write(QIODevice& device)
 
 bool ExportDocument::save(const QString& filePath)
 {
-    QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = file.errorString();
-        return false;
-    }
-    if (!write(file)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        m_error = file.errorString();
-        return false;
-    }
-    return true;
+    return safewrite::replaceFile(
+        filePath,
+        [this](QIODevice& out, QString& why) {
+            if (write(out))
+                return true;
+            why = m_error;
+            return false;
+        },
+        &m_error);
 }
 
 } // namespace lumidex

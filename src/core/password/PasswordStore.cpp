@@ -4,10 +4,10 @@
 #include "password/IniText.h"
 #include "password/PasswordText.h"
 #include "password/Scrambler.h"
+#include "storage/SafeWrite.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace lumidex {
 
@@ -48,13 +48,9 @@ bool PasswordStore::writeValue(const QString& scrambled) const
         if (original.error() != QFileDevice::NoError)
             return false;
     }
-    // Only the value's line changes; the store is rewritten through a copy beside
-    // it that replaces it when complete, so a failed write leaves it as it was.
-    const QByteArray changed = initext::withValue(current, section, key, scrambled.toLatin1());
-    QSaveFile store(m_filePath);
-    if (!store.open(QIODevice::WriteOnly) || store.write(changed) != changed.size())
-        return false;
-    return store.commit();
+    // Only the value's line changes; a store that cannot be written whole keeps
+    // the old password, which still opens the program.
+    return safewrite::replaceFile(m_filePath, initext::withValue(current, section, key, scrambled.toLatin1()));
 }
 
 std::optional<QString> PasswordStore::readPassword() const

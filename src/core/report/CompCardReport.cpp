@@ -35,10 +35,9 @@ QStringList attachedPictures(const QString& programDir, const QStringList& names
     for (const QString& name : names) {
         if (pictures.size() == compCardMaxPictures)
             break;
-        if (text::trimmed(name).isEmpty())
-            continue;
+        // Empty for a blank name and for one that would lead out of the folder.
         const QString path = attachments::attachedFilePath(programDir, name);
-        if (isReadablePicture(path))
+        if (!path.isEmpty() && isReadablePicture(path))
             pictures << path;
     }
     return pictures;

@@ -3,6 +3,7 @@
 #include "common/FitToFrame.h"
 #include "common/Text.h"
 #include "storage/ProgramFolder.h"
+#include "storage/SafeWrite.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace lumidex::photofiles {
 
@@ -172,34 +172,20 @@ bool writePhoto(
     if (createFolder && !makeFolderOf(path, reason))
         return false;
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
-    if (!jpegBytes.isEmpty()) {
-        if (file.write(jpegBytes) != jpegBytes.size()) {
-            if (reason)
-                *reason = file.errorString();
-            file.cancelWriting();
+    if (!jpegBytes.isEmpty())
+        return safewrite::replaceFile(path, jpegBytes, reason);
+    // Encoded straight into the new file; what the encoder could not write is
+    // caught before the file replaces the old photo.
+    return safewrite::replaceFile(
+        path,
+        [&image](QIODevice& out, QString& why) {
+            QImageWriter writer(&out, "jpg");
+            if (writer.write(image))
+                return true;
+            why = writer.errorString();
             return false;
-        }
-    } else {
-        QImageWriter writer(&file, "jpg");
-        if (!writer.write(image)) {
-            if (reason)
-                *reason = writer.errorString();
-            file.cancelWriting();
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        if (reason)
-            *reason = file.errorString();
-        return false;
-    }
-    return true;
+        },
+        reason);
 }
 
 } // namespace lumidex::photofiles

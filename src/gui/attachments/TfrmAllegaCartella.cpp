@@ -194,7 +194,9 @@ QStringList TfrmAllegaCartella::attachments() const
 void TfrmAllegaCartella::nameChanged(int index)
 {
     const Slot& slot = m_slots[index];
-    slot.btnApri->setEnabled(!text::trimmed(slot.txtFile->text()).isEmpty());
+    // A name that is no file of the attachments folder (one that leads out of it)
+    // is kept for the card but has nothing to open.
+    slot.btnApri->setEnabled(attachments::isAttachmentName(slot.txtFile->text()));
     // A long name stays readable in full.
     slot.txtFile->setToolTip(slot.txtFile->text());
 }
@@ -230,6 +232,8 @@ void TfrmAllegaCartella::browse(int index)
 void TfrmAllegaCartella::open(int index)
 {
     const QString path = attachments::attachedFilePath(m_programDir, m_slots[index].txtFile->text());
+    if (path.isEmpty())
+        return;
     TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
 }
 

@@ -1,1 +1,2 @@
 lumidex_add_test(tst_attachmentfiles SOURCES tst_attachmentfiles.cpp LIBS lumidex_core)
+lumidex_add_test(tst_cardnames SOURCES tst_cardnames.cpp LIBS lumidex_testcore)

@@ -90,6 +90,10 @@ private slots:
         QTest::newRow("Japanese") << QString::fromUtf8("契約.pdf") << false;
         QTest::newRow("emoji") << QString::fromUtf8("foto 📷.jpg") << false;
         QTest::newRow("blanks only") << "   " << false;
+        // Read back from the card, these would lead out of the attachments folder.
+        QTest::newRow("slash") << "a/b.txt" << false;
+        QTest::newRow("backslash, a plain character to this system") << "a\\b.txt" << false;
+        QTest::newRow("parent folder") << ".." << false;
     }
 
     void nameTheCardCanKeep()
@@ -104,6 +108,8 @@ private slots:
         QCOMPARE(
             attachedFilePath("/prog", "  Contratto.pdf "), QStringLiteral("/prog/Documenti_Allegati/Contratto.pdf"));
         QCOMPARE(attachedFilePath("/prog/", "a b.txt"), QStringLiteral("/prog/Documenti_Allegati/a b.txt"));
+        // Nothing for a blank name.
+        QCOMPARE(attachedFilePath("/prog", " \t"), QString());
     }
 
     void sameFile_data()
@@ -225,6 +231,12 @@ private slots:
         QTest::newRow("the folder's own file, Yes") << "own" << 1 << kept << QByteArray("vecchio");
         QTest::newRow("the folder's own file, No") << "own" << 0 << kept << QByteArray("vecchio");
         QTest::newRow("the folder's own file through a link") << "link" << 1 << kept << QByteArray("vecchio");
+        // A link of the chosen name in the folder is replaced itself, never written through.
+        QTest::newRow("a link to a file outside, Yes") << "link out" << 1 << copied << QByteArray("nuovo");
+        QTest::newRow("a link to a file outside, No") << "link out" << 0 << kept << QByteArray("lontano");
+        QTest::newRow("a link to the chosen file") << "link to chosen" << 1 << copied << QByteArray("nuovo");
+        QTest::newRow("a link that leads nowhere, Yes") << "dangling" << 1 << copied << QByteArray("nuovo");
+        QTest::newRow("a link that leads nowhere, No") << "dangling" << 0 << kept << QByteArray();
         QTest::newRow("folder is a file") << "blocked" << -1 << failed << QByteArray();
         QTest::newRow("chosen file gone") << "gone" << -1 << failed << QByteArray();
     }
@@ -249,6 +261,14 @@ private slots:
             QVERIFY(QFile::remove(source));
             QVERIFY(QFile::link(folder + "/Documento.txt", source));
         }
+        const QString outside = path("fuori/Documento.txt");
+        const bool linked = scenario == "link out" || scenario == "link to chosen" || scenario == "dangling";
+        if (linked) {
+            QVERIFY(QDir().mkpath(folder));
+            if (scenario == "link out")
+                write(outside, "lontano");
+            QVERIFY(QFile::link(scenario == "link to chosen" ? source : outside, folder + "/Documento.txt"));
+        }
         if (scenario == "blocked")
             write(folder, "a file where the folder should be");
         if (scenario == "gone")
@@ -268,6 +288,11 @@ private slots:
         if (QFileInfo(folder).isDir()) {
             const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
             QCOMPARE(left, inFolder.isNull() ? QStringList() : QStringList { "Documento.txt" });
+        }
+        if (linked) {
+            QCOMPARE(QFileInfo(folder + "/Documento.txt").isSymLink(), result == AttachOutcome::KeptExisting);
+            QCOMPARE(readAll(source), QByteArray("nuovo"));
+            QCOMPARE(readAll(outside), scenario == "link out" ? QByteArray("lontano") : QByteArray());
         }
     }
 

@@ -20,3 +20,4 @@ add_dependencies(tst_archivenolocks lumidex_nolockshim)
 
 lumidex_add_test(tst_photofiles SOURCES tst_photofiles.cpp LIBS lumidex_testcore)
 lumidex_add_test(tst_cardphoto SOURCES tst_cardphoto.cpp LIBS lumidex_testcore)
+lumidex_add_test(tst_safewrite SOURCES tst_safewrite.cpp LIBS lumidex_testcore)

@@ -1,5 +1,6 @@
 #include "storage/CardPhoto.h"
 #include "storage/PhotoFiles.h"
+#include "support/DiskFaults.h"
 #include "support/TestFiles.h"
 #include "support/TestPictures.h"
 
@@ -26,6 +27,8 @@ private slots:
     void unreadablePhotoIsReplacedAfterAChange_data();
     void unreadablePhotoIsReplacedAfterAChange();
     void failingWriteIsReported();
+    void aFullDiskKeepsThePreviousPhoto_data();
+    void aFullDiskKeepsThePreviousPhoto();
     void exportWritesWithoutCreatingFolders();
     void placeholderFollowsItsPicture();
     void photoIsShownAtTheFrameSize_data();
@@ -191,6 +194,43 @@ void TestCardPhoto::failingWriteIsReported()
     QCOMPARE(card.saveToCard(cardPhoto(1), &reason), SaveResult::Failed);
     QVERIFY(!reason.isEmpty());
     QCOMPARE(readBytes(path("Anagrafica")), QByteArray("in the way"));
+}
+
+void TestCardPhoto::aFullDiskKeepsThePreviousPhoto_data()
+{
+    QTest::addColumn<DiskFault>("fault");
+    QTest::addColumn<QString>("format");
+    for (const DiskFault fault : allDiskFaults()) {
+        QTest::addRow("%s, a JPEG written back as it is", diskFaultName(fault)) << fault << QStringLiteral("jpg");
+        QTest::addRow("%s, a bitmap encoded as JPEG", diskFaultName(fault)) << fault << QStringLiteral("bmp");
+    }
+}
+
+void TestCardPhoto::aFullDiskKeepsThePreviousPhoto()
+{
+    QFETCH(DiskFault, fault);
+    QFETCH(QString, format);
+    FaultyDisk disk(fault);
+    LUMIDEX_REQUIRE_DISK(disk);
+    const QString photo = photofiles::registryPhotoPath(disk.path(), QStringLiteral("1"));
+    const QString folder = QFileInfo(photo).absolutePath();
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray previous = encodeJpeg(twoColourImage(24, 16), 100);
+    writeBytes(photo, previous);
+    const QString chosen = path(QStringLiteral("scelta.") + format);
+    writeBytes(chosen, encodeImage(speckledImage(120), format.toLatin1().constData()));
+    CardPhoto card = newCard();
+    QVERIFY(card.loadFromFile(chosen));
+    QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
+
+    QString reason;
+    const SaveResult result = card.saveToCard(photo, &reason);
+    disk.lift();
+    QCOMPARE(result, SaveResult::Failed);
+    QCOMPARE(reason, diskFaultReason(fault));
+    QCOMPARE(readBytes(photo), previous);
+    QCOMPARE(
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList { "Scheda_1.jpg" });
 }
 
 void TestCardPhoto::exportWritesWithoutCreatingFolders()

@@ -4,6 +4,7 @@
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/DiskFaults.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
@@ -246,6 +247,58 @@ private slots:
         // The picked file itself is never touched.
         if (scenario != "own")
             QCOMPARE(readBytes(source), QByteArray("scelto"));
+    }
+
+    void aFullDiskKeepsTheAttachedFile_data() { addDiskFaultRows(); }
+    void aFullDiskKeepsTheAttachedFile()
+    {
+        QFETCH(DiskFault, fault);
+        FaultyDisk disk(fault);
+        LUMIDEX_REQUIRE_DISK(disk);
+        const QString folder = disk.path() + QStringLiteral("/Documenti_Allegati");
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray previous("il contratto allegato ieri");
+        writeBytes(folder + QStringLiteral("/Documento.txt"), previous);
+        // Larger than the page a full disk may have left.
+        m_user->queueOpenFileName(chosen("Documento.txt", QByteArray(9000, 'n')));
+        m_user->queueAnswer(Answer::Yes);
+        QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
+
+        TfrmAllegaCartella dialog(disk.path());
+        dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
+        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+        disk.lift();
+
+        QCOMPARE(m_user->messageTexts(), (QStringList { replaceQuestion, copyFailed }));
+        QCOMPARE(m_user->messages().constLast().kind, MessageKind::Warning);
+        // The card keeps pointing at what it had; the folder keeps the old file whole.
+        QCOMPARE(dialog.txtFile02->text(), QStringLiteral("vecchio.pdf"));
+        QCOMPARE(readBytes(folder + QStringLiteral("/Documento.txt")), previous);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList { "Documento.txt" });
+    }
+
+    // A card read from an archive may name anything; only a file of the
+    // attachments folder is an attachment (every such name: tst_cardnames).
+    void namesLeadingOutOfTheFolderHaveNothingToOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("the password store") << "../unins000.dll";
+        QTest::newRow("down and out again") << "a/../../../fuori.jpg";
+        QTest::newRow("backslashes") << "..\\..\\fuori.jpg";
+        QTest::newRow("the parent folder") << " .. ";
+    }
+    void namesLeadingOutOfTheFolderHaveNothingToOpen()
+    {
+        QFETCH(QString, name);
+        writeBytes(path("unins000.dll"), "[Accesso]\r\nValore=6C\r\n");
+        TfrmAllegaCartella dialog(program());
+        dialog.setAttachments({ name, "", "", "Contratto", "", "" });
+        QVERIFY(!dialog.btnApri01->isEnabled());
+        QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
+        QVERIFY(m_user->shellCommands().isEmpty());
+        // The card keeps its text as it was: nothing of it is lost by looking.
+        QCOMPARE(dialog.attachments().constFirst(), name.trimmed());
     }
 
     void apriOpensTheAttachedFile()

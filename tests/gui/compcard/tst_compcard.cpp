@@ -6,6 +6,7 @@
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/DiskFaults.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
@@ -281,6 +282,32 @@ private slots:
         QCOMPARE(user->messages().first().kind, MessageKind::Warning);
         QCOMPARE(user->reports().size(), 1);
         QVERIFY(pdfPageText(pdfWords(printedPdf()), 0).endsWith(QStringLiteral("Agenzia Luce")));
+    }
+
+    // The line fits in the page a nearly full disk may have left.
+    void aFullDiskKeepsTheAgencyLine_data() { addDiskFaultRows({ DiskFault::NoRoomLeft, DiskFault::FileSizeLimit }); }
+    void aFullDiskKeepsTheAgencyLine()
+    {
+        QFETCH(DiskFault, fault);
+        FaultyDisk disk(fault);
+        LUMIDEX_REQUIRE_DISK(disk);
+        QVERIFY(agencyline::write(disk.path(), QStringLiteral("Studio Iride, via Po 3")));
+        const QByteArray previous = readBytes(agencyline::filePath(disk.path()));
+        editor = std::make_unique<TfrmAnagrafica>(disk.path());
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
+        // Nothing is printed: the printer's own files are not what this is about.
+        user->queueReportOutcome(ReportOutcome::Cancelled);
+        QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
+        printCompCard(Press::Stampa, false, QStringLiteral("Agenzia Luce, corso Italia 12"));
+        disk.lift();
+
+        QCOMPARE(shownAgencyLine, QStringLiteral("Studio Iride, via Po 3"));
+        QCOMPARE(user->messageTexts(), QStringList { compcardtext::agencyNotSaved() });
+        QCOMPARE(user->messages().first().kind, MessageKind::Warning);
+        QCOMPARE(user->reports().size(), 1);
+        QCOMPARE(readBytes(agencyline::filePath(disk.path())), previous);
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Lumidex_Agenzia.txt" });
     }
 
     void windowClosesWhateverTheOutcome_data()

@@ -6,6 +6,7 @@
 #include "gui/shell/TfrmGuida.h"
 #include "storage/Archive.h"
 #include "storage/RecordLayout.h"
+#include "support/DiskFaults.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
@@ -626,6 +627,40 @@ private slots:
         QCOMPARE(QFileInfo(f.archivePath()).size(), f.recordSize());
     }
 
+    void photoOnAFullDiskKeepsItsFileAndIsReported_data()
+    {
+        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<DiskFault>("fault");
+        // Only the photos' disk is full; a file size limit would stop the archive too.
+        for (const EditorKind kind : editorKinds())
+            for (const DiskFault fault : { DiskFault::NoRoomLeft, DiskFault::OnePageLeft })
+                QTest::addRow("%s, %s", kindName(kind), diskFaultName(fault)) << kind << fault;
+    }
+    void photoOnAFullDiskKeepsItsFileAndIsReported()
+    {
+        QFETCH(EditorKind, kind);
+        QFETCH(DiskFault, fault);
+        EditorFixture f(kind);
+        FaultyDisk disk(fault);
+        LUMIDEX_REQUIRE_DISK(disk);
+        QVERIFY(QFile::link(disk.path(), f.photoFolder()));
+        const QByteArray previous = f.storeCardsWithPhoto();
+        f.click(f.editor()->cmdPrimo);
+        const QString chosen = f.filePath(QStringLiteral("ritratto.jpg"));
+        writeBytes(chosen, encodeJpeg(speckledImage(120)));
+        f.user().queueOpenFileName(chosen);
+        f.click(f.editor()->btnCaricaFoto);
+        QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
+
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.user().messages(),
+            onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel)
+                + onlyMessage(MessageKind::Warning, photoNotSaved, Buttons::OkCancel));
+        QCOMPARE(readBytes(f.photoPath(1)), previous);
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QFileInfo(f.photoPath(1)).fileName() });
+    }
+
     void loadedPhotoBecomesTheCardsPhotoAtSave_data() { addKindRows(); }
     void loadedPhotoBecomesTheCardsPhotoAtSave()
     {
@@ -727,7 +762,9 @@ private slots:
 
     void photoCopyThatFailsWarnsAndKeepsThePicture_data()
     {
-        addKindRows("blocker", { QStringLiteral("missing folder"), QStringLiteral("folder in the way") });
+        addKindRows("blocker",
+            { QStringLiteral("missing folder"), QStringLiteral("folder in the way"), QStringLiteral("no room left"),
+                QStringLiteral("file size limit") });
     }
     void photoCopyThatFailsWarnsAndKeepsThePicture()
     {
@@ -739,13 +776,28 @@ private slots:
         f.click(f.editor()->cmdPrimo);
         const QImage shown = f.editor()->imgFoto->pixmap().toImage();
 
-        // No copy can be written where a folder is missing, or stands in place of the file.
-        const QString blocked = folderInTheWay ? f.filePath(QStringLiteral("Foto.jpg"))
-                                               : f.filePath(QStringLiteral("no/such/folder/Foto.jpg"));
+        // No copy can be written where a folder is missing, or stands in place of
+        // the file, or on a disk without room, where an earlier copy stays whole.
+        QString blocked = folderInTheWay ? f.filePath(QStringLiteral("Foto.jpg"))
+                                         : f.filePath(QStringLiteral("no/such/folder/Foto.jpg"));
         if (folderInTheWay)
             QVERIFY(QDir().mkdir(blocked));
+        std::unique_ptr<FaultyDisk> disk;
+        const QByteArray earlierCopy("la copia di ieri");
+        if (blocker.endsWith(QLatin1String("left")) || blocker.endsWith(QLatin1String("limit"))) {
+            disk = std::make_unique<FaultyDisk>(
+                blocker.endsWith(QLatin1String("left")) ? DiskFault::NoRoomLeft : DiskFault::FileSizeLimit);
+            LUMIDEX_REQUIRE_DISK(*disk);
+            blocked = disk->path() + QStringLiteral("/Foto.jpg");
+            writeBytes(blocked, earlierCopy);
+            QVERIFY2(disk->strike(), qPrintable(disk->unavailable()));
+        }
         f.user().queueSaveFileName(blocked);
         f.click(f.editor()->btnSalvaFoto);
+        if (disk) {
+            disk->lift();
+            QCOMPARE(readBytes(blocked), earlierCopy);
+        }
         QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Warning, photoNotCopied, Buttons::OkCancel));
         QVERIFY(!f.editor()->photo().showsPlaceholder());
         QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), shown);

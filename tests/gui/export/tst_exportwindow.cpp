@@ -9,6 +9,7 @@
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
+#include "support/DiskFaults.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
@@ -350,6 +351,33 @@ private slots:
         QCOMPARE(user->shellCommands(), QStringList());
         QVERIFY(QFileInfo(frm->outputPath()).isDir());
         QVERIFY(frm->isVisible());
+    }
+
+    void aFullDiskKeepsThePreviousExport_data() { addDiskFaultRows(); }
+    void aFullDiskKeepsThePreviousExport()
+    {
+        QFETCH(DiskFault, fault);
+        FaultyDisk disk(fault);
+        LUMIDEX_REQUIRE_DISK(disk);
+        writeRegistry(disk.path() + QStringLiteral("/Archivio_Anagrafico.pro"));
+        const QString output = disk.path() + QStringLiteral("/Archivio_Anagrafico.xls");
+        const QByteArray previous("il foglio esportato ieri");
+        writeBytes(output, previous);
+        TfrmExpAnagrafica frm(disk.path());
+        frm.show();
+        // The document of three cards does not fit in the page a nearly full disk may have left.
+        QVERIFY(expectedRegistryDocument(registryCells()).size() > 4096);
+        QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
+        click(frm.cmdEsporta);
+        disk.lift();
+
+        QCOMPARE(user->messageTexts(), (QStringList { askText, failedText }));
+        QCOMPARE(user->messages().last().kind, MessageKind::Plain);
+        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(readBytes(output), previous);
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+            (QStringList { "Archivio_Anagrafico.pro", "Archivio_Anagrafico.xls" }));
+        QVERIFY(frm.isVisible());
     }
 
     void unreadableArchiveIsReportedOnceWhenShown()

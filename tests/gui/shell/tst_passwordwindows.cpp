@@ -1,7 +1,8 @@
-#include "password/PasswordStore.h"
-#include "password/Scrambler.h"
 #include "gui/shell/TfrmCambiaPassword.h"
 #include "gui/shell/TfrmPassword.h"
+#include "password/PasswordStore.h"
+#include "password/Scrambler.h"
+#include "support/DiskFaults.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 #include "ui/FocusFrame.h"
@@ -459,6 +460,51 @@ private slots:
         QCOMPARE(change.txtPasswordOld->text(), QStringLiteral("lucernaviolata"));
         QCOMPARE(change.txtConferma->text(), QStringLiteral("nuova"));
         QCOMPARE(readBytes(deep + storeName), readBytes(storePath(*dir)));
+    }
+
+    void aFullDiskKeepsTheOldPassword_data() { addDiskFaultRows(); }
+    void aFullDiskKeepsTheOldPassword()
+    {
+        QFETCH(DiskFault, fault);
+        FaultyDisk disk(fault);
+        LUMIDEX_REQUIRE_DISK(disk);
+        // A store of 8 KB, notes kept beside the password: with one page free a
+        // store used to be cut in half and the password lost with it.
+        const QString store = disk.path() + QStringLiteral("/unins000.dll");
+        QVERIFY(PasswordStore(disk.path()).writePassword(u"lucernaviolata"));
+        QByteArray notes = "[Note]\r\n";
+        for (int line = 0; notes.size() < 8192; ++line)
+            notes += "Riga" + QByteArray::number(line) + "=una nota lasciata dall'installazione\r\n";
+        writeBytes(store, readBytes(store) + notes);
+        const QByteArray before = readBytes(store);
+        QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
+
+        TfrmCambiaPassword change(disk.path());
+        showActive(&change);
+        QSignalSpy closed(&change, &TfrmCambiaPassword::closed);
+        typeText(change.txtPasswordOld, QStringLiteral("lucernaviolata"));
+        typeText(change.txtPasswordNew, QStringLiteral("nuova chiave"));
+        typeText(change.txtConferma, QStringLiteral("nuova chiave"));
+        QTest::mouseClick(change.cmdOK, Qt::LeftButton);
+        disk.lift();
+
+        expectOnlyMessage(changeFailure);
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(change.isVisible());
+        QCOMPARE(readBytes(store), before);
+        QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList { "unins000.dll" });
+
+        // The old password still opens the program; the new one never does.
+        TfrmPassword login(disk.path());
+        QSignalSpy granted(&login, &TfrmPassword::accessGranted);
+        login.txtPassword->setText(QStringLiteral("nuova chiave"));
+        login.cmdOKClick();
+        QCOMPARE(granted.count(), 0);
+        login.txtPassword->setText(QStringLiteral("lucernaviolata"));
+        login.cmdOKClick();
+        QCOMPARE(granted.count(), 1);
+        QCOMPARE(user->messageTexts(), (QStringList { changeFailure, wrongPassword }));
     }
 
     void changeOkNeedsAllThreeFields_data()

@@ -1,0 +1,94 @@
+#include "storage/SafeWrite.h"
+
+#include "storage/CheckedOutput.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <filesystem>
+
+namespace lumidex::safewrite {
+
+namespace {
+
+bool fail(QString* reason, const QString& why)
+{
+    if (reason)
+        *reason = why;
+    return false;
+}
+
+// A name beside `path` that nothing in the folder has yet.
+QString unusedNameBeside(const QString& path)
+{
+    for (;;) {
+        const QString candidate = QStringLiteral("%1.nuovo-%2")
+                                      .arg(path)
+                                      .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
+        const QFileInfo info(candidate);
+        if (!info.exists() && !info.isSymLink())
+            return candidate;
+    }
+}
+
+std::filesystem::path fileSystemPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Puts the finished file `written` in the place of the link at `path`; rename()
+// replaces the link itself, never the file it leads to.
+bool replaceLink(const QString& written, const QString& path, QString* reason)
+{
+    std::error_code error;
+    std::filesystem::rename(fileSystemPath(written), fileSystemPath(path), error);
+    if (!error)
+        return true;
+    QFile::remove(written);
+    return fail(reason, QString::fromStdString(error.message()));
+}
+
+} // namespace
+
+bool replaceFile(const QString& path, const Fill& fill, QString* reason)
+{
+    // QSaveFile follows a link and replaces the file it leads to, wherever that
+    // is; the folder's own entry is what is being replaced. So a link gets the new
+    // file written under a name beside it, which then takes the link's place.
+    const bool link = QFileInfo(path).isSymLink();
+    const QString written = link ? unusedNameBeside(path) : path;
+
+    QSaveFile file(written);
+    // Unbuffered, every refusal of the disk meets the write that caused it, with
+    // the system's reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(reason, file.errorString());
+    CheckedOutput out(file);
+    QString why;
+    const bool filled = fill(out, why);
+    // commit() renames even a file whose last buffered bytes never reached the
+    // disk (a full disk answers only at the flush, which commit() does not
+    // heed), so the flush and the file's error are checked before it.
+    const bool whole = filled && !out.failed() && file.flush() && file.error() == QFileDevice::NoError;
+    if (!whole) {
+        QString cause = out.failed() ? out.errorString() : !filled ? why : file.errorString();
+        if (cause.isEmpty())
+            cause = QStringLiteral("The file was not written whole");
+        file.cancelWriting();
+        return fail(reason, cause);
+    }
+    if (!file.commit())
+        return fail(reason, file.errorString());
+    return !link || replaceLink(written, path, reason);
+}
+
+bool replaceFile(const QString& path, QByteArrayView contents, QString* reason)
+{
+    return replaceFile(
+        path,
+        [contents](QIODevice& out, QString&) { return out.write(contents.data(), contents.size()) == contents.size(); },
+        reason);
+}
+
+} // namespace lumidex::safewrite
