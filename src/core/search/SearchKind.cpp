@@ -1,8 +1,8 @@
 #include "search/SearchKind.h"
 
-#include "kinds/Side.h"
 #include "kinds/Markers.h"
-#include "search/ResultLine.h"
+#include "kinds/Side.h"
+#include "search/ResultLineBuilders.h"
 #include "storage/Layouts.h"
 
 namespace lumidex {

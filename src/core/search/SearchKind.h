@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/ResultLineBuilders.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,8 +19,6 @@ struct SearchCriterion {
     int field;
     QString focusFrame;
 };
-
-using LineBuilder = QString (*)(const QStringList& record);
 
 // Everything that tells the registry search from the book searches. The window
 // is one and the same; this value is what it is given.

@@ -1,14 +1,14 @@
 #include "gui/editor/CardEditor.h"
 
-#include "kinds/Side.h"
 #include "common/Formatting.h"
-#include "kinds/Markers.h"
 #include "common/Text.h"
-#include "gui/editor/EditorButtons.h"
-#include "gui/editor/EditorStyle.h"
 #include "editing/FieldValidator.h"
 #include "editing/Navigation.h"
+#include "gui/editor/EditorButtons.h"
+#include "gui/editor/EditorStyle.h"
 #include "gui/zoom/ShowZoom.h"
+#include "kinds/Markers.h"
+#include "kinds/Side.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/TextField.h"
@@ -219,7 +219,7 @@ void CardEditor::move(Move move)
         // The count and the card it leads to come from one opening of the archive.
         MoveDecision decision;
         const QString label = lblPosizione->text();
-        const Archive::Chosen chosen = archive.readChosen([&](int count) {
+        const Archive::CountAndCard chosen = archive.readChosen([&](int count) {
             decision = decideMove(move, label, count);
             return decision.kind == MoveDecision::Kind::Show ? decision.position : 0;
         });
@@ -232,7 +232,7 @@ void CardEditor::move(Move move)
             interaction().message(this, MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel);
             return;
         case MoveDecision::Kind::Show:
-            showRecord(chosen.position, chosen.values);
+            showRecord(chosen.card.position, chosen.card.values);
             return;
         }
     } catch (const ArchiveError&) {

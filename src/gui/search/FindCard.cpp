@@ -23,15 +23,15 @@ std::unique_ptr<SearchWindow> makeWindow(QWidget* owner, const Side* side, const
 
 } // namespace
 
-std::optional<ChosenCard> findCard(QWidget* owner, const Side* side, const QString& archivePath, const QString& marker)
+std::optional<Card> findCard(QWidget* owner, const Side* side, const QString& archivePath, const QString& marker)
 {
     const std::unique_ptr<SearchWindow> window = makeWindow(owner, side, archivePath);
     window->lblMemory->setText(marker);
     interaction().runDialog(*window);
-    const std::optional<FoundCard>& chosen = window->chosenCard();
-    if (!chosen)
+    // A card chosen under another editor's marker is not the opener's to show.
+    if (window->marker() != marker)
         return std::nullopt;
-    return ChosenCard { window->marker(), chosen->position, chosen->values };
+    return window->chosenCard();
 }
 
 } // namespace lumidex

@@ -1,6 +1,6 @@
 // The two panels of the search window: the criteria, and the results.
-#include "search/ResultLines.h"
 #include "gui/search/SearchWindow.h"
+#include "search/ResultListModel.h"
 #include "storage/RecordLayout.h"
 #include "ui/FocusFrame.h"
 #include "ui/TextButton.h"

@@ -4,10 +4,10 @@
 #include "common/Text.h"
 #include "gui/print/SummaryPrint.h"
 #include "search/FindInList.h"
-#include "search/ResultLines.h"
+#include "search/ResultListModel.h"
 #include "search/SearchCriteria.h"
-#include "texts/SearchTexts.h"
 #include "storage/ArchiveError.h"
+#include "texts/SearchTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
@@ -47,7 +47,7 @@ SearchWindow::SearchWindow(const SearchKind& kind, const QString& archivePath, Q
     setUpFixedWindow(this, QStringLiteral("frmTrova"), kind.caption, clientSize);
     setModal(true);
     applyFormatSettings();
-    m_lines = new ResultLines(this);
+    m_lines = new ResultListModel(this);
 
     lblConta = new QLabel(this);
     lblConta->setObjectName(QStringLiteral("lblConta"));
@@ -175,7 +175,7 @@ void SearchWindow::lstRecordsDblClick()
     const int row = selectedRow();
     // A card is only ever handed to the editor the window was opened for.
     if (row >= 0 && marker() == m_kind.marker) {
-        std::optional<FoundCard> found;
+        std::optional<Card> found;
         try {
             const WaitCursor wait;
             findLastRecordOfLine(m_records, m_kind.line, m_lines->lines().at(row), found);

@@ -14,7 +14,7 @@ class QPushButton;
 
 namespace lumidex {
 
-class ResultLines;
+class ResultListModel;
 
 // The search window of the registry and of both photo-book sides: ten criteria
 // on a first panel, then the sorted result lines on a second one, where a line
@@ -32,7 +32,7 @@ public:
     QString marker() const;
     // The card a double click chose; only ever set for the editor the window's
     // kind serves.
-    const std::optional<FoundCard>& chosenCard() const { return m_chosen; }
+    const std::optional<Card>& chosenCard() const { return m_chosen; }
     // The result lines in the order the list shows them.
     QStringList listedLines() const;
     // The criteria fields, in the order Enter walks them.
@@ -101,9 +101,9 @@ private:
     const SearchKind& m_kind;
     RecordSource m_records;
     QList<QLineEdit*> m_criteria;
-    ResultLines* m_lines = nullptr;
+    ResultListModel* m_lines = nullptr;
     QString m_lastKey;
-    std::optional<FoundCard> m_chosen;
+    std::optional<Card> m_chosen;
 };
 
 } // namespace lumidex
