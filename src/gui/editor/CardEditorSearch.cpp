@@ -6,7 +6,7 @@ namespace lumidex {
 
 void CardEditor::cmdTrovaClick()
 {
-    if (const std::optional<Card> chosen = findCard(this, bookSide(), archivePath(), cardMarker()))
+    if (const std::optional<Card> chosen = findCard(this, kind(), archivePath()))
         showRecord(chosen->position, chosen->values);
 }
 
