@@ -114,12 +114,13 @@ bool move(const QString& path, int position)
 {
     const QString label = position == 1 ? QString() : QString::number(position - 1);
     const Archive archive(path, layouts::registry);
-    const Archive::Chosen chosen = archive.readChosen([&](int count) {
+    const Archive::CountAndCard chosen = archive.readChosen([&](int count) {
         const MoveDecision decision = decideMove(Move::Next, label, count);
         return decision.kind == MoveDecision::Kind::Show ? decision.position : 0;
     });
-    benchmark::DoNotOptimize(chosen.values.constData());
-    return chosen.position == position && chosen.values.size() == layouts::registry.fieldCount();
+    const Card& card = chosen.card;
+    benchmark::DoNotOptimize(card.values.constData());
+    return card.position == position && card.values.size() == layouts::registry.fieldCount();
 }
 
 void BM_BareRead(benchmark::State& state)

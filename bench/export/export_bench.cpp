@@ -113,7 +113,7 @@ void readArchiveFile(benchmark::State& state)
 void fillAndExport(benchmark::State& state)
 {
     const RegistryFixture& fixture = registry();
-    const ExportTable& table = exportTable(ExportKind::Registry);
+    const ExportTable& table = exporttable::registry();
     double peak = 0;
     for (auto _ : state) {
         bench::PeakGrowth memory;
@@ -141,7 +141,7 @@ void visitOnly(benchmark::State& state)
 {
     const Archive archive(registry().archivePath, layouts::registry);
     QList<int> fields;
-    for (const ExportColumn& column : exportTable(ExportKind::Registry).columns)
+    for (const ExportColumn& column : exporttable::registry().columns)
         if (column.exported())
             fields.append(column.field);
     for (auto _ : state) {
@@ -159,7 +159,7 @@ void visitOnly(benchmark::State& state)
 void fillOnly(benchmark::State& state)
 {
     const RegistryFixture& fixture = registry();
-    const ExportTable& table = exportTable(ExportKind::Registry);
+    const ExportTable& table = exporttable::registry();
     for (auto _ : state) {
         ExportRecords records(table);
         records.fill(Archive(fixture.archivePath, table.layout));
@@ -171,7 +171,7 @@ void fillOnly(benchmark::State& state)
 void writeOnly(benchmark::State& state)
 {
     const RegistryFixture& fixture = registry();
-    const ExportTable& table = exportTable(ExportKind::Registry);
+    const ExportTable& table = exporttable::registry();
     ExportRecords records(table);
     records.fill(Archive(fixture.archivePath, table.layout));
     for (auto _ : state) {

@@ -11,8 +11,8 @@
 #include "BenchMemory.h"
 #include "BenchPictures.h"
 #include "gui/print/PrintCard.h"
-#include "gui/zoom/ShowZoom.h"
 #include "gui/registry/TfrmAnagrafica.h"
+#include "gui/zoom/ShowZoom.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -119,7 +119,7 @@ void BM_PrintPicture(benchmark::State& state)
 {
     TfrmAnagrafica& window = editor();
     window.cmdPrimoClick();
-    const QSize bound = printedPhotoSize(nullptr);
+    const QSize bound = printedPhotoSize(ArchiveKind::Registry);
     for (auto _ : state)
         benchmark::DoNotOptimize(window.photo().pictureFitting(bound).constBits());
     state.counters["width"] = window.photo().pictureFitting(bound).width();

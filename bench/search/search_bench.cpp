@@ -4,7 +4,7 @@
 #include "BenchMain.h"
 #include "BenchMemory.h"
 #include "search/ArchiveSearch.h"
-#include "search/ResultLine.h"
+#include "search/ResultLineBuilders.h"
 #include "search/SearchCriteria.h"
 #include "storage/Layouts.h"
 

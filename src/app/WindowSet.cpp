@@ -1,6 +1,8 @@
 #include "app/WindowSet.h"
 
-#include "kinds/Markers.h"
+#include "books/BookNames.h"
+#include "books/ExitMarkers.h"
+#include "kinds/ArchiveProfile.h"
 
 #include "gui/books/TfrmApriDonne.h"
 #include "gui/books/TfrmApriUomini.h"
@@ -176,11 +178,11 @@ void WindowSet::connectBookSide(BookMenu* menu, BookCreation* creation, BookOpen
     // The menu's buttons leave their choice in its marker before they close it.
     connect(menu, &BookMenu::closed, this, [=, this] {
         const QString marker = menu->exitMarker();
-        if (marker == QLatin1String(marker::backToStart))
+        if (marker == QLatin1String(exitmarker::backToStart))
             handOver(m_avvio.get(), menu);
-        else if (marker == QLatin1String(marker::createBook))
+        else if (marker == QLatin1String(exitmarker::createBook))
             handOver(creation, menu);
-        else if (marker == QLatin1String(marker::openBook))
+        else if (marker == QLatin1String(exitmarker::openBook))
             handOver(opening, menu);
     });
 
@@ -190,11 +192,12 @@ void WindowSet::connectBookSide(BookMenu* menu, BookCreation* creation, BookOpen
     connect(opening, &BookOpening::closed, this, [=, this] {
         const QString marker = opening->exitMarker();
         const QString item = opening->selectedItemText();
-        if (marker == QLatin1String(marker::backToStart) || (marker == opening->side().openMarker && item.isEmpty())) {
+        const bool openBook = kindOfOpenMarker(marker) == opening->kind();
+        if (marker == QLatin1String(exitmarker::backToStart) || (openBook && item.isEmpty())) {
             handOver(m_avvio.get(), opening);
-        } else if (marker == opening->side().openMarker) {
+        } else if (openBook) {
             // The editor learns its book here, before its show clears the entry.
-            editor->setBook(opening->bookFilePath(item), Side::bookNameOf(item));
+            editor->setBook(opening->bookFilePath(item), booknames::bookNameOf(item));
             handOver(editor, opening);
         }
     });

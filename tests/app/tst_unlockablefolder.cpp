@@ -39,13 +39,13 @@ private slots:
                            "computer nello stesso momento."),
             Buttons::Ok };
 
-        fillRequiredFields(editor, EditorKind::Registry);
+        fillRequiredFields(editor, ArchiveKind::Registry);
         QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
         QTRY_COMPARE(user->messages(), QList({ saved, notice }));
 
         // A second card, a move and a search later: not a word more.
         QTest::mouseClick(editor->cmdNuovo, Qt::LeftButton);
-        fillRequiredFields(editor, EditorKind::Registry);
+        fillRequiredFields(editor, ArchiveKind::Registry);
         QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
         QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
         QTest::qWait(50);

@@ -3,10 +3,10 @@
 #include "common/Formatting.h"
 #include "common/Text.h"
 #include "gui/registry/TfrmAnagrafica.h"
-#include "password/PasswordStore.h"
 #include "gui/shell/TfrmAvvio.h"
 #include "gui/shell/TfrmCambiaPassword.h"
 #include "gui/shell/TfrmPassword.h"
+#include "password/PasswordStore.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
@@ -279,7 +279,7 @@ private slots:
         logIn();
         TfrmAnagrafica* editor = windows->frmAnagrafica();
         QTest::mouseClick(windows->frmAvvio()->imgAnagrafica, Qt::LeftButton);
-        fillRequiredFields(editor, EditorKind::Registry);
+        fillRequiredFields(editor, ArchiveKind::Registry);
         QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
         QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
         QTest::mouseClick(editor->cmdEsci, Qt::LeftButton);

@@ -36,7 +36,7 @@ struct KindFacts {
     HelpPage helpPage;
 };
 
-const KindFacts& facts(EditorKind kind)
+const KindFacts& facts(ArchiveKind kind)
 {
     static const KindFacts registry { "registry", &layouts::registry, 3847, 26, 2090, QStringLiteral("Anagrafica"), {},
         QStringLiteral("Persona %1"), QStringLiteral("contratto.pdf"), QStringLiteral("Contratto firmato"),
@@ -48,19 +48,19 @@ const KindFacts& facts(EditorKind kind)
         QStringLiteral(".wmn"), QStringLiteral("Foto %1"), QStringLiteral("liberatoria.pdf"),
         QStringLiteral("Liberatoria firmata"), HelpPage::Books };
     switch (kind) {
-    case EditorKind::Registry:
+    case ArchiveKind::Registry:
         break;
-    case EditorKind::Men:
+    case ArchiveKind::MenBook:
         return men;
-    case EditorKind::Women:
+    case ArchiveKind::WomenBook:
         return women;
     }
     return registry;
 }
 
-QString photoFileName(EditorKind kind, int position)
+QString photoFileName(ArchiveKind kind, int position)
 {
-    if (kind == EditorKind::Registry)
+    if (kind == ArchiveKind::Registry)
         return QStringLiteral("Anagrafica/Scheda_%1.jpg").arg(position);
     return QStringLiteral("%1/%2_Foto_%3.jpg").arg(facts(kind).photoFolder, EditorFixture::bookName).arg(position);
 }
@@ -76,41 +76,41 @@ int fieldIndex(const RecordLayout& layout, const QString& control)
 
 } // namespace
 
-const QList<EditorKind>& editorKinds()
+const QList<ArchiveKind>& editorKinds()
 {
-    static const QList<EditorKind> all { EditorKind::Registry, EditorKind::Men, EditorKind::Women };
+    static const QList<ArchiveKind> all { ArchiveKind::Registry, ArchiveKind::MenBook, ArchiveKind::WomenBook };
     return all;
 }
 
-const QList<EditorKind>& bookKinds()
+const QList<ArchiveKind>& bookKinds()
 {
-    static const QList<EditorKind> books { EditorKind::Men, EditorKind::Women };
+    static const QList<ArchiveKind> books { ArchiveKind::MenBook, ArchiveKind::WomenBook };
     return books;
 }
 
-const char* kindName(EditorKind kind)
+const char* kindName(ArchiveKind kind)
 {
     return facts(kind).name;
 }
 
-void addKindRows(const QList<EditorKind>& kinds)
+void addKindRows(const QList<ArchiveKind>& kinds)
 {
-    QTest::addColumn<EditorKind>("kind");
-    for (EditorKind kind : kinds)
+    QTest::addColumn<ArchiveKind>("kind");
+    for (ArchiveKind kind : kinds)
         QTest::newRow(kindName(kind)) << kind;
 }
 
-const RecordLayout& recordLayout(EditorKind kind)
+const RecordLayout& recordLayout(ArchiveKind kind)
 {
     return *facts(kind).layout;
 }
 
-int editFieldCount(EditorKind kind)
+int editFieldCount(ArchiveKind kind)
 {
     return facts(kind).editFields;
 }
 
-QStringList fieldControls(EditorKind kind)
+QStringList fieldControls(ArchiveKind kind)
 {
     QStringList controls;
     for (int i = 0; i < editFieldCount(kind); ++i) {
@@ -122,19 +122,19 @@ QStringList fieldControls(EditorKind kind)
 
 void addKindRows(const char* column, const QStringList& values)
 {
-    QTest::addColumn<EditorKind>("kind");
+    QTest::addColumn<ArchiveKind>("kind");
     QTest::addColumn<QString>(column);
-    for (EditorKind kind : editorKinds())
+    for (ArchiveKind kind : editorKinds())
         for (const QString& value : values)
             QTest::addRow("%s %s", kindName(kind), qPrintable(value)) << kind << value;
 }
 
-std::unique_ptr<CardEditor> makeEditor(EditorKind kind, const QString& programDir, const QString& bookName)
+std::unique_ptr<CardEditor> makeEditor(ArchiveKind kind, const QString& programDir, const QString& bookName)
 {
-    if (kind == EditorKind::Registry)
+    if (kind == ArchiveKind::Registry)
         return std::make_unique<TfrmAnagrafica>(programDir);
     std::unique_ptr<BookEditor> book;
-    if (kind == EditorKind::Men)
+    if (kind == ArchiveKind::MenBook)
         book = std::make_unique<TfrmBookUomini>(programDir);
     else
         book = std::make_unique<TfrmBookDonne>(programDir);
@@ -143,9 +143,9 @@ std::unique_ptr<CardEditor> makeEditor(EditorKind kind, const QString& programDi
     return book;
 }
 
-QList<CardField> requiredFields(EditorKind kind)
+QList<CardField> requiredFields(ArchiveKind kind)
 {
-    if (kind == EditorKind::Registry)
+    if (kind == ArchiveKind::Registry)
         return {
             { QStringLiteral("txtNome"), 0, QStringLiteral("Anna Rossi"),
                 QStringLiteral("Attenzione: per salvare la scheda è necessario indicare il nome della persona.") },
@@ -166,7 +166,7 @@ QList<CardField> requiredFields(EditorKind kind)
     };
 }
 
-void fillRequiredFields(CardEditor* editor, EditorKind kind)
+void fillRequiredFields(CardEditor* editor, ArchiveKind kind)
 {
     for (const CardField& field : requiredFields(kind))
         named<QLineEdit>(editor, field.control)->setText(field.value);
@@ -174,7 +174,7 @@ void fillRequiredFields(CardEditor* editor, EditorKind kind)
 
 const QString EditorFixture::bookName = QStringLiteral("Estate 2024");
 
-EditorFixture::EditorFixture(EditorKind kind)
+EditorFixture::EditorFixture(ArchiveKind kind)
     : m_kind(kind)
     , m_user(std::make_unique<ScriptedInteraction>())
     , m_editor(makeEditor(kind, m_dir.path(), bookName))
@@ -202,7 +202,7 @@ BookEditor* EditorFixture::bookEditor() const
 
 QString EditorFixture::archiveFileName() const
 {
-    if (m_kind == EditorKind::Registry)
+    if (m_kind == ArchiveKind::Registry)
         return QStringLiteral("Archivio_Anagrafico.pro");
     return bookName + facts(m_kind).extension;
 }
@@ -220,7 +220,7 @@ QString EditorFixture::photoPath(int position) const
 QStringList EditorFixture::otherKindsPhotoPaths(int position) const
 {
     QStringList paths;
-    for (EditorKind other : editorKinds())
+    for (ArchiveKind other : editorKinds())
         if (other != m_kind)
             paths << filePath(photoFileName(other, position));
     return paths;

@@ -3,6 +3,8 @@
 #include "gui/books/BookEditor.h"
 #include "gui/editor/CardEditor.h"
 #include "help/HelpPages.h"
+#include "kinds/ArchiveKind.h"
+#include "storage/RecordLayout.h"
 #include "support/ScriptedInteraction.h"
 
 #include <QList>
@@ -16,29 +18,27 @@ class QLineEdit;
 
 namespace lumidex::test {
 
-// The three card editors: the registry card and the entry editors of the men's
-// and the women's photo books.
-enum class EditorKind { Registry, Men, Women };
-
-const QList<EditorKind>& editorKinds();
-const QList<EditorKind>& bookKinds();
+// The three card editors, one per archive kind: the registry card and the entry
+// editors of the men's and the women's photo books.
+const QList<ArchiveKind>& editorKinds();
+const QList<ArchiveKind>& bookKinds();
 // "registry", "men" or "women": the names of the data rows.
-const char* kindName(EditorKind kind);
+const char* kindName(ArchiveKind kind);
 // Adds the column "kind" with one row per editor of `kinds`.
-void addKindRows(const QList<EditorKind>& kinds = editorKinds());
+void addKindRows(const QList<ArchiveKind>& kinds = editorKinds());
 // Adds the column "kind" and a text column `column`, with a row for every editor
 // and every one of `values`.
 void addKindRows(const char* column, const QStringList& values);
 
 // The record the editor of `kind` stores, how many of its fields the card edits,
 // and the names of those edit fields in record order ("txtNome", ...).
-const RecordLayout& recordLayout(EditorKind kind);
-int editFieldCount(EditorKind kind);
-QStringList fieldControls(EditorKind kind);
+const RecordLayout& recordLayout(ArchiveKind kind);
+int editFieldCount(ArchiveKind kind);
+QStringList fieldControls(ArchiveKind kind);
 
 // A new, hidden editor of `kind` working in `programDir`. A book editor works on
 // the book `bookName` of that folder, as the catalogue sets it, or on none yet.
-std::unique_ptr<CardEditor> makeEditor(EditorKind kind, const QString& programDir, const QString& bookName = {});
+std::unique_ptr<CardEditor> makeEditor(ArchiveKind kind, const QString& programDir, const QString& bookName = {});
 
 // A field of the card as a test expects it: its control, where it starts in a
 // stored record (in bytes), and, for the fields the editor will not save
@@ -51,9 +51,9 @@ struct CardField {
 };
 
 // The fields the editor of `kind` wants before it saves, in the order it checks them.
-QList<CardField> requiredFields(EditorKind kind);
+QList<CardField> requiredFields(ArchiveKind kind);
 // Fills the required fields of `editor`, of `kind`, with values that pass.
-void fillRequiredFields(CardEditor* editor, EditorKind kind);
+void fillRequiredFields(CardEditor* editor, ArchiveKind kind);
 
 // One editor of a kind, shown, in a temporary program folder of its own, with the
 // scripted user standing by. A book editor works on the book `bookName`.
@@ -65,12 +65,12 @@ public:
     // The book of every book fixture; the blank inside the name is on purpose.
     static const QString bookName;
 
-    explicit EditorFixture(EditorKind kind);
+    explicit EditorFixture(ArchiveKind kind);
     ~EditorFixture();
     EditorFixture(const EditorFixture&) = delete;
     EditorFixture& operator=(const EditorFixture&) = delete;
 
-    EditorKind kind() const { return m_kind; }
+    ArchiveKind kind() const { return m_kind; }
     CardEditor* editor() const { return m_editor.get(); }
     // The book editor, or nullptr for the registry.
     BookEditor* bookEditor() const;
@@ -125,7 +125,7 @@ public:
     QString statusLineAfter(const QString& statusTip) const;
 
 private:
-    EditorKind m_kind;
+    ArchiveKind m_kind;
     QTemporaryDir m_dir;
     std::unique_ptr<ScriptedInteraction> m_user;
     std::unique_ptr<CardEditor> m_editor;
@@ -133,4 +133,4 @@ private:
 
 } // namespace lumidex::test
 
-Q_DECLARE_METATYPE(lumidex::test::EditorKind)
+Q_DECLARE_METATYPE(lumidex::ArchiveKind)

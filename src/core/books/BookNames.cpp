@@ -39,4 +39,10 @@ bool photoNamesFit(QStringView name, long nameMaxBytes)
     return longestPhotoNameBytes(name) <= nameMaxBytes;
 }
 
+QString bookNameOf(const QString& fileName)
+{
+    // Both extensions are a dot and three letters.
+    return fileName.chopped(qMin<qsizetype>(4, fileName.size()));
+}
+
 } // namespace lumidex::booknames

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 #include <QStringView>
 
 // The rules a book name obeys. The name becomes a file name in the program
@@ -19,6 +20,9 @@ bool isAcceptable(QStringView name);
 // The longest photo file name of a book: the name, "_Foto_", a position of up
 // to ten digits and ".jpg", in bytes as the file system counts them.
 qsizetype longestPhotoNameBytes(QStringView name);
+
+// The book a book file name stands for: the name without its extension.
+QString bookNameOf(const QString& fileName);
 
 // Whether every photo of a book of this name can be stored in a file system
 // whose names hold at most `nameMaxBytes` bytes.

@@ -66,8 +66,8 @@ constexpr ColumnRow bookColumns[] {
     { "colNote", u"Note", 350, "Note", rw, 400 },
 };
 
-ExportTable makeTable(ExportKind kind, const RecordLayout& layout, std::span<const ColumnRow> rows,
-    const char* outputFileName, const char* sheetName, const char* caption, HelpPage helpPage)
+ExportTable makeTable(const RecordLayout& layout, std::span<const ColumnRow> rows, const char* outputFileName,
+    const char* sheetName, const char* caption, HelpPage helpPage)
 {
     QList<ExportColumn> columns { { QStringLiteral("colNum"), QStringLiteral("N."), 60, ExportColumn::rowNumber, true,
         0 } };
@@ -77,20 +77,28 @@ ExportTable makeTable(ExportKind kind, const RecordLayout& layout, std::span<con
         columns.append({ QString::fromLatin1(row.control), QString::fromUtf16(row.header), row.gridWidth, field,
             row.readOnly, row.documentWidth });
     }
-    return { kind, layout, columns, QString::fromLatin1(outputFileName), QString::fromLatin1(sheetName),
+    return { layout, columns, QString::fromLatin1(outputFileName), QString::fromLatin1(sheetName),
         QString::fromLatin1(caption), helpPage };
 }
 
 } // namespace
 
-const ExportTable& exportTable(ExportKind kind)
+namespace exporttable {
+
+const ExportTable& registry()
 {
-    static const ExportTable registry
-        = makeTable(ExportKind::Registry, layouts::registry, registryColumns, "Archivio_Anagrafico.xls",
-            "Archivio Anagrafico", " Esporta archivio anagrafico in Microsoft Excel", HelpPage::RegistryExport);
-    static const ExportTable book = makeTable(ExportKind::Book, layouts::book, bookColumns, "Book_Fotografico.xls",
-        "Book Fotografico", " Esporta book fotografico in Microsoft Excel", HelpPage::BookExport);
-    return kind == ExportKind::Registry ? registry : book;
+    static const ExportTable table = makeTable(layouts::registry, registryColumns, "Archivio_Anagrafico.xls",
+        "Archivio Anagrafico", " Esporta archivio anagrafico in Microsoft Excel", HelpPage::RegistryExport);
+    return table;
 }
+
+const ExportTable& book()
+{
+    static const ExportTable table = makeTable(layouts::book, bookColumns, "Book_Fotografico.xls", "Book Fotografico",
+        " Esporta book fotografico in Microsoft Excel", HelpPage::BookExport);
+    return table;
+}
+
+} // namespace exporttable
 
 } // namespace lumidex

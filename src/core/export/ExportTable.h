@@ -8,10 +8,6 @@
 
 namespace lumidex {
 
-// The two kinds of archive that can be exported. The men's and women's books
-// share one kind: only the book file they read tells them apart.
-enum class ExportKind { Registry, Book };
-
 // One column of the export grid, and of the spreadsheet when it is exported.
 struct ExportColumn {
     // Name of the grid column, as the program has always called it.
@@ -31,9 +27,9 @@ struct ExportColumn {
 };
 
 // Everything that tells the registry export from the book export, in one place:
-// the grid and the spreadsheet are both built from it.
+// the grid and the spreadsheet are both built from it. The men's and women's
+// books share their table: only the book file they read tells them apart.
 struct ExportTable {
-    ExportKind kind;
     const RecordLayout& layout;
     // Column 0 is the row number; the others hold record fields.
     QList<ExportColumn> columns;
@@ -47,6 +43,11 @@ struct ExportTable {
     int exportedColumnCount() const { return int(columns.size()) - 1; }
 };
 
-const ExportTable& exportTable(ExportKind kind);
+namespace exporttable {
+
+const ExportTable& registry();
+const ExportTable& book();
+
+} // namespace exporttable
 
 } // namespace lumidex

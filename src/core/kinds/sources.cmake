@@ -1,4 +1,4 @@
-# The three archive kinds (registry, men's books, women's books) and what each has.
+# The three archive kinds (registry, men's books, women's books) and the one table of what each has.
 lumidex_sources(
-  Markers.h Side.h Side.cpp
+  ArchiveKind.h ArchiveProfile.h ArchiveProfile.cpp
 )

@@ -36,25 +36,34 @@ bool fillSameNamed(
     return true;
 }
 
+// `layout` on a portrait page with the card's photo; nothing when it took no photo.
+std::optional<ReportLayout> withPhoto(ReportLayout layout, const QImage& photo)
+{
+    layout.page.setOrientation(QPageLayout::Portrait);
+    if (!layout.setPicture(u"imgLogo", photo))
+        return std::nullopt;
+    return layout;
+}
+
 } // namespace
 
-std::optional<ReportLayout> filledCardLayout(CardKind kind, const CardValues& card)
+std::optional<ReportLayout> filledRegistryCard(const CardValues& card)
 {
-    ReportLayout layout = kind == CardKind::Registry ? registryCardLayout() : bookCardLayout();
-    layout.page.setOrientation(QPageLayout::Portrait);
-    if (!layout.setPicture(u"imgLogo", card.photo))
+    std::optional<ReportLayout> layout = withPhoto(registryCardLayout(), card.photo);
+    if (!layout || !fillSameNamed(*layout, layouts::registry, card.fields, registryValues))
         return std::nullopt;
+    return layout;
+}
 
-    if (kind == CardKind::Registry) {
-        if (!fillSameNamed(layout, layouts::registry, card.fields, registryValues))
-            return std::nullopt;
-        return layout;
-    }
-
-    const bool header = layout.setText(u"txtTitolo", fieldText(layouts::book, card.fields, "Titolo"))
-        && layout.setText(u"txtNome", text::trimmed(card.bookName))
-        && layout.setText(u"txtData", QStringLiteral("Data scatto: ") + fieldText(layouts::book, card.fields, "Data"));
-    if (!header || !fillSameNamed(layout, layouts::book, card.fields, bookValues))
+std::optional<ReportLayout> filledBookEntry(const CardValues& card)
+{
+    std::optional<ReportLayout> layout = withPhoto(bookCardLayout(), card.photo);
+    if (!layout)
+        return std::nullopt;
+    const bool header = layout->setText(u"txtTitolo", fieldText(layouts::book, card.fields, "Titolo"))
+        && layout->setText(u"txtNome", text::trimmed(card.bookName))
+        && layout->setText(u"txtData", QStringLiteral("Data scatto: ") + fieldText(layouts::book, card.fields, "Data"));
+    if (!header || !fillSameNamed(*layout, layouts::book, card.fields, bookValues))
         return std::nullopt;
     return layout;
 }

@@ -8,8 +8,6 @@
 
 namespace lumidex::report {
 
-enum class CardKind { Registry, Book };
-
 // A card as its editor shows it at the moment of printing, saved or not.
 struct CardValues {
     // The card's fields in record order: the edit fields, then (ignored here)
@@ -21,10 +19,11 @@ struct CardValues {
     QImage photo;
 };
 
-// The card layout of `kind` filled with `card`: the photo in `imgLogo`, each
-// value object with the trimmed text of its field (a book entry's `txtNome` with
-// the book's name and `txtData` with "Data scatto: " and the date). Nothing when
-// the layout could not take a value or the photo.
-std::optional<ReportLayout> filledCardLayout(CardKind kind, const CardValues& card);
+// The card layout filled with `card`: the photo in `imgLogo`, each value object
+// with the trimmed text of its field (a book entry's `txtNome` with the book's
+// name and `txtData` with "Data scatto: " and the date). Nothing when the layout
+// could not take a value or the photo.
+std::optional<ReportLayout> filledRegistryCard(const CardValues& card);
+std::optional<ReportLayout> filledBookEntry(const CardValues& card);
 
 } // namespace lumidex::report

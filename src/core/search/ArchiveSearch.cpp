@@ -64,14 +64,14 @@ void sortLines(QStringList& lines)
 }
 
 void findLastRecordOfLine(
-    const RecordSource& records, LineBuilder line, const QString& chosen, std::optional<FoundCard>& found)
+    const RecordSource& records, LineBuilder line, const QString& chosen, std::optional<Card>& found)
 {
     const QString wanted = text::trimmed(chosen);
     records([&](int position, const QStringList& values) {
         // Identical lines may stand for several cards; the last of them is the
         // one the editor ends up with.
         if (text::trimmed(line(values)) == wanted)
-            found = FoundCard { position, values };
+            found = Card { position, values };
         return true;
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "search/SearchKind.h"
+#include "search/ResultLineBuilders.h"
+#include "storage/Card.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,7 @@
 
 namespace lumidex {
 
+class RecordLayout;
 class SearchCriteria;
 
 // A record visit in file order: position (1-based) and values; return false to stop.
@@ -30,16 +32,10 @@ QStringList searchLines(const RecordSource& records, const SearchCriteria& crite
 // plain ones ("Àlvaro" among the A's), case second.
 void sortLines(QStringList& lines);
 
-// A record found again from its result line.
-struct FoundCard {
-    int position = 0;
-    QStringList values;
-};
-
 // Looks through every record for the last whose line equals `chosen`, both
 // trimmed, and leaves it in `found` (untouched when none matches). Throws on a
 // failure, after `found` took the matches seen until then.
 void findLastRecordOfLine(
-    const RecordSource& records, LineBuilder line, const QString& chosen, std::optional<FoundCard>& found);
+    const RecordSource& records, LineBuilder line, const QString& chosen, std::optional<Card>& found);
 
 } // namespace lumidex

@@ -1,6 +1,6 @@
-# The search kinds, the criteria and their score, the result lines, finding a line in the list, the scan of an
+# The search forms, the criteria and their score, the result lines, finding a line in the list, the scan of an
 # archive.
 lumidex_sources(
-  ArchiveSearch.h ArchiveSearch.cpp FindInList.h FindInList.cpp ResultLine.h ResultLine.cpp ResultLines.h
-  ResultLines.cpp SearchCriteria.h SearchCriteria.cpp SearchKind.h SearchKind.cpp
+  ArchiveSearch.h ArchiveSearch.cpp FindInList.h FindInList.cpp ResultLineBuilders.h ResultLineBuilders.cpp
+  ResultListModel.h ResultListModel.cpp SearchCriteria.h SearchCriteria.cpp SearchForm.h SearchForm.cpp
 )

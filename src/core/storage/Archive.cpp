@@ -59,18 +59,19 @@ QStringList Archive::read(int position) const
     return m_layout.decode(QByteArrayView(record.constData(), record.size()));
 }
 
-Archive::Chosen Archive::readChosen(const std::function<int(int count)>& choose) const
+Archive::CountAndCard Archive::readChosen(const std::function<int(int count)>& choose) const
 {
     ArchiveFile file(m_filePath, m_layout.size(), ArchiveFile::Access::Read, m_lockTimeoutMs);
-    Chosen chosen;
+    CountAndCard chosen;
     chosen.count = int(file.count());
-    chosen.position = choose(chosen.count);
-    if (chosen.position != 0) {
-        if (chosen.position < 1 || chosen.position > chosen.count)
-            throwOutOfRange(m_filePath, chosen.position, chosen.count);
+    Card& card = chosen.card;
+    card.position = choose(chosen.count);
+    if (card.position != 0) {
+        if (card.position < 1 || card.position > chosen.count)
+            throwOutOfRange(m_filePath, card.position, chosen.count);
         OneRecord record(m_layout.size());
-        file.readRecords(chosen.position - 1, 1, record.data());
-        chosen.values = m_layout.decode(QByteArrayView(record.constData(), record.size()));
+        file.readRecords(card.position - 1, 1, record.data());
+        card.values = m_layout.decode(QByteArrayView(record.constData(), record.size()));
     }
     file.close();
     return chosen;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/Card.h"
 #include "storage/RecordLayout.h"
 #include "storage/RecordView.h"
 
@@ -46,13 +47,13 @@ public:
     int append(const QStringList& values) const;
 
     // A move to another card in one cycle: `choose` gets the number of records and
-    // returns the position to read, or 0 to read nothing.
-    struct Chosen {
+    // returns the position to read, or 0 to read nothing (the card then has
+    // position 0 and no values).
+    struct CountAndCard {
         int count = 0;
-        int position = 0;
-        QStringList values;
+        Card card;
     };
-    Chosen readChosen(const std::function<int(int count)>& choose) const;
+    CountAndCard readChosen(const std::function<int(int count)>& choose) const;
 
     // Every record in file order, in one open-use-close cycle.
     QList<QStringList> readAll() const;

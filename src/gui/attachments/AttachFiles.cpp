@@ -1,6 +1,7 @@
 #include "gui/attachments/AttachFiles.h"
 
 #include "gui/attachments/TfrmAllegaCartella.h"
+#include "kinds/ArchiveProfile.h"
 #include "ui/Interaction.h"
 
 #include <QLabel>
@@ -8,14 +9,14 @@
 namespace lumidex {
 
 std::optional<QStringList> attachFiles(
-    QWidget* owner, const QString& programDir, const QString& marker, const QStringList& attachments)
+    QWidget* owner, const QString& programDir, ArchiveKind kind, const QStringList& attachments)
 {
     TfrmAllegaCartella frmAllegaCartella(programDir, owner);
-    frmAllegaCartella.lblMemory->setText(marker);
+    frmAllegaCartella.lblMemory->setText(archiveProfile(kind).cardMarker);
     frmAllegaCartella.setAttachments(attachments);
     interaction().runDialog(frmAllegaCartella);
     // Only what was applied under the opener's own marker is the opener's.
-    if (!frmAllegaCartella.appliedAttachments() || frmAllegaCartella.appliedMarker() != marker)
+    if (!frmAllegaCartella.appliedAttachments() || kindOfCardMarker(frmAllegaCartella.appliedMarker()) != kind)
         return std::nullopt;
     return frmAllegaCartella.appliedAttachments();
 }

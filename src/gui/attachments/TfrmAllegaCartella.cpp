@@ -1,11 +1,10 @@
 #include "gui/attachments/TfrmAllegaCartella.h"
 
-#include "kinds/Side.h"
-#include "common/Formatting.h"
-#include "kinds/Markers.h"
-#include "common/Text.h"
-#include "texts/AttachTexts.h"
 #include "attachments/AttachmentFiles.h"
+#include "common/Formatting.h"
+#include "common/Text.h"
+#include "kinds/ArchiveProfile.h"
+#include "texts/AttachTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
@@ -247,8 +246,7 @@ void TfrmAllegaCartella::btnApplicaClick()
 {
     // The marker is compared exactly: only the three editors take attachments back.
     m_appliedMarker = text::trimmed(lblMemory->text());
-    if (m_appliedMarker == QLatin1String(marker::registry) || m_appliedMarker == Side::men().bookMarker
-        || m_appliedMarker == Side::women().bookMarker)
+    if (kindOfCardMarker(m_appliedMarker))
         m_applied = attachments();
     accept();
 }

@@ -1,9 +1,10 @@
 #include "gui/books/BookCreation.h"
 
 #include "books/BookNames.h"
-#include "texts/BookTexts.h"
 #include "common/Text.h"
+#include "kinds/ArchiveProfile.h"
 #include "storage/TextField.h"
+#include "texts/BookTexts.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
@@ -36,8 +37,8 @@ long fileNameLimit(const QString& folder)
 
 } // namespace
 
-BookCreation::BookCreation(const QString& programDir, const Side& side, QWidget* parent)
-    : BookScreen(programDir, side, QStringLiteral(" Lumidex - Creazione book fotografico"), parent)
+BookCreation::BookCreation(const QString& programDir, ArchiveKind kind, QWidget* parent)
+    : BookScreen(programDir, kind, QStringLiteral(" Lumidex - Creazione book fotografico"), parent)
 {
     panel()->setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
@@ -50,8 +51,8 @@ BookCreation::BookCreation(const QString& programDir, const Side& side, QWidget*
     sheet->setAttribute(Qt::WA_StyledBackground);
 
     auto* figure = new QLabel(sheet);
-    figure->setObjectName(side.figureName);
-    figure->setPixmap(QPixmap::fromImage(renderPicture(side.figurePicture, QSize(160, 340))));
+    figure->setObjectName(profile().figureName);
+    figure->setPixmap(QPixmap::fromImage(renderPicture(profile().figurePicture, QSize(160, 340))));
 
     auto* instructions = new QLabel(sheet);
     instructions->setObjectName(QStringLiteral("icoIstruzioni"));
@@ -157,7 +158,7 @@ void BookCreation::btnApplicaClick()
         return;
     }
 
-    const QString path = side().bookPath(programDir(), name);
+    const QString path = profile().bookPath(programDir(), name);
     lblFile->setText(path);
     if (QFileInfo::exists(path)) {
         warn(booktext::nameInUse());

@@ -15,7 +15,7 @@ namespace lumidex {
 class BookCreation : public BookScreen {
     Q_OBJECT
 public:
-    BookCreation(const QString& programDir, const Side& side, QWidget* parent = nullptr);
+    BookCreation(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
     QLineEdit* txtFile = nullptr;
     QToolButton* btnApplica = nullptr;

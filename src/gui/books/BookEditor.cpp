@@ -1,15 +1,13 @@
 #include "gui/books/BookEditor.h"
 
-#include "texts/BookTexts.h"
 #include "books/PhotoShootingData.h"
 #include "common/Text.h"
+#include "texts/BookTexts.h"
 
 #include "common/Formatting.h"
-#include "gui/editor/FieldRows.h"
 #include "gui/calendar/PickDate.h"
-#include "gui/shell/ShowHelp.h"
+#include "gui/editor/FieldRows.h"
 #include "storage/Layouts.h"
-#include "storage/PhotoFiles.h"
 #include "storage/TextField.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
@@ -30,23 +28,6 @@ namespace {
 constexpr int fieldIndex(std::string_view name)
 {
     return layouts::book.indexOf(name);
-}
-
-CardEditor::Setup bookSetup(const Side& side)
-{
-    CardEditor::Setup setup;
-    setup.caption = side.editorCaption;
-    setup.layout = &layouts::book;
-    setup.editFieldCount = layouts::bookEditFields;
-    setup.required = {
-        { fieldIndex("Titolo"), booktext::titleRequired() },
-        { fieldIndex("Data"), booktext::dateRequired() },
-        { fieldIndex("Location"), booktext::locationRequired() },
-    };
-    setup.placeholderPicture = side.placeholderPicture;
-    setup.previewBeforePrint = true;
-    setup.sheet = CardEditor::Setup::Sheet::ContactSheet;
-    return setup;
 }
 
 // Keys that only move the focus or modify another key: they leave the date alone.
@@ -72,14 +53,13 @@ bool isNavigationOrModifier(int key)
 
 } // namespace
 
-BookEditor::BookEditor(const QString& programDir, const Side& side, QWidget* parent)
-    : CardEditor(programDir, bookSetup(side), parent)
+BookEditor::BookEditor(const QString& programDir, ArchiveKind kind, QWidget* parent)
+    : CardEditor(programDir, kind, parent)
     , lblFile(new QLabel(this))
     , lblNome(new QLabel(QStringLiteral("Nome book fotografico"), this))
     , txtData(field(fieldIndex("Data")))
     , impData(makePictureButton(this, QStringLiteral("impData"), QStringLiteral(":/icons/data.svg"), QSize(22, 22),
           QStringLiteral("Inserisci la data corrente.")))
-    , m_side(side)
 {
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
@@ -96,7 +76,6 @@ BookEditor::BookEditor(const QString& programDir, const Side& side, QWidget* par
     finishLayout(buildFieldArea());
 
     connect(impData, &QToolButton::clicked, this, &BookEditor::impDataClick);
-    connect(cmdGuida, &QToolButton::clicked, this, &BookEditor::cmdGuidaClick);
 }
 
 void BookEditor::setBook(const QString& filePath, const QString& bookName)
@@ -113,11 +92,6 @@ QString BookEditor::bookName() const
 QString BookEditor::archivePath() const
 {
     return text::trimmed(lblFile->text());
-}
-
-QString BookEditor::photoPath(const QString& position) const
-{
-    return photofiles::bookPhotoPath(programDir(), m_side.photoFolder, lblNome->text(), position);
 }
 
 QWidget* BookEditor::buildFieldArea()
@@ -161,7 +135,7 @@ void BookEditor::txtDataKeyDown(QKeyEvent* event)
         txtData->clear();
         return;
     }
-    if (const auto date = pickDate(this, m_side.dateMarker))
+    if (const auto date = pickDate(this, kind()))
         txtData->setText(*date);
 }
 
@@ -185,11 +159,6 @@ void BookEditor::photoLoaded(const QString& path)
 void BookEditor::impDataClick()
 {
     txtData->setText(formatShortDate(QDate::currentDate()));
-}
-
-void BookEditor::cmdGuidaClick()
-{
-    showHelp(this, programDir(), HelpPage::Books);
 }
 
 } // namespace lumidex

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "kinds/Side.h"
 #include "gui/editor/CardEditor.h"
 
 class QLabel;
@@ -16,17 +15,13 @@ namespace lumidex {
 class BookEditor : public CardEditor {
     Q_OBJECT
 public:
-    BookEditor(const QString& programDir, const Side& side, QWidget* parent = nullptr);
-
-    const Side& side() const { return m_side; }
+    BookEditor(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
     // The book this editor works on, set by the opening window before the show.
     void setBook(const QString& filePath, const QString& bookName);
 
-    const Side* bookSide() const override { return &m_side; }
     QString bookName() const override;
     QString archivePath() const override;
-    QString photoPath(const QString& position) const override;
 
     QLabel* const lblFile;
     QLabel* const lblNome;
@@ -35,7 +30,6 @@ public:
 
 public slots:
     void impDataClick();
-    void cmdGuidaClick();
 
 protected:
     bool fieldKeyPress(QLineEdit* field, QKeyEvent* event) override;
@@ -45,8 +39,6 @@ protected:
 private:
     void txtDataKeyDown(QKeyEvent* event);
     QWidget* buildFieldArea();
-
-    const Side& m_side;
 };
 
 } // namespace lumidex

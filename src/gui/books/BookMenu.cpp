@@ -1,7 +1,8 @@
 #include "gui/books/BookMenu.h"
 
-#include "kinds/Markers.h"
+#include "books/ExitMarkers.h"
 #include "common/Text.h"
+#include "kinds/ArchiveProfile.h"
 #include "ui/PictureButton.h"
 
 #include <QHBoxLayout>
@@ -14,8 +15,8 @@
 
 namespace lumidex {
 
-BookMenu::BookMenu(const QString& programDir, const Side& side, QWidget* parent)
-    : BookScreen(programDir, side, side.menuCaption, parent)
+BookMenu::BookMenu(const QString& programDir, ArchiveKind kind, QWidget* parent)
+    : BookScreen(programDir, kind, archiveProfile(kind).menuCaption, parent)
 {
     panel()->setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
@@ -28,7 +29,7 @@ QPushButton:hover, QPushButton:focus { background: #F0F8FF; border-color: #3030D
     auto* title = new QLabel(panel());
     title->setObjectName(QStringLiteral("imgTitolo"));
     // Drawn without a backdrop: the pictures stand on the window's gradient.
-    title->setPixmap(QIcon(side.menuTitlePicture).pixmap(QSize(600, 60)));
+    title->setPixmap(QIcon(profile().menuTitlePicture).pixmap(QSize(600, 60)));
 
     lblIstruzioni = new QLabel(
         QStringLiteral("Premere il pulsante per creare un nuovo book fotografico o per aprirne uno esistente."),
@@ -38,7 +39,7 @@ QPushButton:hover, QPushButton:focus { background: #F0F8FF; border-color: #3030D
 
     auto* illustration = new QLabel(panel());
     illustration->setObjectName(QStringLiteral("imgIllustrazione"));
-    illustration->setPixmap(QIcon(side.menuIllustration).pixmap(QSize(420, 300)));
+    illustration->setPixmap(QIcon(profile().menuIllustration).pixmap(QSize(420, 300)));
 
     btnCrea = new QPushButton(QStringLiteral("Crea nuovo book fotografico"), panel());
     btnCrea->setObjectName(QStringLiteral("btnCrea"));
@@ -54,7 +55,7 @@ QPushButton:hover, QPushButton:focus { background: #F0F8FF; border-color: #3030D
         QSize(130, 40), QStringLiteral("Torna al menu principale."), QKeySequence(Qt::Key_Escape));
     imgEsci->setToolTip(imgEsci->statusTip());
 
-    lblMemory = new QLabel(QString::fromLatin1(marker::backToStart), this);
+    lblMemory = new QLabel(QString::fromLatin1(exitmarker::backToStart), this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
@@ -100,7 +101,7 @@ void BookMenu::showEvent(QShowEvent* event)
 {
     BookScreen::showEvent(event);
     if (!event->spontaneous())
-        lblMemory->setText(QString::fromLatin1(marker::backToStart));
+        lblMemory->setText(QString::fromLatin1(exitmarker::backToStart));
 }
 
 QString BookMenu::exitMarker() const
@@ -110,13 +111,13 @@ QString BookMenu::exitMarker() const
 
 void BookMenu::btnCreaClick()
 {
-    lblMemory->setText(QString::fromLatin1(marker::createBook));
+    lblMemory->setText(QString::fromLatin1(exitmarker::createBook));
     close();
 }
 
 void BookMenu::btnCompilaClick()
 {
-    lblMemory->setText(QString::fromLatin1(marker::openBook));
+    lblMemory->setText(QString::fromLatin1(exitmarker::openBook));
     close();
 }
 

@@ -14,7 +14,7 @@ namespace lumidex {
 class BookMenu : public BookScreen {
     Q_OBJECT
 public:
-    BookMenu(const QString& programDir, const Side& side, QWidget* parent = nullptr);
+    BookMenu(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
     QLabel* lblIstruzioni = nullptr;
     QPushButton* btnCrea = nullptr;

@@ -1,8 +1,9 @@
 #include "gui/books/BookOpening.h"
 
-#include "texts/BookTexts.h"
-#include "kinds/Markers.h"
+#include "books/ExitMarkers.h"
 #include "common/Text.h"
+#include "kinds/ArchiveProfile.h"
+#include "texts/BookTexts.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
@@ -21,8 +22,8 @@
 
 namespace lumidex {
 
-BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* parent)
-    : BookScreen(programDir, side, QStringLiteral(" Lumidex - Apertura book fotografico"), parent)
+BookOpening::BookOpening(const QString& programDir, ArchiveKind kind, QWidget* parent)
+    : BookScreen(programDir, kind, QStringLiteral(" Lumidex - Apertura book fotografico"), parent)
 {
     panel()->setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
@@ -61,7 +62,7 @@ BookOpening::BookOpening(const QString& programDir, const Side& side, QWidget* p
     lblFile = new QLabel(this);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
-    lblMemory = new QLabel(QString::fromLatin1(marker::backToStart), this);
+    lblMemory = new QLabel(QString::fromLatin1(exitmarker::backToStart), this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
@@ -139,7 +140,7 @@ void BookOpening::showEvent(QShowEvent* event)
     BookScreen::showEvent(event);
     if (event->spontaneous())
         return;
-    lblMemory->setText(QString::fromLatin1(marker::backToStart));
+    lblMemory->setText(QString::fromLatin1(exitmarker::backToStart));
     lblFile->clear();
     fillList();
 }
@@ -150,7 +151,8 @@ void BookOpening::fillList()
     // Only plain files directly in the program folder are books; lock files
     // beside an archive in use carry another extension and stay out.
     QStringList names
-        = QDir(programDir()).entryList({ side().searchPattern }, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
+        = QDir(programDir())
+              .entryList({ profile().bookSearchPattern }, QDir::Files | QDir::Hidden | QDir::CaseSensitive);
     QCollator collator(QLocale(QLocale::Italian, QLocale::Italy));
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
@@ -182,7 +184,7 @@ void BookOpening::btnApriClick()
         return;
     }
     lblFile->setText(bookFilePath(selected));
-    lblMemory->setText(side().openMarker);
+    lblMemory->setText(profile().openMarker);
     close();
 }
 
@@ -209,7 +211,7 @@ void BookOpening::btnEliminaClick()
     else
         interaction().message(this, MessageKind::Error, booktext::bookNotDeleted(), Buttons::OkCancel);
 
-    lblMemory->setText(QString::fromLatin1(marker::backToStart));
+    lblMemory->setText(QString::fromLatin1(exitmarker::backToStart));
     lblFile->clear();
     fillList();
 }

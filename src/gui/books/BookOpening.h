@@ -14,7 +14,7 @@ namespace lumidex {
 class BookOpening : public BookScreen {
     Q_OBJECT
 public:
-    BookOpening(const QString& programDir, const Side& side, QWidget* parent = nullptr);
+    BookOpening(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
     QListWidget* lstFiles = nullptr;
     QLabel* lblCreati = nullptr;

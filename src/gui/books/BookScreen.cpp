@@ -2,6 +2,7 @@
 
 #include "common/Formatting.h"
 #include "gui/shell/ShowHelp.h"
+#include "kinds/ArchiveProfile.h"
 #include "ui/PictureButton.h"
 
 #include <QLabel>
@@ -9,10 +10,11 @@
 
 namespace lumidex {
 
-BookScreen::BookScreen(const QString& programDir, const Side& side, const QString& caption, QWidget* parent)
+BookScreen::BookScreen(const QString& programDir, ArchiveKind kind, const QString& caption, QWidget* parent)
     : WorkScreen(caption, parent)
     , m_programDir(programDir)
-    , m_side(side)
+    , m_kind(kind)
+    , m_profile(archiveProfile(kind))
 {
     applyFormatSettings();
     // These screens have no status line of their own.
@@ -29,7 +31,7 @@ QToolButton* BookScreen::makeHelpButton(const QString& picture, const QSize& siz
 
 void BookScreen::imgGuidaClick()
 {
-    showHelp(this, m_programDir, HelpPage::Books);
+    showHelp(this, m_programDir, m_profile.helpPage);
 }
 
 } // namespace lumidex

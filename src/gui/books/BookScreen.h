@@ -1,11 +1,13 @@
 #pragma once
 
-#include "kinds/Side.h"
+#include "kinds/ArchiveKind.h"
 #include "ui/WorkScreen.h"
 
 class QToolButton;
 
 namespace lumidex {
+
+struct ArchiveProfile;
 
 // What the book menu, creation and opening windows share: the maximised screen
 // with its centred panel, the side they work for, the program folder their books
@@ -13,10 +15,11 @@ namespace lumidex {
 class BookScreen : public WorkScreen {
     Q_OBJECT
 public:
-    BookScreen(const QString& programDir, const Side& side, const QString& caption, QWidget* parent = nullptr);
+    BookScreen(const QString& programDir, ArchiveKind kind, const QString& caption, QWidget* parent = nullptr);
 
     const QString& programDir() const { return m_programDir; }
-    const Side& side() const { return m_side; }
+    ArchiveKind kind() const { return m_kind; }
+    const ArchiveProfile& profile() const { return m_profile; }
 
     QToolButton* imgGuida = nullptr;
 
@@ -29,7 +32,8 @@ protected:
 
 private:
     QString m_programDir;
-    const Side& m_side;
+    ArchiveKind m_kind;
+    const ArchiveProfile& m_profile;
 };
 
 } // namespace lumidex

@@ -9,7 +9,7 @@ class TfrmApriDonne : public BookOpening {
     Q_OBJECT
 public:
     explicit TfrmApriDonne(const QString& programDir, QWidget* parent = nullptr)
-        : BookOpening(programDir, Side::women(), parent)
+        : BookOpening(programDir, ArchiveKind::WomenBook, parent)
     {
         setObjectName(QStringLiteral("frmApriDonne"));
     }

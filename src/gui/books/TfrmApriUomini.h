@@ -9,7 +9,7 @@ class TfrmApriUomini : public BookOpening {
     Q_OBJECT
 public:
     explicit TfrmApriUomini(const QString& programDir, QWidget* parent = nullptr)
-        : BookOpening(programDir, Side::men(), parent)
+        : BookOpening(programDir, ArchiveKind::MenBook, parent)
     {
         setObjectName(QStringLiteral("frmApriUomini"));
     }

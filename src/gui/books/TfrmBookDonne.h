@@ -9,7 +9,7 @@ class TfrmBookDonne : public BookEditor {
     Q_OBJECT
 public:
     explicit TfrmBookDonne(const QString& programDir, QWidget* parent = nullptr)
-        : BookEditor(programDir, Side::women(), parent)
+        : BookEditor(programDir, ArchiveKind::WomenBook, parent)
     {
         setObjectName(QStringLiteral("frmBookDonne"));
     }

@@ -9,7 +9,7 @@ class TfrmBookUomini : public BookEditor {
     Q_OBJECT
 public:
     explicit TfrmBookUomini(const QString& programDir, QWidget* parent = nullptr)
-        : BookEditor(programDir, Side::men(), parent)
+        : BookEditor(programDir, ArchiveKind::MenBook, parent)
     {
         setObjectName(QStringLiteral("frmBookUomini"));
     }

@@ -9,7 +9,7 @@ class TfrmCreaDonne : public BookCreation {
     Q_OBJECT
 public:
     explicit TfrmCreaDonne(const QString& programDir, QWidget* parent = nullptr)
-        : BookCreation(programDir, Side::women(), parent)
+        : BookCreation(programDir, ArchiveKind::WomenBook, parent)
     {
         setObjectName(QStringLiteral("frmCreaDonne"));
     }

@@ -9,7 +9,7 @@ class TfrmCreaUomini : public BookCreation {
     Q_OBJECT
 public:
     explicit TfrmCreaUomini(const QString& programDir, QWidget* parent = nullptr)
-        : BookCreation(programDir, Side::men(), parent)
+        : BookCreation(programDir, ArchiveKind::MenBook, parent)
     {
         setObjectName(QStringLiteral("frmCreaUomini"));
     }

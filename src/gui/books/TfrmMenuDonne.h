@@ -9,7 +9,7 @@ class TfrmMenuDonne : public BookMenu {
     Q_OBJECT
 public:
     explicit TfrmMenuDonne(const QString& programDir, QWidget* parent = nullptr)
-        : BookMenu(programDir, Side::women(), parent)
+        : BookMenu(programDir, ArchiveKind::WomenBook, parent)
     {
         setObjectName(QStringLiteral("frmMenuDonne"));
     }

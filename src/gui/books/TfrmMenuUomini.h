@@ -9,7 +9,7 @@ class TfrmMenuUomini : public BookMenu {
     Q_OBJECT
 public:
     explicit TfrmMenuUomini(const QString& programDir, QWidget* parent = nullptr)
-        : BookMenu(programDir, Side::men(), parent)
+        : BookMenu(programDir, ArchiveKind::MenBook, parent)
     {
         setObjectName(QStringLiteral("frmMenuUomini"));
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kinds/ArchiveKind.h"
+
 #include <QString>
 #include <optional>
 
@@ -7,9 +9,8 @@ class QWidget;
 
 namespace lumidex {
 
-// Opens the date calendar for the editor whose date marker is `marker` and
-// returns the date the user imported, in the program's date form; nothing when
-// the user cancelled.
-std::optional<QString> pickDate(QWidget* owner, const QString& marker);
+// Opens the date calendar for the book editor of `kind` and returns the date the user imported, in the program's date
+// form; nothing when the user cancelled.
+std::optional<QString> pickDate(QWidget* owner, ArchiveKind kind);
 
 } // namespace lumidex

@@ -1,7 +1,7 @@
 #include "gui/calendar/TfrmCalendario.h"
 
-#include "kinds/Side.h"
 #include "common/Formatting.h"
+#include "kinds/ArchiveProfile.h"
 #include "ui/FixedWindow.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
@@ -85,8 +85,7 @@ void TfrmCalendario::btnImportaDataClick()
 {
     // The marker is compared exactly; a calendar that does not know its editor
     // imports nothing and stays open, as it always has.
-    const QString marker = lblMemory->text();
-    if (marker != Side::men().dateMarker && marker != Side::women().dateMarker)
+    if (!kindOfDateMarker(lblMemory->text()))
         return;
     m_importedDate = formatShortDate(calAppuntamenti->selectedDate());
     accept();

@@ -1,17 +1,19 @@
 #include "gui/editor/CardEditor.h"
 
-#include "kinds/Side.h"
 #include "common/Formatting.h"
-#include "kinds/Markers.h"
 #include "common/Text.h"
-#include "gui/editor/EditorButtons.h"
-#include "gui/editor/EditorStyle.h"
 #include "editing/FieldValidator.h"
 #include "editing/Navigation.h"
+#include "gui/editor/EditorButtons.h"
+#include "gui/editor/EditorStyle.h"
+#include "gui/shell/ShowHelp.h"
 #include "gui/zoom/ShowZoom.h"
+#include "kinds/ArchiveProfile.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
+#include "storage/RecordLayout.h"
 #include "storage/TextField.h"
+#include "texts/EditorTexts.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
 #include "ui/TextButton.h"
@@ -49,8 +51,8 @@ QSize framePixels(qreal devicePixelRatio)
 
 } // namespace
 
-CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* parent)
-    : WorkScreen(setup.caption, parent)
+CardEditor::CardEditor(const QString& programDir, ArchiveKind kind, QWidget* parent)
+    : WorkScreen(archiveProfile(kind).editorCaption, parent)
     , lblPosizione(makeLabel(this, QStringLiteral("lblPosizione")))
     , imgFoto(makeLabel(this, QStringLiteral("imgFoto")))
     , imgBianco(makeLabel(this, QStringLiteral("imgBianco")))
@@ -73,17 +75,20 @@ CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* p
     , btnSalvaFoto(makeEditorButton(this, QStringLiteral("btnSalvaFoto")))
     , btnCancFoto(makeEditorButton(this, QStringLiteral("btnCancFoto")))
     , btnZoomFoto(makeEditorButton(this, QStringLiteral("btnZoomFoto")))
-    , cmdCompCard(
-          setup.sheet == Setup::Sheet::CompCard ? makeEditorButton(this, QStringLiteral("cmdCompCard")) : nullptr)
-    , cmdProvino(
-          setup.sheet == Setup::Sheet::ContactSheet ? makeEditorButton(this, QStringLiteral("cmdProvino")) : nullptr)
+    , cmdCompCard(archiveProfile(kind).sheet == CardSheet::CompCard
+              ? makeEditorButton(this, QStringLiteral("cmdCompCard"))
+              : nullptr)
+    , cmdProvino(archiveProfile(kind).sheet == CardSheet::ContactSheet
+              ? makeEditorButton(this, QStringLiteral("cmdProvino"))
+              : nullptr)
     , m_programDir(programDir)
-    , m_setup(setup)
+    , m_kind(kind)
+    , m_profile(archiveProfile(kind))
 {
     panel()->setStyleSheet(editorStyleSheet());
 
-    const RecordLayout& layout = *m_setup.layout;
-    for (int i = 0; i < m_setup.editFieldCount; ++i) {
+    const RecordLayout& layout = m_profile.layout;
+    for (int i = 0; i < m_profile.editFieldCount; ++i) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(fieldObjectName(layout, i, "txt"));
         edit->setMaxLength(layout.capacity(i));
@@ -92,7 +97,7 @@ CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* p
         m_fields << edit;
     }
     // The attached files travel with the card in hidden labels.
-    for (int i = m_setup.editFieldCount; i < layout.fieldCount(); ++i) {
+    for (int i = m_profile.editFieldCount; i < layout.fieldCount(); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(fieldObjectName(layout, i, "lbl"));
         label->hide();
@@ -102,7 +107,7 @@ CardEditor::CardEditor(const QString& programDir, const Setup& setup, QWidget* p
         setTabOrder(m_fields[i - 1], m_fields[i]);
 
     imgBianco->hide();
-    const QImage placeholder = renderPicture(m_setup.placeholderPicture, photoFrameSize);
+    const QImage placeholder = renderPicture(m_profile.placeholderPicture, photoFrameSize);
     imgBianco->setPixmap(QPixmap::fromImage(placeholder));
     m_photo.setPlaceholder(placeholder);
     m_photo.setShownSize(framePixels(imgFoto->devicePixelRatioF()));
@@ -150,11 +155,14 @@ int CardEditor::nextFieldAfter(int index) const
     return (index + 1) % int(m_fields.size());
 }
 
+QString CardEditor::photoPath(const QString& position) const
+{
+    return m_profile.photoPath(m_programDir, bookName(), position);
+}
+
 QString CardEditor::cardMarker() const
 {
-    if (const Side* side = bookSide())
-        return side->bookMarker;
-    return QString::fromLatin1(marker::registry);
+    return m_profile.cardMarker;
 }
 
 QStringList CardEditor::currentValues() const
@@ -215,11 +223,11 @@ void CardEditor::showRecord(int position, const QStringList& values)
 void CardEditor::move(Move move)
 {
     try {
-        const Archive archive(archivePath(), *m_setup.layout);
+        const Archive archive(archivePath(), m_profile.layout);
         // The count and the card it leads to come from one opening of the archive.
         MoveDecision decision;
         const QString label = lblPosizione->text();
-        const Archive::Chosen chosen = archive.readChosen([&](int count) {
+        const Archive::CountAndCard chosen = archive.readChosen([&](int count) {
             decision = decideMove(move, label, count);
             return decision.kind == MoveDecision::Kind::Show ? decision.position : 0;
         });
@@ -232,7 +240,7 @@ void CardEditor::move(Move move)
             interaction().message(this, MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel);
             return;
         case MoveDecision::Kind::Show:
-            showRecord(chosen.position, chosen.values);
+            showRecord(chosen.card.position, chosen.card.values);
             return;
         }
     } catch (const ArchiveError&) {
@@ -271,7 +279,7 @@ void CardEditor::cmdSalvaClick()
     if (QWidget* focused = focusWidget())
         focused->clearFocus();
 
-    for (const RequiredField& required : m_setup.required) {
+    for (const RequiredField& required : m_profile.requiredFields) {
         QLineEdit* edit = m_fields.at(required.field);
         if (text::trimmed(edit->text()).isEmpty()) {
             interaction().message(this, MessageKind::Warning, required.message, Buttons::OkCancel);
@@ -281,7 +289,7 @@ void CardEditor::cmdSalvaClick()
     }
 
     try {
-        const Archive archive(archivePath(), *m_setup.layout);
+        const Archive archive(archivePath(), m_profile.layout);
         const QString label = text::trimmed(lblPosizione->text());
         const bool isNew = label.isEmpty();
         int position = 0;
@@ -328,6 +336,11 @@ void CardEditor::cmdDuplicaClick()
 void CardEditor::cmdEsciClick()
 {
     close();
+}
+
+void CardEditor::cmdGuidaClick()
+{
+    showHelp(this, m_programDir, m_profile.helpPage);
 }
 
 void CardEditor::btnCaricaFotoClick()

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "texts/EditorTexts.h"
+#include "kinds/ArchiveKind.h"
 #include "storage/CardPhoto.h"
-#include "storage/RecordLayout.h"
 #include "ui/WorkScreen.h"
 
 #include <QList>
@@ -19,40 +18,24 @@ class QToolButton;
 namespace lumidex {
 
 enum class Move;
-struct Side;
+struct ArchiveProfile;
 
 // The working screen shared by the registry card editor and the book entry
 // editors: one card at a time, its position label, the toolbar, the photo panel,
 // the navigation, Save, Duplicate and New. The window keeps no copy of the
-// archive; its controls are the card.
+// archive; its controls are the card. What differs between the kinds (caption,
+// record, required fields, toolbar, pictures) comes from the kind's profile.
 class CardEditor : public WorkScreen {
     Q_OBJECT
 public:
-    struct RequiredField {
-        int field;
-        QString message;
-    };
-
-    struct Setup {
-        QString caption;
-        const RecordLayout* layout = nullptr;
-        int editFieldCount = 0;
-        // Tested in this order when saving.
-        QList<RequiredField> required;
-        // The picture the window carries for a card without a photo.
-        QString placeholderPicture;
-        // The book editors put Preview before Print in the toolbar.
-        bool previewBeforePrint = false;
-        // The sheet this kind prints beside its card, with a button of its own.
-        enum class Sheet { None, CompCard, ContactSheet } sheet = Sheet::None;
-    };
-
     // The photo frame of every card, and the size of its placeholder picture.
     static constexpr QSize photoFrameSize { 307, 409 };
 
-    CardEditor(const QString& programDir, const Setup& setup, QWidget* parent = nullptr);
+    CardEditor(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
     const QString& programDir() const { return m_programDir; }
+    ArchiveKind kind() const { return m_kind; }
+    const ArchiveProfile& profile() const { return m_profile; }
 
     // The card's controls, in record order.
     const QList<QLineEdit*>& fields() const { return m_fields; }
@@ -87,14 +70,13 @@ public:
     QToolButton* const cmdCompCard;
     QToolButton* const cmdProvino;
 
-    // The archive file this editor works on, and the photo file of a position.
+    // The archive file this editor works on.
     virtual QString archivePath() const = 0;
-    virtual QString photoPath(const QString& position) const = 0;
-    // The book side this editor works for; none for the registry.
-    virtual const Side* bookSide() const { return nullptr; }
     // The name of the book this editor works on, as its title label shows it;
     // empty for the registry.
     virtual QString bookName() const { return {}; }
+    // The photo file of the card at `position`.
+    QString photoPath(const QString& position) const;
     // What this editor writes into a shared dialog's marker: "anagrafica",
     // "bookuomini" or "bookdonne".
     QString cardMarker() const;
@@ -130,6 +112,7 @@ public slots:
     void cmdFileClick();
     void cmdCompCardClick();
     void cmdProvinoClick();
+    void cmdGuidaClick();
 
 protected:
     // Lays the subclass's field area beside the photo panel, and the notes (the
@@ -159,7 +142,8 @@ private:
     CardPhoto::SaveResult savePhoto();
 
     QString m_programDir;
-    Setup m_setup;
+    ArchiveKind m_kind;
+    const ArchiveProfile& m_profile;
     QList<QLineEdit*> m_fields;
     QList<QLabel*> m_attachments;
     CardPhoto m_photo;

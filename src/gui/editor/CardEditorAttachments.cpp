@@ -13,7 +13,7 @@ void CardEditor::cmdFileClick()
     for (const QLabel* label : m_attachments)
         current << text::trimmed(label->text());
     // The applied attachments reach the archive only with the next Save.
-    const std::optional<QStringList> applied = attachFiles(this, programDir(), cardMarker(), current);
+    const std::optional<QStringList> applied = attachFiles(this, programDir(), kind(), current);
     if (!applied)
         return;
     for (int i = 0; i < m_attachments.size(); ++i)

@@ -1,17 +1,16 @@
 #include "gui/editor/CardEditor.h"
 
-#include "kinds/Side.h"
 #include "gui/contactsheet/PrintContactSheet.h"
+#include "kinds/ArchiveProfile.h"
 
 namespace lumidex {
 
 void CardEditor::cmdProvinoClick()
 {
-    const Side* side = bookSide();
-    if (!side)
+    if (!isBook(kind()))
         return;
     // Entries without a photo of their own show what this editor shows for them.
-    printContactSheet(this, archivePath(), { bookName(), programDir(), side->photoFolder, photo().placeholder() });
+    printContactSheet(this, archivePath(), { bookName(), programDir(), profile().photoFolder, photo().placeholder() });
 }
 
 } // namespace lumidex

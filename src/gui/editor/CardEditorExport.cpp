@@ -6,10 +6,7 @@ namespace lumidex {
 
 void CardEditor::cmdEsportaClick()
 {
-    if (const Side* side = bookSide())
-        openBookExport(this, programDir(), *side, archivePath());
-    else
-        openRegistryExport(this, programDir());
+    openExport(this, kind(), programDir(), archivePath());
 }
 
 } // namespace lumidex

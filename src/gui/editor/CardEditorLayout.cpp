@@ -3,6 +3,7 @@
 
 #include "gui/editor/CardEditor.h"
 
+#include "kinds/ArchiveProfile.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
 
@@ -84,7 +85,7 @@ QWidget* CardEditor::buildToolbar()
     lblPosizione->setFixedWidth(50);
 
     group({ cmdNuovo, cmdDuplica, cmdSalva, cmdTrova, cmdFile });
-    if (m_setup.previewBeforePrint) {
+    if (m_profile.previewBeforePrint) {
         group({ cmdAnteprima });
         group({ cmdStampa });
     } else {
@@ -114,6 +115,7 @@ QWidget* CardEditor::buildToolbar()
     connect(cmdAvanti, &QToolButton::clicked, this, &CardEditor::cmdAvantiClick);
     connect(cmdUltimo, &QToolButton::clicked, this, &CardEditor::cmdUltimoClick);
     connect(cmdEsci, &QToolButton::clicked, this, &CardEditor::cmdEsciClick);
+    connect(cmdGuida, &QToolButton::clicked, this, &CardEditor::cmdGuidaClick);
     connect(cmdTrova, &QToolButton::clicked, this, &CardEditor::cmdTrovaClick);
     connect(cmdEsporta, &QToolButton::clicked, this, &CardEditor::cmdEsportaClick);
     connect(cmdStampa, &QToolButton::clicked, this, &CardEditor::cmdStampaClick);

@@ -13,19 +13,19 @@ namespace {
 report::CardValues shownCard(const CardEditor& editor)
 {
     return { editor.currentValues(), editor.bookName(),
-        editor.photo().pictureFitting(printedPhotoSize(editor.bookSide())) };
+        editor.photo().pictureFitting(printedPhotoSize(editor.kind())) };
 }
 
 } // namespace
 
 void CardEditor::cmdStampaClick()
 {
-    printCard(this, bookSide(), shownCard(*this));
+    printCard(this, kind(), shownCard(*this));
 }
 
 void CardEditor::cmdAnteprimaClick()
 {
-    previewCard(this, bookSide(), shownCard(*this));
+    previewCard(this, kind(), shownCard(*this));
 }
 
 } // namespace lumidex

@@ -6,9 +6,7 @@ namespace lumidex {
 
 void CardEditor::cmdTrovaClick()
 {
-    const std::optional<ChosenCard> chosen = findCard(this, bookSide(), archivePath(), cardMarker());
-    // A card chosen under another editor's marker is not this editor's to show.
-    if (chosen && chosen->marker == cardMarker())
+    if (const std::optional<Card> chosen = findCard(this, kind(), archivePath()))
         showRecord(chosen->position, chosen->values);
 }
 

@@ -8,10 +8,7 @@ void CardEditor::cmdSlideshowClick()
 {
     // A book slideshow runs over this editor's book: its file and the name its
     // photos carry.
-    if (const Side* side = bookSide())
-        showSlideshow(this, programDir(), side, bookName(), archivePath());
-    else
-        showSlideshow(this, programDir(), nullptr);
+    showSlideshow(this, programDir(), kind(), bookName(), archivePath());
 }
 
 } // namespace lumidex

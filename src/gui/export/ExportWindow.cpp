@@ -1,12 +1,13 @@
 #include "gui/export/ExportWindow.h"
 
 #include "export/ExportDocument.h"
-#include "gui/export/ExportGrid.h"
 #include "export/ExportRecords.h"
-#include "texts/ExportTexts.h"
+#include "gui/export/ExportGrid.h"
 #include "gui/shell/ShowHelp.h"
+#include "kinds/ArchiveProfile.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
+#include "texts/ExportTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
@@ -55,9 +56,9 @@ QDialog#%1 { background: #D3D3D3; }
 } // namespace
 
 ExportWindow::ExportWindow(
-    ExportKind kind, const QString& windowName, const QString& programDir, const QString& sourcePath, QWidget* parent)
+    ArchiveKind kind, const QString& windowName, const QString& programDir, const QString& sourcePath, QWidget* parent)
     : QDialog(parent, Qt::Dialog | fixedFrame)
-    , m_table(exportTable(kind))
+    , m_table(archiveProfile(kind).exportTable)
     , m_programDir(programDir)
     , m_sourcePath(sourcePath)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/ExportTable.h"
+#include "kinds/ArchiveKind.h"
 
 #include <QDialog>
 
@@ -39,7 +40,7 @@ public slots:
     void cmdEsciClick();
 
 protected:
-    ExportWindow(ExportKind kind, const QString& windowName, const QString& programDir, const QString& sourcePath,
+    ExportWindow(ArchiveKind kind, const QString& windowName, const QString& programDir, const QString& sourcePath,
         QWidget* parent);
 
     bool event(QEvent* event) override;

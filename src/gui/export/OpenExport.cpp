@@ -1,6 +1,5 @@
 #include "gui/export/OpenExport.h"
 
-#include "kinds/Side.h"
 #include "gui/export/TfrmExpAnagrafica.h"
 #include "gui/export/TfrmExpBookDonne.h"
 #include "gui/export/TfrmExpBookUomini.h"
@@ -8,20 +7,24 @@
 
 namespace lumidex {
 
-void openRegistryExport(QWidget* owner, const QString& programDir)
+void openExport(QWidget* owner, ArchiveKind kind, const QString& programDir, const QString& archivePath)
 {
-    TfrmExpAnagrafica frmExpAnagrafica(programDir, owner);
-    interaction().runDialog(frmExpAnagrafica);
-}
-
-void openBookExport(QWidget* owner, const QString& programDir, const Side& side, const QString& bookPath)
-{
-    if (side.bookMarker == Side::men().bookMarker) {
-        TfrmExpBookUomini frmExpBookUomini(programDir, bookPath, owner);
+    switch (kind) {
+    case ArchiveKind::Registry: {
+        TfrmExpAnagrafica frmExpAnagrafica(programDir, owner);
+        interaction().runDialog(frmExpAnagrafica);
+        return;
+    }
+    case ArchiveKind::MenBook: {
+        TfrmExpBookUomini frmExpBookUomini(programDir, archivePath, owner);
         interaction().runDialog(frmExpBookUomini);
-    } else {
-        TfrmExpBookDonne frmExpBookDonne(programDir, bookPath, owner);
+        return;
+    }
+    case ArchiveKind::WomenBook: {
+        TfrmExpBookDonne frmExpBookDonne(programDir, archivePath, owner);
         interaction().runDialog(frmExpBookDonne);
+        return;
+    }
     }
 }
 

@@ -1,16 +1,16 @@
 #pragma once
 
+#include "kinds/ArchiveKind.h"
+
 class QString;
 class QWidget;
 
 namespace lumidex {
 
-struct Side;
-
-// The export windows, each owned by the editor that opens it and run until the
-// user leaves it. Nothing comes back to the editor.
-void openRegistryExport(QWidget* owner, const QString& programDir);
-// `bookPath` is the book file open in the side's editor.
-void openBookExport(QWidget* owner, const QString& programDir, const Side& side, const QString& bookPath);
+// The export window of `kind`, owned by the editor that opens it and run until
+// the user leaves it. A book's export reads `archivePath`, the book open in the
+// editor; the registry's reads the registry archive of `programDir`. Nothing
+// comes back to the editor.
+void openExport(QWidget* owner, ArchiveKind kind, const QString& programDir, const QString& archivePath);
 
 } // namespace lumidex

@@ -10,7 +10,7 @@ class TfrmExpAnagrafica : public ExportWindow {
     Q_OBJECT
 public:
     explicit TfrmExpAnagrafica(const QString& programDir, QWidget* parent = nullptr)
-        : ExportWindow(ExportKind::Registry, QStringLiteral("frmExpAnagrafica"), programDir,
+        : ExportWindow(ArchiveKind::Registry, QStringLiteral("frmExpAnagrafica"), programDir,
             programfolder::registryArchivePath(programDir), parent)
     { }
 };

@@ -9,7 +9,7 @@ class TfrmExpBookDonne : public ExportWindow {
     Q_OBJECT
 public:
     TfrmExpBookDonne(const QString& programDir, const QString& bookPath, QWidget* parent = nullptr)
-        : ExportWindow(ExportKind::Book, QStringLiteral("frmExpBookDonne"), programDir, bookPath, parent)
+        : ExportWindow(ArchiveKind::WomenBook, QStringLiteral("frmExpBookDonne"), programDir, bookPath, parent)
     { }
 };
 

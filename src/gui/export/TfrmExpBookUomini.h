@@ -9,7 +9,7 @@ class TfrmExpBookUomini : public ExportWindow {
     Q_OBJECT
 public:
     TfrmExpBookUomini(const QString& programDir, const QString& bookPath, QWidget* parent = nullptr)
-        : ExportWindow(ExportKind::Book, QStringLiteral("frmExpBookUomini"), programDir, bookPath, parent)
+        : ExportWindow(ArchiveKind::MenBook, QStringLiteral("frmExpBookUomini"), programDir, bookPath, parent)
     { }
 };
 

@@ -1,9 +1,9 @@
 #include "gui/print/CardPrintWindow.h"
 
 #include "common/Formatting.h"
-#include "texts/PrintTexts.h"
-#include "report/CardLayouts.h"
+#include "kinds/ArchiveProfile.h"
 #include "report/ComposedReport.h"
+#include "texts/PrintTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
@@ -62,17 +62,16 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 }
 
 // The size the card's photo prints at: its box on the card's layout.
-QSizeF photoBoxOf(report::CardKind kind)
+QSizeF photoBoxOf(ArchiveKind kind)
 {
-    const report::ReportLayout layout
-        = kind == report::CardKind::Registry ? report::registryCardLayout() : report::bookCardLayout();
+    const report::ReportLayout layout = archiveProfile(kind).cardLayout();
     const report::ReportObject* box = layout.find(u"imgLogo");
     return box ? box->box.size() : QSizeF();
 }
 
 } // namespace
 
-CardPrintWindow::CardPrintWindow(report::CardKind kind, CardOutput output, const QString& windowName, QWidget* parent)
+CardPrintWindow::CardPrintWindow(ArchiveKind kind, CardOutput output, const QString& windowName, QWidget* parent)
     : QDialog(parent, Qt::Dialog | fixedFrame)
     , m_kind(kind)
     , m_output(output)
@@ -138,7 +137,7 @@ void CardPrintWindow::buildPanel()
     column->addStretch(1);
 }
 
-QSize CardPrintWindow::printedPhotoSize(report::CardKind kind)
+QSize CardPrintWindow::printedPhotoSize(ArchiveKind kind)
 {
     const QSizeF box = photoBoxOf(kind);
     const auto pixels = [](qreal mm) { return qMax(1, int(std::ceil(mm * report::finestPictureDpi / 25.4))); };
@@ -168,7 +167,7 @@ bool CardPrintWindow::printCard()
 {
     report::CardValues card = m_card;
     card.photo = m_logo;
-    const std::optional<report::ReportLayout> layout = report::filledCardLayout(m_kind, card);
+    const std::optional<report::ReportLayout> layout = archiveProfile(m_kind).filledCard(card);
     if (!layout)
         return false;
     const report::ComposedReport composed = report::compose(*layout);

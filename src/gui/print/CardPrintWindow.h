@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kinds/ArchiveKind.h"
 #include "report/CardReport.h"
 
 #include <QDialog>
@@ -28,14 +29,14 @@ class CardPrintWindow : public QDialog {
 public:
     void setCard(const report::CardValues& card);
 
-    report::CardKind kind() const { return m_kind; }
+    ArchiveKind kind() const { return m_kind; }
     CardOutput output() const { return m_output; }
     // The picture that will be printed: the card's photo reduced to what its box
     // shows on paper, or the stock picture when the photo could not be taken.
     const QImage& logo() const { return m_logo; }
     // The most pixels a photo of a card of `kind` prints at: its box at the
     // finest resolution photos are printed with.
-    static QSize printedPhotoSize(report::CardKind kind);
+    static QSize printedPhotoSize(ArchiveKind kind);
 
     QFrame* panSfondo = nullptr;
     QLabel* imgTitolo = nullptr;
@@ -53,7 +54,7 @@ public slots:
     void btnAnnullaClick();
 
 protected:
-    CardPrintWindow(report::CardKind kind, CardOutput output, const QString& windowName, QWidget* parent);
+    CardPrintWindow(ArchiveKind kind, CardOutput output, const QString& windowName, QWidget* parent);
 
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -63,7 +64,7 @@ private:
     void takePhoto();
     bool printCard();
 
-    report::CardKind m_kind;
+    ArchiveKind m_kind;
     CardOutput m_output;
     report::CardValues m_card;
     QImage m_stock;

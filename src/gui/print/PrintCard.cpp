@@ -1,6 +1,5 @@
 #include "gui/print/PrintCard.h"
 
-#include "kinds/Side.h"
 #include "gui/print/TfrmAnteprimaAnagrafica.h"
 #include "gui/print/TfrmAnteprimaBookDonne.h"
 #include "gui/print/TfrmAnteprimaBookUomini.h"
@@ -22,31 +21,33 @@ template <class Window> void runCardWindow(QWidget* owner, const report::CardVal
 
 // The window of the editor's kind among the three of one output.
 template <class Registry, class Men, class Women>
-void runWindowOf(QWidget* owner, const Side* side, const report::CardValues& card)
+void runWindowOf(QWidget* owner, ArchiveKind kind, const report::CardValues& card)
 {
-    if (!side)
-        runCardWindow<Registry>(owner, card);
-    else if (side->bookMarker == Side::men().bookMarker)
-        runCardWindow<Men>(owner, card);
-    else
-        runCardWindow<Women>(owner, card);
+    switch (kind) {
+    case ArchiveKind::Registry:
+        return runCardWindow<Registry>(owner, card);
+    case ArchiveKind::MenBook:
+        return runCardWindow<Men>(owner, card);
+    case ArchiveKind::WomenBook:
+        return runCardWindow<Women>(owner, card);
+    }
 }
 
 } // namespace
 
-QSize printedPhotoSize(const Side* side)
+QSize printedPhotoSize(ArchiveKind kind)
 {
-    return CardPrintWindow::printedPhotoSize(side ? report::CardKind::Book : report::CardKind::Registry);
+    return CardPrintWindow::printedPhotoSize(kind);
 }
 
-void printCard(QWidget* owner, const Side* side, const report::CardValues& card)
+void printCard(QWidget* owner, ArchiveKind kind, const report::CardValues& card)
 {
-    runWindowOf<TfrmStampaAnagrafica, TfrmStampaBookUomini, TfrmStampaBookDonne>(owner, side, card);
+    runWindowOf<TfrmStampaAnagrafica, TfrmStampaBookUomini, TfrmStampaBookDonne>(owner, kind, card);
 }
 
-void previewCard(QWidget* owner, const Side* side, const report::CardValues& card)
+void previewCard(QWidget* owner, ArchiveKind kind, const report::CardValues& card)
 {
-    runWindowOf<TfrmAnteprimaAnagrafica, TfrmAnteprimaBookUomini, TfrmAnteprimaBookDonne>(owner, side, card);
+    runWindowOf<TfrmAnteprimaAnagrafica, TfrmAnteprimaBookUomini, TfrmAnteprimaBookDonne>(owner, kind, card);
 }
 
 } // namespace lumidex

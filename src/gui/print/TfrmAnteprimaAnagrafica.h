@@ -9,8 +9,7 @@ class TfrmAnteprimaAnagrafica : public CardPrintWindow {
     Q_OBJECT
 public:
     explicit TfrmAnteprimaAnagrafica(QWidget* parent = nullptr)
-        : CardPrintWindow(
-            report::CardKind::Registry, CardOutput::Preview, QStringLiteral("frmAnteprimaAnagrafica"), parent)
+        : CardPrintWindow(ArchiveKind::Registry, CardOutput::Preview, QStringLiteral("frmAnteprimaAnagrafica"), parent)
     { }
 };
 

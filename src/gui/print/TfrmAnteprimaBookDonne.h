@@ -9,7 +9,7 @@ class TfrmAnteprimaBookDonne : public CardPrintWindow {
     Q_OBJECT
 public:
     explicit TfrmAnteprimaBookDonne(QWidget* parent = nullptr)
-        : CardPrintWindow(report::CardKind::Book, CardOutput::Preview, QStringLiteral("frmAnteprimaBookDonne"), parent)
+        : CardPrintWindow(ArchiveKind::WomenBook, CardOutput::Preview, QStringLiteral("frmAnteprimaBookDonne"), parent)
     { }
 };
 

@@ -9,7 +9,7 @@ class TfrmAnteprimaBookUomini : public CardPrintWindow {
     Q_OBJECT
 public:
     explicit TfrmAnteprimaBookUomini(QWidget* parent = nullptr)
-        : CardPrintWindow(report::CardKind::Book, CardOutput::Preview, QStringLiteral("frmAnteprimaBookUomini"), parent)
+        : CardPrintWindow(ArchiveKind::MenBook, CardOutput::Preview, QStringLiteral("frmAnteprimaBookUomini"), parent)
     { }
 };
 

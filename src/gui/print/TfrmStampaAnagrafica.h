@@ -9,7 +9,7 @@ class TfrmStampaAnagrafica : public CardPrintWindow {
     Q_OBJECT
 public:
     explicit TfrmStampaAnagrafica(QWidget* parent = nullptr)
-        : CardPrintWindow(report::CardKind::Registry, CardOutput::Print, QStringLiteral("frmStampaAnagrafica"), parent)
+        : CardPrintWindow(ArchiveKind::Registry, CardOutput::Print, QStringLiteral("frmStampaAnagrafica"), parent)
     { }
 };
 

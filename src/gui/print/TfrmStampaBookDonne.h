@@ -9,7 +9,7 @@ class TfrmStampaBookDonne : public CardPrintWindow {
     Q_OBJECT
 public:
     explicit TfrmStampaBookDonne(QWidget* parent = nullptr)
-        : CardPrintWindow(report::CardKind::Book, CardOutput::Print, QStringLiteral("frmStampaBookDonne"), parent)
+        : CardPrintWindow(ArchiveKind::WomenBook, CardOutput::Print, QStringLiteral("frmStampaBookDonne"), parent)
     { }
 };
 

@@ -9,7 +9,7 @@ class TfrmStampaBookUomini : public CardPrintWindow {
     Q_OBJECT
 public:
     explicit TfrmStampaBookUomini(QWidget* parent = nullptr)
-        : CardPrintWindow(report::CardKind::Book, CardOutput::Print, QStringLiteral("frmStampaBookUomini"), parent)
+        : CardPrintWindow(ArchiveKind::MenBook, CardOutput::Print, QStringLiteral("frmStampaBookUomini"), parent)
     { }
 };
 

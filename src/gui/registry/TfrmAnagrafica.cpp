@@ -1,13 +1,10 @@
 #include "gui/registry/TfrmAnagrafica.h"
 
 #include "common/Text.h"
+#include "gui/checks/OpenCheck.h"
 #include "gui/editor/FieldRows.h"
 #include "gui/registry/FieldTyping.h"
-#include "texts/RegistryTexts.h"
-#include "gui/checks/OpenCheck.h"
-#include "gui/shell/ShowHelp.h"
 #include "storage/Layouts.h"
-#include "storage/PhotoFiles.h"
 #include "storage/ProgramFolder.h"
 #include "storage/TextField.h"
 #include "ui/Interaction.h"
@@ -35,26 +32,10 @@ constexpr int fieldIndex(std::string_view name)
     return layouts::registry.indexOf(name);
 }
 
-CardEditor::Setup registrySetup()
-{
-    CardEditor::Setup setup;
-    setup.caption = QStringLiteral(" Lumidex - Archivio Anagrafico");
-    setup.layout = &layouts::registry;
-    setup.editFieldCount = layouts::registryEditFields;
-    setup.required = {
-        { fieldIndex("Nome"), registrytext::nameRequired() },
-        { fieldIndex("Sesso"), registrytext::sexRequired() },
-        { fieldIndex("Cittadinanza"), registrytext::citizenshipRequired() },
-    };
-    setup.placeholderPicture = QStringLiteral(":/pictures/ritratto-anagrafica.svg");
-    setup.sheet = CardEditor::Setup::Sheet::CompCard;
-    return setup;
-}
-
 } // namespace
 
 TfrmAnagrafica::TfrmAnagrafica(const QString& programDir, QWidget* parent)
-    : CardEditor(programDir, registrySetup(), parent)
+    : CardEditor(programDir, ArchiveKind::Registry, parent)
     , txtNome(field(fieldIndex("Nome")))
     , txtSesso(field(fieldIndex("Sesso")))
     , txtDataNasc(field(fieldIndex("DataNasc")))
@@ -94,7 +75,6 @@ TfrmAnagrafica::TfrmAnagrafica(const QString& programDir, QWidget* parent)
     txtSesso->setAlignment(Qt::AlignCenter);
     txtDataNasc->setAlignment(Qt::AlignCenter);
     finishLayout(buildFieldArea());
-    connect(cmdGuida, &QToolButton::clicked, this, [this] { showHelp(this, this->programDir(), HelpPage::Registry); });
     connectFieldAids();
 }
 
@@ -167,11 +147,6 @@ void TfrmAnagrafica::btnEmailClick()
 QString TfrmAnagrafica::archivePath() const
 {
     return programfolder::registryArchivePath(programDir());
-}
-
-QString TfrmAnagrafica::photoPath(const QString& position) const
-{
-    return photofiles::registryPhotoPath(programDir(), position);
 }
 
 QWidget* TfrmAnagrafica::buildFieldArea()

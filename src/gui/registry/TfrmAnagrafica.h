@@ -15,7 +15,6 @@ public:
     explicit TfrmAnagrafica(const QString& programDir, QWidget* parent = nullptr);
 
     QString archivePath() const override;
-    QString photoPath(const QString& position) const override;
 
     // The card's edit fields, in record order.
     QLineEdit* const txtNome;

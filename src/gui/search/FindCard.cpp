@@ -3,6 +3,7 @@
 #include "gui/search/TfrmTrovaAnagrafica.h"
 #include "gui/search/TfrmTrovaBookDonne.h"
 #include "gui/search/TfrmTrovaBookUomini.h"
+#include "kinds/ArchiveProfile.h"
 #include "ui/Interaction.h"
 
 #include <QLabel>
@@ -12,26 +13,30 @@ namespace lumidex {
 
 namespace {
 
-std::unique_ptr<SearchWindow> makeWindow(QWidget* owner, const Side* side, const QString& archivePath)
+std::unique_ptr<SearchWindow> makeWindow(QWidget* owner, ArchiveKind kind, const QString& archivePath)
 {
-    if (!side)
-        return std::make_unique<TfrmTrovaAnagrafica>(archivePath, owner);
-    if (side->bookMarker == Side::men().bookMarker)
+    switch (kind) {
+    case ArchiveKind::Registry:
+        break;
+    case ArchiveKind::MenBook:
         return std::make_unique<TfrmTrovaBookUomini>(archivePath, owner);
-    return std::make_unique<TfrmTrovaBookDonne>(archivePath, owner);
+    case ArchiveKind::WomenBook:
+        return std::make_unique<TfrmTrovaBookDonne>(archivePath, owner);
+    }
+    return std::make_unique<TfrmTrovaAnagrafica>(archivePath, owner);
 }
 
 } // namespace
 
-std::optional<ChosenCard> findCard(QWidget* owner, const Side* side, const QString& archivePath, const QString& marker)
+std::optional<Card> findCard(QWidget* owner, ArchiveKind kind, const QString& archivePath)
 {
-    const std::unique_ptr<SearchWindow> window = makeWindow(owner, side, archivePath);
-    window->lblMemory->setText(marker);
+    const std::unique_ptr<SearchWindow> window = makeWindow(owner, kind, archivePath);
+    window->lblMemory->setText(archiveProfile(kind).cardMarker);
     interaction().runDialog(*window);
-    const std::optional<FoundCard>& chosen = window->chosenCard();
-    if (!chosen)
+    // A card chosen under another editor's marker is not the opener's to show.
+    if (kindOfCardMarker(window->marker()) != kind)
         return std::nullopt;
-    return ChosenCard { window->marker(), chosen->position, chosen->values };
+    return window->chosenCard();
 }
 
 } // namespace lumidex

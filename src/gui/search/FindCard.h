@@ -1,26 +1,19 @@
 #pragma once
 
+#include "kinds/ArchiveKind.h"
+#include "storage/Card.h"
+
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 class QWidget;
 
 namespace lumidex {
 
-struct Side;
-
-// A card chosen in a search window, and the marker the window was working under.
-struct ChosenCard {
-    QString marker;
-    int position = 0;
-    QStringList values;
-};
-
-// Opens the search window of the registry (no side) or of a book side over the
-// archive at `archivePath`, for the editor whose marker is `marker`, and returns
-// the card the user chose with a double click; nothing when the window closed
-// without one.
-std::optional<ChosenCard> findCard(QWidget* owner, const Side* side, const QString& archivePath, const QString& marker);
+// Opens the search window of `kind` over the archive at `archivePath`, for that
+// kind's editor, and returns the card the user chose with a double click;
+// nothing when the window closed without one, or chose it under another
+// editor's marker.
+std::optional<Card> findCard(QWidget* owner, ArchiveKind kind, const QString& archivePath);
 
 } // namespace lumidex

@@ -1,6 +1,8 @@
 // The two panels of the search window: the criteria, and the results.
-#include "search/ResultLines.h"
 #include "gui/search/SearchWindow.h"
+#include "kinds/ArchiveProfile.h"
+#include "search/ResultListModel.h"
+#include "search/SearchForm.h"
 #include "storage/RecordLayout.h"
 #include "ui/FocusFrame.h"
 #include "ui/TextButton.h"
@@ -116,8 +118,8 @@ QWidget* SearchWindow::buildCriteriaPanel()
     grid->setHorizontalSpacing(28);
     grid->setVerticalSpacing(4);
     QWidget* previous = nullptr;
-    for (qsizetype i = 0; i < m_kind.criteria.size(); ++i) {
-        const SearchCriterion& criterion = m_kind.criteria.at(i);
+    for (qsizetype i = 0; i < m_form.criteria.size(); ++i) {
+        const SearchCriterion& criterion = m_form.criteria.at(i);
         auto* caption = new QLabel(criterion.caption, fields);
         // Numbered like the field's focus frame.
         caption->setObjectName(QStringLiteral("lblCampo") + criterion.focusFrame.right(2));
@@ -125,7 +127,7 @@ QWidget* SearchWindow::buildCriteriaPanel()
         auto* field = new QLineEdit(fields);
         field->setObjectName(criterion.control);
         // The record field holds no more than this; a longer text could match nothing.
-        field->setMaxLength(m_kind.layout->capacity(criterion.field));
+        field->setMaxLength(m_form.layout->capacity(criterion.field));
         field->setMinimumHeight(30);
         caption->setBuddy(field);
         new FocusFrame(field, criterion.focusFrame);
@@ -147,7 +149,7 @@ QWidget* SearchWindow::buildCriteriaPanel()
     imgTrova02 = pictureLabel(
         panAvvio, QStringLiteral("imgTrova02"), QStringLiteral(":/icons/trova.svg"), QSize(pictureColumnWidth, 78));
     imgTrova03
-        = pictureLabel(panAvvio, QStringLiteral("imgTrova03"), m_kind.figurePicture, QSize(pictureColumnWidth, 230));
+        = pictureLabel(panAvvio, QStringLiteral("imgTrova03"), m_profile.figurePicture, QSize(pictureColumnWidth, 230));
     auto* figures = new QVBoxLayout;
     figures->setSpacing(12);
     figures->addWidget(imgTrova02, 0, Qt::AlignHCenter);

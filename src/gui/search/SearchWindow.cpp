@@ -3,11 +3,13 @@
 #include "common/Formatting.h"
 #include "common/Text.h"
 #include "gui/print/SummaryPrint.h"
+#include "kinds/ArchiveProfile.h"
 #include "search/FindInList.h"
-#include "search/ResultLines.h"
+#include "search/ResultListModel.h"
 #include "search/SearchCriteria.h"
-#include "texts/SearchTexts.h"
+#include "search/SearchForm.h"
 #include "storage/ArchiveError.h"
+#include "texts/SearchTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
@@ -39,15 +41,17 @@ bool isEnterKeyPress(const QEvent* event)
 
 } // namespace
 
-SearchWindow::SearchWindow(const SearchKind& kind, const QString& archivePath, QWidget* parent)
+SearchWindow::SearchWindow(ArchiveKind kind, const QString& archivePath, QWidget* parent)
     : QDialog(parent, Qt::Dialog | fixedFrame)
     , m_kind(kind)
-    , m_records(archiveRecords(archivePath, *kind.layout))
+    , m_profile(archiveProfile(kind))
+    , m_form(m_profile.search)
+    , m_records(archiveRecords(archivePath, *m_form.layout))
 {
-    setUpFixedWindow(this, QStringLiteral("frmTrova"), kind.caption, clientSize);
+    setUpFixedWindow(this, QStringLiteral("frmTrova"), m_form.caption, clientSize);
     setModal(true);
     applyFormatSettings();
-    m_lines = new ResultLines(this);
+    m_lines = new ResultListModel(this);
 
     lblConta = new QLabel(this);
     lblConta->setObjectName(QStringLiteral("lblConta"));
@@ -108,7 +112,7 @@ void SearchWindow::btnCercaClick()
 
     QList<SearchCriteria::Criterion> typed;
     for (qsizetype i = 0; i < m_criteria.size(); ++i)
-        typed.append({ m_kind.criteria.at(i).field, m_criteria.at(i)->text() });
+        typed.append({ m_form.criteria.at(i).field, m_criteria.at(i)->text() });
     const SearchCriteria criteria(typed);
     lblConta->setText(QString::number(criteria.count()));
 
@@ -116,7 +120,7 @@ void SearchWindow::btnCercaClick()
     QStringList lines;
     try {
         const WaitCursor wait;
-        lines = searchLines(m_records, criteria, m_kind.line);
+        lines = searchLines(m_records, criteria, m_form.line);
     } catch (const std::exception&) {
         // An archive that cannot be read lists nothing, not the part read so far.
         interaction().plain(this, archiveAccessMessage());
@@ -174,11 +178,11 @@ void SearchWindow::lstRecordsDblClick()
 {
     const int row = selectedRow();
     // A card is only ever handed to the editor the window was opened for.
-    if (row >= 0 && marker() == m_kind.marker) {
-        std::optional<FoundCard> found;
+    if (row >= 0 && kindOfCardMarker(marker()) == m_kind) {
+        std::optional<Card> found;
         try {
             const WaitCursor wait;
-            findLastRecordOfLine(m_records, m_kind.line, m_lines->lines().at(row), found);
+            findLastRecordOfLine(m_records, m_form.line, m_lines->lines().at(row), found);
         } catch (const std::exception&) {
             // Closes without a word; a card found before the failure still counts.
         }
@@ -192,7 +196,7 @@ void SearchWindow::lstRecordsDblClick()
 
 void SearchWindow::btnStampaClick()
 {
-    printSummary(this, m_kind.summaryTitle, m_lines->lines());
+    printSummary(this, m_form.summaryTitle, m_lines->lines());
 }
 
 void SearchWindow::btnAnnullaClick()

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "kinds/ArchiveKind.h"
 #include "search/ArchiveSearch.h"
-#include "search/SearchKind.h"
 
 #include <QDialog>
 #include <QList>
@@ -14,7 +14,9 @@ class QPushButton;
 
 namespace lumidex {
 
-class ResultLines;
+class ResultListModel;
+struct ArchiveProfile;
+struct SearchForm;
 
 // The search window of the registry and of both photo-book sides: ten criteria
 // on a first panel, then the sorted result lines on a second one, where a line
@@ -27,12 +29,13 @@ public:
     static constexpr QSize clientSize { 862, 560 };
     static constexpr QSize panelSize { 833, 529 };
 
-    const SearchKind& kind() const { return m_kind; }
+    ArchiveKind kind() const { return m_kind; }
+    const SearchForm& form() const { return m_form; }
     // The marker the opener left in `lblMemory`, trimmed.
     QString marker() const;
-    // The card a double click chose; only ever set for the editor the window's
-    // kind serves.
-    const std::optional<FoundCard>& chosenCard() const { return m_chosen; }
+    // The card a double click chose; only ever set for the editor of the
+    // window's kind.
+    const std::optional<Card>& chosenCard() const { return m_chosen; }
     // The result lines in the order the list shows them.
     QStringList listedLines() const;
     // The criteria fields, in the order Enter walks them.
@@ -82,7 +85,7 @@ public slots:
     void btnChiudiClick();
 
 protected:
-    SearchWindow(const SearchKind& kind, const QString& archivePath, QWidget* parent);
+    SearchWindow(ArchiveKind kind, const QString& archivePath, QWidget* parent);
 
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -98,12 +101,14 @@ private:
     int selectedRow() const;
     void selectRow(int row);
 
-    const SearchKind& m_kind;
+    ArchiveKind m_kind;
+    const ArchiveProfile& m_profile;
+    const SearchForm& m_form;
     RecordSource m_records;
     QList<QLineEdit*> m_criteria;
-    ResultLines* m_lines = nullptr;
+    ResultListModel* m_lines = nullptr;
     QString m_lastKey;
-    std::optional<FoundCard> m_chosen;
+    std::optional<Card> m_chosen;
 };
 
 } // namespace lumidex

@@ -9,7 +9,7 @@ class TfrmTrovaAnagrafica : public SearchWindow {
     Q_OBJECT
 public:
     explicit TfrmTrovaAnagrafica(const QString& archivePath, QWidget* parent = nullptr)
-        : SearchWindow(SearchKind::registry(), archivePath, parent)
+        : SearchWindow(ArchiveKind::Registry, archivePath, parent)
     {
         setObjectName(QStringLiteral("frmTrovaAnagrafica"));
     }

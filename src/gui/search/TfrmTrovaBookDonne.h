@@ -1,6 +1,5 @@
 #pragma once
 
-#include "kinds/Side.h"
 #include "gui/search/SearchWindow.h"
 
 namespace lumidex {
@@ -10,7 +9,7 @@ class TfrmTrovaBookDonne : public SearchWindow {
     Q_OBJECT
 public:
     explicit TfrmTrovaBookDonne(const QString& archivePath, QWidget* parent = nullptr)
-        : SearchWindow(SearchKind::book(Side::women()), archivePath, parent)
+        : SearchWindow(ArchiveKind::WomenBook, archivePath, parent)
     {
         setObjectName(QStringLiteral("frmTrovaBookDonne"));
     }

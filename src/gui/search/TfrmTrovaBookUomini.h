@@ -1,6 +1,5 @@
 #pragma once
 
-#include "kinds/Side.h"
 #include "gui/search/SearchWindow.h"
 
 namespace lumidex {
@@ -10,7 +9,7 @@ class TfrmTrovaBookUomini : public SearchWindow {
     Q_OBJECT
 public:
     explicit TfrmTrovaBookUomini(const QString& archivePath, QWidget* parent = nullptr)
-        : SearchWindow(SearchKind::book(Side::men()), archivePath, parent)
+        : SearchWindow(ArchiveKind::MenBook, archivePath, parent)
     {
         setObjectName(QStringLiteral("frmTrovaBookUomini"));
     }

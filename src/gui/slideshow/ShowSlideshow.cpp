@@ -21,14 +21,16 @@ void run(QWidget* owner, const QString& programDir, const QString& bookName, con
 } // namespace
 
 void showSlideshow(
-    QWidget* owner, const QString& programDir, const Side* side, const QString& bookName, const QString& bookFile)
+    QWidget* owner, const QString& programDir, ArchiveKind kind, const QString& bookName, const QString& bookFile)
 {
-    if (!side)
-        run<TfrmSlideshow_Anagrafica>(owner, programDir, {}, {});
-    else if (side == &Side::men())
-        run<TfrmSlideshow_Uomini>(owner, programDir, bookName, bookFile);
-    else
-        run<TfrmSlideshow_Donne>(owner, programDir, bookName, bookFile);
+    switch (kind) {
+    case ArchiveKind::Registry:
+        return run<TfrmSlideshow_Anagrafica>(owner, programDir, {}, {});
+    case ArchiveKind::MenBook:
+        return run<TfrmSlideshow_Uomini>(owner, programDir, bookName, bookFile);
+    case ArchiveKind::WomenBook:
+        return run<TfrmSlideshow_Donne>(owner, programDir, bookName, bookFile);
+    }
 }
 
 } // namespace lumidex

@@ -1,16 +1,14 @@
 #include "gui/slideshow/SlideshowWindow.h"
 
-#include "kinds/Side.h"
 #include "common/FitToFrame.h"
 #include "common/Text.h"
-#include "texts/EditorTexts.h"
 #include "editing/Navigation.h"
+#include "kinds/ArchiveProfile.h"
 #include "slideshow/SlideshowStep.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
-#include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"
-#include "storage/ProgramFolder.h"
+#include "texts/EditorTexts.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 
@@ -55,16 +53,14 @@ QLabel* hiddenLabel(QWidget* parent, const QString& name)
 } // namespace
 
 SlideshowWindow::SlideshowWindow(
-    const QString& programDir, const Side* side, const QString& objectName, QWidget* parent)
-    : PictureScreen(objectName,
-        side ? QStringLiteral(" Slide Show Book Fotografico") : QStringLiteral(" Slide Show Archivio Anagrafico"),
-        parent)
+    const QString& programDir, ArchiveKind kind, const QString& objectName, QWidget* parent)
+    : PictureScreen(objectName, archiveProfile(kind).slideshowCaption, parent)
     , m_programDir(programDir)
-    , m_side(side)
+    , m_profile(archiveProfile(kind))
 {
     lblPosizione = hiddenLabel(this, QStringLiteral("lblPosizione"));
     lblNome = hiddenLabel(this, QStringLiteral("lblNome"));
-    if (side)
+    if (isBook(kind))
         lblFile = hiddenLabel(this, QStringLiteral("lblFile"));
     imgBianco = hiddenLabel(this, QStringLiteral("imgBianco"));
     imgBianco->setPixmap(QPixmap::fromImage(renderWaitingPicture(waitingPictureSize)));
@@ -89,22 +85,14 @@ void SlideshowWindow::setBook(const QString& bookName, const QString& filePath)
 
 QString SlideshowWindow::archivePath() const
 {
-    if (!m_side)
-        return programfolder::registryArchivePath(m_programDir);
+    if (!isBook(m_profile.kind))
+        return m_profile.archivePath(m_programDir);
     return text::trimmed(lblFile->text());
-}
-
-const RecordLayout& SlideshowWindow::layout() const
-{
-    return m_side ? layouts::book : layouts::registry;
 }
 
 QString SlideshowWindow::photoPath(int position) const
 {
-    const QString shown = QString::number(position);
-    if (!m_side)
-        return photofiles::registryPhotoPath(m_programDir, shown);
-    return photofiles::bookPhotoPath(m_programDir, m_side->photoFolder, lblNome->text(), shown);
+    return m_profile.photoPath(m_programDir, lblNome->text(), QString::number(position));
 }
 
 QSize SlideshowWindow::photoBound() const
@@ -140,7 +128,7 @@ void SlideshowWindow::hideEvent(QHideEvent* event)
 void SlideshowWindow::cmdAvantiClick()
 {
     try {
-        const Archive archive(archivePath(), layout());
+        const Archive archive(archivePath(), m_profile.layout);
         const int count = archive.count();
         if (text::trimmed(lblPosizione->text()).isEmpty())
             lblPosizione->setText(QStringLiteral("0"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kinds/ArchiveKind.h"
 #include "slideshow/PicturePreloader.h"
 #include "ui/PictureScreen.h"
 
@@ -9,8 +10,7 @@ class QToolButton;
 
 namespace lumidex {
 
-struct RecordLayout;
-struct Side;
+struct ArchiveProfile;
 
 // The slideshow: the photo of every card of an archive, one card per interval in
 // file order, starting over after the last one, until the user clicks the photo
@@ -23,8 +23,7 @@ class SlideshowWindow : public PictureScreen {
 public:
     static constexpr int intervalMs = 6000;
 
-    // `side` is null for the registry slideshow.
-    SlideshowWindow(const QString& programDir, const Side* side, const QString& objectName, QWidget* parent = nullptr);
+    SlideshowWindow(const QString& programDir, ArchiveKind kind, const QString& objectName, QWidget* parent = nullptr);
 
     // Book slideshows: the book whose entries are shown.
     void setBook(const QString& bookName, const QString& filePath);
@@ -56,7 +55,6 @@ protected:
 
 private:
     QString archivePath() const;
-    const RecordLayout& layout() const;
     QString photoPath(int position) const;
     // The most pixels a photo can fill once the window is maximised.
     QSize photoBound() const;
@@ -65,7 +63,7 @@ private:
     void showStepFailure();
 
     QString m_programDir;
-    const Side* m_side;
+    const ArchiveProfile& m_profile;
     bool m_waiting = true;
     bool m_resumeWhenShown = false;
     PicturePreloader m_preloader;

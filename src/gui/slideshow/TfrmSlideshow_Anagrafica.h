@@ -9,7 +9,7 @@ class TfrmSlideshow_Anagrafica : public SlideshowWindow {
     Q_OBJECT
 public:
     TfrmSlideshow_Anagrafica(const QString& programDir, QWidget* parent = nullptr)
-        : SlideshowWindow(programDir, nullptr, QStringLiteral("frmSlideshow_Anagrafica"), parent)
+        : SlideshowWindow(programDir, ArchiveKind::Registry, QStringLiteral("frmSlideshow_Anagrafica"), parent)
     { }
 };
 

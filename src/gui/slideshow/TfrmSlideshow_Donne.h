@@ -1,6 +1,5 @@
 #pragma once
 
-#include "kinds/Side.h"
 #include "gui/slideshow/SlideshowWindow.h"
 
 namespace lumidex {
@@ -10,7 +9,7 @@ class TfrmSlideshow_Donne : public SlideshowWindow {
     Q_OBJECT
 public:
     TfrmSlideshow_Donne(const QString& programDir, QWidget* parent = nullptr)
-        : SlideshowWindow(programDir, &Side::women(), QStringLiteral("frmSlideshow_Donne"), parent)
+        : SlideshowWindow(programDir, ArchiveKind::WomenBook, QStringLiteral("frmSlideshow_Donne"), parent)
     { }
 };
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "kinds/Side.h"
 #include "gui/slideshow/SlideshowWindow.h"
 
 namespace lumidex {
@@ -10,7 +9,7 @@ class TfrmSlideshow_Uomini : public SlideshowWindow {
     Q_OBJECT
 public:
     TfrmSlideshow_Uomini(const QString& programDir, QWidget* parent = nullptr)
-        : SlideshowWindow(programDir, &Side::men(), QStringLiteral("frmSlideshow_Uomini"), parent)
+        : SlideshowWindow(programDir, ArchiveKind::MenBook, QStringLiteral("frmSlideshow_Uomini"), parent)
     { }
 };
 

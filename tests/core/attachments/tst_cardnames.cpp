@@ -1,5 +1,5 @@
 #include "books/BookNames.h"
-#include "kinds/Side.h"
+#include "kinds/ArchiveProfile.h"
 #include "attachments/AttachmentFiles.h"
 #include "report/CompCardReport.h"
 #include "storage/Archive.h"
@@ -81,12 +81,12 @@ private slots:
             QStringList { attachments() + QStringLiteral("/buono.jpg") });
 
         // The same text as a book name is refused, or its files stay in the folder.
-        for (const Side* side : { &Side::men(), &Side::women() }) {
+        for (const ArchiveKind kind : { ArchiveKind::MenBook, ArchiveKind::WomenBook }) {
             if (!booknames::isAcceptable(name))
                 continue;
-            QVERIFY(staysInTheProgramFolder(side->bookPath(programDir(), name)));
-            QVERIFY(staysInTheProgramFolder(
-                photofiles::bookPhotoPath(programDir(), side->photoFolder, name, QStringLiteral("1"))));
+            const ArchiveProfile& book = archiveProfile(kind);
+            QVERIFY(staysInTheProgramFolder(book.bookPath(programDir(), name)));
+            QVERIFY(staysInTheProgramFolder(book.photoPath(programDir(), name, QStringLiteral("1"))));
         }
     }
 

@@ -1,5 +1,4 @@
 #include "books/BookNames.h"
-#include "kinds/Side.h"
 
 #include <QtTest>
 
@@ -44,38 +43,10 @@ private slots:
             QVERIFY2(!booknames::isFilteredKey(c), qPrintable(QString(c)));
     }
 
-    void sidesDifferInFilesFoldersAndMarkers()
+    void aBookFileNamesItsBook()
     {
-        const Side& men = Side::men();
-        const Side& women = Side::women();
-        QCOMPARE(men.extension, QStringLiteral(".men"));
-        QCOMPARE(women.extension, QStringLiteral(".wmn"));
-        QCOMPARE(men.searchPattern, QStringLiteral("*.men"));
-        QCOMPARE(women.searchPattern, QStringLiteral("*.wmn"));
-        QCOMPARE(men.photoFolder, QStringLiteral("Book_Uomini"));
-        QCOMPARE(women.photoFolder, QStringLiteral("Book_Donne"));
-        QCOMPARE(men.openMarker, QStringLiteral("uomini"));
-        QCOMPARE(women.openMarker, QStringLiteral("donne"));
-        QCOMPARE(men.bookMarker, QStringLiteral("bookuomini"));
-        QCOMPARE(women.bookMarker, QStringLiteral("bookdonne"));
-        QCOMPARE(men.dateMarker, QStringLiteral("databookuomini"));
-        QCOMPARE(women.dateMarker, QStringLiteral("databookdonne"));
-        QCOMPARE(men.menuCaption, QStringLiteral(" Lumidex - Book Uomini"));
-        QCOMPARE(women.menuCaption, QStringLiteral(" Lumidex - Book Donne"));
-        QCOMPARE(men.editorCaption, QStringLiteral(" Lumidex - Book fotografico uomini"));
-        QCOMPARE(women.editorCaption, QStringLiteral(" Lumidex - Book fotografico donne"));
-        QCOMPARE(men.placeholderPicture, QStringLiteral(":/pictures/ritratto-uomo.svg"));
-        QCOMPARE(women.placeholderPicture, QStringLiteral(":/pictures/ritratto-donna.svg"));
-    }
-
-    void bookFilesLieInTheProgramFolder()
-    {
-        QCOMPARE(Side::men().bookPath(QStringLiteral("/opt/lumidex"), QStringLiteral("Estate")),
-            QStringLiteral("/opt/lumidex/Estate.men"));
-        QCOMPARE(Side::women().bookPath(QStringLiteral("/opt/lumidex/"), QStringLiteral("Estate")),
-            QStringLiteral("/opt/lumidex/Estate.wmn"));
-        QCOMPARE(Side::bookNameOf(QStringLiteral("Estate 2024.wmn")), QStringLiteral("Estate 2024"));
-        QCOMPARE(Side::bookNameOf(QStringLiteral("a.b.men")), QStringLiteral("a.b"));
+        QCOMPARE(booknames::bookNameOf(QStringLiteral("Estate 2024.wmn")), QStringLiteral("Estate 2024"));
+        QCOMPARE(booknames::bookNameOf(QStringLiteral("a.b.men")), QStringLiteral("a.b"));
     }
 };
 

@@ -43,13 +43,13 @@ private:
 private slots:
     void columnsOfEachKind_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("registry");
         QTest::addColumn<QStringList>("headers");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QList<int>>("widths");
         QTest::addColumn<QStringList>("editable");
         QTest::newRow("registry")
-            << int(ExportKind::Registry)
+            << true
             << QStringList { "N.", "Nome", "Sesso", "Data di nascita", "Cittadinanza", "Luogo di nascita",
                    "Indirizzo di residenza", "Codice fiscale", "Estremi documento", "E-mail", "Tel.", "Cellulare",
                    "Titolo di studio", "Lingue conosciute", "Partita Iva", "IBAN", "Altezza", "Peso", "Vita", "Fianchi",
@@ -62,7 +62,7 @@ private slots:
                    200, 200, 200, 200, 200, 250, 350 }
             << QStringList { "colCodFisc", "colEstremi", "colStudio", "colLingue", "colAltezza", "colPeso", "colVita",
                    "colFianchi", "colOcchi", "colCapelli", "colTaglia", "colScarpe", "colDisponibilita", "colNote" };
-        QTest::newRow("book") << int(ExportKind::Book)
+        QTest::newRow("book") << false
                               << QStringList { "N.", "Titolo foto", "Descrizione", "Data scatto", "Location",
                                      "Fotografo", "Fotocamera", "Fotoritocco", "Abiti", "Accessori", "Trucco",
                                      "Giudizio", "Note" }
@@ -74,12 +74,12 @@ private slots:
     }
     void columnsOfEachKind()
     {
-        QFETCH(int, kind);
+        QFETCH(bool, registry);
         QFETCH(QStringList, headers);
         QFETCH(QStringList, names);
         QFETCH(QList<int>, widths);
         QFETCH(QStringList, editable);
-        const ExportTable& table = exportTable(ExportKind(kind));
+        const ExportTable& table = registry ? exporttable::registry() : exporttable::book();
         ExportRecords records(table);
         QCOMPARE(records.columnCount(), headers.size());
         QStringList shownHeaders, shownNames, editableNames;
@@ -100,16 +100,15 @@ private slots:
 
     void fillsOneRowPerRecord_data()
     {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("registry") << int(ExportKind::Registry);
-        QTest::newRow("book") << int(ExportKind::Book);
+        QTest::addColumn<bool>("registry");
+        QTest::newRow("registry") << true;
+        QTest::newRow("book") << false;
     }
     void fillsOneRowPerRecord()
     {
-        QFETCH(int, kind);
-        const ExportTable& table = exportTable(ExportKind(kind));
+        QFETCH(bool, registry);
+        const ExportTable& table = registry ? exporttable::registry() : exporttable::book();
         const QString path = newPath();
-        const bool registry = table.kind == ExportKind::Registry;
         registry ? writeRegistry(path) : writeBook(path);
         const QList<QStringList> expected = registry ? registryGrid() : bookGrid();
 
@@ -127,7 +126,7 @@ private slots:
     {
         // An absent archive is created empty by the reading, as every window does.
         const QString path = newPath();
-        ExportRecords records(exportTable(ExportKind::Registry));
+        ExportRecords records(exporttable::registry());
         QAbstractItemModelTester tester(&records, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QVERIFY(records.fill(Archive(path, layouts::registry)));
         QCOMPARE(QFileInfo(path).size(), 0);
@@ -141,7 +140,7 @@ private slots:
         const QString path = newPath();
         writeRegistry(path);
         const QByteArray stored = readBytes(path);
-        ExportRecords records(exportTable(ExportKind::Registry));
+        ExportRecords records(exporttable::registry());
         QAbstractItemModelTester tester(&records, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QVERIFY(records.fill(Archive(path, layouts::registry)));
 
@@ -168,7 +167,7 @@ private slots:
         // A folder where the archive should be cannot be opened, not even by root.
         const QString path = newPath();
         QVERIFY(QDir().mkdir(path));
-        ExportRecords records(exportTable(ExportKind::Book));
+        ExportRecords records(exporttable::book());
         QVERIFY(!records.fill(Archive(path, layouts::book)));
         QVERIFY(!records.errorString().isEmpty());
         QCOMPARE(records.rowCount(), 10);
@@ -177,7 +176,7 @@ private slots:
 
     void failureKeepsTheRowsReadBeforeIt()
     {
-        ExportRecords records(exportTable(ExportKind::Registry));
+        ExportRecords records(exporttable::registry());
         QAbstractItemModelTester tester(&records, QAbstractItemModelTester::FailureReportingMode::QtTest);
         const bool complete = records.fill([](const ExportRecords::Visitor& visit) {
             QStringList values(32);
@@ -196,7 +195,7 @@ private slots:
 
     void textsAreTrimmed()
     {
-        ExportRecords records(exportTable(ExportKind::Book));
+        ExportRecords records(exporttable::book());
         QVERIFY(records.fill([](const ExportRecords::Visitor& visit) {
             QStringList values(18);
             values[0] = QStringLiteral(" \t Titolo \r\n");

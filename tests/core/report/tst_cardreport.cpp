@@ -207,7 +207,7 @@ private slots:
     void registryCardTakesEveryFieldTrimmed()
     {
         const CardValues card { registryFields(), QString(), QImage() };
-        const std::optional<ReportLayout> layout = filledCardLayout(CardKind::Registry, card);
+        const std::optional<ReportLayout> layout = filledRegistryCard(card);
         QVERIFY(layout);
         for (int i = 0; i < layouts::registryEditFields; ++i) {
             const auto name = layouts::registry.field(i).name;
@@ -221,7 +221,7 @@ private slots:
     {
         QStringList fields = bookFields();
         CardValues card { fields, QStringLiteral("  Estate 2024 "), QImage() };
-        std::optional<ReportLayout> layout = filledCardLayout(CardKind::Book, card);
+        std::optional<ReportLayout> layout = filledBookEntry(card);
         QVERIFY(layout);
         QCOMPARE(layout->find(u"txtNome")->text, QStringLiteral("Estate 2024"));
         QCOMPARE(layout->find(u"txtTitolo")->text, QStringLiteral("voce 0"));
@@ -235,7 +235,7 @@ private slots:
         // An entry without a date still says what the line is.
         fields[layouts::book.indexOf("Data")] = QStringLiteral("   ");
         card.fields = fields;
-        layout = filledCardLayout(CardKind::Book, card);
+        layout = filledBookEntry(card);
         QCOMPARE(layout->find(u"txtData")->text, QStringLiteral("Data scatto: "));
     }
 
@@ -245,7 +245,7 @@ private slots:
         QImage photo(4000, 3000, QImage::Format_RGB32);
         photo.fill(Qt::darkGreen);
         const std::optional<ReportLayout> layout
-            = filledCardLayout(CardKind::Registry, CardValues { registryFields(), QString(), photo });
+            = filledRegistryCard(CardValues { registryFields(), QString(), photo });
         QVERIFY(layout);
         const QImage printed = layout->find(u"imgLogo")->picture;
         QVERIFY(printed.width() <= std::ceil(188 * finestPictureDpi / 25.4));

@@ -1,9 +1,9 @@
 #include "report/CardReport.h"
 #include "report/ComposedReport.h"
-#include "support/PdfReadBack.h"
 #include "report/ReportPainter.h"
 #include "report/SummaryLayout.h"
 #include "storage/Layouts.h"
+#include "support/PdfReadBack.h"
 
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -59,8 +59,7 @@ private:
 
     QString renderRegistryCard(const QStringList& fields, const QImage& photo = {})
     {
-        const std::optional<ReportLayout> layout
-            = filledCardLayout(CardKind::Registry, CardValues { fields, QString(), photo });
+        const std::optional<ReportLayout> layout = filledRegistryCard(CardValues { fields, QString(), photo });
         return layout ? render(compose(*layout, printDay)) : QString();
     }
 
@@ -134,7 +133,7 @@ private slots:
         QStringList fields(layouts::book.fieldCount());
         fields[layouts::book.indexOf("Data")] = QStringLiteral("07/03/2024");
         const std::optional<ReportLayout> layout
-            = filledCardLayout(CardKind::Book, CardValues { fields, QStringLiteral("Estate"), QImage() });
+            = filledBookEntry(CardValues { fields, QStringLiteral("Estate"), QImage() });
         const QList<PdfWord> words = pdfWords(render(compose(*layout, printDay)));
         const PdfWord date = findWord(words, QStringLiteral("07/03/2024"));
         QVERIFY(qAbs(date.box.right() - pointsFromMm(margin + 153 + 36)) < slackPt);

@@ -1,6 +1,6 @@
 #include "search/ArchiveSearch.h"
-#include "search/ResultLine.h"
-#include "search/ResultLines.h"
+#include "search/ResultLineBuilders.h"
+#include "search/ResultListModel.h"
 #include "search/SearchCriteria.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
@@ -164,7 +164,7 @@ private slots:
     void aChosenLineFindsItsLastCard()
     {
         seed({ card("Anna", "Roma", "prima"), card("Bruno"), card("Anna", "Milano", "prima"), card("Carla") });
-        std::optional<FoundCard> found;
+        std::optional<Card> found;
         findLastRecordOfLine(registry(), &resultline::registry, resultline::registry(card("Anna", "", "prima")), found);
         QVERIFY(found);
         QCOMPARE(found->position, 3);
@@ -175,7 +175,7 @@ private slots:
     void aChosenLineIsComparedTrimmed()
     {
         seed({ card("Anna") });
-        std::optional<FoundCard> found;
+        std::optional<Card> found;
         // A line with empty notes ends in the blank of its label.
         const QString line = resultline::registry(card("Anna"));
         QVERIFY(line.endsWith(QLatin1Char(' ')));
@@ -187,14 +187,14 @@ private slots:
     void aLineThatNoLongerMatchesFindsNothing()
     {
         seed({ card("Anna"), card("Bruno") });
-        std::optional<FoundCard> found;
+        std::optional<Card> found;
         findLastRecordOfLine(registry(), &resultline::registry, resultline::registry(card("Carla")), found);
         QVERIFY(!found);
     }
 
     void aFailureAfterAMatchKeepsIt()
     {
-        std::optional<FoundCard> found;
+        std::optional<Card> found;
         QVERIFY_THROWS_EXCEPTION(ArchiveError,
             findLastRecordOfLine(failingAfter({ card("Anna"), card("Bruno") }), &resultline::registry,
                 resultline::registry(card("Anna")), found));
@@ -204,7 +204,7 @@ private slots:
 
     void resultModelShowsLinesAsGiven()
     {
-        ResultLines model;
+        ResultListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setLines({ "Anna  Note: a", "Bruno  Note: lunga nota" });
         QCOMPARE(model.rowCount(), 2);

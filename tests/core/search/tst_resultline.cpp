@@ -1,4 +1,4 @@
-#include "search/ResultLine.h"
+#include "search/ResultLineBuilders.h"
 #include "storage/Layouts.h"
 
 #include <QtTest>

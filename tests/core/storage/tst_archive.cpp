@@ -376,18 +376,18 @@ void TestArchive::aMoveReadsCountAndCardInOneOpening()
     archive.append({ "Uno" });
     archive.append({ "Due" });
     int seen = -1;
-    const Archive::Chosen last = archive.readChosen([&](int count) {
+    const Archive::CountAndCard last = archive.readChosen([&](int count) {
         seen = count;
         return count;
     });
     QCOMPARE(seen, 2);
     QCOMPARE(last.count, 2);
-    QCOMPARE(last.position, 2);
-    QCOMPARE(last.values.first(), QString("Due"));
+    QCOMPARE(last.card.position, 2);
+    QCOMPARE(last.card.values.first(), QString("Due"));
 
-    const Archive::Chosen none = archive.readChosen([](int) { return 0; });
+    const Archive::CountAndCard none = archive.readChosen([](int) { return 0; });
     QCOMPARE(none.count, 2);
-    QVERIFY(none.values.isEmpty());
+    QVERIFY(none.card.values.isEmpty());
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.readChosen([](int count) { return count + 1; }));
 }
 

@@ -150,7 +150,7 @@ private slots:
             QVERIFY(frm.btnApri03->isEnabled());
             frm.btnAnnulla->click();
         });
-        const auto result = attachFiles(nullptr, program(), "anagrafica",
+        const auto result = attachFiles(nullptr, program(), ArchiveKind::Registry,
             { "  contratto.pdf ", " \t", "liberatoria.doc\n", " Contratto firmato ", "resta  ", "" });
         QVERIFY(!result);
         QCOMPARE(m_user->dialogsRun(), 1);
@@ -362,19 +362,19 @@ private slots:
 
     void editorsTakeBackWhatIsApplied_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<QString>("marker");
         QTest::addColumn<bool>("apply");
-        QTest::newRow("registry, applied") << EditorKind::Registry << "anagrafica" << true;
-        QTest::newRow("registry, cancelled") << EditorKind::Registry << "anagrafica" << false;
-        QTest::newRow("men's book, applied") << EditorKind::Men << "bookuomini" << true;
-        QTest::newRow("women's book, applied") << EditorKind::Women << "bookdonne" << true;
-        QTest::newRow("women's book, cancelled") << EditorKind::Women << "bookdonne" << false;
+        QTest::newRow("registry, applied") << ArchiveKind::Registry << "anagrafica" << true;
+        QTest::newRow("registry, cancelled") << ArchiveKind::Registry << "anagrafica" << false;
+        QTest::newRow("men's book, applied") << ArchiveKind::MenBook << "bookuomini" << true;
+        QTest::newRow("women's book, applied") << ArchiveKind::WomenBook << "bookdonne" << true;
+        QTest::newRow("women's book, cancelled") << ArchiveKind::WomenBook << "bookdonne" << false;
     }
 
     void editorsTakeBackWhatIsApplied()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, marker);
         QFETCH(bool, apply);
         const std::unique_ptr<CardEditor> editor = makeEditor(kind, program());

@@ -28,7 +28,7 @@ class TestBookEditor : public QObject {
 private slots:
     void bookControlsAreInPlace()
     {
-        EditorFixture f(EditorKind::Women);
+        EditorFixture f(ArchiveKind::WomenBook);
         BookEditor* editor = f.bookEditor();
         QVERIFY(named<QLabel>(editor, QStringLiteral("lblFile"))->isHidden());
         QVERIFY(editor->lblNome->isVisible());
@@ -48,10 +48,10 @@ private slots:
 
     void statusTextsOfTheDateControls_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("text");
-        for (EditorKind kind : bookKinds()) {
+        for (ArchiveKind kind : bookKinds()) {
             QTest::addRow("%s impData", kindName(kind)) << kind << "impData"
                                                         << "Inserisci la data corrente.";
             QTest::addRow("%s txtData", kindName(kind))
@@ -63,7 +63,7 @@ private slots:
     }
     void statusTextsOfTheDateControls()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, control);
         QFETCH(QString, text);
         EditorFixture f(kind);
@@ -77,7 +77,7 @@ private slots:
     void tabWalksTheFieldsInRecordOrder_data() { addKindRows(bookKinds()); }
     void tabWalksTheFieldsInRecordOrder()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const QList<QLineEdit*>& fields = f.editor()->fields();
         QCOMPARE(fields.size(), 12);
@@ -95,22 +95,22 @@ private slots:
 
     void keysInTheDateField_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("opensCalendar");
         QTest::addColumn<bool>("empties");
-        QTest::newRow("men backspace") << EditorKind::Men << int(Qt::Key_Backspace) << false << true;
-        QTest::newRow("women delete") << EditorKind::Women << int(Qt::Key_Delete) << false << true;
-        QTest::newRow("men enter") << EditorKind::Men << int(Qt::Key_Return) << true << false;
-        QTest::newRow("women letter") << EditorKind::Women << int(Qt::Key_A) << true << false;
-        QTest::newRow("men digit") << EditorKind::Men << int(Qt::Key_5) << true << false;
-        QTest::newRow("women space") << EditorKind::Women << int(Qt::Key_Space) << true << false;
+        QTest::newRow("men backspace") << ArchiveKind::MenBook << int(Qt::Key_Backspace) << false << true;
+        QTest::newRow("women delete") << ArchiveKind::WomenBook << int(Qt::Key_Delete) << false << true;
+        QTest::newRow("men enter") << ArchiveKind::MenBook << int(Qt::Key_Return) << true << false;
+        QTest::newRow("women letter") << ArchiveKind::WomenBook << int(Qt::Key_A) << true << false;
+        QTest::newRow("men digit") << ArchiveKind::MenBook << int(Qt::Key_5) << true << false;
+        QTest::newRow("women space") << ArchiveKind::WomenBook << int(Qt::Key_Space) << true << false;
         // Moving on with the keyboard must stay possible.
-        QTest::newRow("men tab") << EditorKind::Men << int(Qt::Key_Tab) << false << false;
+        QTest::newRow("men tab") << ArchiveKind::MenBook << int(Qt::Key_Tab) << false << false;
     }
     void keysInTheDateField()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(int, key);
         QFETCH(bool, opensCalendar);
         QFETCH(bool, empties);
@@ -130,8 +130,8 @@ private slots:
         QTest::keyClick(editor->txtData, Qt::Key(key));
         QCOMPARE(f.user().dialogsRun(), opensCalendar ? 1 : 0);
         if (opensCalendar) {
-            QCOMPARE(
-                marker, kind == EditorKind::Men ? QStringLiteral("databookuomini") : QStringLiteral("databookdonne"));
+            QCOMPARE(marker,
+                kind == ArchiveKind::MenBook ? QStringLiteral("databookuomini") : QStringLiteral("databookdonne"));
             // Always today, whatever the field held.
             QCOMPARE(shownDate, QDate::currentDate());
         }
@@ -140,7 +140,7 @@ private slots:
 
     void theCalendarFillsTheDate()
     {
-        EditorFixture f(EditorKind::Women);
+        EditorFixture f(ArchiveKind::WomenBook);
         f.user().onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
             calendar->calAppuntamenti->setSelectedDate(QDate(2021, 2, 3));
@@ -152,7 +152,7 @@ private slots:
 
     void todayButtonSetsTodaysDate()
     {
-        EditorFixture f(EditorKind::Men);
+        EditorFixture f(ArchiveKind::MenBook);
         f.click(QStringLiteral("impData"));
         QCOMPARE(f.bookEditor()->txtData->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         QCOMPARE(f.user().dialogsRun(), 0);
@@ -162,15 +162,16 @@ private slots:
     {
         QTemporaryDir dir;
         ScriptedInteraction user;
-        const auto menEditor = makeEditor(EditorKind::Men, dir.path());
-        const auto womenEditor = makeEditor(EditorKind::Women, dir.path());
-        const QList<QPair<BookEditor*, EditorKind>> editors {
-            { qobject_cast<BookEditor*>(menEditor.get()), EditorKind::Men },
-            { qobject_cast<BookEditor*>(womenEditor.get()), EditorKind::Women },
+        const auto menEditor = makeEditor(ArchiveKind::MenBook, dir.path());
+        const auto womenEditor = makeEditor(ArchiveKind::WomenBook, dir.path());
+        const QList<QPair<BookEditor*, ArchiveKind>> editors {
+            { qobject_cast<BookEditor*>(menEditor.get()), ArchiveKind::MenBook },
+            { qobject_cast<BookEditor*>(womenEditor.get()), ArchiveKind::WomenBook },
         };
         int i = 0;
         for (const auto& [target, kind] : editors) {
-            target->setBook(dir.filePath(QStringLiteral("Moda") + target->side().extension), QStringLiteral("Moda"));
+            const QString file = kind == ArchiveKind::MenBook ? QStringLiteral("Moda.men") : QStringLiteral("Moda.wmn");
+            target->setBook(dir.filePath(file), QStringLiteral("Moda"));
             target->show();
             const QImage picture = markedImage(QSize(50, 70), i == 0 ? Qt::blue : Qt::red);
             const QString source = dir.filePath(QStringLiteral("scatto%1.jpg").arg(i));
@@ -193,7 +194,7 @@ private slots:
 
     void booksOfOneSideKeepTheirPhotosApartByName()
     {
-        EditorFixture f(EditorKind::Men);
+        EditorFixture f(ArchiveKind::MenBook);
         f.seed(1);
         f.click(f.editor()->cmdPrimo);
         f.click(f.editor()->cmdSalva);
@@ -212,7 +213,7 @@ private slots:
     void showingTheEditorKeepsTheBook_data() { addKindRows(bookKinds()); }
     void showingTheEditorKeepsTheBook()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(1);
         f.click(f.editor()->cmdPrimo);

@@ -151,7 +151,7 @@ private slots:
         QCOMPARE(editor(men)->lblPosizione->text(), QString());
 
         // Work in the book, leave, open another: the editor follows the second.
-        fillRequiredFields(editor(men), men ? EditorKind::Men : EditorKind::Women);
+        fillRequiredFields(editor(men), men ? ArchiveKind::MenBook : ArchiveKind::WomenBook);
         click(editor(men)->cmdSalva);
         click(editor(men)->cmdEsci);
         QCOMPARE(visible(), windows->frmAvvio());

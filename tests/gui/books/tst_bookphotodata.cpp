@@ -64,7 +64,7 @@ private slots:
     void aNewEntryTakesCameraAndDateFromItsPhoto_data() { addKindRows(bookKinds()); }
     void aNewEntryTakesCameraAndDateFromItsPhoto()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture fixture(kind);
         loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0001.JPG"), canonR5Tags()));
 
@@ -84,7 +84,7 @@ private slots:
 
     void whatTheUserFilledStays()
     {
-        EditorFixture fixture(EditorKind::Women);
+        EditorFixture fixture(ArchiveKind::WomenBook);
         QTest::keyClicks(fixture.edit(QStringLiteral("txtFotocamera")), QStringLiteral("Leica M6"));
         fixture.edit(QStringLiteral("txtData"))->setText(QStringLiteral("14/07/2023"));
         loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0002.JPG"), canonR5Tags()));
@@ -98,7 +98,7 @@ private slots:
 
     void aLongNoticeIsReadWholeInTheTooltip()
     {
-        EditorFixture fixture(EditorKind::Men);
+        EditorFixture fixture(ArchiveKind::MenBook);
         QTest::keyClicks(fixture.edit(QStringLiteral("txtFotocamera")), QStringLiteral("Leica M6"));
         fixture.edit(QStringLiteral("txtData"))->setText(QStringLiteral("14/07/2023"));
         loadPhoto(fixture,
@@ -122,7 +122,7 @@ private slots:
 
     void onlyTheEmptyFieldIsFilled()
     {
-        EditorFixture fixture(EditorKind::Men);
+        EditorFixture fixture(ArchiveKind::MenBook);
         QTest::keyClicks(fixture.edit(QStringLiteral("txtFotocamera")), QStringLiteral("Leica M6"));
         loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0003.JPG"), canonR5Tags()));
         QCOMPARE(fixture.edit(QStringLiteral("txtFotocamera"))->text(), QStringLiteral("Leica M6"));
@@ -132,7 +132,7 @@ private slots:
 
     void aPhotoWithoutShootingDataFillsNothing()
     {
-        EditorFixture fixture(EditorKind::Women);
+        EditorFixture fixture(ArchiveKind::WomenBook);
         loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("scansione.jpg"), {}));
         QVERIFY(!fixture.editor()->photo().showsPlaceholder());
         QCOMPARE(fixture.edit(QStringLiteral("txtFotocamera"))->text(), QString());
@@ -142,7 +142,7 @@ private slots:
 
     void aPhotoThatCannotBeReadFillsNothing()
     {
-        EditorFixture fixture(EditorKind::Men);
+        EditorFixture fixture(ArchiveKind::MenBook);
         const QString path = cameraPhoto(fixture, QStringLiteral("rovinata.jpg"), canonR5Tags());
         // The EXIF block survives, the picture itself is gone.
         const QByteArray bytes = readBytes(path);
@@ -156,7 +156,7 @@ private slots:
 
     void theNoticeStaysUntilAnotherControlIsExplained()
     {
-        EditorFixture fixture(EditorKind::Women);
+        EditorFixture fixture(ArchiveKind::WomenBook);
         CardEditor* editor = fixture.editor();
         fixture.seed(1);
         pointerEnters(editor->btnCaricaFoto);
@@ -189,7 +189,7 @@ private slots:
 
     void registryCardsAreNotFilled()
     {
-        EditorFixture fixture(EditorKind::Registry);
+        EditorFixture fixture(ArchiveKind::Registry);
         loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0006.JPG"), canonR5Tags()));
         QVERIFY(!fixture.editor()->photo().showsPlaceholder());
         for (QLineEdit* field : fixture.editor()->fields())

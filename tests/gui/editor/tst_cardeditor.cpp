@@ -1,9 +1,9 @@
-#include "gui/books/BookEditor.h"
 #include "common/FitToFrame.h"
+#include "gui/books/BookEditor.h"
 #include "gui/editor/CardEditor.h"
+#include "gui/shell/TfrmGuida.h"
 #include "gui/zoom/TfrmZoom.h"
 #include "help/HelpPages.h"
-#include "gui/shell/TfrmGuida.h"
 #include "storage/Archive.h"
 #include "storage/RecordLayout.h"
 #include "support/DiskFaults.h"
@@ -62,23 +62,23 @@ class TestCardEditor : public QObject {
 private slots:
     void eachKindIsItsOwnWindow_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<QString>("objectName");
         QTest::addColumn<QString>("className");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("registry") << EditorKind::Registry << "frmAnagrafica"
+        QTest::newRow("registry") << ArchiveKind::Registry << "frmAnagrafica"
                                   << "lumidex::TfrmAnagrafica"
                                   << " Lumidex - Archivio Anagrafico";
-        QTest::newRow("men") << EditorKind::Men << "frmBookUomini"
+        QTest::newRow("men") << ArchiveKind::MenBook << "frmBookUomini"
                              << "lumidex::TfrmBookUomini"
                              << " Lumidex - Book fotografico uomini";
-        QTest::newRow("women") << EditorKind::Women << "frmBookDonne"
+        QTest::newRow("women") << ArchiveKind::WomenBook << "frmBookDonne"
                                << "lumidex::TfrmBookDonne"
                                << " Lumidex - Book fotografico donne";
     }
     void eachKindIsItsOwnWindow()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, objectName);
         QFETCH(QString, className);
         QFETCH(QString, caption);
@@ -91,7 +91,7 @@ private slots:
         // The placeholder is the kind's own portrait.
         const QImage placeholder = named<QLabel>(f.editor(), QStringLiteral("imgBianco"))->pixmap().toImage();
         QCOMPARE(placeholder.size(), photoFrame);
-        for (EditorKind other : editorKinds()) {
+        for (ArchiveKind other : editorKinds()) {
             if (other == kind)
                 continue;
             const auto otherEditor = makeEditor(other, f.programDir());
@@ -101,15 +101,15 @@ private slots:
 
     void fieldsHaveTheCapacityOfTheirRecordField_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<QString>("control");
         QTest::addColumn<int>("capacity");
         QTest::addColumn<bool>("typed");
-        for (EditorKind kind : editorKinds()) {
+        for (ArchiveKind kind : editorKinds()) {
             const QStringList controls = fieldControls(kind);
             for (int i = 0; i < controls.size(); ++i) {
                 // The date of a book entry is picked, never typed.
-                const bool typed = kind == EditorKind::Registry || controls[i] != QLatin1String("txtData");
+                const bool typed = kind == ArchiveKind::Registry || controls[i] != QLatin1String("txtData");
                 QTest::addRow("%s %s", kindName(kind), qPrintable(controls[i]))
                     << kind << controls[i] << recordLayout(kind).capacity(i) << typed;
             }
@@ -117,7 +117,7 @@ private slots:
     }
     void fieldsHaveTheCapacityOfTheirRecordField()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, control);
         QFETCH(int, capacity);
         QFETCH(bool, typed);
@@ -136,7 +136,7 @@ private slots:
     void toolbarAndPhotoControlsAreInPlace_data() { addKindRows(); }
     void toolbarAndPhotoControlsAreInPlace()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         for (const char* name : { "cmdNuovo", "cmdDuplica", "cmdSalva", "cmdTrova", "cmdFile", "cmdStampa",
                  "cmdAnteprima", "cmdPrimo", "cmdIndietro", "cmdAvanti", "cmdUltimo", "cmdEsporta", "cmdSlideshow",
@@ -157,11 +157,11 @@ private slots:
     // written; the tooltip adds the shortcut key in words.
     void statusTextsAreExactAndTooltipsNameTheKeys_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("tooltip");
-        for (EditorKind kind : editorKinds()) {
+        for (ArchiveKind kind : editorKinds()) {
             QTest::addRow("%s save", kindName(kind)) << kind << "cmdSalva"
                                                      << "Salva la scheda in archivio."
                                                      << "Salva la scheda in archivio. (Ctrl+S)";
@@ -178,7 +178,7 @@ private slots:
     }
     void statusTextsAreExactAndTooltipsNameTheKeys()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, button);
         QFETCH(QString, status);
         QFETCH(QString, tooltip);
@@ -195,7 +195,7 @@ private slots:
     void theHighlightStaysOnTheCardsOwnFields_data() { addKindRows(); }
     void theHighlightStaysOnTheCardsOwnFields()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const auto centre = [](QWidget* w) { return w->grab().toImage().pixelColor(w->width() / 2, w->height() / 2); };
         f.firstField()->setFocus();
@@ -215,7 +215,7 @@ private slots:
     void typedCharactersTheCardCannotHoldAreRefused_data() { addKindRows(); }
     void typedCharactersTheCardCannotHoldAreRefused()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         QLineEdit* field = f.firstField();
         QTest::keyClicks(field, QStringLiteral("Ritratto "));
@@ -229,7 +229,7 @@ private slots:
     void pastedTextShowsWhatIsStored_data() { addKindRows(); }
     void pastedTextShowsWhatIsStored()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.fillRequired();
         f.firstField()->clear();
@@ -243,14 +243,14 @@ private slots:
     // book entry opens the calendar instead: a book editor's own behaviour.)
     void enterMovesToTheNextFieldInRecordOrder_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<int>("key");
-        for (EditorKind kind : editorKinds()) {
+        for (ArchiveKind kind : editorKinds()) {
             const QStringList controls = fieldControls(kind);
             for (int i = 0; i < controls.size(); ++i) {
-                if (kind != EditorKind::Registry && controls[i] == QLatin1String("txtData"))
+                if (kind != ArchiveKind::Registry && controls[i] == QLatin1String("txtData"))
                     continue;
                 QTest::addRow("%s %s", kindName(kind), qPrintable(controls[i]))
                     << kind << controls[i] << controls[(i + 1) % controls.size()]
@@ -260,7 +260,7 @@ private slots:
     }
     void enterMovesToTheNextFieldInRecordOrder()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, from);
         QFETCH(QString, to);
         QFETCH(int, key);
@@ -275,7 +275,7 @@ private slots:
     void saveNewCardStoresItTrimmedWithItsPhoto_data() { addKindRows(); }
     void saveNewCardStoresItTrimmedWithItsPhoto()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.fillRequired();
         f.firstField()->setText(QStringLiteral("  Ritratto di Niccolò  "));
@@ -306,7 +306,7 @@ private slots:
     void saveStoredCardOverwritesInPlace_data() { addKindRows(); }
     void saveStoredCardOverwritesInPlace()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(3);
         f.click(f.editor()->cmdUltimo);
@@ -328,7 +328,7 @@ private slots:
     void saveAppendsAfterExistingCards_data() { addKindRows(); }
     void saveAppendsAfterExistingCards()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(7);
         f.fillRequired();
@@ -344,11 +344,11 @@ private slots:
     // those after it are empty or filled.
     void requiredFieldsAreCheckedInOrder_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<int>("missing");
         QTest::addColumn<QString>("blank");
         QTest::addColumn<bool>("restEmpty");
-        for (EditorKind kind : editorKinds()) {
+        for (ArchiveKind kind : editorKinds()) {
             QTest::addRow("%s no first", kindName(kind)) << kind << 0 << "" << false;
             QTest::addRow("%s blank first", kindName(kind)) << kind << 0 << "   " << false;
             QTest::addRow("%s nothing at all", kindName(kind)) << kind << 0 << "" << true;
@@ -358,7 +358,7 @@ private slots:
     }
     void requiredFieldsAreCheckedInOrder()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(int, missing);
         QFETCH(QString, blank);
         QFETCH(bool, restEmpty);
@@ -388,7 +388,7 @@ private slots:
     }
     void emptyArchiveNavigation()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, button);
         EditorFixture f(kind);
         f.click(button);
@@ -403,7 +403,7 @@ private slots:
     void browsingStopsAtBothEnds_data() { addKindRows(); }
     void browsingStopsAtBothEnds()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(3);
         f.click(f.editor()->cmdAvanti);
@@ -438,7 +438,7 @@ private slots:
     void previousOnFirstCardIgnoresAnEmptiedArchive_data() { addKindRows(); }
     void previousOnFirstCardIgnoresAnEmptiedArchive()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(2);
         f.click(f.editor()->cmdPrimo);
@@ -451,7 +451,7 @@ private slots:
     void nextOnAnEmptiedArchiveMakesTheCardNew_data() { addKindRows(); }
     void nextOnAnEmptiedArchiveMakesTheCardNew()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(2);
         f.click(f.editor()->cmdPrimo);
@@ -465,7 +465,7 @@ private slots:
     void showingTheWindowStartsANewCard_data() { addKindRows(); }
     void showingTheWindowStartsANewCard()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(1);
         f.writePhoto(1, encodeJpeg(markedImage(QSize(30, 40), Qt::red)));
@@ -482,7 +482,7 @@ private slots:
     void duplicateNeedsAStoredCard_data() { addKindRows(); }
     void duplicateNeedsAStoredCard()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.fillRequired();
         const QStringList typed = f.shownValues();
@@ -499,7 +499,7 @@ private slots:
     void duplicateThenSaveAppendsACopyWithoutAttachmentsOrPhoto_data() { addKindRows(); }
     void duplicateThenSaveAppendsACopyWithoutAttachmentsOrPhoto()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(2);
         f.writePhoto(2, encodeJpeg(markedImage(QSize(60, 80), Qt::red)));
@@ -531,7 +531,7 @@ private slots:
     }
     void archiveFailuresShowTheAccessMessage()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, button);
         EditorFixture f(kind);
         // A folder where the archive should be cannot be opened as a file, not even by root.
@@ -545,7 +545,7 @@ private slots:
     void anArchiveInUseByAnotherInstanceIsLeftAlone_data() { addKindRows(); }
     void anArchiveInUseByAnotherInstanceIsLeftAlone()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(1);
         // Another program instance on the same folder is working on the archive.
@@ -572,7 +572,7 @@ private slots:
     void unchangedJpegIsWrittenBackByteForByte_data() { addKindRows(); }
     void unchangedJpegIsWrittenBackByteForByte()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const QByteArray original = f.storeCardsWithPhoto();
         f.click(f.editor()->cmdPrimo);
@@ -584,7 +584,7 @@ private slots:
     void unreadablePhotoSurvivesSaveUntilTheUserReplacesIt_data() { addKindRows(); }
     void unreadablePhotoSurvivesSaveUntilTheUserReplacesIt()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(1);
         const QByteArray damaged("\xFF\xD8 not really a picture", 24);
@@ -603,7 +603,7 @@ private slots:
     void missingPhotoIsStoredAsThePlaceholder_data() { addKindRows(); }
     void missingPhotoIsStoredAsThePlaceholder()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(1);
         f.click(f.editor()->cmdPrimo);
@@ -614,7 +614,7 @@ private slots:
     void photoThatCannotBeWrittenIsReportedAfterTheSave_data() { addKindRows(); }
     void photoThatCannotBeWrittenIsReportedAfterTheSave()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         // A file where the photo folder should be: the card can be stored, its photo cannot.
         writeBytes(f.photoFolder(), "not a folder");
@@ -629,16 +629,16 @@ private slots:
 
     void photoOnAFullDiskKeepsItsFileAndIsReported_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<DiskFault>("fault");
         // Only the photos' disk is full; a file size limit would stop the archive too.
-        for (const EditorKind kind : editorKinds())
+        for (const ArchiveKind kind : editorKinds())
             for (const DiskFault fault : { DiskFault::NoRoomLeft, DiskFault::OnePageLeft })
                 QTest::addRow("%s, %s", kindName(kind), diskFaultName(fault)) << kind << fault;
     }
     void photoOnAFullDiskKeepsItsFileAndIsReported()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(DiskFault, fault);
         EditorFixture f(kind);
         FaultyDisk disk(fault);
@@ -664,7 +664,7 @@ private slots:
     void loadedPhotoBecomesTheCardsPhotoAtSave_data() { addKindRows(); }
     void loadedPhotoBecomesTheCardsPhotoAtSave()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const QString source = f.filePath(QStringLiteral("ritratto.jpg"));
         const QByteArray bytes = encodeJpeg(markedImage(QSize(200, 100), Qt::green));
@@ -687,7 +687,7 @@ private slots:
     void photoDialogsCancelledChangeNothing_data() { addKindRows(); }
     void photoDialogsCancelledChangeNothing()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const QByteArray cardPhoto = f.storeCardsWithPhoto();
         f.click(f.editor()->cmdPrimo);
@@ -720,7 +720,7 @@ private slots:
     }
     void photoCopyIsTheShownPicture()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, source);
         EditorFixture f(kind);
         const QByteArray cardPhoto = f.storeCardsWithPhoto();
@@ -768,7 +768,7 @@ private slots:
     }
     void photoCopyThatFailsWarnsAndKeepsThePicture()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, blocker);
         const bool folderInTheWay = blocker == QLatin1String("folder in the way");
         EditorFixture f(kind);
@@ -815,7 +815,7 @@ private slots:
     void fileThatIsNoPictureShowsThePlaceholderUntilSave_data() { addKindRows(); }
     void fileThatIsNoPictureShowsThePlaceholderUntilSave()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const QByteArray cardPhoto = f.storeCardsWithPhoto();
         f.click(f.editor()->cmdPrimo);
@@ -837,7 +837,7 @@ private slots:
     void deletedPhotoComesBackWhenTheCardIsShownAgain_data() { addKindRows(); }
     void deletedPhotoComesBackWhenTheCardIsShownAgain()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const QByteArray cardPhoto = f.storeCardsWithPhoto(2);
 
@@ -859,7 +859,7 @@ private slots:
     void showRecordFillsTheCardAndLoadsItsPhoto_data() { addKindRows(); }
     void showRecordFillsTheCardAndLoadsItsPhoto()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.writePhoto(5, encodeJpeg(markedImage(QSize(40, 30), Qt::magenta)));
         QStringList values = f.record(5);
@@ -884,7 +884,7 @@ private slots:
     void zoomShowsExactlyThePictureOfTheCard_data() { addKindRows(); }
     void zoomShowsExactlyThePictureOfTheCard()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         struct Seen {
             QImage picture;
@@ -938,7 +938,7 @@ private slots:
     void helpButtonShowsTheKindsPage_data() { addKindRows(); }
     void helpButtonShowsTheKindsPage()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         QString title;
         QString text;

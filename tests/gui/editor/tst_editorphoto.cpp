@@ -1,9 +1,9 @@
 #include "common/FitToFrame.h"
 #include "gui/print/CardPrintWindow.h"
 #include "gui/print/PrintCard.h"
+#include "gui/registry/TfrmAnagrafica.h"
 #include "gui/zoom/ShowZoom.h"
 #include "gui/zoom/TfrmZoom.h"
-#include "gui/registry/TfrmAnagrafica.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "support/ScriptedInteraction.h"
@@ -103,8 +103,8 @@ private slots:
         });
         QTest::mouseClick(preview ? editor->cmdAnteprima : editor->cmdStampa, Qt::LeftButton);
         // 188 × 140 mm at 300 dpi.
-        QCOMPARE(printedPhotoSize(nullptr), QSize(2221, 1654));
-        QCOMPARE(logo.size(), fitInto(wholeSize, printedPhotoSize(nullptr)));
+        QCOMPARE(printedPhotoSize(ArchiveKind::Registry), QSize(2221, 1654));
+        QCOMPARE(logo.size(), fitInto(wholeSize, printedPhotoSize(ArchiveKind::Registry)));
     }
 };
 

@@ -1,7 +1,7 @@
 #include "support/ExportFixtures.h"
 
-#include "gui/export/ExportGrid.h"
 #include "export/ExportRecords.h"
+#include "gui/export/ExportGrid.h"
 #include "gui/export/TfrmExpAnagrafica.h"
 #include "gui/export/TfrmExpBookDonne.h"
 #include "gui/export/TfrmExpBookUomini.h"
@@ -227,13 +227,13 @@ private slots:
         QString className;
         QList<QStringList> expected;
         if (which == Window::Registry) {
-            editor = makeEditor(EditorKind::Registry, dir->path());
+            editor = makeEditor(ArchiveKind::Registry, dir->path());
             className = QStringLiteral("lumidex::TfrmExpAnagrafica");
             expected = registryGrid();
         } else {
             const bool men = which == Window::Men;
-            editor = men ? makeEditor(EditorKind::Men, dir->path(), QStringLiteral("Sfilata estiva"))
-                         : makeEditor(EditorKind::Women, dir->path(), QStringLiteral("Campagna autunno"));
+            editor = men ? makeEditor(ArchiveKind::MenBook, dir->path(), QStringLiteral("Sfilata estiva"))
+                         : makeEditor(ArchiveKind::WomenBook, dir->path(), QStringLiteral("Campagna autunno"));
             className
                 = men ? QStringLiteral("lumidex::TfrmExpBookUomini") : QStringLiteral("lumidex::TfrmExpBookDonne");
             QStringList only(13);

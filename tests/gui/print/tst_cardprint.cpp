@@ -44,7 +44,7 @@ private:
     QImage shownLogo;
     bool logoLabelFilled = false;
 
-    void open(EditorKind kind)
+    void open(ArchiveKind kind)
     {
         editor = makeEditor(kind, dir->path(), QStringLiteral("Estate"));
         editor->show();
@@ -91,27 +91,27 @@ private slots:
 
     void eachEditorOpensItsOwnWindow_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<bool>("preview");
         QTest::addColumn<QString>("className");
         QTest::addColumn<QString>("reportName");
-        QTest::newRow("registry print") << EditorKind::Registry << false << "lumidex::TfrmStampaAnagrafica"
+        QTest::newRow("registry print") << ArchiveKind::Registry << false << "lumidex::TfrmStampaAnagrafica"
                                         << "Scheda anagrafica";
-        QTest::newRow("registry preview") << EditorKind::Registry << true << "lumidex::TfrmAnteprimaAnagrafica"
+        QTest::newRow("registry preview") << ArchiveKind::Registry << true << "lumidex::TfrmAnteprimaAnagrafica"
                                           << "Scheda anagrafica";
-        QTest::newRow("men print") << EditorKind::Men << false << "lumidex::TfrmStampaBookUomini"
+        QTest::newRow("men print") << ArchiveKind::MenBook << false << "lumidex::TfrmStampaBookUomini"
                                    << "Scheda book fotografico";
-        QTest::newRow("men preview") << EditorKind::Men << true << "lumidex::TfrmAnteprimaBookUomini"
+        QTest::newRow("men preview") << ArchiveKind::MenBook << true << "lumidex::TfrmAnteprimaBookUomini"
                                      << "Scheda book fotografico";
-        QTest::newRow("women print") << EditorKind::Women << false << "lumidex::TfrmStampaBookDonne"
+        QTest::newRow("women print") << ArchiveKind::WomenBook << false << "lumidex::TfrmStampaBookDonne"
                                      << "Scheda book fotografico";
-        QTest::newRow("women preview") << EditorKind::Women << true << "lumidex::TfrmAnteprimaBookDonne"
+        QTest::newRow("women preview") << ArchiveKind::WomenBook << true << "lumidex::TfrmAnteprimaBookDonne"
                                        << "Scheda book fotografico";
     }
 
     void eachEditorOpensItsOwnWindow()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(bool, preview);
         QFETCH(QString, className);
         QFETCH(QString, reportName);
@@ -156,7 +156,7 @@ private slots:
     {
         if (!canReadPdf())
             QSKIP("poppler-utils is not installed");
-        open(EditorKind::Registry);
+        open(ArchiveKind::Registry);
         // Typed and never saved.
         edit("txtNome")->setText(QStringLiteral("  Anna Rossi "));
         edit("txtLuogoNasc")->setText(QStringLiteral("   Milano"));
@@ -180,12 +180,12 @@ private slots:
 
     void bookEntryPrintsBookNameAndShootingDate_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<QString>("date");
         QTest::addColumn<QString>("header");
-        QTest::newRow("men") << EditorKind::Men << "07/03/2024"
+        QTest::newRow("men") << ArchiveKind::MenBook << "07/03/2024"
                              << "Estate Data scatto: 07/03/2024 Tramonto";
-        QTest::newRow("women, no date") << EditorKind::Women << ""
+        QTest::newRow("women, no date") << ArchiveKind::WomenBook << ""
                                         << "Estate Data scatto: Tramonto";
     }
 
@@ -193,7 +193,7 @@ private slots:
     {
         if (!canReadPdf())
             QSKIP("poppler-utils is not installed");
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, date);
         QFETCH(QString, header);
         open(kind);
@@ -210,7 +210,7 @@ private slots:
 
     void photoIsTheOneTheEditorShows()
     {
-        open(EditorKind::Registry);
+        open(ArchiveKind::Registry);
         // A new card shows the placeholder: that is what prints.
         pressOnShow(Press::Stampa);
         click(editor->cmdStampa);
@@ -280,7 +280,7 @@ private slots:
         QFETCH(ReportOutcome, outcome);
         QFETCH(QString, message);
         QFETCH(int, reports);
-        open(EditorKind::Men);
+        open(ArchiveKind::MenBook);
         edit("txtTitolo")->setText(QStringLiteral("Tramonto"));
         user->queueReportOutcome(outcome);
         // Either answer to the warning leads to the same end.
@@ -304,7 +304,7 @@ private slots:
 
     void ctrlPOpensThePrintWindow()
     {
-        open(EditorKind::Registry);
+        open(ArchiveKind::Registry);
         pressOnShow(Press::Annulla);
         QApplication::setActiveWindow(editor.get());
         QVERIFY(QTest::qWaitForWindowActive(editor.get()));

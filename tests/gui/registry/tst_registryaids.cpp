@@ -1,6 +1,6 @@
+#include "gui/checks/CheckWindow.h"
 #include "gui/registry/FieldTyping.h"
 #include "gui/registry/TfrmAnagrafica.h"
-#include "gui/checks/CheckWindow.h"
 #include "storage/Layouts.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
@@ -56,7 +56,7 @@ private:
     }
 
 private slots:
-    void init() { f = std::make_unique<EditorFixture>(EditorKind::Registry); }
+    void init() { f = std::make_unique<EditorFixture>(ArchiveKind::Registry); }
     void cleanup() { f.reset(); }
 
     void aidButtonsAreInPlace()

@@ -39,7 +39,7 @@ private:
     CardEditor* editor = nullptr;
     ScriptedInteraction* user = nullptr;
 
-    void open(EditorKind kind)
+    void open(ArchiveKind kind)
     {
         f = std::make_unique<EditorFixture>(kind);
         editor = f->editor();
@@ -48,16 +48,16 @@ private:
 
     QStringList record(const QString& first, const QString& place = {}) const
     {
-        return f->kind() == EditorKind::Registry ? registryCard(first, place) : bookEntry(first, place);
+        return f->kind() == ArchiveKind::Registry ? registryCard(first, place) : bookEntry(first, place);
     }
     QString windowClass() const
     {
         switch (f->kind()) {
-        case EditorKind::Registry:
+        case ArchiveKind::Registry:
             return QStringLiteral("lumidex::TfrmTrovaAnagrafica");
-        case EditorKind::Men:
+        case ArchiveKind::MenBook:
             return QStringLiteral("lumidex::TfrmTrovaBookUomini");
-        case EditorKind::Women:
+        case ArchiveKind::WomenBook:
             return QStringLiteral("lumidex::TfrmTrovaBookDonne");
         }
         return {};
@@ -108,7 +108,7 @@ private slots:
     void aDoubleClickLoadsTheCardAndItsPhoto_data() { addKindRows(); }
     void aDoubleClickLoadsTheCardAndItsPhoto()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         open(kind);
         const QList<QStringList> records { record("Zeno", "Roma"), record("Anna", "Rimini"), record("Bruno") };
         seed(records);
@@ -139,13 +139,13 @@ private slots:
     void identicalLinesLoadTheLaterCard_data() { addKindRows(); }
     void identicalLinesLoadTheLaterCard()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         open(kind);
         // Cards that differ only in fields the line does not show.
         QStringList earlier = record("Anna");
         QStringList later = record("Anna");
         const int hidden
-            = kind == EditorKind::Registry ? layouts::registry.indexOf("Occhi") : layouts::book.indexOf("Abiti");
+            = kind == ArchiveKind::Registry ? layouts::registry.indexOf("Occhi") : layouts::book.indexOf("Abiti");
         earlier[hidden] = QStringLiteral("prima");
         later[hidden] = QStringLiteral("dopo");
         seed({ earlier, record("Bruno"), later, record("Carla") });
@@ -159,7 +159,7 @@ private slots:
 
     void aCardWithoutPhotoShowsThePlaceholder()
     {
-        open(EditorKind::Registry);
+        open(ArchiveKind::Registry);
         seed({ record("Anna") });
         chooseLineOf("Anna");
         QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
@@ -170,7 +170,7 @@ private slots:
     void aLineNoLongerInTheArchiveLoadsNothing_data() { addKindRows(); }
     void aLineNoLongerInTheArchiveLoadsNothing()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         open(kind);
         seed({ record("Anna"), record("Bruno") });
         QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
@@ -186,7 +186,7 @@ private slots:
 
     void aDoubleClickWithoutSelectionClosesSilently()
     {
-        open(EditorKind::Men);
+        open(ArchiveKind::MenBook);
         seed({ record("Alba") });
         bool closed = false;
         user->onDialog([&](QDialog& dialog) {
@@ -204,7 +204,7 @@ private slots:
 
     void enterOnALineLoadsItToo()
     {
-        open(EditorKind::Registry);
+        open(ArchiveKind::Registry);
         seed({ record("Anna"), record("Bruno") });
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
@@ -232,7 +232,7 @@ private slots:
     {
         QFETCH(QString, marker);
         QFETCH(bool, loads);
-        open(EditorKind::Registry);
+        open(ArchiveKind::Registry);
         seed({ record("Anna") });
         chooseLineOf("Anna", [marker](SearchWindow& window) { window.lblMemory->setText(marker); });
         QCOMPARE(editor->lblPosizione->text(), loads ? QStringLiteral("1") : QString());
@@ -241,7 +241,7 @@ private slots:
 
     void theBookSearchReadsTheEditorsBook()
     {
-        open(EditorKind::Women);
+        open(ArchiveKind::WomenBook);
         writeRecords(f->filePath(QStringLiteral("Altro.wmn")), layouts::book, { record("Altrove") });
         seed({ record("Alba") });
         QStringList listed;
@@ -258,7 +258,7 @@ private slots:
     void ctrlFOpensTheSearch_data() { addKindRows(); }
     void ctrlFOpensTheSearch()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         open(kind);
         QVERIFY(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::ControlModifier);

@@ -1,5 +1,5 @@
-#include "gui/books/BookEditor.h"
 #include "common/FitToFrame.h"
+#include "gui/books/BookEditor.h"
 #include "gui/slideshow/TfrmSlideshow_Anagrafica.h"
 #include "gui/slideshow/TfrmSlideshow_Donne.h"
 #include "gui/slideshow/TfrmSlideshow_Uomini.h"
@@ -458,26 +458,27 @@ private slots:
     // owned by the editor; the book editors hand over their book, trimmed.
     void editorsOpenTheSlideshowOfTheirArchive_data()
     {
-        QTest::addColumn<EditorKind>("kind");
+        QTest::addColumn<ArchiveKind>("kind");
         QTest::addColumn<QString>("windowClass");
-        QTest::newRow("registry") << EditorKind::Registry << "lumidex::TfrmSlideshow_Anagrafica";
-        QTest::newRow("men's book") << EditorKind::Men << "lumidex::TfrmSlideshow_Uomini";
-        QTest::newRow("women's book") << EditorKind::Women << "lumidex::TfrmSlideshow_Donne";
+        QTest::newRow("registry") << ArchiveKind::Registry << "lumidex::TfrmSlideshow_Anagrafica";
+        QTest::newRow("men's book") << ArchiveKind::MenBook << "lumidex::TfrmSlideshow_Uomini";
+        QTest::newRow("women's book") << ArchiveKind::WomenBook << "lumidex::TfrmSlideshow_Donne";
     }
 
     void editorsOpenTheSlideshowOfTheirArchive()
     {
-        QFETCH(EditorKind, kind);
+        QFETCH(ArchiveKind, kind);
         QFETCH(QString, windowClass);
         ProgramFolder folder;
         WatchingUser user;
         const std::unique_ptr<CardEditor> editor = makeEditor(kind, folder.dir.path());
         QString archive;
         if (auto* book = qobject_cast<BookEditor*>(editor.get())) {
-            archive = folder.path(kind == EditorKind::Men ? "Moda.men" : "Moda.wmn");
+            archive = folder.path(kind == ArchiveKind::MenBook ? "Moda.men" : "Moda.wmn");
             // The editor goes by the book's file and name without their blanks.
             book->setBook("  " + archive + " ", " Moda\t");
-            folder.photo(book->side().photoFolder + "/Moda_Foto_1.jpg", Qt::green);
+            folder.photo(
+                kind == ArchiveKind::MenBook ? "Book_Uomini/Moda_Foto_1.jpg" : "Book_Donne/Moda_Foto_1.jpg", Qt::green);
         } else {
             archive = programfolder::registryArchivePath(folder.dir.path());
             folder.photo("Anagrafica/Scheda_1.jpg", Qt::green);
@@ -496,7 +497,7 @@ private slots:
             ++seen;
             QCOMPARE(window->parent(), editor.get());
             QVERIFY(window->Timer->isActive());
-            if (kind != EditorKind::Registry) {
+            if (kind != ArchiveKind::Registry) {
                 QCOMPARE(window->lblNome->text(), QStringLiteral("Moda"));
                 QCOMPARE(window->lblFile->text(), archive);
             }

@@ -1,4 +1,4 @@
-#include "search/ResultLine.h"
+#include "search/ResultLineBuilders.h"
 
 #include "common/Text.h"
 #include "storage/Layouts.h"

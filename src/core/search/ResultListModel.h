@@ -10,10 +10,10 @@ namespace lumidex {
 // The result lines of a search, as the list shows them: each in a fixed-pitch
 // face so the columns line up, black, one row per line. The lines are given
 // sorted and in one go, so a list of a hundred thousand lines fills at once.
-class ResultLines : public QAbstractListModel {
+class ResultListModel : public QAbstractListModel {
     Q_OBJECT
 public:
-    explicit ResultLines(QObject* parent = nullptr);
+    explicit ResultListModel(QObject* parent = nullptr);
 
     void setLines(QStringList lines);
     void clear() { setLines({}); }

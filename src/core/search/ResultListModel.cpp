@@ -1,11 +1,11 @@
-#include "search/ResultLines.h"
+#include "search/ResultListModel.h"
 
 #include <QBrush>
 #include <QColor>
 
 namespace lumidex {
 
-ResultLines::ResultLines(QObject* parent)
+ResultListModel::ResultListModel(QObject* parent)
     : QAbstractListModel(parent)
     , m_font(QStringLiteral("Courier New"), 12)
 {
@@ -14,7 +14,7 @@ ResultLines::ResultLines(QObject* parent)
     m_font.setFixedPitch(true);
 }
 
-void ResultLines::setLines(QStringList lines)
+void ResultListModel::setLines(QStringList lines)
 {
     beginResetModel();
     m_lines = std::move(lines);
@@ -24,7 +24,7 @@ void ResultLines::setLines(QStringList lines)
     endResetModel();
 }
 
-void ResultLines::setItemSize(const QSize& size)
+void ResultListModel::setItemSize(const QSize& size)
 {
     if (size == m_itemSize)
         return;
@@ -33,12 +33,12 @@ void ResultLines::setItemSize(const QSize& size)
         emit dataChanged(index(0), index(int(m_lines.size()) - 1), { Qt::SizeHintRole });
 }
 
-int ResultLines::rowCount(const QModelIndex& parent) const
+int ResultListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_lines.size());
 }
 
-QVariant ResultLines::data(const QModelIndex& index, int role) const
+QVariant ResultListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};

@@ -3,10 +3,17 @@
 #include <QString>
 #include <QStringList>
 
-// The fixed-width lines that stand for a record in a search's result list. The
-// list keeps nothing else: a chosen line is found again in the archive by
-// building every record's line anew and comparing, so both must be built here
-// and nowhere else.
+namespace lumidex {
+
+// Builds the result line of one record.
+using LineBuilder = QString (*)(const QStringList& record);
+
+} // namespace lumidex
+
+// The builders of the fixed-width lines that stand for a record in a search's
+// result list. The list keeps nothing else: a chosen line is found again in the
+// archive by building every record's line anew and comparing, so both must be
+// built here and nowhere else.
 namespace lumidex::resultline {
 
 // `value` trimmed, then padded with blanks or cut to exactly `width` characters.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/ResultLineBuilders.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -7,7 +9,6 @@
 namespace lumidex {
 
 class RecordLayout;
-struct Side;
 
 // A criteria field of a search window: its control, its caption, the record
 // field it is looked for in, and its focus frame.
@@ -18,27 +19,24 @@ struct SearchCriterion {
     QString focusFrame;
 };
 
-using LineBuilder = QString (*)(const QStringList& record);
-
-// Everything that tells the registry search from the book searches. The window
-// is one and the same; this value is what it is given.
-struct SearchKind {
+// What a search window searches and shows for one record layout. The window is
+// one and the same for the registry and both book sides; the men's and women's
+// books share their form.
+struct SearchForm {
     QString caption;
-    // The marker of the editor whose cards this window finds.
-    QString marker;
     // Title of the printed summary.
     QString summaryTitle;
     const RecordLayout* layout = nullptr;
     // In the order Enter and Tab walk them; the panel lays them out two by two.
     QList<SearchCriterion> criteria;
     LineBuilder line = nullptr;
-    // The figure at the foot of the pictures beside the criteria.
-    QString figurePicture;
-
-    static const SearchKind& registry();
-    static const SearchKind& book(const Side& side);
-    // The registry's when `side` is null.
-    static const SearchKind& of(const Side* side);
 };
+
+namespace searchform {
+
+const SearchForm& registry();
+const SearchForm& book();
+
+} // namespace searchform
 
 } // namespace lumidex

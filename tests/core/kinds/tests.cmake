@@ -1,0 +1,1 @@
+lumidex_add_test(tst_archiveprofile SOURCES tst_archiveprofile.cpp LIBS lumidex_core)
