@@ -1,0 +1,2 @@
+# The toolkit with the real interaction: no scripted user stands in.
+lumidex_add_test(tst_realinteraction SOURCES tst_realinteraction.cpp LIBS lumidex_ui)
