@@ -1,0 +1,1 @@
+lumidex_add_test(tst_progresswindow SOURCES tst_progresswindow.cpp LIBS lumidex_ui)
