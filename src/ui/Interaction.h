@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QDialog;
@@ -23,6 +24,21 @@ enum class Answer { Ok, Cancel, Yes, No };
 
 // How printing or previewing a report ended.
 enum class ReportOutcome { Done, Cancelled, Failed };
+
+// Long work the user sees going on and may stop: a progress window with
+// "Annulla" over its owner, shown only once the work has lasted about half a
+// second, so that short work shows nothing. The windows behind it keep
+// repainting while the work advances.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // How far the work is, from 0 to the maximum it was started with. False once
+    // the user has asked to stop: the work ends at its next safe point.
+    virtual bool advance(qint64 done) = 0;
+    // A new line for the window ("Stampa in corso... pagina 3 di 12").
+    virtual void setLabel(const QString& label) = 0;
+    virtual bool cancelled() const = 0;
+};
 
 // A file dialog as the program words it. The filter keeps the program's own
 // "Description|patterns|Description|patterns" form; the real dialog translates it.
@@ -49,6 +65,9 @@ public:
     // Pops a menu up at `globalPos` until the user picks an entry or leaves it;
     // the picked entry has been triggered. Null when none was picked.
     virtual QAction* runMenu(QMenu& menu, const QPoint& globalPos) = 0;
+    // Starts the progress of long work of `maximum` steps (bytes, pages, rows);
+    // it ends when the returned object goes.
+    virtual std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) = 0;
     // Hands a web address, or a quoted file path or "mailto:" link, to the desktop.
     virtual void openWithShell(const QString& command) = 0;
 

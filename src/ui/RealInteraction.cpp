@@ -2,6 +2,7 @@
 
 #include "report/PrintableReport.h"
 #include "ui/PictureButton.h"
+#include "ui/ProgressWindow.h"
 #include "ui/WaitCursor.h"
 
 #include <QAction>
@@ -153,6 +154,11 @@ QUrl RealInteraction::shellUrl(const QString& command)
 QAction* RealInteraction::runMenu(QMenu& menu, const QPoint& globalPos)
 {
     return menu.exec(globalPos);
+}
+
+std::unique_ptr<Progress> RealInteraction::startProgress(QWidget* owner, const QString& label, qint64 maximum)
+{
+    return std::make_unique<ProgressWindow>(owner, label, maximum);
 }
 
 void RealInteraction::openWithShell(const QString& command)

@@ -15,6 +15,7 @@ public:
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
+    std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
     void openWithShell(const QString& command) override;
     ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
     ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;

@@ -17,4 +17,5 @@ lumidex_sources(
   PictureScreen.h PictureScreen.cpp
   Style.h Style.cpp
   OutputChoiceWindow.h OutputChoiceWindow.cpp
+  ProgressWindow.h ProgressWindow.cpp
 )

@@ -9,6 +9,37 @@
 
 namespace lumidex::test {
 
+namespace {
+
+// A long work as the scripted user sees it: every step noted, "Annulla" pressed
+// when the test asked for it.
+class ScriptedProgress : public Progress {
+public:
+    ScriptedProgress(std::shared_ptr<QList<ScriptedInteraction::Work>> works, int cancelAt)
+        : m_works(std::move(works))
+        , m_index(m_works->size() - 1)
+        , m_cancelAt(cancelAt)
+    { }
+    bool advance(qint64 done) override
+    {
+        ScriptedInteraction::Work& work = (*m_works)[m_index];
+        work.done = done;
+        ++work.advances;
+        if (m_cancelAt > 0 && work.advances >= m_cancelAt)
+            work.cancelled = true;
+        return !work.cancelled;
+    }
+    void setLabel(const QString& label) override { (*m_works)[m_index].labels << label; }
+    bool cancelled() const override { return (*m_works)[m_index].cancelled; }
+
+private:
+    std::shared_ptr<QList<ScriptedInteraction::Work>> m_works;
+    qsizetype m_index;
+    int m_cancelAt;
+};
+
+} // namespace
+
 ScriptedInteraction::ScriptedInteraction()
 {
     installInteraction(this);
@@ -35,6 +66,7 @@ void ScriptedInteraction::clear()
     m_shellCommands.clear();
     m_dialogClasses.clear();
     m_dialogsRun = 0;
+    m_works = std::make_shared<QList<Work>>();
     m_reports.clear();
 }
 
@@ -80,6 +112,17 @@ QAction* ScriptedInteraction::runMenu(QMenu& menu, const QPoint&)
     if (picked)
         picked->trigger();
     return picked;
+}
+
+std::unique_ptr<Progress> ScriptedInteraction::startProgress(QWidget*, const QString& label, qint64 maximum)
+{
+    Work work;
+    work.labels << label;
+    work.maximum = maximum;
+    m_works->append(work);
+    const int cancelAt = m_cancelAt;
+    m_cancelAt = 0;
+    return std::make_unique<ScriptedProgress>(m_works, cancelAt);
 }
 
 void ScriptedInteraction::openWithShell(const QString& command)

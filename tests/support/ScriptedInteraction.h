@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
 
 namespace lumidex::test {
 
@@ -46,6 +47,19 @@ public:
     // Called on every menu popped up through the interaction: returns the entry
     // the user picks (which is then triggered), or null to leave the menu.
     void onMenu(std::function<QAction*(QMenu&)> handler) { m_menuHandler = std::move(handler); }
+    // Every long work started through the interaction: its labels in order (the
+    // first, then each new one), its maximum and how far it was advanced.
+    struct Work {
+        QStringList labels;
+        qint64 maximum = 0;
+        qint64 done = 0;
+        int advances = 0;
+        bool cancelled = false;
+    };
+    const QList<Work>& works() const { return *m_works; }
+    // The user presses "Annulla" at the `advances`-th advance of the next work
+    // (1 for the first); the work sees it from that advance on.
+    void cancelWorkAt(int advances) { m_cancelAt = advances; }
     // How the next print dialogs or previews end; an empty queue prints.
     void queueReportOutcome(ReportOutcome outcome) { m_reportOutcomes.enqueue(outcome); }
 
@@ -66,6 +80,7 @@ public:
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
+    std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
     void openWithShell(const QString& command) override;
     ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
     ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
@@ -85,6 +100,9 @@ private:
     QStringList m_dialogClasses;
     int m_dialogsRun = 0;
     int m_menusRun = 0;
+    // Shared with the progress objects, which may outlive a clear().
+    std::shared_ptr<QList<Work>> m_works = std::make_shared<QList<Work>>();
+    int m_cancelAt = 0;
     QQueue<ReportOutcome> m_reportOutcomes;
     QList<Report> m_reports;
     QTemporaryDir m_reportDir;
