@@ -3,10 +3,12 @@
 A targets file has one target a line (blank lines and # comments are skipped):
   ratio   <benchmark> <baseline benchmark> <at most> <what>
   counter <benchmark> <counter name>       <at most> <what>
-A ratio compares wall times measured in the same run. When the program ran
-its benchmarks several times (bench/run asks for three repetitions), the
-medians are compared, so that a burst of work elsewhere on the machine during
-one repetition does not decide the verdict.
+  value   <benchmark> <counter name>       -         <what>
+A value line only shows a counter, for reading the targets by (the stages of
+a piece of work, say). A ratio compares wall times measured in the same run.
+When the program ran its benchmarks several times (bench/run asks for three
+repetitions), the medians are compared, so that a burst of work elsewhere
+on the machine during one repetition does not decide the verdict.
 """
 import json
 import sys
@@ -30,9 +32,12 @@ def main(targets_path, results_path):
             if not line or line.startswith("#"):
                 continue
             kind, name, other, limit, what = line.split(None, 4)
-            limit = float(limit)
             try:
                 bench = find(name)
+                if kind == "value":
+                    print(f"{what}: {float(bench[other]):.3g}")
+                    continue
+                limit = float(limit)
                 if kind == "ratio":
                     value = bench["real_time"] / find(other)["real_time"]
                     verdict = "ok" if value <= limit else "MISSED"

@@ -1,6 +1,7 @@
 #include "ui/ProgressWindow.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QProgressDialog>
 #include <limits>
 
@@ -16,6 +17,8 @@ constexpr int eventsEveryMs = 50;
 ProgressWindow::ProgressWindow(QWidget* owner, const QString& label, qint64 maximum)
     : m_dialog(std::make_unique<QProgressDialog>(owner))
 {
+    // The pointer says the program is busy, and still points at "Annulla".
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     while (maximum / m_divisor > std::numeric_limits<int>::max())
         m_divisor *= 2;
     m_dialog->setWindowTitle(QStringLiteral("Lumidex"));
@@ -28,20 +31,26 @@ ProgressWindow::ProgressWindow(QWidget* owner, const QString& label, qint64 maxi
     m_dialog->setRange(0, int(qMax<qint64>(1, maximum / m_divisor)));
     m_dialog->setValue(0);
     // Whatever closed just before the work (a file chooser, a print dialog) goes
-    // off the screen before the work starts.
-    QCoreApplication::processEvents();
+    // off the screen before the work starts. A click meanwhile waits for the end
+    // of the work: the window the work belongs to must not start it again.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_sinceEvents.start();
 }
 
-ProgressWindow::~ProgressWindow() = default;
+ProgressWindow::~ProgressWindow()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
 
 bool ProgressWindow::advance(qint64 done)
 {
     m_dialog->setValue(int(qMin<qint64>(done / m_divisor, m_dialog->maximum())));
     // The dialog lets events through by itself once shown; before that, the
-    // windows behind it must still repaint.
+    // windows behind it must still repaint, but take no click or key until the
+    // dialog stands over them.
     if (m_sinceEvents.elapsed() >= eventsEveryMs) {
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(
+            m_dialog->isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
         m_sinceEvents.restart();
     }
     return !m_dialog->wasCanceled();

@@ -107,6 +107,15 @@ QByteArray headerCells(const QList<std::pair<QByteArray, int>>& headers)
     return bytes;
 }
 
+QByteArray cellStart(const QByteArray& written)
+{
+    // The characters that lead a spreadsheet to read a number, a date or a
+    // formula are written as they are, so the written cell begins with them too.
+    if (!written.isEmpty() && QByteArrayView("0123456789+-=.,").contains(written.front()))
+        return "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
+    return "<td style=\"text-align: left;\">";
+}
+
 QByteArray document(const QByteArray& sheetName, const QByteArray& headers, const Cells& rows)
 {
     QByteArray bytes = "<html xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
@@ -145,7 +154,7 @@ QByteArray document(const QByteArray& sheetName, const QByteArray& headers, cons
     for (const QList<QByteArray>& row : rows) {
         bytes += "<tr>";
         for (const QByteArray& cell : row)
-            bytes += "<td style=\"text-align: left;\">" + cell + "</td>";
+            bytes += cellStart(cell) + cell + "</td>";
         bytes += "</tr>";
     }
     bytes += "</table></body></html>";

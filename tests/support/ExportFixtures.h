@@ -28,7 +28,8 @@ QList<int> bookGridWidths();
 // `rows` empty rows of `columns` empty cells.
 Cells emptyCells(int rows, int columns);
 
-// The whole document for the registry or the book export with these data rows.
+// The whole document for the registry or the book export with these data rows;
+// a cell that begins like a number or a formula is marked as text.
 QByteArray expectedRegistryDocument(const Cells& rows);
 QByteArray expectedBookDocument(const Cells& rows);
 

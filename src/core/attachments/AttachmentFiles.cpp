@@ -55,7 +55,7 @@ bool isSameFile(const QString& first, const QString& second)
     return !error && same;
 }
 
-bool copyReplacing(QIODevice& source, const QString& destination, QString* reason)
+bool copyReplacing(QIODevice& source, const QString& destination, QString* reason, const CopyStep& step)
 {
     if (!source.isOpen() && !source.open(QIODevice::ReadOnly)) {
         if (reason)
@@ -64,9 +64,12 @@ bool copyReplacing(QIODevice& source, const QString& destination, QString* reaso
     }
     return safewrite::replaceFile(
         destination,
-        [&source](QIODevice& out, QString& why) {
+        [&source, &step](QIODevice& out, QString& why) {
             QByteArray chunk(chunkSize, Qt::Uninitialized);
+            qint64 copied = 0;
             for (;;) {
+                if (step && !step(copied))
+                    return false;
                 const qint64 read = source.read(chunk.data(), chunk.size());
                 if (read < 0) {
                     why = source.errorString();
@@ -76,12 +79,13 @@ bool copyReplacing(QIODevice& source, const QString& destination, QString* reaso
                     return true;
                 if (out.write(chunk.constData(), read) != read)
                     return false;
+                copied += read;
             }
         },
         reason);
 }
 
-bool copyReplacing(const QString& sourcePath, const QString& destination, QString* reason)
+bool copyReplacing(const QString& sourcePath, const QString& destination, QString* reason, const CopyStep& step)
 {
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly)) {
@@ -89,11 +93,11 @@ bool copyReplacing(const QString& sourcePath, const QString& destination, QStrin
             *reason = source.errorString();
         return false;
     }
-    return copyReplacing(source, destination, reason);
+    return copyReplacing(source, destination, reason, step);
 }
 
-AttachOutcome attachFile(
-    const QString& programDir, const QString& sourcePath, const std::function<bool()>& replaceExisting)
+AttachOutcome attachFile(const QString& programDir, const QString& sourcePath,
+    const std::function<bool()>& replaceExisting, const CopyStep& step)
 {
     if (!QDir().mkpath(programfolder::attachmentsFolderPath(programDir)))
         return AttachOutcome::Failed;
@@ -110,7 +114,14 @@ AttachOutcome attachFile(
         if (!existing.isSymLink() && isSameFile(sourcePath, destination))
             return AttachOutcome::KeptExisting;
     }
-    return copyReplacing(sourcePath, destination) ? AttachOutcome::Copied : AttachOutcome::Failed;
+    bool stopped = false;
+    const CopyStep following = [&](qint64 copied) {
+        stopped = step && !step(copied);
+        return !stopped;
+    };
+    if (copyReplacing(sourcePath, destination, nullptr, following))
+        return AttachOutcome::Copied;
+    return stopped ? AttachOutcome::Cancelled : AttachOutcome::Failed;
 }
 
 } // namespace lumidex::attachments

@@ -32,15 +32,22 @@ QString attachedFilePath(const QString& programDir, const QString& name);
 // Whether two paths lead to the same file on disk (through links too).
 bool isSameFile(const QString& first, const QString& second);
 
+// Told how many bytes of a copy are done: once before the first and after every
+// piece. False stops the copy: the user no longer wants it.
+using CopyStep = std::function<bool(qint64 copied)>;
+
 // Copies all of `source` to `destination`, replacing any file of that name only
-// once the copy is complete: a copy that fails on the way leaves the old file
-// (or no file) where it was. On failure returns false and, if asked, the reason.
-bool copyReplacing(QIODevice& source, const QString& destination, QString* reason = nullptr);
-bool copyReplacing(const QString& sourcePath, const QString& destination, QString* reason = nullptr);
+// once the copy is complete: a copy that fails or is stopped on the way leaves
+// the old file (or no file) where it was, and nothing beside it. On failure
+// returns false and, if asked, the reason.
+bool copyReplacing(QIODevice& source, const QString& destination, QString* reason = nullptr, const CopyStep& step = {});
+bool copyReplacing(
+    const QString& sourcePath, const QString& destination, QString* reason = nullptr, const CopyStep& step = {});
 
 enum class AttachOutcome {
     Copied, // the file is in the folder
     KeptExisting, // a file of that name was there and stays as it is
+    Cancelled, // the user stopped the copy: the folder is as it was
     Failed, // the folder could not be made or the file not copied
 };
 
@@ -48,8 +55,8 @@ enum class AttachOutcome {
 // creating the folder with its parents. A file of that name already there is
 // replaced only when `replaceExisting` (asked only then) says so, and never when
 // it is the chosen file itself; a symbolic link of that name is replaced itself,
-// never written through.
-AttachOutcome attachFile(
-    const QString& programDir, const QString& sourcePath, const std::function<bool()>& replaceExisting);
+// never written through. `step` follows the copy and may stop it.
+AttachOutcome attachFile(const QString& programDir, const QString& sourcePath,
+    const std::function<bool()>& replaceExisting, const CopyStep& step = {});
 
 } // namespace lumidex::attachments

@@ -12,11 +12,16 @@ namespace lumidex {
 namespace {
 
 // Bytes gathered before they are handed to the device.
-constexpr qsizetype chunkSize = 64 * 1024;
+constexpr qsizetype chunkSize = 256 * 1024;
+// Rows written between two looks at the step.
+constexpr int rowsPerStep = 1024;
 
 constexpr char rowStart[] = "<tr>";
 constexpr char rowEnd[] = "</tr>";
 constexpr char cellStart[] = "<td style=\"text-align: left;\">";
+// The start of a cell a spreadsheet program would otherwise read as a number or
+// a formula: under the text number format "@" LibreOffice keeps it as typed.
+constexpr char textCellStart[] = "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">";
 constexpr char cellEnd[] = "</td>";
 
 template <std::size_t N> constexpr qsizetype length(const char (&)[N])
@@ -28,6 +33,11 @@ template <std::size_t N> char* put(char* out, const char (&text)[N])
 {
     std::memcpy(out, text, N - 1);
     return out + N - 1;
+}
+
+char* putCellStart(char* out, bool markedAsText)
+{
+    return markedAsText ? put(out, textCellStart) : put(out, cellStart);
 }
 
 void appendText(QByteArray& bytes, QStringView text)
@@ -98,53 +108,79 @@ ExportDocument::ExportDocument(const ExportRecords& records)
     : m_records(records)
 { }
 
-bool ExportDocument::flush(QIODevice& device, QByteArray& buffer)
-{
-    if (device.write(buffer) != buffer.size()) {
-        m_error = device.errorString();
-        return false;
-    }
-    buffer.resize(0);
-    return true;
-}
-
-bool ExportDocument::write(QIODevice& device)
+bool ExportDocument::write(QIODevice& device, const Step& step)
 {
     m_error.clear();
+    m_stopped = false;
     const ExportTable& table = m_records.table();
     const int columns = table.exportedColumnCount();
+    const int rows = m_records.rowCount();
 
-    QByteArray buffer = head(table.sheetName) + headerRow(table);
-    buffer.reserve(2 * chunkSize);
-    for (int row = 0; row < m_records.rowCount(); ++row) {
+    const QByteArray start = head(table.sheetName) + headerRow(table);
+    QByteArray buffer(qMax(chunkSize, start.size()), Qt::Uninitialized);
+    std::memcpy(buffer.data(), start.constData(), std::size_t(start.size()));
+    qsizetype used = start.size();
+    const auto flush = [&] {
+        if (device.write(buffer.constData(), used) != used) {
+            m_error = device.errorString();
+            return false;
+        }
+        used = 0;
+        return true;
+    };
+    const auto stopHere = [&](int rowsWritten) {
+        if (!step || step(rowsWritten))
+            return false;
+        m_stopped = true;
+        m_error = QStringLiteral("The export was stopped");
+        return true;
+    };
+
+    for (int row = 0; row < rows; ++row) {
+        if (row % rowsPerStep == 0 && row > 0 && stopHere(row))
+            return false;
         // Room for the row at its longest, then the row written straight into it.
         qsizetype room = length(rowStart) + length(rowEnd);
-        for (int column = 0; column < columns; ++column)
-            room += length(cellStart) + length(cellEnd)
-                + m_records.exportedText(row, column).size() * sheettext::maxBytesPerChar;
-        const qsizetype at = buffer.size();
-        buffer.resize(at + room);
-        char* out = put(buffer.data() + at, rowStart);
         for (int column = 0; column < columns; ++column) {
-            out = put(out, cellStart);
-            out = sheettext::writeCellText(out, m_records.exportedText(row, column));
+            const ExportRecords::Cell cell = m_records.exportedCell(row, column);
+            room += length(textCellStart) + length(cellEnd)
+                + (cell.typed ? cell.typed->size() * sheettext::maxBytesPerChar
+                              : cell.stored.size() * sheettext::maxBytesPerStoredByte);
+        }
+        if (used + room > buffer.size()) {
+            if (!flush())
+                return false;
+            if (room > buffer.size())
+                buffer.resize(room);
+        }
+        char* out = put(buffer.data() + used, rowStart);
+        for (int column = 0; column < columns; ++column) {
+            const ExportRecords::Cell cell = m_records.exportedCell(row, column);
+            if (cell.typed) {
+                out = putCellStart(out, sheettext::mightBeReadAsNumber(*cell.typed));
+                out = sheettext::writeCellText(out, *cell.typed);
+            } else {
+                out = putCellStart(out, sheettext::mightBeReadAsNumber(cell.stored));
+                out = sheettext::writeStoredText(out, cell.stored);
+            }
             out = put(out, cellEnd);
         }
         out = put(out, rowEnd);
-        buffer.truncate(out - buffer.constData());
-        if (buffer.size() >= chunkSize && !flush(device, buffer))
-            return false;
+        used = out - buffer.constData();
     }
-    buffer += tail;
-    return flush(device, buffer);
+    if (used + length(tail) > buffer.size() && !flush())
+        return false;
+    std::memcpy(buffer.data() + used, tail, std::size_t(length(tail)));
+    used += length(tail);
+    return flush() && !stopHere(rows);
 }
 
-bool ExportDocument::save(const QString& filePath)
+bool ExportDocument::save(const QString& filePath, const Step& step)
 {
     return safewrite::replaceFile(
         filePath,
-        [this](QIODevice& out, QString& why) {
-            if (write(out))
+        [this, &step](QIODevice& out, QString& why) {
+            if (write(out, step))
                 return true;
             why = m_error;
             return false;

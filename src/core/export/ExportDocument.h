@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class QIODevice;
 
@@ -15,22 +16,28 @@ class ExportDocument {
 public:
     explicit ExportDocument(const ExportRecords& records);
 
+    // Told how many rows are written, every thousand rows or so and once more
+    // when the whole document is handed over; false stops the writing, as when
+    // the user no longer wants the export.
+    using Step = std::function<bool(int rowsWritten)>;
+
     // Streams the whole document into an open device. False when the device
-    // refused to take it; errorString() says why.
-    bool write(QIODevice& device);
+    // refused to take it (errorString() says why) or `step` stopped it.
+    bool write(QIODevice& device, const Step& step = {});
 
     // Writes the document to a temporary file beside `filePath` and puts it in
-    // place only once it is complete, so a failed export leaves the previous file
-    // as it was.
-    bool save(const QString& filePath);
+    // place only once it is complete and on the disk, so a failed or stopped
+    // export leaves the previous file as it was.
+    bool save(const QString& filePath, const Step& step = {});
 
     const QString& errorString() const { return m_error; }
+    // Whether the last write was stopped by its step rather than failed.
+    bool stopped() const { return m_stopped; }
 
 private:
-    bool flush(QIODevice& device, QByteArray& buffer);
-
     const ExportRecords& m_records;
     QString m_error;
+    bool m_stopped = false;
 };
 
 } // namespace lumidex

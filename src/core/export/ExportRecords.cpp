@@ -8,53 +8,63 @@
 
 #include <QFileInfo>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <cstring>
 
 namespace lumidex {
 
 using sheettext::withoutBlankEnds;
 
+struct ExportRecords::Rows {
+    ByteArena bytes;
+    QList<const char*> rowBytes;
+    QList<quint16> cellEnds;
+    QHash<qsizetype, QString> typed;
+
+    // A row of cells in the code page, as a record holds them.
+    void add(const QByteArrayView* cells, qsizetype count)
+    {
+        qsizetype total = 0;
+        for (qsizetype i = 0; i < count; ++i)
+            total += cells[i].size();
+        char* out = bytes.allocate(total);
+        rowBytes.append(out);
+        quint16 end = 0;
+        for (qsizetype i = 0; i < count; ++i) {
+            if (!cells[i].isEmpty())
+                std::memcpy(out + end, cells[i].data(), std::size_t(cells[i].size()));
+            end += quint16(cells[i].size());
+            cellEnds.append(end);
+        }
+    }
+
+    // A row of texts: each goes into the code page where it can, and is kept as
+    // it is where a character of it has no byte there.
+    void add(const QStringView* cells, qsizetype count)
+    {
+        QVarLengthArray<QByteArray, 32> stored(count);
+        QVarLengthArray<QByteArrayView, 32> views(count);
+        const qsizetype first = qsizetype(rowBytes.size()) * count;
+        for (qsizetype i = 0; i < count; ++i) {
+            if (std::all_of(cells[i].begin(), cells[i].end(), textfield::isStorable))
+                stored[i] = textfield::toWindows1252(cells[i]);
+            else
+                typed.insert(first + i, cells[i].toString());
+            views[i] = stored[i];
+        }
+        add(views.constData(), count);
+    }
+};
+
 ExportRecords::ExportRecords(const ExportTable& table, QObject* parent)
     : QAbstractTableModel(parent)
     , m_table(table)
     , m_stride(table.exportedColumnCount())
-    , m_rowTexts(emptyRows)
+    , m_rowBytes(emptyRows, nullptr)
     , m_cellEnds(emptyRows * m_stride, 0)
 { }
 
-namespace {
-
-// A cell's text put into its row: as it is, or from the record's code page.
-void putCell(QChar* out, QStringView cell)
-{
-    // An empty text may have no storage at all, and memcpy wants one even for nothing.
-    if (cell.isEmpty())
-        return;
-    std::memcpy(static_cast<void*>(out), cell.data(), std::size_t(cell.size()) * sizeof(QChar));
-}
-
-void putCell(QChar* out, QByteArrayView cell)
-{
-    textfield::fromWindows1252(cell, out);
-}
-
-} // namespace
-
-template <class Cell> QString ExportRecords::packRow(const Cell* cells, qsizetype count, quint32* ends)
-{
-    qsizetype total = 0;
-    for (qsizetype i = 0; i < count; ++i)
-        total += cells[i].size();
-    QString text(total, Qt::Uninitialized);
-    QChar* out = text.data();
-    quint32 end = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        putCell(out + end, cells[i]);
-        end += quint32(cells[i].size());
-        ends[i] = end;
-    }
-    return text;
-}
+ExportRecords::~ExportRecords() = default;
 
 QList<int> ExportRecords::exportedFields() const
 {
@@ -67,18 +77,13 @@ QList<int> ExportRecords::exportedFields() const
 
 template <class Scan> bool ExportRecords::readRows(Scan scan, qsizetype expectedRecords)
 {
-    QList<QString> texts;
-    QList<quint32> ends;
-    texts.reserve(expectedRecords);
-    ends.reserve(expectedRecords * m_stride);
-    const auto addRow = [&](const auto* cells) {
-        ends.resize(ends.size() + m_stride);
-        texts.append(packRow(cells, m_stride, ends.data() + ends.size() - m_stride));
-    };
+    Rows rows;
+    rows.rowBytes.reserve(expectedRecords);
+    rows.cellEnds.reserve(expectedRecords * m_stride);
     bool complete = true;
     m_error.clear();
     try {
-        scan(addRow);
+        scan(rows);
     } catch (const ArchiveError& error) {
         complete = false;
         m_error = error.reason();
@@ -86,10 +91,12 @@ template <class Scan> bool ExportRecords::readRows(Scan scan, qsizetype expected
 
     // An empty archive leaves the grid as it was created. A failure keeps
     // whatever was read before it.
-    if (!texts.isEmpty()) {
+    if (!rows.rowBytes.isEmpty()) {
         beginResetModel();
-        m_rowTexts = std::move(texts);
-        m_cellEnds = std::move(ends);
+        m_bytes = std::move(rows.bytes);
+        m_rowBytes = std::move(rows.rowBytes);
+        m_cellEnds = std::move(rows.cellEnds);
+        m_typed = std::move(rows.typed);
         m_numbered = true;
         endResetModel();
     }
@@ -107,13 +114,13 @@ bool ExportRecords::fill(const Archive& archive)
             field = -1;
     QVarLengthArray<QByteArrayView, 32> cells(fields.size());
     return readRows(
-        [&](const auto& addRow) {
+        [&](Rows& rows) {
             // Each exported field goes from the record's bytes straight into its
-            // row's text: no field becomes a text of its own on the way.
+            // row: no field becomes a text of its own on the way.
             archive.visit([&](int, const RecordView& record) {
                 for (qsizetype i = 0; i < fields.size(); ++i)
                     cells[i] = fields[i] < 0 ? QByteArrayView() : record.storedText(fields[i]);
-                addRow(cells.constData());
+                rows.add(cells.constData(), cells.size());
                 return true;
             });
         },
@@ -125,11 +132,11 @@ bool ExportRecords::fill(const RecordSource& source, qsizetype expectedRecords)
     const QList<int> fields = exportedFields();
     QVarLengthArray<QStringView, 32> cells(fields.size());
     return readRows(
-        [&](const auto& addRow) {
+        [&](Rows& rows) {
             source([&](int, const QStringList& values) {
                 for (qsizetype i = 0; i < fields.size(); ++i)
                     cells[i] = fields[i] < values.size() ? withoutBlankEnds(values[fields[i]]) : QStringView();
-                addRow(cells.constData());
+                rows.add(cells.constData(), cells.size());
                 return true;
             });
         },
@@ -138,7 +145,7 @@ bool ExportRecords::fill(const RecordSource& source, qsizetype expectedRecords)
 
 bool ExportRecords::isCell(const QModelIndex& index) const
 {
-    return index.isValid() && index.model() == this && index.row() < m_rowTexts.size()
+    return index.isValid() && index.model() == this && index.row() < m_rowBytes.size()
         && index.column() < columnCount();
 }
 
@@ -146,12 +153,19 @@ QString ExportRecords::text(int row, int column) const
 {
     if (column == 0)
         return m_numbered ? QString::number(row + 1) : QString();
-    return exportedText(row, column - 1).toString();
+    const Cell cell = exportedCell(row, column - 1);
+    return cell.typed ? *cell.typed : textfield::fromWindows1252(cell.stored);
+}
+
+QString ExportRecords::exportedText(int row, int exportedColumn) const
+{
+    const Cell cell = exportedCell(row, exportedColumn);
+    return cell.typed ? withoutBlankEnds(*cell.typed).toString() : textfield::fromWindows1252(cell.stored);
 }
 
 int ExportRecords::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rowTexts.size());
+    return parent.isValid() ? 0 : int(m_rowBytes.size());
 }
 
 int ExportRecords::columnCount(const QModelIndex& parent) const
@@ -193,14 +207,9 @@ bool ExportRecords::setData(const QModelIndex& index, const QVariant& value, int
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    // The row is packed again with the typed text in its place, as typed; the
-    // spreadsheet drops its blanks at either end.
-    const QString typed = value.toString();
-    QVarLengthArray<QStringView, 32> cells(m_stride);
-    for (qsizetype column = 0; column < m_stride; ++column)
-        cells[column] = column == index.column() - 1 ? QStringView(typed) : exportedText(index.row(), int(column));
-    m_rowTexts[index.row()]
-        = packRow(cells.constData(), m_stride, m_cellEnds.data() + qsizetype(index.row()) * m_stride);
+    // The cell keeps the text as typed; the spreadsheet drops its blanks at
+    // either end.
+    m_typed.insert(qsizetype(index.row()) * m_stride + index.column() - 1, value.toString());
     emit dataChanged(index, index, { Qt::DisplayRole, Qt::EditRole });
     return true;
 }

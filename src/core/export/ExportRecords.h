@@ -1,8 +1,11 @@
 #pragma once
 
+#include "export/ByteArena.h"
 #include "export/ExportTable.h"
 
 #include <QAbstractTableModel>
+#include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,6 +33,7 @@ public:
     using RecordSource = std::function<void(const Visitor&)>;
 
     explicit ExportRecords(const ExportTable& table, QObject* parent = nullptr);
+    ~ExportRecords() override;
 
     const ExportTable& table() const { return m_table; }
 
@@ -44,13 +48,27 @@ public:
     // The text of a cell as the grid shows it; column 0 is the row number once
     // records have been read, empty before.
     QString text(int row, int column) const;
-    // The text of an exported column (0 = grid column 1), for the spreadsheet.
-    QStringView exportedText(int row, int exportedColumn) const
+
+    // An exported cell (column 0 = grid column 1) as the spreadsheet takes it:
+    // the bytes stored in the archive's code page, trimmed, or the text typed
+    // into the grid (untrimmed) when there is one.
+    struct Cell {
+        QByteArrayView stored;
+        const QString* typed = nullptr;
+    };
+    Cell exportedCell(int row, int exportedColumn) const
     {
-        const quint32* ends = m_cellEnds.constData() + qsizetype(row) * m_stride;
-        const quint32 begin = exportedColumn == 0 ? 0 : ends[exportedColumn - 1];
-        return QStringView(m_rowTexts[row]).sliced(begin, ends[exportedColumn] - begin);
+        const qsizetype at = qsizetype(row) * m_stride + exportedColumn;
+        if (Q_UNLIKELY(!m_typed.isEmpty())) {
+            const auto typed = m_typed.constFind(at);
+            if (typed != m_typed.cend())
+                return { {}, &typed.value() };
+        }
+        const quint16 begin = exportedColumn == 0 ? 0 : m_cellEnds[at - 1];
+        return { QByteArrayView(m_rowBytes[row] + begin, m_cellEnds[at] - begin), nullptr };
     }
+    // The same as a text, trimmed.
+    QString exportedText(int row, int exportedColumn) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -60,6 +78,9 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
 private:
+    // Rows as they are being read, put in place of the grid's once complete.
+    struct Rows;
+
     bool isCell(const QModelIndex& index) const;
     // The record fields of the exported columns, in column order.
     QList<int> exportedFields() const;
@@ -67,19 +88,20 @@ private:
     // at a time), in place of the grid's once there is one. An ArchiveError on
     // the way keeps the rows before it and makes the fill incomplete.
     template <class Scan> bool readRows(Scan scan, qsizetype expectedRecords);
-    // The cells of one row, in column order, as one text; where each cell ends
-    // in it goes to `ends`. Cells are texts (QStringView) or, straight from a
-    // record, its bytes in the code page (QByteArrayView).
-    template <class Cell> static QString packRow(const Cell* cells, qsizetype count, quint32* ends);
 
     const ExportTable& m_table;
     // Exported columns per row.
     qsizetype m_stride;
-    // One text per row holding its exported cells one after the other, and where
-    // each cell ends in it: a hundred thousand cards are a hundred thousand
-    // texts, not millions.
-    QList<QString> m_rowTexts;
-    QList<quint32> m_cellEnds;
+    // The cells of every row in the archive's code page, one row after another
+    // in a few large blocks: a hundred thousand cards are a few dozen blocks, not
+    // millions of texts. Each row's cells lie side by side from its start, and
+    // where each cell ends is counted from there (a record is shorter than 64 KiB).
+    ByteArena m_bytes;
+    QList<const char*> m_rowBytes;
+    QList<quint16> m_cellEnds;
+    // Cells whose text is not the stored one: typed into the grid, or given by a
+    // source with a character the code page lacks. Keyed by row * stride + column.
+    QHash<qsizetype, QString> m_typed;
     bool m_numbered = false;
     QString m_error;
 };

@@ -78,6 +78,38 @@ char* narrow(char* out, const char16_t* chars, qsizetype size)
 
 } // namespace
 
+char* writeStoredText(char* out, QByteArrayView stored)
+{
+    const char* in = stored.data();
+    const qsizetype size = stored.size();
+    // Most cells hold no markup character: checked many bytes at a time, then
+    // copied whole.
+    unsigned special = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        special |= unsigned(in[i] == '&') | unsigned(in[i] == '<') | unsigned(in[i] == '>');
+    if (special == 0) {
+        if (size > 0)
+            std::memcpy(out, in, std::size_t(size));
+        return out + size;
+    }
+    for (qsizetype i = 0; i < size; ++i) {
+        switch (in[i]) {
+        case '&':
+            out = put(out, "&amp;");
+            break;
+        case '<':
+            out = put(out, "&lt;");
+            break;
+        case '>':
+            out = put(out, "&gt;");
+            break;
+        default:
+            *out++ = in[i];
+        }
+    }
+    return out;
+}
+
 char* writeCellText(char* out, QStringView text)
 {
     text = withoutBlankEnds(text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QStringView>
 
 // Text as it goes into the spreadsheet document: Windows-1252 bytes, the same
@@ -17,6 +18,27 @@ inline QStringView withoutBlankEnds(QStringView text)
     return text;
 }
 
+// Whether a spreadsheet program would take the cell for a number, a date or a
+// formula and change what was typed ("00184" read as 184, "1e5" as 100000,
+// "=1+1" worked out as 2): a text, without its blanks at either end, that
+// begins with a digit, "+", "-", "=", "." or ",". Such a cell is marked as text.
+inline bool beginsLikeNumber(char16_t first)
+{
+    return (first >= u'0' && first <= u'9') || first == u'+' || first == u'-' || first == u'=' || first == u'.'
+        || first == u',';
+}
+inline bool mightBeReadAsNumber(QStringView text)
+{
+    text = withoutBlankEnds(text);
+    return !text.isEmpty() && beginsLikeNumber(text.front().unicode());
+}
+// The same for a cell as the archive stores it: in the code page, already
+// without blanks at either end.
+inline bool mightBeReadAsNumber(QByteArrayView stored)
+{
+    return !stored.isEmpty() && beginsLikeNumber(char16_t(uchar(stored.front())));
+}
+
 // The most bytes one character of a text can take once written ("&#1114111;").
 inline constexpr qsizetype maxBytesPerChar = 10;
 
@@ -27,5 +49,15 @@ inline constexpr qsizetype maxBytesPerChar = 10;
 // cannot hold becomes a numeric character reference ("&#1046;"), so that nothing
 // typed is lost.
 char* writeCellText(char* out, QStringView text);
+
+// The most bytes one byte of a stored text can take once written ("&amp;").
+inline constexpr qsizetype maxBytesPerStoredByte = 5;
+
+// Writes a text as the archive stores it (in the code page, already without
+// blanks at either end) at `out`, with "&", "<" and ">" as entities, and
+// returns the end of what it wrote; `out` must have room for
+// maxBytesPerStoredByte bytes per byte. Every other byte is the same character
+// in the spreadsheet as in the archive.
+char* writeStoredText(char* out, QByteArrayView stored);
 
 } // namespace lumidex::sheettext

@@ -1,9 +1,21 @@
 #include "storage/CheckedOutput.h"
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#endif
+
 namespace lumidex {
 
-CheckedOutput::CheckedOutput(QIODevice& target)
+namespace {
+
+// The part handed to the disk at a time.
+constexpr qint64 writeBehindPart = qint64(8) << 20;
+
+} // namespace
+
+CheckedOutput::CheckedOutput(QIODevice& target, int fileHandle)
     : m_target(target)
+    , m_handle(fileHandle)
 {
     open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
@@ -28,7 +40,25 @@ qint64 CheckedOutput::writeData(const char* data, qint64 size)
         }
         done += written;
     }
+    m_written += size;
+    if (m_handle >= 0 && m_written - m_handedOver >= writeBehindPart)
+        writeBehind();
     return size;
+}
+
+void CheckedOutput::writeBehind()
+{
+#ifdef Q_OS_LINUX
+    // Only requests: the final sync is what makes the file safe, whatever the
+    // system made of these. The new part goes to the disk; the part before it,
+    // on its way since the last time, is waited for.
+    ::sync_file_range(m_handle, m_handedOver, m_written - m_handedOver, SYNC_FILE_RANGE_WRITE);
+    if (m_handedOver > m_onDisk)
+        ::sync_file_range(m_handle, m_onDisk, m_handedOver - m_onDisk,
+            SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+    m_onDisk = m_handedOver;
+    m_handedOver = m_written;
+#endif
 }
 
 } // namespace lumidex

@@ -10,9 +10,14 @@ namespace lumidex {
 // reason, fails the write. After the first failure nothing more is written, so
 // a writer that looks at no count (a picture encoder) cannot leave a file with a
 // hole in it, and the failure is still there to be seen when it is done.
+//
+// Given the file's handle, it also has the system write what it took to the
+// disk as it goes, a few megabytes behind, waiting for the disk when it falls
+// further behind: the final sync then has little left to do, a long copy's
+// progress is the disk's, and the disk works while the next part is made.
 class CheckedOutput : public QIODevice {
 public:
-    explicit CheckedOutput(QIODevice& target);
+    explicit CheckedOutput(QIODevice& target, int fileHandle = -1);
 
     bool failed() const { return m_failed; }
     bool isSequential() const override { return true; }
@@ -22,8 +27,15 @@ protected:
     qint64 writeData(const char* data, qint64 size) override;
 
 private:
+    void writeBehind();
+
     QIODevice& m_target;
+    int m_handle;
     bool m_failed = false;
+    qint64 m_written = 0;
+    // Where the parts waited for, and those handed to the disk, end.
+    qint64 m_onDisk = 0;
+    qint64 m_handedOver = 0;
 };
 
 } // namespace lumidex

@@ -64,7 +64,7 @@ bool replaceFile(const QString& path, const Fill& fill, QString* reason)
     // the system's reason.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(reason, file.errorString());
-    CheckedOutput out(file);
+    CheckedOutput out(file, file.handle());
     QString why;
     const bool filled = fill(out, why);
     // commit() renames even a file whose last buffered bytes never reached the

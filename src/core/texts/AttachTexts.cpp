@@ -8,6 +8,11 @@ QString replaceQuestion()
                           "nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
 }
 
+QString copying()
+{
+    return QStringLiteral("Copia del file in corso...");
+}
+
 QString copyFailed()
 {
     return QStringLiteral("Attenzione: non è stato possibile copiare il file nella cartella dei documenti allegati.");

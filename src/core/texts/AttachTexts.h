@@ -6,6 +6,8 @@
 namespace lumidex::attachtext {
 
 QString replaceQuestion();
+// The progress of a long copy into the attachments folder.
+QString copying();
 QString copyFailed();
 QString nameNotStorable();
 

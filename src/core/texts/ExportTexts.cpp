@@ -13,6 +13,11 @@ QString askToExport()
                           "schede presenti in archivio.\r\n\r\nSi vuole esportare i dati adesso?");
 }
 
+QString exporting()
+{
+    return QStringLiteral("Esportazione in corso...");
+}
+
 QString exported()
 {
     return QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"

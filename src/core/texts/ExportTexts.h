@@ -7,6 +7,8 @@ namespace lumidex::exporttext {
 
 QString ready();
 QString askToExport();
+// The progress of writing the spreadsheet.
+QString exporting();
 QString exported();
 QString failed();
 

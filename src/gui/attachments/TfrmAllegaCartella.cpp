@@ -217,10 +217,28 @@ void TfrmAllegaCartella::browse(int index)
     const QString before = field->text();
     field->setText(name);
     field->setCursorPosition(0);
-    const auto outcome = attachments::attachFile(m_programDir, chosen, [this] {
-        return interaction().message(this, MessageKind::Confirmation, attachtext::replaceQuestion(), Buttons::YesNo)
-            == Answer::Yes;
-    });
+    // The copy shows its progress once it has lasted half a second, and can be
+    // stopped; a small file is in the folder before anything would show.
+    std::unique_ptr<Progress> progress;
+    const qint64 size = QFileInfo(chosen).size();
+    const auto outcome = attachments::attachFile(
+        m_programDir, chosen,
+        [this] {
+            return interaction().message(this, MessageKind::Confirmation, attachtext::replaceQuestion(), Buttons::YesNo)
+                == Answer::Yes;
+        },
+        [&](qint64 copied) {
+            if (!progress)
+                progress = interaction().startProgress(this, attachtext::copying(), size);
+            return progress->advance(copied);
+        });
+    progress.reset();
+    // A stopped copy leaves the slot as it was, as the folder is.
+    if (outcome == attachments::AttachOutcome::Cancelled) {
+        field->setText(before);
+        field->setCursorPosition(0);
+        return;
+    }
     // The card must not point at a file the folder does not hold.
     if (outcome == attachments::AttachOutcome::Failed) {
         field->setText(before);

@@ -190,9 +190,14 @@ void ExportWindow::cmdEsportaClick()
     ExportDocument document(*m_records);
     bool saved = false;
     {
-        WaitCursor wait;
-        saved = document.save(path);
+        // Many rows show their progress after half a second; "Annulla" stops the
+        // writing before the new file takes the place of the old one.
+        const std::unique_ptr<Progress> progress
+            = interaction().startProgress(this, exporttext::exporting(), m_records->rowCount());
+        saved = document.save(path, [&](int rows) { return progress->advance(rows); });
     }
+    if (document.stopped())
+        return;
     if (!saved) {
         interaction().plain(this, exporttext::failed());
         return;

@@ -187,6 +187,54 @@ private slots:
         }
     }
 
+    // The copy tells how far it is before its first piece and after each one.
+    void copyStepsFollowTheBytes()
+    {
+        const QByteArray bytes = randomBytes(3 * 1024 * 1024 + 17);
+        write(path("origine.bin"), bytes);
+        QList<qint64> steps;
+        QVERIFY(copyReplacing(path("origine.bin"), path("copia.bin"), nullptr, [&](qint64 copied) {
+            steps << copied;
+            return true;
+        }));
+        QCOMPARE(steps, (QList<qint64> { 0, 1 << 20, 2 << 20, 3 << 20, bytes.size() }));
+        QCOMPARE(readAll(path("copia.bin")), bytes);
+    }
+
+    // Stopped at any step, before the first byte or after the last, the copy
+    // leaves the folder as it was: the old file whole or no file, nothing beside.
+    void stoppedAttachLeavesTheFolderAsItWas_data()
+    {
+        QTest::addColumn<bool>("oldFile");
+        QTest::addColumn<int>("stopAt");
+        for (const bool oldFile : { false, true }) {
+            const char* file = oldFile ? "replacing a file" : "new file";
+            QTest::addRow("%s, before the first byte", file) << oldFile << 1;
+            QTest::addRow("%s, half-way", file) << oldFile << 3;
+            QTest::addRow("%s, after the last byte", file) << oldFile << 5;
+        }
+    }
+    void stoppedAttachLeavesTheFolderAsItWas()
+    {
+        QFETCH(bool, oldFile);
+        QFETCH(int, stopAt);
+        const QString program = path("Programma");
+        const QString folder = program + "/Documenti_Allegati";
+        write(path("scelti/Video.mov"), randomBytes(4 * 1024 * 1024));
+        const QByteArray previous = "the attachment every card relies on";
+        if (oldFile)
+            write(folder + "/Video.mov", previous);
+        int steps = 0;
+        const AttachOutcome result = attachFile(
+            program, path("scelti/Video.mov"), [] { return true; }, [&](qint64) { return ++steps < stopAt; });
+        QCOMPARE(result, AttachOutcome::Cancelled);
+        QCOMPARE(steps, stopAt);
+        QCOMPARE(
+            QDir(folder).entryList(QDir::Files | QDir::Hidden), oldFile ? QStringList { "Video.mov" } : QStringList());
+        if (oldFile)
+            QCOMPARE(readAll(folder + "/Video.mov"), previous);
+    }
+
     void copyFailures_data()
     {
         QTest::addColumn<QString>("source");

@@ -138,6 +138,49 @@ private slots:
         QCOMPARE(documentOf(records), expectedRegistryDocument(expected));
     }
 
+    // A cell a spreadsheet program would read as a number, a date or a formula is
+    // marked as text; every other cell keeps the plain start tag.
+    void cellsThatLookLikeNumbersAreMarkedAsText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("VAT number") << "01234567897" << QByteArray("01234567897") << true;
+        QTest::newRow("postcode") << "00184" << QByteArray("00184") << true;
+        QTest::newRow("phone") << "0612345678" << QByteArray("0612345678") << true;
+        QTest::newRow("exponent") << "1e5" << QByteArray("1e5") << true;
+        QTest::newRow("formula") << "=1+1" << QByteArray("=1+1") << true;
+        QTest::newRow("minus") << "-3" << QByteArray("-3") << true;
+        QTest::newRow("plus") << "+39 333" << QByteArray("+39 333") << true;
+        QTest::newRow("point") << ".5" << QByteArray(".5") << true;
+        QTest::newRow("comma") << ",5" << QByteArray(",5") << true;
+        QTest::newRow("blanks before a digit") << " \t 9 " << QByteArray("9") << true;
+        QTest::newRow("letter first") << "a1" << QByteArray("a1") << false;
+        QTest::newRow("accent first") << QString::fromUtf8("è 5") << QByteArray("\xE8 5") << false;
+        QTest::newRow("euro first") << QString::fromUtf8("€5")
+                                    << QByteArray("\x80"
+                                                  "5")
+                                    << false;
+        QTest::newRow("bracket") << "(5)" << QByteArray("(5)") << false;
+        QTest::newRow("ampersand") << "&1" << QByteArray("&amp;1") << false;
+        QTest::newRow("digit outside the code page") << QString(QChar(0x0663)) << QByteArray("&#1635;") << false;
+        QTest::newRow("blanks only") << " \t " << QByteArray() << false;
+    }
+    void cellsThatLookLikeNumbersAreMarkedAsText()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, written);
+        QFETCH(bool, marked);
+        ExportRecords records(exporttable::registry());
+        // Note, the last column of its row: every other cell of the row is empty.
+        QVERIFY(records.setData(records.index(3, 25), typed));
+        const QByteArray document = documentOf(records);
+        const QByteArray start
+            = marked ? "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" : "<td style=\"text-align: left;\">";
+        QVERIFY(document.contains(start + written + "</td></tr>"));
+        QCOMPARE(document.count("sdnum"), marked ? 1 : 0);
+    }
+
     void aFullDiskStopsTheDocument_data()
     {
         QTest::addColumn<qint64>("room");

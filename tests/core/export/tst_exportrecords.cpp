@@ -205,6 +205,37 @@ private slots:
         QCOMPARE(records.data(records.index(0, 12)).toString(), QStringLiteral("Nota"));
         QCOMPARE(records.data(records.index(0, 2)).toString(), QString());
     }
+
+    // A source may give characters the archives' code page lacks (an open book
+    // typed in): each such cell keeps every character, in its own row and column,
+    // beside cells that the code page holds.
+    void textsTheCodePageLacksAreKeptWhole()
+    {
+        const QList<QStringList> typed {
+            { QString::fromUtf8("Жанна"), QString::fromUtf8("Perché"), QString() },
+            { QString::fromUtf8("Città"), QString::fromUtf8(" ok 😀 "), QStringLiteral("Œuvre") },
+            { QString(), QStringLiteral("Nota"), QString::fromUtf8("Ştefănescu") },
+        };
+        const QList<int> fields { 0, 1, 11 };
+        ExportRecords records(exporttable::book());
+        QVERIFY(records.fill([&](const ExportRecords::Visitor& visit) {
+            for (int row = 0; row < typed.size(); ++row) {
+                QStringList values(18);
+                for (int i = 0; i < fields.size(); ++i)
+                    values[fields[i]] = typed[row][i];
+                visit(row + 1, values);
+            }
+        }));
+        const QList<int> columns { 1, 2, 12 };
+        QCOMPARE(records.rowCount(), typed.size());
+        for (int row = 0; row < typed.size(); ++row) {
+            for (int i = 0; i < columns.size(); ++i) {
+                const QString expected = typed[row][i].trimmed();
+                QCOMPARE(records.data(records.index(row, columns[i])).toString(), expected);
+                QCOMPARE(records.exportedText(row, columns[i] - 1), expected);
+            }
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TestExportRecords)

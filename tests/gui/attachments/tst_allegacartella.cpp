@@ -233,6 +233,60 @@ private slots:
             QCOMPARE(readBytes(source), QByteArray("scelto"));
     }
 
+    // A long copy shows its progress; "Annulla" at any step leaves the slot and
+    // the folder as they were, the file already there whole and nothing beside it.
+    void longCopyShowsItsProgressAndCanBeStopped_data()
+    {
+        QTest::addColumn<bool>("oldFile");
+        QTest::addColumn<int>("cancelAt"); // 0: not cancelled
+        for (const bool oldFile : { false, true }) {
+            const char* file = oldFile ? "replacing a file" : "new file";
+            QTest::addRow("%s, copied", file) << oldFile << 0;
+            QTest::addRow("%s, stopped at once", file) << oldFile << 1;
+            QTest::addRow("%s, stopped half-way", file) << oldFile << 4;
+            QTest::addRow("%s, stopped at the last step", file) << oldFile << 7;
+        }
+    }
+    void longCopyShowsItsProgressAndCanBeStopped()
+    {
+        QFETCH(bool, oldFile);
+        QFETCH(int, cancelAt);
+        QByteArray bytes(6 * 1024 * 1024, Qt::Uninitialized);
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            bytes[i] = char(i * 7 % 251);
+        const QString source = chosen("Servizio.mov", bytes);
+        const QByteArray previous("il video allegato ieri");
+        if (oldFile) {
+            QVERIFY(QDir().mkpath(path("Documenti_Allegati")));
+            writeBytes(attached("Servizio.mov"), previous);
+        }
+        m_user->queueOpenFileName(source);
+        if (cancelAt > 0)
+            m_user->cancelWorkAt(cancelAt);
+
+        TfrmAllegaCartella dialog(program());
+        dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
+        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+
+        // One work over the file's bytes, a step before the first megabyte and
+        // after each.
+        QCOMPARE(m_user->works().size(), 1);
+        const ScriptedInteraction::Work& work = m_user->works().first();
+        QCOMPARE(work.labels, QStringList { QStringLiteral("Copia del file in corso...") });
+        QCOMPARE(work.maximum, qint64(bytes.size()));
+        QCOMPARE(work.cancelled, cancelAt > 0);
+        QCOMPARE(work.advances, cancelAt > 0 ? cancelAt : 7);
+        QCOMPARE(work.done, cancelAt > 0 ? qint64(cancelAt - 1) << 20 : qint64(bytes.size()));
+
+        const bool copied = cancelAt == 0;
+        QCOMPARE(dialog.txtFile02->text(), copied ? QStringLiteral("Servizio.mov") : QStringLiteral("vecchio.pdf"));
+        QCOMPARE(m_user->messageTexts(), oldFile ? QStringList { replaceQuestion } : QStringList());
+        QCOMPARE(QDir(path("Documenti_Allegati")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            copied || oldFile ? QStringList { "Servizio.mov" } : QStringList());
+        if (copied || oldFile)
+            QCOMPARE(readBytes(attached("Servizio.mov")), copied ? bytes : previous);
+    }
+
     void aFullDiskKeepsTheAttachedFile_data() { addDiskFaultRows(); }
     void aFullDiskKeepsTheAttachedFile()
     {

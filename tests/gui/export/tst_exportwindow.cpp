@@ -340,6 +340,64 @@ private slots:
         QCOMPARE(readBytes(menBook()), stored);
     }
 
+    // Many rows show their progress; "Annulla" at any step, the last included,
+    // leaves the file of the previous export byte for byte, and nothing beside it.
+    void longExportShowsItsProgressAndCanBeStopped_data()
+    {
+        QTest::addColumn<int>("cancelAt"); // 0: not cancelled
+        QTest::newRow("exported") << 0;
+        QTest::newRow("stopped at the first step") << 1;
+        QTest::newRow("stopped half-way") << 2;
+        QTest::newRow("stopped once every row is written") << 3;
+    }
+    void longExportShowsItsProgressAndCanBeStopped()
+    {
+        QFETCH(int, cancelAt);
+        constexpr int cards = 2500;
+        {
+            QFile archive(registryPath());
+            QVERIFY(archive.open(QIODevice::WriteOnly));
+            for (int card = 1; card <= cards; ++card) {
+                QStringList values(layouts::registry.fieldCount());
+                values[0] = QStringLiteral("Modella %1").arg(card);
+                values[10] = QStringLiteral("0612%1").arg(card, 6, 10, QLatin1Char('0'));
+                QVERIFY(archive.write(layouts::registry.encode(values)) == layouts::registry.size());
+            }
+        }
+        auto frm = window(Window::Registry);
+        const QByteArray previous("<html>il foglio esportato ieri</html>");
+        writeBytes(frm->outputPath(), previous);
+        frm->show();
+        if (cancelAt > 0)
+            user->cancelWorkAt(cancelAt);
+        click(frm->cmdEsporta);
+
+        QCOMPARE(user->works().size(), 1);
+        const ScriptedInteraction::Work& work = user->works().first();
+        QCOMPARE(work.labels, QStringList { QStringLiteral("Esportazione in corso...") });
+        QCOMPARE(work.maximum, qint64(cards));
+        // A step every 1024 rows, and one more when the last row is written.
+        const QList<qint64> steps { 1024, 2048, cards };
+        QCOMPARE(work.advances, cancelAt > 0 ? cancelAt : int(steps.size()));
+        QCOMPARE(work.done, steps[work.advances - 1]);
+        QCOMPARE(work.cancelled, cancelAt > 0);
+
+        QCOMPARE(QDir(dir->path()).entryList({ QStringLiteral("*.xls*") }),
+            QStringList { QStringLiteral("Archivio_Anagrafico.xls") });
+        if (cancelAt > 0) {
+            // Stopped by the user: no message, the old file as it was.
+            QCOMPARE(user->messageTexts(), QStringList { askText });
+            QCOMPARE(readBytes(frm->outputPath()), previous);
+        } else {
+            QCOMPARE(user->messageTexts(), (QStringList { askText, doneText }));
+            const QByteArray written = readBytes(frm->outputPath());
+            QCOMPARE(written.count("<tr>"), cards + 1);
+            QVERIFY(written.contains("<td style=\"text-align: left;\">Modella 2500</td>"));
+            QVERIFY(written.contains("<td style=\"text-align: left;\" sdnum=\"1040;0;@\">0612002500</td>"));
+        }
+        QVERIFY(frm->isVisible());
+    }
+
     void failedExportSaysSoAndKeepsTheWindow()
     {
         // A folder in the place of the spreadsheet cannot be replaced, not even by root.
