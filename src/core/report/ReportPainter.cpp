@@ -82,19 +82,19 @@ void paintText(QPainter& painter, const QPagedPaintDevice& device, const DeviceM
 {
     if (object.fill.isValid())
         painter.fillRect(area, object.fill);
-    if (object.text.isEmpty())
+    const bool listing = object.linePitch > 0;
+    if (listing ? object.lines.isEmpty() : object.text.isEmpty())
         return;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     painter.setFont(object.font);
     painter.setPen(object.colour);
     const QFontMetricsF metrics(object.font, &device);
-    if (object.linePitch > 0) {
+    if (listing) {
         const qreal pitch = object.linePitch * mapping.dpi() / millimetresPerInch;
-        const QStringList lines = object.text.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
+        for (qsizetype i = 0; i < object.lines.size(); ++i) {
             const QRectF lineArea(area.left(), area.top() + i * pitch, area.width(), pitch);
-            paintLine(painter, metrics, lineArea, oneLine(lines.at(i)), object.alignment);
+            paintLine(painter, metrics, lineArea, oneLine(object.lines.at(i)), object.alignment);
         }
     } else {
         paintLine(painter, metrics, area, oneLine(object.text), object.alignment);
