@@ -29,7 +29,7 @@ ProgressWindow::ProgressWindow(QWidget* owner, const QString& label, qint64 maxi
     m_dialog->setValue(0);
     // Whatever closed just before the work (a file chooser, a print dialog) goes
     // off the screen before the work starts.
-    QCoreApplication::processEvents();
+    letEventsThrough();
     m_sinceEvents.start();
 }
 
@@ -41,10 +41,19 @@ bool ProgressWindow::advance(qint64 done)
     // The dialog lets events through by itself once shown; before that, the
     // windows behind it must still repaint.
     if (m_sinceEvents.elapsed() >= eventsEveryMs) {
-        QCoreApplication::processEvents();
+        letEventsThrough();
         m_sinceEvents.restart();
     }
     return !m_dialog->wasCanceled();
+}
+
+void ProgressWindow::letEventsThrough()
+{
+    // Until the window shows, nothing keeps the user's clicks and keys off the
+    // owner, whose handler is still running the work: they wait for the end of
+    // the work, or are dropped by the modal window once it shows.
+    QCoreApplication::processEvents(
+        m_dialog->isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void ProgressWindow::setLabel(const QString& label)
