@@ -52,8 +52,7 @@ void ProgressWindow::letEventsThrough()
     // Until the window shows, nothing keeps the user's clicks and keys off the
     // owner, whose handler is still running the work: they wait for the end of
     // the work, or are dropped by the modal window once it shows.
-    QCoreApplication::processEvents(
-        m_dialog->isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(m_dialog->isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void ProgressWindow::setLabel(const QString& label)

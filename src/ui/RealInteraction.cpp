@@ -281,8 +281,8 @@ ReportOutcome RealInteraction::previewReport(QWidget* parent, const PrintableRep
         // command on a printer the user chose, whose copies may be ours to paint.
         const bool onScreen = recordsPages(*target);
         const WaitCursor busy(Qt::BusyCursor);
-        ReportProgress progress(*this, preview.isVisible() ? &preview : parent, report,
-            onScreen ? ReportUse::Preview : ReportUse::Print);
+        ReportProgress progress(
+            *this, preview.isVisible() ? &preview : parent, report, onScreen ? ReportUse::Preview : ReportUse::Print);
         const PaintOutcome outcome = paintPages(report, *target, runFor(*target), progress.callback());
         failed = failed || outcome == PaintOutcome::Failed;
         if (outcome == PaintOutcome::Stopped && onScreen) {

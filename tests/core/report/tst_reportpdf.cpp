@@ -355,8 +355,8 @@ private slots:
         QList<int> pages;
         for (int page = 0; !pdfPageText(words, page).isEmpty(); ++page) {
             const QString text = pdfPageText(words, page);
-            pages << (text.startsWith(QLatin1String("Riepilogo Riga001"))   ? 1
-                    : text.startsWith(QLatin1String("Riga054"))             ? 2
+            pages << (text.startsWith(QLatin1String("Riepilogo Riga001"))                        ? 1
+                    : text.startsWith(QLatin1String("Riga054"))                                  ? 2
                     : text.endsWith(QLatin1String("Riga150 Stampa eseguita in data 07/03/2024")) ? 3
                                                                                                  : 0);
             if (pages.last() == 1)

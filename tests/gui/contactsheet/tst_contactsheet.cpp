@@ -1,6 +1,5 @@
 #include "gui/books/TfrmBookDonne.h"
 #include "gui/books/TfrmBookUomini.h"
-#include "texts/ContactSheetTexts.h"
 #include "gui/contactsheet/TfrmProvino.h"
 #include "report/ContactSheetLayout.h"
 #include "storage/Archive.h"
@@ -9,6 +8,7 @@
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "texts/ContactSheetTexts.h"
 
 #include <QDir>
 #include <QLabel>
