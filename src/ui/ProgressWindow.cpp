@@ -31,9 +31,8 @@ ProgressWindow::ProgressWindow(QWidget* owner, const QString& label, qint64 maxi
     m_dialog->setRange(0, int(qMax<qint64>(1, maximum / m_divisor)));
     m_dialog->setValue(0);
     // Whatever closed just before the work (a file chooser, a print dialog) goes
-    // off the screen before the work starts. A click meanwhile waits for the end
-    // of the work: the window the work belongs to must not start it again.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // off the screen before the work starts.
+    letEventsThrough();
     m_sinceEvents.start();
 }
 
@@ -49,11 +48,18 @@ bool ProgressWindow::advance(qint64 done)
     // windows behind it must still repaint, but take no click or key until the
     // dialog stands over them.
     if (m_sinceEvents.elapsed() >= eventsEveryMs) {
-        QCoreApplication::processEvents(
-            m_dialog->isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+        letEventsThrough();
         m_sinceEvents.restart();
     }
     return !m_dialog->wasCanceled();
+}
+
+void ProgressWindow::letEventsThrough()
+{
+    // Until the window shows, nothing keeps the user's clicks and keys off the
+    // owner, whose handler is still running the work: they wait for the end of
+    // the work, or are dropped by the modal window once it shows.
+    QCoreApplication::processEvents(m_dialog->isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
 }
 
 void ProgressWindow::setLabel(const QString& label)

@@ -22,6 +22,8 @@ public:
     bool cancelled() const override;
 
 private:
+    void letEventsThrough();
+
     std::unique_ptr<QProgressDialog> m_dialog;
     // The dialog counts in int: a count of bytes beyond it is scaled down.
     qint64 m_divisor = 1;

@@ -3,6 +3,7 @@
 #include "report/PrintableReport.h"
 #include "ui/PictureButton.h"
 #include "ui/ProgressWindow.h"
+#include "ui/ReportProgress.h"
 #include "ui/WaitCursor.h"
 
 #include <QAction>
@@ -261,8 +262,9 @@ ReportOutcome RealInteraction::printReport(QWidget* parent, const PrintableRepor
     dialog.setMinMax(1, qMax(1, report.pageCount()));
     if (dialog.exec() != QDialog::Accepted)
         return ReportOutcome::Cancelled;
-    const WaitCursor waiting;
-    return paintReport(report, printer, runFor(printer)) ? ReportOutcome::Done : ReportOutcome::Failed;
+    const WaitCursor busy(Qt::BusyCursor);
+    ReportProgress progress(*this, parent, report, ReportUse::Print);
+    return reportOutcome(paintPages(report, printer, runFor(printer), progress.callback()));
 }
 
 ReportOutcome RealInteraction::previewReport(QWidget* parent, const PrintableReport& report)
@@ -272,18 +274,30 @@ ReportOutcome RealInteraction::previewReport(QWidget* parent, const PrintableRep
     printer.setPageLayout(report.pageLayout());
     QPrintPreviewDialog preview(&printer, parent);
     preview.setModal(true);
-    bool painted = true;
+    bool failed = false;
+    bool stopped = false;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
-        // The preview paints on the printer as it is; the print command on a
-        // printer the user chose, whose copies may be ours to paint.
-        const WaitCursor waiting;
-        painted = paintReport(report, *target, runFor(*target)) && painted;
+        // The preview paints on the printer as it is, before it shows; its print
+        // command on a printer the user chose, whose copies may be ours to paint.
+        const bool onScreen = recordsPages(*target);
+        const WaitCursor busy(Qt::BusyCursor);
+        ReportProgress progress(
+            *this, preview.isVisible() ? &preview : parent, report, onScreen ? ReportUse::Preview : ReportUse::Print);
+        const PaintOutcome outcome = paintPages(report, *target, runFor(*target), progress.callback());
+        failed = failed || outcome == PaintOutcome::Failed;
+        if (outcome == PaintOutcome::Stopped && onScreen) {
+            // The user stopped the preview before it showed: there is nothing to look at.
+            stopped = true;
+            QMetaObject::invokeMethod(&preview, &QDialog::reject, Qt::QueuedConnection);
+        }
     });
     limitPreviewCommands(preview);
     zoomToActualSize(preview);
     preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     preview.exec();
-    return painted ? ReportOutcome::Done : ReportOutcome::Failed;
+    if (failed)
+        return ReportOutcome::Failed;
+    return stopped ? ReportOutcome::Cancelled : ReportOutcome::Done;
 }
 
 } // namespace lumidex

@@ -1,7 +1,7 @@
 # The toolkit every window uses (widgets allowed, no window of the program): the
 # interaction seam, pictures and picture buttons, fixed windows, work screens,
 # focus frames, style tokens, the shell-open utility, the report of unexpected
-# errors, the frame of the small print-or-preview windows.
+# errors, the frame of the small print-or-preview windows, the progress of long work.
 lumidex_sources(
   Interaction.h Interaction.cpp
   RealInteraction.h RealInteraction.cpp
@@ -18,4 +18,5 @@ lumidex_sources(
   Style.h Style.cpp
   OutputChoiceWindow.h OutputChoiceWindow.cpp
   ProgressWindow.h ProgressWindow.cpp
+  ReportProgress.h ReportProgress.cpp
 )

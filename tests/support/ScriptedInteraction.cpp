@@ -1,6 +1,7 @@
 #include "support/ScriptedInteraction.h"
 
 #include "report/PrintableReport.h"
+#include "ui/ReportProgress.h"
 
 #include <QAction>
 #include <QDialog>
@@ -143,16 +144,15 @@ ReportOutcome ScriptedInteraction::previewReport(QWidget*, const PrintableReport
 ReportOutcome ScriptedInteraction::render(bool preview, const PrintableReport& report)
 {
     Report rendered { preview, report.name(), report.pageCount(), {} };
-    const ReportOutcome outcome = m_reportOutcomes.isEmpty() ? ReportOutcome::Done : m_reportOutcomes.dequeue();
+    ReportOutcome outcome = m_reportOutcomes.isEmpty() ? ReportOutcome::Done : m_reportOutcomes.dequeue();
     if (outcome == ReportOutcome::Done) {
         rendered.pdfPath = m_reportDir.filePath(QStringLiteral("report-%1.pdf").arg(m_reports.size() + 1));
         QPdfWriter writer(rendered.pdfPath);
         writer.setResolution(300);
         writer.setTitle(report.name());
-        if (!paintReport(report, writer)) {
-            m_reports << rendered;
-            return ReportOutcome::Failed;
-        }
+        // The pages go by as they would on paper or on the screen, with their progress.
+        ReportProgress progress(*this, nullptr, report, preview ? ReportUse::Preview : ReportUse::Print);
+        outcome = reportOutcome(paintPages(report, writer, {}, progress.callback()));
     }
     m_reports << rendered;
     return outcome;

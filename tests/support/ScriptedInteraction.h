@@ -24,7 +24,8 @@ public:
     };
 
     // A report handed to printing or previewing, rendered to a PDF file the test
-    // can read back (empty path when the print dialog was cancelled).
+    // can read back (empty path when the print dialog was cancelled; the pages
+    // painted before "Annulla" when the user stopped the progress).
     struct Report {
         bool preview;
         QString name;

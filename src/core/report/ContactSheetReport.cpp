@@ -5,9 +5,9 @@
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"
+#include "texts/ContactSheetTexts.h"
 
 #include <QPagedPaintDevice>
-#include <QPaintEngine>
 #include <QThread>
 #include <QThreadPool>
 #include <exception>
@@ -16,9 +16,7 @@ namespace lumidex::report {
 
 qreal thumbnailDpi(const QPaintDevice& device)
 {
-    const QPaintEngine* engine = device.paintEngine();
-    const bool recorded = engine && engine->type() == QPaintEngine::Picture;
-    return qMin<qreal>(device.logicalDpiY(), recorded ? contactSheetPreviewDpi : contactSheetDpi);
+    return qMin<qreal>(device.logicalDpiY(), recordsPages(device) ? contactSheetPreviewDpi : contactSheetDpi);
 }
 
 QList<ContactEntry> readContactEntries(const QString& bookPath)
@@ -60,6 +58,12 @@ bool ContactSheetReport::paintPage(QPainter& painter, QPagedPaintDevice& device,
     if (page < 0 || page >= pageCount())
         return false;
     return paintObjects(painter, device, pageLayout(), pageObjects(page, thumbnailDpi(device)));
+}
+
+QString ContactSheetReport::pageProgress(ReportUse use, int page, int pages) const
+{
+    return use == ReportUse::Print ? contactsheettext::printingPage(page, pages)
+                                   : contactsheettext::previewingPage(page, pages);
 }
 
 QList<ReportObject> ContactSheetReport::pageObjects(int page, qreal dpi) const

@@ -51,6 +51,8 @@ public:
     QPageLayout pageLayout() const override;
     int pageCount() const override;
     bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const override;
+    bool slowPages() const override { return true; }
+    QString pageProgress(ReportUse use, int page, int pages) const override;
 
     // The objects of page `page` (0-based) in their places, the thumbnails
     // decoded for a device of `dpi`.

@@ -1,7 +1,10 @@
 #include "report/PrintableReport.h"
 
+#include "texts/PrintTexts.h"
+
 #include <QList>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 
@@ -34,7 +37,13 @@ QList<int> pageSequence(const PrintableReport& report, const QPageRanges& chosen
 
 } // namespace
 
-bool paintReport(const PrintableReport& report, QPagedPaintDevice& device, const PrintRun& run)
+QString PrintableReport::pageProgress(ReportUse use, int page, int pages) const
+{
+    return use == ReportUse::Print ? printtext::printingPage(page, pages) : printtext::previewingPage(page, pages);
+}
+
+PaintOutcome paintPages(
+    const PrintableReport& report, QPagedPaintDevice& device, const PrintRun& run, const PagesPainted& progress)
 {
     const QPageLayout layout = report.pageLayout();
     if (!device.setPageLayout(layout)) {
@@ -44,20 +53,45 @@ bool paintReport(const PrintableReport& report, QPagedPaintDevice& device, const
         device.setPageOrientation(layout.orientation());
     }
     const QList<int> sequence = pageSequence(report, device.pageRanges(), run);
+    const int total = int(sequence.size());
+    if (progress && !progress(0, total))
+        return PaintOutcome::Stopped;
     QPainter painter;
     if (!painter.begin(&device))
-        return false;
-    bool painted = true;
-    for (qsizetype i = 0; i < sequence.size() && painted; ++i) {
+        return PaintOutcome::Failed;
+    PaintOutcome outcome = PaintOutcome::Painted;
+    for (int i = 0; i < total; ++i) {
         if (i > 0 && !device.newPage()) {
-            painted = false;
+            outcome = PaintOutcome::Failed;
             break;
         }
         painter.save();
-        painted = report.paintPage(painter, device, sequence.at(i));
+        const bool painted = report.paintPage(painter, device, sequence.at(i));
         painter.restore();
+        if (!painted) {
+            outcome = PaintOutcome::Failed;
+            break;
+        }
+        // A page is never left half painted: the user's stop is heard between pages.
+        if (progress && !progress(i + 1, total) && i + 1 < total) {
+            outcome = PaintOutcome::Stopped;
+            break;
+        }
     }
-    return painter.end() && painted;
+    if (!painter.end())
+        return PaintOutcome::Failed;
+    return outcome;
+}
+
+bool paintReport(const PrintableReport& report, QPagedPaintDevice& device, const PrintRun& run)
+{
+    return paintPages(report, device, run, {}) == PaintOutcome::Painted;
+}
+
+bool recordsPages(const QPaintDevice& device)
+{
+    const QPaintEngine* engine = device.paintEngine();
+    return engine && engine->type() == QPaintEngine::Picture;
 }
 
 } // namespace lumidex

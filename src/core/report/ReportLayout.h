@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace lumidex::report {
@@ -34,9 +35,11 @@ struct ReportObject {
     QRectF box;
 
     // Text boxes. The text is printed as it is, on one line, cut at the box's
-    // edges; a listing (linePitch > 0) prints one line per text line, linePitch
-    // millimetres apart.
+    // edges. A listing (linePitch > 0) prints its `lines` instead, one under the
+    // other, linePitch millimetres apart, each cut the same way: a long list is
+    // shared with whoever made it, never copied into one text.
     QString text;
+    QStringList lines;
     QFont font;
     QColor colour = Qt::black;
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;

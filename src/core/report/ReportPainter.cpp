@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace lumidex::report {
 
@@ -18,7 +19,48 @@ struct VisibleText {
     qreal x = 0;
 };
 
-VisibleText visiblePart(const QString& line, const QFontMetricsF& metrics, const QRectF& area, Qt::Alignment alignment)
+// Where each character of a line ends, from one shaping of the whole line: a
+// listing of a hundred thousand long lines is cut without measuring every
+// beginning of every line again.
+class ShapedLine {
+public:
+    ShapedLine(const QString& text, const QFont& font, const QPaintDevice& device)
+        : m_layout(text, font, &device)
+    {
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        m_layout.setTextOption(option);
+        m_layout.beginLayout();
+        m_line = m_layout.createLine();
+        m_layout.endLayout();
+    }
+
+    // The width of the characters before position `position`.
+    qreal advance(qsizetype position) const { return m_line.cursorToX(int(position)); }
+
+private:
+    QTextLayout m_layout;
+    QTextLine m_line;
+};
+
+// The first position in [0, size] for which `past` holds, `past` being false up
+// to some position and true from there on.
+template <typename Past> qsizetype firstPast(qsizetype size, Past past)
+{
+    qsizetype low = 0;
+    qsizetype high = size;
+    while (low < high) {
+        const qsizetype middle = low + (high - low) / 2;
+        if (past(middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+VisibleText visiblePart(const QString& line, const QFontMetricsF& metrics, const QFont& font,
+    const QPaintDevice& device, const QRectF& area, Qt::Alignment alignment)
 {
     const qreal width = metrics.horizontalAdvance(line);
     qreal start = area.left();
@@ -29,34 +71,26 @@ VisibleText visiblePart(const QString& line, const QFontMetricsF& metrics, const
     if (width <= area.width())
         return { line, start };
 
-    qsizetype first = -1;
-    qsizetype end = 0;
-    qreal firstX = start;
-    qreal before = 0;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line.at(i).isLowSurrogate())
-            continue;
-        const qsizetype next = (line.at(i).isHighSurrogate() && i + 1 < line.size()) ? i + 2 : i + 1;
-        const qreal after = metrics.horizontalAdvance(line.left(next));
-        const bool showsSome = start + after > area.left() && start + before < area.right();
-        if (showsSome) {
-            if (first < 0) {
-                first = i;
-                firstX = start + before;
-            }
-            end = next;
-        }
-        before = after;
-    }
-    if (first < 0)
+    // A character shows when it ends right of the box's left edge and begins
+    // left of its right edge; the text runs left to right, so the characters
+    // that show are one stretch.
+    const ShapedLine shaped(line, font, device);
+    qsizetype first = firstPast(line.size(), [&](qsizetype i) { return start + shaped.advance(i + 1) > area.left(); });
+    qsizetype end = firstPast(line.size(), [&](qsizetype i) { return start + shaped.advance(i) >= area.right(); });
+    // A character outside the Basic Multilingual Plane is kept or left out whole.
+    if (first > 0 && first < line.size() && line.at(first).isLowSurrogate())
+        --first;
+    if (end > 0 && end < line.size() && line.at(end).isLowSurrogate())
+        ++end;
+    if (first >= end)
         return {};
-    return { line.mid(first, end - first), firstX };
+    return { line.mid(first, end - first), start + shaped.advance(first) };
 }
 
-void paintLine(
-    QPainter& painter, const QFontMetricsF& metrics, const QRectF& area, const QString& line, Qt::Alignment alignment)
+void paintLine(QPainter& painter, const QFontMetricsF& metrics, const QFont& font, const QPaintDevice& device,
+    const QRectF& area, const QString& line, Qt::Alignment alignment)
 {
-    const VisibleText shown = visiblePart(line, metrics, area, alignment);
+    const VisibleText shown = visiblePart(line, metrics, font, device, area, alignment);
     if (shown.text.isEmpty())
         return;
     const qreal textHeight = metrics.ascent() + metrics.descent();
@@ -82,22 +116,22 @@ void paintText(QPainter& painter, const QPagedPaintDevice& device, const DeviceM
 {
     if (object.fill.isValid())
         painter.fillRect(area, object.fill);
-    if (object.text.isEmpty())
+    const bool listing = object.linePitch > 0;
+    if (listing ? object.lines.isEmpty() : object.text.isEmpty())
         return;
     painter.save();
     painter.setClipRect(area, Qt::IntersectClip);
     painter.setFont(object.font);
     painter.setPen(object.colour);
     const QFontMetricsF metrics(object.font, &device);
-    if (object.linePitch > 0) {
+    if (listing) {
         const qreal pitch = object.linePitch * mapping.dpi() / millimetresPerInch;
-        const QStringList lines = object.text.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
+        for (qsizetype i = 0; i < object.lines.size(); ++i) {
             const QRectF lineArea(area.left(), area.top() + i * pitch, area.width(), pitch);
-            paintLine(painter, metrics, lineArea, oneLine(lines.at(i)), object.alignment);
+            paintLine(painter, metrics, object.font, device, lineArea, oneLine(object.lines.at(i)), object.alignment);
         }
     } else {
-        paintLine(painter, metrics, area, oneLine(object.text), object.alignment);
+        paintLine(painter, metrics, object.font, device, area, oneLine(object.text), object.alignment);
     }
     painter.restore();
 }

@@ -44,12 +44,9 @@ bool fillSummary(ReportLayout& layout, const QString& title, const QStringList& 
     ReportBand* data = layout.band(BandKind::MasterData);
     if (!layout.setText(u"txtTitolo", title) || !listing || !data)
         return false;
-    // One result line is one printed line, whatever it holds.
-    QStringList printed;
-    printed.reserve(lines.size());
-    for (QString line : lines)
-        printed << line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    listing->text = printed.join(QLatin1Char('\n'));
+    // One result line is one printed line, whatever it holds: the painter prints
+    // a line break inside one as a blank.
+    listing->lines = lines;
     listing->box.setHeight(lines.size() * summaryLinePitch);
     data->height = listing->box.height() + units(10);
     return true;

@@ -38,4 +38,14 @@ QString previewFailed()
     return QStringLiteral("Attenzione: la visualizzazione dell'anteprima del provino non è andata a buon fine.");
 }
 
+QString printingPage(int page, int pages)
+{
+    return QStringLiteral("Stampa del provino in corso... pagina %1 di %2").arg(page).arg(pages);
+}
+
+QString previewingPage(int page, int pages)
+{
+    return QStringLiteral("Preparazione dell'anteprima del provino... pagina %1 di %2").arg(page).arg(pages);
+}
+
 } // namespace lumidex::contactsheettext

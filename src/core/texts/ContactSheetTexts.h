@@ -13,6 +13,9 @@ QString explanation();
 QString summary(const QString& bookName, int photos, int pages);
 QString printFailed();
 QString previewFailed();
+// While page `page` of `pages` is painted: its photos are being read.
+QString printingPage(int page, int pages);
+QString previewingPage(int page, int pages);
 } // namespace contactsheettext
 
 } // namespace lumidex

@@ -1,5 +1,7 @@
 #include "texts/PrintTexts.h"
 
+#include <QLocale>
+
 namespace lumidex::printtext {
 
 QString printFailed()
@@ -12,6 +14,24 @@ QString previewFailed()
 {
     return QStringLiteral("Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon fine.\n\r\n\r"
                           "Si consiglia di ridurre le dimensioni della foto.");
+}
+
+QString printingPage(int page, int pages)
+{
+    return QStringLiteral("Stampa in corso... pagina %1 di %2").arg(page).arg(pages);
+}
+
+QString previewingPage(int page, int pages)
+{
+    return QStringLiteral("Preparazione dell'anteprima... pagina %1 di %2").arg(page).arg(pages);
+}
+
+QString longSummary(qsizetype lines, int pages)
+{
+    // Counts this large are read with their thousands marked.
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    return QStringLiteral("Il riepilogo di %1 righe occupa %2 pagine.\r\n\r\nProcedere con la stampa?")
+        .arg(italian.toString(lines), italian.toString(pages));
 }
 
 } // namespace lumidex::printtext

@@ -2,10 +2,20 @@
 
 #include <QString>
 
-// The card print and preview windows' failure messages, joined by LF CR LF CR as they have always been.
+// The words of printing: the card print and preview windows' failure messages,
+// joined by LF CR LF CR as they have always been, the progress of a long print
+// and the question before a summary of many pages.
 namespace lumidex::printtext {
 
 QString printFailed();
 QString previewFailed();
+
+// "Stampa in corso... pagina 3 di 12"
+QString printingPage(int page, int pages);
+// "Preparazione dell'anteprima... pagina 3 di 12"
+QString previewingPage(int page, int pages);
+
+// Asked before a summary of `lines` lines that takes `pages` pages is printed.
+QString longSummary(qsizetype lines, int pages);
 
 } // namespace lumidex::printtext

@@ -23,6 +23,9 @@ namespace lumidex {
 
 namespace {
 
+// The look of the two panels, set on each panel and not on the window, so that
+// what the window opens over itself (the print dialog, a progress window, a
+// message) keeps its own.
 const QString searchStyle = QStringLiteral(R"(
 #panAvvio, #panContainer { background: white; border: 1px solid #C0C8D0; border-radius: 8px; }
 #shpIstruzioni { background: #F0F8FF; border: 1px solid #87CEEB; border-radius: 6px; }
@@ -84,9 +87,9 @@ QPushButton* pushButton(QWidget* parent, const QString& name, const QString& tex
 
 QWidget* SearchWindow::buildCriteriaPanel()
 {
-    setStyleSheet(searchStyle);
     panAvvio = new QFrame(this);
     panAvvio->setObjectName(QStringLiteral("panAvvio"));
+    panAvvio->setStyleSheet(searchStyle);
     panAvvio->setFixedSize(panelSize);
 
     auto* instructions = new QFrame(panAvvio);
@@ -193,6 +196,7 @@ QWidget* SearchWindow::buildResultsPanel()
 {
     panContainer = new QFrame(this);
     panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer->setStyleSheet(searchStyle);
     panContainer->setFixedSize(panelSize);
 
     imgLogo = pictureLabel(

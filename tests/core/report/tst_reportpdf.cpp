@@ -40,6 +40,8 @@ bool isInk(const QColor& c)
 
 } // namespace
 
+Q_DECLARE_METATYPE(lumidex::PaintOutcome)
+
 class TestReportPdf : public QObject {
     Q_OBJECT
 
@@ -300,6 +302,67 @@ private slots:
         for (int page = 0; !pdfPageText(words, page).isEmpty(); ++page) {
             const QString text = pdfPageText(words, page);
             pages << (text.contains(QLatin1String("Riga001")) ? 1 : text.contains(QLatin1String("Riga054")) ? 2 : 3);
+        }
+        QCOMPARE(pages, printed);
+    }
+
+    void paintingTellsEachPageAndStopsOnlyBetweenPages_data()
+    {
+        QTest::addColumn<int>("stopAfter");
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<PaintOutcome>("outcome");
+        QTest::addColumn<QList<int>>("printed");
+        QTest::newRow("to the end") << 0 << 1 << PaintOutcome::Painted << QList<int> { 1, 2, 3 };
+        QTest::newRow("stopped after the first page") << 1 << 1 << PaintOutcome::Stopped << QList<int> { 1 };
+        QTest::newRow("stopped after the second page") << 2 << 1 << PaintOutcome::Stopped << QList<int> { 1, 2 };
+        // A stop asked while the last page was painted comes too late to spare any paper.
+        QTest::newRow("stopped on the last page") << 3 << 1 << PaintOutcome::Painted << QList<int> { 1, 2, 3 };
+        QTest::newRow("copies count as pages") << 4 << 2 << PaintOutcome::Stopped << QList<int> { 1, 2, 3, 1 };
+    }
+
+    void paintingTellsEachPageAndStopsOnlyBetweenPages()
+    {
+        QFETCH(int, stopAfter);
+        QFETCH(int, copies);
+        QFETCH(PaintOutcome, outcome);
+        QFETCH(QList<int>, printed);
+        QStringList lines;
+        for (int i = 1; i <= 150; ++i)
+            lines << QStringLiteral("Riga%1").arg(i, 3, 10, QLatin1Char('0'));
+        ReportLayout layout = summaryLayout();
+        fillSummary(layout, QStringLiteral("Riepilogo"), lines);
+        const ComposedReport report = compose(layout, printDay);
+
+        const QString path = dir.filePath(QStringLiteral("stop-%1.pdf").arg(++written));
+        QList<std::pair<int, int>> told;
+        {
+            QPdfWriter writer(path);
+            writer.setResolution(150);
+            const auto progress = [&](int painted, int total) {
+                told.append({ painted, total });
+                return stopAfter == 0 || painted != stopAfter;
+            };
+            QCOMPARE(paintPages(report, writer, PrintRun { copies, true, false }, progress), outcome);
+        }
+        const int total = 3 * copies;
+        QList<std::pair<int, int>> expected;
+        for (int painted = 0; painted <= printed.size(); ++painted)
+            expected.append({ painted, total });
+        QCOMPARE(told, expected);
+
+        // Each page is known by its first line, and is whole: its last line is there.
+        const QList<PdfWord> words = pdfWords(path);
+        QList<int> pages;
+        for (int page = 0; !pdfPageText(words, page).isEmpty(); ++page) {
+            const QString text = pdfPageText(words, page);
+            pages << (text.startsWith(QLatin1String("Riepilogo Riga001"))                        ? 1
+                    : text.startsWith(QLatin1String("Riga054"))                                  ? 2
+                    : text.endsWith(QLatin1String("Riga150 Stampa eseguita in data 07/03/2024")) ? 3
+                                                                                                 : 0);
+            if (pages.last() == 1)
+                QVERIFY(text.endsWith(QLatin1String("Riga053")));
+            if (pages.last() == 2)
+                QVERIFY(text.endsWith(QLatin1String("Riga109")));
         }
         QCOMPARE(pages, printed);
     }

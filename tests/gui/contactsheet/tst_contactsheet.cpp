@@ -9,6 +9,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "texts/ContactSheetTexts.h"
 
 #include <QDir>
 #include <QLabel>
@@ -270,6 +271,58 @@ private slots:
             QCOMPARE(user->reports().first().preview, preview);
         QCOMPARE(user->messageTexts(), message.isEmpty() ? QStringList() : QStringList { message });
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // Every page of a contact sheet reads its photos: the user sees the pages go
+    // by, even one, and may stop after any of them, which is neither a failure
+    // nor a print done.
+    void pagesGoByAndAnnullaStopsAfterThePageInHand_data()
+    {
+        QTest::addColumn<Press>("press");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<int>("cancelAt");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<int>("pagesPainted");
+        const auto labels = [](const QString& words, int pages, int shown) {
+            QStringList texts;
+            for (int page = 1; page <= shown; ++page)
+                texts << words.arg(page).arg(pages);
+            return texts;
+        };
+        const QString printing = QStringLiteral("Stampa del provino in corso... pagina %1 di %2");
+        const QString previewing = QStringLiteral("Preparazione dell'anteprima del provino... pagina %1 di %2");
+        QTest::newRow("one page") << Press::Stampa << 5 << 0 << labels(printing, 1, 1) << 1;
+        QTest::newRow("three pages") << Press::Stampa << 45 << 0 << labels(printing, 3, 3) << 3;
+        QTest::newRow("preview") << Press::Anteprima << 45 << 0 << labels(previewing, 3, 3) << 3;
+        QTest::newRow("print stopped after the first page") << Press::Stampa << 45 << 1 << labels(printing, 3, 1) << 1;
+        QTest::newRow("preview stopped after the second page")
+            << Press::Anteprima << 45 << 2 << labels(previewing, 3, 2) << 2;
+    }
+
+    void pagesGoByAndAnnullaStopsAfterThePageInHand()
+    {
+        QFETCH(Press, press);
+        QFETCH(int, entries);
+        QFETCH(int, cancelAt);
+        QFETCH(QStringList, labels);
+        QFETCH(int, pagesPainted);
+        storeBook(entries);
+        openEditor();
+        if (cancelAt > 0)
+            user->cancelWorkAt(cancelAt);
+        printContactSheet(press);
+
+        QCOMPARE(user->works().size(), 1);
+        const ScriptedInteraction::Work& work = user->works().first();
+        QCOMPARE(work.labels, labels);
+        QCOMPARE(work.maximum, qint64((entries + 19) / 20));
+        QCOMPARE(work.done, qint64(pagesPainted));
+        QCOMPARE(work.cancelled, cancelAt > 0);
+        QVERIFY(user->messages().isEmpty());
+        QVERIFY(!QApplication::activeModalWidget());
+        if (!canReadPdf())
+            QSKIP("poppler-utils is not installed");
+        QCOMPARE(pdfPageSizes(printedPdf()).size(), pagesPainted);
     }
 
     void eachBookEditorHasTheButton_data()

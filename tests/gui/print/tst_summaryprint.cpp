@@ -12,6 +12,25 @@
 using namespace lumidex;
 using namespace lumidex::test;
 
+namespace {
+
+QStringList listing(int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i)
+        lines << QStringLiteral("Persona%1  Sesso: F").arg(i, 4, 10, QLatin1Char('0'));
+    return lines;
+}
+
+QString progressLabel(int page, int pages)
+{
+    return QStringLiteral("Stampa in corso... pagina %1 di %2").arg(page).arg(pages);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(lumidex::Answer)
+
 class TestSummaryPrint : public ScriptedTestCase {
     Q_OBJECT
 
@@ -64,6 +83,96 @@ private slots:
         QCOMPARE(user->reports().size(), 1);
         QVERIFY(user->reports().first().pdfPath.isEmpty());
         QVERIFY(user->messages().isEmpty());
+    }
+
+    // 53 lines under the title, then 56 a page: 2,700 lines take 49 pages and
+    // 2,900 take 52, over the fifty that print without a word.
+    void longSummarySaysHowManyPagesFirst_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("49 pages") << 2700 << 49 << QString() << Answer::Yes << true;
+        const QString question = QStringLiteral("Il riepilogo di 2.900 righe occupa 52 pagine.\r\n\r\n"
+                                                "Procedere con la stampa?");
+        QTest::newRow("52 pages, yes") << 2900 << 52 << question << Answer::Yes << true;
+        QTest::newRow("52 pages, no") << 2900 << 52 << question << Answer::No << false;
+    }
+
+    void longSummarySaysHowManyPagesFirst()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, pages);
+        QFETCH(QString, question);
+        QFETCH(Answer, answer);
+        QFETCH(bool, printed);
+        user->queueAnswer(answer);
+        // The print dialog is left with Annulla: what counts is that it was reached.
+        user->queueReportOutcome(ReportOutcome::Cancelled);
+        printSummary(owner.get(), QStringLiteral("Riepilogo schede anagrafiche in archivio"), listing(lines));
+
+        QCOMPARE(user->messages(),
+            question.isEmpty() ? QList<ScriptedInteraction::Message>()
+                               : onlyMessage(MessageKind::Confirmation, question, Buttons::YesNo));
+        QCOMPARE(user->reports().size(), printed ? 1 : 0);
+        if (printed)
+            QCOMPARE(user->reports().first().pageCount, pages);
+    }
+
+    // 270 lines take five pages; three pages print in a moment and show nothing.
+    void pagesGoByAndAnnullaStopsAfterThePageInHand_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("cancelAt");
+        QTest::addColumn<QStringList>("labels");
+        QTest::addColumn<QStringList>("pageEnds");
+        QTest::newRow("three pages") << 150 << 0 << QStringList()
+                                     << QStringList { "Persona0053 Sesso: F", "Persona0109 Sesso: F",
+                                            "Stampa eseguita in data " + formatShortDate(QDate::currentDate()) };
+        QStringList fivePages;
+        for (int page = 1; page <= 5; ++page)
+            fivePages << progressLabel(page, 5);
+        QTest::newRow("five pages") << 270 << 0 << fivePages
+                                    << QStringList { "Persona0053 Sesso: F", "Persona0109 Sesso: F",
+                                           "Persona0165 Sesso: F", "Persona0221 Sesso: F",
+                                           "Stampa eseguita in data " + formatShortDate(QDate::currentDate()) };
+        QTest::newRow("Annulla during the second page")
+            << 270 << 2 << fivePages.mid(0, 2) << QStringList { "Persona0053 Sesso: F", "Persona0109 Sesso: F" };
+    }
+
+    void pagesGoByAndAnnullaStopsAfterThePageInHand()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, cancelAt);
+        QFETCH(QStringList, labels);
+        QFETCH(QStringList, pageEnds);
+        if (cancelAt > 0)
+            user->cancelWorkAt(cancelAt);
+        printSummary(owner.get(), QStringLiteral("Riepilogo foto in book fotografico"), listing(lines));
+
+        if (labels.isEmpty()) {
+            QVERIFY(user->works().isEmpty());
+        } else {
+            QCOMPARE(user->works().size(), 1);
+            const ScriptedInteraction::Work& work = user->works().first();
+            QCOMPARE(work.labels, labels);
+            QCOMPARE(work.maximum, 5);
+            QCOMPARE(work.done, qint64(pageEnds.size()));
+            QCOMPARE(work.cancelled, cancelAt > 0);
+        }
+        // A print the user stopped is neither a failure nor news.
+        QVERIFY(user->messages().isEmpty());
+        QVERIFY(owner->isVisible());
+        if (!canReadPdf())
+            QSKIP("poppler-utils is not installed");
+        // The pages printed are whole, down to their last line.
+        const QList<PdfWord> words = pdfWords(user->reports().first().pdfPath);
+        QStringList ends;
+        for (int page = 0; !pdfPageText(words, page).isEmpty(); ++page)
+            ends << pdfPageText(words, page).right(pageEnds.value(page).size());
+        QCOMPARE(ends, pageEnds);
     }
 
     void failedPrintEndsAsAnUnexpectedError()

@@ -17,6 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -472,6 +475,58 @@ private slots:
         // The window stays open with its list as it was.
         QVERIFY(window->isVisible());
         QCOMPARE(window->listedLines().size(), 3);
+    }
+
+    // The search's large bold fields and its buttons' face are the panels' own:
+    // a dialog the window opens over itself looks as it does anywhere else.
+    void dialogsOverTheWindowKeepTheirOwnLook_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("print dialog") << "print";
+        QTest::newRow("progress window") << "progress";
+    }
+
+    void dialogsOverTheWindowKeepTheirOwnLook()
+    {
+        QFETCH(QString, dialog);
+        const auto window = registryWithPeople();
+        runSearch(*window);
+        QPrinter printer;
+        const auto make = [&](QWidget* parent) -> std::unique_ptr<QDialog> {
+            if (dialog == QLatin1String("print"))
+                return std::make_unique<QPrintDialog>(&printer, parent);
+            auto progress = std::make_unique<QProgressDialog>(parent);
+            progress->setLabelText(QStringLiteral("Stampa in corso... pagina 1 di 5"));
+            progress->setCancelButtonText(QStringLiteral("Annulla"));
+            return progress;
+        };
+        // Every control's font, in the order the dialog made them.
+        const auto fonts = [](QDialog& shown) {
+            shown.show();
+            QList<std::pair<QString, QFont>> found;
+            for (QWidget* control : shown.findChildren<QWidget*>()) {
+                control->ensurePolished();
+                found.append({ QString::fromLatin1(control->metaObject()->className()) + u' ' + control->objectName(),
+                    control->font() });
+            }
+            shown.hide();
+            return found;
+        };
+        const std::unique_ptr<QDialog> over = make(window.get());
+        const std::unique_ptr<QDialog> alone = make(nullptr);
+        const QList<std::pair<QString, QFont>> overFonts = fonts(*over);
+        const QList<std::pair<QString, QFont>> aloneFonts = fonts(*alone);
+        // A label, a bar and "Annulla" at the least.
+        QVERIFY(overFonts.size() >= 3);
+        QCOMPARE(overFonts.size(), aloneFonts.size());
+        for (qsizetype i = 0; i < overFonts.size(); ++i) {
+            QCOMPARE(overFonts.at(i).first, aloneFonts.at(i).first);
+            QVERIFY2(overFonts.at(i).second == aloneFonts.at(i).second,
+                qPrintable(overFonts.at(i).first + QStringLiteral(": ") + overFonts.at(i).second.toString()));
+        }
+        // The window's own controls keep the search's look.
+        QVERIFY(window->txtTrova->font().bold());
+        QCOMPARE(window->btnStampa->font().family(), QStringLiteral("Verdana"));
     }
 
     void closingEmptiesTheListAndHidesTheNotice_data()
