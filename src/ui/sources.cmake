@@ -18,4 +18,9 @@ lumidex_sources(
   Style.h Style.cpp
   OutputChoiceWindow.h OutputChoiceWindow.cpp
   ProgressWindow.h ProgressWindow.cpp
+  PasteRoute.h PasteRoute.cpp
+  NoticeLine.h NoticeLine.cpp
+  RecentFolders.h RecentFolders.cpp
+  DesktopOpener.h DesktopOpener.cpp
+  StorableInput.h StorableInput.cpp
 )

@@ -8,5 +8,9 @@ namespace lumidex::attachtext {
 QString replaceQuestion();
 QString copyFailed();
 QString nameNotStorable();
+// "Apri" found the attached file gone from the attachments folder.
+QString fileMissing(const QString& name);
+// "Apri" found no application that opens the attached file.
+QString noApplication(const QString& name);
 
 } // namespace lumidex::attachtext

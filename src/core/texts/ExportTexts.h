@@ -9,5 +9,7 @@ QString ready();
 QString askToExport();
 QString exported();
 QString failed();
+// The user asked to open the saved spreadsheet, and no application can.
+QString cannotOpen(const QString& path);
 
 } // namespace lumidex::exporttext

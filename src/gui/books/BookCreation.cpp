@@ -8,6 +8,7 @@
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
+#include "ui/StorableInput.h"
 #include "ui/Style.h"
 #include "ui/UnexpectedError.h"
 
@@ -63,6 +64,9 @@ BookCreation::BookCreation(const QString& programDir, ArchiveKind kind, QWidget*
     txtFile = new QLineEdit(sheet);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     txtFile->setMaxLength(250);
+    // The book's name takes the letters a card takes: it heads the book's
+    // entries and names their photos, and is typed by the same users.
+    keepStorable(*txtFile, [this](const QString& notice) { showNotice(notice); });
     txtFile->installEventFilter(this);
 
     btnApplica

@@ -213,15 +213,4 @@ void CheckWindow::showEvent(QShowEvent* event)
     m_field->setFocus();
 }
 
-void CheckWindow::keyPressEvent(QKeyEvent* event)
-{
-    // The window ends through "Chiudi" or a verdict only; Escape does not
-    // dismiss it behind the user's back.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 } // namespace lumidex
