@@ -227,7 +227,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (isEnterKeyPress(event)) {
-        const qsizetype at = m_criteria.indexOf(static_cast<QLineEdit*>(watched));
+        const qsizetype at = m_criteria.indexOf(qobject_cast<QLineEdit*>(watched));
         if (at >= 0) {
             m_criteria.at((at + 1) % m_criteria.size())->setFocus();
             return true;
