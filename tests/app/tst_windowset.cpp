@@ -9,6 +9,7 @@
 #include "password/PasswordStore.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <functional>
@@ -26,6 +26,11 @@ using namespace lumidex;
 using namespace lumidex::test;
 
 namespace {
+
+// Login, change password, start menu, the two book menus, the two book creation
+// and the two book opening windows, the two book entry editors and the registry
+// card editor.
+constexpr int screenWindows = 12;
 
 // Notes how many screens were built when a window first painted.
 class FirstPaint : public QObject {
@@ -51,12 +56,10 @@ private:
 
 } // namespace
 
-class TestWindowSet : public QObject {
+class TestWindowSet : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<WindowSet> windows;
 
     // Exactly one screen is on at any time; this is it.
@@ -81,23 +84,15 @@ private:
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
-private slots:
-    void init()
+    void setUp() override
     {
-        dir = std::make_unique<QTemporaryDir>();
         QVERIFY(PasswordStore(dir->path()).writePassword(u"lucernaviolata"));
-        user = std::make_unique<ScriptedInteraction>();
         windows = std::make_unique<WindowSet>(dir->path());
         windows->start();
     }
-    void cleanup()
-    {
-        closeModalLeftovers();
-        windows.reset();
-        user.reset();
-        dir.reset();
-    }
+    void tearDown() override { windows.reset(); }
 
+private slots:
     void startsOnTheLoginForItsFolder()
     {
         QCOMPARE(visible(), windows->frmPassword());
@@ -118,7 +113,7 @@ private slots:
         set.start();
         QCOMPARE(set.builtScreens().size(), 1);
         QVERIFY(QTest::qWaitForWindowExposed(set.frmPassword()));
-        QTRY_COMPARE(set.builtScreens().size(), WindowSet::screenCount);
+        QTRY_COMPARE(set.builtScreens().size(), screenWindows);
         // The login painted while it was the only screen; the rest came after,
         // in the order of the window table, and stayed hidden.
         QCOMPARE(painted.builtThen, 1);
@@ -141,12 +136,12 @@ private slots:
         // Logged in at once, before the other screens had their turn: the start menu is there.
         set.frmPassword()->txtPassword->setText(QStringLiteral("lucernaviolata"));
         QTest::mouseClick(set.frmPassword()->cmdOK, Qt::LeftButton);
-        QCOMPARE(set.builtScreens().size(), WindowSet::screenCount);
+        QCOMPARE(set.builtScreens().size(), screenWindows);
         QCOMPARE(set.visibleScreen(), set.frmAvvio());
         QVERIFY(!set.frmPassword()->isVisible());
         // The deferred building finds nothing left to do.
         QTest::qWait(50);
-        QCOMPARE(set.builtScreens().size(), WindowSet::screenCount);
+        QCOMPARE(set.builtScreens().size(), screenWindows);
     }
 
     void theRightPasswordOpensTheStartMenu()

@@ -110,13 +110,16 @@ int editFieldCount(ArchiveKind kind)
     return facts(kind).editFields;
 }
 
+const QList<FieldShape>& recordFields(ArchiveKind kind)
+{
+    return kind == ArchiveKind::Registry ? registryRecordFields() : bookRecordFields();
+}
+
 QStringList fieldControls(ArchiveKind kind)
 {
     QStringList controls;
-    for (int i = 0; i < editFieldCount(kind); ++i) {
-        const auto name = recordLayout(kind).field(i).name;
-        controls << QStringLiteral("txt") + QString::fromLatin1(name.data(), qsizetype(name.size()));
-    }
+    for (int i = 0; i < editFieldCount(kind); ++i)
+        controls << QStringLiteral("txt") + QString::fromLatin1(recordFields(kind).at(i).name);
     return controls;
 }
 

@@ -6,6 +6,7 @@
 #include "kinds/ArchiveKind.h"
 #include "storage/RecordLayout.h"
 #include "support/ScriptedInteraction.h"
+#include "support/TestRecords.h"
 
 #include <QList>
 #include <QMetaType>
@@ -30,9 +31,11 @@ void addKindRows(const QList<ArchiveKind>& kinds = editorKinds());
 // and every one of `values`.
 void addKindRows(const char* column, const QStringList& values);
 
-// The record the editor of `kind` stores, how many of its fields the card edits,
-// and the names of those edit fields in record order ("txtNome", ...).
+// The record the editor of `kind` stores, its fields as written out in
+// support/TestRecords.h, how many of them the card edits, and the names of those
+// edit fields in record order ("txtNome", ...).
 const RecordLayout& recordLayout(ArchiveKind kind);
+const QList<FieldShape>& recordFields(ArchiveKind kind);
 int editFieldCount(ArchiveKind kind);
 QStringList fieldControls(ArchiveKind kind);
 

@@ -225,6 +225,17 @@ Cells bookCells()
     return rows;
 }
 
+QList<int> registryGridWidths()
+{
+    return { 60, 250, 70, 120, 200, 250, 300, 180, 300, 250, 180, 180, 300, 300, 180, 250, 200, 200, 200, 200, 200, 200,
+        200, 200, 250, 350 };
+}
+
+QList<int> bookGridWidths()
+{
+    return { 60, 300, 350, 120, 250, 250, 250, 300, 300, 300, 300, 300, 350 };
+}
+
 Cells emptyCells(int rows, int columns)
 {
     return Cells(rows, QList<QByteArray>(columns));

@@ -21,6 +21,10 @@ QList<QStringList> bookGrid();
 Cells registryCells();
 Cells bookCells();
 
+// The widths of the grid's columns, the row number first.
+QList<int> registryGridWidths();
+QList<int> bookGridWidths();
+
 // `rows` empty rows of `columns` empty cells.
 Cells emptyCells(int rows, int columns);
 

@@ -16,6 +16,13 @@ void closeModalLeftovers()
         modal->close();
 }
 
+QString archiveAccessText()
+{
+    return QStringLiteral(
+        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
+        "privilegi di scrittura nella cartella di installazione del programma.");
+}
+
 void paste(QLineEdit* field, const QString& text)
 {
     QApplication::clipboard()->setText(text);

@@ -27,6 +27,9 @@ template <class T> T* named(QObject* root, const QString& name)
 // Closes whatever modal window a failing test left behind.
 void closeModalLeftovers();
 
+// What every window says when it cannot reach its archive, written out here once.
+QString archiveAccessText();
+
 // Pastes `text` into `field` as the user does: through the clipboard and Ctrl+V.
 void paste(QLineEdit* field, const QString& text);
 

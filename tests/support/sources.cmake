@@ -6,6 +6,8 @@ target_sources(lumidex_testcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/TestPictures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TestRecords.h
   ${CMAKE_CURRENT_LIST_DIR}/TestRecords.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HelpTexts.h
+  ${CMAKE_CURRENT_LIST_DIR}/HelpTexts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CameraPhotos.h
   ${CMAKE_CURRENT_LIST_DIR}/CameraPhotos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExportFixtures.h

@@ -58,8 +58,7 @@ private slots:
                    "colIndirizzo", "colCodFisc", "colEstremi", "colEmail", "colTel", "colCellulare", "colStudio",
                    "colLingue", "colPartitaIva", "colIban", "colAltezza", "colPeso", "colVita", "colFianchi",
                    "colOcchi", "colCapelli", "colTaglia", "colScarpe", "colDisponibilita", "colNote" }
-            << QList<int> { 60, 250, 70, 120, 200, 250, 300, 180, 300, 250, 180, 180, 300, 300, 180, 250, 200, 200, 200,
-                   200, 200, 200, 200, 200, 250, 350 }
+            << registryGridWidths()
             << QStringList { "colCodFisc", "colEstremi", "colStudio", "colLingue", "colAltezza", "colPeso", "colVita",
                    "colFianchi", "colOcchi", "colCapelli", "colTaglia", "colScarpe", "colDisponibilita", "colNote" };
         QTest::newRow("book") << false
@@ -69,8 +68,7 @@ private slots:
                               << QStringList { "colNum", "colTitolo", "colDescrizione", "colData", "colLocation",
                                      "colFotografo", "colFotocamera", "colFotoritocco", "colAbiti", "colAccessori",
                                      "colTrucco", "colGiudizio", "colNote" }
-                              << QList<int> { 60, 300, 350, 120, 250, 250, 250, 300, 300, 300, 300, 300, 350 }
-                              << QStringList { "colFotoritocco", "colGiudizio", "colNote" };
+                              << bookGridWidths() << QStringList { "colFotoritocco", "colGiudizio", "colNote" };
     }
     void columnsOfEachKind()
     {

@@ -1,1 +1,1 @@
-lumidex_add_test(tst_helppages SOURCES tst_helppages.cpp LIBS lumidex_core)
+lumidex_add_test(tst_helppages SOURCES tst_helppages.cpp LIBS lumidex_testcore)

@@ -11,6 +11,9 @@ Q_DECLARE_METATYPE(Qt::Alignment)
 
 namespace {
 
+// Royal blue, #4169E1: the caption bars and the title bar.
+const QColor barBlue(0x41, 0x69, 0xE1);
+
 QStringList registryFields()
 {
     QStringList fields;
@@ -132,8 +135,8 @@ private slots:
 
         const ReportObject* bar = rectangleAt(layout, QRectF(left, barTop, width, 4.8));
         QVERIFY(bar);
-        QCOMPARE(bar->fill, royalBlue);
-        QCOMPARE(bar->outline, royalBlue);
+        QCOMPARE(bar->fill, barBlue);
+        QCOMPARE(bar->outline, barBlue);
 
         const ReportObject* captionText = captionBox(layout, caption);
         QVERIFY(captionText);
@@ -168,7 +171,7 @@ private slots:
         QCOMPARE(registry.page.orientation(), QPageLayout::Portrait);
         QCOMPARE(registry.page.margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
         QCOMPARE(registry.find(u"shpTitolo")->box, QRectF(1, 1, 188, 8));
-        QCOMPARE(registry.find(u"shpTitolo")->fill, royalBlue);
+        QCOMPARE(registry.find(u"shpTitolo")->fill, barBlue);
         QVERIFY(sameBox(registry.find(u"txtNome")->box, QRectF(2, 2.2, 186, 6)));
         QCOMPARE(registry.find(u"txtNome")->font.pointSizeF(), 12.0);
         QCOMPARE(registry.find(u"txtNome")->alignment, Qt::AlignCenter);

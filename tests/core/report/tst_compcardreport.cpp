@@ -227,7 +227,8 @@ private slots:
             = filledCompCard(paper, { registryFields(), photo, { large, small, broken } }, QString());
         QVERIFY(layout);
         const ReportObject* wide = layout->find(u"imgFoto1");
-        const QSize bound = boxPixels(wide->box.size(), finestPictureDpi);
+        // Decoded for the finest print: 300 dpi.
+        const QSize bound = boxPixels(wide->box.size(), 300);
         QVERIFY(wide->picture.width() <= bound.width() && wide->picture.height() <= bound.height());
         // Fitted with its proportions: the box's width is what limits a 3:2 picture in a tall column.
         QCOMPARE(wide->picture.width(), bound.width());

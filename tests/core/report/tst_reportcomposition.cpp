@@ -66,7 +66,8 @@ private slots:
 
         const ReportObject* title = layout.find(u"txtTitolo");
         QCOMPARE(title->box, QRectF(2, 1, 273, 5));
-        QCOMPARE(title->fill, slateGrey);
+        // Slate grey, #708090.
+        QCOMPARE(title->fill, QColor(0x70, 0x80, 0x90));
         QCOMPARE(title->font.family(), QStringLiteral("Verdana"));
         QCOMPARE(title->font.pointSizeF(), 9.0);
         QVERIFY(title->font.bold());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/Layouts.h"
+#include "support/TestRecords.h"
 
 #include <QStringList>
 
@@ -12,10 +12,10 @@ namespace lumidex::test {
 inline QStringList workerRecord(int worker, int index)
 {
     QStringList values;
-    for (int field = 0; field < layouts::registry.fieldCount(); ++field) {
+    for (qsizetype field = 0; field < registryRecordFields().size(); ++field) {
+        const int capacity = registryRecordFields().at(field).capacity;
         const QString tag = QStringLiteral("w%1-%2-f%3|").arg(worker).arg(index).arg(field);
-        values << tag.repeated(layouts::registry.capacity(field) / int(tag.size()) + 1)
-                      .left(layouts::registry.capacity(field));
+        values << tag.repeated(capacity / int(tag.size()) + 1).left(capacity);
     }
     return values;
 }

@@ -18,6 +18,7 @@
 #include "WorkerRecord.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
+#include "storage/Layouts.h"
 #include "storage/RollbackJournal.h"
 #include "support/TestFiles.h"
 #include "support/TestRecords.h"
@@ -119,9 +120,9 @@ int run(const QStringList& args)
     }
     if (args.size() == 4 && command == "cut") {
         const int position = args[3].toInt();
-        const int size = layouts::registry.size();
+        const int size = test::registryRecordSize;
         const QByteArray old = test::readBytes(archive.filePath()).mid(qsizetype(position - 1) * size, size);
-        const QByteArray next = test::rawRecord(layouts::registry, test::workerRecord(2, 0));
+        const QByteArray next = test::rawRecord(test::registryRecordFields(), test::workerRecord(2, 0));
         if (!rollbackjournal::write(rollbackjournal::pathFor(archive.filePath()), position - 1, old))
             return 1;
         const int fd = ::open(QFile::encodeName(archive.filePath()).constData(), O_WRONLY);

@@ -74,7 +74,7 @@ const QList<QPair<const char*, Operation>>& operations()
 // A registry record holding only a name, as raw bytes.
 QByteArray rawRegistryRecord(const char* nome)
 {
-    return test::rawRecord(layouts::registry, QStringList { QString::fromLatin1(nome) });
+    return test::rawRecord(test::registryRecordFields(), QStringList { QString::fromLatin1(nome) });
 }
 
 } // namespace
@@ -434,7 +434,7 @@ void TestArchive::aScanReusesItsTextsAndKeptCopiesStay()
     QCOMPARE(kept[0].mid(0, 5), QStringList({ "Anna Maria", "F", "", "Italiana", QString::fromUtf8("Forlì") }));
     QCOMPARE(kept[1].mid(0, 5), QStringList({ "Bruno", "M", "", "", "Roma" }));
     QCOMPARE(kept[2].mid(0, 5), QStringList({ QString::fromUtf8("Zoë"), "", "", "Svizzera", "" }));
-    QCOMPARE(values.size(), layouts::registry.fieldCount());
+    QCOMPARE(values.size(), test::registryRecordFields().size());
     // The stored bytes, in the code page, without the blanks at either end.
     QCOMPARE(bytes, QStringList({ "Anna Maria|Italiana", "Bruno|", QString::fromUtf8("Zoë|Svizzera") }));
 }
@@ -464,7 +464,7 @@ void TestArchive::twoProgramsAppendAtOnce()
         const int worker = record[2] - '0';
         QVERIFY2(worker == 1 || worker == 2, record.left(20).constData());
         // Each worker's records appear whole, in the order it appended them, none lost.
-        QCOMPARE(record, test::rawRecord(layouts::registry, test::workerRecord(worker, next[worker])));
+        QCOMPARE(record, test::rawRecord(test::registryRecordFields(), test::workerRecord(worker, next[worker])));
         ++next[worker];
         turns += previousWorker != 0 && previousWorker != worker;
         previousWorker = worker;

@@ -69,9 +69,9 @@ QProcess* TestArchiveLocks::startWorker(const QStringList& args, const QByteArra
 void TestArchiveLocks::writeCards(int count) const
 {
     QByteArray bytes;
-    bytes.reserve(qsizetype(count) * layouts::registry.size());
+    bytes.reserve(qsizetype(count) * test::registryRecordSize);
     for (int i = 0; i < count; ++i)
-        bytes += test::rawRecord(layouts::registry, test::workerRecord(9, i));
+        bytes += test::rawRecord(test::registryRecordFields(), test::workerRecord(9, i));
     test::writeBytes(path(), bytes);
 }
 
@@ -127,8 +127,8 @@ void TestArchiveLocks::savesGetTheirTurnBetweenBackToBackReaders()
     QCOMPARE(first->state(), QProcess::Running);
     QCOMPARE(second->state(), QProcess::Running);
     QCOMPARE(archive.count(), cards + saves);
-    QCOMPARE(test::readBytes(path()).right(layouts::registry.size()),
-        test::rawRecord(layouts::registry, test::workerRecord(3, saves - 1)));
+    QCOMPARE(test::readBytes(path()).right(test::registryRecordSize),
+        test::rawRecord(test::registryRecordFields(), test::workerRecord(3, saves - 1)));
 }
 
 void TestArchiveLocks::readersStillShareTheArchive()

@@ -86,7 +86,8 @@ void TestArchiveNoLocks::everyOperationWorksWithoutLocks()
     });
     QCOMPARE(names, QStringList({ "Primo", "Due" }));
     QCOMPARE(test::readBytes(path()),
-        test::rawRecord(layouts::registry, { "Primo" }) + test::rawRecord(layouts::registry, { "Due" }));
+        test::rawRecord(test::registryRecordFields(), { "Primo" })
+            + test::rawRecord(test::registryRecordFields(), { "Due" }));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Archivio_Anagrafico.pro" });
 
     // Every operation says it went without the lock; how often the user hears of
@@ -101,7 +102,7 @@ void TestArchiveNoLocks::aSaveCutShortIsPutBackByTheNextSave()
     const Archive archive(path(), layouts::registry);
     archive.append({ "Uno" });
     archive.append({ "Due" });
-    const QByteArray second = test::rawRecord(layouts::registry, { "Due" });
+    const QByteArray second = test::rawRecord(test::registryRecordFields(), { "Due" });
     QVERIFY(rollbackjournal::write(rollbackjournal::pathFor(path()), 1, second));
     test::writeBytes(path(), test::readBytes(path()).left(3847 + 100) + QByteArray(3847 - 100, 'x'));
 
@@ -111,7 +112,7 @@ void TestArchiveNoLocks::aSaveCutShortIsPutBackByTheNextSave()
     archive.read(1);
     QVERIFY(QFileInfo::exists(rollbackjournal::pathFor(path())));
     archive.write(1, { "Primo" });
-    QCOMPARE(test::readBytes(path()), test::rawRecord(layouts::registry, { "Primo" }) + second);
+    QCOMPARE(test::readBytes(path()), test::rawRecord(test::registryRecordFields(), { "Primo" }) + second);
     QVERIFY(!QFileInfo::exists(rollbackjournal::pathFor(path())));
 }
 

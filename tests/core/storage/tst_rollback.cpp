@@ -25,11 +25,11 @@ using namespace lumidex;
 
 namespace {
 
-constexpr int recordSize = layouts::registry.size();
+constexpr int recordSize = test::registryRecordSize;
 
 QByteArray workerBytes(int worker)
 {
-    return test::rawRecord(layouts::registry, test::workerRecord(worker, 0));
+    return test::rawRecord(test::registryRecordFields(), test::workerRecord(worker, 0));
 }
 
 using Operation = std::function<void(const Archive&)>;
@@ -68,8 +68,9 @@ void TestRollback::init()
 
 void TestRollback::writeThreeCards() const
 {
-    test::writeBytes(path(), test::rawRecord(layouts::registry, test::workerRecord(7, 0)) + workerBytes(1)
-            + test::rawRecord(layouts::registry, test::workerRecord(8, 0)));
+    test::writeBytes(path(),
+        test::rawRecord(test::registryRecordFields(), test::workerRecord(7, 0)) + workerBytes(1)
+            + test::rawRecord(test::registryRecordFields(), test::workerRecord(8, 0)));
 }
 
 int TestRollback::runWorker(const QStringList& args, bool asNobody) const

@@ -7,13 +7,13 @@
 #include "support/DiskFaults.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -42,15 +42,12 @@ QStringList labelTexts(QWidget* editor)
 
 } // namespace
 
-class TestAllegaCartella : public QObject {
+class TestAllegaCartella : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::unique_ptr<ScriptedInteraction> m_user;
-
-    QString program() const { return m_dir->path(); }
-    QString path(const QString& relative) const { return m_dir->filePath(relative); }
+    QString program() const { return dir->path(); }
+    QString path(const QString& relative) const { return dir->filePath(relative); }
     QString attached(const QString& name) const { return path("Documenti_Allegati/" + name); }
     // A file the user may pick, outside the program folder.
     QString chosen(const QString& name, const QByteArray& bytes) const
@@ -61,19 +58,6 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
-        m_user = std::make_unique<ScriptedInteraction>();
-    }
-
-    void cleanup()
-    {
-        closeModalLeftovers();
-        m_user.reset();
-    }
-
     void windowAsDesigned()
     {
         TfrmAllegaCartella dialog(program());
@@ -136,7 +120,7 @@ private slots:
     // What the editor hands over arrives trimmed; "Apri" follows the name.
     void receivedTextsAreTrimmed()
     {
-        m_user->onDialog([&](QDialog& dialog) {
+        user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
             QCOMPARE(frm.lblMemory->text(), QStringLiteral("anagrafica"));
             QCOMPARE(frm.txtFile01->text(), QStringLiteral("contratto.pdf"));
@@ -153,7 +137,7 @@ private slots:
         const auto result = attachFiles(nullptr, program(), ArchiveKind::Registry,
             { "  contratto.pdf ", " \t", "liberatoria.doc\n", " Contratto firmato ", "resta  ", "" });
         QVERIFY(!result);
-        QCOMPARE(m_user->dialogsRun(), 1);
+        QCOMPARE(user->dialogsRun(), 1);
     }
 
     void browse_data()
@@ -203,17 +187,17 @@ private slots:
         if (scenario == "long")
             source = chosen(QString(247, QLatin1Char('n')) + ".txt", "scelto");
         if (scenario != "cancel")
-            m_user->queueOpenFileName(source);
+            user->queueOpenFileName(source);
         if (answer >= 0)
-            m_user->queueAnswer(answer ? Answer::Yes : Answer::No);
+            user->queueAnswer(answer ? Answer::Yes : Answer::No);
 
         TfrmAllegaCartella dialog(program());
         dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
         QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
 
-        QCOMPARE(m_user->openRequests().size(), 1);
-        QCOMPARE(m_user->openRequests()[0].title, QStringLiteral("Selezionare il file da allegare:"));
-        QCOMPARE(m_user->openRequests()[0].filter, QStringLiteral("Tutti i file (*.*)|*.*"));
+        QCOMPARE(user->openRequests().size(), 1);
+        QCOMPARE(user->openRequests()[0].title, QStringLiteral("Selezionare il file da allegare:"));
+        QCOMPARE(user->openRequests()[0].filter, QStringLiteral("Tutti i file (*.*)|*.*"));
         QCOMPARE(dialog.txtFile02->text(), slotName);
         QVERIFY(dialog.btnApri02->isEnabled());
         QCOMPARE(dialog.txtDesc02->text(), QStringLiteral("descrizione"));
@@ -224,11 +208,11 @@ private slots:
             expected.append({ MessageKind::Confirmation, replaceQuestion, Buttons::YesNo });
         if (!warning.isEmpty())
             expected.append({ MessageKind::Warning, warning, Buttons::Ok });
-        QCOMPARE(m_user->messages().size(), expected.size());
+        QCOMPARE(user->messages().size(), expected.size());
         for (int i = 0; i < expected.size(); ++i) {
-            QCOMPARE(m_user->messages()[i].kind, expected[i].kind);
-            QCOMPARE(m_user->messages()[i].text, expected[i].text);
-            QCOMPARE(m_user->messages()[i].buttons, expected[i].buttons);
+            QCOMPARE(user->messages()[i].kind, expected[i].kind);
+            QCOMPARE(user->messages()[i].text, expected[i].text);
+            QCOMPARE(user->messages()[i].buttons, expected[i].buttons);
         }
 
         if (scenario == "blocked") {
@@ -260,8 +244,8 @@ private slots:
         const QByteArray previous("il contratto allegato ieri");
         writeBytes(folder + QStringLiteral("/Documento.txt"), previous);
         // Larger than the page a full disk may have left.
-        m_user->queueOpenFileName(chosen("Documento.txt", QByteArray(9000, 'n')));
-        m_user->queueAnswer(Answer::Yes);
+        user->queueOpenFileName(chosen("Documento.txt", QByteArray(9000, 'n')));
+        user->queueAnswer(Answer::Yes);
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
 
         TfrmAllegaCartella dialog(disk.path());
@@ -269,8 +253,8 @@ private slots:
         QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
         disk.lift();
 
-        QCOMPARE(m_user->messageTexts(), (QStringList { replaceQuestion, copyFailed }));
-        QCOMPARE(m_user->messages().constLast().kind, MessageKind::Warning);
+        QCOMPARE(user->messageTexts(), (QStringList { replaceQuestion, copyFailed }));
+        QCOMPARE(user->messages().constLast().kind, MessageKind::Warning);
         // The card keeps pointing at what it had; the folder keeps the old file whole.
         QCOMPARE(dialog.txtFile02->text(), QStringLiteral("vecchio.pdf"));
         QCOMPARE(readBytes(folder + QStringLiteral("/Documento.txt")), previous);
@@ -296,7 +280,7 @@ private slots:
         dialog.setAttachments({ name, "", "", "Contratto", "", "" });
         QVERIFY(!dialog.btnApri01->isEnabled());
         QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
-        QVERIFY(m_user->shellCommands().isEmpty());
+        QVERIFY(user->shellCommands().isEmpty());
         // The card keeps its text as it was: nothing of it is lost by looking.
         QCOMPARE(dialog.attachments().constFirst(), name.trimmed());
     }
@@ -307,9 +291,9 @@ private slots:
         dialog.setAttachments({ "", "", " Contratto firmato.pdf ", "", "", "" });
         QTest::mouseClick(dialog.btnApri03, Qt::LeftButton);
         // A missing file is handed over all the same: the desktop has the last word.
-        QCOMPARE(m_user->shellCommands(),
+        QCOMPARE(user->shellCommands(),
             QStringList { '"' + QDir::toNativeSeparators(attached("Contratto firmato.pdf")) + '"' });
-        QVERIFY(m_user->messages().isEmpty());
+        QVERIFY(user->messages().isEmpty());
     }
 
     void eraserEmptiesTheNameOnly()
@@ -385,8 +369,8 @@ private slots:
             named<QLabel>(editor.get(), editorLabels[i])->setText(before[i]);
 
         const QString source = chosen("liberatoria.doc", "firmata");
-        m_user->queueOpenFileName(source);
-        m_user->onDialog([&](QDialog& dialog) {
+        user->queueOpenFileName(source);
+        user->onDialog([&](QDialog& dialog) {
             auto* frm = qobject_cast<TfrmAllegaCartella*>(&dialog);
             QVERIFY(frm);
             QCOMPARE(frm->parent(), editor.get());
@@ -401,7 +385,7 @@ private slots:
         });
         QTest::mouseClick(editor->cmdFile, Qt::LeftButton);
 
-        QCOMPARE(m_user->dialogClasses(), QStringList { "lumidex::TfrmAllegaCartella" });
+        QCOMPARE(user->dialogClasses(), QStringList { "lumidex::TfrmAllegaCartella" });
         if (apply)
             QCOMPARE(labelTexts(editor.get()),
                 (QStringList { "contratto.pdf", "liberatoria.doc", "", "Contratto", "Liberatoria firmata", "" }));
@@ -423,8 +407,8 @@ private slots:
         named<QLineEdit>(&editor, "txtCittadinanza")->setText("Italiana");
 
         const QByteArray bytes = QByteArray("%PDF-1.4 contratto\n") + QByteArray(5000, '\x7f');
-        m_user->queueOpenFileName(chosen("Contratto 2024.pdf", bytes));
-        m_user->onDialog([&](QDialog& dialog) {
+        user->queueOpenFileName(chosen("Contratto 2024.pdf", bytes));
+        user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
             QTest::mouseClick(frm.btnSfoglia01, Qt::LeftButton);
             frm.txtDesc01->setText(QString::fromUtf8("Contratto d'agenzia, più clausole"));
@@ -442,8 +426,8 @@ private slots:
         QTest::mouseClick(editor.cmdNuovo, Qt::LeftButton);
         QCOMPARE(labelTexts(&editor), QStringList(6));
         QTest::mouseClick(editor.cmdPrimo, Qt::LeftButton);
-        m_user->clear();
-        m_user->onDialog([&](QDialog& dialog) {
+        user->clear();
+        user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
             QCOMPARE(frm.txtFile01->text(), QStringLiteral("Contratto 2024.pdf"));
             QVERIFY(frm.btnApri01->isEnabled());
@@ -451,7 +435,7 @@ private slots:
             QTest::mouseClick(frm.btnAnnulla, Qt::LeftButton);
         });
         QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
-        QCOMPARE(m_user->shellCommands(),
+        QCOMPARE(user->shellCommands(),
             QStringList { '"' + QDir::toNativeSeparators(attached("Contratto 2024.pdf")) + '"' });
         QCOMPARE(readBytes(attached("Contratto 2024.pdf")), bytes);
     }

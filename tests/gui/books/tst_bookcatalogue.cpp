@@ -5,6 +5,7 @@
 #include "gui/books/TfrmMenuDonne.h"
 #include "gui/books/TfrmMenuUomini.h"
 #include "help/HelpPages.h"
+#include "support/HelpTexts.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
@@ -131,7 +132,7 @@ private slots:
             QTest::mouseClick(named<QToolButton>(window, QStringLiteral("imgGuida")), Qt::LeftButton);
         }
         QCOMPARE(user->dialogClasses(), QStringList(3, QStringLiteral("lumidex::TfrmGuida")));
-        QCOMPARE(titles, QStringList(3, help::title(HelpPage::Books)));
+        QCOMPARE(titles, QStringList(3, helptexts::title(HelpPage::Books)));
     }
 
     // Creation window

@@ -12,6 +12,7 @@
 #include "storage/Layouts.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 #include "support/TestRecords.h"
 
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -27,12 +27,10 @@ using namespace lumidex;
 using namespace lumidex::test;
 
 // The road through the book windows, as the window set leads the user along it.
-class TestBookHandOver : public QObject {
+class TestBookHandOver : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<WindowSet> windows;
 
     void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
@@ -73,25 +71,16 @@ private:
         click(opening(men)->btnApri);
     }
 
-private slots:
-    void init()
+    void setUp() override
     {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
         windows = std::make_unique<WindowSet>(dir->path());
         windows->start();
         emit windows->frmPassword()->accessGranted();
         QCOMPARE(visible(), windows->frmAvvio());
     }
+    void tearDown() override { windows.reset(); }
 
-    void cleanup()
-    {
-        closeModalLeftovers();
-        windows.reset();
-        user.reset();
-        dir.reset();
-    }
-
+private slots:
     void theBookWindowsAreScreensOfTheSet()
     {
         QCOMPARE(windows->frmMenuDonne()->objectName(), QStringLiteral("frmMenuDonne"));
@@ -173,7 +162,7 @@ private slots:
     {
         // A book file that came in from elsewhere with a blank in front of its name.
         writeBytes(
-            dir->filePath(QStringLiteral(" Estate.wmn")), rawRecord(layouts::book, { QStringLiteral("Scatto") }));
+            dir->filePath(QStringLiteral(" Estate.wmn")), rawRecord(bookRecordFields(), { QStringLiteral("Scatto") }));
         openBook(false, QStringLiteral(" Estate.wmn"));
         QCOMPARE(visible(), editor(false));
         QCOMPARE(editor(false)->lblFile->text(), dir->filePath(QStringLiteral(" Estate.wmn")));

@@ -2,6 +2,7 @@
 #include "gui/books/TfrmBookUomini.h"
 #include "gui/calendar/TfrmCalendario.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QAbstractItemView>
@@ -10,18 +11,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace lumidex;
 using namespace lumidex::test;
 
-class TestCalendario : public QObject {
+class TestCalendario : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<TfrmBookUomini> men;
     std::unique_ptr<TfrmBookDonne> women;
 
@@ -30,26 +28,20 @@ private:
         return forMen ? static_cast<BookEditor*>(men.get()) : static_cast<BookEditor*>(women.get());
     }
 
-private slots:
-    void init()
+    void setUp() override
     {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
         men = std::make_unique<TfrmBookUomini>(dir->path());
         women = std::make_unique<TfrmBookDonne>(dir->path());
         men->show();
         women->show();
     }
-
-    void cleanup()
+    void tearDown() override
     {
-        closeModalLeftovers();
         men.reset();
         women.reset();
-        user.reset();
-        dir.reset();
     }
 
+private slots:
     void opensOnTodayInItalian()
     {
         TfrmCalendario calendar(men.get());

@@ -2,6 +2,7 @@
 #include "gui/checks/TfrmIban.h"
 #include "gui/checks/TfrmPartitaIva.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QApplication>
@@ -78,11 +79,10 @@ QString ivaValid(const QString& ufficio)
 Q_DECLARE_METATYPE(Window)
 Q_DECLARE_METATYPE(lumidex::MessageKind)
 
-class TestCheckWindows : public QObject {
+class TestCheckWindows : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<CheckWindow> window;
 
     QLineEdit* field(Window which) const { return named<QLineEdit>(window.get(), fieldName(which)); }
@@ -101,15 +101,9 @@ private:
         QCOMPARE(message.buttons, Buttons::OkCancel);
     }
 
-private slots:
-    void init() { user = std::make_unique<ScriptedInteraction>(); }
-    void cleanup()
-    {
-        closeModalLeftovers();
-        window.reset();
-        user.reset();
-    }
+    void tearDown() override { window.reset(); }
 
+private slots:
     void look_data();
     void look();
 

@@ -1,6 +1,5 @@
-#include "gui/books/TfrmBookDonne.h"
 #include "compcard/AgencyLine.h"
-#include "texts/CompCardTexts.h"
+#include "gui/books/TfrmBookDonne.h"
 #include "gui/compcard/TfrmCompCard.h"
 #include "gui/registry/TfrmAnagrafica.h"
 #include "storage/Archive.h"
@@ -9,6 +8,7 @@
 #include "support/DiskFaults.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QDir>
@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
@@ -28,6 +27,15 @@ namespace {
 
 // How the user leaves the comp card window.
 enum class Press { Stampa, Anteprima, Annulla };
+
+const QString agencyNotSaved = QStringLiteral(
+    "Attenzione: non è stato possibile salvare la riga dell'agenzia nella cartella del programma.\r\n\r\n"
+    "La comp card la riporta ugualmente; la prossima volta andrà indicata di nuovo.");
+const QString printFailed = QStringLiteral("Attenzione: la stampa della comp card non è andata a buon fine.\r\n\r\n"
+                                           "Si consiglia di ridurre le dimensioni delle foto.");
+const QString previewFailed
+    = QStringLiteral("Attenzione: la visualizzazione dell'anteprima della comp card non è andata a buon fine.\r\n\r\n"
+                     "Si consiglia di ridurre le dimensioni delle foto.");
 
 constexpr int readDpi = 50;
 
@@ -56,12 +64,10 @@ QRectF millimetres(const QRect& pixels)
 Q_DECLARE_METATYPE(Press)
 Q_DECLARE_METATYPE(ReportOutcome)
 
-class TestCompCard : public QObject {
+class TestCompCard : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<TfrmAnagrafica> editor;
     // What the window showed while it was open.
     QString shownAgencyLine;
@@ -132,25 +138,16 @@ private:
 
     QString printedPdf() const { return user->reports().isEmpty() ? QString() : user->reports().constLast().pdfPath; }
 
-private slots:
-    void init()
+    void setUp() override
     {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
         editor = std::make_unique<TfrmAnagrafica>(dir->path());
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
         shownAgencyLine.clear();
     }
+    void tearDown() override { editor.reset(); }
 
-    void cleanup()
-    {
-        closeModalLeftovers();
-        editor.reset();
-        user.reset();
-        dir.reset();
-    }
-
+private slots:
     void compCardShowsThePhotoThePicturesTheNameAndTheMeasures()
     {
         if (!canReadPdf())
@@ -278,7 +275,7 @@ private slots:
         // Something that is not a file stands where the line is kept.
         QVERIFY(QDir().mkpath(agencyline::filePath(dir->path())));
         printCompCard(Press::Stampa, false, QStringLiteral("Agenzia Luce"));
-        QCOMPARE(user->messageTexts(), QStringList { compcardtext::agencyNotSaved() });
+        QCOMPARE(user->messageTexts(), QStringList { agencyNotSaved });
         QCOMPARE(user->messages().first().kind, MessageKind::Warning);
         QCOMPARE(user->reports().size(), 1);
         QVERIFY(pdfPageText(pdfWords(printedPdf()), 0).endsWith(QStringLiteral("Agenzia Luce")));
@@ -303,7 +300,7 @@ private slots:
         disk.lift();
 
         QCOMPARE(shownAgencyLine, QStringLiteral("Studio Iride, via Po 3"));
-        QCOMPARE(user->messageTexts(), QStringList { compcardtext::agencyNotSaved() });
+        QCOMPARE(user->messageTexts(), QStringList { agencyNotSaved });
         QCOMPARE(user->messages().first().kind, MessageKind::Warning);
         QCOMPARE(user->reports().size(), 1);
         QCOMPARE(readBytes(agencyline::filePath(disk.path())), previous);
@@ -317,10 +314,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("reports");
         QTest::newRow("print cancelled") << Press::Stampa << ReportOutcome::Cancelled << QString() << 1;
-        QTest::newRow("print failed") << Press::Stampa << ReportOutcome::Failed << compcardtext::printFailed() << 1;
+        QTest::newRow("print failed") << Press::Stampa << ReportOutcome::Failed << printFailed << 1;
         QTest::newRow("preview closed") << Press::Anteprima << ReportOutcome::Done << QString() << 1;
-        QTest::newRow("preview failed") << Press::Anteprima << ReportOutcome::Failed << compcardtext::previewFailed()
-                                        << 1;
+        QTest::newRow("preview failed") << Press::Anteprima << ReportOutcome::Failed << previewFailed << 1;
         QTest::newRow("annulla") << Press::Annulla << ReportOutcome::Done << QString() << 0;
     }
 
@@ -352,7 +348,7 @@ private slots:
             QVERIFY(window->optA5->isChecked());
             QVERIFY(!window->optA4->isChecked());
             QCOMPARE(window->paper(), report::CompCardPaper::A5);
-            QCOMPARE(window->txtAgenzia->maxLength(), agencyline::maxLength);
+            QCOMPARE(window->txtAgenzia->maxLength(), 150);
             QCOMPARE(window->btnStampa->text(), QStringLiteral("Stampa"));
             QCOMPARE(window->btnAnteprima->text(), QStringLiteral("Mostra anteprima"));
             QCOMPARE(window->btnAnnulla->text(), QStringLiteral("Annulla"));

@@ -1,6 +1,5 @@
 #include "gui/books/TfrmBookDonne.h"
 #include "gui/books/TfrmBookUomini.h"
-#include "texts/ContactSheetTexts.h"
 #include "gui/contactsheet/TfrmProvino.h"
 #include "report/ContactSheetLayout.h"
 #include "storage/Archive.h"
@@ -8,13 +7,13 @@
 #include "storage/Layouts.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -24,6 +23,10 @@ using namespace lumidex::test;
 namespace {
 
 enum class Press { Stampa, Anteprima, Annulla };
+
+const QString printFailed = QStringLiteral("Attenzione: la stampa del provino non è andata a buon fine.");
+const QString previewFailed
+    = QStringLiteral("Attenzione: la visualizzazione dell'anteprima del provino non è andata a buon fine.");
 
 const QList<QColor> photoColours { Qt::red, Qt::blue, QColor(0, 160, 0), QColor(255, 140, 0) };
 
@@ -52,12 +55,10 @@ bool similar(const QColor& a, const QColor& b)
 Q_DECLARE_METATYPE(Press)
 Q_DECLARE_METATYPE(ReportOutcome)
 
-class TestContactSheet : public QObject {
+class TestContactSheet : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<BookEditor> editor;
     QString shownSummary;
 
@@ -113,22 +114,10 @@ private:
 
     QString printedPdf() const { return user->reports().isEmpty() ? QString() : user->reports().constLast().pdfPath; }
 
+    void setUp() override { shownSummary.clear(); }
+    void tearDown() override { editor.reset(); }
+
 private slots:
-    void init()
-    {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
-        shownSummary.clear();
-    }
-
-    void cleanup()
-    {
-        closeModalLeftovers();
-        editor.reset();
-        user.reset();
-        dir.reset();
-    }
-
     void everyEntryPrintsUnderItsThumbnailPageByPage()
     {
         if (!canReadPdf())
@@ -219,14 +208,10 @@ private slots:
 
         const QList<PdfImage> images = pdfImages(printedPdf());
         QCOMPARE(images.size(), 2);
-        const report::ContactSheetLayout layout = report::contactSheetLayout();
-        QSizeF box;
-        for (const report::ReportObject& object : layout.cell)
-            if (object.name == QLatin1String("imgFoto"))
-                box = object.box.size();
-        const QSize bound = report::boxPixels(box, report::contactSheetDpi);
-        QCOMPARE(images.first().size.width(), bound.width());
-        QVERIFY(images.first().size.height() < bound.height());
+        // A thumbnail's box is 44.5 x 40.5 mm, 351 x 319 pixels at the 200 dpi of
+        // paper: the wide photo takes the whole width.
+        QCOMPARE(images.first().size.width(), 351);
+        QVERIFY(images.first().size.height() < 319);
         QCOMPARE(images.last().size, QSize(120, 90));
     }
 
@@ -249,7 +234,7 @@ private slots:
         openEditor();
         printContactSheet(Press::Stampa);
         QCOMPARE(user->dialogsRun(), 0);
-        QCOMPARE(user->messageTexts(), QStringList { archiveAccessMessage() });
+        QCOMPARE(user->messageTexts(), QStringList { archiveAccessText() });
         QCOMPARE(user->messages().first().kind, MessageKind::Error);
     }
 
@@ -261,11 +246,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("reports");
         QTest::newRow("preview") << Press::Anteprima << ReportOutcome::Done << true << QString() << 1;
-        QTest::newRow("preview failed") << Press::Anteprima << ReportOutcome::Failed << true
-                                        << contactsheettext::previewFailed() << 1;
+        QTest::newRow("preview failed") << Press::Anteprima << ReportOutcome::Failed << true << previewFailed << 1;
         QTest::newRow("print cancelled") << Press::Stampa << ReportOutcome::Cancelled << false << QString() << 1;
-        QTest::newRow("print failed") << Press::Stampa << ReportOutcome::Failed << false
-                                      << contactsheettext::printFailed() << 1;
+        QTest::newRow("print failed") << Press::Stampa << ReportOutcome::Failed << false << printFailed << 1;
         QTest::newRow("annulla") << Press::Annulla << ReportOutcome::Done << false << QString() << 0;
     }
 

@@ -8,6 +8,7 @@
 #include "storage/RecordLayout.h"
 #include "support/DiskFaults.h"
 #include "support/EditorFixture.h"
+#include "support/HelpTexts.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 #include "support/TestRecords.h"
@@ -32,9 +33,6 @@ const QString cardInserted = QStringLiteral("La scheda corrente è stata inserit
 const QString changesSaved
     = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-const QString archiveAccess
-    = QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
-                     "privilegi di scrittura nella cartella di installazione del programma.");
 const QString photoNotSaved
     = QStringLiteral("Attenzione: la scheda è stata salvata in archivio, ma non è stato possibile salvare la "
                      "foto.\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella di installazione "
@@ -111,7 +109,7 @@ private slots:
                 // The date of a book entry is picked, never typed.
                 const bool typed = kind == ArchiveKind::Registry || controls[i] != QLatin1String("txtData");
                 QTest::addRow("%s %s", kindName(kind), qPrintable(controls[i]))
-                    << kind << controls[i] << recordLayout(kind).capacity(i) << typed;
+                    << kind << controls[i] << recordFields(kind).at(i).capacity << typed;
             }
         }
     }
@@ -538,7 +536,7 @@ private slots:
         QVERIFY(QDir().mkdir(f.archivePath()));
         f.fillRequired();
         f.click(button);
-        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Error, archiveAccess, Buttons::OkCancel));
+        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Error, archiveAccessText(), Buttons::OkCancel));
         QCOMPARE(f.position(), QString());
     }
 
@@ -559,7 +557,7 @@ private slots:
         QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
         f.fillRequired();
         f.click(f.editor()->cmdSalva);
-        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Error, archiveAccess, Buttons::OkCancel));
+        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Error, archiveAccessText(), Buttons::OkCancel));
         QCOMPARE(QFileInfo(f.archivePath()).size(), f.recordSize());
         QCOMPARE(f.position(), QString());
 
@@ -863,7 +861,7 @@ private slots:
         EditorFixture f(kind);
         f.writePhoto(5, encodeJpeg(markedImage(QSize(40, 30), Qt::magenta)));
         QStringList values = f.record(5);
-        values[0] = QString(f.layout().capacity(0), QLatin1Char('w'));
+        values[0] = QString(recordFields(kind).at(0).capacity, QLatin1Char('w'));
         f.editor()->showRecord(5, values);
         QCOMPARE(f.position(), QStringLiteral("5"));
         QCOMPARE(f.shownValues(), values);
@@ -952,8 +950,8 @@ private slots:
         f.click(f.editor()->cmdGuida);
         QCOMPARE(f.user().dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
         QCOMPARE(owner, f.editor());
-        QCOMPARE(title, help::title(f.helpPage()));
-        QCOMPARE(text, help::paragraphs(f.helpPage()).join(QStringLiteral("\n\n")));
+        QCOMPARE(title, helptexts::title(f.helpPage()));
+        QCOMPARE(text, helptexts::paragraphs(f.helpPage()).join(QStringLiteral("\n\n")));
     }
 };
 

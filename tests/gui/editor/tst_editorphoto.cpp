@@ -2,16 +2,16 @@
 #include "gui/print/CardPrintWindow.h"
 #include "gui/print/PrintCard.h"
 #include "gui/registry/TfrmAnagrafica.h"
-#include "gui/zoom/ShowZoom.h"
 #include "gui/zoom/TfrmZoom.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QDir>
 #include <QLabel>
-#include <QTemporaryDir>
+#include <QScreen>
 #include <QToolButton>
 #include <QtTest>
 
@@ -21,12 +21,10 @@ using namespace lumidex::test;
 // A camera's photo on a card: decoded for the frame, decoded again from the same
 // file bytes at the size of the zoom and of the printed card, written back
 // unchanged by Save.
-class TestEditorPhoto : public QObject {
+class TestEditorPhoto : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<TfrmAnagrafica> editor;
     QByteArray photo;
     // Larger than the frame, the zoom and the printed photo box.
@@ -35,14 +33,12 @@ private:
     QString photoPath() const { return dir->filePath(QStringLiteral("Anagrafica/Scheda_1.jpg")); }
     QSize framePixels() const
     {
-        return (QSizeF(CardEditor::photoFrameSize) * editor->imgFoto->devicePixelRatioF()).toSize();
+        // The photo frame is 307 x 409, in the screen's own pixels.
+        return (QSizeF(307, 409) * editor->imgFoto->devicePixelRatioF()).toSize();
     }
 
-private slots:
-    void init()
+    void setUp() override
     {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
         QStringList card(layouts::registry.fieldCount());
         card[0] = QStringLiteral("Anna Rossi");
         Archive(dir->filePath(QStringLiteral("Archivio_Anagrafico.pro")), layouts::registry).append(card);
@@ -56,14 +52,9 @@ private slots:
         QVERIFY(!editor->photo().showsPlaceholder());
     }
 
-    void cleanup()
-    {
-        closeModalLeftovers();
-        editor.reset();
-        user.reset();
-        dir.reset();
-    }
+    void tearDown() override { editor.reset(); }
 
+private slots:
     void theFrameShowsThePhotoDecodedAtItsSize()
     {
         const QSize shown = fitInto(wholeSize, framePixels());
@@ -83,7 +74,9 @@ private slots:
             dialog.accept();
         });
         QTest::mouseClick(editor->btnZoomFoto, Qt::LeftButton);
-        QCOMPARE(zoomed.size(), fitInto(wholeSize, zoomPictureSize(editor.get())));
+        // As sharp as the screen can show it: the screen's own pixels.
+        const QScreen* screen = editor->screen();
+        QCOMPARE(zoomed.size(), fitInto(wholeSize, (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize()));
         QVERIFY(zoomed.width() > editor->photo().image().width());
     }
 

@@ -105,12 +105,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("columns");
+        QTest::addColumn<QList<int>>("widths");
         QTest::newRow("registry") << Window::Registry << "frmExpAnagrafica"
-                                  << " Esporta archivio anagrafico in Microsoft Excel" << 26;
+                                  << " Esporta archivio anagrafico in Microsoft Excel" << 26 << registryGridWidths();
         QTest::newRow("men") << Window::Men << "frmExpBookUomini"
-                             << " Esporta book fotografico in Microsoft Excel" << 13;
+                             << " Esporta book fotografico in Microsoft Excel" << 13 << bookGridWidths();
         QTest::newRow("women") << Window::Women << "frmExpBookDonne"
-                               << " Esporta book fotografico in Microsoft Excel" << 13;
+                               << " Esporta book fotografico in Microsoft Excel" << 13 << bookGridWidths();
     }
     void looksTheSameForEveryKind()
     {
@@ -118,6 +119,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         QFETCH(int, columns);
+        QFETCH(QList<int>, widths);
         auto frm = window(which);
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
@@ -135,7 +137,7 @@ private slots:
         QCOMPARE(grid->rowHeight(0), 21);
         QCOMPARE(grid->model()->columnCount(), columns);
         for (int column = 0; column < columns; ++column)
-            QCOMPARE(grid->columnWidth(column), frm->table().columns[column].gridWidth);
+            QCOMPARE(grid->columnWidth(column), widths.at(column));
         // A new grid over an empty archive: ten empty rows.
         QCOMPARE(gridOf(*frm), QList<QStringList>(10, QStringList(columns)));
 
@@ -389,7 +391,7 @@ private slots:
         QTRY_COMPARE(user->messages().size(), 1);
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
         QCOMPARE(user->messages().first().buttons, Buttons::Ok);
-        QCOMPARE(user->messages().first().text, archiveAccessMessage());
+        QCOMPARE(user->messages().first().text, archiveAccessText());
         QCOMPARE(gridOf(*frm), QList<QStringList>(10, QStringList(13)));
 
         // Shown again, it neither reads again nor repeats itself.

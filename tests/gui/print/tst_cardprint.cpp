@@ -4,13 +4,13 @@
 #include "support/EditorFixture.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
@@ -33,12 +33,10 @@ enum class Press { Stampa, Annulla };
 Q_DECLARE_METATYPE(ReportOutcome)
 Q_DECLARE_METATYPE(Press)
 
-class TestCardPrint : public QObject {
+class TestCardPrint : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<CardEditor> editor;
     // What the handler saw of the card window while it showed.
     QImage shownLogo;
@@ -72,23 +70,14 @@ private:
         return pdfWords(user->reports().constLast().pdfPath);
     }
 
-private slots:
-    void init()
+    void setUp() override
     {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
         shownLogo = QImage();
         logoLabelFilled = false;
     }
+    void tearDown() override { editor.reset(); }
 
-    void cleanup()
-    {
-        closeModalLeftovers();
-        editor.reset();
-        user.reset();
-        dir.reset();
-    }
-
+private slots:
     void eachEditorOpensItsOwnWindow_data()
     {
         QTest::addColumn<ArchiveKind>("kind");

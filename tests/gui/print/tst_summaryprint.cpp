@@ -2,6 +2,7 @@
 #include "gui/print/SummaryPrint.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QDate>
@@ -11,28 +12,20 @@
 using namespace lumidex;
 using namespace lumidex::test;
 
-class TestSummaryPrint : public QObject {
+class TestSummaryPrint : public ScriptedTestCase {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ScriptedInteraction> user;
     std::unique_ptr<QWidget> owner;
 
-private slots:
-    void init()
+    void setUp() override
     {
-        user = std::make_unique<ScriptedInteraction>();
         owner = std::make_unique<QWidget>();
         owner->show();
     }
+    void tearDown() override { owner.reset(); }
 
-    void cleanup()
-    {
-        closeModalLeftovers();
-        owner.reset();
-        user.reset();
-    }
-
+private slots:
     void summaryPrintsTitleListingAndDatedFooter()
     {
         if (!canReadPdf())

@@ -31,9 +31,6 @@ namespace {
 enum class Kind { Registry, Men, Women };
 using Criteria = QMap<QString, QString>;
 
-const QString archiveMessage = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
-    "scrittura nella cartella di installazione del programma.");
 const QString emptyListMessage = QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce.");
 
 // Counts the times a widget is painted.
@@ -339,7 +336,7 @@ private slots:
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
         QCOMPARE(user->messages().first().buttons, Buttons::Ok);
-        QCOMPARE(user->messages().first().text, archiveMessage);
+        QCOMPARE(user->messages().first().text, archiveAccessText());
         QVERIFY(window->listedLines().isEmpty());
         QVERIFY(window->panAvvio->isVisible());
         QVERIFY(window->panContainer->isHidden());
@@ -351,7 +348,7 @@ private slots:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Estate.wmn")));
         const auto window = open(Kind::Women);
         runSearch(*window);
-        QCOMPARE(user->messageTexts(), QStringList { archiveMessage });
+        QCOMPARE(user->messageTexts(), QStringList { archiveAccessText() });
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
         QVERIFY(window->panAvvio->isVisible());
     }

@@ -1,11 +1,12 @@
-#include "texts/MakerContacts.h"
-#include "help/HelpPages.h"
 #include "gui/shell/LinkLabel.h"
 #include "gui/shell/ShowHelp.h"
 #include "gui/shell/TfrmGuida.h"
 #include "gui/shell/TfrmInfo.h"
 #include "gui/shell/TfrmSplash.h"
+#include "help/HelpPages.h"
+#include "support/HelpTexts.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
@@ -27,8 +27,9 @@ Q_DECLARE_METATYPE(lumidex::HelpPage)
 
 namespace {
 
-const QColor darkBlue = QColor::fromRgba(LinkLabel::restColour);
-const QColor orange = QColor::fromRgba(LinkLabel::pressedColour);
+// The link texts: dark blue at rest, orange while the mouse button is down on them.
+const QColor darkBlue = QColor::fromRgba(0xFF00008B);
+const QColor orange = QColor::fromRgba(0xFFFFA500);
 
 enum class Dialog { Guida, Info, Splash };
 
@@ -64,12 +65,10 @@ int pixelsOf(QWidget* widget, const QColor& colour)
 
 Q_DECLARE_METATYPE(Dialog)
 
-class TestInfoWindows : public QObject {
+class TestInfoWindows : public ScriptedTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() { closeModalLeftovers(); }
-
     void linkColoursFollowTheMouse()
     {
         LinkLabel link(QStringLiteral("www.lumidex.example"));
@@ -133,8 +132,8 @@ private slots:
                               << " Guida all'utilizzo del software" << QSize(670, 572)
                               << "Visualizza guida in formato PDF" << QSize(161, 38);
         QTest::newRow("information") << Dialog::Info << "frmInfo"
-                                     << " Informazioni su Lumidex" << QSize(473, 579)
-                                     << QString::fromUtf16(maker::emailAddress) << QSize(161, 41);
+                                     << " Informazioni su Lumidex" << QSize(473, 579) << "info@lumidex.example"
+                                     << QSize(161, 41);
         QTest::newRow("credits") << Dialog::Splash << "frmSplash"
                                  << " Lumidex - Ideazione, progetto e realizzazione: Lumidex Software"
                                  << QSize(661, 467) << "www.lumidex.example" << QSize(160, 34);
@@ -147,8 +146,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(QString, linkText);
         QFETCH(QSize, buttonSize);
-        QTemporaryDir dir;
-        const auto dialog = make(which, dir.path());
+        const auto dialog = make(which, dir->path());
         QCOMPARE(dialog->objectName(), name);
         QCOMPARE(dialog->windowTitle(), caption);
         QCOMPARE(dialog->size(), size);
@@ -185,44 +183,42 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::newRow("help") << Dialog::Guida << "imgPDF" << QString();
         QTest::newRow("information") << Dialog::Info << "imgEmail"
-                                     << QStringLiteral("\"mailto:") + QString::fromUtf16(maker::emailAddress)
-                + QStringLiteral("?subject=Software Lumidex&body=Salve, desidererei avere le seguenti informazioni "
-                                 "sul software in oggetto:\"");
-        QTest::newRow("credits") << Dialog::Splash << "imgWeb" << QString::fromUtf16(maker::webAddress);
+                                     << QStringLiteral("\"mailto:info@lumidex.example?subject=Software "
+                                                       "Lumidex&body=Salve, desidererei avere le seguenti informazioni "
+                                                       "sul software in oggetto:\"");
+        QTest::newRow("credits") << Dialog::Splash << "imgWeb"
+                                 << "https://www.lumidex.example";
     }
     void linksOpenTheirTargets()
     {
         QFETCH(Dialog, which);
         QFETCH(QString, icon);
         QFETCH(QString, command);
-        QTemporaryDir dir;
         if (command.isEmpty())
-            command = QLatin1Char('"') + QDir::toNativeSeparators(dir.filePath(QStringLiteral("Guida.pdf")))
+            command = QLatin1Char('"') + QDir::toNativeSeparators(dir->filePath(QStringLiteral("Guida.pdf")))
                 + QLatin1Char('"');
-        ScriptedInteraction user;
-        const auto dialog = make(which, dir.path());
+        const auto dialog = make(which, dir->path());
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         auto* link = named<LinkLabel>(dialog.get(), QStringLiteral("lnkWeb"));
 
         QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(user.shellCommands(), QStringList { command });
+        QCOMPARE(user->shellCommands(), QStringList { command });
         QTest::mouseClick(named<QToolButton>(dialog.get(), icon), Qt::LeftButton);
-        QCOMPARE(user.shellCommands(), QStringList({ command, command }));
+        QCOMPARE(user->shellCommands(), QStringList({ command, command }));
         // Pressing and letting go elsewhere opens nothing.
         QTest::mousePress(link, Qt::LeftButton);
         QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-10, -10));
-        QCOMPARE(user.shellCommands().size(), 2);
+        QCOMPARE(user->shellCommands().size(), 2);
         QCOMPARE(link->textColour(), darkBlue);
         // The window stays open and nothing is reported, whatever the desktop did.
         QVERIFY(dialog->isVisible());
-        QVERIFY(user.messages().isEmpty());
+        QVERIFY(user->messages().isEmpty());
     }
 
     void helpWindowBeforeAnyPage()
     {
-        QTemporaryDir dir;
-        TfrmGuida help(dir.path());
+        TfrmGuida help(dir->path());
         QCOMPARE(help.lblTitolo->text(), QStringLiteral("Argomento della guida."));
         QCOMPARE(help.txtGuida->toPlainText(), QString());
         QVERIFY(help.txtGuida->isReadOnly());
@@ -234,20 +230,18 @@ private slots:
     void helpShowsThePage_data()
     {
         QTest::addColumn<HelpPage>("page");
-        for (HelpPage page : help::allPages())
-            QTest::newRow(qPrintable(help::title(page))) << page;
+        for (HelpPage page : helptexts::allPages())
+            QTest::newRow(qPrintable(helptexts::title(page))) << page;
     }
     void helpShowsThePage()
     {
         QFETCH(HelpPage, page);
-        QTemporaryDir dir;
-        ScriptedInteraction user;
         QWidget owner;
         QString title;
         QString text;
         QStringList blocks;
         QString ownerName;
-        user.onDialog([&](QDialog& dialog) {
+        user->onDialog([&](QDialog& dialog) {
             auto& help = dynamic_cast<TfrmGuida&>(dialog);
             QVERIFY(dialog.parentWidget() == &owner);
             title = help.lblTitolo->text();
@@ -257,22 +251,22 @@ private slots:
             // Its PDF link finds the manual of the folder it was given.
             help.lnkWebClick();
         });
-        showHelp(&owner, dir.path(), page);
-        QCOMPARE(user.dialogsRun(), 1);
-        QCOMPARE(title.toUtf8(), help::title(page).toUtf8());
+        showHelp(&owner, dir->path(), page);
+        QCOMPARE(user->dialogsRun(), 1);
+        QCOMPARE(title.toUtf8(), helptexts::title(page).toUtf8());
         // The text box keeps paragraphs as lines of its own: each CR LF of the page
         // is one line break on screen, so the page reads back with LF in its place.
         QString shown = text;
         shown.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        QCOMPARE(shown.toUtf8(), help::body(page).toUtf8());
+        QCOMPARE(shown.toUtf8(), helptexts::paragraphs(page).join(QStringLiteral("\r\n\r\n")).toUtf8());
         // Paragraphs with one empty line between them, none before or after.
         QStringList expected;
-        for (const QString& paragraph : help::paragraphs(page))
+        for (const QString& paragraph : helptexts::paragraphs(page))
             expected << paragraph << QString();
         expected.removeLast();
         QCOMPARE(blocks, expected);
-        QCOMPARE(user.shellCommands(),
-            QStringList { QLatin1Char('"') + QDir::toNativeSeparators(dir.filePath(QStringLiteral("Guida.pdf")))
+        QCOMPARE(user->shellCommands(),
+            QStringList { QLatin1Char('"') + QDir::toNativeSeparators(dir->filePath(QStringLiteral("Guida.pdf")))
                 + QLatin1Char('"') });
     }
 };

@@ -1,11 +1,12 @@
-#include "texts/MakerContacts.h"
-#include "help/HelpPages.h"
 #include "gui/shell/LinkLabel.h"
 #include "gui/shell/TfrmAvvio.h"
 #include "gui/shell/TfrmGuida.h"
 #include "gui/shell/TfrmInfo.h"
 #include "gui/shell/TfrmSplash.h"
+#include "help/HelpPages.h"
+#include "support/HelpTexts.h"
 #include "support/ScriptedInteraction.h"
+#include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QFile>
@@ -13,20 +14,16 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QToolButton>
-#include <QUrl>
 #include <QtTest>
 
 using namespace lumidex;
 using namespace lumidex::test;
 
-class TestStartMenu : public QObject {
+class TestStartMenu : public ScriptedTestCase {
     Q_OBJECT
 
 private slots:
-    void cleanup() { closeModalLeftovers(); }
-
     void pictures_data()
     {
         QTest::addColumn<QString>("name");
@@ -54,8 +51,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QSize, size);
         QFETCH(bool, clickable);
-        QTemporaryDir dir;
-        TfrmAvvio menu(dir.path());
+        TfrmAvvio menu(dir->path());
         QWidget* control = named<QWidget>(&menu, name);
         QCOMPARE(control->size(), size);
         QCOMPARE(qobject_cast<QToolButton*>(control) != nullptr, clickable);
@@ -65,8 +61,7 @@ private slots:
 
     void look()
     {
-        QTemporaryDir dir;
-        TfrmAvvio menu(dir.path());
+        TfrmAvvio menu(dir->path());
         QCOMPARE(menu.objectName(), QStringLiteral("frmAvvio"));
         QCOMPARE(menu.windowTitle(), QStringLiteral(" Lumidex"));
         QCOMPARE(named<QWidget>(&menu, QStringLiteral("panSfondo"))->size(), QSize(995, 692));
@@ -81,8 +76,7 @@ private slots:
     void creatingTheMenuSetsTheNumberFormat()
     {
         QLocale::setDefault(QLocale::c());
-        QTemporaryDir dir;
-        TfrmAvvio menu(dir.path());
+        TfrmAvvio menu(dir->path());
         QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
         QCOMPARE(QLocale().toString(2.5), QStringLiteral("2,5"));
     }
@@ -105,9 +99,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(int, place);
-        QTemporaryDir dir;
-        ScriptedInteraction user;
-        TfrmAvvio menu(dir.path());
+        TfrmAvvio menu(dir->path());
         QSignalSpy registry(&menu, &TfrmAvvio::registryRequested);
         QSignalSpy women(&menu, &TfrmAvvio::womenBooksRequested);
         QSignalSpy men(&menu, &TfrmAvvio::menBooksRequested);
@@ -118,14 +110,12 @@ private slots:
         QCOMPARE(women.count(), place == 1 ? 1 : 0);
         QCOMPARE(men.count(), place == 2 ? 1 : 0);
         QCOMPARE(closed.count(), 0);
-        QCOMPARE(user.dialogsRun(), 0);
+        QCOMPARE(user->dialogsRun(), 0);
     }
 
     void exitPictureAndWindowCloseBothEnd()
     {
-        QTemporaryDir dir;
-        ScriptedInteraction user;
-        TfrmAvvio menu(dir.path());
+        TfrmAvvio menu(dir->path());
         QSignalSpy closed(&menu, &TfrmAvvio::closed);
         menu.showMaximized();
         QTest::mouseClick(menu.imgEsci, Qt::LeftButton);
@@ -135,17 +125,15 @@ private slots:
         QVERIFY(menu.close());
         QCOMPARE(closed.count(), 2);
         // No question on the way out.
-        QVERIFY(user.messages().isEmpty());
+        QVERIFY(user->messages().isEmpty());
     }
 
     void siteOpensTheWebAddressUnquoted()
     {
-        QTemporaryDir dir;
-        ScriptedInteraction user;
-        TfrmAvvio menu(dir.path());
+        TfrmAvvio menu(dir->path());
         menu.showMaximized();
         QTest::mouseClick(menu.imgSito, Qt::LeftButton);
-        QCOMPARE(user.shellCommands(), QStringList { QString::fromUtf16(maker::webAddress) });
+        QCOMPARE(user->shellCommands(), QStringList { QStringLiteral("https://www.lumidex.example") });
         QVERIFY(menu.isVisible());
     }
 
@@ -162,20 +150,17 @@ private slots:
         QFETCH(QString, resource);
         QFile picture(resource);
         QVERIFY(picture.open(QIODevice::ReadOnly));
-        const QString host = QUrl(QString::fromUtf16(maker::webAddress)).host();
-        QVERIFY(!host.isEmpty());
+        const QString host = QStringLiteral("www.lumidex.example");
         QVERIFY2(QString::fromUtf8(picture.readAll()).contains(host), qPrintable(host));
     }
 
     void helpShowsTheIntroductionPage()
     {
-        QTemporaryDir dir;
-        ScriptedInteraction user;
-        TfrmAvvio menu(dir.path());
+        TfrmAvvio menu(dir->path());
         QString title;
         QString text;
         QWidget* owner = nullptr;
-        user.onDialog([&](QDialog& dialog) {
+        user->onDialog([&](QDialog& dialog) {
             auto& help = dynamic_cast<TfrmGuida&>(dialog);
             title = help.lblTitolo->text();
             text = help.txtGuida->toPlainText();
@@ -183,10 +168,10 @@ private slots:
         });
         menu.showMaximized();
         QTest::mouseClick(menu.imgGuida, Qt::LeftButton);
-        QCOMPARE(user.dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
+        QCOMPARE(user->dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
         QCOMPARE(owner, &menu);
-        QCOMPARE(title, help::title(HelpPage::Introduction));
-        QCOMPARE(text, help::paragraphs(HelpPage::Introduction).join(QStringLiteral("\n\n")));
+        QCOMPARE(title, helptexts::title(HelpPage::Introduction));
+        QCOMPARE(text, helptexts::paragraphs(HelpPage::Introduction).join(QStringLiteral("\n\n")));
     }
 
     // Each opening is a new window in its designed state, whatever the previous
@@ -206,27 +191,27 @@ private slots:
     {
         QFETCH(QString, picture);
         QFETCH(QString, dialogClass);
-        QTemporaryDir dir;
-        ScriptedInteraction user;
-        TfrmAvvio menu(dir.path());
+        TfrmAvvio menu(dir->path());
         QList<QColor> coloursOnOpening;
         QList<bool> modal;
-        user.onDialog([&](QDialog& dialog) {
+        user->onDialog([&](QDialog& dialog) {
             auto* link = named<LinkLabel>(&dialog, QStringLiteral("lnkWeb"));
             coloursOnOpening << link->textColour();
             modal << dialog.isModal();
             QTest::mousePress(link, Qt::LeftButton);
-            QCOMPARE(link->textColour(), QColor::fromRgba(LinkLabel::pressedColour));
+            // Orange while the button is down.
+            QCOMPARE(link->textColour(), QColor::fromRgba(0xFFFFA500));
             dialog.reject();
         });
         menu.showMaximized();
         QToolButton* button = named<QToolButton>(&menu, picture);
         QTest::mouseClick(button, Qt::LeftButton);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(user.dialogClasses(), QStringList({ dialogClass, dialogClass }));
-        QCOMPARE(coloursOnOpening, QList<QColor>(2, QColor::fromRgba(LinkLabel::restColour)));
+        QCOMPARE(user->dialogClasses(), QStringList({ dialogClass, dialogClass }));
+        // Dark blue, as a link at rest.
+        QCOMPARE(coloursOnOpening, QList<QColor>(2, QColor::fromRgba(0xFF00008B)));
         QCOMPARE(modal, QList<bool>({ true, true }));
-        QVERIFY(user.shellCommands().isEmpty());
+        QVERIFY(user->shellCommands().isEmpty());
         // The dialogs were owned by the menu and are gone with their handler.
         QVERIFY(menu.findChildren<QDialog*>().isEmpty());
     }

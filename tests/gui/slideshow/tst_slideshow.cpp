@@ -358,9 +358,7 @@ private slots:
         window.cmdAvantiClick();
         QCOMPARE(user.messages().size(), 1);
         QCOMPARE(user.messages()[0].kind, MessageKind::Error);
-        QCOMPARE(user.messages()[0].text,
-            QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
-                           "possedere i privilegi di scrittura nella cartella di installazione del programma."));
+        QCOMPARE(user.messages()[0].text, archiveAccessText());
         QCOMPARE(user.messages()[0].buttons, Buttons::OkCancel);
         QVERIFY(!timerDuringMessage);
         QVERIFY(window.Timer->isActive());

@@ -1,4 +1,5 @@
 #include "help/HelpPages.h"
+#include "support/HelpTexts.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,7 +53,7 @@ void TestManualWriter::writesManual()
     qsizetype pages = 0;
     for (; page.hasNext(); page.next())
         ++pages;
-    QVERIFY2(pages >= 1 + help::allPages().size(), qPrintable(QString::number(pages)));
+    QVERIFY2(pages >= 1 + test::helptexts::allPages().size(), qPrintable(QString::number(pages)));
     // Every sheet is A4 portrait: 595 x 842 points.
     QRegularExpressionMatchIterator box
         = QRegularExpression(QStringLiteral("/MediaBox\\s*\\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"))
@@ -98,10 +99,10 @@ void TestManualWriter::readsAsTheHelpPages()
         }
         return qsizetype(-1);
     };
-    for (const HelpPage page : help::allPages()) {
-        sheet = findFrom(help::title(page));
-        QVERIFY2(sheet > 0, qPrintable(help::title(page)));
-        for (const QString& paragraph : help::paragraphs(page)) {
+    for (const HelpPage page : test::helptexts::allPages()) {
+        sheet = findFrom(test::helptexts::title(page));
+        QVERIFY2(sheet > 0, qPrintable(test::helptexts::title(page)));
+        for (const QString& paragraph : test::helptexts::paragraphs(page)) {
             sheet = findFrom(paragraph.simplified());
             QVERIFY2(sheet > 0, qPrintable(paragraph));
         }

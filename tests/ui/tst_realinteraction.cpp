@@ -1,0 +1,160 @@
+#include "report/PrintableReport.h"
+#include "ui/Interaction.h"
+#include "ui/RealInteraction.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QTimer>
+#include <QToolBar>
+#include <QWidgetAction>
+#include <QtTest>
+
+using namespace lumidex;
+
+namespace {
+
+// One A4 page with a frame and a line of text.
+class OnePageReport : public PrintableReport {
+public:
+    QString name() const override { return QStringLiteral("Prova"); }
+    QPageLayout pageLayout() const override
+    {
+        return QPageLayout(
+            QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    }
+    int pageCount() const override { return 1; }
+    bool paintPage(QPainter& painter, QPagedPaintDevice& device, int) const override
+    {
+        const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
+        painter.drawRect(page.adjusted(0, 0, -1, -1));
+        painter.drawText(page, Qt::AlignCenter, name());
+        return true;
+    }
+};
+
+// A command of the preview's bar as the user tells it apart: its text, "|" for a
+// separator, "[zoom 100.0%]" for the zoom box with what it shows
+// (the card at its real size; Qt writes the factor with one decimal).
+QString describe(QAction* action)
+{
+    if (action->isSeparator())
+        return QStringLiteral("|");
+    if (auto* widgetAction = qobject_cast<QWidgetAction*>(action))
+        if (auto* zoom = qobject_cast<QComboBox*>(widgetAction->defaultWidget()))
+            return QStringLiteral("[zoom %1]").arg(zoom->currentText());
+    return action->text();
+}
+
+// What the test saw of the preview while it was open.
+struct SeenPreview {
+    bool found = false;
+    bool activeModal = false;
+    QWidget* owner = nullptr;
+    bool maximised = false;
+    QStringList commands;
+    QKeySequence fullScreenShortcut;
+    QString fullScreenTip;
+    bool fullScreenCheckable = false;
+    QKeySequence closeShortcut;
+    QString closeTip;
+    bool closedByItsCommand = false;
+};
+
+QAction* commandNamed(QToolBar* bar, const QString& text)
+{
+    for (QAction* action : bar->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+// Looks at the preview and closes it: through its own close command when there
+// is one, so the modal loop ends whatever the test finds.
+void inspectAndClose(SeenPreview& seen)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+    seen.activeModal = preview != nullptr;
+    if (!preview)
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if ((preview = qobject_cast<QPrintPreviewDialog*>(window)))
+                break;
+    if (!preview)
+        return;
+    seen.found = true;
+    seen.owner = preview->parentWidget();
+    seen.maximised = preview->windowState().testFlag(Qt::WindowMaximized);
+    auto* bar = preview->findChild<QToolBar*>();
+    if (!bar) {
+        preview->reject();
+        return;
+    }
+    for (QAction* action : bar->actions())
+        seen.commands << describe(action);
+    if (QAction* fullScreen = commandNamed(bar, QStringLiteral("Schermo intero"))) {
+        seen.fullScreenShortcut = fullScreen->shortcut();
+        seen.fullScreenTip = fullScreen->toolTip();
+        seen.fullScreenCheckable = fullScreen->isCheckable();
+    }
+    QAction* close = commandNamed(bar, QStringLiteral("Chiudi"));
+    if (close) {
+        seen.closeShortcut = close->shortcut();
+        seen.closeTip = close->toolTip();
+        close->trigger();
+        seen.closedByItsCommand = !preview->isVisible();
+    }
+    if (preview->isVisible())
+        preview->reject();
+}
+
+} // namespace
+
+class TestRealInteraction : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The preview keeps only what a card needs: it is printed as it is laid out,
+    // on its paper and in its orientation. Qt's own bar is found by the names Qt
+    // gives its commands; when those change, this is where it shows.
+    void previewOffersOnlyFittingZoomPrintFullScreenAndClose()
+    {
+        QVERIFY(dynamic_cast<RealInteraction*>(&interaction()));
+        QWidget owner;
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+
+        SeenPreview seen;
+        QTimer::singleShot(0, &owner, [&seen] { inspectAndClose(seen); });
+        const ReportOutcome outcome = interaction().previewReport(&owner, OnePageReport());
+
+        QVERIFY(seen.found);
+        QVERIFY(seen.activeModal);
+        QCOMPARE(seen.owner, &owner);
+        QVERIFY(seen.maximised);
+        QCOMPARE(seen.commands,
+            QStringList({ QStringLiteral("Fit width"), QStringLiteral("Fit page"), QStringLiteral("|"),
+                QStringLiteral("[zoom 100.0%]"), QStringLiteral("Zoom out"), QStringLiteral("Zoom in"),
+                QStringLiteral("|"), QStringLiteral("Print"), QStringLiteral("|"), QStringLiteral("Schermo intero"),
+                QStringLiteral("Chiudi") }));
+        // Paper, orientation, page stepping, page views and page set-up are gone.
+        for (const char* gone : { "Page setup", "Portrait", "Landscape", "First page", "Previous page", "Next page",
+                 "Last page", "Show single page", "Show facing pages", "Show overview of all pages" })
+            QVERIFY2(!seen.commands.contains(QLatin1String(gone)), gone);
+        QCOMPARE(seen.fullScreenShortcut, QKeySequence(Qt::Key_F11));
+        QCOMPARE(seen.fullScreenTip, QStringLiteral("Schermo intero (F11)"));
+        QVERIFY(seen.fullScreenCheckable);
+        QCOMPARE(seen.closeShortcut, QKeySequence(Qt::CTRL | Qt::Key_W));
+        QCOMPARE(seen.closeTip, QStringLiteral("Chiudi (Ctrl+W)"));
+        QVERIFY(seen.closedByItsCommand);
+        QCOMPARE(outcome, ReportOutcome::Done);
+    }
+};
+
+QTEST_MAIN(TestRealInteraction)
+#include "tst_realinteraction.moc"
