@@ -256,7 +256,7 @@ void TfrmAllegaCartella::open(int index)
         return;
     const QString name = QFileInfo(path).fileName();
     interaction().message(this, MessageKind::Warning,
-        QFileInfo::exists(path) ? attachtext::noApplication(name) : attachtext::fileMissing(name), Buttons::OkCancel);
+        QFileInfo::exists(path) ? attachtext::noApplication(name) : attachtext::fileMissing(name), Buttons::Ok);
 }
 
 void TfrmAllegaCartella::erase(int index)

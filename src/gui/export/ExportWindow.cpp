@@ -201,7 +201,7 @@ void ExportWindow::cmdEsportaClick()
         return;
     if (!TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"')))
         interaction().message(
-            this, MessageKind::Warning, exporttext::cannotOpen(QDir::toNativeSeparators(path)), Buttons::OkCancel);
+            this, MessageKind::Warning, exporttext::cannotOpen(QDir::toNativeSeparators(path)), Buttons::Ok);
 }
 
 void ExportWindow::cmdGuidaClick()
