@@ -23,4 +23,5 @@ lumidex_sources(
   RecentFolders.h RecentFolders.cpp
   DesktopOpener.h DesktopOpener.cpp
   StorableInput.h StorableInput.cpp
+  WholeValue.h WholeValue.cpp
 )
