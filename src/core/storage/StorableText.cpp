@@ -138,7 +138,10 @@ Result storableText(QStringView text, qsizetype cursor)
                 result.text += composed;
             } else {
                 const QString plain = plainForm(composed);
-                result.changes.append({ composed, plain, result.text.size() });
+                // Named as it arrived, joiners and selectors included, so that
+                // the user reads the character as it was typed.
+                result.changes.append({ cluster.toString().normalized(QString::NormalizationForm_C), plain,
+                    result.text.size() });
                 result.text += plain;
             }
         }

@@ -171,6 +171,8 @@ bool CheckWindow::filterFieldKey(QKeyEvent* key)
     case Qt::Key_Delete:
     case Qt::Key_Left:
     case Qt::Key_Right:
+    // Escape types nothing: it closes the window, as "Chiudi" does.
+    case Qt::Key_Escape:
         return false;
     default:
         break;

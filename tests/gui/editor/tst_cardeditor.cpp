@@ -245,12 +245,11 @@ private slots:
         field->setText(value);
         QCoreApplication::processEvents();
         QVERIFY(field->isVisible());
-        // Scrolled to its end, the field still shows its first character: the
-        // text did not have to scroll.
+        // With the cursor at its end, which a field always shows, the field
+        // still shows the first character: the text did not have to scroll.
         field->setCursorPosition(int(value.size()));
         const QRect inside = field->contentsRect();
-        QCOMPARE(field->cursorPositionAt(QPoint(inside.left() + 4, inside.center().y())), 0);
-        QVERIFY2(field->cursorRect().right() <= inside.right(),
+        QVERIFY2(field->cursorPositionAt(QPoint(inside.left() + 4, inside.center().y())) == 0,
             qPrintable(QStringLiteral("%1 wide for %2").arg(field->width()).arg(value)));
         QVERIFY(f.editor()->minimumSizeHint().width() <= 1366);
 
