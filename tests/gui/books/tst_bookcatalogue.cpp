@@ -241,7 +241,7 @@ private slots:
             QApplication::sendEvent(window->txtFile, &press);
         }
         QCOMPARE(window->txtFile->text(), QStringLiteral("Ist"));
-        QCOMPARE(window->statusLine()->text(),
+        QCOMPARE(window->lblAvviso->text(),
             QString::fromUtf8(
                 "Il carattere «ţ» non può essere memorizzato nella scheda ed è stato sostituito con «t»."));
         paste(window->txtFile, QString::fromUtf8(" Łódź 🎉"));
