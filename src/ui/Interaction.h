@@ -68,8 +68,10 @@ public:
     // Starts the progress of long work of `maximum` steps (bytes, pages, rows);
     // it ends when the returned object goes.
     virtual std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) = 0;
-    // Hands a web address, or a quoted file path or "mailto:" link, to the desktop.
-    virtual void openWithShell(const QString& command) = 0;
+    // Hands a web address, or a quoted file path or "mailto:" link, to the
+    // desktop. False when the desktop did not take it: no application opens a
+    // file of that kind, or there is no such file.
+    virtual bool openWithShell(const QString& command) = 0;
 
     // Prints a composed report through the print dialog (printer, page range,
     // copies): Cancelled when the user cancels it, Failed when the pages could

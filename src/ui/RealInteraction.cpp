@@ -1,6 +1,7 @@
 #include "ui/RealInteraction.h"
 
 #include "report/PrintableReport.h"
+#include "ui/DesktopOpener.h"
 #include "ui/PictureButton.h"
 #include "ui/ProgressWindow.h"
 #include "ui/ReportProgress.h"
@@ -162,10 +163,17 @@ std::unique_ptr<Progress> RealInteraction::startProgress(QWidget* owner, const Q
     return std::make_unique<ProgressWindow>(owner, label, maximum);
 }
 
-void RealInteraction::openWithShell(const QString& command)
+bool RealInteraction::openWithShell(const QString& command)
 {
-    // Nothing is reported when the desktop cannot open the target.
-    QDesktopServices::openUrl(shellUrl(command));
+    const QUrl url = shellUrl(command);
+    // Qt's own way reports only whether an opener started, not whether anything
+    // could open the file; asked directly, xdg-open says.
+    if (url.isLocalFile()) {
+        const DesktopAnswer answer = openFileOnDesktop(url.toLocalFile());
+        if (answer != DesktopAnswer::NoOpener)
+            return answer == DesktopAnswer::Opened;
+    }
+    return QDesktopServices::openUrl(url);
 }
 
 namespace {

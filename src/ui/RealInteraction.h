@@ -16,7 +16,7 @@ public:
     int runDialog(QDialog& dialog) override;
     QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
     std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
-    void openWithShell(const QString& command) override;
+    bool openWithShell(const QString& command) override;
     ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
     ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
 

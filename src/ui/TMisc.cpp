@@ -2,7 +2,7 @@
 
 #include "ui/Interaction.h"
 
-void TMisc::Open(const QString& sCommand)
+bool TMisc::Open(const QString& sCommand)
 {
-    lumidex::interaction().openWithShell(sCommand);
+    return lumidex::interaction().openWithShell(sCommand);
 }

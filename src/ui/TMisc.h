@@ -3,8 +3,9 @@
 #include <QString>
 
 // The small shell utility of the program: hands a web address, or a quoted file
-// path or "mailto:" link, to the desktop's open verb. Failures are not reported.
+// path or "mailto:" link, to the desktop's open verb. Returns whether the desktop
+// took it, for the windows that tell the user when it did not.
 class TMisc {
 public:
-    static void Open(const QString& sCommand);
+    static bool Open(const QString& sCommand);
 };

@@ -1,5 +1,6 @@
 #include "ui/WorkScreen.h"
 
+#include "ui/NoticeLine.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 
@@ -69,13 +70,7 @@ bool WorkScreen::event(QEvent* event)
 
 void WorkScreen::showNotice(const QString& text)
 {
-    // One line: a notice longer than the strip ends in an ellipsis and is read
-    // whole in the line's tooltip.
-    const QString shown = m_panInfo->isVisible()
-        ? m_panInfo->fontMetrics().elidedText(text, Qt::ElideRight, m_panInfo->contentsRect().width())
-        : text;
-    m_panInfo->setText(shown);
-    m_panInfo->setToolTip(shown == text ? QString() : text);
+    showOnOneLine(*m_panInfo, text);
     m_showsNotice = true;
 }
 

@@ -19,4 +19,10 @@ lumidex_sources(
   OutputChoiceWindow.h OutputChoiceWindow.cpp
   ProgressWindow.h ProgressWindow.cpp
   ReportProgress.h ReportProgress.cpp
+  PasteRoute.h PasteRoute.cpp
+  NoticeLine.h NoticeLine.cpp
+  RecentFolders.h RecentFolders.cpp
+  DesktopOpener.h DesktopOpener.cpp
+  StorableInput.h StorableInput.cpp
+  WholeValue.h WholeValue.cpp
 )

@@ -126,9 +126,13 @@ std::unique_ptr<Progress> ScriptedInteraction::startProgress(QWidget*, const QSt
     return std::make_unique<ScriptedProgress>(m_works, cancelAt);
 }
 
-void ScriptedInteraction::openWithShell(const QString& command)
+bool ScriptedInteraction::openWithShell(const QString& command)
 {
     m_shellCommands << command;
+    if (m_shellRefusals == 0)
+        return true;
+    --m_shellRefusals;
+    return false;
 }
 
 ReportOutcome ScriptedInteraction::printReport(QWidget*, const PrintableReport& report)

@@ -61,6 +61,9 @@ public:
     // The user presses "Annulla" at the `advances`-th advance of the next work
     // (1 for the first); the work sees it from that advance on.
     void cancelWorkAt(int advances) { m_cancelAt = advances; }
+    // The desktop opens nothing for the next `count` shell commands (they are
+    // recorded all the same); otherwise it takes every one.
+    void refuseShellCommands(int count = 1) { m_shellRefusals = count; }
     // How the next print dialogs or previews end; an empty queue prints.
     void queueReportOutcome(ReportOutcome outcome) { m_reportOutcomes.enqueue(outcome); }
 
@@ -82,7 +85,7 @@ public:
     int runDialog(QDialog& dialog) override;
     QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
     std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
-    void openWithShell(const QString& command) override;
+    bool openWithShell(const QString& command) override;
     ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
     ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
 
@@ -98,6 +101,7 @@ private:
     QList<FileDialogRequest> m_openRequests;
     QList<FileDialogRequest> m_saveRequests;
     QStringList m_shellCommands;
+    int m_shellRefusals = 0;
     QStringList m_dialogClasses;
     int m_dialogsRun = 0;
     int m_menusRun = 0;

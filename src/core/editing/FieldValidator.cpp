@@ -1,22 +1,22 @@
 #include "editing/FieldValidator.h"
 
-#include "storage/TextField.h"
-
 namespace lumidex {
+
+FieldValidator::FieldValidator(Listener listener, QObject* parent)
+    : QValidator(parent)
+    , m_listener(std::move(listener))
+{
+}
 
 QValidator::State FieldValidator::validate(QString& input, int& pos) const
 {
-    // A character outside the basic plane is two UTF-16 units but one "?": the
-    // cursor moves back by one for each such pair in front of it.
-    int cursor = pos;
-    for (int i = 0; i + 1 < pos && i + 1 < input.size(); ++i) {
-        if (input[i].isHighSurrogate() && input[i + 1].isLowSurrogate()) {
-            --cursor;
-            ++i;
-        }
-    }
-    input = textfield::storableForm(input);
-    pos = qBound(0, cursor, int(input.size()));
+    if (storabletext::isStorable(input))
+        return Acceptable;
+    const storabletext::Result kept = storabletext::storableText(input, pos);
+    input = kept.text;
+    pos = int(kept.cursor);
+    if (m_listener && !kept.changes.isEmpty())
+        m_listener(kept.changes);
     return Acceptable;
 }
 

@@ -66,19 +66,6 @@ bool isStorable(QChar c)
     return !c.isSurrogate() && byteOf(c.unicode()) >= 0;
 }
 
-QString storableForm(QStringView text)
-{
-    QString form;
-    form.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text[i];
-        if (ch.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        form.append(isStorable(ch) ? ch : QChar(QLatin1Char(unmappable)));
-    }
-    return form;
-}
-
 QByteArray toWindows1252(QStringView text)
 {
     QByteArray bytes;

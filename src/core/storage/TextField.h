@@ -12,9 +12,6 @@ namespace lumidex::textfield {
 
 // Whether the code page holds the character (a surrogate pair half never).
 bool isStorable(QChar c);
-// The text as a field would store it, character for character: each character
-// the code page cannot hold (a pair of UTF-16 units counting as one) is '?'.
-QString storableForm(QStringView text);
 
 // Windows-1252 conversion. A character the code page cannot hold becomes '?'.
 QByteArray toWindows1252(QStringView text);

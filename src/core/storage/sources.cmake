@@ -5,5 +5,5 @@ lumidex_sources(
   CheckedOutput.h CheckedOutput.cpp Layouts.h
   LockNotice.h LockNotice.cpp PhotoFiles.h PhotoFiles.cpp ProgramFolder.h ProgramFolder.cpp RecordLayout.h
   RecordLayout.cpp RecordLocks.h RecordLocks.cpp RecordView.h RollbackJournal.h RollbackJournal.cpp
-  SafeWrite.h SafeWrite.cpp TextField.h TextField.cpp
+  SafeWrite.h SafeWrite.cpp StorableText.h StorableText.cpp TextField.h TextField.cpp
 )

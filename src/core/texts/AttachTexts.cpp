@@ -25,4 +25,19 @@ QString nameNotStorable()
                           "di nuovo.");
 }
 
+QString fileMissing(const QString& name)
+{
+    return QStringLiteral("Attenzione: il file «%1» non è presente nella cartella dei documenti allegati.\r\n\r\n"
+                          "Per allegarlo di nuovo premere il pulsante Sfoglia... e sceglierlo.")
+        .arg(name);
+}
+
+QString noApplication(const QString& name)
+{
+    return QStringLiteral("Attenzione: nel sistema non è installata nessuna applicazione in grado di aprire il file "
+                          "«%1».\r\n\r\nInstallare un programma adatto a questo tipo di file; il file resta "
+                          "allegato alla scheda.")
+        .arg(name);
+}
+
 } // namespace lumidex::attachtext

@@ -10,5 +10,9 @@ QString replaceQuestion();
 QString copying();
 QString copyFailed();
 QString nameNotStorable();
+// "Apri" found the attached file gone from the attachments folder.
+QString fileMissing(const QString& name);
+// "Apri" found no application that opens the attached file.
+QString noApplication(const QString& name);
 
 } // namespace lumidex::attachtext

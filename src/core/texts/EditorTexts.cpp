@@ -1,5 +1,7 @@
 #include "texts/EditorTexts.h"
 
+#include <QStringList>
+
 namespace lumidex {
 
 namespace editortext {
@@ -38,6 +40,26 @@ QString photoNotExported()
 QString readyForNewCard()
 {
     return QStringLiteral("Pronto per archiviare una nuova scheda...");
+}
+QString characterReplaced(const QString& character, const QString& replacement)
+{
+    return QStringLiteral("Il carattere «%1» non può essere memorizzato nella scheda ed è stato sostituito con «%2».")
+        .arg(character, replacement);
+}
+QString characterRefused(const QString& character)
+{
+    return QStringLiteral("Il carattere «%1» non può essere memorizzato nella scheda.").arg(character);
+}
+QString storableNotice(const QList<storabletext::Change>& changes)
+{
+    QStringList sentences;
+    for (const storabletext::Change& change : changes) {
+        const QString sentence = change.refused() ? characterRefused(change.character)
+                                                  : characterReplaced(change.character, change.replacement);
+        if (!sentences.contains(sentence))
+            sentences << sentence;
+    }
+    return sentences.join(QLatin1Char(' '));
 }
 } // namespace editortext
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "storage/StorableText.h"
+
+#include <QList>
 #include <QString>
 
 namespace lumidex {
@@ -14,6 +17,13 @@ QString duplicateReady();
 QString photoNotSaved();
 QString photoNotExported();
 QString readyForNewCard();
+// What the status line says of a character the archive cannot hold, written in
+// its plain form or left out.
+QString characterReplaced(const QString& character, const QString& replacement);
+QString characterRefused(const QString& character);
+// The status line's words for the changes made to one arriving text: one
+// sentence per character, each said once.
+QString storableNotice(const QList<storabletext::Change>& changes);
 } // namespace editortext
 
 } // namespace lumidex

@@ -31,4 +31,12 @@ QString failed()
                           "Accertarsi che il file di Excel non sia già aperto.");
 }
 
+QString cannotOpen(const QString& path)
+{
+    return QStringLiteral("Attenzione: nel sistema non è installata nessuna applicazione in grado di aprire il foglio "
+                          "di calcolo.\r\n\r\nIl file è stato comunque salvato in %1 e potrà essere aperto con un "
+                          "programma come LibreOffice Calc o Microsoft Excel.")
+        .arg(path);
+}
+
 } // namespace lumidex::exporttext

@@ -11,5 +11,7 @@ QString askToExport();
 QString exporting();
 QString exported();
 QString failed();
+// The user asked to open the saved spreadsheet, and no application can.
+QString cannotOpen(const QString& path);
 
 } // namespace lumidex::exporttext

@@ -4,11 +4,15 @@
 #include "common/Formatting.h"
 #include "common/Text.h"
 #include "kinds/ArchiveProfile.h"
+#include "storage/Layouts.h"
 #include "texts/AttachTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
+#include "ui/NoticeLine.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
+#include "ui/RecentFolders.h"
+#include "ui/StorableInput.h"
 #include "ui/TMisc.h"
 #include "ui/TextButton.h"
 
@@ -29,6 +33,9 @@ namespace {
 
 constexpr QSize instructionSize(577, 64);
 constexpr QSize slotSize(577, 113);
+// The descriptions' record fields are alike in every kind of card.
+constexpr int descriptionCapacity = layouts::registry.capacity(layouts::registry.indexOf("Desc01"));
+static_assert(descriptionCapacity == layouts::book.capacity(layouts::book.indexOf("Desc01")));
 
 // The fields carry no highlight here, whatever the editor that opens the dialog uses.
 const QString allegaStyleSheet = QStringLiteral(R"(
@@ -37,6 +44,7 @@ QFrame#panSfondo { background: white; border: 1px solid #CDDFEE; border-radius: 
 QFrame[allegato="true"] { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #A8CAE5, stop:1 #FFFFFF);
     border: 1px solid #BCD3E8; border-radius: 4px; }
 QFrame[allegato="true"] QLabel { background: transparent; border: none; font-size: 12pt; }
+QLabel#panInfo { color: #1F3F66; font-size: 9pt; }
 QLineEdit, QLineEdit:focus { background: white; border: 1px solid #8FA9C2; padding: 1px 3px; font-weight: bold; }
 QLineEdit[nomeFile="true"] { color: #808080; font-size: 10pt; }
 QLineEdit[descrizione="true"] { color: black; font-size: 12pt; }
@@ -93,6 +101,12 @@ TfrmAllegaCartella::TfrmAllegaCartella(const QString& programDir, QWidget* paren
     }
     column->addStretch(1);
 
+    // What became of a letter typed into a description, said where the user looks.
+    panInfo = new QLabel(panel);
+    panInfo->setObjectName(QStringLiteral("panInfo"));
+    column->addWidget(panInfo);
+    column->addSpacing(2);
+
     btnAnnulla = makeButton(panel, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QSize(126, 32));
     btnApplica = makeButton(panel, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), QSize(154, 32));
     auto* buttons = new QHBoxLayout;
@@ -147,6 +161,9 @@ QWidget* TfrmAllegaCartella::buildSlot(QWidget* parent, int index)
     slot.txtDesc->setObjectName(numbered("txtDesc", index));
     slot.txtDesc->setProperty("descrizione", true);
     slot.txtDesc->setFixedWidth(552);
+    // As long as the record field it is saved into, and in the letters it keeps.
+    slot.txtDesc->setMaxLength(descriptionCapacity);
+    keepStorable(*slot.txtDesc, [this](const QString& notice) { showOnOneLine(*panInfo, notice); });
 
     auto* nameRow = new QHBoxLayout;
     nameRow->setSpacing(6);
@@ -203,9 +220,11 @@ void TfrmAllegaCartella::nameChanged(int index)
 void TfrmAllegaCartella::browse(int index)
 {
     const QString chosen = interaction().openFileName(this,
-        { QStringLiteral("Selezionare il file da allegare:"), QStringLiteral("Tutti i file (*.*)|*.*"), {}, {}, {} });
+        { QStringLiteral("Selezionare il file da allegare:"), QStringLiteral("Tutti i file (*.*)|*.*"), {}, {},
+            lastFolder(FolderUse::Attach) });
     if (chosen.isEmpty())
         return;
+    rememberFolderOf(FolderUse::Attach, chosen);
     const QString name = QFileInfo(chosen).fileName();
     // Refused before anything is copied: the card would keep another name than the file's.
     if (!attachments::canStoreName(name)) {
@@ -251,7 +270,11 @@ void TfrmAllegaCartella::open(int index)
     const QString path = attachments::attachedFilePath(m_programDir, m_slots[index].txtFile->text());
     if (path.isEmpty())
         return;
-    TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
+    if (TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"')))
+        return;
+    const QString name = QFileInfo(path).fileName();
+    interaction().message(this, MessageKind::Warning,
+        QFileInfo::exists(path) ? attachtext::noApplication(name) : attachtext::fileMissing(name), Buttons::Ok);
 }
 
 void TfrmAllegaCartella::erase(int index)

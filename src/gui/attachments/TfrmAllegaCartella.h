@@ -53,6 +53,8 @@ public:
     QPushButton* btnAnnulla = nullptr;
     QPushButton* btnApplica = nullptr;
     QLabel* lblMemory = nullptr;
+    // Says what became of a character the card could not keep.
+    QLabel* panInfo = nullptr;
 
 public slots:
     void btnApplicaClick();

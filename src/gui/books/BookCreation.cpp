@@ -6,8 +6,10 @@
 #include "storage/TextField.h"
 #include "texts/BookTexts.h"
 #include "ui/Interaction.h"
+#include "ui/NoticeLine.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
+#include "ui/StorableInput.h"
 #include "ui/Style.h"
 #include "ui/UnexpectedError.h"
 
@@ -63,6 +65,13 @@ BookCreation::BookCreation(const QString& programDir, ArchiveKind kind, QWidget*
     txtFile = new QLineEdit(sheet);
     txtFile->setObjectName(QStringLiteral("txtFile"));
     txtFile->setMaxLength(250);
+    // The book's name takes the letters a card takes: it heads the book's
+    // entries and names their photos, and is typed by the same users.
+    // The window's status strip is not in sight here: the notice stands under the name.
+    lblAvviso = new QLabel(sheet);
+    lblAvviso->setObjectName(QStringLiteral("lblAvviso"));
+    lblAvviso->setStyleSheet(QStringLiteral("color: #1F3F66; font: 10pt \"Verdana\";"));
+    keepStorable(*txtFile, [this](const QString& notice) { showOnOneLine(*lblAvviso, notice); });
     txtFile->installEventFilter(this);
 
     btnApplica
@@ -91,6 +100,7 @@ BookCreation::BookCreation(const QString& programDir, ArchiveKind kind, QWidget*
     right->addLayout(heading);
     right->addStretch(1);
     right->addWidget(txtFile);
+    right->addWidget(lblAvviso);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(btnApplica);

@@ -21,6 +21,8 @@ public:
     QToolButton* btnApplica = nullptr;
     QToolButton* btnAnnulla = nullptr;
     // Full path of the book file to create.
+    // Says, under the name, what became of a letter a book name cannot hold.
+    QLabel* lblAvviso = nullptr;
     QLabel* lblFile = nullptr;
 
 public slots:

@@ -12,6 +12,7 @@
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
+#include "ui/WholeValue.h"
 
 #include <QDate>
 #include <QHBoxLayout>
@@ -69,7 +70,8 @@ BookEditor::BookEditor(const QString& programDir, ArchiveKind kind, QWidget* par
     // The date is picked from the calendar or set to today, never typed.
     txtData->setReadOnly(true);
     txtData->setAlignment(Qt::AlignCenter);
-    txtData->setFixedWidth(150);
+    // A date shows whole in whatever font the set-up gives the fields.
+    showWholeValue(*txtData, QStringLiteral("00/00/0000"), WholeValueFit::Fixed, 150);
     txtData->setStatusTip(
         QStringLiteral("Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."));
 

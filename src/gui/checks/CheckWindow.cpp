@@ -171,6 +171,8 @@ bool CheckWindow::filterFieldKey(QKeyEvent* key)
     case Qt::Key_Delete:
     case Qt::Key_Left:
     case Qt::Key_Right:
+    // Escape types nothing: it closes the window, as "Chiudi" does.
+    case Qt::Key_Escape:
         return false;
     default:
         break;
@@ -211,17 +213,6 @@ void CheckWindow::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     centreOnScreen(this);
     m_field->setFocus();
-}
-
-void CheckWindow::keyPressEvent(QKeyEvent* event)
-{
-    // The window ends through "Chiudi" or a verdict only; Escape does not
-    // dismiss it behind the user's back.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace lumidex

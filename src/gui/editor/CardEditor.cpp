@@ -2,7 +2,6 @@
 
 #include "common/Formatting.h"
 #include "common/Text.h"
-#include "editing/FieldValidator.h"
 #include "editing/Navigation.h"
 #include "gui/editor/EditorButtons.h"
 #include "gui/editor/EditorStyle.h"
@@ -12,10 +11,11 @@
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/RecordLayout.h"
-#include "storage/TextField.h"
 #include "texts/EditorTexts.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
+#include "ui/RecentFolders.h"
+#include "ui/StorableInput.h"
 #include "ui/TextButton.h"
 
 #include <QKeyEvent>
@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QToolButton>
-#include <algorithm>
 
 namespace lumidex {
 
@@ -92,7 +91,7 @@ CardEditor::CardEditor(const QString& programDir, ArchiveKind kind, QWidget* par
         auto* edit = new QLineEdit(this);
         edit->setObjectName(fieldObjectName(layout, i, "txt"));
         edit->setMaxLength(layout.capacity(i));
-        edit->setValidator(new FieldValidator(edit));
+        keepStorable(*edit, [this](const QString& notice) { showNotice(notice); });
         edit->installEventFilter(this);
         m_fields << edit;
     }
@@ -130,10 +129,6 @@ bool CardEditor::eventFilter(QObject* watched, QEvent* event)
         const int index = edit ? int(m_fields.indexOf(edit)) : -1;
         if (index >= 0) {
             auto* key = static_cast<QKeyEvent*>(event);
-            // A character the card could not store is not taken at all.
-            const QString typed = key->text();
-            if (!std::all_of(typed.begin(), typed.end(), textfield::isStorable))
-                return true;
             if (fieldKeyPress(edit, key))
                 return true;
             if (isEnterKey(key->key())) {
@@ -347,9 +342,11 @@ void CardEditor::btnCaricaFotoClick()
 {
     const QString path = interaction().openFileName(this,
         { QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
-            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"), {}, {}, {} });
+            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"), {}, {},
+            lastFolder(FolderUse::LoadPhoto) });
     if (path.isEmpty())
         return;
+    rememberFolderOf(FolderUse::LoadPhoto, path);
     const bool loaded = m_photo.loadFromFile(path);
     refreshPhoto();
     if (loaded)
@@ -362,9 +359,11 @@ void CardEditor::btnSalvaFotoClick()
 {
     const QString path = interaction().saveFileName(this,
         { QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
-            QStringLiteral("File Jpeg (*.jpg)|*.jpg"), QStringLiteral("Foto.jpg"), QStringLiteral("jpg"), {} });
+            QStringLiteral("File Jpeg (*.jpg)|*.jpg"), QStringLiteral("Foto.jpg"), QStringLiteral("jpg"),
+            lastFolder(FolderUse::SavePhoto) });
     if (path.isEmpty())
         return;
+    rememberFolderOf(FolderUse::SavePhoto, path);
     // A copy that could not be written must not cost the card its picture.
     if (!m_photo.exportTo(path))
         interaction().message(this, MessageKind::Warning, editortext::photoNotExported(), Buttons::OkCancel);

@@ -6,6 +6,7 @@
 #include "kinds/ArchiveProfile.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
+#include "ui/WholeValue.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -82,7 +83,8 @@ QWidget* CardEditor::buildToolbar()
 
     lblPosizione->setParent(bar);
     lblPosizione->setAlignment(Qt::AlignCenter);
-    lblPosizione->setFixedWidth(50);
+    // Six digits: an archive of a hundred thousand cards and more.
+    showWholeValue(*lblPosizione, QStringLiteral("100000"));
 
     group({ cmdNuovo, cmdDuplica, cmdSalva, cmdTrova, cmdFile });
     if (m_profile.previewBeforePrint) {

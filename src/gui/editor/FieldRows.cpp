@@ -1,25 +1,13 @@
 #include "gui/editor/FieldRows.h"
 
+#include "ui/WholeValue.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace lumidex {
-
-namespace {
-
-// Wide enough for the sample text in the field's own font, and for its caption.
-int widthFor(QLineEdit* edit, const QString& sample, const QLabel* caption)
-{
-    edit->ensurePolished();
-    // Frame, padding and the edit's inner margins on both sides, with a little air.
-    constexpr int chrome = 2 * (1 + 3 + 2) + 6;
-    const int text = edit->fontMetrics().horizontalAdvance(sample) + chrome;
-    return qMax(text, caption->sizeHint().width());
-}
-
-} // namespace
 
 void addFieldRows(QVBoxLayout* column, const QList<QList<FieldPlace>>& rows)
 {
@@ -34,8 +22,12 @@ void addFieldRows(QVBoxLayout* column, const QList<QList<FieldPlace>>& rows)
             caption->setProperty("role", QStringLiteral("caption"));
             caption->setBuddy(place.edit);
             cell->addWidget(caption);
-            if (place.stretch == 0 && !place.sample.isEmpty())
-                place.edit->setFixedWidth(widthFor(place.edit, place.sample, caption));
+            // A field of a fixed length stands as wide as its caption, a
+            // sentence, or its value; a wider field takes at least its value.
+            if (!place.sample.isEmpty())
+                showWholeValue(*place.edit, place.sample,
+                    place.stretch == 0 ? WholeValueFit::Fixed : WholeValueFit::AtLeast,
+                    place.stretch == 0 ? caption->sizeHint().width() : 0);
             if (place.beside) {
                 auto* line = new QHBoxLayout;
                 line->setSpacing(3);

@@ -13,9 +13,10 @@ namespace lumidex {
 struct FieldPlace {
     QLineEdit* edit;
     QString caption;
-    // Share of the row's width; 0 keeps the field just wide enough for `sample`,
-    // or at the width it already has when there is no sample.
+    // Share of the row's width; 0 keeps the field just wide enough for `sample`
+    // (and its caption), or at the width it already has when there is no sample.
     int stretch;
+    // The field's longest value, which it always shows whole.
     QString sample = {};
     // A small button right of the field (a check, the e-mail, today's date).
     QWidget* beside = nullptr;

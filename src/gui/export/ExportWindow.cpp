@@ -204,7 +204,9 @@ void ExportWindow::cmdEsportaClick()
     }
     if (interaction().message(this, MessageKind::Confirmation, exporttext::exported(), Buttons::YesNo) == Answer::No)
         return;
-    TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"'));
+    if (!TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"')))
+        interaction().message(
+            this, MessageKind::Warning, exporttext::cannotOpen(QDir::toNativeSeparators(path)), Buttons::Ok);
 }
 
 void ExportWindow::cmdGuidaClick()

@@ -1,17 +1,10 @@
 #include "gui/registry/FieldTyping.h"
 
 #include "common/Text.h"
-#include "ui/Interaction.h"
+#include "ui/PasteRoute.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMouseEvent>
-#include <memory>
 
 namespace lumidex {
 
@@ -58,90 +51,17 @@ bool codeKeyPasses(const QKeyEvent& key, CodeKeys keys)
     return codeCharPasses(typed.front(), keys);
 }
 
-namespace {
-
-class CodePaste : public QObject {
-public:
-    CodePaste(QLineEdit& field, CodeKeys keys)
-        : QObject(&field)
-        , m_field(field)
-        , m_keys(keys)
-    {
-        field.setAcceptDrops(false);
-        field.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
-                insert(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
-                return true;
-            }
-            return false;
-        case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton
-                && QGuiApplication::clipboard()->supportsSelection()) {
-                insert(QGuiApplication::clipboard()->text(QClipboard::Selection));
-                return true;
-            }
-            return false;
-        case QEvent::ContextMenu:
-            showMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
-            return true;
-        default:
-            return false;
-        }
-    }
-
-private:
-    void insert(const QString& text)
-    {
-        if (m_field.isReadOnly())
-            return;
-        QString kept;
-        for (const QChar c : text) {
-            if (codeCharPasses(c, m_keys))
-                kept.append(c);
-        }
-        m_field.insert(kept);
-    }
-
-    // The field's own menu, whose "Incolla" goes through the filter too.
-    void showMenu(const QPoint& at)
-    {
-        std::unique_ptr<QMenu> menu(m_field.createStandardContextMenu());
-        if (QAction* paste = pasteActionOf(*menu)) {
-            paste->disconnect();
-            connect(paste, &QAction::triggered, this,
-                [this] { insert(QGuiApplication::clipboard()->text(QClipboard::Clipboard)); });
-        }
-        interaction().runMenu(*menu, at);
-    }
-
-    QLineEdit& m_field;
-    CodeKeys m_keys;
-};
-
-} // namespace
-
-QAction* pasteActionOf(const QMenu& menu)
-{
-    // The standard menu names its paste action only by its text, which ends in
-    // the paste shortcut whatever the language.
-    const QString shortcut = QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
-    for (QAction* action : menu.actions()) {
-        if (action->text().endsWith(shortcut))
-            return action;
-    }
-    return nullptr;
-}
-
 void filterPastedText(QLineEdit& field, CodeKeys keys)
 {
-    new CodePaste(field, keys);
+    field.setAcceptDrops(false);
+    routePastes(field, [keys](const QString& pasted) {
+        QString kept;
+        for (const QChar c : pasted) {
+            if (codeCharPasses(c, keys))
+                kept.append(c);
+        }
+        return kept;
+    });
 }
 
 void rewriteTypedText(QLineEdit& field, TypedText form)

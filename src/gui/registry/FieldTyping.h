@@ -2,9 +2,7 @@
 
 #include <QChar>
 
-class QAction;
 class QKeyEvent;
-class QMenu;
 class QLineEdit;
 
 namespace lumidex {
@@ -32,8 +30,6 @@ bool codeKeyPasses(const QKeyEvent& key, CodeKeys keys);
 // the field's length, never loses a character to the blanks it dropped).
 // Text dropped with the mouse is not taken.
 void filterPastedText(QLineEdit& field, CodeKeys keys);
-// The paste action of a line edit's standard context menu.
-QAction* pasteActionOf(const QMenu& menu);
 
 enum class TypedText {
     Trimmed,

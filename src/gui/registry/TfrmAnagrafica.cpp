@@ -167,20 +167,27 @@ QWidget* TfrmAnagrafica::buildFieldArea()
     rule->setFixedHeight(3);
     column->addWidget(rule);
 
+    // The longest values the codes and numbers take, written with the widest
+    // letters they may hold, so that every real one shows whole.
+    const QString longestTaxCode = QStringLiteral("WWWWWW00W00W000W");
+    const QString longestIban = QStringLiteral("IT00W0000000000WWWWWWWWWWWW");
+    // The fifteen digits of the longest international number, as usually written.
+    const QString longestPhone = QStringLiteral("+000 000 000 000 000");
     const QList<QList<FieldPlace>> rows {
         { { txtNome, QStringLiteral("Nome:"), 3 }, { txtSesso, QStringLiteral("Sesso:"), 0, QStringLiteral("MM") },
             { txtDataNasc, QStringLiteral("Data di nascita:"), 0, QStringLiteral("00/00/0000") },
             { txtCittadinanza, QStringLiteral("Cittadinanza:"), 2 } },
         { { txtLuogoNasc, QStringLiteral("Luogo di nascita:"), 2 },
             { txtIndirizzo, QStringLiteral("Indirizzo di residenza:"), 3 } },
-        { { txtCodFisc, QStringLiteral("Codice fiscale:"), 2, {}, btnCodFisc },
+        { { txtCodFisc, QStringLiteral("Codice fiscale:"), 2, longestTaxCode, btnCodFisc },
             { txtEstremi, QStringLiteral("Estremi documento di riconoscimento:"), 3 } },
-        { { txtEmail, QStringLiteral("E-mail:"), 3, {}, btnEmail }, { txtTel, QStringLiteral("Tel. fisso:"), 2 },
-            { txtCellulare, QStringLiteral("Cellulare:"), 2 } },
+        { { txtEmail, QStringLiteral("E-mail:"), 3, {}, btnEmail },
+            { txtTel, QStringLiteral("Tel. fisso:"), 2, longestPhone },
+            { txtCellulare, QStringLiteral("Cellulare:"), 2, longestPhone } },
         { { txtStudio, QStringLiteral("Titolo di studio:"), 2 },
             { txtLingue, QStringLiteral("Lingue conosciute:"), 3 } },
-        { { txtPartitaIva, QStringLiteral("Partita Iva:"), 2, {}, btnPartitaIva },
-            { txtIban, QStringLiteral("IBAN:"), 3, {}, btnIban } },
+        { { txtPartitaIva, QStringLiteral("Partita Iva:"), 2, QStringLiteral("00000000000"), btnPartitaIva },
+            { txtIban, QStringLiteral("IBAN:"), 3, longestIban, btnIban } },
         { { txtAltezza, QStringLiteral("Altezza:"), 1 }, { txtPeso, QStringLiteral("Peso:"), 1 },
             { txtVita, QStringLiteral("Vita:"), 1 }, { txtFianchi, QStringLiteral("Fianchi:"), 1 } },
         { { txtOcchi, QStringLiteral("Occhi:"), 1 }, { txtCapelli, QStringLiteral("Capelli:"), 1 },

@@ -72,6 +72,7 @@ SearchWindow::SearchWindow(ArchiveKind kind, const QString& archivePath, QWidget
         field->installEventFilter(this);
     txtTrova->installEventFilter(this);
     lstRecords->installEventFilter(this);
+    lstRecords->viewport()->installEventFilter(this);
 
     connect(btnCerca, &QPushButton::pressed, this, &SearchWindow::btnCercaMouseDown);
     connect(btnCerca, &QPushButton::clicked, this, &SearchWindow::btnCercaClick);
@@ -218,6 +219,13 @@ void SearchWindow::done(int result)
 
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // The list's own double click needs a line under the pointer; on an empty
+    // list the user's double click is one with no line chosen, and ends the window.
+    if (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick
+        && m_lines->rowCount() == 0) {
+        lstRecordsDblClick();
+        return true;
+    }
     if (isEnterKeyPress(event)) {
         const qsizetype at = m_criteria.indexOf(qobject_cast<QLineEdit*>(watched));
         if (at >= 0) {
@@ -235,17 +243,6 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void SearchWindow::keyPressEvent(QKeyEvent* event)
-{
-    // The window ends through its "Chiudi" buttons or a chosen card; Escape does
-    // not throw away a list the user may still want.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void SearchWindow::paintEvent(QPaintEvent*)

@@ -1,4 +1,5 @@
 lumidex_add_test(tst_textfield SOURCES tst_textfield.cpp LIBS lumidex_core)
+lumidex_add_test(tst_storabletext SOURCES tst_storabletext.cpp LIBS lumidex_core)
 lumidex_add_test(tst_layouts SOURCES tst_layouts.cpp LIBS lumidex_testcore)
 
 # A second program that works on the same archive as the test.

@@ -11,6 +11,7 @@
 #include "support/TestHelpers.h"
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -492,6 +493,107 @@ private slots:
         QCOMPARE(user->shellCommands(),
             QStringList { '"' + QDir::toNativeSeparators(attached("Contratto 2024.pdf")) + '"' });
         QCOMPARE(readBytes(attached("Contratto 2024.pdf")), bytes);
+    }
+
+    // A description is saved into a record field of 250 bytes in the archive's
+    // code page: it takes no more than that, and the letters that field holds.
+    void descriptionsTakeWhatTheRecordHolds_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("arriving");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("notice");
+        const QString replacedS = QString::fromUtf8(
+            "Il carattere «Ş» non può essere memorizzato nella scheda ed è stato sostituito con «S».");
+        QTest::newRow("typed") << "typed" << QString::fromUtf8("Ş") << "S" << replacedS;
+        QTest::newRow("pasted") << "pasted" << QString::fromUtf8("Liberatoria Ştefănescu 😀")
+                                << "Liberatoria Stefanescu "
+                                << replacedS
+                + QString::fromUtf8(" Il carattere «ă» non può essere memorizzato nella scheda ed è stato "
+                                    "sostituito con «a». Il carattere «😀» non può essere memorizzato nella scheda.");
+        QTest::newRow("pasted, too long")
+            << "pasted" << QString(300, QLatin1Char('x')) << QString(250, QLatin1Char('x')) << QString();
+        // What the length cuts off is not told of.
+        QTest::newRow("pasted, cut before the letter")
+            << "pasted" << QString(250, QLatin1Char('x')) + QString::fromUtf8("Ş") << QString(250, QLatin1Char('x'))
+            << QString();
+    }
+    void descriptionsTakeWhatTheRecordHolds()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, arriving);
+        QFETCH(QString, shown);
+        QFETCH(QString, notice);
+        TfrmAllegaCartella dialog(program());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        for (QLineEdit* description : { dialog.txtDesc01, dialog.txtDesc02, dialog.txtDesc03 }) {
+            QCOMPARE(description->maxLength(), 250);
+            dialog.panInfo->clear();
+            dialog.panInfo->setToolTip({});
+            if (how == QLatin1String("typed")) {
+                description->setFocus();
+                QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, arriving);
+                QApplication::sendEvent(description, &key);
+            } else {
+                paste(description, arriving);
+            }
+            QCOMPARE(description->text(), shown);
+            const QLabel* line = dialog.panInfo;
+            QCOMPARE(line->toolTip().isEmpty() ? line->text() : line->toolTip(), notice);
+        }
+        QCOMPARE(dialog.attachments().mid(3), QStringList(3, shown.trimmed()));
+    }
+
+    // "Apri" tells the user when nothing opened the file, and why.
+    void openSaysWhenNothingOpensTheFile_data()
+    {
+        QTest::addColumn<bool>("inFolder");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no application") << true
+                                        << QString::fromUtf8("Attenzione: nel sistema non è installata nessuna "
+                                                             "applicazione in grado di aprire il file «foto.xyz»."
+                                                             "\r\n\r\nInstallare un programma adatto a questo tipo di "
+                                                             "file; il file resta allegato alla scheda.");
+        QTest::newRow("file gone") << false
+                                   << QString::fromUtf8("Attenzione: il file «foto.xyz» non è presente nella cartella "
+                                                        "dei documenti allegati.\r\n\r\nPer allegarlo di nuovo "
+                                                        "premere il pulsante Sfoglia... e sceglierlo.");
+    }
+    void openSaysWhenNothingOpensTheFile()
+    {
+        QFETCH(bool, inFolder);
+        QFETCH(QString, message);
+        if (inFolder) {
+            QDir().mkpath(path("Documenti_Allegati"));
+            writeBytes(attached("foto.xyz"), "dati");
+        }
+        TfrmAllegaCartella dialog(program());
+        dialog.setAttachments({ "foto.xyz", "", "", "", "", "" });
+        user->refuseShellCommands();
+        QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
+        QCOMPARE(user->shellCommands(), QStringList { '"' + QDir::toNativeSeparators(attached("foto.xyz")) + '"' });
+        QCOMPARE(user->messages(), onlyMessage(MessageKind::Warning, message, Buttons::Ok));
+        // The slot keeps its file.
+        QCOMPARE(dialog.txtFile01->text(), QStringLiteral("foto.xyz"));
+    }
+
+    // "Sfoglia" opens where the user last found a file to attach.
+    void browseOpensInTheFolderLastUsed()
+    {
+        QDir().mkpath(path("Lavori/2024"));
+        writeBytes(path("Lavori/2024/liberatoria.pdf"), "pdf");
+        TfrmAllegaCartella dialog(program());
+        user->queueOpenFileName(path("Lavori/2024/liberatoria.pdf"));
+        QTest::mouseClick(dialog.btnSfoglia01, Qt::LeftButton);
+        QCOMPARE(dialog.txtFile01->text(), QStringLiteral("liberatoria.pdf"));
+        // A cancelled choice leaves the folder as it was.
+        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+        TfrmAllegaCartella later(program());
+        QTest::mouseClick(later.btnSfoglia03, Qt::LeftButton);
+        QCOMPARE(user->openRequests().size(), 3);
+        QCOMPARE(user->openRequests()[1].directory, path("Lavori/2024"));
+        QCOMPARE(user->openRequests()[2].directory, path("Lavori/2024"));
     }
 };
 

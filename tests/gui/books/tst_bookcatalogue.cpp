@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -226,6 +227,27 @@ private slots:
             QTest::sendKeyEvent(
                 QTest::Click, window->txtFile, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
         QCOMPARE(window->txtFile->text(), QStringLiteral("abcdefghijklmn|o"));
+    }
+
+    // A book's name takes the letters a card takes, typed or pasted, and the
+    // status line says what became of the others.
+    void bookNamesTakeThePlainFormOfLetters()
+    {
+        auto window = creation(true);
+        window->show();
+        window->txtFile->setFocus();
+        for (const QString& key : { QString::fromUtf8("İ"), QStringLiteral("s"), QString::fromUtf8("ţ") }) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+            QApplication::sendEvent(window->txtFile, &press);
+        }
+        QCOMPARE(window->txtFile->text(), QStringLiteral("Ist"));
+        QCOMPARE(window->lblAvviso->text(),
+            QString::fromUtf8(
+                "Il carattere «ţ» non può essere memorizzato nella scheda ed è stato sostituito con «t»."));
+        paste(window->txtFile, QString::fromUtf8(" Łódź 🎉"));
+        QCOMPARE(window->txtFile->text(), QString::fromUtf8("Ist Lódz "));
+        QTest::mouseClick(window->btnApplica, Qt::LeftButton);
+        QVERIFY(QFileInfo::exists(dir->filePath(QString::fromUtf8("Ist Lódz.men"))));
     }
 
     void namesThatEscapedTheKeyFilterAreRefused_data()

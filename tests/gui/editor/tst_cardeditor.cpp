@@ -15,11 +15,13 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QTextBoundaryFinder>
 #include <QToolButton>
 #include <QtTest>
 #include <fcntl.h>
@@ -47,6 +49,17 @@ QStringList withoutAttachments(const QStringList& values, int editFields)
     for (int i = editFields; i < copy.size(); ++i)
         copy[i].clear();
     return copy;
+}
+
+// Types `text` into `field` a key per character as the user sees it, as a
+// keyboard layout or a compose key delivers it.
+void typeKeys(QLineEdit* field, const QString& text)
+{
+    QTextBoundaryFinder keys(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype at = 0, next = keys.toNextBoundary(); next > 0; at = next, next = keys.toNextBoundary()) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text.mid(at, next - at));
+        QApplication::sendEvent(field, &key);
+    }
 }
 
 } // namespace
@@ -208,33 +221,123 @@ private slots:
         QVERIFY(centre(field) != QColor(0xF0, 0xF8, 0xFF));
     }
 
-    // What a field shows is what the card stores: a character the archive cannot
-    // hold is refused when typed, and shown as "?" at once when pasted.
-    void typedCharactersTheCardCannotHoldAreRefused_data() { addKindRows(); }
-    void typedCharactersTheCardCannotHoldAreRefused()
+    // A field of a code, a number or a date shows its longest value whole in
+    // the font the fields get, with the window still fitting a 1366 x 768
+    // screen; the position shows six digits.
+    void fieldsShowTheirLongestValueWhole_data()
+    {
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("value");
+        const QString date = QStringLiteral("28/08/1988");
+        for (ArchiveKind kind : bookKinds())
+            QTest::addRow("%s date", kindName(kind)) << kind << "txtData" << date;
+        const QList<std::pair<const char*, QString>> registry {
+            { "txtDataNasc", date },
+            { "txtCodFisc", QStringLiteral("WWWMMW88W28W404W") },
+            { "txtPartitaIva", QStringLiteral("08888888888") },
+            { "txtIban", QStringLiteral("IT40W0888888888WWWMMMWWWMMM") },
+            { "txtTel", QStringLiteral("+888 888 888 888 888") },
+            { "txtCellulare", QStringLiteral("+888 888 888 888 888") },
+        };
+        for (const auto& [control, value] : registry)
+            QTest::addRow("registry %s", control) << ArchiveKind::Registry << control << value;
+    }
+    void fieldsShowTheirLongestValueWhole()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, control);
+        QFETCH(QString, value);
+        EditorFixture f(kind);
+        f.editor()->resize(1366, 740);
+        auto* field = named<QLineEdit>(f.editor(), control);
+        field->setText(value);
+        QCoreApplication::processEvents();
+        QVERIFY(field->isVisible());
+        // With the cursor at its end, which a field always shows, the field
+        // still shows the first character: the text did not have to scroll.
+        field->setCursorPosition(int(value.size()));
+        const QRect inside = field->contentsRect();
+        QVERIFY2(field->cursorPositionAt(QPoint(inside.left() + 4, inside.center().y())) == 0,
+            qPrintable(QStringLiteral("%1 wide for %2").arg(field->width()).arg(value)));
+        QVERIFY(f.editor()->minimumSizeHint().width() <= 1366);
+
+        f.editor()->lblPosizione->setText(QStringLiteral("100000"));
+        const QLabel* position = f.editor()->lblPosizione;
+        QVERIFY(position->fontMetrics().horizontalAdvance(position->text()) <= position->contentsRect().width());
+        QVERIFY(position->geometry().right() < f.editor()->cmdAvanti->geometry().left());
+    }
+
+    // What a field shows is what the card stores. A letter the archive cannot
+    // hold goes in as its plain form and any other such character stays out,
+    // however the text arrives; the status line says what happened at once.
+    void lettersTheCardCannotHoldTakeTheirPlainForm_data()
+    {
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("arriving");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("notice");
+        const QString replacedS = QString::fromUtf8(
+            "Il carattere «Ş» non può essere memorizzato nella scheda ed è stato sostituito con «S».");
+        const QString replacedA = QString::fromUtf8(
+            "Il carattere «ă» non può essere memorizzato nella scheda ed è stato sostituito con «a».");
+        const QString replacedI = QString::fromUtf8(
+            "Il carattere «İ» non può essere memorizzato nella scheda ed è stato sostituito con «I».");
+        const QString refusedEmoji = QString::fromUtf8("Il carattere «😀» non può essere memorizzato nella scheda.");
+        const QString refusedHan = QString::fromUtf8("Il carattere «李» non può essere memorizzato nella scheda.");
+        for (ArchiveKind kind : editorKinds()) {
+            // Typed keys are told one at a time: the line names the last.
+            QTest::addRow("%s typed", kindName(kind)) << kind << "typed" << QString::fromUtf8("Ştefănescu è")
+                                                      << QString::fromUtf8("Stefanescu è") << replacedA;
+            QTest::addRow("%s typed emoji", kindName(kind))
+                << kind << "typed" << QString::fromUtf8("Anna 😀") << "Anna " << refusedEmoji;
+            QTest::addRow("%s pasted", kindName(kind)) << kind << "pasted" << QString::fromUtf8("Wang 李 Ştefan")
+                                                       << "Wang  Stefan" << refusedHan + " " + replacedS;
+            QTest::addRow("%s composed", kindName(kind))
+                << kind << "composed" << QString::fromUtf8("Ştefan") << "Stefan" << replacedS;
+        }
+    }
+    void lettersTheCardCannotHoldTakeTheirPlainForm()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, how);
+        QFETCH(QString, arriving);
+        QFETCH(QString, shown);
+        QFETCH(QString, notice);
+        EditorFixture f(kind);
+        f.fillRequired();
+        QLineEdit* field = f.firstField();
+        field->clear();
+        field->setFocus();
+        if (how == QLatin1String("typed")) {
+            typeKeys(field, arriving);
+        } else if (how == QLatin1String("pasted")) {
+            paste(field, arriving);
+        } else {
+            QInputMethodEvent composed;
+            composed.setCommitString(arriving);
+            QApplication::sendEvent(field, &composed);
+        }
+        QCOMPARE(field->text(), shown);
+        const QLabel* line = f.editor()->statusLine();
+        QCOMPARE(line->toolTip().isEmpty() ? line->text() : line->toolTip(), notice);
+
+        f.click(f.editor()->cmdSalva);
+        QCOMPARE(f.stored(1).at(0), shown.trimmed());
+    }
+
+    // Text the card already holds goes in without a word.
+    void storableTextLeavesTheStatusLineAlone_data() { addKindRows(); }
+    void storableTextLeavesTheStatusLineAlone()
     {
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         QLineEdit* field = f.firstField();
-        QTest::keyClicks(field, QStringLiteral("Ritratto "));
-        for (const QString& typed : { QString::fromUtf8("李"), QString::fromUtf8("😀"), QString::fromUtf8("è") }) {
-            QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, typed);
-            QApplication::sendEvent(field, &key);
-        }
-        QCOMPARE(field->text(), QString::fromUtf8("Ritratto è"));
-    }
-
-    void pastedTextShowsWhatIsStored_data() { addKindRows(); }
-    void pastedTextShowsWhatIsStored()
-    {
-        QFETCH(ArchiveKind, kind);
-        EditorFixture f(kind);
-        f.fillRequired();
-        f.firstField()->clear();
-        paste(f.firstField(), QString::fromUtf8("Wang 李 😀"));
-        QCOMPARE(f.firstField()->text(), QStringLiteral("Wang ? ?"));
-        f.click(f.editor()->cmdSalva);
-        QCOMPARE(f.stored(1).at(0), QStringLiteral("Wang ? ?"));
+        typeKeys(field, QString::fromUtf8("Città Œuvre €"));
+        paste(field, QString::fromUtf8(" Forlì"));
+        QCOMPARE(field->text(), QString::fromUtf8("Città Œuvre € Forlì"));
+        QVERIFY(!f.editor()->statusLine()->text().contains(QStringLiteral("carattere")));
     }
 
     // From the last field Enter goes back to the first. (Enter in the date of a
@@ -680,6 +783,33 @@ private slots:
         f.fillRequired();
         f.click(f.editor()->cmdSalva);
         QCOMPARE(readBytes(f.photoPath(1)), bytes);
+    }
+
+    // "Carica foto" and "Salva foto" each open where the user last chose a
+    // file for that purpose, in any editor, for the rest of the run.
+    void photoDialogsOpenInTheFolderLastUsed()
+    {
+        QString loadedFrom;
+        QString savedTo;
+        {
+            EditorFixture registry(ArchiveKind::Registry);
+            loadedFrom = registry.filePath(QStringLiteral("Servizi/Estate"));
+            savedTo = registry.filePath(QStringLiteral("Copie"));
+            QDir().mkpath(loadedFrom);
+            QDir().mkpath(savedTo);
+            const QString source = loadedFrom + QStringLiteral("/ritratto.jpg");
+            writeBytes(source, encodeJpeg(markedImage(QSize(40, 20), Qt::green)));
+            registry.user().queueOpenFileName(source);
+            registry.click(registry.editor()->btnCaricaFoto);
+            registry.user().queueSaveFileName(savedTo + QStringLiteral("/Foto.jpg"));
+            registry.click(registry.editor()->btnSalvaFoto);
+            QVERIFY(QFileInfo::exists(savedTo + QStringLiteral("/Foto.jpg")));
+        }
+        EditorFixture book(ArchiveKind::WomenBook);
+        book.click(book.editor()->btnCaricaFoto);
+        book.click(book.editor()->btnSalvaFoto);
+        QCOMPARE(book.user().openRequests().at(0).directory, loadedFrom);
+        QCOMPARE(book.user().saveRequests().at(0).directory, savedTo);
     }
 
     void photoDialogsCancelledChangeNothing_data() { addKindRows(); }

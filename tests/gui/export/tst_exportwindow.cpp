@@ -289,6 +289,28 @@ private slots:
         QVERIFY(frm->isVisible());
     }
 
+    // The spreadsheet is saved all the same; the user hears where it is.
+    void noApplicationForTheSpreadsheetIsTold()
+    {
+        writeRegistry(registryPath());
+        auto frm = window(Window::Registry);
+        frm->show();
+        user->refuseShellCommands();
+        click(frm->cmdEsporta);
+        const QString output = QDir::toNativeSeparators(path(QStringLiteral("Archivio_Anagrafico.xls")));
+        QCOMPARE(user->shellCommands(), QStringList { '"' + output + '"' });
+        QCOMPARE(user->messageTexts(),
+            (QStringList { askText, doneText,
+                QString::fromUtf8("Attenzione: nel sistema non è installata nessuna applicazione in grado di aprire "
+                                  "il foglio di calcolo.\r\n\r\nIl file è stato comunque salvato in ")
+                    + output
+                    + QString::fromUtf8(" e potrà essere aperto con un programma come LibreOffice Calc o "
+                                        "Microsoft Excel.") }));
+        QCOMPARE(user->messages().constLast().kind, MessageKind::Warning);
+        QCOMPARE(user->messages().constLast().buttons, Buttons::Ok);
+        QVERIFY(QFileInfo::exists(path(QStringLiteral("Archivio_Anagrafico.xls"))));
+    }
+
     void answeringNoStops_data()
     {
         QTest::addColumn<bool>("exportNow");

@@ -1,6 +1,7 @@
 #include "gui/checks/CheckWindow.h"
 #include "gui/registry/FieldTyping.h"
 #include "gui/registry/TfrmAnagrafica.h"
+#include "ui/PasteRoute.h"
 #include "storage/Layouts.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"

@@ -202,6 +202,27 @@ private slots:
         QVERIFY(user->messages().isEmpty());
     }
 
+    // On an empty list there is no line to double-click: the list's own double
+    // click never comes, yet the user's ends the window all the same.
+    void aDoubleClickOnAnEmptyListCloses_data() { addKindRows(); }
+    void aDoubleClickOnAnEmptyListCloses()
+    {
+        QFETCH(ArchiveKind, kind);
+        open(kind);
+        bool closed = false;
+        user->onDialog([&](QDialog& dialog) {
+            auto& window = static_cast<SearchWindow&>(dialog);
+            runSearch(window);
+            QVERIFY(window.listedLines().isEmpty());
+            QTest::mouseDClick(window.lstRecords->viewport(), Qt::LeftButton, {}, QPoint(40, 20));
+            closed = !window.isVisible();
+        });
+        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QVERIFY(closed);
+        QCOMPARE(editor->lblPosizione->text(), QString());
+        QVERIFY(user->messages().isEmpty());
+    }
+
     void enterOnALineLoadsItToo()
     {
         open(ArchiveKind::Registry);
