@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QtGlobal>
+#include <array>
+#include <span>
+
+namespace lumidex {
+
+// The order of a collator over texts in the archives' code page (Windows-1252,
+// one byte a character), kept as tables, so that a hundred thousand lines sort
+// without the collator building a key for each of them.
+//
+// A collator compares two texts level by level: first their letters (the
+// primary weights: "a" = "À"), then, among texts with the same letters, their
+// accents (secondary: "a" < "à"), then their case and form (tertiary: "a" < "A").
+// Each character is a short sequence of elements, one weight per level: most
+// have one, an accented letter is its base letter followed by its accent ("à" =
+// "a" + grave), "Œ" and "…" stand for two and three letters, blanks such as
+// byte 0 have none; a pair such as "l·" can be one unit of its own. A text's
+// weights on one level are those of its characters one after the other, and
+// two texts compare as those sequences do, the shorter first where one begins
+// the other.
+class CollationTable {
+public:
+    // At most this many weights on one level for one character.
+    static constexpr int maxWeights = 6;
+
+    // The weights of one character, or of a pair read as one. Zero ends a
+    // sequence; a primary weight fits one byte.
+    struct Unit {
+        std::array<quint8, maxWeights> primary {};
+        std::array<quint16, maxWeights> secondary {};
+        std::array<quint16, maxWeights> tertiary {};
+    };
+    // Two characters the collator reads as one unit; `unit` is their weights.
+    struct Pair {
+        uchar first = 0;
+        uchar second = 0;
+        Unit unit;
+    };
+    static constexpr int maxPairs = 4;
+    static constexpr int keyRoomPerCharacter = 8;
+
+    // `units` has the weights of each of the 256 bytes; `pairs` those of the
+    // pairs read as one (at most maxPairs).
+    CollationTable(std::span<const Unit, 256> units, std::span<const Pair> pairs);
+
+    // Writes the primary weights of `text` to `key`, one byte each, and returns
+    // how many: comparing two such keys byte by byte, the shorter first where one
+    // begins the other, is comparing the texts' letters. `key` needs room for
+    // keyRoomPerCharacter bytes per character of the text.
+    qsizetype writePrimaryKey(QByteArrayView text, uchar* key) const;
+
+    // The secondary, then the tertiary comparison of two texts whose primary keys
+    // are equal: negative, zero or positive.
+    int compareFinerLevels(QByteArrayView a, QByteArrayView b) const;
+    // The whole comparison, as QCollator gives it: an empty text comes before any
+    // other, even one whose characters all weigh nothing.
+    int compare(QByteArrayView a, QByteArrayView b) const;
+
+    const Unit& unitOf(uchar byte) const { return m_units[byte]; }
+
+private:
+    // The unit that starts at `at` in `text`, and how many bytes it takes.
+    const Unit& unitAt(const uchar* at, const uchar* end, int& length) const;
+    int compareLevel(int level, QByteArrayView a, QByteArrayView b) const;
+    friend class UnitReader;
+
+    std::array<Unit, 256> m_units;
+    std::array<Pair, maxPairs> m_pairs;
+    int m_pairCount = 0;
+    // Whether a byte can begin a pair, and the primary weights of each byte packed
+    // for the key: its bytes in the low bytes first, and their count.
+    std::array<bool, 256> m_beginsPair {};
+    std::array<quint64, 256> m_packedPrimary {};
+    std::array<quint8, 256> m_primaryCount {};
+};
+
+} // namespace lumidex
