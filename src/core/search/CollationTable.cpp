@@ -68,14 +68,6 @@ CollationTable::CollationTable(std::span<const Unit, 256> units, std::span<const
         m_pairs[std::size_t(m_pairCount++)] = pair;
         m_beginsPair[pair.first] = true;
     }
-    for (std::size_t byte = 0; byte < m_units.size(); ++byte) {
-        quint64 packed = 0;
-        int count = 0;
-        for (; count < maxWeights && m_units[byte].primary[std::size_t(count)] != 0; ++count)
-            packed |= quint64(m_units[byte].primary[std::size_t(count)]) << (8 * count);
-        m_packedPrimary[byte] = qToLittleEndian(packed);
-        m_primaryCount[byte] = quint8(count);
-    }
 }
 
 const CollationTable::Unit& CollationTable::unitAt(const uchar* at, const uchar* end, int& length) const
@@ -93,29 +85,6 @@ const CollationTable::Unit& CollationTable::unitAt(const uchar* at, const uchar*
     return m_units[*at];
 }
 
-qsizetype CollationTable::writePrimaryKey(QByteArrayView text, uchar* key) const
-{
-    const auto* at = reinterpret_cast<const uchar*>(text.data());
-    const uchar* const end = at + text.size();
-    uchar* out = key;
-    while (at < end) {
-        if (!m_beginsPair[*at]) {
-            // Eight bytes written whatever the count: one store instead of a loop,
-            // the bytes past the count overwritten by the next character.
-            std::memcpy(out, &m_packedPrimary[*at], sizeof(quint64));
-            out += m_primaryCount[*at];
-            ++at;
-            continue;
-        }
-        int length = 1;
-        const Unit& unit = unitAt(at, end, length);
-        for (int i = 0; i < maxWeights && unit.primary[std::size_t(i)] != 0; ++i)
-            *out++ = unit.primary[std::size_t(i)];
-        at += length;
-    }
-    return out - key;
-}
-
 int CollationTable::compareLevel(int level, QByteArrayView a, QByteArrayView b) const
 {
     UnitReader left(*this, level, a);
@@ -130,20 +99,32 @@ int CollationTable::compareLevel(int level, QByteArrayView a, QByteArrayView b) 
     }
 }
 
-int CollationTable::compareFinerLevels(QByteArrayView a, QByteArrayView b) const
+qsizetype CollationTable::sharedStart(QByteArrayView a, QByteArrayView b) const
 {
-    if (const int secondary = compareLevel(2, a, b))
-        return secondary;
-    return compareLevel(3, a, b);
+    const qsizetype shorter = qMin(a.size(), b.size());
+    const auto mismatch = std::mismatch(a.begin(), a.begin() + shorter, b.begin());
+    qsizetype at = mismatch.first - a.begin();
+    // A byte that may begin a pair can be read with the first byte that differs:
+    // the reading starts before it, where a unit is sure to begin.
+    while (at > 0 && m_beginsPair[uchar(a[at - 1])])
+        --at;
+    return at;
 }
 
 int CollationTable::compare(QByteArrayView a, QByteArrayView b) const
 {
     if (a.isEmpty() || b.isEmpty())
         return int(!a.isEmpty()) - int(!b.isEmpty());
-    if (const int primary = compareLevel(1, a, b))
-        return primary;
-    return compareFinerLevels(a, b);
+    // The same bytes weigh the same on every level, so only what follows them can
+    // tell the texts apart: identical lines cost one pass of plain byte comparison.
+    const qsizetype start = sharedStart(a, b);
+    a = a.sliced(start);
+    b = b.sliced(start);
+    for (const int level : { 1, 2, 3 }) {
+        if (const int order = compareLevel(level, a, b))
+            return order;
+    }
+    return 0;
 }
 
 } // namespace lumidex

@@ -40,23 +40,14 @@ public:
         Unit unit;
     };
     static constexpr int maxPairs = 4;
-    static constexpr int keyRoomPerCharacter = 8;
 
     // `units` has the weights of each of the 256 bytes; `pairs` those of the
     // pairs read as one (at most maxPairs).
     CollationTable(std::span<const Unit, 256> units, std::span<const Pair> pairs);
 
-    // Writes the primary weights of `text` to `key`, one byte each, and returns
-    // how many: comparing two such keys byte by byte, the shorter first where one
-    // begins the other, is comparing the texts' letters. `key` needs room for
-    // keyRoomPerCharacter bytes per character of the text.
-    qsizetype writePrimaryKey(QByteArrayView text, uchar* key) const;
-
-    // The secondary, then the tertiary comparison of two texts whose primary keys
-    // are equal: negative, zero or positive.
-    int compareFinerLevels(QByteArrayView a, QByteArrayView b) const;
-    // The whole comparison, as QCollator gives it: an empty text comes before any
-    // other, even one whose characters all weigh nothing.
+    // The comparison of two texts, as QCollator gives it: negative, zero or
+    // positive. An empty text comes before any other, even one whose characters
+    // all weigh nothing.
     int compare(QByteArrayView a, QByteArrayView b) const;
 
     const Unit& unitOf(uchar byte) const { return m_units[byte]; }
@@ -65,16 +56,14 @@ private:
     // The unit that starts at `at` in `text`, and how many bytes it takes.
     const Unit& unitAt(const uchar* at, const uchar* end, int& length) const;
     int compareLevel(int level, QByteArrayView a, QByteArrayView b) const;
+    // Where the texts' first unit that can differ begins: past their common bytes.
+    qsizetype sharedStart(QByteArrayView a, QByteArrayView b) const;
     friend class UnitReader;
 
     std::array<Unit, 256> m_units;
     std::array<Pair, maxPairs> m_pairs;
     int m_pairCount = 0;
-    // Whether a byte can begin a pair, and the primary weights of each byte packed
-    // for the key: its bytes in the low bytes first, and their count.
     std::array<bool, 256> m_beginsPair {};
-    std::array<quint64, 256> m_packedPrimary {};
-    std::array<quint8, 256> m_primaryCount {};
 };
 
 } // namespace lumidex

@@ -2,6 +2,9 @@
 // collator is the judge of every order the tables give.
 #include "search/CollationLearner.h"
 #include "search/CollationTable.h"
+#include "search/LineOrder.h"
+#include "search/ResultLineBuilders.h"
+#include "storage/Layouts.h"
 #include "storage/TextField.h"
 
 #include <QCollator>
@@ -56,6 +59,49 @@ QStringList disagreements(const CollationTable& table, const QList<QByteArray>& 
         }
     }
     return found;
+}
+
+QStringList sortedByCollator(QStringList lines)
+{
+    const QCollator collator = italian();
+    std::stable_sort(
+        lines.begin(), lines.end(), [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+    return lines;
+}
+
+// Result lines of registry cards and book entries whose names and titles differ
+// only where the levels of the collation meet, each in several copies so that
+// equal lines keep their order as the collator's sort keeps it.
+QStringList searchLines()
+{
+    const char* const names[] = { "Rossi Anna", "rossi anna", "ROSSI ANNA", "Rossi Ànna", "Rossì Anna", "Rossi  Anna",
+        "Rossi-Anna", "D'Angelo Sara", "D’Angelo Sara", "Dangelo Sara", "De Luca Irene", "Del Luca Irene",
+        "Œuvre Chiara", "Oeuvre Chiara", "Strauß Eva", "Strauss Eva", "Niccolò Bruno", "Niccolo Bruno", "Nicolò Bruno",
+        "Àlvaro Gallo", "Alvaro Gallo", "alvaro gallo", "Ada", "Ada ", "", "1 Anna", "10 Anna", "2 Anna", "Cœur Lia",
+        "Coeur Lia", "Ælla", "Aella", "Ðana", "Dana", "Zoe", "Žoe", "Zoë",
+        "Un nome di trenta caratteri circa e oltre" };
+    const RecordLayout& registry = layouts::registry;
+    const RecordLayout& book = layouts::book;
+    QStringList lines;
+    int n = 0;
+    for (const char* name : names) {
+        for (int copy = 0; copy < 3; ++copy, ++n) {
+            QStringList card(registry.fieldCount());
+            card[registry.indexOf("Nome")] = QString::fromUtf8(name);
+            card[registry.indexOf("Sesso")] = n % 2 ? QStringLiteral("F") : QStringLiteral("M");
+            card[registry.indexOf("Cittadinanza")]
+                = copy == 1 ? QStringLiteral("italiana") : QStringLiteral("Italiana");
+            card[registry.indexOf("Cellulare")] = QStringLiteral("333 %1").arg(n % 4);
+            card[registry.indexOf("Note")] = copy == 2 ? QString::fromUtf8("Però sì") : QString();
+            lines.append(resultline::registry(card));
+            QStringList entry(book.fieldCount());
+            entry[book.indexOf("Titolo")] = QString::fromUtf8(name);
+            entry[book.indexOf("Data")] = QStringLiteral("0%1/01/2024").arg(copy + 1);
+            entry[book.indexOf("Location")] = copy ? QString::fromUtf8("Forlì") : QStringLiteral("Forli");
+            lines.append(resultline::book(entry));
+        }
+    }
+    return lines;
 }
 
 } // namespace
@@ -185,6 +231,36 @@ private slots:
         for (const QByteArray& t : byTable)
             tableOrder.append(text(t));
         QCOMPARE(tableOrder, byCollator);
+    }
+
+    void resultLinesSortAsTheCollatorSortsThem_data()
+    {
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("search lines") << searchLines();
+        QStringList reversed = searchLines();
+        std::reverse(reversed.begin(), reversed.end());
+        QTest::newRow("search lines backwards") << reversed;
+        // A character the code page has not (never in a line of an archive): the
+        // collator sorts the lines itself.
+        QTest::newRow("a character beyond the code page") << (searchLines()
+            << QString::fromUtf8("Łukasz") << QStringLiteral("Lukasz") << QString::fromUtf8("Ludwik 😀"));
+        QTest::newRow("identical lines") << QStringList(
+            500, QStringLiteral("Rossi Anna                      Sesso: F"));
+    }
+    void resultLinesSortAsTheCollatorSortsThem()
+    {
+        QFETCH(QStringList, lines);
+        const QStringList expected = sortedByCollator(lines);
+        sortLines(lines);
+        QCOMPARE(lines, expected);
+    }
+
+    void everyByteReadsBackAsItself()
+    {
+        for (int byte = 0; byte < 256; ++byte) {
+            const QByteArray one(1, char(byte));
+            QCOMPARE(textfield::toWindows1252(text(one)), one);
+        }
     }
 };
 
