@@ -16,7 +16,7 @@ char16_t lowerOf(char16_t ch)
 
 } // namespace
 
-QString trimmed(QStringView text)
+QStringView trimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -24,7 +24,12 @@ QString trimmed(QStringView text)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
-    return text.sliced(begin, end - begin).toString();
+    return text.sliced(begin, end - begin);
+}
+
+QString trimmed(QStringView text)
+{
+    return trimmedView(text).toString();
 }
 
 QString upperAscii(QStringView text)

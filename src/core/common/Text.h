@@ -9,6 +9,8 @@ namespace lumidex::text {
 
 // Removes every character with a code from 0 to 32 at either end.
 QString trimmed(QStringView text);
+// The same part of `text`, without a copy.
+QStringView trimmedView(QStringView text);
 
 // Upper- and lower-casing change only the letters a to z and A to Z; accented
 // letters and everything else stay as they are.

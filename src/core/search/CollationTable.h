@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QStringView>
 #include <QtGlobal>
 #include <array>
+#include <bitset>
 #include <span>
 
 namespace lumidex {
@@ -49,21 +51,32 @@ public:
     // positive. An empty text comes before any other, even one whose characters
     // all weigh nothing.
     int compare(QByteArrayView a, QByteArrayView b) const;
-
-    const Unit& unitOf(uchar byte) const { return m_units[byte]; }
+    // The same for texts whose every character the code page holds, compared as
+    // they are, with no conversion.
+    int compare(QStringView a, QStringView b) const;
+    // Whether the code page holds every character of `text`.
+    bool holds(QStringView text) const;
 
 private:
-    // The unit that starts at `at` in `text`, and how many bytes it takes.
-    const Unit& unitAt(const uchar* at, const uchar* end, int& length) const;
-    int compareLevel(int level, QByteArrayView a, QByteArrayView b) const;
-    // Where the texts' first unit that can differ begins: past their common bytes.
-    qsizetype sharedStart(QByteArrayView a, QByteArrayView b) const;
-    friend class UnitReader;
+    template <typename Char> friend class UnitReader;
+    template <typename Char> int compareTexts(const Char* a, qsizetype aSize, const Char* b, qsizetype bSize) const;
+    // The unit that starts at `at`, and how many characters it takes.
+    template <typename Char> const Unit& unitAt(const Char* at, const Char* end, int& length) const;
+    template <typename Char>
+    int compareLevel(int level, const Char* a, const Char* aEnd, const Char* b, const Char* bEnd) const;
+    // Where the texts' first unit that can differ begins: past their common
+    // characters, among the first `shorter`.
+    template <typename Char> qsizetype sharedStart(const Char* a, const Char* b, qsizetype shorter) const;
+    static uchar byteOf(uchar byte) { return byte; }
+    uchar byteOf(char16_t c) const { return m_byteOfChar[c]; }
 
     std::array<Unit, 256> m_units;
     std::array<Pair, maxPairs> m_pairs;
     int m_pairCount = 0;
     std::array<bool, 256> m_beginsPair {};
+    // The code page's byte of each UTF-16 unit, and which units it has at all.
+    std::array<uchar, 65536> m_byteOfChar;
+    std::bitset<65536> m_holds;
 };
 
 } // namespace lumidex
