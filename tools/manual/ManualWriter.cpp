@@ -1,7 +1,8 @@
 #include "ManualWriter.h"
 
-#include "texts/MakerContacts.h"
 #include "help/HelpPages.h"
+#include "help/ManualChapters.h"
+#include "texts/MakerContacts.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -63,6 +64,15 @@ QFont serifFont(double pointSize)
     return font;
 }
 
+// The manual's chapters: every help page, then what the program offers beyond them.
+QList<help::ManualChapter> chapters()
+{
+    QList<help::ManualChapter> all;
+    for (const HelpPage page : help::allPages())
+        all.append({ help::title(page), help::paragraphs(page) });
+    return all + help::manualChapters();
+}
+
 } // namespace
 
 bool ManualWriter::write(const QString& pdfPath)
@@ -121,7 +131,7 @@ void ManualWriter::buildBody(QTextDocument& document, QPagedPaintDevice& device)
 
     m_pageStarts.clear();
     QTextCursor cursor(&document);
-    for (const HelpPage page : help::allPages()) {
+    for (const help::ManualChapter& chapter : chapters()) {
         QTextBlockFormat heading;
         heading.setBottomMargin(7 * m_formatUnitsPerMm);
         if (m_pageStarts.isEmpty()) {
@@ -132,8 +142,8 @@ void ManualWriter::buildBody(QTextDocument& document, QPagedPaintDevice& device)
             cursor.insertBlock(heading, headingText);
         }
         m_pageStarts.append(cursor.position());
-        cursor.insertText(help::title(page), headingText);
-        for (const QString& text : help::paragraphs(page)) {
+        cursor.insertText(chapter.title, headingText);
+        for (const QString& text : chapter.paragraphs) {
             cursor.insertBlock(paragraph, paragraphText);
             cursor.insertText(text, paragraphText);
         }
@@ -184,12 +194,12 @@ void ManualWriter::paintTitlePage(QPainter& painter, const QTextDocument& body)
     painter.drawText(QPointF(contentsLeft, 145 * m_dotsPerMm), QStringLiteral("Indice"));
 
     painter.setFont(serifFont(12));
-    const QList<HelpPage> pages = help::allPages();
+    const QList<help::ManualChapter> all = chapters();
     double baseline = 158 * m_dotsPerMm;
-    for (int i = 0; i < pages.size(); ++i) {
+    for (int i = 0; i < all.size(); ++i) {
         const QRectF start = body.documentLayout()->blockBoundingRect(body.findBlock(m_pageStarts.at(i)));
         const QString number = QString::number(int(std::floor(start.top() / m_pageHeight)) + 2);
-        const QString title = help::title(pages.at(i));
+        const QString& title = all.at(i).title;
         const double titleEnd = contentsLeft + painter.fontMetrics().horizontalAdvance(title);
         const double numberStart = contentsRight - painter.fontMetrics().horizontalAdvance(number);
         painter.setPen(Qt::black);
@@ -198,7 +208,7 @@ void ManualWriter::paintTitlePage(QPainter& painter, const QTextDocument& body)
         painter.setPen(QPen(footerGrey, 0.3 * m_dotsPerMm, Qt::DotLine));
         painter.drawLine(
             QPointF(titleEnd + 2 * m_dotsPerMm, baseline), QPointF(numberStart - 2 * m_dotsPerMm, baseline));
-        baseline += 10 * m_dotsPerMm;
+        baseline += 9 * m_dotsPerMm;
     }
 
     painter.setPen(footerGrey);

@@ -9,8 +9,9 @@ class QTextDocument;
 
 namespace lumidex {
 
-// Lays out the help pages as a printed manual: a title page with the contents,
-// then each page from a new sheet, with a running footer and page numbers.
+// Lays out the help pages, and the chapters beyond them, as a printed manual: a
+// title page with the contents, then each chapter from a new sheet, with a
+// running footer and page numbers.
 class ManualWriter {
 public:
     bool write(const QString& pdfPath);
@@ -26,7 +27,7 @@ private:
     double m_formatUnitsPerMm = 0;
     double m_pageWidth = 0;
     double m_pageHeight = 0;
-    // Where each help page starts in the body, for the contents on the title page.
+    // Where each chapter starts in the body, for the contents on the title page.
     QList<int> m_pageStarts;
 };
 

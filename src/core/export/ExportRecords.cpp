@@ -27,6 +27,9 @@ namespace {
 // A cell's text put into its row: as it is, or from the record's code page.
 void putCell(QChar* out, QStringView cell)
 {
+    // An empty text may have no storage at all, and memcpy wants one even for nothing.
+    if (cell.isEmpty())
+        return;
     std::memcpy(static_cast<void*>(out), cell.data(), std::size_t(cell.size()) * sizeof(QChar));
 }
 

@@ -1,4 +1,4 @@
-# The help pages and the manual's text.
+# The help pages, and the chapters of the printed manual beyond them.
 lumidex_sources(
-  HelpPages.h HelpPages.cpp HelpParagraphs.h HelpParagraphs.cpp
+  HelpPages.h HelpPages.cpp HelpParagraphs.h HelpParagraphs.cpp ManualChapters.h ManualChapters.cpp
 )

@@ -219,7 +219,7 @@ void SearchWindow::done(int result)
 bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (isEnterKeyPress(event)) {
-        const qsizetype at = m_criteria.indexOf(static_cast<QLineEdit*>(watched));
+        const qsizetype at = m_criteria.indexOf(qobject_cast<QLineEdit*>(watched));
         if (at >= 0) {
             m_criteria.at((at + 1) % m_criteria.size())->setFocus();
             return true;

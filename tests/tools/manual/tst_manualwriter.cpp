@@ -7,6 +7,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using namespace lumidex;
 
@@ -17,6 +18,8 @@ private slots:
     void initTestCase();
     void writesManual();
     void readsAsTheHelpPages();
+    void coversWhatTheHelpPagesDoNot_data();
+    void coversWhatTheHelpPagesDoNot();
 
 private:
     QTemporaryDir m_dir;
@@ -103,6 +106,60 @@ void TestManualWriter::readsAsTheHelpPages()
             QVERIFY2(sheet > 0, qPrintable(paragraph));
         }
     }
+}
+
+void TestManualWriter::coversWhatTheHelpPagesDoNot_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QStringList>("words");
+    QTest::newRow("comp card and contact sheet")
+        << "Comp card e provino del book."
+        << QStringList { "Ctrl+Maiusc+P", "A5 o A4 orizzontale", "Lumidex_Agenzia.txt", "venti per pagina" };
+    QTest::newRow("shooting data") << "Dati di scatto letti dalla foto."
+                                   << QStringList { "\"Carica foto\"", "(EXIF)", "\"Fotocamera\"", "\"Data scatto\"" };
+    QTest::newRow("keyboard") << "Scorciatoie da tastiera."
+                              << QStringList { "Ctrl+N", "Ctrl+D", "Ctrl+S", "Ctrl+F", "Ctrl+P", "F1", "Alt+Inizio",
+                                     "PagSu", "PagGiù", "Alt+Fine", "Ctrl+E", "Esc" };
+    QTest::newRow("care of the data") << "Lavori lunghi e cura dei dati."
+                                      << QStringList { "\"Annulla\"", "Ş diventa S", "il disco è pieno", "mai a metà",
+                                             "non permette di bloccare gli archivi", "copiare l'intera cartella" };
+}
+
+// The manual also tells what no help window explains: each chapter has its own
+// sheets after the help pages and a line in the contents of the title page.
+void TestManualWriter::coversWhatTheHelpPagesDoNot()
+{
+    QFETCH(QString, title);
+    QFETCH(QStringList, words);
+    const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (reader.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QProcess extract;
+    extract.start(reader, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), m_path, QStringLiteral("-") });
+    QVERIFY(extract.waitForFinished(60000));
+    QCOMPARE(extract.exitCode(), 0);
+    QStringList sheets;
+    for (const QString& sheet : QString::fromUtf8(extract.readAllStandardOutput()).split(QLatin1Char('\f')))
+        sheets << sheet.simplified();
+
+    QVERIFY2(sheets.first().contains(title), qPrintable(sheets.first()));
+    qsizetype from = -1;
+    for (qsizetype s = 1; s < sheets.size() && from < 0; ++s) {
+        if (sheets.at(s).startsWith(title))
+            from = s;
+    }
+    QVERIFY2(from > 0, qPrintable(title));
+    // The chapter runs until the next one starts: its words are on its own sheets.
+    const QStringList titles { "Comp card e provino del book.", "Dati di scatto letti dalla foto.",
+        "Scorciatoie da tastiera.", "Lavori lunghi e cura dei dati." };
+    const auto startsAChapter = [&](const QString& sheet) {
+        return std::any_of(titles.begin(), titles.end(), [&](const QString& t) { return sheet.startsWith(t); });
+    };
+    QString chapter = sheets.at(from);
+    for (qsizetype s = from + 1; s < sheets.size() && !startsAChapter(sheets.at(s)); ++s)
+        chapter += QLatin1Char(' ') + sheets.at(s);
+    for (const QString& word : words)
+        QVERIFY2(chapter.contains(word), qPrintable(word));
 }
 
 QTEST_GUILESS_MAIN(TestManualWriter)
