@@ -4,6 +4,7 @@
 #include "BenchMain.h"
 #include "BenchMemory.h"
 #include "search/ArchiveSearch.h"
+#include "search/FindInList.h"
 #include "search/ResultLineBuilders.h"
 #include "search/SearchCriteria.h"
 #include "storage/Layouts.h"
@@ -66,22 +67,60 @@ struct RegistryFixture {
     QString path;
     qint64 size = 0;
 
-    RegistryFixture()
+    explicit RegistryFixture(QStringList (*card)(int n))
         : path(dir.filePath("Archivio_Anagrafico.pro"))
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             qFatal("cannot create the benchmark archive");
         for (int n = 1; n <= registryCards; ++n)
-            file.write(layouts::registry.encode(sampleCard(n)));
+            file.write(layouts::registry.encode(card(n)));
         size = file.size();
     }
 };
 
 const RegistryFixture& registry()
 {
-    static const RegistryFixture fixture;
+    static const RegistryFixture fixture(&sampleCard);
     return fixture;
+}
+
+// The same card 100,000 times: every line of the search is the same, and every
+// card matches the line chosen from the list.
+const RegistryFixture& identicalRegistry()
+{
+    static const RegistryFixture fixture([](int) { return sampleCard(1); });
+    return fixture;
+}
+
+// The search's own lines, then lines built to trip a text search that starts
+// afresh at every character: a key of many "a" and one "b" against lines of
+// "a" alone.
+const QStringList& ordinaryLines()
+{
+    static const QStringList lines = [] {
+        QStringList built;
+        for (int n = 1; n <= registryCards; ++n)
+            built.append(resultline::registry(sampleCard(n)));
+        sortLines(built);
+        return built;
+    }();
+    return lines;
+}
+
+const QStringList& nearMissLines()
+{
+    static const QStringList lines = [] {
+        QStringList built;
+        for (int n = 1; n <= registryCards; ++n) {
+            QStringList card = sampleCard(n);
+            card[layouts::registry.indexOf("Nome")] = QString(30, QLatin1Char('a'));
+            card[layouts::registry.indexOf("Note")] = QString(60, QLatin1Char('a'));
+            built.append(resultline::registry(card));
+        }
+        return built;
+    }();
+    return lines;
 }
 
 void rawSequentialRead(benchmark::State& state)
@@ -120,9 +159,10 @@ void visitEveryCard(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * registry().size);
 }
 
-void runSearch(benchmark::State& state, const SearchCriteria& criteria, qsizetype expectedAtLeast)
+void runSearch(benchmark::State& state, const SearchCriteria& criteria, qsizetype expectedAtLeast,
+    const RegistryFixture& archive = registry())
 {
-    const RecordSource records = archiveRecords(registry().path, layouts::registry);
+    const RecordSource records = archiveRecords(archive.path, layouts::registry);
     bench::PeakGrowth memory;
     if (!memory.start())
         state.SkipWithError("the resident memory cannot be measured here");
@@ -132,9 +172,9 @@ void runSearch(benchmark::State& state, const SearchCriteria& criteria, qsizetyp
             state.SkipWithError("too few lines");
         benchmark::DoNotOptimize(lines.constData());
     }
-    state.counters["peakMemoryToFile"] = double(memory.growth()) / double(registry().size);
+    state.counters["peakMemoryToFile"] = double(memory.growth()) / double(archive.size);
     state.SetItemsProcessed(state.iterations() * registryCards);
-    state.SetBytesProcessed(state.iterations() * registry().size);
+    state.SetBytesProcessed(state.iterations() * archive.size);
 }
 
 void searchEveryCard(benchmark::State& state)
@@ -149,17 +189,85 @@ void searchByNameAndPlace(benchmark::State& state)
     runSearch(state, criteria, 1);
 }
 
+void searchIdenticalCards(benchmark::State& state)
+{
+    runSearch(state, SearchCriteria(), registryCards, identicalRegistry());
+}
+
+// A double click on a line: every card is read again and the last whose line
+// is the chosen one is loaded.
+void runChoice(benchmark::State& state, const RegistryFixture& archive, int expectedPosition)
+{
+    const RecordSource records = archiveRecords(archive.path, layouts::registry);
+    const QString chosen = resultline::registry(sampleCard(1));
+    for (auto _ : state) {
+        std::optional<Card> found;
+        findLastRecordOfLine(records, &resultline::registry, chosen, found);
+        if (!found || found->position != expectedPosition)
+            state.SkipWithError("the wrong card was found");
+    }
+    state.SetItemsProcessed(state.iterations() * registryCards);
+}
+
+void chooseAmongOrdinaryCards(benchmark::State& state)
+{
+    runChoice(state, registry(), 1);
+}
+
+void chooseAmongIdenticalCards(benchmark::State& state)
+{
+    runChoice(state, identicalRegistry(), registryCards);
+}
+
+// One press of "Trova" that goes round the whole list.
+void runFind(benchmark::State& state, const QStringList& lines, const QString& key, int expected)
+{
+    for (auto _ : state) {
+        const int found = findInList(lines, 0, key, QString());
+        if (found != expected)
+            state.SkipWithError("the wrong line was found");
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetItemsProcessed(state.iterations() * lines.size());
+}
+
+void findOnlyInTheLastLine(benchmark::State& state)
+{
+    const QStringList& lines = ordinaryLines();
+    const QString key = lines.last().left(30).trimmed().toLower() + QLatin1Char(' ');
+    int expected = -1;
+    for (qsizetype i = 0; i < lines.size() && expected < 0; ++i)
+        if (lines.at(i).toLower().contains(key))
+            expected = int(i);
+    if (expected < lines.size() / 2)
+        state.SkipWithError("the key is found too early for a whole pass");
+    runFind(state, lines, key, expected);
+}
+
+void findNowhere(benchmark::State& state)
+{
+    runFind(state, nearMissLines(), QString(29, QLatin1Char('a')) + QLatin1Char('b'), -1);
+}
+
 } // namespace
 
 BENCHMARK(rawSequentialRead)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(visitEveryCard)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(searchEveryCard)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(searchByNameAndPlace)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(searchIdenticalCards)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(chooseAmongOrdinaryCards)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(chooseAmongIdenticalCards)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(findOnlyInTheLastLine)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(findNowhere)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    // The archive is written before any timing starts.
+    // The archives and the lists are made before any timing starts.
     registry();
+    identicalRegistry();
+    ordinaryLines();
+    nearMissLines();
     return bench::runBenchmarks(argc, argv);
 }

@@ -16,7 +16,7 @@ char16_t lowerOf(char16_t ch)
 
 } // namespace
 
-QString trimmed(QStringView text)
+QStringView trimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -24,7 +24,12 @@ QString trimmed(QStringView text)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
-    return text.sliced(begin, end - begin).toString();
+    return text.sliced(begin, end - begin);
+}
+
+QString trimmed(QStringView text)
+{
+    return trimmedView(text).toString();
 }
 
 QString upperAscii(QStringView text)
@@ -47,14 +52,34 @@ QString lowerAscii(QStringView text)
 
 bool containsAsciiCaseInsensitive(QStringView haystack, QStringView needle)
 {
-    if (needle.isEmpty() || needle.size() > haystack.size())
+    return AsciiCaseInsensitiveFinder(needle).foundIn(haystack);
+}
+
+AsciiCaseInsensitiveFinder::AsciiCaseInsensitiveFinder(QStringView needle)
+    : m_fallback(std::size_t(needle.size()) + 1, 0)
+{
+    m_needle.reserve(std::size_t(needle.size()));
+    for (const QChar c : needle)
+        m_needle.push_back(lowerOf(c.unicode()));
+    for (std::size_t i = 1, matched = 0; i < m_needle.size(); ++i) {
+        while (matched > 0 && m_needle[i] != m_needle[matched])
+            matched = std::size_t(m_fallback[matched]);
+        if (m_needle[i] == m_needle[matched])
+            ++matched;
+        m_fallback[i + 1] = qsizetype(matched);
+    }
+}
+
+bool AsciiCaseInsensitiveFinder::foundIn(QStringView haystack) const
+{
+    if (m_needle.empty() || qsizetype(m_needle.size()) > haystack.size())
         return false;
-    const qsizetype last = haystack.size() - needle.size();
-    for (qsizetype start = 0; start <= last; ++start) {
-        qsizetype i = 0;
-        while (i < needle.size() && lowerOf(haystack[start + i].unicode()) == lowerOf(needle[i].unicode()))
-            ++i;
-        if (i == needle.size())
+    std::size_t matched = 0;
+    for (const QChar c : haystack) {
+        const char16_t lower = lowerOf(c.unicode());
+        while (matched > 0 && lower != m_needle[matched])
+            matched = std::size_t(m_fallback[matched]);
+        if (lower == m_needle[matched] && ++matched == m_needle.size())
             return true;
     }
     return false;

@@ -4,11 +4,6 @@
 #include "search/SearchCriteria.h"
 #include "storage/Archive.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
-#include <algorithm>
-#include <vector>
-
 namespace lumidex {
 
 RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout)
@@ -36,31 +31,6 @@ QStringList searchLines(const RecordSource& records, const SearchCriteria& crite
     });
     sortLines(lines);
     return lines;
-}
-
-void sortLines(QStringList& lines)
-{
-    // Plain alphabetical order of the whole line: digits are letters like any
-    // other ("Scatto 10" before "Scatto 2"), which also keeps the collation of a
-    // hundred thousand lines quick.
-    QCollator collator(QLocale(QLocale::Italian, QLocale::Italy));
-    // One sort key per line costs far less than collating pairs of lines over and
-    // over; a hundred thousand lines sort in a blink this way.
-    struct Entry {
-        QCollatorSortKey key;
-        qsizetype index;
-    };
-    std::vector<Entry> entries;
-    entries.reserve(std::size_t(lines.size()));
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        entries.push_back({ collator.sortKey(lines.at(i)), i });
-    std::stable_sort(
-        entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.key.compare(b.key) < 0; });
-    QStringList sorted;
-    sorted.reserve(lines.size());
-    for (const Entry& entry : entries)
-        sorted.append(std::move(lines[entry.index]));
-    lines = std::move(sorted);
 }
 
 void findLastRecordOfLine(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/LineOrder.h"
 #include "search/ResultLineBuilders.h"
 #include "storage/Card.h"
 
@@ -27,10 +28,6 @@ RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout)
 // Only the lines are held, never the records. A failure part way through throws
 // and gives no lines at all.
 QStringList searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line);
-
-// Sorts lines as an Italian reader expects them: accented letters beside their
-// plain ones ("Àlvaro" among the A's), case second.
-void sortLines(QStringList& lines);
 
 // Looks through every record for the last whose line equals `chosen`, both
 // trimmed, and leaves it in `found` (untouched when none matches). Throws on a

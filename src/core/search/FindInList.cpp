@@ -9,7 +9,8 @@ int findInList(const QStringList& lines, int selected, const QString& key, const
     const qsizetype count = lines.size();
     if (count == 0)
         return -1;
-    const auto matches = [&](qsizetype index) { return text::containsAsciiCaseInsensitive(lines[index], key); };
+    const text::AsciiCaseInsensitiveFinder finder(key);
+    const auto matches = [&](qsizetype index) { return finder.foundIn(lines[index]); };
 
     qsizetype start = qBound(qsizetype(0), qsizetype(selected), count - 1);
     if (key != lastKey) {

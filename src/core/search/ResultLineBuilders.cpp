@@ -22,50 +22,60 @@ constexpr int location = layouts::book.indexOf("Location");
 constexpr int bookNote = layouts::book.indexOf("Note");
 static_assert(titolo >= 0 && data >= 0 && location >= 0 && bookNote >= 0);
 
-QString field(const QStringList& record, int index)
+QStringView field(const QStringList& record, int index)
 {
-    return text::trimmed(record.value(index));
+    return index < record.size() ? text::trimmedView(record.at(index)) : QStringView();
+}
+
+// A hundred thousand lines are built for one search: each column goes straight
+// into its line, with no text of its own.
+void appendColumn(QString& line, QStringView value, int width)
+{
+    const QStringView text = text::trimmedView(value).left(width);
+    line += text;
+    line.resize(line.size() + width - text.size(), QLatin1Char(' '));
 }
 
 } // namespace
 
 QString column(QStringView value, int width)
 {
-    QString text = text::trimmed(value);
-    if (text.size() > width)
-        text.truncate(width);
-    return text.leftJustified(width, QLatin1Char(' '));
+    QString line;
+    appendColumn(line, value, width);
+    return line;
 }
 
 QString registry(const QStringList& record)
 {
+    const QStringView notes = field(record, registryNote);
     QString line;
-    line.reserve(140);
-    line += column(record.value(nome), 30);
+    line.reserve(126 + notes.size());
+    appendColumn(line, field(record, nome), 30);
     line += QLatin1String("  Sesso: ");
-    line += column(record.value(sesso), 1);
+    appendColumn(line, field(record, sesso), 1);
     line += QLatin1String("  Cittadinanza: ");
-    line += column(record.value(cittadinanza), 20);
+    appendColumn(line, field(record, cittadinanza), 20);
     line += QLatin1String("  Tel. ");
-    line += column(record.value(tel), 14);
+    appendColumn(line, field(record, tel), 14);
     line += QLatin1String("  Cel. ");
-    line += column(record.value(cellulare), 14);
+    appendColumn(line, field(record, cellulare), 14);
     line += QLatin1String("  Note: ");
-    line += field(record, registryNote);
+    line += notes;
     return line;
 }
 
 QString book(const QStringList& record)
 {
+    const QStringView notes = field(record, bookNote);
     QString line;
-    line.reserve(130);
-    line += column(record.value(titolo), 50);
+    line.reserve(119 + notes.size());
+    appendColumn(line, field(record, titolo), 50);
     line += QLatin1String("  Data: ");
-    line += column(record.value(data), 10);
+    appendColumn(line, field(record, data), 10);
     line += QLatin1String("  Location: ");
-    line += column(record.value(location), 30);
+    appendColumn(line, field(record, location), 30);
     line += QLatin1String("  Note:  ");
-    line += field(record, bookNote);
+    line += notes;
     return line;
 }
 

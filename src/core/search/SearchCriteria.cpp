@@ -1,7 +1,5 @@
 #include "search/SearchCriteria.h"
 
-#include "common/Text.h"
-
 namespace lumidex {
 
 SearchCriteria::SearchCriteria(QList<Criterion> criteria)
@@ -13,13 +11,15 @@ SearchCriteria::SearchCriteria(QList<Criterion> criteria)
     }
     // Empty criteria can never score; leaving them out spares every record the test.
     m_criteria.removeIf([](const Criterion& criterion) { return criterion.text.isEmpty(); });
+    for (const Criterion& criterion : std::as_const(m_criteria))
+        m_finders.emplace_back(criterion.text);
 }
 
 int SearchCriteria::score(const QStringList& record) const
 {
     int hits = 0;
-    for (const Criterion& criterion : m_criteria) {
-        if (text::containsAsciiCaseInsensitive(record.value(criterion.field), criterion.text))
+    for (qsizetype i = 0; i < m_criteria.size(); ++i) {
+        if (m_finders[std::size_t(i)].foundIn(record.value(m_criteria.at(i).field)))
             ++hits;
     }
     return hits;

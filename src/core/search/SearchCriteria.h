@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/Text.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace lumidex {
 
@@ -30,6 +33,8 @@ public:
 
 private:
     QList<Criterion> m_criteria;
+    // One finder per criterion kept, each ready for every record.
+    std::vector<text::AsciiCaseInsensitiveFinder> m_finders;
     int m_count = 0;
 };
 

@@ -2,3 +2,4 @@ lumidex_add_test(tst_searchcriteria SOURCES tst_searchcriteria.cpp LIBS lumidex_
 lumidex_add_test(tst_resultline SOURCES tst_resultline.cpp LIBS lumidex_core)
 lumidex_add_test(tst_findinlist SOURCES tst_findinlist.cpp LIBS lumidex_core)
 lumidex_add_test(tst_archivesearch SOURCES tst_archivesearch.cpp LIBS lumidex_core)
+lumidex_add_test(tst_collationtable SOURCES tst_collationtable.cpp LIBS lumidex_core)

@@ -1,3 +1,4 @@
+#include "common/Text.h"
 #include "search/FindInList.h"
 
 #include <QtTest>
@@ -77,6 +78,69 @@ private slots:
             visited << selected;
         }
         QCOMPARE(visited, (QList<int> { 0, 2, 4, 0, 2 }));
+    }
+
+    // The finder that reads each line once against the plain definition: the
+    // needle occurs in the line once both are lower-cased (A to Z only).
+    void finderReadsEachLineOnce_data()
+    {
+        QTest::addColumn<QString>("haystack");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("near miss, then the match at the end")
+            << QString(40, QLatin1Char('a')) + QLatin1Char('b') << QString(20, QLatin1Char('a')) + QLatin1Char('b')
+            << true;
+        QTest::newRow("near misses only")
+            << QString(80, QLatin1Char('a')) << QString(29, QLatin1Char('a')) + QLatin1Char('b') << false;
+        QTest::newRow("a failed match restarts inside itself") << "abaabab"
+                                                               << "abab" << true;
+        QTest::newRow("repeated prefix") << "aabaabaaab"
+                                         << "aabaaab" << true;
+        QTest::newRow("either case") << "Via GARIBALDI 3"
+                                     << "garibaldi" << true;
+        QTest::newRow("accented letters keep their case")
+            << QString::fromUtf8("NICCOLÒ") << QString::fromUtf8("niccolò") << false;
+        QTest::newRow("blanks as typed") << "Rossi Anna"
+                                         << "rossi " << true;
+        QTest::newRow("empty needle") << "Rossi"
+                                      << "" << false;
+        QTest::newRow("longer than the line") << "ab"
+                                              << "abc" << false;
+    }
+    void finderReadsEachLineOnce()
+    {
+        QFETCH(QString, haystack);
+        QFETCH(QString, needle);
+        QFETCH(bool, found);
+        QCOMPARE(text::AsciiCaseInsensitiveFinder(needle).foundIn(haystack), found);
+        QCOMPARE(text::containsAsciiCaseInsensitive(haystack, needle), found);
+    }
+
+    // Every line of up to seven characters of "a", "b" and "A" against every
+    // needle of up to four: the finder agrees with the plain definition.
+    void finderAgreesOnEveryShortText()
+    {
+        const auto texts = [](int longest) {
+            QStringList all { QString() };
+            for (qsizetype from = 0; from < all.size(); ++from) {
+                if (all.at(from).size() == longest)
+                    continue;
+                for (const char c : { 'a', 'b', 'A' })
+                    all.append(all.at(from) + QLatin1Char(c));
+            }
+            return all;
+        };
+        const QStringList lines = texts(7);
+        const QStringList needles = texts(4);
+        for (const QString& needle : needles) {
+            const text::AsciiCaseInsensitiveFinder finder(needle);
+            const QString lowerNeedle = text::lowerAscii(needle);
+            for (const QString& line : lines) {
+                const bool expected = !needle.isEmpty() && text::lowerAscii(line).contains(lowerNeedle);
+                if (finder.foundIn(line) != expected)
+                    QFAIL(qPrintable(QStringLiteral("\"%1\" in \"%2\"").arg(needle, line)));
+            }
+        }
     }
 };
 
