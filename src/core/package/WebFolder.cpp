@@ -1,6 +1,7 @@
 #include "package/WebFolder.h"
 
 #include "package/SafeNames.h"
+#include "package/WebPages.h"
 #include "storage/SafeWrite.h"
 
 #include <QDir>
@@ -20,6 +21,18 @@ bool WebFolder::create(const QString& parentDir, const QString& base, QString* r
     if (m_path.isEmpty() && reason)
         *reason = QStringLiteral("impossibile creare una cartella in %1").arg(QDir::toNativeSeparators(parentDir));
     return !m_path.isEmpty();
+}
+
+WebOutcome WebFolder::finish(const QByteArray& indexPage)
+{
+    WebOutcome outcome;
+    if (!write(QString::fromLatin1(styleSheetName), styleSheet(), &outcome.reason)
+        || !write(QStringLiteral("index.html"), indexPage, &outcome.reason))
+        return outcome;
+    m_kept = true;
+    outcome.status = WebOutcome::Status::Done;
+    outcome.folder = m_path;
+    return outcome;
 }
 
 bool WebFolder::write(const QString& relativePath, QByteArrayView contents, QString* reason)

@@ -41,8 +41,10 @@ public:
     // sub-folder), wholly or not at all.
     bool write(const QString& relativePath, QByteArrayView contents, QString* reason);
 
-    // The folder stays: the work is done.
-    void keep() { m_kept = true; }
+    // Writes the style sheet and `indexPage` as index.html, the last files of the
+    // folder, and keeps the folder when they are written: Done with the folder's
+    // path, or Failed with the reason (`reason` says what failed before).
+    WebOutcome finish(const QByteArray& indexPage);
 
 private:
     QString m_path;

@@ -144,13 +144,7 @@ WebOutcome writeWebGallery(const QString& programDir, const QString& bookName, c
         if (!folder.write(pageFile(i), photoPage(name, entries, i, pictures.at(i)), &outcome.reason))
             return outcome;
     }
-    if (!folder.write(QLatin1String(styleSheetName), styleSheet(), &outcome.reason)
-        || !folder.write(QStringLiteral("index.html"), indexPage(name, date, entries, pictures), &outcome.reason))
-        return outcome;
-    folder.keep();
-    outcome.status = WebOutcome::Status::Done;
-    outcome.folder = folder.path();
-    return outcome;
+    return folder.finish(indexPage(name, date, entries, pictures));
 }
 
 } // namespace lumidex::package

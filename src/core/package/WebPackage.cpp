@@ -156,13 +156,7 @@ WebOutcome writeWebPackage(
         if (!folder.write(pages.at(i).page, modelPage(cover, pages, i, models.at(i)), &outcome.reason))
             return outcome;
     }
-    if (!folder.write(QLatin1String(styleSheetName), styleSheet(), &outcome.reason)
-        || !folder.write(QStringLiteral("index.html"), indexPage(cover, pages, models), &outcome.reason))
-        return outcome;
-    folder.keep();
-    outcome.status = WebOutcome::Status::Done;
-    outcome.folder = folder.path();
-    return outcome;
+    return folder.finish(indexPage(cover, pages, models));
 }
 
 } // namespace lumidex::package
