@@ -69,16 +69,21 @@ void TfrmPacchetto::cmdCreaPdfClick()
     package::PackageReport report(cover(), std::move(cards),
         renderPicture(archiveProfile(ArchiveKind::Registry).placeholderPicture, QSize(307, 409)));
 
+    // The progress starts with the first page painted, not before: while the
+    // print dialog waits for the user, nothing is being done.
     const int pages = report.pageCount();
-    const std::unique_ptr<Progress> progress = interaction().startProgress(this, packagetext::pdfProgress(), pages);
-    report.setPageStep([&progress, pages](int page) {
+    std::unique_ptr<Progress> progress;
+    report.setPageStep([this, &progress, pages](int page) {
+        if (!progress)
+            progress = interaction().startProgress(this, packagetext::pdfProgress(), pages);
         progress->setLabel(packagetext::pdfPage(page, pages));
         return progress->advance(page - 1);
     });
     const ReportOutcome outcome = interaction().printReport(this, report);
-    const bool stopped = progress->cancelled();
-    if (outcome != ReportOutcome::Cancelled)
+    const bool stopped = progress && progress->cancelled();
+    if (progress && !stopped)
         progress->advance(pages);
+    progress.reset();
     if (stopped)
         interaction().message(this, MessageKind::Information, packagetext::pdfCancelled(), Buttons::OkCancel);
     else if (outcome == ReportOutcome::Failed)
