@@ -110,12 +110,12 @@ main { padding: 1.2em 1.5em 2em; max-width: 1400px; margin: 0 auto; }
   list-style: none; margin: 0; padding: 0; }
 .griglia li { background: #ffffff; border: 1px solid #87ceeb; border-radius: 4px; overflow: hidden; }
 .griglia a { display: block; color: inherit; text-decoration: none; }
-.griglia img, .senza-foto { display: block; width: 100%; aspect-ratio: 3 / 4; object-fit: cover; background: #dde6ee; }
+.griglia img, .senza-foto { display: block; width: 100%; height: auto; aspect-ratio: 3 / 4; object-fit: cover; background: #dde6ee; }
 .griglia .nome { display: block; padding: 0.5em 0.6em 0.2em; font-weight: bold; }
 .griglia dl, .griglia .didascalia { margin: 0; padding: 0 0.6em 0.6em; font-size: 0.85em; }
-dl { display: grid; grid-template-columns: max-content 1fr; gap: 0.2em 0.8em; }
+dl { display: grid; grid-template-columns: minmax(0, max-content) minmax(0, 1fr); gap: 0.2em 0.8em; }
 dt { font-weight: bold; }
-dd { margin: 0; overflow-wrap: anywhere; }
+dd { margin: 0; min-width: 0; overflow-wrap: anywhere; }
 .scheda { display: grid; grid-template-columns: minmax(0, 3fr) minmax(0, 2fr); gap: 1.5em; align-items: start; }
 .scheda > img, .foto-grande { width: 100%; height: auto; display: block; background: #ffffff; }
 .altre { display: grid; grid-template-columns: repeat(auto-fill, minmax(160px, 1fr)); gap: 0.8em; margin-top: 1.5em; }
