@@ -25,6 +25,41 @@ ManualChapter compCardAndContactSheet()
         } };
 }
 
+ManualChapter packagesAndGalleries()
+{
+    return { QStringLiteral("Pacchetti per i clienti e gallerie web."),
+        {
+            QStringLiteral("Un pacchetto raccoglie le schede da inviare a un cliente. Si prepara dalla scheda "
+                           "anagrafica con il pulsante del pacchetto o con Ctrl+Maiusc+K: la finestra elenca "
+                           "tutte le schede dell'archivio, ciascuna con la sua casella. Scrivendo nel campo "
+                           "\"Filtra\" l'elenco si restringe alle schede il cui nome, sesso, colore degli occhi "
+                           "o dei capelli o disponibilità contengono il testo scritto; \"Seleziona tutte\" e "
+                           "\"Deseleziona tutte\" agiscono sulle schede mostrate, e sotto l'elenco si legge "
+                           "quante schede sono state scelte. Si scrivono poi il nome del cliente e una breve nota "
+                           "per la copertina."),
+            QStringLiteral("Il pacchetto mostra il nome, le misure e i dati fisici (altezza, peso, vita, fianchi, "
+                           "taglia, scarpe, occhi e capelli) e le foto allegate, a meno di togliere la spunta. I "
+                           "dati personali (data e luogo di nascita, indirizzo, codice fiscale, partita IVA, "
+                           "IBAN, telefoni, e-mail, documento di riconoscimento) escono dall'agenzia solo se si "
+                           "spuntano uno per uno."),
+            QStringLiteral("\"Crea PDF\" stampa, o salva in un file attraverso la finestra di stampa, una "
+                           "copertina con la riga dell'agenzia, il cliente, la nota, la data e i nomi delle "
+                           "schede, poi una comp card in formato A4 per ogni scheda. \"Crea pagina web\" scrive "
+                           "nella cartella Pacchetti del programma una cartella con il nome del cliente e la data "
+                           "(se esiste già, con \" (2)\", \" (3)\" e così via): la pagina index.html con la "
+                           "griglia delle schede, una pagina per ogni scheda e le foto ridotte a 1600 pixel sul "
+                           "lato lungo, senza mai copiare gli originali. La cartella funziona aperta dal disco, "
+                           "si può copiare su un sito web e si legge bene anche sul telefono; alla fine il "
+                           "programma propone di aprirla nel browser."),
+            QStringLiteral("Dalla scheda del book fotografico, il pulsante della galleria (Ctrl+Maiusc+G) crea "
+                           "allo stesso modo, nella cartella Gallerie, la galleria web dell'intero book: le "
+                           "miniature nell'ordine delle schede e una pagina per ogni foto con titolo, "
+                           "descrizione, data, location e fotografo, con i collegamenti \"Precedente\" e "
+                           "\"Successiva\". Un pacchetto o una galleria annullati con \"Annulla\", o non "
+                           "riusciti per un disco pieno, non lasciano alcun file."),
+        } };
+}
+
 ManualChapter shootingData()
 {
     return { QStringLiteral("Dati di scatto letti dalla foto."),
@@ -49,7 +84,9 @@ ManualChapter keyboard()
             QStringLiteral("Nella scheda anagrafica e nella scheda del book fotografico: Ctrl+N prepara una nuova "
                            "scheda, Ctrl+D duplica la scheda corrente, Ctrl+S salva, Ctrl+F apre la ricerca, "
                            "Ctrl+P stampa la scheda, Ctrl+Maiusc+P stampa la comp card (scheda anagrafica) o il "
-                           "provino (book fotografico), F1 mostra la pagina della guida."),
+                           "provino (book fotografico), Ctrl+Maiusc+K prepara un pacchetto per un cliente "
+                           "(scheda anagrafica), Ctrl+Maiusc+G crea la galleria web (book fotografico), F1 mostra "
+                           "la pagina della guida."),
             QStringLiteral("Per scorrere l'archivio: Alt+Inizio porta alla prima scheda, Alt+Freccia sinistra o "
                            "PagSu alla precedente, Alt+Freccia destra o PagGiù alla successiva, Alt+Fine "
                            "all'ultima."),
@@ -95,7 +132,7 @@ ManualChapter dataCare()
 
 QList<ManualChapter> manualChapters()
 {
-    return { compCardAndContactSheet(), shootingData(), keyboard(), dataCare() };
+    return { compCardAndContactSheet(), packagesAndGalleries(), shootingData(), keyboard(), dataCare() };
 }
 
 } // namespace lumidex::help

@@ -23,6 +23,10 @@ struct RequiredField {
 // The sheet an editor prints beside its card, with a toolbar button of its own.
 enum class CardSheet { CompCard, ContactSheet };
 
+// What an editor makes for the web, with a toolbar button of its own: the
+// registry a package of chosen cards for a client, a book its gallery.
+enum class WebOutput { Package, Gallery };
+
 // Everything that tells the registry, the men's books and the women's books
 // apart. Every window that serves more than one of them is one implementation
 // that takes the kind and looks here; nothing else in the program decides by
@@ -69,6 +73,7 @@ struct ArchiveProfile {
     QList<RequiredField> requiredFields;
     bool previewBeforePrint;
     CardSheet sheet;
+    WebOutput webOutput;
 
     // The windows that take a card or the archive out of the program: the
     // search, the export, the printed card, and the help page of the editor

@@ -80,6 +80,12 @@ CardEditor::CardEditor(const QString& programDir, ArchiveKind kind, QWidget* par
     , cmdProvino(archiveProfile(kind).sheet == CardSheet::ContactSheet
               ? makeEditorButton(this, QStringLiteral("cmdProvino"))
               : nullptr)
+    , cmdPacchetto(archiveProfile(kind).webOutput == WebOutput::Package
+              ? makeEditorButton(this, QStringLiteral("cmdPacchetto"))
+              : nullptr)
+    , cmdGalleria(archiveProfile(kind).webOutput == WebOutput::Gallery
+              ? makeEditorButton(this, QStringLiteral("cmdGalleria"))
+              : nullptr)
     , m_programDir(programDir)
     , m_kind(kind)
     , m_profile(archiveProfile(kind))

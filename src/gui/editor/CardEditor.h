@@ -69,6 +69,10 @@ public:
     // of the two, the other is null.
     QToolButton* const cmdCompCard;
     QToolButton* const cmdProvino;
+    // What the card's archive makes for the web: the registry's package for a
+    // client and a book's gallery; each kind has one, the other is null.
+    QToolButton* const cmdPacchetto;
+    QToolButton* const cmdGalleria;
 
     // The archive file this editor works on.
     virtual QString archivePath() const = 0;
@@ -112,6 +116,8 @@ public slots:
     void cmdFileClick();
     void cmdCompCardClick();
     void cmdProvinoClick();
+    void cmdPacchettoClick();
+    void cmdGalleriaClick();
     void cmdGuidaClick();
 
 protected:

@@ -94,8 +94,7 @@ QWidget* CardEditor::buildToolbar()
         group({ cmdStampa });
         group({ cmdAnteprima });
     }
-    if (QToolButton* sheet = cmdCompCard ? cmdCompCard : cmdProvino)
-        group({ sheet });
+    group({ cmdCompCard ? cmdCompCard : cmdProvino, cmdPacchetto ? cmdPacchetto : cmdGalleria });
     group({ cmdPrimo, cmdIndietro, lblPosizione, cmdAvanti, cmdUltimo });
     group({ cmdEsporta, cmdSlideshow });
     group({ cmdGuida, cmdEsci });
@@ -128,6 +127,10 @@ QWidget* CardEditor::buildToolbar()
         connect(cmdCompCard, &QToolButton::clicked, this, &CardEditor::cmdCompCardClick);
     if (cmdProvino)
         connect(cmdProvino, &QToolButton::clicked, this, &CardEditor::cmdProvinoClick);
+    if (cmdPacchetto)
+        connect(cmdPacchetto, &QToolButton::clicked, this, &CardEditor::cmdPacchettoClick);
+    if (cmdGalleria)
+        connect(cmdGalleria, &QToolButton::clicked, this, &CardEditor::cmdGalleriaClick);
     return bar;
 }
 

@@ -1,0 +1,131 @@
+#include "package/WebFolder.h"
+
+#include "package/SafeNames.h"
+#include "package/WebPages.h"
+#include "storage/SafeWrite.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace lumidex::package {
+
+WebFolder::~WebFolder()
+{
+    if (!m_kept && !m_path.isEmpty())
+        QDir(m_path).removeRecursively();
+}
+
+bool WebFolder::create(const QString& parentDir, const QString& base, QString* reason)
+{
+    m_path = createFreeFolder(parentDir, base);
+    if (m_path.isEmpty() && reason)
+        *reason = QStringLiteral("impossibile creare una cartella in %1").arg(QDir::toNativeSeparators(parentDir));
+    return !m_path.isEmpty();
+}
+
+WebOutcome WebFolder::finish(const QByteArray& indexPage)
+{
+    WebOutcome outcome;
+    if (!write(QString::fromLatin1(styleSheetName), styleSheet(), &outcome.reason)
+        || !write(QStringLiteral("index.html"), indexPage, &outcome.reason))
+        return outcome;
+    m_kept = true;
+    outcome.status = WebOutcome::Status::Done;
+    outcome.folder = m_path;
+    return outcome;
+}
+
+bool WebFolder::write(const QString& relativePath, QByteArrayView contents, QString* reason)
+{
+    const QString path = m_path + QLatin1Char('/') + relativePath;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        if (reason)
+            *reason = QStringLiteral("impossibile creare la cartella %1").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    return safewrite::replaceFile(path, contents, reason);
+}
+
+} // namespace lumidex::package
+
+#include "package/WebPictures.h"
+
+#include <QThread>
+#include <QThreadPool>
+#include <exception>
+
+namespace lumidex::package {
+
+namespace {
+
+EncodedPicture encodeWebPicture(const PictureJob& job)
+{
+    EncodedPicture encoded;
+    const QImage large = webPicture(job.sourcePath, webPictureSide);
+    if (large.isNull())
+        return encoded;
+    encoded.status = EncodedPicture::Status::Failed;
+    encoded.large = jpegBytes(large);
+    encoded.size = large.size();
+    if (encoded.large.isEmpty())
+        return encoded;
+    if (job.thumbnail) {
+        const QImage small = reducedPicture(large, thumbnailSide);
+        encoded.thumbnail = jpegBytes(small);
+        encoded.thumbnailSize = small.size();
+        if (encoded.thumbnail.isEmpty())
+            return encoded;
+    }
+    encoded.status = EncodedPicture::Status::Encoded;
+    return encoded;
+}
+
+} // namespace
+
+QList<EncodedPicture> encodeWebPictures(const QList<PictureJob>& jobs)
+{
+    QList<EncodedPicture> pictures(jobs.size());
+    if (jobs.isEmpty())
+        return pictures;
+    // The first on this thread, before the others start, so that the decoder's
+    // process-wide settings are in place before any thread reads them.
+    pictures[0] = encodeWebPicture(jobs.at(0));
+    QThreadPool pool;
+    pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
+    for (qsizetype i = 1; i < jobs.size(); ++i) {
+        pool.start([&pictures, &jobs, i] {
+            try {
+                pictures[i] = encodeWebPicture(jobs.at(i));
+            } catch (const std::exception&) {
+                pictures[i].status = EncodedPicture::Status::Failed;
+            }
+        });
+    }
+    pool.waitForDone();
+    return pictures;
+}
+
+WrittenPicture writeWebPicture(WebFolder& folder, const EncodedPicture& picture, const QString& largePath,
+    const QString& thumbnailPath, QString* reason)
+{
+    WrittenPicture written;
+    if (picture.status == EncodedPicture::Status::Unreadable)
+        return written;
+    written.status = WrittenPicture::Status::Failed;
+    if (picture.status == EncodedPicture::Status::Failed) {
+        if (reason)
+            *reason = QStringLiteral("impossibile codificare una foto in JPEG");
+        return written;
+    }
+    if (!folder.write(largePath, picture.large, reason))
+        return written;
+    if (!thumbnailPath.isEmpty() && !folder.write(thumbnailPath, picture.thumbnail, reason))
+        return written;
+    written.status = WrittenPicture::Status::Written;
+    written.size = picture.size;
+    written.thumbnailSize = picture.thumbnailSize;
+    return written;
+}
+
+} // namespace lumidex::package

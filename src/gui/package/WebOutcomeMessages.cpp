@@ -1,0 +1,34 @@
+#include "gui/package/WebOutcomeMessages.h"
+
+#include "ui/Interaction.h"
+
+#include <QDir>
+
+namespace lumidex {
+
+void makeWebFolder(QWidget* owner, const WebOutcomeTexts& texts, int count,
+    const std::function<package::WebOutcome(const package::WorkStep& step)>& work)
+{
+    package::WebOutcome outcome;
+    {
+        const std::unique_ptr<Progress> progress = interaction().startProgress(owner, texts.progress, count);
+        outcome = work([&progress](int done) { return progress->advance(done); });
+    }
+    switch (outcome.status) {
+    case package::WebOutcome::Status::Cancelled:
+        interaction().message(owner, MessageKind::Information, texts.cancelled, Buttons::OkCancel);
+        return;
+    case package::WebOutcome::Status::Failed:
+        interaction().message(owner, MessageKind::Error, texts.failed(outcome.reason), Buttons::OkCancel);
+        return;
+    case package::WebOutcome::Status::Done:
+        break;
+    }
+    const QString index = QDir::toNativeSeparators(outcome.folder + QStringLiteral("/index.html"));
+    if (interaction().message(
+            owner, MessageKind::Confirmation, texts.done(QDir::toNativeSeparators(outcome.folder)), Buttons::YesNo)
+        == Answer::Yes)
+        interaction().openWithShell(QLatin1Char('"') + index + QLatin1Char('"'));
+}
+
+} // namespace lumidex

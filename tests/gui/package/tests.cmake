@@ -1,0 +1,1 @@
+lumidex_add_test(tst_pacchetto SOURCES tst_pacchetto.cpp LIBS lumidex_testsupport)
