@@ -7,7 +7,8 @@
 #   lumidex_openers(<headers...>)      the headers of a window feature (src/gui/<feature>)
 #                                      through which other features open its windows;
 #                                      the layer check allows no other include across features
-#   lumidex_add_test(<name> SOURCES <files...> [LIBS <libs...>])
+#   lumidex_add_test(<name> SOURCES <files...> [LIBS <libs...>] [DEFINES <defs...>] [DEPENDS <targets...>])
+#   lumidex_add_test_programs()        once, after every test is added
 
 function(lumidex_sources)
   if(NOT LUMIDEX_LAYER)
@@ -25,21 +26,97 @@ function(lumidex_openers)
   # Read by the layer check (tests/app/check_layers.cmake); nothing to build.
 endfunction()
 
+# The tests are compiled into two programs, one for the core tests and one for the
+# window tests, instead of one program each: a test links the same large libraries
+# as its neighbours, and linking them sixty times cost more than compiling the
+# tests. Each test is still run by CTest as a process of its own, under its own
+# name ("lumidex_core_tests tst_layouts"), so no test sees another's state; the
+# test's QTEST_MAIN becomes a function named after its test class
+# (tests/support/TestProgramEntry.h), which the program's first argument picks.
+# A build target of the test's name builds its program (`--target tst_layouts`).
+#
+#   DEFINES   compile definitions of the test's own sources
+#   DEPENDS   targets the test runs (a worker, a tool) that must be built first
 function(lumidex_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  set(sources)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;DEFINES;DEPENDS" ${ARGN})
+  set(program lumidex_core_tests)
+  foreach(lib IN LISTS ARG_LIBS)
+    if(NOT lib MATCHES "^(lumidex_core|lumidex_testcore|PkgConfig::EXIV2)$")
+      set(program lumidex_window_tests)
+    endif()
+  endforeach()
   foreach(file IN LISTS ARG_SOURCES)
     if(NOT IS_ABSOLUTE "${file}")
       set(file "${CMAKE_CURRENT_LIST_DIR}/${file}")
     endif()
-    list(APPEND sources "${file}")
+    if(file MATCHES "\\.cpp$")
+      file(STRINGS "${file}" entry REGEX "^QTEST_[A-Z_]*MAIN[A-Z_]*\\(")
+      if(entry MATCHES "^QTEST_[A-Z_]*MAIN[A-Z_]*\\(([A-Za-z0-9_]+)[,)]")
+        set_property(GLOBAL APPEND PROPERTY LUMIDEX_TESTS_${program}_ENTRIES "${name}:${CMAKE_MATCH_1}")
+      endif()
+    endif()
+    if(ARG_DEFINES)
+      set_property(SOURCE "${file}" APPEND PROPERTY COMPILE_DEFINITIONS ${ARG_DEFINES})
+    endif()
+    set_property(GLOBAL APPEND PROPERTY LUMIDEX_TESTS_${program}_SOURCES "${file}")
   endforeach()
-  add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
-  add_test(NAME ${name} COMMAND ${name})
+  set_property(GLOBAL APPEND PROPERTY LUMIDEX_TESTS_${program}_LIBS ${ARG_LIBS})
+  set_property(GLOBAL APPEND PROPERTY LUMIDEX_TESTS_${program}_DEPENDS ${ARG_DEPENDS})
+  set_property(GLOBAL APPEND PROPERTY LUMIDEX_TESTS_${program}_NAMES ${name})
+  add_custom_target(${name} DEPENDS ${program})
+  add_test(NAME ${name} COMMAND ${program} ${name})
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=it_IT.UTF-8;LC_ALL=C.UTF-8"
     TIMEOUT 300)
+endfunction()
+
+# Makes the test programs out of what lumidex_add_test() collected; called once,
+# after every tests.cmake, in the folder where the tests were added (the sources'
+# properties belong to it).
+function(lumidex_add_test_programs)
+  foreach(program IN ITEMS lumidex_core_tests lumidex_window_tests)
+    get_property(sources GLOBAL PROPERTY LUMIDEX_TESTS_${program}_SOURCES)
+    get_property(libs GLOBAL PROPERTY LUMIDEX_TESTS_${program}_LIBS)
+    get_property(depends GLOBAL PROPERTY LUMIDEX_TESTS_${program}_DEPENDS)
+    get_property(names GLOBAL PROPERTY LUMIDEX_TESTS_${program}_NAMES)
+    get_property(entries GLOBAL PROPERTY LUMIDEX_TESTS_${program}_ENTRIES)
+    if(NOT names)
+      continue()
+    endif()
+    list(LENGTH names tests)
+    list(LENGTH entries found)
+    if(NOT tests EQUAL found)
+      message(FATAL_ERROR "${program}: every test needs one QTEST_MAIN (QTEST_GUILESS_MAIN, QTEST_MAIN_WRAPPER) at the start of a line; tests ${names}, entries ${entries}")
+    endif()
+    list(REMOVE_DUPLICATES sources)
+    list(REMOVE_DUPLICATES libs)
+    set(declarations "")
+    set(table "")
+    foreach(entry IN LISTS entries)
+      string(REPLACE ":" ";" entry "${entry}")
+      list(GET entry 0 test)
+      list(GET entry 1 class)
+      string(APPEND declarations "int lumidex_test_${class}(int argc, char *argv[]);\n")
+      string(APPEND table "    {\"${test}\", lumidex_test_${class}},\n")
+    endforeach()
+    set(runner "${CMAKE_CURRENT_BINARY_DIR}/${program}_main.cpp")
+    set(entries "${table}")
+    configure_file("${PROJECT_SOURCE_DIR}/cmake/TestProgramMain.cpp.in" "${runner}" @ONLY)
+    add_executable(${program} ${sources} ${runner})
+    target_link_libraries(${program} PRIVATE Qt6::Test ${libs})
+    if(depends)
+      add_dependencies(${program} ${depends})
+    endif()
+    # The entry header must come first; with precompiled headers it is their last.
+    set(entry_header "${PROJECT_SOURCE_DIR}/tests/support/TestProgramEntry.h")
+    if(CMAKE_DISABLE_PRECOMPILE_HEADERS)
+      target_compile_options(${program} PRIVATE -include "${entry_header}")
+    elseif(program STREQUAL lumidex_window_tests)
+      target_precompile_headers(${program} PRIVATE ${LUMIDEX_UI_PRECOMPILED_HEADERS} "${entry_header}")
+    else()
+      target_precompile_headers(${program} PRIVATE ${LUMIDEX_CORE_PRECOMPILED_HEADERS} "${entry_header}")
+    endif()
+  endforeach()
 endfunction()
 
 # Pulls in every sources.cmake below a folder, in a stable order.

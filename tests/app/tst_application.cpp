@@ -133,12 +133,7 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    LumidexApplication app(argc, argv);
-    installItalianTranslations(app);
-    TestApplication test;
-    return QTest::qExec(&test, argc, argv);
-}
+// The program's own application, with its Italian translations, in place of QApplication.
+QTEST_MAIN_WRAPPER(TestApplication, LumidexApplication app(argc, argv); installItalianTranslations(app);)
 
 #include "tst_application.moc"
