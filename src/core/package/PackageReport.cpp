@@ -7,6 +7,8 @@
 #include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"
 
+#include <QRegularExpression>
+
 namespace lumidex::package {
 
 namespace {
@@ -40,6 +42,7 @@ report::ReportLayout packageCoverLayout(const PackageCover& cover, const QString
     // The note on its own lines, as typed.
     ReportObject note = textBox(QStringLiteral("txtNota"), QRectF(0, 64, width, 30), text::trimmed(cover.note),
         reportFont(QStringLiteral("Verdana"), 10));
+    note.lines = note.text.split(QRegularExpression(QStringLiteral("\\r\\n|\\n|\\r")));
     note.linePitch = 6;
     note.alignment = Qt::AlignLeft | Qt::AlignTop;
     layout.objects << note;
@@ -62,6 +65,7 @@ report::ReportLayout packageCoverLayout(const PackageCover& cover, const QString
         ReportObject list = textBox(QStringLiteral("lstNomi%1").arg(column + 1),
             QRectF(column * columnWidth, top + 11, columnWidth - 4, namesPerColumn * pitch),
             shown.mid(column * namesPerColumn, namesPerColumn).join(u'\n'), reportFont(QStringLiteral("Verdana"), 9));
+        list.lines = shown.mid(column * namesPerColumn, namesPerColumn);
         list.linePitch = pitch;
         list.alignment = Qt::AlignLeft | Qt::AlignTop;
         layout.objects << list;

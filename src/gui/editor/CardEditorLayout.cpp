@@ -64,15 +64,17 @@ QWidget* CardEditor::buildToolbar()
     auto* bar = new QWidget(panel());
     bar->setObjectName(QStringLiteral("panToolbar"));
     auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(8, 6, 8, 6);
-    row->setSpacing(8);
+    // Tight enough for every group of the widest toolbar (the registry's, with
+    // the package button) within the window's width.
+    row->setContentsMargins(6, 6, 6, 6);
+    row->setSpacing(3);
 
     auto group = [&](std::initializer_list<QWidget*> items) {
         auto* box = new QWidget(bar);
         box->setObjectName(QStringLiteral("shpGruppo"));
         box->setAttribute(Qt::WA_StyledBackground);
         auto* boxRow = new QHBoxLayout(box);
-        boxRow->setContentsMargins(3, 2, 3, 2);
+        boxRow->setContentsMargins(2, 2, 2, 2);
         boxRow->setSpacing(2);
         for (QWidget* item : items) {
             item->setParent(box);

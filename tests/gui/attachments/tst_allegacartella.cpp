@@ -261,9 +261,9 @@ private slots:
             QVERIFY(QDir().mkpath(path("Documenti_Allegati")));
             writeBytes(attached("Servizio.mov"), previous);
         }
-        m_user->queueOpenFileName(source);
+        user->queueOpenFileName(source);
         if (cancelAt > 0)
-            m_user->cancelWorkAt(cancelAt);
+            user->cancelWorkAt(cancelAt);
 
         TfrmAllegaCartella dialog(program());
         dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
@@ -271,8 +271,8 @@ private slots:
 
         // One work over the file's bytes, a step before the first megabyte and
         // after each.
-        QCOMPARE(m_user->works().size(), 1);
-        const ScriptedInteraction::Work& work = m_user->works().first();
+        QCOMPARE(user->works().size(), 1);
+        const ScriptedInteraction::Work& work = user->works().first();
         QCOMPARE(work.labels, QStringList { QStringLiteral("Copia del file in corso...") });
         QCOMPARE(work.maximum, qint64(bytes.size()));
         QCOMPARE(work.cancelled, cancelAt > 0);
@@ -281,7 +281,7 @@ private slots:
 
         const bool copied = cancelAt == 0;
         QCOMPARE(dialog.txtFile02->text(), copied ? QStringLiteral("Servizio.mov") : QStringLiteral("vecchio.pdf"));
-        QCOMPARE(m_user->messageTexts(), oldFile ? QStringList { replaceQuestion } : QStringList());
+        QCOMPARE(user->messageTexts(), oldFile ? QStringList { replaceQuestion } : QStringList());
         QCOMPARE(QDir(path("Documenti_Allegati")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             copied || oldFile ? QStringList { "Servizio.mov" } : QStringList());
         if (copied || oldFile)

@@ -265,7 +265,13 @@ private slots:
         f.editor()->lblPosizione->setText(QStringLiteral("100000"));
         const QLabel* position = f.editor()->lblPosizione;
         QVERIFY(position->fontMetrics().horizontalAdvance(position->text()) <= position->contentsRect().width());
-        QVERIFY(position->geometry().right() < f.editor()->cmdAvanti->geometry().left());
+        QVERIFY2(position->geometry().right() < f.editor()->cmdAvanti->geometry().left(),
+            qPrintable(QStringLiteral("position %1..%2, Next from %3, toolbar %4 of %5 wanted")
+                           .arg(position->geometry().left())
+                           .arg(position->geometry().right())
+                           .arg(f.editor()->cmdAvanti->geometry().left())
+                           .arg(position->parentWidget()->parentWidget()->width())
+                           .arg(position->parentWidget()->parentWidget()->minimumSizeHint().width())));
     }
 
     // What a field shows is what the card stores. A letter the archive cannot

@@ -92,23 +92,16 @@ private:
 
     QString packageFolder() const { return dir->filePath(QStringLiteral("Pacchetti/Studio _Alfa_Roma_") + today()); }
 
-private slots:
-    // In place of the base's: the registry editor opens on the fresh folder.
-    void init()
+    // The registry editor opens on each test's fresh folder.
+    void setUp() override
     {
-        dir = std::make_unique<QTemporaryDir>();
-        user = std::make_unique<ScriptedInteraction>();
         editor = std::make_unique<TfrmAnagrafica>(dir->path());
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
     }
-    void cleanup()
-    {
-        closeModalLeftovers();
-        editor.reset();
-        user.reset();
-        dir.reset();
-    }
+    void tearDown() override { editor.reset(); }
+
+private slots:
 
     void toolbarButtons()
     {
@@ -288,6 +281,7 @@ private slots:
         const QString cover = pdfPageText(words, 0);
         QVERIFY2(cover.contains(QLatin1String("Alfa")), qPrintable(cover));
         QVERIFY2(cover.contains(QLatin1String("Giulia/Neri")), qPrintable(cover));
+        QVERIFY2(cover.contains(QLatin1String("Casting <estate>")), qPrintable(cover));
         QVERIFY2(!cover.contains(QLatin1String("Marta")), qPrintable(cover));
         const QString card = pdfPageText(words, 1);
         QVERIFY2(card.contains(QLatin1String("178")), qPrintable(card));
