@@ -13,18 +13,7 @@ installer="$source_dir/tools/package/install-program-folder.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-failures=0
-check() { # <what> <command...>
-  local what=$1
-  shift
-  if "$@"; then
-    echo "PASS   : $what"
-  else
-    echo "FAIL!  : $what"
-    failures=$((failures + 1))
-  fi
-}
-same() { [ "$1" = "$2" ] || { printf '  got:      %s\n  expected: %s\n' "$1" "$2"; false; }; }
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 home="$work/Casa \"Luce\" 100% \$HOME/Lumidex"
 printed=$(bash "$installer" "$home" "$executable" "$password_tool" "$manual")

@@ -19,18 +19,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-check() { # <what> <command...>
-  local what=$1
-  shift
-  if "$@"; then
-    echo "PASS   : $what"
-  else
-    echo "FAIL!  : $what"
-    failures=$((failures + 1))
-  fi
-}
-same() { [ "$1" = "$2" ] || { printf '  got:      %s\n  expected: %s\n' "$1" "$2"; false; }; }
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 # Packed from this build.
 archive=$(bash "$packer" "$work/out" "$@")
