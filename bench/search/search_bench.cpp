@@ -8,6 +8,7 @@
 #include "search/ResultLineBuilders.h"
 #include "search/SearchCriteria.h"
 #include "storage/Layouts.h"
+#include "storage/RecordView.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -96,21 +97,22 @@ const RegistryFixture& identicalRegistry()
 // The search's own lines, then lines built to trip a text search that starts
 // afresh at every character: a key of many "a" and one "b" against lines of
 // "a" alone.
-const QStringList& ordinaryLines()
+const ResultLines& ordinaryLines()
 {
-    static const QStringList lines = [] {
+    static const ResultLines lines = [] {
         QStringList built;
         for (int n = 1; n <= registryCards; ++n)
             built.append(resultline::registry(sampleCard(n)));
-        sortLines(built);
-        return built;
+        ResultLines stored = ResultLines::fromTexts(built);
+        stored.sort();
+        return stored;
     }();
     return lines;
 }
 
-const QStringList& nearMissLines()
+const ResultLines& nearMissLines()
 {
-    static const QStringList lines = [] {
+    static const ResultLines lines = [] {
         QStringList built;
         for (int n = 1; n <= registryCards; ++n) {
             QStringList card = sampleCard(n);
@@ -118,7 +120,7 @@ const QStringList& nearMissLines()
             card[layouts::registry.indexOf("Note")] = QString(60, QLatin1Char('a'));
             built.append(resultline::registry(card));
         }
-        return built;
+        return ResultLines::fromTexts(built);
     }();
     return lines;
 }
@@ -152,7 +154,7 @@ void visitEveryCard(benchmark::State& state)
     const RecordSource records = archiveRecords(registry().path, layouts::registry);
     for (auto _ : state) {
         int visited = 0;
-        records([&visited](int, const QStringList&) { return ++visited > 0; });
+        records([&visited](int, const RecordView&) { return ++visited > 0; });
         if (visited != registryCards)
             state.SkipWithError("wrong number of cards");
     }
@@ -167,10 +169,10 @@ void runSearch(benchmark::State& state, const SearchCriteria& criteria, qsizetyp
     if (!memory.start())
         state.SkipWithError("the resident memory cannot be measured here");
     for (auto _ : state) {
-        const QStringList lines = searchLines(records, criteria, &resultline::registry);
+        const ResultLines lines = searchLines(records, criteria, &resultline::registry);
         if (lines.size() < expectedAtLeast)
             state.SkipWithError("too few lines");
-        benchmark::DoNotOptimize(lines.constData());
+        benchmark::DoNotOptimize(lines.bytes(0).data());
     }
     state.counters["peakMemoryToFile"] = double(memory.growth()) / double(archive.size);
     state.SetItemsProcessed(state.iterations() * registryCards);
@@ -220,7 +222,7 @@ void chooseAmongIdenticalCards(benchmark::State& state)
 }
 
 // One press of "Trova" that goes round the whole list.
-void runFind(benchmark::State& state, const QStringList& lines, const QString& key, int expected)
+void runFind(benchmark::State& state, const ResultLines& lines, const QString& key, int expected)
 {
     for (auto _ : state) {
         const int found = findInList(lines, 0, key, QString());
@@ -233,8 +235,8 @@ void runFind(benchmark::State& state, const QStringList& lines, const QString& k
 
 void findOnlyInTheLastLine(benchmark::State& state)
 {
-    const QStringList& lines = ordinaryLines();
-    const QString key = lines.last().left(30).trimmed().toLower() + QLatin1Char(' ');
+    const ResultLines& lines = ordinaryLines();
+    const QString key = lines.at(lines.size() - 1).left(30).trimmed().toLower() + QLatin1Char(' ');
     int expected = -1;
     for (qsizetype i = 0; i < lines.size() && expected < 0; ++i)
         if (lines.at(i).toLower().contains(key))

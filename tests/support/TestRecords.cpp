@@ -1,5 +1,7 @@
 #include "support/TestRecords.h"
 
+#include "storage/RecordView.h"
+
 namespace lumidex::test {
 
 const QList<FieldShape>& registryRecordFields()
@@ -85,6 +87,12 @@ QByteArray storedField(const QByteArray& record, int offset)
 {
     const int length = quint8(record.at(offset));
     return record.mid(offset + 1, length);
+}
+
+bool visitRecord(const RecordVisit& visit, const RecordLayout& layout, int position, const QStringList& values)
+{
+    const QByteArray record = layout.encode(values);
+    return visit(position, RecordView(layout, record));
 }
 
 } // namespace lumidex::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "search/ArchiveSearch.h"
 #include "storage/RecordLayout.h"
 
 #include <QByteArray>
@@ -35,5 +36,9 @@ QByteArray rawRecord(const QList<FieldShape>& fields, const QStringList& values)
 // The text of the field that starts at `offset` of raw record bytes, as stored:
 // the bytes its length byte counts.
 QByteArray storedField(const QByteArray& record, int offset);
+
+// Hands `values`, stored as a record of `layout`, to a search's visit at
+// `position`, as an archive would; the visit's answer.
+bool visitRecord(const RecordVisit& visit, const RecordLayout& layout, int position, const QStringList& values);
 
 } // namespace lumidex::test

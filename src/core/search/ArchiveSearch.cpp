@@ -3,33 +3,69 @@
 #include "common/Text.h"
 #include "search/SearchCriteria.h"
 #include "storage/Archive.h"
+#include "storage/RecordView.h"
+#include "storage/TextField.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace lumidex {
 
-RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout)
+namespace {
+
+// `text` without the blanks (codes 0 to 32) at either end, as text::trimmed
+// reads the same line once it is a string.
+QByteArrayView trimmedBytes(QByteArrayView text)
 {
-    return [archive = Archive(filePath, layout)](const RecordVisit& visit) {
-        // One list for the whole scan, its texts rewritten in place record after
-        // record: a hundred thousand cards cost no allocation beyond the first
-        // ones. A visit that keeps the values (the card found) keeps a copy, which
-        // the next record leaves alone.
-        QStringList values;
-        archive.visit([&](int position, const RecordView& record) {
-            record.texts(values);
-            return visit(position, values);
-        });
-    };
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && uchar(text[begin]) <= 32)
+        ++begin;
+    while (end > begin && uchar(text[end - 1]) <= 32)
+        --end;
+    return text.sliced(begin, end - begin);
 }
 
-QStringList searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line)
+// The last record seen, kept as its bytes: a hundred thousand matches copy
+// that many records into one buffer, and only the last becomes values.
+struct LastMatch {
+    const RecordLayout* layout = nullptr;
+    int position = 0;
+    QByteArray bytes;
+
+    void keep(int at, const RecordView& record)
+    {
+        layout = &record.layout();
+        position = at;
+        bytes.resize(record.bytes().size());
+        std::memcpy(bytes.data(), record.bytes().data(), std::size_t(bytes.size()));
+    }
+    void handTo(std::optional<Card>& found) const
+    {
+        if (layout)
+            found = Card { position, layout->decode(bytes) };
+    }
+};
+
+} // namespace
+
+RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout)
 {
-    QStringList lines;
-    records([&](int, const QStringList& values) {
-        if (criteria.accepts(values))
-            lines.append(line(values));
+    return [archive = Archive(filePath, layout)](const RecordVisit& visit) { archive.visit(visit); };
+}
+
+ResultLines searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line)
+{
+    ResultLines lines;
+    QByteArray built;
+    records([&](int, const RecordView& record) {
+        if (criteria.accepts(record)) {
+            line(record, built);
+            lines.append(built);
+        }
         return true;
     });
-    sortLines(lines);
+    lines.sort();
     return lines;
 }
 
@@ -37,13 +73,27 @@ void findLastRecordOfLine(
     const RecordSource& records, LineBuilder line, const QString& chosen, std::optional<Card>& found)
 {
     const QString wanted = text::trimmed(chosen);
-    records([&](int position, const QStringList& values) {
-        // Identical lines may stand for several cards; the last of them is the
-        // one the editor ends up with.
-        if (text::trimmed(line(values)) == wanted)
-            found = Card { position, values };
-        return true;
-    });
+    // Every line is made of stored text, so a chosen line the code page cannot
+    // hold is no record's line.
+    if (!std::all_of(wanted.cbegin(), wanted.cend(), [](QChar c) { return textfield::isStorable(c); }))
+        return;
+    const QByteArray wantedBytes = textfield::toWindows1252(wanted);
+    LastMatch last;
+    QByteArray built;
+    try {
+        records([&](int position, const RecordView& record) {
+            // Identical lines may stand for several cards; the last of them is
+            // the one the editor ends up with.
+            line(record, built);
+            if (trimmedBytes(built) == wantedBytes)
+                last.keep(position, record);
+            return true;
+        });
+    } catch (...) {
+        last.handTo(found);
+        throw;
+    }
+    last.handTo(found);
 }
 
 } // namespace lumidex

@@ -2,20 +2,22 @@
 
 #include "search/LineOrder.h"
 #include "search/ResultLineBuilders.h"
+#include "search/ResultLines.h"
 #include "storage/Card.h"
 
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <optional>
 
 namespace lumidex {
 
 class RecordLayout;
+class RecordView;
 class SearchCriteria;
 
-// A record visit in file order: position (1-based) and values; return false to stop.
-using RecordVisit = std::function<bool(int position, const QStringList& values)>;
+// A record visit in file order: position (1-based) and the record as it lies in
+// the file, valid during the call only; return false to stop.
+using RecordVisit = std::function<bool(int position, const RecordView& record)>;
 // Something that visits records in file order and throws ArchiveError when it
 // cannot: an archive file, or in tests a stand-in that fails on purpose.
 using RecordSource = std::function<void(const RecordVisit& visit)>;
@@ -27,7 +29,7 @@ RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout)
 // The result line of every record the criteria accept, sorted for the list.
 // Only the lines are held, never the records. A failure part way through throws
 // and gives no lines at all.
-QStringList searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line);
+ResultLines searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line);
 
 // Looks through every record for the last whose line equals `chosen`, both
 // trimmed, and leaves it in `found` (untouched when none matches). Throws on a

@@ -158,6 +158,22 @@ int CollationTable::compareTexts(const Char* a, qsizetype aSize, const Char* b, 
     return 0;
 }
 
+CollationTable::Prefix CollationTable::primaryPrefix(QByteArrayView text) const
+{
+    const auto* begin = reinterpret_cast<const uchar*>(text.data());
+    UnitReader<uchar> weights(*this, 1, begin, begin + text.size());
+    Prefix prefix {};
+    constexpr int perWord = int(sizeof(quint64));
+    for (int at = 0; at < int(prefix.size()) * perWord; ++at) {
+        const quint64 weight = weights.next();
+        if (weight == 0)
+            break;
+        Q_ASSERT(weight <= 0xFF);
+        prefix[std::size_t(at / perWord)] |= weight << (8 * (perWord - 1 - at % perWord));
+    }
+    return prefix;
+}
+
 int CollationTable::compare(QByteArrayView a, QByteArrayView b) const
 {
     return compareTexts(

@@ -57,6 +57,13 @@ public:
     // Whether the code page holds every character of `text`.
     bool holds(QStringView text) const;
 
+    // The letters a text begins with: the primary weights of its first units,
+    // one byte each, packed first to last and zero past the end. Two texts
+    // whose prefixes differ compare as their prefixes do, on the first level
+    // and so on the whole; equal prefixes tell nothing.
+    using Prefix = std::array<quint64, 2>;
+    Prefix primaryPrefix(QByteArrayView text) const;
+
 private:
     template <typename Char> friend class UnitReader;
     template <typename Char> int compareTexts(const Char* a, qsizetype aSize, const Char* b, qsizetype bSize) const;

@@ -1,16 +1,21 @@
 #include "search/FindInList.h"
 
 #include "common/Text.h"
+#include "search/ResultLines.h"
 
 namespace lumidex {
 
-int findInList(const QStringList& lines, int selected, const QString& key, const QString& lastKey)
+int findInList(const ResultLines& lines, int selected, const QString& key, const QString& lastKey)
 {
     const qsizetype count = lines.size();
     if (count == 0)
         return -1;
     const text::AsciiCaseInsensitiveFinder finder(key);
-    const auto matches = [&](qsizetype index) { return finder.foundIn(lines[index]); };
+    QString line;
+    const auto matches = [&](qsizetype index) {
+        lines.text(index, line);
+        return finder.foundIn(line);
+    };
 
     qsizetype start = qBound(qsizetype(0), qsizetype(selected), count - 1);
     if (key != lastKey) {

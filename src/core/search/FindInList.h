@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace lumidex {
+
+class ResultLines;
 
 // One press of "Trova" over the result list: the index of the line to select,
 // or -1 when no line contains `key` (the selection then stays).
@@ -14,6 +15,6 @@ namespace lumidex {
 // ends once the starting line has been tested again. Both keys are compared as
 // given; a line matches when it contains the key, letters A to Z in either case.
 // An empty key matches nothing.
-int findInList(const QStringList& lines, int selected, const QString& key, const QString& lastKey);
+int findInList(const ResultLines& lines, int selected, const QString& key, const QString& lastKey);
 
 } // namespace lumidex

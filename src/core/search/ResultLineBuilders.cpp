@@ -2,6 +2,8 @@
 
 #include "common/Text.h"
 #include "storage/Layouts.h"
+#include "storage/RecordView.h"
+#include "storage/TextField.h"
 
 namespace lumidex::resultline {
 
@@ -22,61 +24,67 @@ constexpr int location = layouts::book.indexOf("Location");
 constexpr int bookNote = layouts::book.indexOf("Note");
 static_assert(titolo >= 0 && data >= 0 && location >= 0 && bookNote >= 0);
 
-QStringView field(const QStringList& record, int index)
+// `value` is trimmed already, as a record's stored text is.
+void appendColumn(QByteArray& line, QByteArrayView value, int width)
 {
-    return index < record.size() ? text::trimmedView(record.at(index)) : QStringView();
+    const QByteArrayView text = value.first(qMin(value.size(), qsizetype(width)));
+    line.append(text);
+    line.append(width - text.size(), ' ');
 }
 
-// A hundred thousand lines are built for one search: each column goes straight
-// into its line, with no text of its own.
-void appendColumn(QString& line, QStringView value, int width)
+QString lineOf(const RecordLayout& layout, const QStringList& values, LineBuilder build)
 {
-    const QStringView text = text::trimmedView(value).left(width);
-    line += text;
-    line.resize(line.size() + width - text.size(), QLatin1Char(' '));
+    const QByteArray record = layout.encode(values);
+    QByteArray line;
+    build(RecordView(layout, record), line);
+    return textfield::fromWindows1252(line);
 }
 
 } // namespace
 
 QString column(QStringView value, int width)
 {
-    QString line;
-    appendColumn(line, value, width);
-    return line;
+    QByteArray line;
+    appendColumn(line, textfield::toWindows1252(text::trimmedView(value)), width);
+    return textfield::fromWindows1252(line);
 }
 
-QString registry(const QStringList& record)
+void registry(const RecordView& record, QByteArray& line)
 {
-    const QStringView notes = field(record, registryNote);
-    QString line;
-    line.reserve(126 + notes.size());
-    appendColumn(line, field(record, nome), 30);
-    line += QLatin1String("  Sesso: ");
-    appendColumn(line, field(record, sesso), 1);
-    line += QLatin1String("  Cittadinanza: ");
-    appendColumn(line, field(record, cittadinanza), 20);
-    line += QLatin1String("  Tel. ");
-    appendColumn(line, field(record, tel), 14);
-    line += QLatin1String("  Cel. ");
-    appendColumn(line, field(record, cellulare), 14);
-    line += QLatin1String("  Note: ");
-    line += notes;
-    return line;
+    line.resize(0);
+    appendColumn(line, record.storedText(nome), 30);
+    line.append("  Sesso: ");
+    appendColumn(line, record.storedText(sesso), 1);
+    line.append("  Cittadinanza: ");
+    appendColumn(line, record.storedText(cittadinanza), 20);
+    line.append("  Tel. ");
+    appendColumn(line, record.storedText(tel), 14);
+    line.append("  Cel. ");
+    appendColumn(line, record.storedText(cellulare), 14);
+    line.append("  Note: ");
+    line.append(record.storedText(registryNote));
 }
 
-QString book(const QStringList& record)
+void book(const RecordView& record, QByteArray& line)
 {
-    const QStringView notes = field(record, bookNote);
-    QString line;
-    line.reserve(119 + notes.size());
-    appendColumn(line, field(record, titolo), 50);
-    line += QLatin1String("  Data: ");
-    appendColumn(line, field(record, data), 10);
-    line += QLatin1String("  Location: ");
-    appendColumn(line, field(record, location), 30);
-    line += QLatin1String("  Note:  ");
-    line += notes;
-    return line;
+    line.resize(0);
+    appendColumn(line, record.storedText(titolo), 50);
+    line.append("  Data: ");
+    appendColumn(line, record.storedText(data), 10);
+    line.append("  Location: ");
+    appendColumn(line, record.storedText(location), 30);
+    line.append("  Note:  ");
+    line.append(record.storedText(bookNote));
+}
+
+QString registry(const QStringList& values)
+{
+    return lineOf(layouts::registry, values, &registry);
+}
+
+QString book(const QStringList& values)
+{
+    return lineOf(layouts::book, values, &book);
 }
 
 } // namespace lumidex::resultline

@@ -1,12 +1,17 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 namespace lumidex {
 
-// Builds the result line of one record.
-using LineBuilder = QString (*)(const QStringList& record);
+class RecordView;
+
+// Builds the result line of one record into `line`, which it empties first, in
+// the archives' code page: straight from the record's bytes, with no text made
+// for any field.
+using LineBuilder = void (*)(const RecordView& record, QByteArray& line);
 
 } // namespace lumidex
 
@@ -21,8 +26,12 @@ QString column(QStringView value, int width);
 
 // A registry card: name (30), sex (1), citizenship (20), phone (14), mobile (14),
 // then the whole notes, each after its label.
-QString registry(const QStringList& record);
+void registry(const RecordView& record, QByteArray& line);
 // A photo book entry: title (50), date (10), location (30), then the whole notes.
-QString book(const QStringList& record);
+void book(const RecordView& record, QByteArray& line);
+
+// The same lines for values at hand, as they would read once stored.
+QString registry(const QStringList& values);
+QString book(const QStringList& values);
 
 } // namespace lumidex::resultline

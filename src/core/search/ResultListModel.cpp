@@ -14,13 +14,10 @@ ResultListModel::ResultListModel(QObject* parent)
     m_font.setFixedPitch(true);
 }
 
-void ResultListModel::setLines(QStringList lines)
+void ResultListModel::setLines(ResultLines lines)
 {
     beginResetModel();
     m_lines = std::move(lines);
-    m_longest = 0;
-    for (const QString& line : std::as_const(m_lines))
-        m_longest = qMax(m_longest, int(line.size()));
     endResetModel();
 }
 

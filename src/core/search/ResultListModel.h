@@ -1,9 +1,10 @@
 #pragma once
 
+#include "search/ResultLines.h"
+
 #include <QAbstractListModel>
 #include <QFont>
 #include <QSize>
-#include <QStringList>
 
 namespace lumidex {
 
@@ -15,12 +16,12 @@ class ResultListModel : public QAbstractListModel {
 public:
     explicit ResultListModel(QObject* parent = nullptr);
 
-    void setLines(QStringList lines);
+    void setLines(ResultLines lines);
     void clear() { setLines({}); }
-    const QStringList& lines() const { return m_lines; }
+    const ResultLines& lines() const { return m_lines; }
     const QFont& font() const { return m_font; }
     // The length of the longest line, in characters.
-    int longestLine() const { return m_longest; }
+    int longestLine() const { return m_lines.longest(); }
     // The size of every row, wide enough for the list to scroll sideways.
     void setItemSize(const QSize& size);
 
@@ -28,10 +29,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    QStringList m_lines;
+    ResultLines m_lines;
     QFont m_font;
     QSize m_itemSize;
-    int m_longest = 0;
 };
 
 } // namespace lumidex

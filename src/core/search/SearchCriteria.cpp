@@ -1,5 +1,7 @@
 #include "search/SearchCriteria.h"
 
+#include "storage/RecordView.h"
+
 namespace lumidex {
 
 SearchCriteria::SearchCriteria(QList<Criterion> criteria)
@@ -17,12 +19,18 @@ SearchCriteria::SearchCriteria(QList<Criterion> criteria)
 
 int SearchCriteria::score(const QStringList& record) const
 {
-    int hits = 0;
-    for (qsizetype i = 0; i < m_criteria.size(); ++i) {
-        if (m_finders[std::size_t(i)].foundIn(record.value(m_criteria.at(i).field)))
-            ++hits;
-    }
-    return hits;
+    return hits(
+        [&](int field) { return field >= 0 && field < record.size() ? QStringView(record.at(field)) : QStringView(); });
+}
+
+bool SearchCriteria::accepts(const RecordView& record) const
+{
+    return hits([&](int field) {
+        if (field < 0 || field >= record.layout().fieldCount())
+            return QStringView();
+        record.text(field, m_field);
+        return QStringView(m_field);
+    }) >= m_count;
 }
 
 } // namespace lumidex

@@ -9,6 +9,8 @@
 
 namespace lumidex {
 
+class RecordView;
+
 // The criteria of one search: up to ten typed texts, each tied to one field of
 // the record. A text is looked for exactly as typed, blanks included, the
 // letters A to Z matching either case; a record is listed when it scores at
@@ -30,12 +32,28 @@ public:
     // can make up for a filled criterion that did not occur.
     int score(const QStringList& record) const;
     bool accepts(const QStringList& record) const { return score(record) >= m_count; }
+    // The same for a record as it lies in the file: only the criteria's fields
+    // are read.
+    bool accepts(const RecordView& record) const;
 
 private:
+    // How many criteria occur in the texts `textOf(field)` gives for their fields.
+    template <typename TextOf> int hits(TextOf textOf) const
+    {
+        int found = 0;
+        for (qsizetype i = 0; i < m_criteria.size(); ++i) {
+            if (m_finders[std::size_t(i)].foundIn(textOf(m_criteria.at(i).field)))
+                ++found;
+        }
+        return found;
+    }
+
     QList<Criterion> m_criteria;
     // One finder per criterion kept, each ready for every record.
     std::vector<text::AsciiCaseInsensitiveFinder> m_finders;
     int m_count = 0;
+    // The field being tested, its buffer kept from record to record.
+    mutable QString m_field;
 };
 
 } // namespace lumidex

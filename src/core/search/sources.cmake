@@ -2,5 +2,5 @@
 # archive.
 lumidex_sources(
   ArchiveSearch.h ArchiveSearch.cpp CollationLearner.h CollationLearner.cpp CollationTable.h CollationTable.cpp FindInList.h FindInList.cpp LineOrder.h LineOrder.cpp ResultLineBuilders.h ResultLineBuilders.cpp
-  ResultListModel.h ResultListModel.cpp SearchCriteria.h SearchCriteria.cpp SearchForm.h SearchForm.cpp
+  ResultLines.h ResultLines.cpp ResultListModel.h ResultListModel.cpp SearchCriteria.h SearchCriteria.cpp SearchForm.h SearchForm.cpp
 )

@@ -19,6 +19,8 @@ public:
     { }
 
     const RecordLayout& layout() const { return m_layout; }
+    // The record as it lies in the file.
+    QByteArrayView bytes() const { return m_bytes; }
 
     // The field's text, trimmed, as every window reads it.
     QString text(int field) const { return m_layout.decodeField(m_bytes, field); }

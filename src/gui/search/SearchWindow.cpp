@@ -90,7 +90,7 @@ QString SearchWindow::marker() const
 
 QStringList SearchWindow::listedLines() const
 {
-    return m_lines->lines();
+    return m_lines->lines().texts();
 }
 
 void SearchWindow::showWaitingNotice()
@@ -118,7 +118,7 @@ void SearchWindow::btnCercaClick()
     lblConta->setText(QString::number(criteria.count()));
 
     m_lines->clear();
-    QStringList lines;
+    ResultLines lines;
     try {
         const WaitCursor wait;
         lines = searchLines(m_records, criteria, m_form.line);
@@ -130,7 +130,7 @@ void SearchWindow::btnCercaClick()
     showResults(std::move(lines));
 }
 
-void SearchWindow::showResults(QStringList lines)
+void SearchWindow::showResults(ResultLines lines)
 {
     m_lines->setLines(std::move(lines));
     const QFontMetrics metrics(m_lines->font());
@@ -197,7 +197,7 @@ void SearchWindow::lstRecordsDblClick()
 
 void SearchWindow::btnStampaClick()
 {
-    printSummary(this, m_form.summaryTitle, m_lines->lines());
+    printSummary(this, m_form.summaryTitle, m_lines->lines().texts());
 }
 
 void SearchWindow::btnAnnullaClick()
@@ -221,8 +221,7 @@ bool SearchWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The list's own double click needs a line under the pointer; on an empty
     // list the user's double click is one with no line chosen, and ends the window.
-    if (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick
-        && m_lines->rowCount() == 0) {
+    if (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick && m_lines->rowCount() == 0) {
         lstRecordsDblClick();
         return true;
     }

@@ -96,7 +96,7 @@ private:
     QWidget* buildCriteriaPanel();
     QWidget* buildResultsPanel();
     void showWaitingNotice();
-    void showResults(QStringList lines);
+    void showResults(ResultLines lines);
     int selectedRow() const;
     void selectRow(int row);
 

@@ -5,6 +5,7 @@
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
+#include "support/TestRecords.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>
@@ -44,7 +45,7 @@ RecordSource failingAfter(QList<QStringList> records)
 {
     return [records](const RecordVisit& visit) {
         for (int i = 0; i < records.size(); ++i)
-            visit(i + 1, records.at(i));
+            test::visitRecord(visit, layouts::registry, i + 1, records.at(i));
         throw ArchiveError(QStringLiteral("Short read"));
     };
 }
@@ -67,7 +68,7 @@ private:
     }
     QStringList search(const QList<SearchCriteria::Criterion>& criteria = {}) const
     {
-        return searchLines(registry(), SearchCriteria(criteria), &resultline::registry);
+        return searchLines(registry(), SearchCriteria(criteria), &resultline::registry).texts();
     }
 
 private slots:
@@ -149,8 +150,8 @@ private slots:
     {
         QStringList lines { "kept from before" };
         QVERIFY_THROWS_EXCEPTION(ArchiveError,
-            lines
-            = searchLines(failingAfter({ card("Anna"), card("Bruno") }), SearchCriteria(), &resultline::registry));
+            lines = searchLines(failingAfter({ card("Anna"), card("Bruno") }), SearchCriteria(), &resultline::registry)
+                        .texts());
         QCOMPARE(lines, QStringList { "kept from before" });
     }
 
@@ -185,6 +186,21 @@ private slots:
         QCOMPARE(found->position, 1);
     }
 
+    void aChosenLineWithLettersBeyondAsciiFindsItsCard()
+    {
+        seed({ card("Niccolò Forlì", "Cesena", "Però “sì”"), card("Niccolo Forli", "Cesena", "Pero \"si\"") });
+        std::optional<Card> found;
+        findLastRecordOfLine(
+            registry(), &resultline::registry, resultline::registry(card("Niccolò Forlì", "", "Però “sì”")), found);
+        QVERIFY(found);
+        QCOMPARE(found->position, 1);
+        // A line no card could hold (a letter the archive cannot store) is nobody's.
+        std::optional<Card> none;
+        findLastRecordOfLine(registry(), &resultline::registry,
+            resultline::registry(card("Niccolo Forli", "", "Pero \"si\"")).replace("Niccolo", "Niccołò"), none);
+        QVERIFY(!none);
+    }
+
     void aLineThatNoLongerMatchesFindsNothing()
     {
         seed({ card("Anna"), card("Bruno") });
@@ -207,12 +223,13 @@ private slots:
     {
         ResultListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.setLines({ "Anna  Note: a", "Bruno  Note: lunga nota" });
+        model.setLines(ResultLines::fromTexts({ "Anna  Note: a", QString::fromUtf8("Bruno  Note: però “lunga”") }));
         QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(model.lines(), (QStringList { "Anna  Note: a", "Bruno  Note: lunga nota" }));
-        QCOMPARE(model.longestLine(), 23);
+        QCOMPARE(
+            model.lines().texts(), (QStringList { "Anna  Note: a", QString::fromUtf8("Bruno  Note: però “lunga”") }));
+        QCOMPARE(model.longestLine(), 25);
         const QModelIndex second = model.index(1);
-        QCOMPARE(second.data().toString(), QStringLiteral("Bruno  Note: lunga nota"));
+        QCOMPARE(second.data().toString(), QString::fromUtf8("Bruno  Note: però “lunga”"));
         const QFont font = second.data(Qt::FontRole).value<QFont>();
         QCOMPARE(font.family(), QStringLiteral("Courier New"));
         QCOMPARE(font.pointSize(), 12);

@@ -1,5 +1,6 @@
 #include "common/Text.h"
 #include "search/FindInList.h"
+#include "search/ResultLines.h"
 
 #include <QtTest>
 
@@ -51,6 +52,11 @@ private slots:
                                                         << "" << 1;
         QTest::newRow("one line, same key") << QStringList { "Anna" } << 0 << "anna"
                                             << "anna" << 0;
+        // The lines are kept in the archive's code page and read back for the search.
+        const QStringList accented { QString::fromUtf8("Niccolò Forlì   Note: “mare”"), "Nicolo Forli" };
+        QTest::newRow("accented letters read back") << accented << 1 << QString::fromUtf8("forlì") << "" << 0;
+        QTest::newRow("quotes read back") << accented << 1 << QString::fromUtf8("“mare”") << "" << 0;
+        QTest::newRow("accents keep their case") << accented << 1 << QString::fromUtf8("forlÌ") << "" << -1;
         QTest::newRow("empty list") << QStringList {} << 0 << "anna"
                                     << "" << -1;
     }
@@ -61,7 +67,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, lastKey);
         QFETCH(int, found);
-        QCOMPARE(findInList(lines, selected, key, lastKey), found);
+        QCOMPARE(findInList(ResultLines::fromTexts(lines), selected, key, lastKey), found);
     }
 
     void pressingAgainWalksEveryMatchInTurn()
@@ -71,7 +77,7 @@ private slots:
         QString last;
         QList<int> visited;
         for (int press = 0; press < 5; ++press) {
-            const int found = findInList(lines, selected, "rossi", last);
+            const int found = findInList(ResultLines::fromTexts(lines), selected, "rossi", last);
             if (found >= 0)
                 selected = found;
             last = "rossi";

@@ -9,6 +9,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestRecords.h"
 #include "ui/FocusFrame.h"
 
 #include <QApplication>
@@ -307,7 +308,7 @@ private slots:
         window->setRecordSource([&](const RecordVisit& visit) {
             visibleDuringScan = window->lblAttendere->isVisible();
             paintsBeforeScan = counter.paints;
-            visit(1, registryCard("Anna"));
+            test::visitRecord(visit, layouts::registry, 1, registryCard("Anna"));
         });
         // By the keyboard too, where no mouse button goes down first.
         window->btnCerca->setFocus();
@@ -331,8 +332,8 @@ private slots:
     {
         const auto window = open(Kind::Registry);
         window->setRecordSource([](const RecordVisit& visit) {
-            visit(1, registryCard("Anna"));
-            visit(2, registryCard("Bruno"));
+            test::visitRecord(visit, layouts::registry, 1, registryCard("Anna"));
+            test::visitRecord(visit, layouts::registry, 2, registryCard("Bruno"));
             throw ArchiveError(QStringLiteral("Short read"));
         });
         runSearch(*window);
