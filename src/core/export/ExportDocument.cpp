@@ -136,16 +136,21 @@ bool ExportDocument::write(QIODevice& device, const Step& step)
         return true;
     };
 
+    const bool anyTyped = m_records.hasTypedCells();
     for (int row = 0; row < rows; ++row) {
         if (row % rowsPerStep == 0 && row > 0 && stopHere(row))
             return false;
+        // A row of plain stored cells (the usual one) is copied cell by cell
+        // as it is; a row with markup is escaped, and a typed cell written from
+        // its text.
+        const ExportRecords::StoredRow stored = m_records.storedRow(row);
+        const bool plain = !stored.markup;
         // Room for the row at its longest, then the row written straight into it.
-        qsizetype room = length(rowStart) + length(rowEnd);
-        for (int column = 0; column < columns; ++column) {
-            const ExportRecords::Cell cell = m_records.exportedCell(row, column);
-            room += length(textCellStart) + length(cellEnd)
-                + (cell.typed ? cell.typed->size() * sheettext::maxBytesPerChar
-                              : cell.stored.size() * sheettext::maxBytesPerStoredByte);
+        qsizetype room = length(rowStart) + length(rowEnd) + columns * (length(textCellStart) + length(cellEnd))
+            + stored.all().size() * (plain ? 1 : sheettext::maxBytesPerStoredByte);
+        for (int column = 0; anyTyped && column < columns; ++column) {
+            if (const QString* typed = m_records.exportedCell(row, column).typed)
+                room += typed->size() * sheettext::maxBytesPerChar;
         }
         if (used + room > buffer.size()) {
             if (!flush())
@@ -155,13 +160,20 @@ bool ExportDocument::write(QIODevice& device, const Step& step)
         }
         char* out = put(buffer.data() + used, rowStart);
         for (int column = 0; column < columns; ++column) {
-            const ExportRecords::Cell cell = m_records.exportedCell(row, column);
-            if (cell.typed) {
-                out = putCellStart(out, sheettext::mightBeReadAsNumber(*cell.typed));
-                out = sheettext::writeCellText(out, *cell.typed);
+            const QString* typed = anyTyped ? m_records.exportedCell(row, column).typed : nullptr;
+            if (typed) {
+                out = putCellStart(out, sheettext::mightBeReadAsNumber(*typed));
+                out = sheettext::writeCellText(out, *typed);
             } else {
-                out = putCellStart(out, sheettext::mightBeReadAsNumber(cell.stored));
-                out = sheettext::writeStoredText(out, cell.stored);
+                const QByteArrayView text = stored.cell(column);
+                out = putCellStart(out, sheettext::mightBeReadAsNumber(text));
+                if (plain) {
+                    if (!text.isEmpty())
+                        std::memcpy(out, text.data(), std::size_t(text.size()));
+                    out += text.size();
+                } else {
+                    out = sheettext::writeStoredText(out, text);
+                }
             }
             out = put(out, cellEnd);
         }

@@ -19,6 +19,7 @@ struct ExportRecords::Rows {
     ByteArena bytes;
     QList<const char*> rowBytes;
     QList<quint16> cellEnds;
+    QList<bool> rowMarkup;
     QHash<qsizetype, QString> typed;
 
     // A row of cells in the code page, as a record holds them.
@@ -29,13 +30,19 @@ struct ExportRecords::Rows {
             total += cells[i].size();
         char* out = bytes.allocate(total);
         rowBytes.append(out);
+        const qsizetype first = cellEnds.size();
+        cellEnds.resize(first + count);
+        quint16* ends = cellEnds.data() + first;
         quint16 end = 0;
         for (qsizetype i = 0; i < count; ++i) {
             if (!cells[i].isEmpty())
                 std::memcpy(out + end, cells[i].data(), std::size_t(cells[i].size()));
             end += quint16(cells[i].size());
-            cellEnds.append(end);
+            ends[i] = end;
         }
+        // Looked at while the row is still at hand: the document is written
+        // from rows long gone from the processor's caches.
+        rowMarkup.append(sheettext::hasMarkup(QByteArrayView(out, total)));
     }
 
     // A row of texts: each goes into the code page where it can, and is kept as
@@ -62,6 +69,7 @@ ExportRecords::ExportRecords(const ExportTable& table, QObject* parent)
     , m_stride(table.exportedColumnCount())
     , m_rowBytes(emptyRows, nullptr)
     , m_cellEnds(emptyRows * m_stride, 0)
+    , m_rowMarkup(emptyRows, false)
 { }
 
 ExportRecords::~ExportRecords() = default;
@@ -80,6 +88,7 @@ template <class Scan> bool ExportRecords::readRows(Scan scan, qsizetype expected
     Rows rows;
     rows.rowBytes.reserve(expectedRecords);
     rows.cellEnds.reserve(expectedRecords * m_stride);
+    rows.rowMarkup.reserve(expectedRecords);
     bool complete = true;
     m_error.clear();
     try {
@@ -96,6 +105,7 @@ template <class Scan> bool ExportRecords::readRows(Scan scan, qsizetype expected
         m_bytes = std::move(rows.bytes);
         m_rowBytes = std::move(rows.rowBytes);
         m_cellEnds = std::move(rows.cellEnds);
+        m_rowMarkup = std::move(rows.rowMarkup);
         m_typed = std::move(rows.typed);
         m_numbered = true;
         endResetModel();

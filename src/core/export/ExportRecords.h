@@ -64,11 +64,33 @@ public:
             if (typed != m_typed.cend())
                 return { {}, &typed.value() };
         }
-        const quint16 begin = exportedColumn == 0 ? 0 : m_cellEnds[at - 1];
-        return { QByteArrayView(m_rowBytes[row] + begin, m_cellEnds[at] - begin), nullptr };
+        return { storedRow(row).cell(exportedColumn), nullptr };
     }
     // The same as a text, trimmed.
     QString exportedText(int row, int exportedColumn) const;
+
+    // A row's cells as the archive stores them, side by side: what a writer
+    // going through every row reads when no cell was typed over
+    // (hasTypedCells()), one row at a time rather than cell by cell.
+    struct StoredRow {
+        const char* bytes;
+        const quint16* ends;
+        qsizetype cells;
+        // Whether a cell holds "&", "<" or ">".
+        bool markup;
+
+        QByteArrayView all() const { return cells == 0 ? QByteArrayView() : QByteArrayView(bytes, ends[cells - 1]); }
+        QByteArrayView cell(qsizetype at) const
+        {
+            const quint16 begin = at == 0 ? 0 : ends[at - 1];
+            return QByteArrayView(bytes + begin, ends[at] - begin);
+        }
+    };
+    StoredRow storedRow(int row) const
+    {
+        return { m_rowBytes[row], m_cellEnds.constData() + qsizetype(row) * m_stride, m_stride, m_rowMarkup[row] };
+    }
+    bool hasTypedCells() const { return !m_typed.isEmpty(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -99,6 +121,7 @@ private:
     ByteArena m_bytes;
     QList<const char*> m_rowBytes;
     QList<quint16> m_cellEnds;
+    QList<bool> m_rowMarkup;
     // Cells whose text is not the stored one: typed into the grid, or given by a
     // source with a character the code page lacks. Keyed by row * stride + column.
     QHash<qsizetype, QString> m_typed;

@@ -53,6 +53,10 @@ char* writeCellText(char* out, QStringView text);
 // The most bytes one byte of a stored text can take once written ("&amp;").
 inline constexpr qsizetype maxBytesPerStoredByte = 5;
 
+// Whether a stored text holds a character that is markup in the document
+// ("&", "<" or ">"): most rows of an archive hold none, and go over as they are.
+bool hasMarkup(QByteArrayView stored);
+
 // Writes a text as the archive stores it (in the code page, already without
 // blanks at either end) at `out`, with "&", "<" and ">" as entities, and
 // returns the end of what it wrote; `out` must have room for

@@ -3,6 +3,7 @@
 #include "export/ExportDocument.h"
 #include "export/ExportRecords.h"
 #include "export/ExportTable.h"
+#include "export/SheetText.h"
 #include "storage/Archive.h"
 #include "support/TestHelpers.h"
 
@@ -179,6 +180,27 @@ private slots:
             = marked ? "<td style=\"text-align: left;\" sdnum=\"1040;0;@\">" : "<td style=\"text-align: left;\">";
         QVERIFY(document.contains(start + written + "</td></tr>"));
         QCOMPARE(document.count("sdnum"), marked ? 1 : 0);
+    }
+
+    // A row is copied as it is only when none of its bytes is markup: the look
+    // through it must not miss one wherever it lies, at the edges of the
+    // sixteen-byte steps too.
+    void markupIsFoundAnywhereInARow()
+    {
+        for (const char markup : { '&', '<', '>' }) {
+            for (int size = 0; size <= 40; ++size) {
+                QByteArray row(size, 'a');
+                QVERIFY(!sheettext::hasMarkup(row));
+                for (int at = 0; at < size; ++at) {
+                    row[at] = markup;
+                    QVERIFY2(sheettext::hasMarkup(row),
+                        qPrintable(QStringLiteral("%1 at %2 of %3").arg(markup).arg(at).arg(size)));
+                    row[at] = 'a';
+                }
+            }
+        }
+        // Characters beside them are not markup.
+        QVERIFY(!sheettext::hasMarkup("%'()*+,-./0123456789:;=?@\"\xA6\xBC\xBE ;=?"));
     }
 
     void aFullDiskStopsTheDocument_data()
