@@ -11,7 +11,7 @@ namespace {
 
 // Records read per system call when streaming the whole archive: the buffer is
 // reused, so a scan's memory does not grow with the archive.
-constexpr qint64 recordsPerChunk = 256;
+constexpr qint64 recordsPerChunk = 64;
 
 [[noreturn]] void throwOutOfRange(const QString& filePath, int position, qint64 count)
 {
