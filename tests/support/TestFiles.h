@@ -11,4 +11,9 @@ QByteArray readBytes(const QString& path);
 // nothing after it would mean anything.
 void writeBytes(const QString& path, const QByteArray& bytes);
 
+// A copy of `program` in `folder`, both open to every user, for a test that
+// runs it as another user: the build folder may lie where only its owner can
+// go (a clone inside a private folder). Empty when the copy cannot be made.
+QString copyForAnyUser(const QString& program, const QString& folder);
+
 } // namespace lumidex::test

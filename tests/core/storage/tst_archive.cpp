@@ -348,12 +348,15 @@ void TestArchive::aReadOnlyArchiveCanBeBrowsed()
     QVERIFY(QFile::setPermissions(m_dir->path(),
         QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
 
+    QTemporaryDir programs;
+    const QString worker = test::copyForAnyUser(ARCHIVE_WORKER_PATH, programs.path());
+    QVERIFY(!worker.isEmpty());
     QProcess browser;
     browser.setChildProcessModifier([] {
         if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(3);
     });
-    browser.start(ARCHIVE_WORKER_PATH, { "browse", path() });
+    browser.start(worker, { "browse", path() });
     QVERIFY(browser.waitForFinished(10000));
     QVERIFY2(browser.exitCode() == 0, browser.readAllStandardError().constData());
     QCOMPARE(browser.readAllStandardOutput().trimmed(), QByteArray("2 Uno refused"));

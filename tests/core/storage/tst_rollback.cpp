@@ -76,12 +76,18 @@ void TestRollback::writeThreeCards() const
 int TestRollback::runWorker(const QStringList& args, bool asNobody) const
 {
     QProcess worker;
-    if (asNobody)
+    QTemporaryDir programs;
+    QString program = QStringLiteral(ARCHIVE_WORKER_PATH);
+    if (asNobody) {
+        program = test::copyForAnyUser(program, programs.path());
+        if (program.isEmpty())
+            return -1;
         worker.setChildProcessModifier([] {
             if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
                 ::_exit(3);
         });
-    worker.start(ARCHIVE_WORKER_PATH, args);
+    }
+    worker.start(program, args);
     if (!worker.waitForFinished(10000))
         return -1;
     return worker.exitStatus() == QProcess::NormalExit ? worker.exitCode() : -1;
