@@ -19,7 +19,7 @@ namespace {
 
 const QSize pictureSize(72, 72);
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text)
+QPushButton* makeChoiceButton(QWidget* parent, const QString& name, const QString& text)
 {
     QPushButton* button = makeTextButton(parent, name, text);
     button->setFixedSize(145, 28);
@@ -27,7 +27,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text)
+QLabel* makeChoiceLabel(QWidget* parent, const QString& name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -40,12 +40,12 @@ OutputChoiceWindow::OutputChoiceWindow(const Look& look, QWidget* parent)
     : QDialog(parent, Qt::Dialog | fixedFrame)
     , panSfondo(new QFrame(this))
     , imgIcona(makePicture(panSfondo, QStringLiteral("imgIcona"), look.picture, pictureSize))
-    , lblTitolo(makeLabel(panSfondo, QStringLiteral("lblTitolo"), look.title))
-    , lblSpiegazione(makeLabel(panSfondo, QStringLiteral("lblSpiegazione"), look.explanation))
+    , lblTitolo(makeChoiceLabel(panSfondo, QStringLiteral("lblTitolo"), look.title))
+    , lblSpiegazione(makeChoiceLabel(panSfondo, QStringLiteral("lblSpiegazione"), look.explanation))
     , shpBarra(new QFrame(panSfondo))
-    , btnAnnulla(makeButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla")))
-    , btnAnteprima(makeButton(this, QStringLiteral("btnAnteprima"), QStringLiteral("Mostra anteprima")))
-    , btnStampa(makeButton(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa")))
+    , btnAnnulla(makeChoiceButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla")))
+    , btnAnteprima(makeChoiceButton(this, QStringLiteral("btnAnteprima"), QStringLiteral("Mostra anteprima")))
+    , btnStampa(makeChoiceButton(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa")))
 {
     setUpFixedWindow(this, look.objectName, look.caption, look.clientSize);
     centreOnOwner(this);

@@ -27,6 +27,7 @@ target_sources(lumidex_testsupport PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/PdfReadBack.cpp
   ${CMAKE_CURRENT_LIST_DIR}/EditorFixture.h
   ${CMAKE_CURRENT_LIST_DIR}/EditorFixture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OutputPress.h
 )
 
 # Preloaded into the tests of a folder whose file system cannot lock.

@@ -14,7 +14,7 @@ namespace lumidex::attachments {
 
 namespace {
 
-constexpr qint64 chunkSize = 1 << 20;
+constexpr qint64 copyChunkSize = 1 << 20;
 
 } // namespace
 
@@ -65,7 +65,7 @@ bool copyReplacing(QIODevice& source, const QString& destination, QString* reaso
     return safewrite::replaceFile(
         destination,
         [&source, &step](QIODevice& out, QString& why) {
-            QByteArray chunk(chunkSize, Qt::Uninitialized);
+            QByteArray chunk(copyChunkSize, Qt::Uninitialized);
             qint64 copied = 0;
             for (;;) {
                 if (step && !step(copied))

@@ -11,7 +11,7 @@ namespace lumidex::agencyline {
 namespace {
 
 // A line on one line: breaks and tabs typed or pasted in become blanks.
-QString oneLine(const QString& text)
+QString singleAgencyLine(const QString& text)
 {
     QString line = text;
     for (QChar& c : line)
@@ -34,12 +34,12 @@ QString read(const QString& programDir)
         return {};
     // Whatever else the file may have come to hold, the line is its first.
     const QByteArray first = file.readLine(4 * maxLength + 2);
-    return oneLine(QString::fromUtf8(first));
+    return singleAgencyLine(QString::fromUtf8(first));
 }
 
 bool write(const QString& programDir, const QString& line, QString* reason)
 {
-    return safewrite::replaceFile(filePath(programDir), oneLine(line).toUtf8() + '\n', reason);
+    return safewrite::replaceFile(filePath(programDir), singleAgencyLine(line).toUtf8() + '\n', reason);
 }
 
 } // namespace lumidex::agencyline

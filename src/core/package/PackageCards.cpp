@@ -10,11 +10,6 @@ namespace lumidex::package {
 
 namespace {
 
-constexpr int fieldIndex(std::string_view name)
-{
-    return layouts::registry.indexOf(name);
-}
-
 QString listLine(const PackageCard& card)
 {
     QStringList details;
@@ -32,9 +27,10 @@ QList<PackageCard> readPackageCards(const QString& archivePath)
 {
     QList<PackageCard> cards;
     Archive(archivePath, layouts::registry).visit([&cards](int position, const RecordView& record) {
-        cards.append({ position, record.text(fieldIndex("Nome")), record.text(fieldIndex("Sesso")),
-            record.text(fieldIndex("Occhi")), record.text(fieldIndex("Capelli")),
-            record.text(fieldIndex("Disponibilita")) });
+        cards.append(
+            { position, record.text(layouts::registry.indexOf("Nome")), record.text(layouts::registry.indexOf("Sesso")),
+                record.text(layouts::registry.indexOf("Occhi")), record.text(layouts::registry.indexOf("Capelli")),
+                record.text(layouts::registry.indexOf("Disponibilita")) });
         return true;
     });
     return cards;

@@ -17,11 +17,11 @@ QString pageFile(qsizetype index)
 {
     return QStringLiteral("foto-") + QString::number(index + 1) + QStringLiteral(".html");
 }
-QString photoFile(qsizetype index)
+QString galleryPhotoFile(qsizetype index)
 {
     return QStringLiteral("foto/") + QString::number(index + 1) + QStringLiteral(".jpg");
 }
-QString thumbnailFile(qsizetype index)
+QString galleryThumbnailFile(qsizetype index)
 {
     return QStringLiteral("miniature/") + QString::number(index + 1) + QStringLiteral(".jpg");
 }
@@ -37,7 +37,7 @@ QString photoCount(qsizetype count)
     return count == 1 ? QStringLiteral("1 foto") : QString::number(count) + QStringLiteral(" foto");
 }
 
-QByteArray indexPage(const QString& bookName, const QDate& date, const QList<GalleryEntry>& entries,
+QByteArray galleryIndexPage(const QString& bookName, const QDate& date, const QList<GalleryEntry>& entries,
     const QList<WrittenPicture>& pictures)
 {
     QString body = htmlHeader(bookName,
@@ -47,7 +47,7 @@ QByteArray indexPage(const QString& bookName, const QDate& date, const QList<Gal
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString title = entryTitle(entries.at(i), i);
         const QString picture = pictures.at(i).status == WrittenPicture::Status::Written
-            ? htmlImage(thumbnailFile(i), pictures.at(i).thumbnailSize, title)
+            ? htmlImage(galleryThumbnailFile(i), pictures.at(i).thumbnailSize, title)
             : QStringLiteral("<span class=\"senza-foto\"></span>");
         body += QStringLiteral("<li><a href=\"%1\">%2<span class=\"nome\">%3</span></a>"
                                "<span class=\"didascalia\">%4</span></li>\n")
@@ -86,7 +86,7 @@ QByteArray photoPage(
             + QString::number(entries.size()) });
     body += QStringLiteral("<main>\n") + nav + QStringLiteral("<div class=\"scheda\">\n");
     body += picture.status == WrittenPicture::Status::Written
-        ? htmlImage(photoFile(index), picture.size, title, QStringLiteral("foto-grande"))
+        ? htmlImage(galleryPhotoFile(index), picture.size, title, QStringLiteral("foto-grande"))
         : QStringLiteral("<span class=\"senza-foto\"></span>");
     body += QStringLiteral("\n<div>\n") + htmlFields(fields) + QStringLiteral("</div>\n</div>\n") + nav
         + QStringLiteral("</main>\n");
@@ -131,7 +131,7 @@ WebOutcome writeWebGallery(const QString& programDir, const QString& bookName, c
         const QList<EncodedPicture> encoded = encodeWebPictures(jobs);
         for (qsizetype j = 0; j < encoded.size(); ++j) {
             pictures.append(writeWebPicture(
-                folder, encoded.at(j), photoFile(first + j), thumbnailFile(first + j), &outcome.reason));
+                folder, encoded.at(j), galleryPhotoFile(first + j), galleryThumbnailFile(first + j), &outcome.reason));
             if (pictures.constLast().status == WrittenPicture::Status::Failed)
                 return outcome;
         }
@@ -144,7 +144,7 @@ WebOutcome writeWebGallery(const QString& programDir, const QString& bookName, c
         if (!folder.write(pageFile(i), photoPage(name, entries, i, pictures.at(i)), &outcome.reason))
             return outcome;
     }
-    return folder.finish(indexPage(name, date, entries, pictures));
+    return folder.finish(galleryIndexPage(name, date, entries, pictures));
 }
 
 } // namespace lumidex::package

@@ -38,7 +38,7 @@ QByteArrayView trimmedBlanks(QByteArrayView text)
     return text;
 }
 
-bool sameName(QByteArrayView a, QByteArrayView b)
+bool sameIniName(QByteArrayView a, QByteArrayView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -79,7 +79,7 @@ Place find(QByteArrayView file, const QList<Line>& lines, QByteArrayView section
         const QByteArrayView text = textOf(file, lines[i]);
         if (const auto opened = sectionOf(text)) {
             // The first section of that name is the one read and written.
-            inSection = !sectionSeen && sameName(*opened, section);
+            inSection = !sectionSeen && sameIniName(*opened, section);
             sectionSeen = sectionSeen || inSection;
             if (inSection)
                 place.sectionEnd = i;
@@ -91,7 +91,7 @@ Place find(QByteArrayView file, const QList<Line>& lines, QByteArrayView section
         if (text.startsWith(';') || text.startsWith('#'))
             continue;
         const qsizetype equals = text.indexOf('=');
-        if (equals > 0 && sameName(trimmedBlanks(text.first(equals)), key)) {
+        if (equals > 0 && sameIniName(trimmedBlanks(text.first(equals)), key)) {
             place.keyLine = i;
             return place;
         }

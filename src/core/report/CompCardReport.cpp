@@ -1,7 +1,7 @@
 #include "report/CompCardReport.h"
 
-#include "common/Text.h"
 #include "attachments/AttachmentFiles.h"
+#include "common/Text.h"
 #include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"
 
@@ -12,7 +12,7 @@ namespace lumidex::report {
 
 namespace {
 
-QString fieldText(const QStringList& fields, std::string_view fieldName)
+QString compCardFieldText(const QStringList& fields, std::string_view fieldName)
 {
     const int index = layouts::registry.indexOf(fieldName);
     return index >= 0 && index < fields.size() ? text::trimmed(fields.at(index)) : QString();
@@ -49,9 +49,10 @@ std::optional<ReportLayout> filledCompCard(CompCardPaper paper, const CompCardVa
     ReportLayout layout = compCardLayout(paper, count);
     if (!layout.setPicture(u"imgFoto", card.photo))
         return std::nullopt;
-    layout.setText(u"txtNome", fieldText(card.fields, "Nome"));
+    layout.setText(u"txtNome", compCardFieldText(card.fields, "Nome"));
     for (const CompCardMeasure& measure : compCardMeasures)
-        layout.setText(QStringLiteral("txt") + QLatin1String(measure.field), fieldText(card.fields, measure.field));
+        layout.setText(
+            QStringLiteral("txt") + QLatin1String(measure.field), compCardFieldText(card.fields, measure.field));
     layout.setText(u"txtAgenzia", text::trimmed(agencyLine));
 
     for (int i = 0; i < count; ++i) {

@@ -49,7 +49,7 @@ char16_t charOf(uchar byte)
 }
 
 // -1 when the code page has no byte for the character.
-int byteOf(char32_t ch)
+int windows1252Byte(char32_t ch)
 {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
         return int(ch);
@@ -63,7 +63,7 @@ int byteOf(char32_t ch)
 
 bool isStorable(QChar c)
 {
-    return !c.isSurrogate() && byteOf(c.unicode()) >= 0;
+    return !c.isSurrogate() && windows1252Byte(c.unicode()) >= 0;
 }
 
 QByteArray toWindows1252(QStringView text)
@@ -79,7 +79,7 @@ QByteArray toWindows1252(QStringView text)
             ++i;
             continue;
         }
-        const int byte = byteOf(ch.unicode());
+        const int byte = windows1252Byte(ch.unicode());
         bytes.append(byte < 0 ? unmappable : char(byte));
     }
     return bytes;

@@ -50,7 +50,7 @@ QLineEdit[nomeFile="true"] { color: #808080; font-size: 10pt; }
 QLineEdit[descrizione="true"] { color: black; font-size: 12pt; }
 )");
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QSize& size)
+QPushButton* makeAttachmentButton(QWidget* parent, const QString& name, const QString& caption, const QSize& size)
 {
     QPushButton* button = makeTextButton(parent, name, caption);
     button->setFixedSize(size);
@@ -107,8 +107,9 @@ TfrmAllegaCartella::TfrmAllegaCartella(const QString& programDir, QWidget* paren
     column->addWidget(panInfo);
     column->addSpacing(2);
 
-    btnAnnulla = makeButton(panel, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QSize(126, 32));
-    btnApplica = makeButton(panel, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), QSize(154, 32));
+    btnAnnulla = makeAttachmentButton(panel, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QSize(126, 32));
+    btnApplica
+        = makeAttachmentButton(panel, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), QSize(154, 32));
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     buttons->addStretch(1);
@@ -154,8 +155,9 @@ QWidget* TfrmAllegaCartella::buildSlot(QWidget* parent, int index)
     slot.imgCancella = makePictureButton(frame, numbered("imgCancella", index), QStringLiteral(":/icons/cancella.svg"),
         QSize(22, 22), QStringLiteral("Toglie il file allegato dalla scheda."));
     slot.imgCancella->setToolTip(slot.imgCancella->statusTip());
-    slot.btnSfoglia = makeButton(frame, numbered("btnSfoglia", index), QStringLiteral("Sfoglia..."), QSize(86, 28));
-    slot.btnApri = makeButton(frame, numbered("btnApri", index), QStringLiteral("Apri"), QSize(86, 28));
+    slot.btnSfoglia
+        = makeAttachmentButton(frame, numbered("btnSfoglia", index), QStringLiteral("Sfoglia..."), QSize(86, 28));
+    slot.btnApri = makeAttachmentButton(frame, numbered("btnApri", index), QStringLiteral("Apri"), QSize(86, 28));
     slot.btnApri->setEnabled(false);
     slot.txtDesc = new QLineEdit(frame);
     slot.txtDesc->setObjectName(numbered("txtDesc", index));

@@ -26,7 +26,7 @@ namespace lumidex {
 
 namespace {
 
-constexpr int fieldIndex(std::string_view name)
+constexpr int bookField(std::string_view name)
 {
     return layouts::book.indexOf(name);
 }
@@ -58,7 +58,7 @@ BookEditor::BookEditor(const QString& programDir, ArchiveKind kind, QWidget* par
     : CardEditor(programDir, kind, parent)
     , lblFile(new QLabel(this))
     , lblNome(new QLabel(QStringLiteral("Nome book fotografico"), this))
-    , txtData(field(fieldIndex("Data")))
+    , txtData(field(bookField("Data")))
     , impData(makePictureButton(this, QStringLiteral("impData"), QStringLiteral(":/icons/data.svg"), QSize(22, 22),
           QStringLiteral("Inserisci la data corrente.")))
 {
@@ -107,7 +107,7 @@ QWidget* BookEditor::buildFieldArea()
     column->addSpacing(4);
 
     const auto place = [this](const char* name, const char* caption, int stretch, QWidget* beside = nullptr) {
-        return FieldPlace { field(fieldIndex(name)), QString::fromUtf8(caption), stretch, {}, beside };
+        return FieldPlace { field(bookField(name)), QString::fromUtf8(caption), stretch, {}, beside };
     };
     const QList<QList<FieldPlace>> rows {
         { place("Titolo", "Titolo foto:", 1) },
@@ -143,7 +143,7 @@ void BookEditor::txtDataKeyDown(QKeyEvent* event)
 
 void BookEditor::photoLoaded(const QString& path)
 {
-    const int cameraIndex = fieldIndex("Fotocamera");
+    const int cameraIndex = bookField("Fotocamera");
     QLineEdit* txtFotocamera = field(cameraIndex);
     const shooting::ShootingFill fill = shooting::fillEmptyFields(
         shooting::readShootingData(path), txtFotocamera->text(), txtData->text(), layouts::book.capacity(cameraIndex));

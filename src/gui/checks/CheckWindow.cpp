@@ -22,7 +22,7 @@ namespace lumidex {
 
 namespace {
 
-QString styleSheetFor(const CheckWindowLook& look)
+QString checkStyleSheetFor(const CheckWindowLook& look)
 {
     const QString gradient = style::verticalGradientToWhite(look.gradientTop);
     return QStringLiteral("QDialog#%1 { background: %2; }"
@@ -49,7 +49,7 @@ CheckWindow::CheckWindow(const CheckWindowLook& look, QWidget* parent)
 {
     setUpFixedWindow(this, look.windowName, look.caption, look.clientSize);
     setModal(true);
-    setStyleSheet(styleSheetFor(look));
+    setStyleSheet(checkStyleSheetFor(look));
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panel"));

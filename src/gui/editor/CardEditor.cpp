@@ -34,7 +34,7 @@ QString fieldObjectName(const RecordLayout& layout, int index, const char* prefi
     return QString::fromLatin1(prefix) + QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name)
+QLabel* makeEditorLabel(QWidget* parent, const QString& name)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -52,9 +52,9 @@ QSize framePixels(qreal devicePixelRatio)
 
 CardEditor::CardEditor(const QString& programDir, ArchiveKind kind, QWidget* parent)
     : WorkScreen(archiveProfile(kind).editorCaption, parent)
-    , lblPosizione(makeLabel(this, QStringLiteral("lblPosizione")))
-    , imgFoto(makeLabel(this, QStringLiteral("imgFoto")))
-    , imgBianco(makeLabel(this, QStringLiteral("imgBianco")))
+    , lblPosizione(makeEditorLabel(this, QStringLiteral("lblPosizione")))
+    , imgFoto(makeEditorLabel(this, QStringLiteral("imgFoto")))
+    , imgBianco(makeEditorLabel(this, QStringLiteral("imgBianco")))
     , cmdNuovo(makeEditorButton(this, QStringLiteral("cmdNuovo")))
     , cmdDuplica(makeEditorButton(this, QStringLiteral("cmdDuplica")))
     , cmdSalva(makeEditorButton(this, QStringLiteral("cmdSalva")))

@@ -37,7 +37,7 @@ QList<QCheckBox*> makeFieldBoxes(QWidget* parent)
     return boxes;
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, int width = 145)
+QPushButton* makePackageButton(QWidget* parent, const QString& name, const QString& text, int width = 145)
 {
     QPushButton* button = makeTextButton(parent, name, text);
     button->setFixedSize(width, 28);
@@ -45,7 +45,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy = nullptr)
+QLabel* makePackageLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy = nullptr)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -61,16 +61,18 @@ TfrmPacchetto::TfrmPacchetto(QWidget* parent)
     , panSfondo(new QFrame(this))
     , txtFiltro(new QLineEdit(panSfondo))
     , lstSchede(new QListView(panSfondo))
-    , cmdSelezionaTutte(makeButton(panSfondo, QStringLiteral("cmdSelezionaTutte"), packagetext::selectAll(), 130))
-    , cmdDeselezionaTutte(makeButton(panSfondo, QStringLiteral("cmdDeselezionaTutte"), packagetext::selectNone(), 130))
-    , lblScelte(makeLabel(panSfondo, QStringLiteral("lblScelte"), packagetext::chosenCount(0, 0)))
+    , cmdSelezionaTutte(
+          makePackageButton(panSfondo, QStringLiteral("cmdSelezionaTutte"), packagetext::selectAll(), 130))
+    , cmdDeselezionaTutte(
+          makePackageButton(panSfondo, QStringLiteral("cmdDeselezionaTutte"), packagetext::selectNone(), 130))
+    , lblScelte(makePackageLabel(panSfondo, QStringLiteral("lblScelte"), packagetext::chosenCount(0, 0)))
     , txtCliente(new QLineEdit(panSfondo))
     , txtNota(new QPlainTextEdit(panSfondo))
     , chkCampi(makeFieldBoxes(panSfondo))
     , chkFoto(new QCheckBox(packagetext::picturesChoice(), panSfondo))
-    , cmdCreaPdf(makeButton(this, QStringLiteral("cmdCreaPdf"), packagetext::makePdf()))
-    , cmdCreaWeb(makeButton(this, QStringLiteral("cmdCreaWeb"), packagetext::makeWeb()))
-    , cmdChiudi(makeButton(this, QStringLiteral("cmdChiudi"), packagetext::close()))
+    , cmdCreaPdf(makePackageButton(this, QStringLiteral("cmdCreaPdf"), packagetext::makePdf()))
+    , cmdCreaWeb(makePackageButton(this, QStringLiteral("cmdCreaWeb"), packagetext::makeWeb()))
+    , cmdChiudi(makePackageButton(this, QStringLiteral("cmdChiudi"), packagetext::close()))
 {
     setUpFixedWindow(this, QStringLiteral("frmPacchetto"), packagetext::caption(), QSize(900, 600));
     centreOnOwner(this);
@@ -122,8 +124,8 @@ QListView { border: 1px solid #87CEEB; }
 )")
                                  .arg(style::steelBlue().name()));
 
-    auto* title = makeLabel(panSfondo, QStringLiteral("lblTitolo"), packagetext::title());
-    auto* explanation = makeLabel(panSfondo, QStringLiteral("lblSpiegazione"), packagetext::explanation());
+    auto* title = makePackageLabel(panSfondo, QStringLiteral("lblTitolo"), packagetext::title());
+    auto* explanation = makePackageLabel(panSfondo, QStringLiteral("lblSpiegazione"), packagetext::explanation());
     explanation->setWordWrap(true);
     auto* bar = new QFrame(panSfondo);
     bar->setObjectName(QStringLiteral("shpBarra"));
@@ -141,7 +143,8 @@ QListView { border: 1px solid #87CEEB; }
 
     // The cards on the left.
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(makeLabel(panSfondo, QStringLiteral("lblFiltro"), packagetext::filterLabel(), txtFiltro));
+    filterRow->addWidget(
+        makePackageLabel(panSfondo, QStringLiteral("lblFiltro"), packagetext::filterLabel(), txtFiltro));
     filterRow->addWidget(txtFiltro, 1);
     auto* tickRow = new QHBoxLayout;
     tickRow->addWidget(cmdSelezionaTutte);
@@ -157,13 +160,14 @@ QListView { border: 1px solid #87CEEB; }
     // The client and what to include on the right.
     auto* choiceColumn = new QVBoxLayout;
     choiceColumn->setSpacing(5);
-    choiceColumn->addWidget(makeLabel(panSfondo, QStringLiteral("lblCliente"), packagetext::clientLabel(), txtCliente));
+    choiceColumn->addWidget(
+        makePackageLabel(panSfondo, QStringLiteral("lblCliente"), packagetext::clientLabel(), txtCliente));
     choiceColumn->addWidget(txtCliente);
-    choiceColumn->addWidget(makeLabel(panSfondo, QStringLiteral("lblNota"), packagetext::noteLabel(), txtNota));
+    choiceColumn->addWidget(makePackageLabel(panSfondo, QStringLiteral("lblNota"), packagetext::noteLabel(), txtNota));
     choiceColumn->addWidget(txtNota);
     choiceColumn->addSpacing(4);
     const auto addBoxes = [&](const QString& name, const QString& caption, bool personal) {
-        choiceColumn->addWidget(makeLabel(panSfondo, name, caption));
+        choiceColumn->addWidget(makePackageLabel(panSfondo, name, caption));
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(12);
         grid->setVerticalSpacing(2);

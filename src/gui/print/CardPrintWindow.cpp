@@ -22,7 +22,7 @@ namespace lumidex {
 
 namespace {
 
-const QSize clientSize(364, 287);
+const QSize printClientSize(364, 287);
 const QRect panelGeometry(18, 18, 326, 215);
 const QRect annullaGeometry(18, 243, 145, 28);
 const QRect stampaGeometry(200, 243, 145, 28);
@@ -53,7 +53,7 @@ OutputLook lookOf(CardOutput output)
                        " stop:0 #4682B4, stop:1 #FFFFFF); }") };
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+QPushButton* makePrintButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
 {
     QPushButton* button = makeTextButton(parent, name, text);
     button->setGeometry(geometry);
@@ -78,13 +78,13 @@ CardPrintWindow::CardPrintWindow(ArchiveKind kind, CardOutput output, const QStr
 {
     applyFormatSettings();
     const OutputLook look = lookOf(output);
-    setUpFixedWindow(this, windowName, look.caption, clientSize);
+    setUpFixedWindow(this, windowName, look.caption, printClientSize);
     centreOnOwner(this);
     setModal(true);
 
     buildPanel();
-    btnAnnulla = makeButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), annullaGeometry);
-    btnStampa = makeButton(this, QStringLiteral("btnStampa"), look.buttonText, stampaGeometry);
+    btnAnnulla = makePrintButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), annullaGeometry);
+    btnStampa = makePrintButton(this, QStringLiteral("btnStampa"), look.buttonText, stampaGeometry);
     btnStampa->setDefault(true);
 
     imgLogo = new QLabel(this);

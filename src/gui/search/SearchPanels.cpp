@@ -39,7 +39,7 @@ QPushButton { font: 10pt "Verdana"; }
 #lblRigo03 { font: bold 10pt "Verdana"; color: #DC143C; }
 )");
 
-constexpr QSize buttonSize { 120, 30 };
+constexpr QSize searchButtonSize { 120, 30 };
 // The column of pictures beside the criteria.
 constexpr int pictureColumnWidth = 150;
 
@@ -79,7 +79,7 @@ QLabel* textLabel(QWidget* parent, const QString& name, const QString& text)
 QPushButton* pushButton(QWidget* parent, const QString& name, const QString& text)
 {
     QPushButton* button = makeTextButton(parent, name, text);
-    button->setFixedSize(buttonSize);
+    button->setFixedSize(searchButtonSize);
     return button;
 }
 

@@ -29,7 +29,7 @@ namespace {
 const QString waitingPicture = QStringLiteral(":/pictures/avvio-slideshow.svg");
 constexpr QSize waitingPictureSize(400, 360);
 // The photo leaves this much of the screen to the gradient, as in the zoom window.
-constexpr QSize screenMargin(60, 90);
+constexpr QSize slideshowMargin(60, 90);
 
 // Drawn on nothing, so that its rounded corners show the gradient behind.
 QImage renderWaitingPicture(const QSize& size)
@@ -98,7 +98,7 @@ QString SlideshowWindow::photoPath(int position) const
 QSize SlideshowWindow::photoBound() const
 {
     const QSize screenSize = screen() ? screen()->size() : size();
-    return ((screenSize - screenMargin).expandedTo(QSize(1, 1)) * devicePixelRatioF());
+    return ((screenSize - slideshowMargin).expandedTo(QSize(1, 1)) * devicePixelRatioF());
 }
 
 void SlideshowWindow::showEvent(QShowEvent* event)

@@ -67,7 +67,7 @@ constexpr Expected expectedKinds[] {
 };
 
 // Which lookup a marker goes through.
-enum Lookup { Card, Open, Date };
+enum class Lookup { Card, Open, Date };
 constexpr int noKind = -1;
 
 } // namespace
@@ -134,22 +134,25 @@ private slots:
         QTest::addColumn<int>("lookup");
         QTest::addColumn<QString>("marker");
         QTest::addColumn<int>("kind");
-        QTest::newRow("card: registry") << int(Card) << QStringLiteral("anagrafica") << int(ArchiveKind::Registry);
-        QTest::newRow("card: men") << int(Card) << QStringLiteral("bookuomini") << int(ArchiveKind::MenBook);
-        QTest::newRow("card: women") << int(Card) << QStringLiteral("bookdonne") << int(ArchiveKind::WomenBook);
-        QTest::newRow("card: blanks around") << int(Card) << QStringLiteral(" bookdonne ") << noKind;
-        QTest::newRow("card: another case") << int(Card) << QStringLiteral("Anagrafica") << noKind;
-        QTest::newRow("card: an open marker") << int(Card) << QStringLiteral("uomini") << noKind;
-        QTest::newRow("card: none") << int(Card) << QString() << noKind;
-        QTest::newRow("open: men") << int(Open) << QStringLiteral("uomini") << int(ArchiveKind::MenBook);
-        QTest::newRow("open: women") << int(Open) << QStringLiteral("donne") << int(ArchiveKind::WomenBook);
-        QTest::newRow("open: the start marker") << int(Open) << QStringLiteral("avvio") << noKind;
-        QTest::newRow("open: none, though the registry has none") << int(Open) << QString() << noKind;
-        QTest::newRow("date: men") << int(Date) << QStringLiteral("databookuomini") << int(ArchiveKind::MenBook);
-        QTest::newRow("date: women") << int(Date) << QStringLiteral("databookdonne") << int(ArchiveKind::WomenBook);
-        QTest::newRow("date: a card marker") << int(Date) << QStringLiteral("bookuomini") << noKind;
-        QTest::newRow("date: a blank after") << int(Date) << QStringLiteral("databookdonne ") << noKind;
-        QTest::newRow("date: none") << int(Date) << QString() << noKind;
+        QTest::newRow("card: registry") << int(Lookup::Card) << QStringLiteral("anagrafica")
+                                        << int(ArchiveKind::Registry);
+        QTest::newRow("card: men") << int(Lookup::Card) << QStringLiteral("bookuomini") << int(ArchiveKind::MenBook);
+        QTest::newRow("card: women") << int(Lookup::Card) << QStringLiteral("bookdonne") << int(ArchiveKind::WomenBook);
+        QTest::newRow("card: blanks around") << int(Lookup::Card) << QStringLiteral(" bookdonne ") << noKind;
+        QTest::newRow("card: another case") << int(Lookup::Card) << QStringLiteral("Anagrafica") << noKind;
+        QTest::newRow("card: an open marker") << int(Lookup::Card) << QStringLiteral("uomini") << noKind;
+        QTest::newRow("card: none") << int(Lookup::Card) << QString() << noKind;
+        QTest::newRow("open: men") << int(Lookup::Open) << QStringLiteral("uomini") << int(ArchiveKind::MenBook);
+        QTest::newRow("open: women") << int(Lookup::Open) << QStringLiteral("donne") << int(ArchiveKind::WomenBook);
+        QTest::newRow("open: the start marker") << int(Lookup::Open) << QStringLiteral("avvio") << noKind;
+        QTest::newRow("open: none, though the registry has none") << int(Lookup::Open) << QString() << noKind;
+        QTest::newRow("date: men") << int(Lookup::Date) << QStringLiteral("databookuomini")
+                                   << int(ArchiveKind::MenBook);
+        QTest::newRow("date: women") << int(Lookup::Date) << QStringLiteral("databookdonne")
+                                     << int(ArchiveKind::WomenBook);
+        QTest::newRow("date: a card marker") << int(Lookup::Date) << QStringLiteral("bookuomini") << noKind;
+        QTest::newRow("date: a blank after") << int(Lookup::Date) << QStringLiteral("databookdonne ") << noKind;
+        QTest::newRow("date: none") << int(Lookup::Date) << QString() << noKind;
     }
     void markersNameTheirKindExactly()
     {
@@ -158,13 +161,13 @@ private slots:
         QFETCH(int, kind);
         std::optional<ArchiveKind> found;
         switch (Lookup(lookup)) {
-        case Card:
+        case Lookup::Card:
             found = kindOfCardMarker(marker);
             break;
-        case Open:
+        case Lookup::Open:
             found = kindOfOpenMarker(marker);
             break;
-        case Date:
+        case Lookup::Date:
             found = kindOfDateMarker(marker);
             break;
         }

@@ -14,7 +14,7 @@ using namespace lumidex::package;
 
 namespace {
 
-int field(std::string_view name)
+int registryIndex(std::string_view name)
 {
     return layouts::registry.indexOf(name);
 }
@@ -26,7 +26,7 @@ QStringList fullRecord(const QString& name)
     QStringList record;
     for (int i = 0; i < layouts::registry.fieldCount(); ++i)
         record << QString::fromStdString(std::string(layouts::registry.field(i).name)) + QStringLiteral("-valore");
-    record[field("Nome")] = name;
+    record[registryIndex("Nome")] = name;
     return record;
 }
 
@@ -60,11 +60,11 @@ private slots:
         const QStringList masked = choice.maskedRecord(fullRecord(QStringLiteral("Giulia")));
         for (const char* personal : { "CodFisc", "PartitaIva", "Iban", "Indirizzo", "Tel", "Cellulare", "Email",
                  "Estremi", "DataNasc", "LuogoNasc", "Note", "Esperienze" })
-            QVERIFY2(masked.at(field(personal)).isEmpty(), personal);
-        QCOMPARE(masked.at(field("Nome")), QStringLiteral("Giulia"));
-        QCOMPARE(masked.at(field("Altezza")), QStringLiteral("Altezza-valore"));
+            QVERIFY2(masked.at(registryIndex(personal)).isEmpty(), personal);
+        QCOMPARE(masked.at(registryIndex("Nome")), QStringLiteral("Giulia"));
+        QCOMPARE(masked.at(registryIndex("Altezza")), QStringLiteral("Altezza-valore"));
         // The attached files stay: the pictures are chosen apart.
-        QCOMPARE(masked.at(field("File01")), QStringLiteral("File01-valore"));
+        QCOMPARE(masked.at(registryIndex("File01")), QStringLiteral("File01-valore"));
     }
 
     // Each personal field goes in alone, where the user ticks it.
@@ -98,13 +98,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         FieldChoice choice;
-        choice.include(field(name.toStdString()), true);
+        choice.include(registryIndex(name.toStdString()), true);
         const QList<ShownField> shown = choice.shownFields(fullRecord(QStringLiteral("Giulia")));
         QCOMPARE(captions(shown), physical + QStringList { caption });
         QCOMPARE(shown.constLast().value, name + QStringLiteral("-valore"));
-        QCOMPARE(choice.maskedRecord(fullRecord(QStringLiteral("Giulia"))).at(field(name.toStdString())),
+        QCOMPARE(choice.maskedRecord(fullRecord(QStringLiteral("Giulia"))).at(registryIndex(name.toStdString())),
             name + QStringLiteral("-valore"));
-        choice.include(field(name.toStdString()), false);
+        choice.include(registryIndex(name.toStdString()), false);
         QCOMPARE(captions(choice.shownFields(fullRecord(QStringLiteral("Giulia")))), physical);
     }
 
@@ -113,18 +113,18 @@ private slots:
     void choiceEdges()
     {
         FieldChoice choice;
-        choice.include(field("Note"), true);
-        choice.include(field("Peso"), false);
-        QVERIFY(!choice.includes(field("Note")));
+        choice.include(registryIndex("Note"), true);
+        choice.include(registryIndex("Peso"), false);
+        QVERIFY(!choice.includes(registryIndex("Note")));
         QStringList record = fullRecord(QStringLiteral("Giulia"));
-        record[field("Vita")] = QStringLiteral("   ");
-        record[field("Altezza")] = QStringLiteral("  178 ");
+        record[registryIndex("Vita")] = QStringLiteral("   ");
+        record[registryIndex("Altezza")] = QStringLiteral("  178 ");
         const QList<ShownField> shown = choice.shownFields(record);
         QCOMPARE(captions(shown),
             (QStringList { QStringLiteral("Altezza"), QStringLiteral("Fianchi"), QStringLiteral("Taglia"),
                 QStringLiteral("Scarpe"), QStringLiteral("Occhi"), QStringLiteral("Capelli") }));
         QCOMPARE(shown.constFirst().value, QStringLiteral("178"));
-        QVERIFY(choice.maskedRecord(record).at(field("Note")).isEmpty());
+        QVERIFY(choice.maskedRecord(record).at(registryIndex("Note")).isEmpty());
     }
 
     // The list is read in one visit, filtered by the search's rules over name,
@@ -155,11 +155,11 @@ private slots:
         const auto card = [&](const QString& name, const QString& sex, const QString& eyes, const QString& hair,
                               const QString& availability) {
             QStringList values(layouts::registry.fieldCount());
-            values[field("Nome")] = name;
-            values[field("Sesso")] = sex;
-            values[field("Occhi")] = eyes;
-            values[field("Capelli")] = hair;
-            values[field("Disponibilita")] = availability;
+            values[registryIndex("Nome")] = name;
+            values[registryIndex("Sesso")] = sex;
+            values[registryIndex("Occhi")] = eyes;
+            values[registryIndex("Capelli")] = hair;
+            values[registryIndex("Disponibilita")] = availability;
             archive.append(values);
         };
         card(QStringLiteral("Giulia Neri"), QStringLiteral("F"), QStringLiteral("verdi"), QStringLiteral("castani"),
@@ -200,7 +200,7 @@ private slots:
         const QList<Card> chosen = readChosenCards(path, { 3, 1 });
         QCOMPARE(chosen.size(), 2);
         QCOMPARE(chosen.at(0).position, 1);
-        QCOMPARE(chosen.at(1).values.at(field("Disponibilita")), QStringLiteral("nel weekend"));
+        QCOMPARE(chosen.at(1).values.at(registryIndex("Disponibilita")), QStringLiteral("nel weekend"));
     }
 
     // The printed package: a cover naming every card, then a comp card per card

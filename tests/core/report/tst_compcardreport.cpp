@@ -15,7 +15,7 @@ using namespace lumidex::report;
 
 namespace {
 
-QStringList registryFields()
+QStringList compCardFields()
 {
     QStringList fields(layouts::registry.fieldCount());
     const auto set
@@ -149,7 +149,7 @@ private slots:
     void cardValuesPrintTrimmedUnderTheirCaptions()
     {
         const std::optional<ReportLayout> layout
-            = filledCompCard(CompCardPaper::A5, { registryFields(), QImage(), {} }, QStringLiteral("  Agenzia Luce "));
+            = filledCompCard(CompCardPaper::A5, { compCardFields(), QImage(), {} }, QStringLiteral("  Agenzia Luce "));
         QVERIFY(layout);
         QCOMPARE(layout->find(u"txtNome")->text, QStringLiteral("Giulia Neri"));
         QCOMPARE(layout->find(u"txtAgenzia")->text, QStringLiteral("Agenzia Luce"));
@@ -224,7 +224,7 @@ private slots:
         QImage photo(800, 1000, QImage::Format_RGB32);
         photo.fill(Qt::red);
         const std::optional<ReportLayout> layout
-            = filledCompCard(paper, { registryFields(), photo, { large, small, broken } }, QString());
+            = filledCompCard(paper, { compCardFields(), photo, { large, small, broken } }, QString());
         QVERIFY(layout);
         const ReportObject* wide = layout->find(u"imgFoto1");
         // Decoded for the finest print: 300 dpi.

@@ -28,7 +28,7 @@ QStringList registryFields(std::initializer_list<std::pair<const char*, QString>
     return fields;
 }
 
-bool isRed(const QColor& c)
+bool isRedPixel(const QColor& c)
 {
     return c.red() > 200 && c.green() < 60 && c.blue() < 60;
 }
@@ -198,7 +198,7 @@ private slots:
         picture.fill(Qt::red);
         const int dpi = 100;
         const QImage page = pdfPageImage(renderRegistryCard(registryFields({}), picture), 0, dpi);
-        const QRect red = pixelBounds(page, page.rect(), isRed);
+        const QRect red = pixelBounds(page, page.rect(), isRedPixel);
         const QRectF expected(pixelsFromMm(expectedMm.left(), dpi), pixelsFromMm(expectedMm.top(), dpi),
             pixelsFromMm(expectedMm.width(), dpi), pixelsFromMm(expectedMm.height(), dpi));
         QVERIFY2(qAbs(red.left() - expected.left()) <= 2 && qAbs(red.top() - expected.top()) <= 2

@@ -7,14 +7,14 @@ using namespace lumidex;
 
 namespace {
 
-constexpr int nome = layouts::registry.indexOf("Nome");
-constexpr int luogo = layouts::registry.indexOf("LuogoNasc");
+constexpr int nomeIndex = layouts::registry.indexOf("Nome");
+constexpr int luogoIndex = layouts::registry.indexOf("LuogoNasc");
 
-QStringList card(const QString& name, const QString& place)
+QStringList criteriaCard(const QString& name, const QString& place)
 {
     QStringList values(layouts::registry.fieldCount());
-    values[nome] = name;
-    values[luogo] = place;
+    values[nomeIndex] = name;
+    values[luogoIndex] = place;
     return values;
 }
 
@@ -120,17 +120,17 @@ private slots:
         QFETCH(QString, place);
         QFETCH(int, score);
         QFETCH(bool, listed);
-        const SearchCriteria criteria({ { nome, nameCriterion }, { luogo, placeCriterion } });
-        QCOMPARE(criteria.score(card(name, place)), score);
-        QCOMPARE(criteria.accepts(card(name, place)), listed);
+        const SearchCriteria criteria({ { nomeIndex, nameCriterion }, { luogoIndex, placeCriterion } });
+        QCOMPARE(criteria.score(criteriaCard(name, place)), score);
+        QCOMPARE(criteria.accepts(criteriaCard(name, place)), listed);
     }
 
     void tenCriteriaEachInItsOwnField()
     {
         // A word in one criterion is not looked for in another criterion's field.
-        const SearchCriteria criteria({ { nome, "milano" }, { luogo, "" } });
-        QCOMPARE(criteria.score(card("Anna", "Milano")), 0);
-        QVERIFY(!criteria.accepts(card("Anna", "Milano")));
+        const SearchCriteria criteria({ { nomeIndex, "milano" }, { luogoIndex, "" } });
+        QCOMPARE(criteria.score(criteriaCard("Anna", "Milano")), 0);
+        QVERIFY(!criteria.accepts(criteriaCard("Anna", "Milano")));
     }
 };
 

@@ -32,7 +32,7 @@ QByteArray workerBytes(int worker)
     return test::rawRecord(test::registryRecordFields(), test::workerRecord(worker, 0));
 }
 
-using Operation = std::function<void(const Archive&)>;
+using RollbackStep = std::function<void(const Archive&)>;
 
 } // namespace
 
@@ -103,17 +103,18 @@ void TestRollback::aSaveLeavesNoRollbackFile()
 
 void TestRollback::aSaveCutShortIsPutBackByTheNextOperation_data()
 {
-    QTest::addColumn<Operation>("operation");
-    QTest::newRow("count") << Operation([](const Archive& a) { QCOMPARE(a.count(), 3); });
-    QTest::newRow("move to the card") << Operation([](const Archive& a) { a.read(2); });
-    QTest::newRow("scan") << Operation([](const Archive& a) { a.visit([](int, const RecordView&) { return true; }); });
-    QTest::newRow("append") << Operation([](const Archive& a) { QCOMPARE(a.append({ "Nuova" }), 4); });
-    QTest::newRow("save of another card") << Operation([](const Archive& a) { a.write(3, { "Terza" }); });
+    QTest::addColumn<RollbackStep>("operation");
+    QTest::newRow("count") << RollbackStep([](const Archive& a) { QCOMPARE(a.count(), 3); });
+    QTest::newRow("move to the card") << RollbackStep([](const Archive& a) { a.read(2); });
+    QTest::newRow("scan") << RollbackStep(
+        [](const Archive& a) { a.visit([](int, const RecordView&) { return true; }); });
+    QTest::newRow("append") << RollbackStep([](const Archive& a) { QCOMPARE(a.append({ "Nuova" }), 4); });
+    QTest::newRow("save of another card") << RollbackStep([](const Archive& a) { a.write(3, { "Terza" }); });
 }
 
 void TestRollback::aSaveCutShortIsPutBackByTheNextOperation()
 {
-    QFETCH(Operation, operation);
+    QFETCH(RollbackStep, operation);
     writeThreeCards();
     const QByteArray first = card(1);
     // The worker dies with the rollback file written and half the new card over the old.

@@ -18,29 +18,29 @@ using namespace lumidex::test;
 
 namespace {
 
-enum class Window { CodFisc, PartitaIva, Iban };
+enum class CheckKind { CodFisc, PartitaIva, Iban };
 
-std::unique_ptr<CheckWindow> open(Window which)
+std::unique_ptr<CheckWindow> open(CheckKind which)
 {
     switch (which) {
-    case Window::CodFisc:
+    case CheckKind::CodFisc:
         return std::make_unique<TfrmCodFisc>();
-    case Window::PartitaIva:
+    case CheckKind::PartitaIva:
         return std::make_unique<TfrmPartitaIva>();
-    case Window::Iban:
+    case CheckKind::Iban:
         return std::make_unique<TfrmIban>();
     }
     return nullptr;
 }
 
-QString fieldName(Window which)
+QString fieldName(CheckKind which)
 {
     switch (which) {
-    case Window::CodFisc:
+    case CheckKind::CodFisc:
         return QStringLiteral("txtCodFisc");
-    case Window::PartitaIva:
+    case CheckKind::PartitaIva:
         return QStringLiteral("txtPartitaIva");
-    case Window::Iban:
+    case CheckKind::Iban:
         return QStringLiteral("txtIban");
     }
     return {};
@@ -59,7 +59,7 @@ const QString ibanValid = QStringLiteral("L'IBAN digitato è VALIDO.");
 const QString ibanWrong = QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
 
 // Types a text key by key, as the user would, accented letters included.
-void typeText(QWidget* target, const QString& text)
+void typeCheckText(QWidget* target, const QString& text)
 {
     for (QChar c : text) {
         const auto key = Qt::Key(c.toUpper().unicode());
@@ -76,7 +76,7 @@ QString ivaValid(const QString& ufficio)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Window)
+Q_DECLARE_METATYPE(CheckKind)
 Q_DECLARE_METATYPE(lumidex::MessageKind)
 
 class TestCheckWindows : public ScriptedTestCase {
@@ -85,7 +85,7 @@ class TestCheckWindows : public ScriptedTestCase {
 private:
     std::unique_ptr<CheckWindow> window;
 
-    QLineEdit* field(Window which) const { return named<QLineEdit>(window.get(), fieldName(which)); }
+    QLineEdit* field(CheckKind which) const { return named<QLineEdit>(window.get(), fieldName(which)); }
     void showWindow()
     {
         window->show();
@@ -124,26 +124,26 @@ private slots:
 
 void TestCheckWindows::look_data()
 {
-    QTest::addColumn<Window>("which");
+    QTest::addColumn<CheckKind>("which");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QSize>("clientSize");
     QTest::addColumn<QString>("prompt");
     QTest::addColumn<int>("maxLength");
     QTest::addColumn<QSize>("bannerSize");
 
-    QTest::newRow("tax code") << Window::CodFisc << " Controllo codice fiscale" << QSize(478, 254)
+    QTest::newRow("tax code") << CheckKind::CodFisc << " Controllo codice fiscale" << QSize(478, 254)
                               << "Immettere il codice fiscale e premere il pulsante di controllo." << 16
                               << QSize(421, 73);
-    QTest::newRow("VAT number") << Window::PartitaIva << " Controllo partita IVA" << QSize(480, 254)
+    QTest::newRow("VAT number") << CheckKind::PartitaIva << " Controllo partita IVA" << QSize(480, 254)
                                 << "Immettere il numero di partita IVA e premere il pulsante di controllo." << 11
                                 << QSize(421, 73);
-    QTest::newRow("IBAN") << Window::Iban << " Controllo IBAN" << QSize(608, 270)
+    QTest::newRow("IBAN") << CheckKind::Iban << " Controllo IBAN" << QSize(608, 270)
                           << "Immettere l'IBAN e premere il pulsante di controllo." << 27 << QSize(545, 85);
 }
 
 void TestCheckWindows::look()
 {
-    QFETCH(Window, which);
+    QFETCH(CheckKind, which);
     QFETCH(QString, caption);
     QFETCH(QSize, clientSize);
     QFETCH(QString, prompt);
@@ -204,7 +204,7 @@ void TestCheckWindows::look()
 
 void TestCheckWindows::checkMessages_data()
 {
-    QTest::addColumn<Window>("which");
+    QTest::addColumn<CheckKind>("which");
     QTest::addColumn<QString>("handedOver");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<MessageKind>("kind");
@@ -213,66 +213,66 @@ void TestCheckWindows::checkMessages_data()
     const auto info = MessageKind::Information;
     const auto warn = MessageKind::Warning;
 
-    QTest::newRow("tax code typed in lower case with blanks") << Window::CodFisc << ""
+    QTest::newRow("tax code typed in lower case with blanks") << CheckKind::CodFisc << ""
                                                               << "  rssmra85t10a562s " << info << codFiscValid;
-    QTest::newRow("tax code handed over") << Window::CodFisc << "BNCLRA92E41H501P"
+    QTest::newRow("tax code handed over") << CheckKind::CodFisc << "BNCLRA92E41H501P"
                                           << "" << info << codFiscValid;
-    QTest::newRow("tax code handed over in lower case") << Window::CodFisc << "bnclra92e41h501p"
+    QTest::newRow("tax code handed over in lower case") << CheckKind::CodFisc << "bnclra92e41h501p"
                                                         << "" << info << codFiscValid;
-    QTest::newRow("tax code, wrong check character") << Window::CodFisc << "RSSMRA85T10A562T"
+    QTest::newRow("tax code, wrong check character") << CheckKind::CodFisc << "RSSMRA85T10A562T"
                                                      << "" << warn << codFiscWrong;
-    QTest::newRow("tax code ending in a digit") << Window::CodFisc << ""
+    QTest::newRow("tax code ending in a digit") << CheckKind::CodFisc << ""
                                                 << "RSSMRA85T10A5620" << warn << codFiscWrong;
 
-    QTest::newRow("VAT all zeros, office without a row") << Window::PartitaIva << ""
+    QTest::newRow("VAT all zeros, office without a row") << CheckKind::PartitaIva << ""
                                                          << "00000000000" << info << ivaValid(QString());
-    QTest::newRow("VAT office 101") << Window::PartitaIva << ""
+    QTest::newRow("VAT office 101") << CheckKind::PartitaIva << ""
                                     << "12345671015" << info << ivaValid("Bologna 2");
-    QTest::newRow("VAT office 120") << Window::PartitaIva << "07654321202"
+    QTest::newRow("VAT office 120") << CheckKind::PartitaIva << "07654321202"
                                     << "" << info << ivaValid("Bologna 2");
-    QTest::newRow("VAT office 096") << Window::PartitaIva << ""
+    QTest::newRow("VAT office 096") << CheckKind::PartitaIva << ""
                                     << "01234560967" << info << ivaValid("Monza (Milano 2)");
-    QTest::newRow("VAT office 040") << Window::PartitaIva << ""
+    QTest::newRow("VAT office 040") << CheckKind::PartitaIva << ""
                                     << "55555550403" << info << ivaValid(QStringLiteral("Forlì"));
-    QTest::newRow("VAT office 103 has no row") << Window::PartitaIva << ""
+    QTest::newRow("VAT office 103 has no row") << CheckKind::PartitaIva << ""
                                                << "11223341030" << info << ivaValid("");
-    QTest::newRow("VAT wrong check digit") << Window::PartitaIva << ""
+    QTest::newRow("VAT wrong check digit") << CheckKind::PartitaIva << ""
                                            << "12345671016" << warn << ivaWrong;
-    QTest::newRow("VAT handed over with a letter") << Window::PartitaIva << "1234567101A"
+    QTest::newRow("VAT handed over with a letter") << CheckKind::PartitaIva << "1234567101A"
                                                    << "" << warn << ivaWrong;
-    QTest::newRow("VAT, letters typed are dropped") << Window::PartitaIva << ""
+    QTest::newRow("VAT, letters typed are dropped") << CheckKind::PartitaIva << ""
                                                     << "1234a5671-015" << info << ivaValid("Bologna 2");
 
-    QTest::newRow("IBAN typed in lower case") << Window::Iban << ""
+    QTest::newRow("IBAN typed in lower case") << CheckKind::Iban << ""
                                               << "it60x0542811101000000123456" << info << ibanValid;
-    QTest::newRow("IBAN handed over") << Window::Iban << "IT69A0306909606100000063119"
+    QTest::newRow("IBAN handed over") << CheckKind::Iban << "IT69A0306909606100000063119"
                                       << "" << info << ibanValid;
-    QTest::newRow("IBAN with blanks inside, checked without them") << Window::Iban << "IT03 X0542811101000000 1234"
+    QTest::newRow("IBAN with blanks inside, checked without them") << CheckKind::Iban << "IT03 X0542811101000000 1234"
                                                                    << "" << info << ibanValid;
-    QTest::newRow("IBAN with the prefix IBAN counted in the length") << Window::Iban << "IBAN DE89370400440532013000"
+    QTest::newRow("IBAN with the prefix IBAN counted in the length") << CheckKind::Iban << "IBAN DE89370400440532013000"
                                                                      << "" << info << ibanValid;
-    QTest::newRow("IBAN, check digits one off") << Window::Iban << ""
+    QTest::newRow("IBAN, check digits one off") << CheckKind::Iban << ""
                                                 << "IT61X0542811101000000123456" << warn << ibanWrong;
     QTest::newRow("IBAN with an accented letter")
-        << Window::Iban << "" << QStringLiteral("IT60X05428111010000001234È6") << warn << ibanWrong;
+        << CheckKind::Iban << "" << QStringLiteral("IT60X05428111010000001234È6") << warn << ibanWrong;
 
-    QTest::newRow("tax code of 15 characters") << Window::CodFisc << "RSSMRA85T10A562"
+    QTest::newRow("tax code of 15 characters") << CheckKind::CodFisc << "RSSMRA85T10A562"
                                                << "" << warn << codFiscLength;
-    QTest::newRow("empty tax code") << Window::CodFisc << ""
+    QTest::newRow("empty tax code") << CheckKind::CodFisc << ""
                                     << "" << warn << codFiscLength;
-    QTest::newRow("VAT of 10 digits") << Window::PartitaIva << ""
+    QTest::newRow("VAT of 10 digits") << CheckKind::PartitaIva << ""
                                       << "1234567101" << warn << ivaLength;
-    QTest::newRow("VAT of 16 digits from the tax code field") << Window::PartitaIva << "1234567101512345"
+    QTest::newRow("VAT of 16 digits from the tax code field") << CheckKind::PartitaIva << "1234567101512345"
                                                               << "" << warn << ivaLength;
-    QTest::newRow("IBAN of 26 characters") << Window::Iban << ""
+    QTest::newRow("IBAN of 26 characters") << CheckKind::Iban << ""
                                            << "IT60X054281110100000012345" << warn << ibanLength;
-    QTest::newRow("IBAN with the grouping blanks is too long") << Window::Iban << "IT60 X054 2811 1010 0000 0123 456"
+    QTest::newRow("IBAN with the grouping blanks is too long") << CheckKind::Iban << "IT60 X054 2811 1010 0000 0123 456"
                                                                << "" << warn << ibanLength;
 }
 
 void TestCheckWindows::checkMessages()
 {
-    QFETCH(Window, which);
+    QFETCH(CheckKind, which);
     QFETCH(QString, handedOver);
     QFETCH(QString, typed);
     QFETCH(MessageKind, kind);
@@ -282,7 +282,7 @@ void TestCheckWindows::checkMessages()
     if (!handedOver.isEmpty())
         window->setFieldText(handedOver);
     showWindow();
-    typeText(field(which), typed);
+    typeCheckText(field(which), typed);
     QTest::mouseClick(named<QPushButton>(window.get(), "btnControlla"), Qt::LeftButton);
 
     expectOneMessage(kind, text);
@@ -294,20 +294,20 @@ void TestCheckWindows::checkMessages()
 
 void TestCheckWindows::taxCodeAndIbanAreUpperCasedAndTrimmedWhileTyping_data()
 {
-    QTest::addColumn<Window>("which");
+    QTest::addColumn<CheckKind>("which");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("insertedAt4");
     QTest::addColumn<QString>("shownAfterInsert");
 
-    QTest::newRow("tax code") << Window::CodFisc << " rssmra85t10  "
+    QTest::newRow("tax code") << CheckKind::CodFisc << " rssmra85t10  "
                               << "RSSMRA85T10"
                               << "x"
                               << "RSSMXRA85T10";
     QTest::newRow("tax code keeps accented letters")
-        << Window::CodFisc << QStringLiteral("rssè-") << QStringLiteral("RSSè-") << "a" << QStringLiteral("RSSèA-");
+        << CheckKind::CodFisc << QStringLiteral("rssè-") << QStringLiteral("RSSè-") << "a" << QStringLiteral("RSSèA-");
     // A blank typed at the end is gone at once; one typed inside stays.
-    QTest::newRow("IBAN") << Window::Iban << "  it60 x054 "
+    QTest::newRow("IBAN") << CheckKind::Iban << "  it60 x054 "
                           << "IT60X054"
                           << " "
                           << "IT60 X054";
@@ -315,7 +315,7 @@ void TestCheckWindows::taxCodeAndIbanAreUpperCasedAndTrimmedWhileTyping_data()
 
 void TestCheckWindows::taxCodeAndIbanAreUpperCasedAndTrimmedWhileTyping()
 {
-    QFETCH(Window, which);
+    QFETCH(CheckKind, which);
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(QString, insertedAt4);
@@ -324,12 +324,12 @@ void TestCheckWindows::taxCodeAndIbanAreUpperCasedAndTrimmedWhileTyping()
     window = open(which);
     showWindow();
     QLineEdit* edit = field(which);
-    typeText(edit, typed);
+    typeCheckText(edit, typed);
     QCOMPARE(edit->text(), shown);
 
     // Typing in the middle keeps the cursor where the user is writing.
     edit->setCursorPosition(4);
-    typeText(edit, insertedAt4);
+    typeCheckText(edit, insertedAt4);
     QCOMPARE(edit->text(), shownAfterInsert);
     QCOMPARE(edit->cursorPosition(), 5);
     QVERIFY(user->messages().isEmpty());
@@ -337,9 +337,9 @@ void TestCheckWindows::taxCodeAndIbanAreUpperCasedAndTrimmedWhileTyping()
 
 void TestCheckWindows::vatFieldTakesDigitsAndEditingKeysOnly()
 {
-    window = open(Window::PartitaIva);
+    window = open(CheckKind::PartitaIva);
     showWindow();
-    QLineEdit* edit = field(Window::PartitaIva);
+    QLineEdit* edit = field(CheckKind::PartitaIva);
 
     QTest::keyClicks(edit, "12a 3-4.5,6e");
     QCOMPARE(edit->text(), QStringLiteral("123456"));
@@ -369,24 +369,24 @@ void TestCheckWindows::vatFieldTakesDigitsAndEditingKeysOnly()
 
 void TestCheckWindows::enterMovesToTheCheckButton_data()
 {
-    QTest::addColumn<Window>("which");
+    QTest::addColumn<CheckKind>("which");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("tax code") << Window::CodFisc << "RSSMRA85T10A562S" << codFiscValid;
-    QTest::newRow("VAT number") << Window::PartitaIva << "12345671016" << ivaWrong;
-    QTest::newRow("IBAN") << Window::Iban << "IT60X0542811101000000123456" << ibanValid;
+    QTest::newRow("tax code") << CheckKind::CodFisc << "RSSMRA85T10A562S" << codFiscValid;
+    QTest::newRow("VAT number") << CheckKind::PartitaIva << "12345671016" << ivaWrong;
+    QTest::newRow("IBAN") << CheckKind::Iban << "IT60X0542811101000000123456" << ibanValid;
 }
 
 void TestCheckWindows::enterMovesToTheCheckButton()
 {
-    QFETCH(Window, which);
+    QFETCH(CheckKind, which);
     QFETCH(QString, typed);
     QFETCH(QString, text);
 
     window = open(which);
     showWindow();
-    typeText(field(which), typed);
+    typeCheckText(field(which), typed);
     auto* controlla = named<QPushButton>(window.get(), "btnControlla");
     const QImage withoutFocus = controlla->grab().toImage();
     QTest::keyClick(field(which), Qt::Key_Return);
@@ -406,22 +406,22 @@ void TestCheckWindows::enterMovesToTheCheckButton()
 
 void TestCheckWindows::lengthWarningKeepsTheWindowOpenWithTheFocusInTheField_data()
 {
-    QTest::addColumn<Window>("which");
+    QTest::addColumn<CheckKind>("which");
     QTest::addColumn<QString>("tooShort");
     QTest::addColumn<QString>("rest");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("tax code") << Window::CodFisc << "RSSMRA85T10A562"
+    QTest::newRow("tax code") << CheckKind::CodFisc << "RSSMRA85T10A562"
                               << "S" << codFiscValid;
-    QTest::newRow("VAT number") << Window::PartitaIva << "1234567101"
+    QTest::newRow("VAT number") << CheckKind::PartitaIva << "1234567101"
                                 << "5" << ivaValid("Bologna 2");
-    QTest::newRow("IBAN") << Window::Iban << "IT60X054281110100000012345"
+    QTest::newRow("IBAN") << CheckKind::Iban << "IT60X054281110100000012345"
                           << "6" << ibanValid;
 }
 
 void TestCheckWindows::lengthWarningKeepsTheWindowOpenWithTheFocusInTheField()
 {
-    QFETCH(Window, which);
+    QFETCH(CheckKind, which);
     QFETCH(QString, tooShort);
     QFETCH(QString, rest);
     QFETCH(QString, text);
@@ -449,20 +449,20 @@ void TestCheckWindows::lengthWarningKeepsTheWindowOpenWithTheFocusInTheField()
 
 void TestCheckWindows::chiudiOrEscClosesWithoutAMessage_data()
 {
-    QTest::addColumn<Window>("which");
+    QTest::addColumn<CheckKind>("which");
     QTest::addColumn<bool>("escape");
-    QTest::newRow("tax code, Chiudi") << Window::CodFisc << false;
-    QTest::newRow("VAT number, Chiudi") << Window::PartitaIva << false;
-    QTest::newRow("IBAN, Chiudi") << Window::Iban << false;
+    QTest::newRow("tax code, Chiudi") << CheckKind::CodFisc << false;
+    QTest::newRow("VAT number, Chiudi") << CheckKind::PartitaIva << false;
+    QTest::newRow("IBAN, Chiudi") << CheckKind::Iban << false;
     // Escape closes the window as "Chiudi" does, as in every other dialog.
-    QTest::newRow("tax code, Esc") << Window::CodFisc << true;
-    QTest::newRow("VAT number, Esc") << Window::PartitaIva << true;
-    QTest::newRow("IBAN, Esc") << Window::Iban << true;
+    QTest::newRow("tax code, Esc") << CheckKind::CodFisc << true;
+    QTest::newRow("VAT number, Esc") << CheckKind::PartitaIva << true;
+    QTest::newRow("IBAN, Esc") << CheckKind::Iban << true;
 }
 
 void TestCheckWindows::chiudiOrEscClosesWithoutAMessage()
 {
-    QFETCH(Window, which);
+    QFETCH(CheckKind, which);
     QFETCH(bool, escape);
 
     window = open(which);
@@ -482,10 +482,10 @@ void TestCheckWindows::overLongHandedOverTextIsKeptWhole()
 {
     // Sixteen digits reach the VAT window from the tax code field; cutting them
     // to eleven could turn them into a valid-looking VAT number.
-    window = open(Window::PartitaIva);
+    window = open(CheckKind::PartitaIva);
     window->setFieldText(QStringLiteral("1234567101512345"));
     showWindow();
-    QLineEdit* edit = field(Window::PartitaIva);
+    QLineEdit* edit = field(CheckKind::PartitaIva);
     QCOMPARE(edit->text(), QStringLiteral("1234567101512345"));
 
     // Removing digits works anywhere, and no digit can be added until it fits.

@@ -6,6 +6,7 @@
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
 #include "support/DiskFaults.h"
+#include "support/OutputPress.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
@@ -24,9 +25,6 @@ using namespace lumidex;
 using namespace lumidex::test;
 
 namespace {
-
-// How the user leaves the comp card window.
-enum class Press { Stampa, Anteprima, Annulla };
 
 const QString agencyNotSaved = QStringLiteral(
     "Attenzione: non è stato possibile salvare la riga dell'agenzia nella cartella del programma.\r\n\r\n"
@@ -60,9 +58,6 @@ QRectF millimetres(const QRect& pixels)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Press)
-Q_DECLARE_METATYPE(ReportOutcome)
 
 class TestCompCard : public ScriptedTestCase {
     Q_OBJECT
@@ -115,7 +110,7 @@ private:
 
     // The user opens the comp card, chooses the paper, may type the agency's line,
     // and leaves the window by one of its buttons.
-    void printCompCard(Press press, bool a4 = false, const QString& agencyLine = QString())
+    void printCompCard(OutputPress press, bool a4 = false, const QString& agencyLine = QString())
     {
         user->onDialog([=, this](QDialog& dialog) {
             auto* window = qobject_cast<TfrmCompCard*>(&dialog);
@@ -127,9 +122,9 @@ private:
                 window->txtAgenzia->clear();
                 QTest::keyClicks(window->txtAgenzia, agencyLine);
             }
-            QPushButton* button = press == Press::Stampa ? window->btnStampa
-                : press == Press::Anteprima              ? window->btnAnteprima
-                                                         : window->btnAnnulla;
+            QPushButton* button = press == OutputPress::Stampa ? window->btnStampa
+                : press == OutputPress::Anteprima              ? window->btnAnteprima
+                                                               : window->btnAnnulla;
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
@@ -156,7 +151,7 @@ private slots:
         click(editor->cmdPrimo);
         // A change not saved yet is on the card all the same.
         named<QLineEdit>(editor.get(), QStringLiteral("txtScarpe"))->setText(QStringLiteral(" 39 "));
-        printCompCard(Press::Stampa, false, QStringLiteral("Agenzia Luce - Milano"));
+        printCompCard(OutputPress::Stampa, false, QStringLiteral("Agenzia Luce - Milano"));
 
         QCOMPARE(user->dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmCompCard") });
         QCOMPARE(user->reports().size(), 1);
@@ -213,9 +208,9 @@ private slots:
             QSKIP("poppler-utils is not installed");
         storeCard();
         click(editor->cmdPrimo);
-        printCompCard(Press::Stampa);
+        printCompCard(OutputPress::Stampa);
         const QList<PdfWord> a5 = pdfWords(printedPdf());
-        printCompCard(Press::Stampa, true);
+        printCompCard(OutputPress::Stampa, true);
         const QList<PdfWord> a4 = pdfWords(printedPdf());
 
         const QList<QSizeF> pages = pdfPageSizes(printedPdf());
@@ -240,7 +235,7 @@ private slots:
         user->queueOpenFileName(photo);
         click(editor->btnCaricaFoto);
         named<QLineEdit>(editor.get(), QStringLiteral("txtNome"))->setText(QStringLiteral("Marco Blu"));
-        printCompCard(Press::Stampa);
+        printCompCard(OutputPress::Stampa);
 
         QCOMPARE(pdfImages(printedPdf()).size(), 1);
         const QImage page = pdfPageImage(printedPdf(), 0, readDpi);
@@ -251,18 +246,18 @@ private slots:
 
     void agencyLineIsSetOnceForEveryCard()
     {
-        printCompCard(Press::Anteprima, false, QStringLiteral("  Studio Iride, via Po 3 "));
+        printCompCard(OutputPress::Anteprima, false, QStringLiteral("  Studio Iride, via Po 3 "));
         QCOMPARE(shownAgencyLine, QString());
         QCOMPARE(agencyline::read(dir->path()), QStringLiteral("Studio Iride, via Po 3"));
         QVERIFY(user->reports().constLast().preview);
 
         // The next time the window shows it; leaving with Annulla keeps it as it was.
-        printCompCard(Press::Annulla, false, QStringLiteral("Altro"));
+        printCompCard(OutputPress::Annulla, false, QStringLiteral("Altro"));
         QCOMPARE(shownAgencyLine, QStringLiteral("Studio Iride, via Po 3"));
         QCOMPARE(agencyline::read(dir->path()), QStringLiteral("Studio Iride, via Po 3"));
         QCOMPARE(user->reports().size(), 1);
 
-        printCompCard(Press::Stampa);
+        printCompCard(OutputPress::Stampa);
         QCOMPARE(shownAgencyLine, QStringLiteral("Studio Iride, via Po 3"));
         QCOMPARE(user->reports().size(), 2);
         QVERIFY(user->messages().isEmpty());
@@ -274,7 +269,7 @@ private slots:
             QSKIP("poppler-utils is not installed");
         // Something that is not a file stands where the line is kept.
         QVERIFY(QDir().mkpath(agencyline::filePath(dir->path())));
-        printCompCard(Press::Stampa, false, QStringLiteral("Agenzia Luce"));
+        printCompCard(OutputPress::Stampa, false, QStringLiteral("Agenzia Luce"));
         QCOMPARE(user->messageTexts(), QStringList { agencyNotSaved });
         QCOMPARE(user->messages().first().kind, MessageKind::Warning);
         QCOMPARE(user->reports().size(), 1);
@@ -296,7 +291,7 @@ private slots:
         // Nothing is printed: the printer's own files are not what this is about.
         user->queueReportOutcome(ReportOutcome::Cancelled);
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
-        printCompCard(Press::Stampa, false, QStringLiteral("Agenzia Luce, corso Italia 12"));
+        printCompCard(OutputPress::Stampa, false, QStringLiteral("Agenzia Luce, corso Italia 12"));
         disk.lift();
 
         QCOMPARE(shownAgencyLine, QStringLiteral("Studio Iride, via Po 3"));
@@ -309,20 +304,20 @@ private slots:
 
     void windowClosesWhateverTheOutcome_data()
     {
-        QTest::addColumn<Press>("press");
+        QTest::addColumn<OutputPress>("press");
         QTest::addColumn<ReportOutcome>("outcome");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("reports");
-        QTest::newRow("print cancelled") << Press::Stampa << ReportOutcome::Cancelled << QString() << 1;
-        QTest::newRow("print failed") << Press::Stampa << ReportOutcome::Failed << printFailed << 1;
-        QTest::newRow("preview closed") << Press::Anteprima << ReportOutcome::Done << QString() << 1;
-        QTest::newRow("preview failed") << Press::Anteprima << ReportOutcome::Failed << previewFailed << 1;
-        QTest::newRow("annulla") << Press::Annulla << ReportOutcome::Done << QString() << 0;
+        QTest::newRow("print cancelled") << OutputPress::Stampa << ReportOutcome::Cancelled << QString() << 1;
+        QTest::newRow("print failed") << OutputPress::Stampa << ReportOutcome::Failed << printFailed << 1;
+        QTest::newRow("preview closed") << OutputPress::Anteprima << ReportOutcome::Done << QString() << 1;
+        QTest::newRow("preview failed") << OutputPress::Anteprima << ReportOutcome::Failed << previewFailed << 1;
+        QTest::newRow("annulla") << OutputPress::Annulla << ReportOutcome::Done << QString() << 0;
     }
 
     void windowClosesWhateverTheOutcome()
     {
-        QFETCH(Press, press);
+        QFETCH(OutputPress, press);
         QFETCH(ReportOutcome, outcome);
         QFETCH(QString, message);
         QFETCH(int, reports);

@@ -5,6 +5,7 @@
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
+#include "support/OutputPress.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
@@ -23,10 +24,8 @@ using namespace lumidex::test;
 
 namespace {
 
-enum class Press { Stampa, Anteprima, Annulla };
-
-const QString printFailed = QStringLiteral("Attenzione: la stampa del provino non è andata a buon fine.");
-const QString previewFailed
+const QString sheetPrintFailed = QStringLiteral("Attenzione: la stampa del provino non è andata a buon fine.");
+const QString sheetPreviewFailed
     = QStringLiteral("Attenzione: la visualizzazione dell'anteprima del provino non è andata a buon fine.");
 
 const QList<QColor> photoColours { Qt::red, Qt::blue, QColor(0, 160, 0), QColor(255, 140, 0) };
@@ -52,9 +51,6 @@ bool similar(const QColor& a, const QColor& b)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Press)
-Q_DECLARE_METATYPE(ReportOutcome)
 
 class TestContactSheet : public ScriptedTestCase {
     Q_OBJECT
@@ -98,15 +94,15 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
     }
 
-    void printContactSheet(Press press)
+    void printContactSheet(OutputPress press)
     {
         user->onDialog([=, this](QDialog& dialog) {
             auto* window = qobject_cast<TfrmProvino*>(&dialog);
             QVERIFY(window);
             shownSummary = window->lblRiepilogo->text();
-            QPushButton* button = press == Press::Stampa ? window->btnStampa
-                : press == Press::Anteprima              ? window->btnAnteprima
-                                                         : window->btnAnnulla;
+            QPushButton* button = press == OutputPress::Stampa ? window->btnStampa
+                : press == OutputPress::Anteprima              ? window->btnAnteprima
+                                                               : window->btnAnnulla;
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
@@ -125,7 +121,7 @@ private slots:
             QSKIP("poppler-utils is not installed");
         storeBook(23, { 2, 22 });
         openEditor();
-        printContactSheet(Press::Stampa);
+        printContactSheet(OutputPress::Stampa);
 
         QCOMPARE(user->dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmProvino") });
         QCOMPARE(shownSummary, QStringLiteral("Estate: 23 foto, su 2 pagine."));
@@ -171,7 +167,7 @@ private slots:
             QSKIP("poppler-utils is not installed");
         storeBook(3, { 2 });
         openEditor();
-        printContactSheet(Press::Stampa);
+        printContactSheet(OutputPress::Stampa);
 
         // Where the pictures of entries 1 and 2 lie on the paper, at 100 dpi.
         const report::ContactSheetLayout layout = report::contactSheetLayout();
@@ -205,7 +201,7 @@ private slots:
         // A camera's photo.
         writeBytes(photoPath(1), encodeJpeg(markedImage(QSize(6000, 4000), Qt::red), 80));
         openEditor();
-        printContactSheet(Press::Stampa);
+        printContactSheet(OutputPress::Stampa);
 
         const QList<PdfImage> images = pdfImages(printedPdf());
         QCOMPARE(images.size(), 2);
@@ -220,7 +216,7 @@ private slots:
     {
         storeBook(0);
         openEditor();
-        printContactSheet(Press::Stampa);
+        printContactSheet(OutputPress::Stampa);
         QCOMPARE(user->dialogsRun(), 0);
         QCOMPARE(user->reports().size(), 0);
         QCOMPARE(user->messageTexts(), QStringList { QStringLiteral("L'archivio non contiene nessuna scheda.") });
@@ -233,7 +229,7 @@ private slots:
         // Something that is not a file stands where the book should be.
         QVERIFY(QDir().mkpath(bookPath()));
         openEditor();
-        printContactSheet(Press::Stampa);
+        printContactSheet(OutputPress::Stampa);
         QCOMPARE(user->dialogsRun(), 0);
         QCOMPARE(user->messageTexts(), QStringList { archiveAccessText() });
         QCOMPARE(user->messages().first().kind, MessageKind::Error);
@@ -241,21 +237,22 @@ private slots:
 
     void windowClosesWhateverTheOutcome_data()
     {
-        QTest::addColumn<Press>("press");
+        QTest::addColumn<OutputPress>("press");
         QTest::addColumn<ReportOutcome>("outcome");
         QTest::addColumn<bool>("preview");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("reports");
-        QTest::newRow("preview") << Press::Anteprima << ReportOutcome::Done << true << QString() << 1;
-        QTest::newRow("preview failed") << Press::Anteprima << ReportOutcome::Failed << true << previewFailed << 1;
-        QTest::newRow("print cancelled") << Press::Stampa << ReportOutcome::Cancelled << false << QString() << 1;
-        QTest::newRow("print failed") << Press::Stampa << ReportOutcome::Failed << false << printFailed << 1;
-        QTest::newRow("annulla") << Press::Annulla << ReportOutcome::Done << false << QString() << 0;
+        QTest::newRow("preview") << OutputPress::Anteprima << ReportOutcome::Done << true << QString() << 1;
+        QTest::newRow("preview failed") << OutputPress::Anteprima << ReportOutcome::Failed << true << sheetPreviewFailed
+                                        << 1;
+        QTest::newRow("print cancelled") << OutputPress::Stampa << ReportOutcome::Cancelled << false << QString() << 1;
+        QTest::newRow("print failed") << OutputPress::Stampa << ReportOutcome::Failed << false << sheetPrintFailed << 1;
+        QTest::newRow("annulla") << OutputPress::Annulla << ReportOutcome::Done << false << QString() << 0;
     }
 
     void windowClosesWhateverTheOutcome()
     {
-        QFETCH(Press, press);
+        QFETCH(OutputPress, press);
         QFETCH(ReportOutcome, outcome);
         QFETCH(bool, preview);
         QFETCH(QString, message);
@@ -278,7 +275,7 @@ private slots:
     // nor a print done.
     void pagesGoByAndAnnullaStopsAfterThePageInHand_data()
     {
-        QTest::addColumn<Press>("press");
+        QTest::addColumn<OutputPress>("press");
         QTest::addColumn<int>("entries");
         QTest::addColumn<int>("cancelAt");
         QTest::addColumn<QStringList>("labels");
@@ -291,17 +288,18 @@ private slots:
         };
         const QString printing = QStringLiteral("Stampa del provino in corso... pagina %1 di %2");
         const QString previewing = QStringLiteral("Preparazione dell'anteprima del provino... pagina %1 di %2");
-        QTest::newRow("one page") << Press::Stampa << 5 << 0 << labels(printing, 1, 1) << 1;
-        QTest::newRow("three pages") << Press::Stampa << 45 << 0 << labels(printing, 3, 3) << 3;
-        QTest::newRow("preview") << Press::Anteprima << 45 << 0 << labels(previewing, 3, 3) << 3;
-        QTest::newRow("print stopped after the first page") << Press::Stampa << 45 << 1 << labels(printing, 3, 1) << 1;
+        QTest::newRow("one page") << OutputPress::Stampa << 5 << 0 << labels(printing, 1, 1) << 1;
+        QTest::newRow("three pages") << OutputPress::Stampa << 45 << 0 << labels(printing, 3, 3) << 3;
+        QTest::newRow("preview") << OutputPress::Anteprima << 45 << 0 << labels(previewing, 3, 3) << 3;
+        QTest::newRow("print stopped after the first page")
+            << OutputPress::Stampa << 45 << 1 << labels(printing, 3, 1) << 1;
         QTest::newRow("preview stopped after the second page")
-            << Press::Anteprima << 45 << 2 << labels(previewing, 3, 2) << 2;
+            << OutputPress::Anteprima << 45 << 2 << labels(previewing, 3, 2) << 2;
     }
 
     void pagesGoByAndAnnullaStopsAfterThePageInHand()
     {
-        QFETCH(Press, press);
+        QFETCH(OutputPress, press);
         QFETCH(int, entries);
         QFETCH(int, cancelAt);
         QFETCH(QStringList, labels);

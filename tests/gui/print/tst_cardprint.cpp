@@ -2,6 +2,7 @@
 #include "gui/print/CardPrintWindow.h"
 #include "gui/print/TfrmStampaAnagrafica.h"
 #include "support/EditorFixture.h"
+#include "support/OutputPress.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
@@ -25,13 +26,7 @@ const QString previewMessage
     = QStringLiteral("Attenzione: la visualizzazione dell'anteprima di stampa non è andata a buon fine.\n\r\n\r"
                      "Si consiglia di ridurre le dimensioni della foto.");
 
-// How a test acts on the card window once it shows.
-enum class Press { Stampa, Annulla };
-
 } // namespace
-
-Q_DECLARE_METATYPE(ReportOutcome)
-Q_DECLARE_METATYPE(Press)
 
 class TestCardPrint : public ScriptedTestCase {
     Q_OBJECT
@@ -52,14 +47,14 @@ private:
     void click(QToolButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
 
     // The card windows answer like a user: look, then press a button.
-    void pressOnShow(Press press)
+    void pressOnShow(OutputPress press)
     {
         user->onDialog([this, press](QDialog& dialog) {
             auto* window = qobject_cast<CardPrintWindow*>(&dialog);
             QVERIFY(window);
             shownLogo = window->logo();
             logoLabelFilled = !window->imgLogo->pixmap().isNull();
-            QTest::mouseClick(press == Press::Stampa ? window->btnStampa : window->btnAnnulla, Qt::LeftButton);
+            QTest::mouseClick(press == OutputPress::Stampa ? window->btnStampa : window->btnAnnulla, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
     }
@@ -151,7 +146,7 @@ private slots:
         edit("txtLuogoNasc")->setText(QStringLiteral("   Milano"));
         edit("txtLingue")->setText(QStringLiteral("Inglese "));
         edit("txtNote")->setText(QStringLiteral("[Nome] il [DATE]"));
-        pressOnShow(Press::Stampa);
+        pressOnShow(OutputPress::Stampa);
         click(editor->cmdStampa);
 
         const QList<PdfWord> words = printedWords();
@@ -189,7 +184,7 @@ private slots:
         edit("txtTitolo")->setText(QStringLiteral(" Tramonto "));
         edit("txtData")->setText(date);
         edit("txtLocation")->setText(QStringLiteral("Portofino"));
-        pressOnShow(Press::Stampa);
+        pressOnShow(OutputPress::Stampa);
         click(editor->cmdStampa);
 
         const QString text = pdfPageText(printedWords(), 0);
@@ -201,7 +196,7 @@ private slots:
     {
         open(ArchiveKind::Registry);
         // A new card shows the placeholder: that is what prints.
-        pressOnShow(Press::Stampa);
+        pressOnShow(OutputPress::Stampa);
         click(editor->cmdStampa);
         QCOMPARE(shownLogo, editor->photo().image());
         QVERIFY(logoLabelFilled);
@@ -238,7 +233,7 @@ private slots:
         photo.fill(QColor(30, 90, 160));
         TfrmStampaAnagrafica window;
         window.setCard(report::CardValues { {}, QString(), photo });
-        pressOnShow(Press::Stampa);
+        pressOnShow(OutputPress::Stampa);
         user->runDialog(window);
         // The box is 188 x 140 mm; 300 dpi are all a photo needs on paper.
         QVERIFY(shownLogo.width() <= 2221 && shownLogo.height() <= 1654);
@@ -251,21 +246,21 @@ private slots:
     void windowClosesWhateverTheOutcome_data()
     {
         QTest::addColumn<bool>("preview");
-        QTest::addColumn<Press>("press");
+        QTest::addColumn<OutputPress>("press");
         QTest::addColumn<ReportOutcome>("outcome");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("reports");
-        QTest::newRow("print cancelled") << false << Press::Stampa << ReportOutcome::Cancelled << QString() << 1;
-        QTest::newRow("print failed") << false << Press::Stampa << ReportOutcome::Failed << printMessage << 1;
-        QTest::newRow("preview failed") << true << Press::Stampa << ReportOutcome::Failed << previewMessage << 1;
-        QTest::newRow("preview closed") << true << Press::Stampa << ReportOutcome::Done << QString() << 1;
-        QTest::newRow("annulla") << false << Press::Annulla << ReportOutcome::Done << QString() << 0;
+        QTest::newRow("print cancelled") << false << OutputPress::Stampa << ReportOutcome::Cancelled << QString() << 1;
+        QTest::newRow("print failed") << false << OutputPress::Stampa << ReportOutcome::Failed << printMessage << 1;
+        QTest::newRow("preview failed") << true << OutputPress::Stampa << ReportOutcome::Failed << previewMessage << 1;
+        QTest::newRow("preview closed") << true << OutputPress::Stampa << ReportOutcome::Done << QString() << 1;
+        QTest::newRow("annulla") << false << OutputPress::Annulla << ReportOutcome::Done << QString() << 0;
     }
 
     void windowClosesWhateverTheOutcome()
     {
         QFETCH(bool, preview);
-        QFETCH(Press, press);
+        QFETCH(OutputPress, press);
         QFETCH(ReportOutcome, outcome);
         QFETCH(QString, message);
         QFETCH(int, reports);
@@ -294,7 +289,7 @@ private slots:
     void ctrlPOpensThePrintWindow()
     {
         open(ArchiveKind::Registry);
-        pressOnShow(Press::Annulla);
+        pressOnShow(OutputPress::Annulla);
         QApplication::setActiveWindow(editor.get());
         QVERIFY(QTest::qWaitForWindowActive(editor.get()));
         edit("txtNome")->setFocus();

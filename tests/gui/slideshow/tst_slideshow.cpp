@@ -27,7 +27,7 @@ using namespace lumidex::test;
 
 namespace {
 
-const QString emptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+const QString noCardsMessage = QStringLiteral("L'archivio non contiene nessuna scheda.");
 
 // The user, who also sees how the window stands whenever a message comes up.
 class WatchingUser : public ScriptedInteraction {
@@ -67,7 +67,7 @@ struct ProgramFolder {
     }
 };
 
-bool near(QColor seen, QColor expected)
+bool nearColour(QColor seen, QColor expected)
 {
     return qAbs(seen.red() - expected.red()) < 40 && qAbs(seen.green() - expected.green()) < 40
         && qAbs(seen.blue() - expected.blue()) < 40;
@@ -176,7 +176,7 @@ private slots:
             QCOMPARE(window.lblPosizione->text(), tick.position);
             QCOMPARE(window.showsWaitingPicture(), tick.waiting);
             if (!tick.waiting)
-                QVERIFY2(near(shownColour(window), tick.colour), qPrintable(tick.position));
+                QVERIFY2(nearColour(shownColour(window), tick.colour), qPrintable(tick.position));
         }
         QVERIFY(user.messages().isEmpty());
         QVERIFY(window.isVisible());
@@ -195,10 +195,10 @@ private slots:
 
         window.cmdAvantiClick();
         QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
-        QVERIFY(near(shownColour(window), Qt::red));
+        QVERIFY(nearColour(shownColour(window), Qt::red));
         window.cmdAvantiClick();
         QCOMPARE(window.lblPosizione->text(), QStringLiteral("0"));
-        QVERIFY(near(shownColour(window), Qt::red));
+        QVERIFY(nearColour(shownColour(window), Qt::red));
 
         // The photo is replaced while it is on screen: the next showing reads the file.
         window.finishDecodingAhead();
@@ -209,7 +209,7 @@ private slots:
         file.close();
         window.cmdAvantiClick();
         QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
-        QVERIFY(near(shownColour(window), Qt::green));
+        QVERIFY(nearColour(shownColour(window), Qt::green));
         QVERIFY(user.messages().isEmpty());
     }
 
@@ -243,7 +243,7 @@ private slots:
         QCOMPARE(window.picture().size(), fitInto(window.imgBianco->pixmap().size(), window.picture().size()));
         window.cmdAvantiClick();
         QVERIFY(!window.showsWaitingPicture());
-        QVERIFY(near(shownColour(window), Qt::blue));
+        QVERIFY(nearColour(shownColour(window), Qt::blue));
         QVERIFY(user.messages().isEmpty());
     }
 
@@ -287,7 +287,7 @@ private slots:
             window->cmdAvantiClick();
         QCOMPARE(window->lblPosizione->text(), QStringLiteral("4"));
         QVERIFY(!window->showsWaitingPicture());
-        QVERIFY(near(shownColour(*window), Qt::green));
+        QVERIFY(nearColour(shownColour(*window), Qt::green));
         QVERIFY(user.messages().isEmpty());
     }
 
@@ -327,7 +327,7 @@ private slots:
 
         QCOMPARE(user.messages().size(), 1);
         QCOMPARE(user.messages()[0].kind, MessageKind::Information);
-        QCOMPARE(user.messages()[0].text, emptyArchive);
+        QCOMPARE(user.messages()[0].text, noCardsMessage);
         QCOMPARE(user.messages()[0].buttons, Buttons::OkCancel);
         QVERIFY(!timerDuringMessage);
         QCOMPARE(positionDuringMessage, QString());
@@ -372,7 +372,7 @@ private slots:
         window.cmdAvantiClick();
         QCOMPARE(user.messages().size(), 1);
         QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
-        QVERIFY(near(shownColour(window), Qt::red));
+        QVERIFY(nearColour(shownColour(window), Qt::red));
     }
 
     void clickOrEscapeCloses_data()
@@ -418,7 +418,7 @@ private slots:
         QVERIFY(window.Timer->isActive());
         QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
         QVERIFY(!window.showsWaitingPicture());
-        QVERIFY(near(shownColour(window), Qt::red));
+        QVERIFY(nearColour(shownColour(window), Qt::red));
         QVERIFY(user.messages().isEmpty());
     }
 
@@ -449,7 +449,7 @@ private slots:
         window.cmdAvantiClick();
         const QSize screen = (window.screen()->size() - QSize(60, 90)) * window.devicePixelRatioF();
         QCOMPARE(window.picture().size(), fitInto(QSize(4000, 3000), screen));
-        QVERIFY(near(shownColour(window), Qt::blue));
+        QVERIFY(nearColour(shownColour(window), Qt::blue));
     }
 
     // Each editor opens the slideshow of its own archive, a new window each time,
@@ -501,7 +501,7 @@ private slots:
             }
             window->cmdAvantiClick();
             QCOMPARE(window->lblPosizione->text(), QStringLiteral("1"));
-            QVERIFY(near(shownColour(*window), Qt::green));
+            QVERIFY(nearColour(shownColour(*window), Qt::green));
             QTest::mouseClick(window->imgFoto, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
