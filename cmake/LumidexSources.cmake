@@ -104,6 +104,7 @@ function(lumidex_add_test_programs)
     configure_file("${PROJECT_SOURCE_DIR}/cmake/TestProgramMain.cpp.in" "${runner}" @ONLY)
     add_executable(${program} ${sources} ${runner})
     target_link_libraries(${program} PRIVATE Qt6::Test ${libs})
+    lumidex_moc_test_sources(${program} ${sources})
     if(depends)
       add_dependencies(${program} ${depends})
     endif()
@@ -116,6 +117,45 @@ function(lumidex_add_test_programs)
     else()
       target_precompile_headers(${program} PRIVATE ${LUMIDEX_CORE_PRECOMPILED_HEADERS} "${entry_header}")
     endif()
+  endforeach()
+endfunction()
+
+# The test classes are declared in their .cpp files, which end with an include of
+# their moc output ("tst_layouts.moc"). Each is made by an edge of its own instead
+# of the program's AUTOMOC, which ran moc on all of them in one step that every
+# test object waited for; and moc is given the project's headers but not Qt's or
+# the standard library's: it reads every header it can find for the macros it
+# might need, a test class needs none of them, and reading <QtTest> and what it
+# pulls in took seconds a file for the same output.
+function(lumidex_moc_test_sources program)
+  set_target_properties(${program} PROPERTIES AUTOMOC OFF)
+  set(moc_dir "${CMAKE_CURRENT_BINARY_DIR}/${program}_moc")
+  target_include_directories(${program} PRIVATE "${moc_dir}")
+  set(moc_includes -I${PROJECT_SOURCE_DIR}/tests -I${PROJECT_SOURCE_DIR}/src -I${PROJECT_SOURCE_DIR}/src/core)
+  foreach(file IN LISTS ARGN)
+    if(NOT file MATCHES "\\.cpp$")
+      continue()
+    endif()
+    file(STRINGS "${file}" moc_include REGEX "^#include \"[A-Za-z0-9_]+\\.moc\"")
+    file(STRINGS "${file}" declares_class REGEX "^[ \t]*Q_OBJECT")
+    if(NOT moc_include)
+      if(declares_class)
+        message(FATAL_ERROR "${file} declares a Q_OBJECT class: it must end with #include \"<its name>.moc\"")
+      endif()
+      continue()
+    endif()
+    string(REGEX REPLACE "^#include \"([A-Za-z0-9_]+\\.moc)\".*" "\\1" moc_name "${moc_include}")
+    set(output "${moc_dir}/${moc_name}")
+    add_custom_command(OUTPUT "${output}"
+      COMMAND Qt6::moc ${moc_includes} "${file}" -o "${output}" --output-dep-file --dep-file-path "${output}.d"
+      DEPENDS "${file}"
+      DEPFILE "${output}.d"
+      COMMENT "Running moc on ${moc_name}"
+      VERBATIM)
+    # A source of the program, so every object of it waits for the moc outputs the
+    # first time; afterwards the compiler's own dependencies tie each to its file.
+    target_sources(${program} PRIVATE "${output}")
+    set_source_files_properties("${output}" PROPERTIES HEADER_FILE_ONLY ON)
   endforeach()
 endfunction()
 
