@@ -33,7 +33,7 @@ QByteArray bytes(const char* utf8)
     return textfield::toWindows1252(QString::fromUtf8(utf8));
 }
 
-QString text(const QByteArray& bytes)
+QString unicodeText(const QByteArray& bytes)
 {
     return textfield::fromWindows1252(bytes);
 }
@@ -45,7 +45,7 @@ QStringList disagreements(const CollationTable& table, const QList<QByteArray>& 
     const QCollator collator = italian();
     QList<QString> decoded;
     for (const QByteArray& t : texts)
-        decoded.append(text(t));
+        decoded.append(unicodeText(t));
     QStringList found;
     for (qsizetype i = 0; i < texts.size() && found.size() < most; ++i) {
         for (qsizetype j = 0; j < texts.size() && found.size() < most; ++j) {
@@ -168,8 +168,8 @@ private slots:
         for (int byte = 0; byte < 256; ++byte) {
             left.append(before + char(byte) + after);
             right.append(before + char(byte) + otherAfter);
-            leftText.append(text(left.last()));
-            rightText.append(text(right.last()));
+            leftText.append(unicodeText(left.last()));
+            rightText.append(unicodeText(right.last()));
         }
         QStringList wrong;
         for (int a = 0; a < 256 && wrong.size() < 20; ++a) {
@@ -246,12 +246,12 @@ private slots:
             [&](const QByteArray& a, const QByteArray& b) { return table->compare(a, b) < 0; });
         QStringList byCollator;
         for (const QByteArray& t : texts)
-            byCollator.append(text(t));
+            byCollator.append(unicodeText(t));
         std::stable_sort(byCollator.begin(), byCollator.end(),
             [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
         QStringList tableOrder;
         for (const QByteArray& t : byTable)
-            tableOrder.append(text(t));
+            tableOrder.append(unicodeText(t));
         QCOMPARE(tableOrder, byCollator);
     }
 
@@ -288,7 +288,7 @@ private slots:
     {
         for (int byte = 0; byte < 256; ++byte) {
             const QByteArray one(1, char(byte));
-            QCOMPARE(textfield::toWindows1252(text(one)), one);
+            QCOMPARE(textfield::toWindows1252(unicodeText(one)), one);
         }
     }
 };
