@@ -7,6 +7,13 @@ add_test(NAME tst_interactionseam
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
           -P ${CMAKE_CURRENT_LIST_DIR}/check_interaction_seam.cmake)
 
+# The libraries and test programs compile in batches: no two files of one of them
+# may define the same file-local name.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+add_test(NAME tst_filelocalnames
+  COMMAND Python3::Interpreter ${CMAKE_CURRENT_LIST_DIR}/check_file_local_names.py
+          ${PROJECT_BINARY_DIR}/batched-targets.txt ${PROJECT_SOURCE_DIR})
+
 # The wiring (main, the application, the window set) sits alone on top.
 add_test(NAME tst_layers
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src
