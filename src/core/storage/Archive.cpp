@@ -2,7 +2,6 @@
 
 #include "storage/ArchiveError.h"
 #include "storage/ArchiveFile.h"
-#include "storage/ReadAhead.h"
 
 #include <QVarLengthArray>
 
@@ -114,16 +113,17 @@ void Archive::visit(const std::function<bool(int position, const RecordView& rec
     const int recordSize = m_layout.size();
     ArchiveFile file(m_filePath, recordSize, ArchiveFile::Access::Read, m_lockTimeoutMs);
     const qint64 records = file.count();
-    {
-        ReadAhead chunks(file, records, recordsPerChunk);
-        qint64 first = 0;
-        bool going = true;
-        for (QByteArrayView chunk; going && !(chunk = chunks.next(first)).isEmpty();) {
-            for (qsizetype at = 0; going && at < chunk.size(); at += recordSize) {
-                const RecordView record(m_layout, chunk.sliced(at, recordSize));
-                going = visit(int(first + at / recordSize + 1), record);
-            }
+    QByteArray buffer;
+    qint64 done = 0;
+    bool going = true;
+    while (going && done < records) {
+        const qint64 chunk = qMin(recordsPerChunk, records - done);
+        file.readRecords(done, chunk, buffer);
+        for (qint64 i = 0; going && i < chunk; ++i) {
+            const RecordView record(m_layout, QByteArrayView(buffer.constData() + i * recordSize, recordSize));
+            going = visit(int(done + i + 1), record);
         }
+        done += chunk;
     }
     file.close();
 }

@@ -420,9 +420,9 @@ static void writeNumberedCards(const QString& path, int count)
     test::writeBytes(path, bytes);
 }
 
-// A scan of many cards is read a part ahead of where it is: every card comes
-// once, in file order, with its own values, whether the scan goes to the end or
-// stops anywhere (at a part's first or last card too).
+// A scan of many cards is read a part at a time: every card comes once, in
+// file order, with its own values, whether the scan goes to the end or stops
+// anywhere (at a part's first or last card too).
 void TestArchive::aLongScanSeesEveryCardInOrder_data()
 {
     QTest::addColumn<int>("cards");
