@@ -35,9 +35,37 @@ template <std::size_t N> char* put(char* out, const char (&text)[N])
     return out + N - 1;
 }
 
+// Most cells are a few bytes long: copied with moves of fixed size, which the
+// compiler writes in place, rather than a call to the library per cell.
+char* putText(char* out, QByteArrayView text)
+{
+    const char* in = text.data();
+    const qsizetype size = text.size();
+    if (size > 16) {
+        std::memcpy(out, in, std::size_t(size));
+    } else if (size >= 8) {
+        std::memcpy(out, in, 8);
+        std::memcpy(out + size - 8, in + size - 8, 8);
+    } else if (size >= 4) {
+        std::memcpy(out, in, 4);
+        std::memcpy(out + size - 4, in + size - 4, 4);
+    } else {
+        for (qsizetype i = 0; i < size; ++i)
+            out[i] = in[i];
+    }
+    return out + size;
+}
+
 char* putCellStart(char* out, bool markedAsText)
 {
-    return markedAsText ? put(out, textCellStart) : put(out, cellStart);
+    // The two starts share all but their end; the longer is written every
+    // time and cut where the plain one ends, without a branch the processor
+    // would guess wrong on every other cell of a row of dates and names.
+    static_assert(sizeof(textCellStart) > sizeof(cellStart));
+    constexpr qsizetype shared = length(cellStart) - 1;
+    std::memcpy(out, textCellStart, std::size_t(length(textCellStart)));
+    out[shared] = markedAsText ? textCellStart[shared] : '>';
+    return out + (markedAsText ? length(textCellStart) : length(cellStart));
 }
 
 void appendText(QByteArray& bytes, QStringView text)
@@ -140,11 +168,10 @@ bool ExportDocument::write(QIODevice& device, const Step& step)
     for (int row = 0; row < rows; ++row) {
         if (row % rowsPerStep == 0 && row > 0 && stopHere(row))
             return false;
-        // A row of plain stored cells (the usual one) is copied cell by cell
-        // as it is; a row with markup is escaped, and a typed cell written from
-        // its text.
+        // A stored cell without markup (nearly every one) is copied as it is, a
+        // cell with markup is escaped, and a typed cell written from its text.
         const ExportRecords::StoredRow stored = m_records.storedRow(row);
-        const bool plain = !stored.markup;
+        const bool plain = stored.markup == 0;
         // Room for the row at its longest, then the row written straight into it.
         qsizetype room = length(rowStart) + length(rowEnd) + columns * (length(textCellStart) + length(cellEnd))
             + stored.all().size() * (plain ? 1 : sheettext::maxBytesPerStoredByte);
@@ -167,13 +194,8 @@ bool ExportDocument::write(QIODevice& device, const Step& step)
             } else {
                 const QByteArrayView text = stored.cell(column);
                 out = putCellStart(out, sheettext::mightBeReadAsNumber(text));
-                if (plain) {
-                    if (!text.isEmpty())
-                        std::memcpy(out, text.data(), std::size_t(text.size()));
-                    out += text.size();
-                } else {
-                    out = sheettext::writeStoredText(out, text);
-                }
+                const bool escaped = (stored.markup >> qMin(column, 63)) & 1;
+                out = escaped ? sheettext::writeEscaped(out, text) : putText(out, text);
             }
             out = put(out, cellEnd);
         }

@@ -19,7 +19,7 @@ struct ExportRecords::Rows {
     ByteArena bytes;
     QList<const char*> rowBytes;
     QList<quint16> cellEnds;
-    QList<bool> rowMarkup;
+    QList<quint64> rowMarkup;
     QHash<qsizetype, QString> typed;
 
     // A row of cells in the code page, as a record holds them.
@@ -31,18 +31,16 @@ struct ExportRecords::Rows {
         char* out = bytes.allocate(total);
         rowBytes.append(out);
         const qsizetype first = cellEnds.size();
-        cellEnds.resize(first + count);
-        quint16* ends = cellEnds.data() + first;
         quint16 end = 0;
         for (qsizetype i = 0; i < count; ++i) {
             if (!cells[i].isEmpty())
                 std::memcpy(out + end, cells[i].data(), std::size_t(cells[i].size()));
             end += quint16(cells[i].size());
-            ends[i] = end;
+            cellEnds.append(end);
         }
         // Looked at while the row is still at hand: the document is written
         // from rows long gone from the processor's caches.
-        rowMarkup.append(sheettext::hasMarkup(QByteArrayView(out, total)));
+        rowMarkup.append(sheettext::markupCells(out, cellEnds.constData() + first, count));
     }
 
     // A row of texts: each goes into the code page where it can, and is kept as
@@ -69,7 +67,7 @@ ExportRecords::ExportRecords(const ExportTable& table, QObject* parent)
     , m_stride(table.exportedColumnCount())
     , m_rowBytes(emptyRows, nullptr)
     , m_cellEnds(emptyRows * m_stride, 0)
-    , m_rowMarkup(emptyRows, false)
+    , m_rowMarkup(emptyRows, 0)
 { }
 
 ExportRecords::~ExportRecords() = default;

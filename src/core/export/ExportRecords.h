@@ -76,8 +76,8 @@ public:
         const char* bytes;
         const quint16* ends;
         qsizetype cells;
-        // Whether a cell holds "&", "<" or ">".
-        bool markup;
+        // The cells that hold "&", "<" or ">" (see sheettext::markupCells).
+        quint64 markup;
 
         QByteArrayView all() const { return cells == 0 ? QByteArrayView() : QByteArrayView(bytes, ends[cells - 1]); }
         QByteArrayView cell(qsizetype at) const
@@ -121,7 +121,7 @@ private:
     ByteArena m_bytes;
     QList<const char*> m_rowBytes;
     QList<quint16> m_cellEnds;
-    QList<bool> m_rowMarkup;
+    QList<quint64> m_rowMarkup;
     // Cells whose text is not the stored one: typed into the grid, or given by a
     // source with a character the code page lacks. Keyed by row * stride + column.
     QHash<qsizetype, QString> m_typed;

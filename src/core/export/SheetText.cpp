@@ -82,44 +82,65 @@ char* narrow(char* out, const char16_t* chars, qsizetype size)
 
 } // namespace
 
-bool hasMarkup(QByteArrayView stored)
+namespace {
+
+// Calls `found` with the place of every "&", "<" and ">" of `size` bytes at
+// `in`, first to last, until it returns false. Sixteen bytes are looked at a
+// time: a row of an archive is looked through in a few dozen steps.
+template <typename Found> void forEachMarkup(const char* in, qsizetype size, Found found)
 {
-    const char* in = stored.data();
-    const qsizetype size = stored.size();
     qsizetype i = 0;
 #ifdef __SSE2__
-    // Sixteen bytes at a time against the three characters: a row of an
-    // archive is looked through in a few dozen steps.
     const __m128i amp = _mm_set1_epi8('&');
     const __m128i lt = _mm_set1_epi8('<');
     const __m128i gt = _mm_set1_epi8('>');
     for (; i + 16 <= size; i += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-        const __m128i found = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi8(bytes, amp), _mm_cmpeq_epi8(bytes, lt)), _mm_cmpeq_epi8(bytes, gt));
-        if (_mm_movemask_epi8(found) != 0)
-            return true;
+        unsigned hits = unsigned(_mm_movemask_epi8(_mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(bytes, amp), _mm_cmpeq_epi8(bytes, lt)), _mm_cmpeq_epi8(bytes, gt))));
+        for (; hits != 0; hits &= hits - 1) {
+            if (!found(i + qCountTrailingZeroBits(hits)))
+                return;
+        }
     }
 #endif
     for (; i < size; ++i) {
-        if (in[i] == '&' || in[i] == '<' || in[i] == '>')
-            return true;
+        if ((in[i] == '&' || in[i] == '<' || in[i] == '>') && !found(i))
+            return;
     }
-    return false;
 }
 
-char* writeStoredText(char* out, QByteArrayView stored)
+} // namespace
+
+bool hasMarkup(QByteArrayView stored)
+{
+    bool any = false;
+    forEachMarkup(stored.data(), stored.size(), [&](qsizetype) {
+        any = true;
+        return false;
+    });
+    return any;
+}
+
+quint64 markupCells(const char* row, const quint16* ends, qsizetype cells)
+{
+    if (cells == 0)
+        return 0;
+    quint64 mask = 0;
+    qsizetype cell = 0;
+    forEachMarkup(row, ends[cells - 1], [&](qsizetype at) {
+        while (ends[cell] <= at)
+            ++cell;
+        mask |= quint64(1) << qMin(cell, qsizetype(63));
+        return true;
+    });
+    return mask;
+}
+
+char* writeEscaped(char* out, QByteArrayView stored)
 {
     const char* in = stored.data();
-    const qsizetype size = stored.size();
-    // Most cells hold no markup character: checked many bytes at a time, then
-    // copied whole.
-    if (!hasMarkup(stored)) {
-        if (size > 0)
-            std::memcpy(out, in, std::size_t(size));
-        return out + size;
-    }
-    for (qsizetype i = 0; i < size; ++i) {
+    for (qsizetype i = 0; i < stored.size(); ++i) {
         switch (in[i]) {
         case '&':
             out = put(out, "&amp;");

@@ -54,14 +54,18 @@ char* writeCellText(char* out, QStringView text);
 inline constexpr qsizetype maxBytesPerStoredByte = 5;
 
 // Whether a stored text holds a character that is markup in the document
-// ("&", "<" or ">"): most rows of an archive hold none, and go over as they are.
+// ("&", "<" or ">"): most texts of an archive hold none, and go over as they are.
 bool hasMarkup(QByteArrayView stored);
+// The cells of a row (`cells` texts side by side at `row`, each ending at its
+// `ends` entry) that hold markup, one bit a cell from the lowest; bit 63 stands
+// for the 64th cell and every one after it.
+quint64 markupCells(const char* row, const quint16* ends, qsizetype cells);
 
 // Writes a text as the archive stores it (in the code page, already without
 // blanks at either end) at `out`, with "&", "<" and ">" as entities, and
 // returns the end of what it wrote; `out` must have room for
 // maxBytesPerStoredByte bytes per byte. Every other byte is the same character
 // in the spreadsheet as in the archive.
-char* writeStoredText(char* out, QByteArrayView stored);
+char* writeEscaped(char* out, QByteArrayView stored);
 
 } // namespace lumidex::sheettext

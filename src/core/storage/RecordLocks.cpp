@@ -88,6 +88,13 @@ Outcome acquire(int fd, Kind kind, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     if (kind == Kind::Shared) {
+        // Where no writer is inside or waiting, the records and the pending byte
+        // are had in one go (they lie end to end), and the pending byte is let
+        // go at once: a move costs one call fewer than the two steps below.
+        if (tryLock(fd, F_RDLCK, 0, pendingByte + 1) == Try::Granted) {
+            unlockPending(fd);
+            return Outcome::Locked;
+        }
         // Behind any writer already waiting: its pending byte keeps this one out.
         Try answer = waitLock(fd, F_RDLCK, pendingByte, 1, deadline);
         if (answer != Try::Granted)

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <unistd.h>
 
 using namespace lumidex;
@@ -201,6 +202,39 @@ private slots:
         }
         // Characters beside them are not markup.
         QVERIFY(!sheettext::hasMarkup("%'()*+,-./0123456789:;=?@\"\xA6\xBC\xBE ;=?"));
+    }
+
+    // The cells of a row that hold markup are told apart, wherever the markup
+    // falls: first or last byte of a cell, either side of a sixteen-byte step.
+    void markupIsToldCellByCell()
+    {
+        const QList<int> sizes { 5, 20, 0, 15, 1, 40 };
+        QList<quint16> ends;
+        QByteArray row;
+        for (const int size : sizes) {
+            row += QByteArray(size, 'x');
+            ends << quint16(row.size());
+        }
+        QCOMPARE(sheettext::markupCells(row.constData(), ends.constData(), ends.size()), quint64(0));
+        for (int at = 0; at < row.size(); ++at) {
+            QByteArray marked = row;
+            marked[at] = '<';
+            const int cell = int(std::upper_bound(ends.cbegin(), ends.cend(), quint16(at)) - ends.cbegin());
+            QCOMPARE(sheettext::markupCells(marked.constData(), ends.constData(), ends.size()), quint64(1) << cell);
+        }
+        // Two cells at once.
+        QByteArray twice = row;
+        twice[0] = '&';
+        twice[row.size() - 1] = '>';
+        QCOMPARE(
+            sheettext::markupCells(twice.constData(), ends.constData(), ends.size()), quint64(1) | (quint64(1) << 5));
+        // Past the 64th cell every cell is looked at again by the bit of the 64th.
+        QList<quint16> many;
+        for (int i = 1; i <= 70; ++i)
+            many << quint16(i);
+        QByteArray seventy(70, 'x');
+        seventy[68] = '&';
+        QCOMPARE(sheettext::markupCells(seventy.constData(), many.constData(), many.size()), quint64(1) << 63);
     }
 
     void aFullDiskStopsTheDocument_data()

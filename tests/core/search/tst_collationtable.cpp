@@ -269,6 +269,20 @@ private slots:
         QTest::newRow("identical lines") << QStringList(
             500, QStringLiteral("Rossi Anna                      Sesso: F"));
         QTest::newRow("beginnings shared up to the first letters sorted and past them") << sharedBeginnings();
+        // Enough lines for the sort to share the work between two threads and
+        // merge their halves: short texts over an alphabet where many are equal,
+        // or equal for the collator though written apart (byte 0 weighs nothing),
+        // on both sides of the middle.
+        QStringList many;
+        const QString alphabet = QString::fromUtf8("aAàeE lL·'1æœß") + QChar(0);
+        QRandomGenerator random(25);
+        for (int i = 0; i < 25000; ++i) {
+            QString line;
+            for (int k = random.bounded(5); k > 0; --k)
+                line.append(alphabet.at(random.bounded(int(alphabet.size()))));
+            many.append(line);
+        }
+        QTest::newRow("more lines than one thread sorts") << many;
     }
     void resultLinesSortAsTheCollatorSortsThem()
     {

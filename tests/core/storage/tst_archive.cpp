@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <unistd.h>
 
@@ -42,6 +43,9 @@ private slots:
     void aMoveReadsCountAndCardInOneOpening();
     void visitDecodesOnlyWhatItIsAskedFor();
     void aScanReusesItsTextsAndKeptCopiesStay();
+    void aLongScanSeesEveryCardInOrder_data();
+    void aLongScanSeesEveryCardInOrder();
+    void aLongScanCutShortFailsAfterWholeParts();
     void twoProgramsAppendAtOnce();
 
 private:
@@ -405,6 +409,81 @@ void TestArchive::visitDecodesOnlyWhatItIsAskedFor()
         return true;
     });
     QCOMPARE(seen, QStringList({ "1:Anna:Italiana", "2:Bruno:Svizzera" }));
+}
+
+// Cards named by their position, written straight to the file.
+static void writeNumberedCards(const QString& path, int count)
+{
+    QByteArray bytes;
+    for (int n = 1; n <= count; ++n)
+        bytes += test::rawRecord(test::registryRecordFields(), { QString::number(n) });
+    test::writeBytes(path, bytes);
+}
+
+// A scan of many cards is read a part at a time: every card comes once, in
+// file order, with its own values, whether the scan goes to the end or stops
+// anywhere (at a part's first or last card too).
+void TestArchive::aLongScanSeesEveryCardInOrder_data()
+{
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<int>("stopAt");
+    QTest::newRow("to the end") << 1000 << 0;
+    QTest::newRow("one part and a card") << 65 << 0;
+    QTest::newRow("stopped in the first part") << 1000 << 10;
+    QTest::newRow("stopped at a part's last card") << 1000 << 128;
+    QTest::newRow("stopped at a part's first card") << 1000 << 129;
+    QTest::newRow("stopped at the last card") << 1000 << 1000;
+}
+
+void TestArchive::aLongScanSeesEveryCardInOrder()
+{
+    QFETCH(int, cards);
+    QFETCH(int, stopAt);
+    writeNumberedCards(path(), cards);
+    QList<int> positions;
+    bool namedByPosition = true;
+    Archive(path(), layouts::registry).visit([&](int position, const RecordView& record) {
+        positions << position;
+        namedByPosition = namedByPosition && record.text(0) == QString::number(position);
+        return position != stopAt;
+    });
+    QVERIFY(namedByPosition);
+    const int expected = stopAt ? stopAt : cards;
+    QCOMPARE(positions.size(), expected);
+    QCOMPARE(positions.first(), 1);
+    QCOMPARE(positions.last(), expected);
+    QVERIFY(std::is_sorted(positions.cbegin(), positions.cend()));
+    // The archive is free again at once for a program that saves.
+    Archive saver(path(), layouts::registry);
+    saver.setLockTimeout(0);
+    QCOMPARE(saver.append({ "Nuova" }), cards + 1);
+}
+
+// The file loses its tail while a long scan runs (as a damaged disk might show
+// it): the cards read before the failure come whole and in order, then the scan
+// fails; no card is made up and none comes twice.
+void TestArchive::aLongScanCutShortFailsAfterWholeParts()
+{
+    writeNumberedCards(path(), 1000);
+    QList<int> positions;
+    bool namedByPosition = true;
+    bool cut = false;
+    const auto scan = [&] {
+        Archive(path(), layouts::registry).visit([&](int position, const RecordView& record) {
+            if (position == 2)
+                cut = QFile::resize(path(), qint64(300) * test::registryRecordSize);
+            positions << position;
+            namedByPosition = namedByPosition && record.text(0) == QString::number(position);
+            return true;
+        });
+    };
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, scan());
+    QVERIFY(cut);
+    QVERIFY(namedByPosition);
+    QVERIFY(!positions.isEmpty());
+    QVERIFY(positions.size() <= 300);
+    for (int i = 0; i < positions.size(); ++i)
+        QCOMPARE(positions.at(i), i + 1);
 }
 
 void TestArchive::aScanReusesItsTextsAndKeptCopiesStay()
