@@ -3,10 +3,10 @@
 # container templates once for several files instead of once a file, which took
 # most of a clean build. A batch is a generated file that includes its sources one
 # after another (a unity build), so two files of a target must not define the same
-# file-local name; tst_unitybatches checks the built batches for names that two
-# files define. The sanitizer build compiles every file alone and without the
-# precompiled headers, so a file that leans on an include of its neighbour still
-# fails there.
+# file-local name, whichever batch they fall into as files come and go:
+# tst_filelocalnames reads the sources of every batched target for such names. The
+# sanitizer build compiles every file alone and without the precompiled headers,
+# so a file that leans on an include of its neighbour still fails there.
 option(LUMIDEX_UNITY_BUILD "Compile the sources of the libraries and test programs in batches" ON)
 set(LUMIDEX_UNITY_BATCH_SIZE 8 CACHE STRING "Sources in one batch of a unity build")
 
