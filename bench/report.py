@@ -11,12 +11,17 @@ repetitions), the medians are compared, so that a burst of work elsewhere
 on the machine during one repetition does not decide the verdict.
 """
 import json
+import re
 import sys
 
 
 def main(targets_path, results_path):
     with open(results_path) as f:
         results = {b["name"]: b for b in json.load(f)["benchmarks"]}
+    # A benchmark run a fixed number of times carries "/iterations:N" in its
+    # name; a target may name it with or without.
+    for name, bench in list(results.items()):
+        results.setdefault(re.sub(r"/iterations:\d+", "", name), bench)
 
     def find(name):
         # Benchmarks with UseRealTime() carry "/real_time" in their name; the
