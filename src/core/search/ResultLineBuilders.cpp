@@ -5,6 +5,7 @@
 #include "storage/RecordView.h"
 #include "storage/TextField.h"
 
+#include <array>
 #include <cstring>
 
 namespace lumidex::resultline {
@@ -37,15 +38,49 @@ char* putColumn(char* out, QByteArrayView value, int width)
     return out + width;
 }
 
-template <std::size_t N> char* putLabel(char* out, const char (&label)[N])
-{
-    std::memcpy(out, label, N - 1);
-    return out + N - 1;
-}
+// A column of a line: the field, its width, and the label that follows it.
+struct LineColumn {
+    int field;
+    int width;
+    QByteArrayView labelAfter;
+};
 
-// The columns and labels of a registry line, and of a book line, before the notes.
-constexpr qsizetype registryFixed = 30 + 9 + 1 + 16 + 20 + 7 + 14 + 7 + 14 + 8;
-constexpr qsizetype bookFixed = 50 + 8 + 10 + 12 + 30 + 9;
+// The columns of a line before its notes, which come whole after the last label.
+template <std::size_t N> struct LineShape {
+    std::array<LineColumn, N> columns;
+    int notes;
+
+    constexpr qsizetype fixedLength() const
+    {
+        qsizetype length = 0;
+        for (const LineColumn& column : columns)
+            length += column.width + column.labelAfter.size();
+        return length;
+    }
+};
+
+constexpr LineShape<5> registryLine { { { { nome, 30, "  Sesso: " }, { sesso, 1, "  Cittadinanza: " },
+                                          { cittadinanza, 20, "  Tel. " }, { tel, 14, "  Cel. " },
+                                          { cellulare, 14, "  Note: " } } },
+    registryNote };
+constexpr LineShape<3> bookLine {
+    { { { titolo, 50, "  Data: " }, { data, 10, "  Location: " }, { location, 30, "  Note:  " } } }, bookNote
+};
+static_assert(registryLine.fixedLength() == 126 && bookLine.fixedLength() == 119);
+
+template <std::size_t N> void buildResultLine(const LineShape<N>& shape, const RecordView& record, QByteArray& line)
+{
+    const QByteArrayView notes = record.storedText(shape.notes);
+    line.resize(shape.fixedLength() + notes.size());
+    char* out = line.data();
+    for (const LineColumn& column : shape.columns) {
+        out = putColumn(out, record.storedText(column.field), column.width);
+        std::memcpy(out, column.labelAfter.data(), std::size_t(column.labelAfter.size()));
+        out += column.labelAfter.size();
+    }
+    if (!notes.isEmpty())
+        std::memcpy(out, notes.data(), std::size_t(notes.size()));
+}
 
 QString lineOf(const RecordLayout& layout, const QStringList& values, LineBuilder build)
 {
@@ -66,38 +101,12 @@ QString column(QStringView value, int width)
 
 void registry(const RecordView& record, QByteArray& line)
 {
-    const QByteArrayView notes = record.storedText(registryNote);
-    line.resize(registryFixed + notes.size());
-    char* out = line.data();
-    out = putColumn(out, record.storedText(nome), 30);
-    out = putLabel(out, "  Sesso: ");
-    out = putColumn(out, record.storedText(sesso), 1);
-    out = putLabel(out, "  Cittadinanza: ");
-    out = putColumn(out, record.storedText(cittadinanza), 20);
-    out = putLabel(out, "  Tel. ");
-    out = putColumn(out, record.storedText(tel), 14);
-    out = putLabel(out, "  Cel. ");
-    out = putColumn(out, record.storedText(cellulare), 14);
-    out = putLabel(out, "  Note: ");
-    Q_ASSERT(out == line.data() + registryFixed);
-    if (!notes.isEmpty())
-        std::memcpy(out, notes.data(), std::size_t(notes.size()));
+    buildResultLine(registryLine, record, line);
 }
 
 void book(const RecordView& record, QByteArray& line)
 {
-    const QByteArrayView notes = record.storedText(bookNote);
-    line.resize(bookFixed + notes.size());
-    char* out = line.data();
-    out = putColumn(out, record.storedText(titolo), 50);
-    out = putLabel(out, "  Data: ");
-    out = putColumn(out, record.storedText(data), 10);
-    out = putLabel(out, "  Location: ");
-    out = putColumn(out, record.storedText(location), 30);
-    out = putLabel(out, "  Note:  ");
-    Q_ASSERT(out == line.data() + bookFixed);
-    if (!notes.isEmpty())
-        std::memcpy(out, notes.data(), std::size_t(notes.size()));
+    buildResultLine(bookLine, record, line);
 }
 
 QString registry(const QStringList& values)
