@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtAlgorithms>
 #include <array>
 #include <charconv>
 #include <cstring>
@@ -45,7 +46,7 @@ int byteOf(char16_t ch)
     return -1;
 }
 
-template <std::size_t N> char* put(char* out, const char (&text)[N])
+template <std::size_t N> char* putEntity(char* out, const char (&text)[N])
 {
     std::memcpy(out, text, N - 1);
     return out + N - 1;
@@ -53,7 +54,7 @@ template <std::size_t N> char* put(char* out, const char (&text)[N])
 
 char* putReference(char* out, char32_t codePoint)
 {
-    out = put(out, "&#");
+    out = putEntity(out, "&#");
     out = std::to_chars(out, out + 7, std::uint32_t(codePoint)).ptr;
     *out++ = ';';
     return out;
@@ -143,13 +144,13 @@ char* writeEscaped(char* out, QByteArrayView stored)
     for (qsizetype i = 0; i < stored.size(); ++i) {
         switch (in[i]) {
         case '&':
-            out = put(out, "&amp;");
+            out = putEntity(out, "&amp;");
             break;
         case '<':
-            out = put(out, "&lt;");
+            out = putEntity(out, "&lt;");
             break;
         case '>':
-            out = put(out, "&gt;");
+            out = putEntity(out, "&gt;");
             break;
         default:
             *out++ = in[i];
@@ -180,13 +181,13 @@ char* writeCellText(char* out, QStringView text)
         const char16_t ch = chars[run];
         switch (ch) {
         case u'&':
-            out = put(out, "&amp;");
+            out = putEntity(out, "&amp;");
             continue;
         case u'<':
-            out = put(out, "&lt;");
+            out = putEntity(out, "&lt;");
             continue;
         case u'>':
-            out = put(out, "&gt;");
+            out = putEntity(out, "&gt;");
             continue;
         default:
             break;
