@@ -3,6 +3,7 @@
 # focus frames, style tokens, the shell-open utility, the report of unexpected
 # errors, the frame of the small print-or-preview windows, the progress of long work.
 lumidex_sources(
+  ArchiveEntries.h
   Interaction.h Interaction.cpp
   RealInteraction.h RealInteraction.cpp
   TMisc.h TMisc.cpp

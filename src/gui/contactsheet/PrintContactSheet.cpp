@@ -1,27 +1,18 @@
 #include "gui/contactsheet/PrintContactSheet.h"
 
-#include "texts/EditorTexts.h"
 #include "gui/contactsheet/TfrmProvino.h"
-#include "storage/ArchiveError.h"
+#include "ui/ArchiveEntries.h"
 #include "ui/Interaction.h"
 
 namespace lumidex {
 
 void printContactSheet(QWidget* owner, const QString& bookPath, const report::ContactSheetBook& book)
 {
-    QList<report::ContactEntry> entries;
-    try {
-        entries = report::readContactEntries(bookPath);
-    } catch (const ArchiveError&) {
-        interaction().message(owner, MessageKind::Error, archiveAccessMessage(), Buttons::OkCancel);
+    const auto entries = archiveEntriesOrTell(owner, [&] { return report::readContactEntries(bookPath); });
+    if (!entries)
         return;
-    }
-    if (entries.isEmpty()) {
-        interaction().message(owner, MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel);
-        return;
-    }
     TfrmProvino window(owner);
-    window.setBook(book, entries);
+    window.setBook(book, *entries);
     interaction().runDialog(window);
 }
 
