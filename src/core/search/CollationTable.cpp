@@ -25,8 +25,8 @@ quint16 weightOf(const CollationTable::Unit& unit, int level, int index)
 } // namespace
 
 // The weights of one level of a text, one after the other, as the collator
-// reads them: unit after unit, each unit's weights in turn. `Char` is a byte of
-// the code page or a UTF-16 unit the code page holds.
+// reads them: unit after unit, each unit's weights in turn, over bytes of the
+// code page (`Char` is their byte type).
 template <typename Char> class UnitReader {
 public:
     UnitReader(const CollationTable& table, int level, const Char* at, const Char* end)
@@ -71,11 +71,9 @@ CollationTable::CollationTable(std::span<const Unit, 256> units, std::span<const
         m_pairs[std::size_t(m_pairCount++)] = pair;
         m_beginsPair[pair.first] = true;
     }
-    m_byteOfChar.fill(0);
     for (int byte = 0; byte < 256; ++byte) {
         const char one = char(byte);
         const char16_t c = textfield::fromWindows1252(QByteArrayView(&one, 1)).at(0).unicode();
-        m_byteOfChar[c] = uchar(byte);
         m_holds.set(c);
     }
 }
@@ -178,12 +176,6 @@ int CollationTable::compare(QByteArrayView a, QByteArrayView b) const
 {
     return compareTexts(
         reinterpret_cast<const uchar*>(a.data()), a.size(), reinterpret_cast<const uchar*>(b.data()), b.size());
-}
-
-int CollationTable::compare(QStringView a, QStringView b) const
-{
-    Q_ASSERT(holds(a) && holds(b));
-    return compareTexts(a.utf16(), a.size(), b.utf16(), b.size());
 }
 
 } // namespace lumidex

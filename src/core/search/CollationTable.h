@@ -51,9 +51,6 @@ public:
     // positive. An empty text comes before any other, even one whose characters
     // all weigh nothing.
     int compare(QByteArrayView a, QByteArrayView b) const;
-    // The same for texts whose every character the code page holds, compared as
-    // they are, with no conversion.
-    int compare(QStringView a, QStringView b) const;
     // Whether the code page holds every character of `text`.
     bool holds(QStringView text) const;
 
@@ -75,14 +72,12 @@ private:
     // characters, among the first `shorter`.
     template <typename Char> qsizetype sharedStart(const Char* a, const Char* b, qsizetype shorter) const;
     static uchar byteOf(uchar byte) { return byte; }
-    uchar byteOf(char16_t c) const { return m_byteOfChar[c]; }
 
     std::array<Unit, 256> m_units;
     std::array<Pair, maxPairs> m_pairs;
     int m_pairCount = 0;
     std::array<bool, 256> m_beginsPair {};
-    // The code page's byte of each UTF-16 unit, and which units it has at all.
-    std::array<uchar, 65536> m_byteOfChar;
+    // Which UTF-16 units the code page has.
     std::bitset<65536> m_holds;
 };
 
