@@ -41,7 +41,7 @@ Archive::Archive(QString filePath, const RecordLayout& layout)
 
 int Archive::count() const
 {
-    ArchiveFile file(m_filePath, m_layout.size(), ArchiveFile::Access::Read, m_lockTimeoutMs);
+    ArchiveFile file(m_filePath, m_layout.size(), ArchiveFile::Access::Count, m_lockTimeoutMs);
     const qint64 records = file.count();
     file.close();
     return int(records);

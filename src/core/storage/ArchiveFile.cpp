@@ -29,7 +29,7 @@ ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access,
     , m_recordSize(recordSize)
 {
     const QByteArray name = QFile::encodeName(filePath);
-    if (access == Access::Read) {
+    if (access != Access::Write) {
         // Browsing needs no right to write: an archive the user may only read is
         // read all the same, and only a Save reports that it cannot be written.
         m_fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
@@ -93,6 +93,8 @@ void ArchiveFile::examine()
 
 void ArchiveFile::putBackInterruptedSave(Access access, int timeoutMs)
 {
+    if (access == Access::Count)
+        return;
     const QString journal = rollbackjournal::pathFor(m_filePath);
     if (::access(QFile::encodeName(journal).constData(), F_OK) != 0)
         return;

@@ -20,7 +20,10 @@ namespace lumidex {
 // ArchiveError; the file is closed on destruction, also after a failure.
 class ArchiveFile {
 public:
-    enum class Access { Read, Write };
+    // Count reads no record, only the size, which a save cut short never
+    // changes (only the overwrite of a card goes through a rollback file): its
+    // repair is left to the next cycle that reads or writes cards.
+    enum class Access { Read, Count, Write };
 
     ArchiveFile(const QString& filePath, int recordSize, Access access, int lockTimeoutMs);
     ~ArchiveFile();
