@@ -92,7 +92,7 @@ QByteArray storedField(const QByteArray& record, int offset)
 bool visitRecord(const RecordVisit& visit, const RecordLayout& layout, int position, const QStringList& values)
 {
     const QByteArray record = layout.encode(values);
-    return visit(position, RecordView(layout, record));
+    return visit(0, position, RecordView(layout, record));
 }
 
 } // namespace lumidex::test

@@ -38,7 +38,8 @@ QByteArray rawRecord(const QList<FieldShape>& fields, const QStringList& values)
 QByteArray storedField(const QByteArray& record, int offset);
 
 // Hands `values`, stored as a record of `layout`, to a search's visit at
-// `position`, as an archive would; the visit's answer.
+// `position`, as an archive that visits its records in one run would; the
+// visit's answer.
 bool visitRecord(const RecordVisit& visit, const RecordLayout& layout, int position, const QStringList& values);
 
 } // namespace lumidex::test

@@ -1,6 +1,7 @@
 #include "export/ByteArena.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <new>
 
 #ifdef Q_OS_LINUX
@@ -48,6 +49,16 @@ char* ByteArena::allocate(qsizetype size)
     m_next += size;
     m_left -= size;
     return room;
+}
+
+void ByteArena::adopt(ByteArena&& other)
+{
+    // This arena goes on filling its own last block.
+    m_blocks.insert(m_blocks.end(), std::make_move_iterator(other.m_blocks.begin()),
+        std::make_move_iterator(other.m_blocks.end()));
+    other.m_blocks.clear();
+    other.m_next = nullptr;
+    other.m_left = 0;
 }
 
 } // namespace lumidex

@@ -18,6 +18,8 @@ public:
 
     // Room for `size` bytes in a row, kept as long as the arena.
     char* allocate(qsizetype size);
+    // Takes over the blocks of `other`, whose bytes stay where they are.
+    void adopt(ByteArena&& other);
 
 private:
     struct Free {

@@ -10,6 +10,7 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace lumidex {
 
@@ -21,6 +22,13 @@ struct ExportRecords::Rows {
     QList<quint16> cellEnds;
     QList<quint64> rowMarkup;
     QHash<qsizetype, QString> typed;
+
+    void reserve(qsizetype rows, qsizetype stride)
+    {
+        rowBytes.reserve(rows);
+        cellEnds.reserve(rows * stride);
+        rowMarkup.reserve(rows);
+    }
 
     // A row of cells in the code page, as a record holds them.
     void add(const QByteArrayView* cells, qsizetype count)
@@ -41,6 +49,18 @@ struct ExportRecords::Rows {
         // Looked at while the row is still at hand: the document is written
         // from rows long gone from the processor's caches.
         rowMarkup.append(sheettext::markupCells(out, cellEnds.constData() + first, count));
+    }
+
+    // The rows of `more` after these, in their order.
+    void append(Rows&& more, qsizetype stride)
+    {
+        const qsizetype shift = qsizetype(rowBytes.size()) * stride;
+        bytes.adopt(std::move(more.bytes));
+        rowBytes.append(more.rowBytes);
+        cellEnds.append(more.cellEnds);
+        rowMarkup.append(more.rowMarkup);
+        for (auto cell = more.typed.cbegin(); cell != more.typed.cend(); ++cell)
+            typed.insert(cell.key() + shift, cell.value());
     }
 
     // A row of texts: each goes into the code page where it can, and is kept as
@@ -84,9 +104,7 @@ QList<int> ExportRecords::exportedFields() const
 template <class Scan> bool ExportRecords::readRows(Scan scan, qsizetype expectedRecords)
 {
     Rows rows;
-    rows.rowBytes.reserve(expectedRecords);
-    rows.cellEnds.reserve(expectedRecords * m_stride);
-    rows.rowMarkup.reserve(expectedRecords);
+    rows.reserve(expectedRecords, m_stride);
     bool complete = true;
     m_error.clear();
     try {
@@ -115,27 +133,65 @@ bool ExportRecords::fill(const Archive& archive)
 {
     // A hint only: the visit reads whatever the file holds when it runs.
     const qsizetype expected = QFileInfo(archive.filePath()).size() / archive.layout().size();
-    QList<int> fields = exportedFields();
-    // A field the archive's records do not have stays empty.
-    for (int& field : fields)
-        if (field >= archive.layout().fieldCount())
-            field = -1;
-    QVarLengthArray<QByteArrayView, 32> cells(fields.size());
-    return readRows(
-        [&](Rows& rows) {
-            // Each exported field goes from the record's bytes straight into its
-            // row: no field becomes a text of its own on the way.
-            archive.visit([&](int, const RecordView& record) {
-                for (qsizetype i = 0; i < fields.size(); ++i)
-                    cells[i] = fields[i] < 0 ? QByteArrayView() : record.storedText(fields[i]);
-                rows.add(cells.constData(), cells.size());
-                return true;
-            });
-        },
-        expected);
+    return fill(archiveRecords(archive), expected);
 }
 
-bool ExportRecords::fill(const RecordSource& source, qsizetype expectedRecords)
+bool ExportRecords::fill(const RecordSource& records, qsizetype expectedRecords)
+{
+    const QList<int> fields = exportedFields();
+    // The records are read in runs side by side, one per processor, each into
+    // rows of its own (in cache lines of its own), put one after the other at
+    // the end.
+    struct alignas(64) Run {
+        Rows rows;
+        QVarLengthArray<QByteArrayView, 32> cells;
+        int first = 0;
+        int last = 0;
+    };
+    const int parts = Archive::partsForThisComputer();
+    std::vector<Run> runs(static_cast<std::size_t>(parts));
+    for (Run& run : runs) {
+        run.cells.resize(fields.size());
+        run.rows.reserve(&run == &runs.front() ? expectedRecords : expectedRecords / parts, m_stride);
+    }
+    return readRows(
+        [&](Rows& rows) {
+            // Only the runs before the first that stopped short are kept (and
+            // that one's rows as far as it got), so the rows are still the
+            // first records in order, each numbered by its position.
+            const auto gather = [&] {
+                rows = std::move(runs.front().rows);
+                for (std::size_t part = 1; part < runs.size(); ++part) {
+                    if (runs[part].first != runs[part - 1].last + 1)
+                        break;
+                    rows.append(std::move(runs[part].rows), m_stride);
+                }
+            };
+            try {
+                // Each exported field goes from the record's bytes straight into
+                // its row: no field becomes a text of its own on the way.
+                records(parts, [&](int part, int position, const RecordView& record) {
+                    Run& run = runs[std::size_t(part)];
+                    // A field the record does not have stays empty.
+                    const int present = record.layout().fieldCount();
+                    for (qsizetype i = 0; i < fields.size(); ++i)
+                        run.cells[i] = fields[i] < present ? record.storedText(fields[i]) : QByteArrayView();
+                    run.rows.add(run.cells.constData(), run.cells.size());
+                    if (run.first == 0)
+                        run.first = position;
+                    run.last = position;
+                    return true;
+                });
+            } catch (...) {
+                gather();
+                throw;
+            }
+            gather();
+        },
+        0);
+}
+
+bool ExportRecords::fill(const ValueSource& source, qsizetype expectedRecords)
 {
     const QList<int> fields = exportedFields();
     QVarLengthArray<QStringView, 32> cells(fields.size());

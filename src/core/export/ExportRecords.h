@@ -2,6 +2,7 @@
 
 #include "export/ByteArena.h"
 #include "export/ExportTable.h"
+#include "storage/RecordSource.h"
 
 #include <QAbstractTableModel>
 #include <QByteArrayView>
@@ -12,8 +13,6 @@
 #include <functional>
 
 namespace lumidex {
-
-class Archive;
 
 // The rows of the export grid: one per record of the archive, read once, with
 // the user's edits kept here and never written back to the archive. It is also
@@ -28,9 +27,9 @@ public:
     // Header data of this role names a column as the program calls it ("colNome").
     static constexpr int columnNameRole = Qt::UserRole;
 
-    // A visit of records in file order; the visitor returns false to stop.
+    // A visit of records as texts, in file order; the visitor returns false to stop.
     using Visitor = std::function<bool(int position, const QStringList& values)>;
-    using RecordSource = std::function<void(const Visitor&)>;
+    using ValueSource = std::function<void(const Visitor&)>;
 
     explicit ExportRecords(const ExportTable& table, QObject* parent = nullptr);
     ~ExportRecords() override;
@@ -41,8 +40,12 @@ public:
     // read to its end; the rows read before the failure stay, and
     // errorString() says what went wrong.
     bool fill(const Archive& archive);
-    // The same from any source of records that throws ArchiveError on failure.
-    bool fill(const RecordSource& source, qsizetype expectedRecords = 0);
+    // The same from any source of records that throws ArchiveError on failure:
+    // one that visits them in runs side by side, as the archive does, and has
+    // room made for `expectedRecords`, ...
+    bool fill(const RecordSource& records, qsizetype expectedRecords);
+    // ... or one that hands them as texts.
+    bool fill(const ValueSource& source, qsizetype expectedRecords = 0);
     const QString& errorString() const { return m_error; }
 
     // The text of a cell as the grid shows it; column 0 is the row number once
@@ -106,9 +109,10 @@ private:
     bool isCell(const QModelIndex& index) const;
     // The record fields of the exported columns, in column order.
     QList<int> exportedFields() const;
-    // The rows `scan` gives to the row adder it is handed (the cells of one row
-    // at a time), in place of the grid's once there is one. An ArchiveError on
-    // the way keeps the rows before it and makes the fill incomplete.
+    // The rows `scan` gives to the rows it is handed (room made for
+    // `expectedRecords` of them), in place of the grid's once there is one. An
+    // ArchiveError on the way keeps the rows before it and makes the fill
+    // incomplete.
     template <class Scan> bool readRows(Scan scan, qsizetype expectedRecords);
 
     const ExportTable& m_table;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace lumidex {
 
@@ -51,20 +52,29 @@ struct LastMatch {
 
 RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout)
 {
-    return [archive = Archive(filePath, layout)](const RecordVisit& visit) { archive.visit(visit); };
+    return archiveRecords(Archive(filePath, layout));
 }
 
 ResultLines searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line)
 {
-    ResultLines lines;
-    QByteArray built;
-    records([&](int, const RecordView& record) {
+    // Each run of records builds its own lines, in its own cache lines: the
+    // runs are visited side by side.
+    struct alignas(64) Run {
+        ResultLines lines;
+        QByteArray built;
+    };
+    std::vector<Run> runs(std::size_t(Archive::partsForThisComputer()));
+    records(int(runs.size()), [&](int part, int, const RecordView& record) {
+        Run& run = runs[std::size_t(part)];
         if (criteria.accepts(record)) {
-            line(record, built);
-            lines.append(built);
+            line(record, run.built);
+            run.lines.append(run.built);
         }
         return true;
     });
+    ResultLines lines = std::move(runs.front().lines);
+    for (std::size_t part = 1; part < runs.size(); ++part)
+        lines.append(runs[part].lines);
     lines.sort();
     return lines;
 }
@@ -78,22 +88,33 @@ void findLastRecordOfLine(
     if (!std::all_of(wanted.cbegin(), wanted.cend(), [](QChar c) { return textfield::isStorable(c); }))
         return;
     const QByteArray wantedBytes = textfield::toWindows1252(wanted);
-    LastMatch last;
-    QByteArray built;
+    struct alignas(64) Run {
+        LastMatch last;
+        QByteArray built;
+    };
+    std::vector<Run> runs(std::size_t(Archive::partsForThisComputer()));
+    // Identical lines may stand for several cards; the last of them is the one
+    // the editor ends up with: the last match of the last run that had one.
+    const auto handOver = [&] {
+        for (auto run = runs.crbegin(); run != runs.crend(); ++run)
+            if (run->last.layout) {
+                run->last.handTo(found);
+                return;
+            }
+    };
     try {
-        records([&](int position, const RecordView& record) {
-            // Identical lines may stand for several cards; the last of them is
-            // the one the editor ends up with.
-            line(record, built);
-            if (trimmedBytes(built) == wantedBytes)
-                last.keep(position, record);
+        records(int(runs.size()), [&](int part, int position, const RecordView& record) {
+            Run& run = runs[std::size_t(part)];
+            line(record, run.built);
+            if (trimmedBytes(run.built) == wantedBytes)
+                run.last.keep(position, record);
             return true;
         });
     } catch (...) {
-        last.handTo(found);
+        handOver();
         throw;
     }
-    last.handTo(found);
+    handOver();
 }
 
 } // namespace lumidex

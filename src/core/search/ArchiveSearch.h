@@ -4,6 +4,7 @@
 #include "search/ResultLineBuilders.h"
 #include "search/ResultLines.h"
 #include "storage/Card.h"
+#include "storage/RecordSource.h"
 
 #include <QString>
 #include <functional>
@@ -12,15 +13,7 @@
 namespace lumidex {
 
 class RecordLayout;
-class RecordView;
 class SearchCriteria;
-
-// A record visit in file order: position (1-based) and the record as it lies in
-// the file, valid during the call only; return false to stop.
-using RecordVisit = std::function<bool(int position, const RecordView& record)>;
-// Something that visits records in file order and throws ArchiveError when it
-// cannot: an archive file, or in tests a stand-in that fails on purpose.
-using RecordSource = std::function<void(const RecordVisit& visit)>;
 
 // The records of the archive file at `filePath`, read in one open-use-close
 // cycle per visit; an absent file is created empty.
@@ -33,7 +26,7 @@ ResultLines searchLines(const RecordSource& records, const SearchCriteria& crite
 
 // Looks through every record for the last whose line equals `chosen`, both
 // trimmed, and leaves it in `found` (untouched when none matches). Throws on a
-// failure, after `found` took the matches seen until then.
+// failure, after `found` took the last of the matches seen until then.
 void findLastRecordOfLine(
     const RecordSource& records, LineBuilder line, const QString& chosen, std::optional<Card>& found);
 

@@ -58,6 +58,16 @@ void ResultLines::append(QByteArrayView line)
     m_longest = qMax(m_longest, int(line.size()));
 }
 
+void ResultLines::append(const ResultLines& more)
+{
+    const qsizetype shift = m_text.size();
+    m_text.append(more.m_text);
+    m_lines.reserve(m_lines.size() + more.m_lines.size());
+    for (const Line& line : more.m_lines)
+        m_lines.push_back({ line.begin + shift, line.size });
+    m_longest = qMax(m_longest, more.m_longest);
+}
+
 void ResultLines::sort()
 {
     std::vector<QByteArrayView> views;

@@ -38,6 +38,8 @@ public:
     // Room for `lines` more lines of `bytes` characters in all.
     void reserve(qsizetype lines, qsizetype bytes);
     void append(QByteArrayView line);
+    // Every line of `more` after these, in its order.
+    void append(const ResultLines& more);
     // Puts the lines in the order an Italian reader expects (see LineOrder.h).
     void sort();
 

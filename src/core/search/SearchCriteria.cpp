@@ -1,6 +1,7 @@
 #include "search/SearchCriteria.h"
 
 #include "storage/RecordView.h"
+#include "storage/TextField.h"
 
 namespace lumidex {
 
@@ -25,11 +26,15 @@ int SearchCriteria::score(const QStringList& record) const
 
 bool SearchCriteria::accepts(const RecordView& record) const
 {
-    return hits([&](int field) {
-        if (field < 0 || field >= record.layout().fieldCount())
+    // A field holds at most 255 characters: it is decoded on the stack, so the
+    // test allocates nothing and shares nothing with a search beside it.
+    char16_t field[256];
+    return hits([&](int index) {
+        if (index < 0 || index >= record.layout().fieldCount())
             return QStringView();
-        record.text(field, m_field);
-        return QStringView(m_field);
+        const QByteArrayView stored = record.storedText(index);
+        textfield::fromWindows1252(stored, reinterpret_cast<QChar*>(field));
+        return QStringView(field, stored.size());
     }) >= m_count;
 }
 

@@ -33,7 +33,8 @@ public:
     int score(const QStringList& record) const;
     bool accepts(const QStringList& record) const { return score(record) >= m_count; }
     // The same for a record as it lies in the file: only the criteria's fields
-    // are read.
+    // are read. Several threads may ask at once (a search visits the archive in
+    // parts side by side).
     bool accepts(const RecordView& record) const;
 
 private:
@@ -52,8 +53,6 @@ private:
     // One finder per criterion kept, each ready for every record.
     std::vector<text::AsciiCaseInsensitiveFinder> m_finders;
     int m_count = 0;
-    // The field being tested, its buffer kept from record to record.
-    mutable QString m_field;
 };
 
 } // namespace lumidex

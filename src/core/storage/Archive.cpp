@@ -3,7 +3,12 @@
 #include "storage/ArchiveError.h"
 #include "storage/ArchiveFile.h"
 
+#include <QThread>
 #include <QVarLengthArray>
+#include <exception>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace lumidex {
 
@@ -110,22 +115,67 @@ QList<QStringList> Archive::readAll() const
 
 void Archive::visit(const std::function<bool(int position, const RecordView& record)>& visit) const
 {
+    visitInParts(1, [&visit](int, int position, const RecordView& record) { return visit(position, record); });
+}
+
+void Archive::visitInParts(
+    int parts, const std::function<bool(int part, int position, const RecordView& record)>& visit) const
+{
     const int recordSize = m_layout.size();
     ArchiveFile file(m_filePath, recordSize, ArchiveFile::Access::Read, m_lockTimeoutMs);
     const qint64 records = file.count();
-    QByteArray buffer;
-    qint64 done = 0;
-    bool going = true;
-    while (going && done < records) {
-        const qint64 chunk = qMin(recordsPerChunk, records - done);
-        file.readRecords(done, chunk, buffer);
-        for (qint64 i = 0; going && i < chunk; ++i) {
-            const RecordView record(m_layout, QByteArrayView(buffer.constData() + i * recordSize, recordSize));
-            going = visit(int(done + i + 1), record);
+    const int runs = int(qMin<qint64>(qMax(1, parts), qMax<qint64>(1, records / recordsPerRun)));
+    // Each run reads its records with calls of its own at its own offsets: the
+    // open file is only read, and each run's records stay in its processor's
+    // caches from the read to the visit.
+    const auto visitRun = [&](int run) {
+        const qint64 first = records * run / runs;
+        const qint64 end = records * (run + 1) / runs;
+        QByteArray buffer;
+        bool going = true;
+        for (qint64 done = first; going && done < end;) {
+            const qint64 chunk = qMin(recordsPerChunk, end - done);
+            file.readRecords(done, chunk, buffer);
+            for (qint64 i = 0; going && i < chunk; ++i) {
+                const RecordView record(m_layout, QByteArrayView(buffer.constData() + i * recordSize, recordSize));
+                going = visit(run, int(done + i + 1), record);
+            }
+            done += chunk;
         }
-        done += chunk;
+    };
+    std::vector<std::exception_ptr> failures(static_cast<std::size_t>(runs));
+    const auto visitRunKeepingFailure = [&](int run) {
+        try {
+            visitRun(run);
+        } catch (...) {
+            failures[std::size_t(run)] = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::jthread> threads;
+        threads.reserve(std::size_t(runs - 1));
+        // A run that gets no thread (the system has none to give) is visited
+        // here after the first.
+        std::vector<int> here { 0 };
+        for (int run = 1; run < runs; ++run) {
+            try {
+                threads.emplace_back(visitRunKeepingFailure, run);
+            } catch (const std::system_error&) {
+                here.push_back(run);
+            }
+        }
+        for (const int run : here)
+            visitRunKeepingFailure(run);
     }
+    for (const std::exception_ptr& failure : failures)
+        if (failure)
+            std::rethrow_exception(failure);
     file.close();
+}
+
+int Archive::partsForThisComputer()
+{
+    return qMax(1, QThread::idealThreadCount());
 }
 
 void Archive::forEach(const std::function<bool(int position, const QStringList& values)>& visit) const

@@ -27,6 +27,9 @@ namespace lumidex {
 class Archive {
 public:
     static constexpr int lockTimeoutMs = 5000;
+    // The fewest records worth a run of their own in visitInParts: starting a
+    // thread costs about as much as visiting a thousand records.
+    static constexpr int recordsPerRun = 8192;
     // The wait of archives made from now on (tests shorten it).
     static void setDefaultLockTimeout(int milliseconds);
 
@@ -64,6 +67,17 @@ public:
     // never run another archive operation, nor show a message, from inside a
     // visit (a nested operation on the same archive would wait on itself).
     void visit(const std::function<bool(int position, const RecordView& record)>& visit) const;
+    // The same split into up to `parts` runs of consecutive records, visited at
+    // once, each on a thread of its own (the first on the calling thread), in
+    // one cycle: `visit` gets the run a record is in, and the records of run k
+    // all come before those of run k + 1. Returning false stops that run only.
+    // The calls for different runs overlap, so the visit must keep the state of
+    // each run apart. A small archive is one run. A failure of any run throws
+    // (the first run's failure first) once every run has ended.
+    void visitInParts(
+        int parts, const std::function<bool(int part, int position, const RecordView& record)>& visit) const;
+    // The runs worth making on this computer: one per processor.
+    static int partsForThisComputer();
     // The same, with every field decoded. The same rule holds inside `visit`.
     void forEach(const std::function<bool(int position, const QStringList& values)>& visit) const;
 

@@ -5,6 +5,7 @@
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
+#include "storage/RecordView.h"
 #include "support/TestHelpers.h"
 
 #include <QAbstractItemModelTester>
@@ -189,6 +190,50 @@ private slots:
         QCOMPARE(records.rowCount(), 2);
         QCOMPARE(records.data(records.index(1, 0)).toString(), QStringLiteral("2"));
         QCOMPARE(records.data(records.index(1, 1)).toString(), QStringLiteral("Seconda"));
+    }
+
+    // Records read in runs side by side come out as one grid in file order; a
+    // run that stopped short keeps the grid to the cards before the gap it left,
+    // so every row is still numbered by its card's place.
+    void runsMakeOneGridInOrder_data()
+    {
+        QTest::addColumn<QList<QList<int>>>("runs");
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("two whole runs") << QList<QList<int>> { { 1, 2, 3 }, { 4, 5 } } << false << 5;
+        QTest::newRow("the second run failed") << QList<QList<int>> { { 1, 2, 3 }, { 4 } } << true << 4;
+        QTest::newRow("the first run failed midway") << QList<QList<int>> { { 1, 2 }, { 4, 5 } } << true << 2;
+        QTest::newRow("the first run failed at once") << QList<QList<int>> { {}, { 4, 5 } } << true << 10;
+    }
+    void runsMakeOneGridInOrder()
+    {
+        QFETCH(QList<QList<int>>, runs);
+        QFETCH(bool, fails);
+        QFETCH(int, rows);
+        ExportRecords records(exporttable::registry());
+        QAbstractItemModelTester tester(&records, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const RecordSource source = [&](int parts, const RecordVisit& visit) {
+            QVERIFY(parts >= 1);
+            for (int part = runs.size() - 1; part >= 0; --part)
+                for (const int position : runs[part]) {
+                    QStringList values(layouts::registry.fieldCount());
+                    values[0] = QStringLiteral("Carta %1").arg(position);
+                    visit(qMin(part, parts - 1), position,
+                        RecordView(layouts::registry, layouts::registry.encode(values)));
+                }
+            if (fails)
+                throw ArchiveError(QStringLiteral("Short read"));
+        };
+        if (Archive::partsForThisComputer() < 2)
+            QSKIP("this computer reads an archive in one run");
+        QCOMPARE(records.fill(source, 0), !fails);
+        QCOMPARE(records.rowCount(), rows);
+        if (rows == ExportRecords::emptyRows)
+            return;
+        for (int row = 0; row < rows; ++row) {
+            QCOMPARE(records.data(records.index(row, 0)).toString(), QString::number(row + 1));
+            QCOMPARE(records.data(records.index(row, 1)).toString(), QStringLiteral("Carta %1").arg(row + 1));
+        }
     }
 
     void textsAreTrimmed()

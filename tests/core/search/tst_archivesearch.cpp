@@ -43,7 +43,7 @@ QStringList namesOf(const QStringList& lines)
 // Visits the given records, then fails as a read error in the middle of the file would.
 RecordSource failingAfter(QList<QStringList> records)
 {
-    return [records](const RecordVisit& visit) {
+    return [records](int, const RecordVisit& visit) {
         for (int i = 0; i < records.size(); ++i)
             test::visitRecord(visit, layouts::registry, i + 1, records.at(i));
         throw ArchiveError(QStringLiteral("Short read"));
@@ -160,6 +160,37 @@ private slots:
         // A folder where the archive should be cannot be opened as a file.
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Archivio_Anagrafico.pro")));
         QVERIFY_THROWS_EXCEPTION(ArchiveError, search());
+    }
+
+    // An archive large enough to be read in runs side by side lists as one, and
+    // a line standing for cards in both runs finds the last of them.
+    void aLargeArchiveReadInRunsListsAsOne()
+    {
+        if (Archive::partsForThisComputer() < 2)
+            QSKIP("this computer reads an archive in one run");
+        const int cards = 2 * Archive::recordsPerRun + 10;
+        QByteArray bytes;
+        QStringList expected;
+        for (int n = 1; n <= cards; ++n) {
+            // Names out of order, so the runs' lines must be merged by the sort.
+            const bool twin = n == 5 || n == cards - 5;
+            const QStringList values = card(twin ? QStringLiteral("Gemella") : QStringLiteral("Nome %1").arg(n * 7919 % cards),
+                twin ? QStringLiteral("Roma %1").arg(n) : QString(), twin ? QStringLiteral("doppia") : QString());
+            bytes += layouts::registry.encode(values);
+            expected << resultline::registry(values);
+        }
+        QFile file(registryPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), bytes.size());
+        file.close();
+
+        sortLines(expected);
+        QCOMPARE(search(), expected);
+        std::optional<Card> found;
+        findLastRecordOfLine(registry(), &resultline::registry, resultline::registry(card("Gemella", "", "doppia")), found);
+        QVERIFY(found);
+        QCOMPARE(found->position, cards - 5);
+        QCOMPARE(found->values.at(luogo), QStringLiteral("Roma %1").arg(cards - 5));
     }
 
     void aChosenLineFindsItsLastCard()

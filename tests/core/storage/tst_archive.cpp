@@ -9,12 +9,16 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QMutex>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <array>
 #include <functional>
+#include <map>
+#include <thread>
 #include <unistd.h>
 
 using namespace lumidex;
@@ -46,6 +50,9 @@ private slots:
     void aLongScanSeesEveryCardInOrder_data();
     void aLongScanSeesEveryCardInOrder();
     void aLongScanCutShortFailsAfterWholeParts();
+    void aScanInRunsSeesEveryCardOnce_data();
+    void aScanInRunsSeesEveryCardOnce();
+    void aRunStoppedOrFailedLeavesTheOthersToEnd();
     void twoProgramsAppendAtOnce();
 
 private:
@@ -484,6 +491,115 @@ void TestArchive::aLongScanCutShortFailsAfterWholeParts()
     QVERIFY(positions.size() <= 300);
     for (int i = 0; i < positions.size(); ++i)
         QCOMPARE(positions.at(i), i + 1);
+}
+
+namespace {
+
+// Cards of one short field: sixteen bytes each, so an archive long enough to be
+// scanned in several runs is written in a moment.
+constexpr std::array<RecordField, 1> numberField { { { "Numero", 15 } } };
+constexpr RecordLayout numbered(numberField);
+
+void writeNumbered(const QString& path, int count)
+{
+    QByteArray bytes;
+    for (int n = 1; n <= count; ++n)
+        bytes += numbered.encode({ QString::number(n) });
+    test::writeBytes(path, bytes);
+}
+
+// What each run of a scan saw, in the order it saw it.
+struct RunsSeen {
+    QMutex mutex;
+    std::map<int, QList<int>> positions;
+    std::map<int, std::thread::id> threads;
+    bool namedByPosition = true;
+
+    void see(int part, int position, const RecordView& record)
+    {
+        const QMutexLocker lock(&mutex);
+        positions[part] << position;
+        threads.emplace(part, std::this_thread::get_id());
+        namedByPosition = namedByPosition && record.text(0) == QString::number(position);
+    }
+};
+
+} // namespace
+
+// A large archive is scanned in runs side by side, each on a thread of its
+// own: every card comes once, each run in file order, the runs one after the
+// other; a small archive is one run whatever is asked.
+void TestArchive::aScanInRunsSeesEveryCardOnce_data()
+{
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<int>("parts");
+    QTest::addColumn<int>("runs");
+    QTest::newRow("one run asked") << 2 * Archive::recordsPerRun + 5 << 1 << 1;
+    QTest::newRow("two runs") << 2 * Archive::recordsPerRun + 5 << 2 << 2;
+    QTest::newRow("three runs, cards left over") << 3 * Archive::recordsPerRun + 2 << 3 << 3;
+    QTest::newRow("too few cards for a second run") << 2 * Archive::recordsPerRun - 1 << 2 << 1;
+    QTest::newRow("more runs asked than the cards are worth") << 2 * Archive::recordsPerRun << 8 << 2;
+    QTest::newRow("no run asked") << 100 << 0 << 1;
+    QTest::newRow("empty archive") << 0 << 2 << 1;
+}
+
+void TestArchive::aScanInRunsSeesEveryCardOnce()
+{
+    QFETCH(int, cards);
+    QFETCH(int, parts);
+    QFETCH(int, runs);
+    writeNumbered(path(), cards);
+    RunsSeen seen;
+    Archive(path(), numbered).visitInParts(parts, [&](int part, int position, const RecordView& record) {
+        seen.see(part, position, record);
+        return true;
+    });
+    QVERIFY(seen.namedByPosition);
+    QCOMPARE(int(seen.positions.size()), cards == 0 ? 0 : runs);
+    int next = 1;
+    for (const auto& [part, positions] : seen.positions) {
+        QVERIFY(part >= 0 && part < runs);
+        // Consecutive cards from where the run before ended.
+        for (const int position : positions)
+            QCOMPARE(position, next++);
+        if (part > 0)
+            QVERIFY(seen.threads.at(part) != seen.threads.at(0));
+    }
+    QCOMPARE(next, cards + 1);
+    if (cards > 0)
+        QCOMPARE(seen.threads.at(0), std::this_thread::get_id());
+}
+
+// A run that stops, or fails, ends alone: the others see all their cards, and
+// the failure comes out once they have, with the archive free again.
+void TestArchive::aRunStoppedOrFailedLeavesTheOthersToEnd()
+{
+    const int cards = 2 * Archive::recordsPerRun;
+    writeNumbered(path(), cards);
+    RunsSeen stopped;
+    Archive(path(), numbered).visitInParts(2, [&](int part, int position, const RecordView& record) {
+        stopped.see(part, position, record);
+        return part != 0;
+    });
+    QCOMPARE(stopped.positions.at(0), QList<int> { 1 });
+    QCOMPARE(stopped.positions.at(1).size(), Archive::recordsPerRun);
+    QCOMPARE(stopped.positions.at(1).last(), cards);
+
+    RunsSeen failed;
+    const auto scan = [&] {
+        Archive(path(), numbered).visitInParts(2, [&](int part, int position, const RecordView& record) {
+            if (part == 1)
+                throw ArchiveError(QStringLiteral("Short read"));
+            failed.see(part, position, record);
+            return true;
+        });
+    };
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, scan());
+    QCOMPARE(failed.positions.at(0).size(), Archive::recordsPerRun);
+    QVERIFY(!failed.positions.contains(1));
+    Archive saver(path(), numbered);
+    saver.setLockTimeout(0);
+    QCOMPARE(saver.append({ "Nuova" }), cards + 1);
 }
 
 void TestArchive::aScanReusesItsTextsAndKeptCopiesStay()

@@ -305,7 +305,7 @@ private slots:
         window->lblAttendere->installEventFilter(&counter);
         bool visibleDuringScan = false;
         int paintsBeforeScan = -1;
-        window->setRecordSource([&](const RecordVisit& visit) {
+        window->setRecordSource([&](int, const RecordVisit& visit) {
             visibleDuringScan = window->lblAttendere->isVisible();
             paintsBeforeScan = counter.paints;
             test::visitRecord(visit, layouts::registry, 1, registryCard("Anna"));
@@ -331,7 +331,7 @@ private slots:
     void aFailureMidScanListsNothing()
     {
         const auto window = open(Kind::Registry);
-        window->setRecordSource([](const RecordVisit& visit) {
+        window->setRecordSource([](int, const RecordVisit& visit) {
             test::visitRecord(visit, layouts::registry, 1, registryCard("Anna"));
             test::visitRecord(visit, layouts::registry, 2, registryCard("Bruno"));
             throw ArchiveError(QStringLiteral("Short read"));
