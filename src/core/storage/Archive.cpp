@@ -54,7 +54,7 @@ int Archive::count() const
 
 QStringList Archive::read(int position) const
 {
-    ArchiveFile file(m_filePath, m_layout.size(), ArchiveFile::Access::Read, m_lockTimeoutMs);
+    ArchiveFile file(m_filePath, m_layout.size(), ArchiveFile::Access::Card, m_lockTimeoutMs);
     const qint64 records = file.count();
     if (position < 1 || position > records)
         throwOutOfRange(m_filePath, position, records);
@@ -66,7 +66,7 @@ QStringList Archive::read(int position) const
 
 Archive::CountAndCard Archive::readChosen(const std::function<int(int count)>& choose) const
 {
-    ArchiveFile file(m_filePath, m_layout.size(), ArchiveFile::Access::Read, m_lockTimeoutMs);
+    ArchiveFile file(m_filePath, m_layout.size(), ArchiveFile::Access::Card, m_lockTimeoutMs);
     CountAndCard chosen;
     chosen.count = int(file.count());
     Card& card = chosen.card;
@@ -122,7 +122,7 @@ void Archive::visitInParts(
     int parts, const std::function<bool(int part, int position, const RecordView& record)>& visit) const
 {
     const int recordSize = m_layout.size();
-    ArchiveFile file(m_filePath, recordSize, ArchiveFile::Access::Read, m_lockTimeoutMs);
+    ArchiveFile file(m_filePath, recordSize, ArchiveFile::Access::Scan, m_lockTimeoutMs);
     const qint64 records = file.count();
     const int runs = int(qMin<qint64>(qMax(1, parts), qMax<qint64>(1, records / recordsPerRun)));
     // Each run reads its records with calls of its own at its own offsets: the

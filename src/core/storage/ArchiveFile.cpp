@@ -62,7 +62,10 @@ ArchiveFile::~ArchiveFile()
 void ArchiveFile::lock(Access access, int timeoutMs)
 {
     using namespace recordlocks;
-    switch (acquire(m_fd, access == Access::Write ? Kind::Exclusive : Kind::Shared, timeoutMs)) {
+    const Kind kind = access == Access::Write ? Kind::Exclusive
+        : access == Access::Scan              ? Kind::Shared
+                                              : Kind::SharedBriefly;
+    switch (acquire(m_fd, kind, timeoutMs)) {
     case Outcome::Locked:
         m_locked = true;
         return;

@@ -20,10 +20,12 @@ namespace lumidex {
 // ArchiveError; the file is closed on destruction, also after a failure.
 class ArchiveFile {
 public:
-    // Count reads no record, only the size, which a save cut short never
-    // changes (only the overwrite of a card goes through a rollback file): its
-    // repair is left to the next cycle that reads or writes cards.
-    enum class Access { Read, Count, Write };
+    // Scan reads many records and holds the archive for as long as that takes;
+    // Card reads one, and Count only the size, both in microseconds (see
+    // recordlocks::Kind). A save cut short never changes the size (only the
+    // overwrite of a card goes through a rollback file), so Count leaves its
+    // repair to the next cycle that reads or writes cards.
+    enum class Access { Scan, Card, Count, Write };
 
     ArchiveFile(const QString& filePath, int recordSize, Access access, int lockTimeoutMs);
     ~ArchiveFile();

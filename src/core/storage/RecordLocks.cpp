@@ -86,15 +86,16 @@ Outcome outcomeOf(Try answer)
 
 Outcome acquire(int fd, Kind kind, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    if (kind == Kind::Shared) {
+    if (kind != Kind::Exclusive) {
         // Where no writer is inside or waiting, the records and the pending byte
-        // are had in one go (they lie end to end), and the pending byte is let
-        // go at once: a move costs one call fewer than the two steps below.
+        // are had in one go (they lie end to end), one call fewer than the two
+        // steps below.
         if (tryLock(fd, F_RDLCK, 0, pendingByte + 1) == Try::Granted) {
-            unlockPending(fd);
+            if (kind == Kind::Shared)
+                unlockPending(fd);
             return Outcome::Locked;
         }
+        const QDeadlineTimer deadline(timeoutMs);
         // Behind any writer already waiting: its pending byte keeps this one out.
         Try answer = waitLock(fd, F_RDLCK, pendingByte, 1, deadline);
         if (answer != Try::Granted)
@@ -109,6 +110,7 @@ Outcome acquire(int fd, Kind kind, int timeoutMs)
     Try answer = tryLock(fd, F_WRLCK, 0, pendingByte);
     if (answer != Try::Busy)
         return outcomeOf(answer);
+    const QDeadlineTimer deadline(timeoutMs);
     // Readers or another writer are inside: announce this writer, so that no new
     // reader gets in, and wait for those inside to leave.
     answer = waitLock(fd, F_WRLCK, pendingByte, 1, deadline);

@@ -12,7 +12,14 @@ namespace lumidex::recordlocks {
 // writer waits, new readers wait behind it, and the writer gets in as soon as the
 // readers already inside are done. Without it, two programs reading back to back
 // (a slideshow, a second computer browsing) would keep every save out.
-enum class Kind { Shared, Exclusive };
+//
+// A reader in for microseconds (one card, the count) keeps the pending byte with
+// its records until it closes, one system call fewer than letting it go at once:
+// a writer arriving in those microseconds cannot announce itself, and does a
+// moment later, at its next try. A reader of many records lets the pending byte
+// go as soon as it is in, since a writer could not announce itself for as long
+// as it reads.
+enum class Kind { Shared, SharedBriefly, Exclusive };
 
 enum class Outcome {
     Locked,
