@@ -14,6 +14,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
 #include <vector>
 
 using namespace lumidex;
@@ -126,26 +129,60 @@ const ResultLines& nearMissLines()
     return lines;
 }
 
-void rawSequentialRead(benchmark::State& state)
+// The registry read from start to end with nothing but the file's own reads;
+// the number of cards read.
+qint64 readRaw(QByteArray& buffer)
 {
     const qint64 recordSize = layouts::registry.size();
-    QByteArray buffer(recordsPerRead * recordSize, Qt::Uninitialized);
-    for (auto _ : state) {
-        QFile file(registry().path);
-        if (!file.open(QIODevice::ReadOnly))
-            state.SkipWithError("cannot open the archive");
-        qint64 records = 0;
-        char first = 0;
-        for (qint64 got; (got = file.read(buffer.data(), buffer.size())) > 0;) {
-            records += got / recordSize;
-            for (qint64 at = 0; at < got; at += recordSize)
-                first ^= buffer.at(at);
-        }
-        if (records != registryCards)
-            state.SkipWithError("wrong number of cards");
-        benchmark::DoNotOptimize(first);
+    QFile file(registry().path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    qint64 records = 0;
+    char first = 0;
+    for (qint64 got; (got = file.read(buffer.data(), buffer.size())) > 0;) {
+        records += got / recordSize;
+        for (qint64 at = 0; at < got; at += recordSize)
+            first ^= buffer.at(at);
     }
+    benchmark::DoNotOptimize(first);
+    return records;
+}
+
+void rawSequentialRead(benchmark::State& state)
+{
+    QByteArray buffer(recordsPerRead * layouts::registry.size(), Qt::Uninitialized);
+    for (auto _ : state)
+        if (readRaw(buffer) != registryCards)
+            state.SkipWithError("wrong number of cards");
     state.SetBytesProcessed(state.iterations() * registry().size);
+}
+
+// The search of every card and the raw read taken turn about, each timed on its
+// own: the speed of this machine drifts over seconds (other work on the same
+// host), and timed apart, seconds from each other, the two would meet different
+// machines. The counter is the search's time over the read's.
+void searchTurnAboutWithRawRead(benchmark::State& state)
+{
+    using Clock = std::chrono::steady_clock;
+    QByteArray buffer(recordsPerRead * layouts::registry.size(), Qt::Uninitialized);
+    const RecordSource records = archiveRecords(registry().path, layouts::registry);
+    Clock::duration searches {};
+    Clock::duration reads {};
+    bool searchFirst = false;
+    for (auto _ : state) {
+        searchFirst = !searchFirst;
+        for (int turn = 0; turn < 2; ++turn) {
+            const bool isSearch = (turn == 0) == searchFirst;
+            const Clock::time_point start = Clock::now();
+            const qint64 seen = isSearch ? searchLines(records, SearchCriteria(), &resultline::registry).size()
+                                         : readRaw(buffer);
+            (isSearch ? searches : reads) += Clock::now() - start;
+            if (seen != registryCards)
+                state.SkipWithError("wrong number of cards");
+        }
+    }
+    state.counters["search_over_raw_read"]
+        = double(searches.count()) / double(std::max<Clock::rep>(1, reads.count()));
 }
 
 // The visit every search goes through, with nothing done per card: what the
@@ -264,6 +301,7 @@ void findNowhere(benchmark::State& state)
 
 BENCHMARK(rawSequentialRead)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(visitEveryCard)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(searchTurnAboutWithRawRead)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(searchEveryCard)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(searchByNameAndPlace)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(searchIdenticalCards)->Unit(benchmark::kMillisecond)->UseRealTime();
