@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <vector>
 
 using namespace lumidex;
 
@@ -190,17 +189,15 @@ void searchTurnAboutWithRawRead(benchmark::State& state)
 void visitEveryCard(benchmark::State& state)
 {
     const RecordSource records = archiveRecords(registry().path, layouts::registry);
-    const int parts = Archive::partsForThisComputer();
     for (auto _ : state) {
-        // A count per run, each in a cache line of its own, as a search keeps its lines.
-        struct alignas(64) Count {
-            int visited = 0;
-        };
-        std::vector<Count> counts(static_cast<std::size_t>(parts));
-        records(parts, [&counts](int part, int, const RecordView&) { return ++counts[std::size_t(part)].visited > 0; });
+        // A count per run, kept apart as a search keeps its lines.
+        PerRun<int> counts;
+        for (int part = 0; part < counts.count(); ++part)
+            counts[part] = 0;
+        records(counts.count(), [&counts](int part, int, const RecordView&) { return ++counts[part] > 0; });
         int visited = 0;
-        for (const Count& count : counts)
-            visited += count.visited;
+        for (int part = 0; part < counts.count(); ++part)
+            visited += counts[part];
         if (visited != registryCards)
             state.SkipWithError("wrong number of cards");
     }

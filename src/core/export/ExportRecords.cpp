@@ -10,7 +10,6 @@
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 namespace lumidex {
 
@@ -140,19 +139,18 @@ bool ExportRecords::fill(const RecordSource& records, qsizetype expectedRecords)
 {
     const QList<int> fields = exportedFields();
     // The records are read in runs side by side, one per processor, each into
-    // rows of its own (in cache lines of its own), put one after the other at
-    // the end.
-    struct alignas(64) Run {
+    // rows of its own, put one after the other at the end.
+    struct Run {
         Rows rows;
         QVarLengthArray<QByteArrayView, 32> cells;
         int first = 0;
         int last = 0;
     };
-    const int parts = Archive::partsForThisComputer();
-    std::vector<Run> runs(static_cast<std::size_t>(parts));
-    for (Run& run : runs) {
-        run.cells.resize(fields.size());
-        run.rows.reserve(&run == &runs.front() ? expectedRecords : expectedRecords / parts, m_stride);
+    PerRun<Run> runs;
+    for (int part = 0; part < runs.count(); ++part) {
+        runs[part].cells.resize(fields.size());
+        // The first run's rows take the others' in the end.
+        runs[part].rows.reserve(part == 0 ? expectedRecords : expectedRecords / runs.count(), m_stride);
     }
     return readRows(
         [&](Rows& rows) {
@@ -160,8 +158,8 @@ bool ExportRecords::fill(const RecordSource& records, qsizetype expectedRecords)
             // that one's rows as far as it got), so the rows are still the
             // first records in order, each numbered by its position.
             const auto gather = [&] {
-                rows = std::move(runs.front().rows);
-                for (std::size_t part = 1; part < runs.size(); ++part) {
+                rows = std::move(runs[0].rows);
+                for (int part = 1; part < runs.count(); ++part) {
                     if (runs[part].first != runs[part - 1].last + 1)
                         break;
                     rows.append(std::move(runs[part].rows), m_stride);
@@ -170,8 +168,8 @@ bool ExportRecords::fill(const RecordSource& records, qsizetype expectedRecords)
             try {
                 // Each exported field goes from the record's bytes straight into
                 // its row: no field becomes a text of its own on the way.
-                records(parts, [&](int part, int position, const RecordView& record) {
-                    Run& run = runs[std::size_t(part)];
+                records(runs.count(), [&](int part, int position, const RecordView& record) {
+                    Run& run = runs[part];
                     // A field the record does not have stays empty.
                     const int present = record.layout().fieldCount();
                     for (qsizetype i = 0; i < fields.size(); ++i)

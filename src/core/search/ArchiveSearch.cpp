@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 namespace lumidex {
 
@@ -57,23 +56,22 @@ RecordSource archiveRecords(const QString& filePath, const RecordLayout& layout)
 
 ResultLines searchLines(const RecordSource& records, const SearchCriteria& criteria, LineBuilder line)
 {
-    // Each run of records builds its own lines, in its own cache lines: the
-    // runs are visited side by side.
-    struct alignas(64) Run {
+    // Each run of records builds its own lines; the runs are visited side by side.
+    struct Run {
         ResultLines lines;
         QByteArray built;
     };
-    std::vector<Run> runs(std::size_t(Archive::partsForThisComputer()));
-    records(int(runs.size()), [&](int part, int, const RecordView& record) {
-        Run& run = runs[std::size_t(part)];
+    PerRun<Run> runs;
+    records(runs.count(), [&](int part, int, const RecordView& record) {
+        Run& run = runs[part];
         if (criteria.accepts(record)) {
             line(record, run.built);
             run.lines.append(run.built);
         }
         return true;
     });
-    ResultLines lines = std::move(runs.front().lines);
-    for (std::size_t part = 1; part < runs.size(); ++part)
+    ResultLines lines = std::move(runs[0].lines);
+    for (int part = 1; part < runs.count(); ++part)
         lines.append(runs[part].lines);
     lines.sort();
     return lines;
@@ -88,23 +86,23 @@ void findLastRecordOfLine(
     if (!std::all_of(wanted.cbegin(), wanted.cend(), [](QChar c) { return textfield::isStorable(c); }))
         return;
     const QByteArray wantedBytes = textfield::toWindows1252(wanted);
-    struct alignas(64) Run {
+    struct Run {
         LastMatch last;
         QByteArray built;
     };
-    std::vector<Run> runs(std::size_t(Archive::partsForThisComputer()));
+    PerRun<Run> runs;
     // Identical lines may stand for several cards; the last of them is the one
     // the editor ends up with: the last match of the last run that had one.
     const auto handOver = [&] {
-        for (auto run = runs.crbegin(); run != runs.crend(); ++run)
-            if (run->last.layout) {
-                run->last.handTo(found);
+        for (int part = runs.count() - 1; part >= 0; --part)
+            if (runs[part].last.layout) {
+                runs[part].last.handTo(found);
                 return;
             }
     };
     try {
-        records(int(runs.size()), [&](int part, int position, const RecordView& record) {
-            Run& run = runs[std::size_t(part)];
+        records(runs.count(), [&](int part, int position, const RecordView& record) {
+            Run& run = runs[part];
             line(record, run.built);
             if (trimmedBytes(run.built) == wantedBytes)
                 run.last.keep(position, record);

@@ -2,7 +2,9 @@
 
 #include "storage/Archive.h"
 
+#include <cstddef>
 #include <functional>
+#include <vector>
 
 namespace lumidex {
 
@@ -20,6 +22,26 @@ using RecordVisit = std::function<bool(int part, int position, const RecordView&
 // each run's state apart; a source that does not split visits every record in
 // file order as part 0.
 using RecordSource = std::function<void(int parts, const RecordVisit& visit)>;
+
+// The state each run of a visit keeps apart, one per run the source may make
+// (Archive::partsForThisComputer()), each in cache lines of its own: runs on
+// two processors writing beside each other would make each wait for the other.
+template <class State> class PerRun {
+public:
+    PerRun()
+        : m_slots(static_cast<std::size_t>(Archive::partsForThisComputer()))
+    { }
+    // The runs to ask the source for.
+    int count() const { return int(m_slots.size()); }
+    State& operator[](int part) { return m_slots[std::size_t(part)].state; }
+    const State& operator[](int part) const { return m_slots[std::size_t(part)].state; }
+
+private:
+    struct alignas(64) Slot {
+        State state;
+    };
+    std::vector<Slot> m_slots;
+};
 
 // The records of `archive`, each visit in one cycle of its own.
 inline RecordSource archiveRecords(Archive archive)
