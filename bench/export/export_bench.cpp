@@ -19,6 +19,7 @@
 #include "export/ExportRecords.h"
 #include "export/ExportTable.h"
 #include "storage/Archive.h"
+#include "storage/CheckedOutput.h"
 #include "storage/Layouts.h"
 
 #include <QCoreApplication>
@@ -126,9 +127,6 @@ const RegistryFixture& escapedRegistry()
     return fixture;
 }
 
-// The part of a write handed to the disk at a time, as the program's safe writes do.
-constexpr qint64 writeBehindPart = qint64(8) << 20;
-
 double msSince(const QElapsedTimer& timer, qint64 fromNs)
 {
     return double(timer.nsecsElapsed() - fromNs) / 1e6;
@@ -171,31 +169,25 @@ Stages leastWorkOnce(const RegistryFixture& fixture, QByteArray& buffer)
     stages.done = total == fixture.fileSize;
     const qint64 read = timer.nsecsElapsed();
 
-    const int out = ::open(written.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    // Handed to the disk as it goes, as the export's own writes are: each
-    // part of 8 MB is started once written, and the one before it waited
-    // for. Without this the plain writes pile up in memory and the system
-    // throttles them, and the baseline would be slower than the export.
-    qint64 done = 0, handedOver = 0, onDisk = 0;
-    for (qint64 left = fixture.documentSize; left > 0;) {
-        const ssize_t put = ::write(out, buffer.constData(), std::size_t(qMin<qint64>(left, buffer.size())));
-        if (put <= 0) {
-            stages.done = false;
-            break;
-        }
-        left -= put;
-        done += put;
-        if (done - handedOver >= writeBehindPart) {
-            ::sync_file_range(out, handedOver, done - handedOver, SYNC_FILE_RANGE_WRITE);
-            if (handedOver > onDisk)
-                ::sync_file_range(out, onDisk, handedOver - onDisk,
-                    SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
-            onDisk = handedOver;
-            handedOver = done;
+    // Handed to the disk as it goes, as the export's own writes are (through
+    // the same checked output): without it the plain writes pile up in memory
+    // and the system throttles them, and the baseline would be slower than the
+    // export.
+    QFile out(QFile::decodeName(written));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        stages.done = false;
+    {
+        CheckedOutput checked(out, out.handle());
+        for (qint64 left = fixture.documentSize; stages.done && left > 0;) {
+            const qint64 part = qMin<qint64>(left, buffer.size());
+            stages.done = checked.write(buffer.constData(), part) == part;
+            left -= part;
         }
     }
     const qint64 write = timer.nsecsElapsed();
-    if (::fdatasync(out) != 0 || ::close(out) != 0 || ::rename(written.constData(), output.constData()) != 0)
+    const bool synced = ::fdatasync(out.handle()) == 0;
+    out.close();
+    if (!synced || out.error() != QFileDevice::NoError || ::rename(written.constData(), output.constData()) != 0)
         stages.done = false;
     stages.first = double(read) / 1e6;
     stages.second = double(write - read) / 1e6;
