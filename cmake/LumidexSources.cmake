@@ -7,7 +7,8 @@
 #   lumidex_openers(<headers...>)      the headers of a window feature (src/gui/<feature>)
 #                                      through which other features open its windows;
 #                                      the layer check allows no other include across features
-#   lumidex_add_test(<name> SOURCES <files...> [LIBS <libs...>] [DEFINES <defs...>] [DEPENDS <targets...>])
+#   lumidex_add_test(<name> SOURCES <files...> [LIBS <libs...>] [DEFINES <defs...>] [DEPENDS <targets...>]
+#                    [FAULT_SHIM])
 #   lumidex_add_test_programs()        once, after every test is added
 
 function(lumidex_sources)
@@ -37,8 +38,11 @@ endfunction()
 #
 #   DEFINES   compile definitions of the test's own sources
 #   DEPENDS   targets the test runs (a worker, a tool) that must be built first
+#   FAULT_SHIM  the test runs with the fault shim preloaded (tests/support/NoLockShim.cpp,
+#             SyncFaultShim.cpp), and so do the programs it starts: it can make the
+#             locks or the syncs of its folder fail, as some disks and shares do
 function(lumidex_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;DEFINES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "FAULT_SHIM" "" "SOURCES;LIBS;DEFINES;DEPENDS" ${ARGN})
   set(program lumidex_core_tests)
   foreach(lib IN LISTS ARG_LIBS)
     if(NOT lib MATCHES "^(lumidex_core|lumidex_testcore|PkgConfig::EXIV2)$")
@@ -68,6 +72,10 @@ function(lumidex_add_test name)
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LANG=it_IT.UTF-8;LC_ALL=C.UTF-8"
     TIMEOUT 300)
+  if(ARG_FAULT_SHIM)
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT "LD_PRELOAD=$<TARGET_FILE:lumidex_faultshim>")
+    set_property(GLOBAL APPEND PROPERTY LUMIDEX_TESTS_${program}_DEPENDS lumidex_faultshim)
+  endif()
 endfunction()
 
 # Makes the test programs out of what lumidex_add_test() collected; called once,

@@ -20,9 +20,7 @@ add_test(NAME tst_layers
           -P ${CMAKE_CURRENT_LIST_DIR}/check_layers.cmake)
 
 # The program in a folder whose file system cannot lock.
-lumidex_add_test(tst_unlockablefolder SOURCES tst_unlockablefolder.cpp LIBS lumidex_testsupport
-  DEPENDS lumidex_nolockshim)
-set_property(TEST tst_unlockablefolder APPEND PROPERTY ENVIRONMENT "LD_PRELOAD=$<TARGET_FILE:lumidex_nolockshim>")
+lumidex_add_test(tst_unlockablefolder SOURCES tst_unlockablefolder.cpp LIBS lumidex_testsupport FAULT_SHIM)
 
 # A core file that includes a widget header, or a window's header, does not
 # compile: each probe is built as a core file and must fail for that reason.

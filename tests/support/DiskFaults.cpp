@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <cerrno>
 #include <cstring>
+#include <dlfcn.h>
 #include <sys/mount.h>
 #include <sys/statvfs.h>
 
@@ -18,6 +20,11 @@ constexpr qint64 page = 4096;
 // Shorter than any file a test writes.
 constexpr rlim_t sizeLimit = 10;
 
+bool refusesSyncs(DiskFault fault)
+{
+    return fault == DiskFault::SyncRefused || fault == DiskFault::SyncRefusedNoRoom;
+}
+
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -27,7 +34,8 @@ QString systemReason(int error)
 
 QList<DiskFault> allDiskFaults()
 {
-    return { DiskFault::NoRoomLeft, DiskFault::OnePageLeft, DiskFault::FileSizeLimit };
+    return { DiskFault::NoRoomLeft, DiskFault::OnePageLeft, DiskFault::FileSizeLimit, DiskFault::SyncRefused,
+        DiskFault::SyncRefusedNoRoom };
 }
 
 const char* diskFaultName(DiskFault fault)
@@ -38,9 +46,13 @@ const char* diskFaultName(DiskFault fault)
     case DiskFault::OnePageLeft:
         return "one page left";
     case DiskFault::FileSizeLimit:
+        return "file size limit";
+    case DiskFault::SyncRefused:
+        return "sync refused";
+    case DiskFault::SyncRefusedNoRoom:
         break;
     }
-    return "file size limit";
+    return "sync refused, no room";
 }
 
 void addDiskFaultRows(const QList<DiskFault>& faults)
@@ -53,7 +65,17 @@ void addDiskFaultRows(const QList<DiskFault>& faults)
 QString diskFaultReason(DiskFault fault)
 {
     // As Qt words it: some reasons in its own words, the rest in the system's.
-    return qt_error_string(fault == DiskFault::FileSizeLimit ? EFBIG : ENOSPC);
+    switch (fault) {
+    case DiskFault::FileSizeLimit:
+        return qt_error_string(EFBIG);
+    case DiskFault::SyncRefused:
+        return qt_error_string(EIO);
+    case DiskFault::NoRoomLeft:
+    case DiskFault::OnePageLeft:
+    case DiskFault::SyncRefusedNoRoom:
+        break;
+    }
+    return qt_error_string(ENOSPC);
 }
 
 FaultyDisk::FaultyDisk(DiskFault fault)
@@ -63,7 +85,12 @@ FaultyDisk::FaultyDisk(DiskFault fault)
         m_unavailable = QStringLiteral("no temporary folder: ") + m_dir.errorString();
         return;
     }
-    if (fault != DiskFault::FileSizeLimit) {
+    if (refusesSyncs(fault) && !dlsym(RTLD_DEFAULT, "lumidex_sync_shim_loaded")) {
+        m_unavailable = QStringLiteral("a refused sync needs the fault shim preloaded (LD_PRELOAD), which CTest "
+                                       "does for this test; run it through CTest");
+        return;
+    }
+    if (fault == DiskFault::NoRoomLeft || fault == DiskFault::OnePageLeft) {
         m_mountPoint = m_dir.filePath(QStringLiteral("disco"));
         QDir().mkpath(m_mountPoint);
         if (::mount("tmpfs", QFile::encodeName(m_mountPoint).constData(), "tmpfs", 0, tmpfsOptions) != 0) {
@@ -98,6 +125,14 @@ bool FaultyDisk::strike()
         return fill(0);
     case DiskFault::OnePageLeft:
         return fill(page);
+    case DiskFault::SyncRefused:
+    case DiskFault::SyncRefusedNoRoom:
+        // The syncs of files under the folder only: the test's own archives and
+        // files elsewhere sync as usual.
+        qputenv("LUMIDEX_SYNC_FOLDER", QFile::encodeName(QFileInfo(path()).canonicalFilePath()));
+        qputenv("LUMIDEX_SYNC_ANSWER", m_fault == DiskFault::SyncRefused ? "EIO" : "ENOSPC");
+        m_syncsRefused = true;
+        return true;
     case DiskFault::FileSizeLimit:
         break;
     }
@@ -122,6 +157,11 @@ bool FaultyDisk::strike()
 
 void FaultyDisk::lift()
 {
+    if (m_syncsRefused) {
+        qunsetenv("LUMIDEX_SYNC_ANSWER");
+        qunsetenv("LUMIDEX_SYNC_FOLDER");
+        m_syncsRefused = false;
+    }
     if (!m_limited)
         return;
     ::setrlimit(RLIMIT_FSIZE, &m_oldLimit);

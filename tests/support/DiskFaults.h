@@ -19,10 +19,17 @@ enum class DiskFault {
     // No file of the process may grow past a few bytes: any user can set it off,
     // on any file system.
     FileSizeLimit,
+    // Every write is taken, but the disk refuses the final sync of a file in the
+    // program folder, as a network share that learns of a failure only then
+    // does: with EIO, or with ENOSPC for a full disk. Needs the fault shim
+    // preloaded (a test added with FAULT_SHIM); elsewhere the row is skipped.
+    SyncRefused,
+    SyncRefusedNoRoom,
 };
 
 QList<DiskFault> allDiskFaults();
-// "no room left", "one page left", "file size limit".
+// "no room left", "one page left", "file size limit", "sync refused",
+// "sync refused, no room".
 const char* diskFaultName(DiskFault fault);
 // The column "fault" with a row for each of `faults`, named after it. A file that
 // fits in one page is written whole with one page left: leave that row out.
@@ -45,11 +52,12 @@ public:
     // The program folder, empty at first.
     QString path() const;
 
-    // Sets the fault off: fills the file system, or lowers the file size limit.
-    // False, with the reason in unavailable(), when it could not.
+    // Sets the fault off: fills the file system, lowers the file size limit, or
+    // has the folder's syncs refused. False, with the reason in unavailable(),
+    // when it could not.
     bool strike();
-    // Lifts the file size limit (the file system stays full): the test's own
-    // checks afterwards may need to write.
+    // Lifts the file size limit or lets syncs through again (a file system
+    // stays full): the test's own checks afterwards may need to write.
     void lift();
 
 private:
@@ -61,6 +69,7 @@ private:
     QString m_unavailable;
     bool m_mounted = false;
     bool m_limited = false;
+    bool m_syncsRefused = false;
     rlimit m_oldLimit {};
     struct sigaction m_oldAction { };
 };

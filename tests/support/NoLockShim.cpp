@@ -1,4 +1,4 @@
-// Loaded with LD_PRELOAD, makes the program's file-lock requests answer as a file
+// Loaded with LD_PRELOAD (the fault shim), makes the program's file-lock requests answer as a file
 // system that cannot lock does (some network shares), or as a lock held elsewhere.
 // LUMIDEX_LOCK_ANSWER names the answer: ENOLCK, EOPNOTSUPP, ENOSYS, EINVAL or
 // EAGAIN. Unset or empty, every request goes through to the system.

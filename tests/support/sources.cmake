@@ -30,6 +30,8 @@ target_sources(lumidex_testsupport PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/OutputPress.h
 )
 
-# Preloaded into the tests of a folder whose file system cannot lock.
-add_library(lumidex_nolockshim SHARED ${CMAKE_CURRENT_LIST_DIR}/NoLockShim.cpp)
-target_link_libraries(lumidex_nolockshim PRIVATE ${CMAKE_DL_LIBS})
+# Preloaded into the tests of a folder whose file system cannot lock, or whose
+# disk syncs slowly or refuses a sync (lumidex_preload_fault_shim): each fault is
+# off until a test's environment sets it off.
+add_library(lumidex_faultshim SHARED ${CMAKE_CURRENT_LIST_DIR}/NoLockShim.cpp ${CMAKE_CURRENT_LIST_DIR}/SyncFaultShim.cpp)
+target_link_libraries(lumidex_faultshim PRIVATE ${CMAKE_DL_LIBS})

@@ -1,12 +1,17 @@
 #include "storage/SafeWrite.h"
 
+#include "storage/FolderSync.h"
+
 #include "storage/CheckedOutput.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 namespace lumidex::safewrite {
 
@@ -78,9 +83,22 @@ bool replaceFile(const QString& path, const Fill& fill, QString* reason)
         file.cancelWriting();
         return fail(reason, cause);
     }
+    // commit() syncs the new file too, but does not say whether the sync worked:
+    // a share that learns of a full disk only at the sync would have a file
+    // replaced by one that never reached its disk. So it is synced and checked
+    // here, and a refusal keeps the old file; never tried again, since a sync
+    // that failed once may answer the next time for pages it already dropped.
+    if (::fdatasync(file.handle()) != 0) {
+        const QString cause = qt_error_string(errno);
+        file.cancelWriting();
+        return fail(reason, cause);
+    }
     if (!file.commit())
         return fail(reason, file.errorString());
-    return !link || replaceLink(written, path, reason);
+    if (link && !replaceLink(written, path, reason))
+        return false;
+    syncFolderOf(path);
+    return true;
 }
 
 bool replaceFile(const QString& path, QByteArrayView contents, QString* reason)

@@ -208,7 +208,10 @@ private slots:
         QVERIFY(!nowhere.reason.isEmpty());
     }
 
-    void aFullDiskFailsTheWholePackage_data() { addDiskFaultRows({ DiskFault::NoRoomLeft, DiskFault::FileSizeLimit }); }
+    void aFullDiskFailsTheWholePackage_data()
+    {
+        addDiskFaultRows({ DiskFault::NoRoomLeft, DiskFault::FileSizeLimit, DiskFault::SyncRefused });
+    }
     void aFullDiskFailsTheWholePackage()
     {
         QFETCH(DiskFault, fault);

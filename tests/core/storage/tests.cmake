@@ -10,15 +10,13 @@ target_include_directories(storage_archive_worker PRIVATE ${CMAKE_CURRENT_LIST_D
 foreach(test IN ITEMS tst_archive tst_archivelocks tst_rollback)
   lumidex_add_test(${test} SOURCES ${test}.cpp WorkerRecord.h LIBS lumidex_testcore
     DEFINES ARCHIVE_WORKER_PATH="$<TARGET_FILE:storage_archive_worker>"
-    DEPENDS storage_archive_worker)
+    DEPENDS storage_archive_worker FAULT_SHIM)
 endforeach()
 
 # A folder whose file system cannot lock, made by answering the program's lock
 # requests as such a file system does.
-lumidex_add_test(tst_archivenolocks SOURCES tst_archivenolocks.cpp LIBS lumidex_testcore
-  DEPENDS lumidex_nolockshim)
-set_property(TEST tst_archivenolocks APPEND PROPERTY ENVIRONMENT "LD_PRELOAD=$<TARGET_FILE:lumidex_nolockshim>")
+lumidex_add_test(tst_archivenolocks SOURCES tst_archivenolocks.cpp LIBS lumidex_testcore FAULT_SHIM)
 
 lumidex_add_test(tst_photofiles SOURCES tst_photofiles.cpp LIBS lumidex_testcore)
-lumidex_add_test(tst_cardphoto SOURCES tst_cardphoto.cpp LIBS lumidex_testcore)
-lumidex_add_test(tst_safewrite SOURCES tst_safewrite.cpp LIBS lumidex_testcore)
+lumidex_add_test(tst_cardphoto SOURCES tst_cardphoto.cpp LIBS lumidex_testcore FAULT_SHIM)
+lumidex_add_test(tst_safewrite SOURCES tst_safewrite.cpp LIBS lumidex_testcore FAULT_SHIM)

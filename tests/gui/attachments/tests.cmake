@@ -1,1 +1,1 @@
-lumidex_add_test(tst_allegacartella SOURCES tst_allegacartella.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_allegacartella SOURCES tst_allegacartella.cpp LIBS lumidex_testsupport FAULT_SHIM)

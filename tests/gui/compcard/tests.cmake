@@ -1,1 +1,1 @@
-lumidex_add_test(tst_compcard SOURCES tst_compcard.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_compcard SOURCES tst_compcard.cpp LIBS lumidex_testsupport FAULT_SHIM)

@@ -277,7 +277,11 @@ private slots:
     }
 
     // The line fits in the page a nearly full disk may have left.
-    void aFullDiskKeepsTheAgencyLine_data() { addDiskFaultRows({ DiskFault::NoRoomLeft, DiskFault::FileSizeLimit }); }
+    void aFullDiskKeepsTheAgencyLine_data()
+    {
+        addDiskFaultRows(
+            { DiskFault::NoRoomLeft, DiskFault::FileSizeLimit, DiskFault::SyncRefused, DiskFault::SyncRefusedNoRoom });
+    }
     void aFullDiskKeepsTheAgencyLine()
     {
         QFETCH(DiskFault, fault);

@@ -1,2 +1,2 @@
-lumidex_add_test(tst_cardeditor SOURCES tst_cardeditor.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_cardeditor SOURCES tst_cardeditor.cpp LIBS lumidex_testsupport FAULT_SHIM)
 lumidex_add_test(tst_editorphoto SOURCES tst_editorphoto.cpp LIBS lumidex_testsupport)

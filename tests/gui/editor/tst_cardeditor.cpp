@@ -740,7 +740,7 @@ private slots:
         QTest::addColumn<DiskFault>("fault");
         // Only the photos' disk is full; a file size limit would stop the archive too.
         for (const ArchiveKind kind : editorKinds())
-            for (const DiskFault fault : { DiskFault::NoRoomLeft, DiskFault::OnePageLeft })
+            for (const DiskFault fault : { DiskFault::NoRoomLeft, DiskFault::OnePageLeft, DiskFault::SyncRefused })
                 QTest::addRow("%s, %s", kindName(kind), diskFaultName(fault)) << kind << fault;
     }
     void photoOnAFullDiskKeepsItsFileAndIsReported()

@@ -1,1 +1,1 @@
-lumidex_add_test(tst_exportwindow SOURCES tst_exportwindow.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_exportwindow SOURCES tst_exportwindow.cpp LIBS lumidex_testsupport FAULT_SHIM)

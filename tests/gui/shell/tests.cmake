@@ -1,3 +1,3 @@
-lumidex_add_test(tst_passwordwindows SOURCES tst_passwordwindows.cpp LIBS lumidex_testsupport)
+lumidex_add_test(tst_passwordwindows SOURCES tst_passwordwindows.cpp LIBS lumidex_testsupport FAULT_SHIM)
 lumidex_add_test(tst_startmenu SOURCES tst_startmenu.cpp LIBS lumidex_testsupport)
 lumidex_add_test(tst_infowindows SOURCES tst_infowindows.cpp LIBS lumidex_testsupport)
