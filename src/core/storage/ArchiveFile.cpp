@@ -1,6 +1,7 @@
 #include "storage/ArchiveFile.h"
 
 #include "storage/ArchiveError.h"
+#include "storage/FolderSync.h"
 #include "storage/LockNotice.h"
 #include "storage/RecordLocks.h"
 #include "storage/RollbackJournal.h"
@@ -99,10 +100,13 @@ void ArchiveFile::putBackInterruptedSave(Access access, int timeoutMs)
     if (access == Access::Count)
         return;
     const QString journal = rollbackjournal::pathFor(m_filePath);
-    if (::access(QFile::encodeName(journal).constData(), F_OK) != 0)
+    // lstat, not access: a link at the rollback file's name is seen (and removed
+    // below), whether or not it leads anywhere.
+    struct stat info;
+    if (::lstat(QFile::encodeName(journal).constData(), &info) != 0)
         return;
     if (access == Access::Write) {
-        restoreFrom(journal);
+        restoreFrom(journal, Repair::OnDisk);
         return;
     }
     // While a save runs it holds the archive and its rollback file is there; a
@@ -110,32 +114,50 @@ void ArchiveFile::putBackInterruptedSave(Access access, int timeoutMs)
     // Without locks it cannot know, and leaves the repair to the next save.
     if (!m_locked)
         return;
-    // Putting the card back needs the right to write; a user who may only read
-    // sees the archive as it is.
+    // Putting the card back on the disk needs the right to write; a user who may
+    // only read sees the card as it was put back, in memory.
     const int writable = ::open(QFile::encodeName(m_filePath).constData(), O_RDWR | O_CLOEXEC);
-    if (writable < 0)
+    if (writable < 0) {
+        restoreFrom(journal, Repair::InMemory);
         return;
+    }
     ::close(m_fd);
     m_fd = writable;
     lock(Access::Write, timeoutMs);
     examine();
-    restoreFrom(journal);
+    restoreFrom(journal, Repair::OnDiskForReading);
     if (m_locked && !recordlocks::downgrade(m_fd))
         fail(QStringLiteral("Cannot lock"));
 }
 
-void ArchiveFile::restoreFrom(const QString& journalPath)
+void ArchiveFile::restoreFrom(const QString& journalPath, Repair repair)
 {
     using rollbackjournal::Found;
     const Found found = rollbackjournal::read(journalPath, m_recordSize);
     if (found.state == Found::State::Absent)
         return;
     if (found.state == Found::State::Complete && found.index < count()) {
-        writeRecord(found.index, found.record);
-        sync();
+        QVarLengthArray<char, 4096> card(m_recordSize);
+        readRecords(found.index, 1, card.data());
+        const QByteArrayView shown(card.constData(), card.size());
+        // A rollback file that belongs to another write (a copy of the folder put
+        // back over the archive, say) must not touch the card that is there.
+        if (rollbackjournal::belongsTo(found, shown, m_size) && shown != QByteArrayView(found.oldRecord)) {
+            if (repair == Repair::InMemory) {
+                m_repairedIndex = found.index;
+                m_repairedRecord = found.oldRecord;
+                return;
+            }
+            writeRecord(found.index, found.oldRecord);
+            sync();
+        }
     }
-    // A rollback file cut short belongs to a save that never touched the card.
-    if (!rollbackjournal::remove(journalPath) && found.state == Found::State::Complete)
+    if (repair == Repair::InMemory)
+        return;
+    // A reader has its card put back all the same where the folder does not let
+    // the file go; a save must not go on over a rollback file that could later
+    // be taken for its own.
+    if (!rollbackjournal::remove(journalPath) && repair == Repair::OnDisk && found.state == Found::State::Complete)
         fail(QStringLiteral("Cannot remove the rollback file of"));
 }
 
@@ -151,6 +173,13 @@ void ArchiveFile::readRecords(qint64 index, qint64 records, QByteArray& buffer) 
 }
 
 void ArchiveFile::readRecords(qint64 index, qint64 records, char* into) const
+{
+    readFromFile(index, records, into);
+    if (m_repairedIndex >= index && m_repairedIndex < index + records)
+        std::memcpy(into + (m_repairedIndex - index) * m_recordSize, m_repairedRecord.constData(), size_t(m_recordSize));
+}
+
+void ArchiveFile::readFromFile(qint64 index, qint64 records, char* into) const
 {
     const qint64 wanted = records * m_recordSize;
     qint64 got = 0;
@@ -168,25 +197,30 @@ void ArchiveFile::readRecords(qint64 index, qint64 records, char* into) const
 
 void ArchiveFile::appendRecord(QByteArrayView record)
 {
+    const bool firstCard = m_size == 0;
     // A partial record left at the end was never readable; the new one takes its place.
     writeRecord(count(), record);
+    // The card is on the disk before anyone is told it was saved.
+    sync();
+    if (firstCard)
+        syncFolderOf(m_filePath);
 }
 
 void ArchiveFile::overwriteRecord(qint64 index, QByteArrayView record)
 {
     const QString journal = rollbackjournal::pathFor(m_filePath);
     QVarLengthArray<char, 4096> old(m_recordSize);
-    readRecords(index, 1, old.data());
+    readFromFile(index, 1, old.data());
     // Where no rollback file can be written (a folder the user cannot write to),
     // the card is overwritten all the same, as it always was.
-    const bool journalled = rollbackjournal::write(journal, index, QByteArrayView(old.constData(), old.size()));
+    const bool journalled = rollbackjournal::write(
+        journal, { index, m_size, QByteArrayView(old.constData(), old.size()), record });
     writeRecord(index, record);
-    if (journalled) {
-        // The new card must be on the disk before the old one is let go.
-        sync();
-        if (!rollbackjournal::remove(journal))
-            fail(QStringLiteral("Cannot remove the rollback file of"));
-    }
+    // The new card must be on the disk before the old one is let go, and before
+    // anyone is told it was saved.
+    sync();
+    if (journalled && !rollbackjournal::remove(journal))
+        fail(QStringLiteral("Cannot remove the rollback file of"));
 }
 
 void ArchiveFile::writeRecord(qint64 index, QByteArrayView record)

@@ -39,10 +39,11 @@ public:
     void readRecords(qint64 index, qint64 records, QByteArray& buffer) const;
     // The same into memory with room for them.
     void readRecords(qint64 index, qint64 records, char* into) const;
-    // Writes a record at the end (or over a partial last record).
+    // Writes a record at the end (or over a partial last record), on the disk
+    // when it returns.
     void appendRecord(QByteArrayView record);
     // Overwrites an existing record, through a rollback file where one can be
-    // written beside the archive.
+    // written beside the archive, on the disk when it returns.
     void overwriteRecord(qint64 index, QByteArrayView record);
     // Closes the file, reporting a failure the system only tells at the end.
     void close();
@@ -53,7 +54,12 @@ private:
     void examine();
     // Puts back the card of a save cut short, if its rollback file is there.
     void putBackInterruptedSave(Access access, int timeoutMs);
-    void restoreFrom(const QString& journalPath);
+    // Where the card of a save cut short is put back: on the disk, for a save
+    // (which fails if the rollback file cannot then go) or for a reader (which
+    // reads on all the same); in memory, for a reader without the right to write.
+    enum class Repair { OnDisk, OnDiskForReading, InMemory };
+    void restoreFrom(const QString& journalPath, Repair repair);
+    void readFromFile(qint64 index, qint64 records, char* into) const;
     void writeRecord(qint64 index, QByteArrayView record);
     void sync();
 
@@ -64,6 +70,9 @@ private:
     bool m_locked = false;
     // The file's size while the lock is held: only this cycle can change it.
     qint64 m_size = 0;
+    // A card put back in memory only, read in place of what the file holds.
+    qint64 m_repairedIndex = -1;
+    QByteArray m_repairedRecord;
 };
 
 } // namespace lumidex

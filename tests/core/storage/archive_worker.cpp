@@ -1,4 +1,5 @@
-// A second program that works on the same archive as the archive tests.
+// A second program that works on the same archive as the archive tests. It waits
+// for the archive as long as the program does, or ARCHIVE_WORKER_LOCK_TIMEOUT_MS.
 //   archive_worker append <archive> <worker id> <count>  appends <count> worker records
 //   archive_worker hold <archive> <milliseconds>         holds an exclusive lock on the whole file,
 //                                                        then releases it (prints "locked" once held)
@@ -13,8 +14,12 @@
 //                                                        (prints "saving" after the first save)
 //   archive_worker cut <archive> <position>              dies in the middle of overwriting the card at
 //                                                        <position> with worker 2's record, its
-//                                                        rollback file written and half the card too
+//                                                        rollback file written and the card up to
+//                                                        the next page edge of the file too
 //   archive_worker write <archive> <position> <name>     saves the card at <position> as <name>
+//   archive_worker saves <archive> <position> <count>    saves the card at <position> <count> times, back
+//                                                        to back (exits 1 at the first failure)
+//   archive_worker show <archive> <position>             prints the name on the card at <position>
 #include "WorkerRecord.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
@@ -62,6 +67,9 @@ void say(const char* line)
 int run(const QStringList& args)
 {
     const QString command = args.value(1);
+    // A shorter wait for the archive than the program's, where a test asks for one.
+    if (const int wait = qEnvironmentVariableIntValue("ARCHIVE_WORKER_LOCK_TIMEOUT_MS"); wait > 0)
+        Archive::setDefaultLockTimeout(wait);
     const Archive archive(args.value(2), layouts::registry);
     if (args.size() == 5 && command == "append") {
         const int worker = args[3].toInt();
@@ -132,15 +140,30 @@ int run(const QStringList& args)
     if (args.size() == 4 && command == "cut") {
         const int position = args[3].toInt();
         const int size = test::registryRecordSize;
-        const QByteArray old = test::readBytes(archive.filePath()).mid(qsizetype(position - 1) * size, size);
+        const QByteArray before = test::readBytes(archive.filePath());
+        const QByteArray old = before.mid(qsizetype(position - 1) * size, size);
         const QByteArray next = test::rawRecord(test::registryRecordFields(), test::workerRecord(2, 0));
-        if (!rollbackjournal::write(rollbackjournal::pathFor(archive.filePath()), position - 1, old))
+        if (!rollbackjournal::write(rollbackjournal::pathFor(archive.filePath()), { position - 1, before.size(), old, next }))
             return 1;
         const int fd = ::open(QFile::encodeName(archive.filePath()).constData(), O_WRONLY);
         const qint64 at = qint64(position - 1) * size;
-        if (fd < 0 || ::pwrite(fd, next.constData(), size_t(next.size() / 2), at) != next.size() / 2)
+        // As the system stops a write cut short by a fatal signal: at the edge of
+        // a page of the file, the new card before it, the old one after.
+        const qint64 part = qMin<qint64>((at / 4096 + 1) * 4096 - at, size);
+        if (fd < 0 || ::pwrite(fd, next.constData(), size_t(part), at) != part)
             return 1;
         ::kill(::getpid(), SIGKILL);
+    }
+    if (args.size() == 5 && command == "saves") {
+        const int position = args[3].toInt();
+        const int count = args[4].toInt();
+        for (int i = 0; i < count; ++i)
+            archive.write(position, test::workerRecord(position, i));
+        return 0;
+    }
+    if (args.size() == 4 && command == "show") {
+        say(qPrintable(archive.read(args[3].toInt()).value(0)));
+        return 0;
     }
     if (args.size() == 5 && command == "write") {
         archive.write(args[3].toInt(), { args[4] });

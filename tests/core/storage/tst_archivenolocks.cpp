@@ -103,8 +103,11 @@ void TestArchiveNoLocks::aSaveCutShortIsPutBackByTheNextSave()
     archive.append({ "Uno" });
     archive.append({ "Due" });
     const QByteArray second = test::rawRecord(test::registryRecordFields(), { "Due" });
-    QVERIFY(rollbackjournal::write(rollbackjournal::pathFor(path()), 1, second));
-    test::writeBytes(path(), test::readBytes(path()).left(3847 + 100) + QByteArray(3847 - 100, 'x'));
+    const QByteArray next = test::rawRecord(test::registryRecordFields(), { "Seconda" });
+    QVERIFY(rollbackjournal::write(rollbackjournal::pathFor(path()), { 1, 2 * 3847, second, next }));
+    // Cut short at the file's first page edge: old before it, new after.
+    const qsizetype edge = 4096 - 3847;
+    test::writeBytes(path(), test::readBytes(path()).left(3847 + edge) + next.mid(edge));
 
     // Without locks, a reader cannot tell a save cut short from one another
     // computer is making: it reads the archive as it is and leaves the repair to
