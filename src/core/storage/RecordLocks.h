@@ -13,6 +13,12 @@ namespace lumidex::recordlocks {
 // readers already inside are done. Without it, two programs reading back to back
 // (a slideshow, a second computer browsing) would keep every save out.
 //
+// Programs wait in the system's queue of each byte rather than asking again and
+// again, and the one waiting for the pending byte holds the byte after it (the
+// entry byte), which every newcomer needs: so writers are served in turn, a save
+// waits only for those ahead of it, and the wait's limit means one program kept
+// the archive that long (a stuck computer), never that others kept saving.
+//
 // A reader in for microseconds (one card, the count) keeps the pending byte with
 // its records until it closes, one system call fewer than letting it go at once:
 // a writer arriving in those microseconds cannot announce itself, and does a
