@@ -40,6 +40,7 @@ const QString photoNotSaved
                      "foto.\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella di installazione "
                      "del programma.");
 const QString photoNotCopied = QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file indicato.");
+const QString saveChangesQuestion = QStringLiteral("La scheda è stata modificata.\r\n\r\nSalvare le modifiche?");
 const QSize photoFrame(307, 409);
 
 // The edit fields of `values`, and the attachments left empty.
@@ -981,24 +982,28 @@ private slots:
         QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), f.editor()->imgBianco->pixmap().toImage());
         QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
 
+        // The user lets the deletion go rather than save it.
+        f.user().queueAnswer(Answer::No);
         f.click(f.editor()->cmdAvanti);
         f.click(f.editor()->cmdIndietro);
         QCOMPARE(f.position(), QStringLiteral("1"));
         QVERIFY(!f.editor()->photo().showsPlaceholder());
         QCOMPARE(f.editor()->photo().image().size(), QSize(90, 120));
-        QVERIFY(f.user().messages().isEmpty());
+        QCOMPARE(
+            f.user().messages(), onlyMessage(MessageKind::Confirmation, saveChangesQuestion, Buttons::YesNoCancel));
+        QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
     }
 
-    // The search windows put a card on screen this way.
-    void showRecordFillsTheCardAndLoadsItsPhoto_data() { addKindRows(); }
-    void showRecordFillsTheCardAndLoadsItsPhoto()
+    // The moves and the search windows put a card on screen this way.
+    void showStoredCardFillsTheCardAndLoadsItsPhoto_data() { addKindRows(); }
+    void showStoredCardFillsTheCardAndLoadsItsPhoto()
     {
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.writePhoto(5, encodeJpeg(markedImage(QSize(40, 30), Qt::magenta)));
         QStringList values = f.record(5);
         values[0] = QString(recordFields(kind).at(0).capacity, QLatin1Char('w'));
-        f.editor()->showRecord(5, values);
+        QVERIFY(f.editor()->showStoredCard({ 5, values }));
         QCOMPARE(f.position(), QStringLiteral("5"));
         QCOMPARE(f.shownValues(), values);
         // A text longer than its field is read from its beginning.
@@ -1008,7 +1013,7 @@ private slots:
         QCOMPARE(f.editor()->photo().image().size(), QSize(40, 30));
 
         // A position without a photo file shows the placeholder.
-        f.editor()->showRecord(6, f.record(6));
+        QVERIFY(f.editor()->showStoredCard({ 6, f.record(6) }));
         QCOMPARE(f.position(), QStringLiteral("6"));
         QVERIFY(f.editor()->photo().showsPlaceholder());
         QVERIFY(f.user().messages().isEmpty());
