@@ -18,7 +18,9 @@ class PrintableReport;
 // the system's own message boxes. Plain is the bare box with no icon.
 enum class MessageKind { Warning, Error, Information, Confirmation, Plain };
 
-enum class Buttons { Ok, OkCancel, YesNo };
+// YesNoCancel is the question that may also be called off: "Sì", "No" and
+// "Annulla", where closing the box answers Annulla.
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 
 enum class Answer { Ok, Cancel, Yes, No };
 

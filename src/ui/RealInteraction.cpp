@@ -79,6 +79,11 @@ Answer RealInteraction::message(QWidget* parent, MessageKind kind, const QString
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Cancel:
@@ -88,6 +93,9 @@ Answer RealInteraction::message(QWidget* parent, MessageKind kind, const QString
     case QMessageBox::No:
         return Answer::No;
     default:
+        // A box closed without a button: the question's safe answer.
+        if (buttons == Buttons::YesNoCancel)
+            return Answer::Cancel;
         return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
 }

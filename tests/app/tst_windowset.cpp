@@ -13,11 +13,13 @@
 #include "support/TestHelpers.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -282,6 +284,59 @@ private slots:
         QCOMPARE(visible(), editor);
         QCOMPARE(editor->lblPosizione->text(), QString());
         QCOMPARE(named<QLineEdit>(editor, QStringLiteral("txtNome"))->text(), QString());
+    }
+
+    // Leaving the editor with typed work asks first: Annulla keeps the editor
+    // on screen with its card, and the start menu comes back only once the user
+    // lets the work go (or saves it).
+    void anEditedCardKeepsTheEditorUntilTheUserLetsItGo_data()
+    {
+        QTest::addColumn<bool>("byWindowClose");
+        QTest::newRow("exit picture") << false;
+        QTest::newRow("window close") << true;
+    }
+    void anEditedCardKeepsTheEditorUntilTheUserLetsItGo()
+    {
+        QFETCH(bool, byWindowClose);
+        logIn();
+        TfrmAnagrafica* editor = windows->frmAnagrafica();
+        QTest::mouseClick(windows->frmAvvio()->imgAnagrafica, Qt::LeftButton);
+        QCOMPARE(visible(), editor);
+        auto* name = named<QLineEdit>(editor, QStringLiteral("txtNome"));
+        name->setText(QStringLiteral("Anna Rossi"));
+        const auto leave = [&] {
+            if (byWindowClose)
+                editor->windowHandle()->close();
+            else
+                QTest::mouseClick(editor->cmdEsci, Qt::LeftButton);
+        };
+        const QString question = QStringLiteral("La scheda è stata modificata.\r\n\r\nSalvare le modifiche?");
+
+        user->queueAnswer(Answer::Cancel);
+        leave();
+        QCOMPARE(visible(), editor);
+        QCOMPARE(name->text(), QStringLiteral("Anna Rossi"));
+        // Sì with the sex and the citizenship missing: the Save stops, the editor stays.
+        user->queueAnswer(Answer::Yes);
+        leave();
+        QCOMPARE(visible(), editor);
+        QCOMPARE(user->messageTexts(),
+            QStringList({ question, question,
+                QStringLiteral(
+                    "Attenzione: per salvare la scheda è necessario indicare il sesso della persona (M o F).") }));
+
+        user->queueAnswer(Answer::No);
+        leave();
+        QCOMPARE(visible(), windows->frmAvvio());
+        QCOMPARE(user->messageTexts().size(), 4);
+        QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("Archivio_Anagrafico.pro"))));
+        // Back in the editor, the work let go is gone and nothing is asked.
+        QTest::mouseClick(windows->frmAvvio()->imgAnagrafica, Qt::LeftButton);
+        QCOMPARE(visible(), editor);
+        QCOMPARE(name->text(), QString());
+        leave();
+        QCOMPARE(visible(), windows->frmAvvio());
+        QCOMPARE(user->messageTexts().size(), 4);
     }
 
     void theStartMenuEndsTheProgram_data()

@@ -76,7 +76,7 @@ Answer ScriptedInteraction::message(QWidget*, MessageKind kind, const QString& t
     m_messages.append({ kind, text, buttons });
     if (!m_answers.isEmpty())
         return m_answers.dequeue();
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::Yes : Answer::Ok;
 }
 
 QString ScriptedInteraction::openFileName(QWidget*, const FileDialogRequest& request)
@@ -170,7 +170,7 @@ QList<ScriptedInteraction::Message> onlyMessage(MessageKind kind, const QString&
 char* toString(const ScriptedInteraction::Message& message)
 {
     static const char* const kinds[] = { "Warning", "Error", "Information", "Confirmation", "Plain" };
-    static const char* const buttons[] = { "Ok", "OkCancel", "YesNo" };
+    static const char* const buttons[] = { "Ok", "OkCancel", "YesNo", "YesNoCancel" };
     const QString shown
         = QStringLiteral("%1 [%2] \"%3\"")
               .arg(QLatin1String(kinds[int(message.kind)]), QLatin1String(buttons[int(message.buttons)]), message.text);

@@ -5,11 +5,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 #include <QWidgetAction>
@@ -119,6 +121,68 @@ class TestRealInteraction : public QObject {
     Q_OBJECT
 
 private slots:
+    // The question that may be called off: "Sì" is the default, and closing the
+    // box or Escape answers "Annulla", so that a stray key never throws work away.
+    void yesNoCancelQuestionAnswersAsThePressedButton_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Sì") << "yes" << int(Answer::Yes);
+        QTest::newRow("No") << "no" << int(Answer::No);
+        QTest::newRow("Annulla") << "cancel" << int(Answer::Cancel);
+        QTest::newRow("Enter") << "enter" << int(Answer::Yes);
+        QTest::newRow("Escape") << "escape" << int(Answer::Cancel);
+        QTest::newRow("window closed") << "close" << int(Answer::Cancel);
+    }
+    void yesNoCancelQuestionAnswersAsThePressedButton()
+    {
+        QFETCH(QString, press);
+        QFETCH(int, answer);
+        QWidget owner;
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+
+        const QString text = QStringLiteral("Prima riga.\r\n\r\n<b>Seconda</b> riga?");
+        bool found = false;
+        QMessageBox::StandardButtons buttons;
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString shownText;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, &owner, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            found = true;
+            buttons = box->standardButtons();
+            defaultButton = box->standardButton(box->defaultButton());
+            icon = box->icon();
+            shownText = box->text();
+            format = box->textFormat();
+            if (press == QLatin1String("yes"))
+                box->button(QMessageBox::Yes)->click();
+            else if (press == QLatin1String("no"))
+                box->button(QMessageBox::No)->click();
+            else if (press == QLatin1String("cancel"))
+                box->button(QMessageBox::Cancel)->click();
+            else if (press == QLatin1String("enter"))
+                QTest::keyClick(box, Qt::Key_Return);
+            else if (press == QLatin1String("escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->close();
+        });
+        const Answer given = interaction().message(&owner, MessageKind::Confirmation, text, Buttons::YesNoCancel);
+
+        QVERIFY(found);
+        QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(defaultButton, QMessageBox::Yes);
+        QCOMPARE(icon, QMessageBox::Question);
+        QCOMPARE(shownText, text);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(int(given), answer);
+    }
+
     // The preview keeps only what a card needs: it is printed as it is laid out,
     // on its paper and in its orientation. Qt's own bar is found by the names Qt
     // gives its commands; when those change, this is where it shows.

@@ -41,6 +41,10 @@ QString readyForNewCard()
 {
     return QStringLiteral("Pronto per archiviare una nuova scheda...");
 }
+QString saveChangesQuestion()
+{
+    return QStringLiteral("La scheda è stata modificata.\r\n\r\nSalvare le modifiche?");
+}
 QString characterReplaced(const QString& character, const QString& replacement)
 {
     return QStringLiteral("Il carattere «%1» non può essere memorizzato nella scheda ed è stato sostituito con «%2».")

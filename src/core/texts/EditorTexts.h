@@ -17,6 +17,8 @@ QString duplicateReady();
 QString photoNotSaved();
 QString photoNotExported();
 QString readyForNewCard();
+// Asked before a card with changes gives way to another, or the editor closes.
+QString saveChangesQuestion();
 // What the status line says of a character the archive cannot hold, written in
 // its plain form or left out.
 QString characterReplaced(const QString& character, const QString& replacement);

@@ -179,8 +179,15 @@ QStringList CardEditor::currentValues() const
 void CardEditor::refreshPhoto()
 {
     // A window moved to a screen of another pixel density has its photo decoded
-    // again for it; otherwise the picture is already at the frame's size.
-    m_photo.setShownSize(framePixels(imgFoto->devicePixelRatioF()));
+    // again for it; otherwise the picture is already at the frame's size. The
+    // card's own photo decoded anew is still the photo it was.
+    const QSize pixels = framePixels(imgFoto->devicePixelRatioF());
+    if (pixels != m_photo.shownSize()) {
+        const bool photoAsLoaded = !photoChanged();
+        m_photo.setShownSize(pixels);
+        if (photoAsLoaded)
+            rememberShownPhoto();
+    }
     const QPixmap shown = fittedPixmap(m_photo.image(), imgFoto->size(), imgFoto->devicePixelRatioF());
     if (shown.isNull())
         imgFoto->clear();
@@ -204,6 +211,7 @@ void CardEditor::clearCard()
     lblPosizione->clear();
     dismissNotice();
     firstField()->setFocus(Qt::OtherFocusReason);
+    rememberShownCard();
 }
 
 void CardEditor::showRecord(int position, const QStringList& values)
@@ -219,6 +227,7 @@ void CardEditor::showRecord(int position, const QStringList& values)
     m_photo.loadFromCard(photoPath(lblPosizione->text()));
     refreshPhoto();
     dismissNotice();
+    rememberShownCard();
 }
 
 void CardEditor::move(Move move)
@@ -241,7 +250,7 @@ void CardEditor::move(Move move)
             interaction().message(this, MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel);
             return;
         case MoveDecision::Kind::Show:
-            showRecord(chosen.card.position, chosen.card.values);
+            showStoredCard(chosen.card);
             return;
         }
     } catch (const ArchiveError&) {
@@ -251,7 +260,8 @@ void CardEditor::move(Move move)
 
 void CardEditor::cmdNuovoClick()
 {
-    clearCard();
+    if (mayLeaveShownCard() != Leaving::Stay)
+        clearCard();
 }
 
 void CardEditor::cmdPrimoClick()
@@ -276,6 +286,11 @@ void CardEditor::cmdUltimoClick()
 
 void CardEditor::cmdSalvaClick()
 {
+    saveCard();
+}
+
+bool CardEditor::saveCard()
+{
     // No field may stay in the middle of an edit while the card is written.
     if (QWidget* focused = focusWidget())
         focused->clearFocus();
@@ -285,7 +300,7 @@ void CardEditor::cmdSalvaClick()
         if (text::trimmed(edit->text()).isEmpty()) {
             interaction().message(this, MessageKind::Warning, required.message, Buttons::OkCancel);
             edit->setFocus(Qt::OtherFocusReason);
-            return;
+            return false;
         }
     }
 
@@ -293,24 +308,32 @@ void CardEditor::cmdSalvaClick()
         const Archive archive(archivePath(), m_profile.layout);
         const QString label = text::trimmed(lblPosizione->text());
         const bool isNew = label.isEmpty();
+        const QStringList values = currentValues();
         int position = 0;
         if (isNew) {
-            position = archive.append(currentValues());
+            position = archive.append(values);
         } else {
             position = positionOf(label);
-            archive.write(position, currentValues());
+            archive.write(position, values);
         }
         lblPosizione->setText(QString::number(position));
+        m_loaded.values = values;
 
         const CardPhoto::SaveResult photo = savePhoto();
+        if (photo != CardPhoto::SaveResult::Failed)
+            rememberShownPhoto();
         interaction().message(this, MessageKind::Information,
             isNew ? editortext::cardInserted() : editortext::changesSaved(), Buttons::OkCancel);
         // The card is safe, but its photo is not: say so rather than let it pass
-        // for a complete save.
-        if (photo == CardPhoto::SaveResult::Failed)
+        // for a complete save. The photo is still the card's unsaved work.
+        if (photo == CardPhoto::SaveResult::Failed) {
             interaction().message(this, MessageKind::Warning, editortext::photoNotSaved(), Buttons::OkCancel);
+            return false;
+        }
+        return true;
     } catch (const ArchiveError&) {
         showArchiveError();
+        return false;
     }
 }
 
@@ -325,11 +348,20 @@ void CardEditor::cmdDuplicaClick()
         interaction().message(this, MessageKind::Warning, editortext::duplicateNeedsStoredCard(), Buttons::OkCancel);
         return;
     }
+    // The stored card gives way to a new one, which keeps its texts.
+    if (mayLeaveShownCard() == Leaving::Stay)
+        return;
     for (QLabel* label : m_attachments)
         label->clear();
     lblPosizione->clear();
     m_photo.showPlaceholder();
     refreshPhoto();
+    // The copy starts from the stored card's texts: what was typed into them
+    // and not saved is still work to keep; the photo and the attached files
+    // start afresh.
+    for (qsizetype i = m_fields.size(); i < m_loaded.values.size(); ++i)
+        m_loaded.values[i].clear();
+    rememberShownPhoto();
     firstField()->setFocus(Qt::OtherFocusReason);
     interaction().message(this, MessageKind::Information, editortext::duplicateReady(), Buttons::OkCancel);
 }

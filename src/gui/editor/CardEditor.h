@@ -1,6 +1,8 @@
 #pragma once
 
+#include "editing/CardChanges.h"
 #include "kinds/ArchiveKind.h"
+#include "storage/Card.h"
 #include "storage/CardPhoto.h"
 #include "ui/WorkScreen.h"
 
@@ -9,6 +11,7 @@
 #include <QString>
 
 class QBoxLayout;
+class QCloseEvent;
 class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
@@ -88,11 +91,24 @@ public:
     // The card as a record, as the editor shows it: edit fields, then attachment labels.
     QStringList currentValues() const;
 
-    // Puts a stored record on screen and loads its photo: the moves and the
-    // search windows end here.
-    void showRecord(int position, const QStringList& values);
-    // Empties the card and shows the placeholder: a new card.
-    void clearCard();
+    // Whether the shown card holds work the archive does not: its texts, photo
+    // or attached files differ from when it was put on screen or last saved.
+    bool hasUnsavedChanges() const;
+    // What became of the shown card when another was about to take its place.
+    enum class Leaving {
+        Stay, // Annulla, or Sì and the Save stopped: the card stays as it is
+        Go, // nothing to keep, or No: the card may go as it is
+        GoSaved, // Sì, and the Save stored it
+    };
+    // The one gate before the shown card gives way (a move, New, Duplicate, a
+    // card found by the search, leaving the editor): a card with unsaved
+    // changes asks whether to save them first. A card without changes goes
+    // without a question.
+    Leaving mayLeaveShownCard();
+    // Puts the stored card `card` on screen with its photo in place of the shown
+    // one, once that one may leave: the moves and the search end here. False
+    // when the shown card stays.
+    bool showStoredCard(const Card& card);
 
 public slots:
     void cmdNuovoClick();
@@ -136,6 +152,9 @@ protected:
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Exit and the window's own close both end here: the shown card may keep
+    // the editor open.
+    void closeEvent(QCloseEvent* event) override;
 
     void refreshPhoto();
     void showArchiveError();
@@ -145,7 +164,19 @@ private:
     QWidget* buildPhotoPanel();
     QWidget* buildNotesRow();
     void move(Move move);
+    // Fills the card from a stored record and loads its photo.
+    void showRecord(int position, const QStringList& values);
+    // Empties the card and shows the placeholder: a new card.
+    void clearCard();
+    // Save: true once the card and its photo are stored.
+    bool saveCard();
     CardPhoto::SaveResult savePhoto();
+
+    // The card as shown, and as it was put on screen or last saved.
+    CardState cardOnScreen() const;
+    void rememberShownCard();
+    void rememberShownPhoto();
+    bool photoChanged() const;
 
     QString m_programDir;
     ArchiveKind m_kind;
@@ -153,6 +184,7 @@ private:
     QList<QLineEdit*> m_fields;
     QList<QLabel*> m_attachments;
     CardPhoto m_photo;
+    CardState m_loaded;
     QWidget* m_section = nullptr;
 };
 

@@ -7,7 +7,7 @@ namespace lumidex {
 void CardEditor::cmdTrovaClick()
 {
     if (const std::optional<Card> chosen = findCard(this, kind(), archivePath()))
-        showRecord(chosen->position, chosen->values);
+        showStoredCard(*chosen);
 }
 
 } // namespace lumidex

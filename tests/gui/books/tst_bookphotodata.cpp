@@ -182,6 +182,8 @@ private slots:
         fixture.edit(QStringLiteral("txtData"))->setText(QStringLiteral("01/06/2024"));
         loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0005.JPG"), canonR5Tags()));
         QCOMPARE(status(fixture), QStringLiteral("Letti dalla foto: Fotocamera «Canon EOS R5»."));
+        // The entry with its photo is unsaved work: the user lets it go.
+        fixture.user().queueAnswer(Answer::No);
         editor->cmdPrimo->click();
         QCOMPARE(fixture.position(), QStringLiteral("1"));
         QCOMPARE(status(fixture), QString());

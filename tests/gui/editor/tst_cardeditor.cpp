@@ -1,6 +1,8 @@
 #include "common/FitToFrame.h"
+#include "gui/attachments/TfrmAllegaCartella.h"
 #include "gui/books/BookEditor.h"
 #include "gui/editor/CardEditor.h"
+#include "gui/search/SearchWindow.h"
 #include "gui/shell/TfrmGuida.h"
 #include "gui/zoom/TfrmZoom.h"
 #include "help/HelpPages.h"
@@ -19,10 +21,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTextBoundaryFinder>
 #include <QToolButton>
+#include <QWindow>
 #include <QtTest>
 #include <fcntl.h>
 
@@ -40,7 +46,13 @@ const QString photoNotSaved
                      "foto.\r\n\r\nAccertarsi di possedere i privilegi di scrittura nella cartella di installazione "
                      "del programma.");
 const QString photoNotCopied = QStringLiteral("Attenzione: non è stato possibile salvare la foto nel file indicato.");
+const QString saveChangesQuestion = QStringLiteral("La scheda è stata modificata.\r\n\r\nSalvare le modifiche?");
 const QSize photoFrame(307, 409);
+const QString duplicateReady
+    = QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                     "Al termine premere Salva per inserire la scheda in archivio.");
+const QString duplicateRefused = QStringLiteral(
+    "Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è stata inserita in archivio.");
 
 // The edit fields of `values`, and the attachments left empty.
 QStringList withoutAttachments(const QStringList& values, int editFields)
@@ -62,11 +74,125 @@ void typeKeys(QLineEdit* field, const QString& text)
     }
 }
 
+// Every way the card on screen gives way to another, or the editor closes: by
+// its button, and the moves and New by their keys too.
+const QStringList leavingActions { QStringLiteral("next"), QStringLiteral("previous"), QStringLiteral("first"),
+    QStringLiteral("last"), QStringLiteral("next by Page Down"), QStringLiteral("new"), QStringLiteral("new by Ctrl+N"),
+    QStringLiteral("duplicate"), QStringLiteral("search"), QStringLiteral("exit"), QStringLiteral("window closed") };
+
+// The same without the keys, which press the very buttons.
+QStringList buttonActions()
+{
+    QStringList actions = leavingActions;
+    actions.removeIf([](const QString& action) { return action.contains(QLatin1String(" by ")); });
+    return actions;
+}
+
+// The user picks the card of `position` in the search window, by its line.
+void pickInSearch(const EditorFixture& f, int position)
+{
+    const QString first = f.record(position).at(0);
+    f.user().onDialog([first](QDialog& dialog) {
+        auto* search = qobject_cast<SearchWindow*>(&dialog);
+        QVERIFY(search);
+        QTest::mouseClick(search->btnCerca, Qt::LeftButton);
+        const QStringList lines = search->listedLines();
+        int row = 0;
+        while (row < lines.size() && !lines.at(row).startsWith(first))
+            ++row;
+        QVERIFY2(row < lines.size(), qPrintable(first));
+        search->lstRecords->setCurrentIndex(search->lstRecords->model()->index(row, 0));
+        search->lstRecordsDblClick();
+    });
+}
+
+// Does `action` of leavingActions in the editor of `f`; the search picks the
+// card of `found`.
+void leaveCardBy(const EditorFixture& f, const QString& action, int found = 3)
+{
+    CardEditor* editor = f.editor();
+    // Keys go where the user's typing goes.
+    QWidget* typing = editor->focusWidget() ? editor->focusWidget() : editor;
+    if (action == QLatin1String("next"))
+        f.click(editor->cmdAvanti);
+    else if (action == QLatin1String("previous"))
+        f.click(editor->cmdIndietro);
+    else if (action == QLatin1String("first"))
+        f.click(editor->cmdPrimo);
+    else if (action == QLatin1String("last"))
+        f.click(editor->cmdUltimo);
+    else if (action == QLatin1String("next by Page Down"))
+        QTest::keyClick(typing, Qt::Key_PageDown);
+    else if (action == QLatin1String("new"))
+        f.click(editor->cmdNuovo);
+    else if (action == QLatin1String("new by Ctrl+N")) {
+        QSignalSpy pressed(editor->cmdNuovo, &QAbstractButton::clicked);
+        QTest::keyClick(typing, Qt::Key_N, Qt::ControlModifier);
+        // A shortcut presses its button visibly, a moment later.
+        QTRY_COMPARE(pressed.count(), 1);
+    } else if (action == QLatin1String("duplicate"))
+        f.click(editor->cmdDuplica);
+    else if (action == QLatin1String("search")) {
+        pickInSearch(f, found);
+        f.click(editor->cmdTrova);
+    } else if (action == QLatin1String("exit"))
+        f.click(editor->cmdEsci);
+    else if (action == QLatin1String("window closed"))
+        editor->windowHandle()->close();
+    else
+        QFAIL(qPrintable(action));
+}
+
+// Where `action` leads from the card the editor showed before it, `before`
+// (stored card 2 of three, or a new card): the card shown afterwards, or the
+// editor closed, and the messages of the action's own.
+struct CardLanding {
+    bool closed = false;
+    QString position;
+    QStringList values;
+    QList<ScriptedInteraction::Message> own;
+};
+CardLanding landingAfter(const EditorFixture& f, const QString& action, const QStringList& before, bool fromStored)
+{
+    if (action == QLatin1String("exit") || action == QLatin1String("window closed"))
+        return { true, fromStored ? QStringLiteral("2") : QString(), before, {} };
+    if (action.startsWith(QLatin1String("new")))
+        return { false, {}, blankRecord(f.layout()), {} };
+    if (action == QLatin1String("duplicate")) {
+        if (!fromStored)
+            return { false, {}, before, onlyMessage(MessageKind::Warning, duplicateRefused, Buttons::OkCancel) };
+        return { false, {}, withoutAttachments(before, f.editFieldCount()),
+            onlyMessage(MessageKind::Information, duplicateReady, Buttons::OkCancel) };
+    }
+    // From card 2 of three, or from a new card, where Next lands on the first.
+    int position = fromStored ? 3 : 1;
+    if (action == QLatin1String("first") || action == QLatin1String("previous"))
+        position = 1;
+    else if (action == QLatin1String("last") || action == QLatin1String("search"))
+        position = 3;
+    return { false, QString::number(position), f.record(position), {} };
+}
+
+// The question before a card with unsaved changes gives way.
+QList<ScriptedInteraction::Message> question()
+{
+    return onlyMessage(MessageKind::Confirmation, saveChangesQuestion, Buttons::YesNoCancel);
+}
+
+// Types `text` at the end of `field`, a key at a time.
+void typeAtEnd(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    field->end(false);
+    QTest::keyClicks(field, text);
+}
+
 } // namespace
 
 // What the registry card editor and the two book entry editors do alike, tested
 // once with a row per editor: the card's fields, the moves, Save with its
-// messages, Duplicate, New, the photo, the status line and the help.
+// messages, Duplicate, New, the photo, the status line, the help, and the
+// question before a card with unsaved work gives way.
 class TestCardEditor : public QObject {
     Q_OBJECT
 
@@ -981,24 +1107,28 @@ private slots:
         QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), f.editor()->imgBianco->pixmap().toImage());
         QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
 
+        // The user lets the deletion go rather than save it.
+        f.user().queueAnswer(Answer::No);
         f.click(f.editor()->cmdAvanti);
         f.click(f.editor()->cmdIndietro);
         QCOMPARE(f.position(), QStringLiteral("1"));
         QVERIFY(!f.editor()->photo().showsPlaceholder());
         QCOMPARE(f.editor()->photo().image().size(), QSize(90, 120));
-        QVERIFY(f.user().messages().isEmpty());
+        QCOMPARE(
+            f.user().messages(), onlyMessage(MessageKind::Confirmation, saveChangesQuestion, Buttons::YesNoCancel));
+        QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
     }
 
-    // The search windows put a card on screen this way.
-    void showRecordFillsTheCardAndLoadsItsPhoto_data() { addKindRows(); }
-    void showRecordFillsTheCardAndLoadsItsPhoto()
+    // The moves and the search windows put a card on screen this way.
+    void showStoredCardFillsTheCardAndLoadsItsPhoto_data() { addKindRows(); }
+    void showStoredCardFillsTheCardAndLoadsItsPhoto()
     {
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.writePhoto(5, encodeJpeg(markedImage(QSize(40, 30), Qt::magenta)));
         QStringList values = f.record(5);
         values[0] = QString(recordFields(kind).at(0).capacity, QLatin1Char('w'));
-        f.editor()->showRecord(5, values);
+        QVERIFY(f.editor()->showStoredCard({ 5, values }));
         QCOMPARE(f.position(), QStringLiteral("5"));
         QCOMPARE(f.shownValues(), values);
         // A text longer than its field is read from its beginning.
@@ -1008,7 +1138,7 @@ private slots:
         QCOMPARE(f.editor()->photo().image().size(), QSize(40, 30));
 
         // A position without a photo file shows the placeholder.
-        f.editor()->showRecord(6, f.record(6));
+        QVERIFY(f.editor()->showStoredCard({ 6, f.record(6) }));
         QCOMPARE(f.position(), QStringLiteral("6"));
         QVERIFY(f.editor()->photo().showsPlaceholder());
         QVERIFY(f.user().messages().isEmpty());
@@ -1088,6 +1218,407 @@ private slots:
         QCOMPARE(owner, f.editor());
         QCOMPARE(title, helptexts::title(f.helpPage()));
         QCOMPARE(text, helptexts::paragraphs(f.helpPage()).join(QStringLiteral("\n\n")));
+    }
+
+    // A card with unsaved changes asks before anything takes its place or
+    // closes the editor: Sì saves it as Save does and goes on, No goes on
+    // without saving, Annulla stays on the card as it is.
+    void changedCardAsksBeforeItGivesWay_data()
+    {
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("answer");
+        for (ArchiveKind kind : editorKinds())
+            for (const QString& action : leavingActions)
+                for (const char* answer : { "Sì", "No", "Annulla" })
+                    QTest::addRow("%s, %s, %s", kindName(kind), qPrintable(action), answer)
+                        << kind << action << QString::fromUtf8(answer);
+    }
+    void changedCardAsksBeforeItGivesWay()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, action);
+        QFETCH(QString, answer);
+        EditorFixture f(kind);
+        f.seed(3);
+        f.click(f.editor()->cmdPrimo);
+        f.click(f.editor()->cmdAvanti);
+        QCOMPARE(f.position(), QStringLiteral("2"));
+        typeAtEnd(f.edit(f.notesField().control), QStringLiteral(" modificata"));
+        QStringList edited = f.record(2);
+        edited[f.editFieldCount() - 1] = QStringLiteral("Nota 2 modificata");
+        QCOMPARE(f.shownValues(), edited);
+        QVERIFY(f.editor()->hasUnsavedChanges());
+        const QByteArray archiveBefore = readBytes(f.archivePath());
+        QSignalSpy closed(f.editor(), &WorkScreen::closed);
+
+        const bool yes = answer == QString::fromUtf8("Sì");
+        f.user().queueAnswer(yes ? Answer::Yes : answer == QLatin1String("No") ? Answer::No : Answer::Cancel);
+        leaveCardBy(f, action);
+        QCOMPARE(f.user().dialogsRun(), action == QLatin1String("search") ? 1 : 0);
+
+        if (answer == QLatin1String("Annulla")) {
+            QCOMPARE(f.user().messages(), question());
+            QCOMPARE(f.position(), QStringLiteral("2"));
+            QCOMPARE(f.shownValues(), edited);
+            QVERIFY(f.editor()->hasUnsavedChanges());
+            QVERIFY(f.editor()->isVisible());
+            QCOMPARE(closed.count(), 0);
+            QCOMPARE(readBytes(f.archivePath()), archiveBefore);
+            return;
+        }
+        const CardLanding landing = landingAfter(f, action, edited, true);
+        QList<ScriptedInteraction::Message> told = question();
+        if (yes)
+            told += onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel);
+        QCOMPARE(f.user().messages(), told + landing.own);
+        QCOMPARE(closed.count(), landing.closed ? 1 : 0);
+        QCOMPARE(f.editor()->isVisible(), !landing.closed);
+        QCOMPARE(f.position(), landing.position);
+        QCOMPARE(f.shownValues(), landing.values);
+        QCOMPARE(f.stored(2), yes ? edited : f.record(2));
+        QCOMPARE(QFileInfo(f.archivePath()).size(), 3 * f.recordSize());
+        if (!yes)
+            QCOMPARE(readBytes(f.archivePath()), archiveBefore);
+    }
+
+    // A card that holds nothing the archive does not is never asked about,
+    // whatever was done to it on the way.
+    void unchangedCardGivesWayWithoutAQuestion_data()
+    {
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("how");
+        const QStringList hows { QStringLiteral("stored card untouched"), QStringLiteral("new card untouched"),
+            QStringLiteral("letter typed and taken back"), QStringLiteral("photo deleted on a card without one"),
+            QStringLiteral("attachments applied as they were"), QStringLiteral("saved just now"),
+            QStringLiteral("duplicate untouched") };
+        for (ArchiveKind kind : editorKinds())
+            for (const QString& action : buttonActions())
+                for (const QString& how : hows)
+                    QTest::addRow("%s, %s, %s", kindName(kind), qPrintable(action), qPrintable(how))
+                        << kind << action << how;
+    }
+    void unchangedCardGivesWayWithoutAQuestion()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, action);
+        QFETCH(QString, how);
+        EditorFixture f(kind);
+        f.seed(3);
+        QLineEdit* notes = f.edit(f.notesField().control);
+        const bool fromStored
+            = how != QLatin1String("new card untouched") && how != QLatin1String("duplicate untouched");
+        if (how != QLatin1String("new card untouched")) {
+            f.click(f.editor()->cmdPrimo);
+            f.click(f.editor()->cmdAvanti);
+        }
+        if (how == QLatin1String("letter typed and taken back")) {
+            typeAtEnd(notes, QStringLiteral("x"));
+            QVERIFY(f.editor()->hasUnsavedChanges());
+            QTest::keyClick(notes, Qt::Key_Backspace);
+            QCOMPARE(notes->text(), QStringLiteral("Nota 2"));
+        } else if (how == QLatin1String("photo deleted on a card without one")) {
+            QVERIFY(f.editor()->photo().showsPlaceholder());
+            f.click(f.editor()->btnCancFoto);
+        } else if (how == QLatin1String("attachments applied as they were")) {
+            f.user().onDialog([](QDialog& dialog) {
+                auto* attach = qobject_cast<TfrmAllegaCartella*>(&dialog);
+                QVERIFY(attach);
+                QTest::mouseClick(attach->btnApplica, Qt::LeftButton);
+            });
+            f.click(f.editor()->cmdFile);
+            QCOMPARE(f.user().dialogsRun(), 1);
+        } else if (how == QLatin1String("saved just now")) {
+            typeAtEnd(notes, QStringLiteral(" modificata"));
+            f.click(f.editor()->cmdSalva);
+            QCOMPARE(f.lastMessage().text, changesSaved);
+        } else if (how == QLatin1String("duplicate untouched")) {
+            f.click(f.editor()->cmdDuplica);
+            QCOMPARE(f.lastMessage().text, duplicateReady);
+        }
+        const QStringList before = f.shownValues();
+        QVERIFY(!f.editor()->hasUnsavedChanges());
+        const QByteArray archiveBefore = readBytes(f.archivePath());
+        f.user().clear();
+        QSignalSpy closed(f.editor(), &WorkScreen::closed);
+
+        leaveCardBy(f, action);
+
+        // The action's own messages, and no question.
+        const CardLanding landing = landingAfter(f, action, before, fromStored);
+        QCOMPARE(f.user().messages(), landing.own);
+        QCOMPARE(closed.count(), landing.closed ? 1 : 0);
+        QCOMPARE(f.editor()->isVisible(), !landing.closed);
+        QCOMPARE(f.position(), landing.position);
+        QCOMPARE(f.shownValues(), landing.values);
+        QCOMPARE(readBytes(f.archivePath()), archiveBefore);
+    }
+
+    // Sì is Save: where Save stops, the card stays, with its work, for the user
+    // to put right; it can still be let go with No.
+    void yesStaysOnTheCardWhenItsSaveStops_data()
+    {
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("failure");
+        for (ArchiveKind kind : editorKinds())
+            for (const QString& action : buttonActions())
+                for (const char* failure :
+                    { "required field missing", "archive cannot be written", "photo cannot be written" })
+                    QTest::addRow("%s, %s, %s", kindName(kind), qPrintable(action), failure)
+                        << kind << action << QString::fromLatin1(failure);
+    }
+    void yesStaysOnTheCardWhenItsSaveStops()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, action);
+        QFETCH(QString, failure);
+        EditorFixture f(kind);
+        f.seed(3);
+        const bool photoFails = failure == QLatin1String("photo cannot be written");
+        // A file where the photo folder should be: the card can be stored, its photo cannot.
+        if (photoFails)
+            writeBytes(f.photoFolder(), "not a folder");
+        f.click(f.editor()->cmdPrimo);
+        f.click(f.editor()->cmdAvanti);
+
+        QStringList edited = f.record(2);
+        QList<ScriptedInteraction::Message> told = question();
+        QLineEdit* required = f.edit(f.requiredFields().constFirst().control);
+        // Another program instance reads the archive for as long as this test
+        // holds the lock: the editor can read it but never write it.
+        Archive::setDefaultLockTimeout(200);
+        const auto restore = qScopeGuard([] { Archive::setDefaultLockTimeout(Archive::lockTimeoutMs); });
+        QFile other(f.archivePath());
+        if (failure == QLatin1String("required field missing")) {
+            required->setFocus();
+            required->selectAll();
+            QTest::keyClick(required, Qt::Key_Backspace);
+            edited[0].clear();
+            told += onlyMessage(MessageKind::Warning, f.requiredFields().constFirst().message, Buttons::OkCancel);
+        } else if (photoFails) {
+            const QString chosen = f.filePath(QStringLiteral("ritratto.jpg"));
+            writeBytes(chosen, encodeJpeg(markedImage(QSize(60, 80), Qt::green)));
+            f.user().queueOpenFileName(chosen);
+            f.click(f.editor()->btnCaricaFoto);
+            QVERIFY(!f.editor()->photo().showsPlaceholder());
+            told += onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel)
+                + onlyMessage(MessageKind::Warning, photoNotSaved, Buttons::OkCancel);
+        } else {
+            typeAtEnd(f.edit(f.notesField().control), QStringLiteral(" modificata"));
+            edited[f.editFieldCount() - 1] = QStringLiteral("Nota 2 modificata");
+            QVERIFY(other.open(QIODevice::ReadOnly));
+            struct flock region = {};
+            region.l_type = F_RDLCK;
+            region.l_whence = SEEK_SET;
+            QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
+            told += onlyMessage(MessageKind::Error, archiveAccessText(), Buttons::OkCancel);
+        }
+        QVERIFY(f.editor()->hasUnsavedChanges());
+        const QImage photo = f.editor()->photo().image();
+        QSignalSpy closed(f.editor(), &WorkScreen::closed);
+
+        f.user().queueAnswer(Answer::Yes);
+        leaveCardBy(f, action);
+
+        QCOMPARE(f.user().messages(), told);
+        QCOMPARE(f.position(), QStringLiteral("2"));
+        QCOMPARE(f.shownValues(), edited);
+        QCOMPARE(f.editor()->photo().image(), photo);
+        QVERIFY(f.editor()->isVisible());
+        QCOMPARE(closed.count(), 0);
+        QVERIFY(f.editor()->hasUnsavedChanges());
+        if (failure == QLatin1String("required field missing"))
+            QCOMPARE(f.editor()->focusWidget(), required);
+        // The card's record was written before its photo failed; nothing else was.
+        QCOMPARE(f.stored(2), photoFails ? edited : f.record(2));
+        QCOMPARE(QFileInfo(f.archivePath()).size(), 3 * f.recordSize());
+        other.close();
+
+        // The work is still the user's to save or let go.
+        f.user().clear();
+        f.user().queueAnswer(Answer::No);
+        leaveCardBy(f, action);
+        const CardLanding landing = landingAfter(f, action, edited, true);
+        QCOMPARE(f.user().messages(), question() + landing.own);
+        QCOMPARE(closed.count(), landing.closed ? 1 : 0);
+        QCOMPARE(f.position(), landing.position);
+        QCOMPARE(f.shownValues(), landing.values);
+    }
+
+    // A new card with typed work: Sì appends it, and the editor then goes where
+    // the user asked from the new card; No lets it go. A new card is never
+    // duplicated, so Duplicate replaces nothing and asks nothing.
+    void typedNewCardIsAskedAboutLikeAStoredOne_data()
+    {
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("answer");
+        for (ArchiveKind kind : editorKinds())
+            for (const QString& action : leavingActions)
+                for (const char* answer : { "Sì", "No" })
+                    QTest::addRow("%s, %s, %s", kindName(kind), qPrintable(action), answer)
+                        << kind << action << QString::fromUtf8(answer);
+    }
+    void typedNewCardIsAskedAboutLikeAStoredOne()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, action);
+        QFETCH(QString, answer);
+        EditorFixture f(kind);
+        f.seed(3);
+        f.fillRequired();
+        const QStringList typed = f.shownValues();
+        QVERIFY(f.editor()->hasUnsavedChanges());
+        QSignalSpy closed(f.editor(), &WorkScreen::closed);
+
+        const bool yes = answer == QString::fromUtf8("Sì");
+        f.user().queueAnswer(yes ? Answer::Yes : Answer::No);
+        leaveCardBy(f, action);
+
+        CardLanding landing = landingAfter(f, action, typed, false);
+        if (action == QLatin1String("duplicate")) {
+            QCOMPARE(f.user().messages(), landing.own);
+            QCOMPARE(f.shownValues(), typed);
+            QCOMPARE(QFileInfo(f.archivePath()).size(), 3 * f.recordSize());
+            return;
+        }
+        QList<ScriptedInteraction::Message> told = question();
+        if (yes) {
+            told += onlyMessage(MessageKind::Information, cardInserted, Buttons::OkCancel);
+            QCOMPARE(f.stored(4), typed);
+            // The editor closed on the card it had just stored.
+            if (landing.closed)
+                landing.position = QStringLiteral("4");
+        }
+        QCOMPARE(f.user().messages(), told + landing.own);
+        QCOMPARE(QFileInfo(f.archivePath()).size(), (yes ? 4 : 3) * f.recordSize());
+        QCOMPARE(closed.count(), landing.closed ? 1 : 0);
+        QCOMPARE(f.position(), landing.position);
+        QCOMPARE(f.shownValues(), landing.values);
+    }
+
+    // The card a move or the search reads may be the very card Sì has just
+    // saved: it is shown as it is stored now, not as it was read before.
+    void cardChosenAgainAfterItsSaveShowsAsStored_data()
+    {
+        addKindRows("way",
+            { QStringLiteral("first on the first card"), QStringLiteral("last on the last card"),
+                QStringLiteral("search for the shown card") });
+    }
+    void cardChosenAgainAfterItsSaveShowsAsStored()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, way);
+        EditorFixture f(kind);
+        f.seed(3);
+        const int at = way.startsWith(QLatin1String("first")) ? 1 : way.startsWith(QLatin1String("last")) ? 3 : 2;
+        f.click(f.editor()->cmdPrimo);
+        for (int position = 1; position < at; ++position)
+            f.click(f.editor()->cmdAvanti);
+        QCOMPARE(f.position(), QString::number(at));
+        // Blanks at the end are not stored.
+        typeAtEnd(f.edit(f.notesField().control), QStringLiteral(" cambiata  "));
+        QStringList stored = f.record(at);
+        stored[f.editFieldCount() - 1] = QStringLiteral("Nota %1 cambiata").arg(at);
+
+        f.user().queueAnswer(Answer::Yes);
+        if (at == 1)
+            leaveCardBy(f, QStringLiteral("first"));
+        else if (at == 3)
+            leaveCardBy(f, QStringLiteral("last"));
+        else
+            leaveCardBy(f, QStringLiteral("search"), at);
+
+        QCOMPARE(
+            f.user().messages(), question() + onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel));
+        QCOMPARE(f.position(), QString::number(at));
+        QCOMPARE(f.stored(at), stored);
+        QCOMPARE(f.shownValues(), stored);
+        QVERIFY(!f.editor()->hasUnsavedChanges());
+    }
+
+    // Whatever the user changed is work to ask about: a field, the photo, the
+    // attached files, a book entry's date, the texts a duplicate carries.
+    void everyChangeOfTheCardIsAskedAbout_data()
+    {
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<QString>("change");
+        for (ArchiveKind kind : editorKinds()) {
+            for (const char* change : { "field typed", "photo loaded", "photo deleted", "attachment described anew",
+                     "attachment removed", "new card typed", "duplicate typed", "edits carried into a duplicate" })
+                QTest::addRow("%s, %s", kindName(kind), change) << kind << QString::fromLatin1(change);
+        }
+        for (ArchiveKind kind : bookKinds())
+            QTest::addRow("%s, date set to today", kindName(kind)) << kind << QStringLiteral("date set to today");
+    }
+    void everyChangeOfTheCardIsAskedAbout()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, change);
+        EditorFixture f(kind);
+        f.seed(3);
+        f.writePhoto(2, encodeJpeg(markedImage(QSize(60, 80), Qt::red)));
+        if (change != QLatin1String("new card typed")) {
+            f.click(f.editor()->cmdPrimo);
+            f.click(f.editor()->cmdAvanti);
+            QVERIFY(!f.editor()->photo().showsPlaceholder());
+        }
+        QLineEdit* notes = f.edit(f.notesField().control);
+        if (change == QLatin1String("field typed") || change == QLatin1String("new card typed")) {
+            typeAtEnd(f.firstField(), QStringLiteral("a"));
+        } else if (change == QLatin1String("photo loaded")) {
+            const QString chosen = f.filePath(QStringLiteral("ritratto.jpg"));
+            writeBytes(chosen, encodeJpeg(markedImage(QSize(60, 80), Qt::green)));
+            f.user().queueOpenFileName(chosen);
+            f.click(f.editor()->btnCaricaFoto);
+        } else if (change == QLatin1String("photo deleted")) {
+            f.click(f.editor()->btnCancFoto);
+        } else if (change.startsWith(QLatin1String("attachment"))) {
+            const bool removed = change.endsWith(QLatin1String("removed"));
+            f.user().onDialog([removed](QDialog& dialog) {
+                auto* attach = qobject_cast<TfrmAllegaCartella*>(&dialog);
+                QVERIFY(attach);
+                if (removed) {
+                    attach->txtFile01->clear();
+                    attach->txtDesc01->clear();
+                } else {
+                    attach->txtDesc01->setText(QStringLiteral("Contratto rinnovato"));
+                }
+                QTest::mouseClick(attach->btnApplica, Qt::LeftButton);
+            });
+            f.click(f.editor()->cmdFile);
+            QCOMPARE(f.user().dialogsRun(), 1);
+        } else if (change == QLatin1String("duplicate typed")) {
+            f.click(f.editor()->cmdDuplica);
+            typeAtEnd(notes, QStringLiteral(" copia"));
+        } else if (change == QLatin1String("edits carried into a duplicate")) {
+            // The user keeps the stored card as it was; the typed text goes on
+            // in the copy and is still unsaved there.
+            typeAtEnd(notes, QStringLiteral(" copia"));
+            f.user().queueAnswer(Answer::No);
+            f.click(f.editor()->cmdDuplica);
+            QCOMPARE(f.user().messages(),
+                question() + onlyMessage(MessageKind::Information, duplicateReady, Buttons::OkCancel));
+            QCOMPARE(notes->text(), QStringLiteral("Nota 2 copia"));
+        } else if (change == QLatin1String("date set to today")) {
+            f.click(f.bookEditor()->impData);
+        }
+        const QStringList shown = f.shownValues();
+        const QString position = f.position();
+        const QImage photo = f.editor()->photo().image();
+        QVERIFY(f.editor()->hasUnsavedChanges());
+        const QByteArray archiveBefore = readBytes(f.archivePath());
+        f.user().clear();
+
+        f.user().queueAnswer(Answer::Cancel);
+        f.click(f.editor()->cmdAvanti);
+        QCOMPARE(f.user().messages(), question());
+        QCOMPARE(f.position(), position);
+        QCOMPARE(f.shownValues(), shown);
+        QCOMPARE(f.editor()->photo().image(), photo);
+        QCOMPARE(readBytes(f.archivePath()), archiveBefore);
     }
 };
 

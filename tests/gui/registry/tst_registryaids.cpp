@@ -1,12 +1,12 @@
 #include "gui/checks/CheckWindow.h"
 #include "gui/registry/FieldTyping.h"
 #include "gui/registry/TfrmAnagrafica.h"
-#include "ui/PasteRoute.h"
 #include "storage/Layouts.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
 #include "support/TestRecords.h"
+#include "ui/PasteRoute.h"
 
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -276,7 +276,7 @@ private slots:
         click(editor()->cmdAvanti);
         shownAsStored();
         // The search window puts its card on screen the same way.
-        editor()->showRecord(1, stored);
+        QVERIFY(editor()->showStoredCard({ 1, stored }));
         shownAsStored();
 
         // Once the user types in the field, the whole text is put in form.
