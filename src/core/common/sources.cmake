@@ -1,4 +1,4 @@
-# Text rules (trim, ASCII case, contains), the program's date and number formats, fit-to-frame maths.
+# Text rules (trim, ASCII case, contains), why a file operation failed, the program's date and number formats, fit-to-frame maths.
 lumidex_sources(
-  FitToFrame.h FitToFrame.cpp Formatting.h Formatting.cpp Text.h Text.cpp
+  FailureCause.h FailureCause.cpp FitToFrame.h FitToFrame.cpp Formatting.h Formatting.cpp Text.h Text.cpp
 )

@@ -75,6 +75,8 @@ void ArchiveFile::lock(Access access, int timeoutMs)
         emit LockNotice::instance().archiveUsedWithoutLock(m_filePath);
         return;
     case Outcome::TimedOut:
+        m_lockedElsewhere = true;
+        break;
     case Outcome::Failed:
         break;
     }
@@ -176,7 +178,8 @@ void ArchiveFile::readRecords(qint64 index, qint64 records, char* into) const
 {
     readFromFile(index, records, into);
     if (m_repairedIndex >= index && m_repairedIndex < index + records)
-        std::memcpy(into + (m_repairedIndex - index) * m_recordSize, m_repairedRecord.constData(), size_t(m_recordSize));
+        std::memcpy(
+            into + (m_repairedIndex - index) * m_recordSize, m_repairedRecord.constData(), size_t(m_recordSize));
 }
 
 void ArchiveFile::readFromFile(qint64 index, qint64 records, char* into) const
@@ -190,7 +193,8 @@ void ArchiveFile::readFromFile(qint64 index, qint64 records, char* into) const
         if (n < 0)
             fail(QStringLiteral("Cannot read"));
         if (n == 0)
-            throw ArchiveError(QStringLiteral("Short read in %1: %2 of %3 bytes").arg(m_filePath).arg(got).arg(wanted));
+            throw ArchiveError(QStringLiteral("Short read in %1: %2 of %3 bytes").arg(m_filePath).arg(got).arg(wanted),
+                FailureCause::fromSystem(EIO));
         got += n;
     }
 }
@@ -213,8 +217,8 @@ void ArchiveFile::overwriteRecord(qint64 index, QByteArrayView record)
     readFromFile(index, 1, old.data());
     // Where no rollback file can be written (a folder the user cannot write to),
     // the card is overwritten all the same, as it always was.
-    const bool journalled = rollbackjournal::write(
-        journal, { index, m_size, QByteArrayView(old.constData(), old.size()), record });
+    const bool journalled
+        = rollbackjournal::write(journal, { index, m_size, QByteArrayView(old.constData(), old.size()), record });
     writeRecord(index, record);
     // The new card must be on the disk before the old one is let go, and before
     // anyone is told it was saved.
@@ -249,14 +253,18 @@ void ArchiveFile::close()
     const int fd = m_fd;
     m_fd = -1;
     // A network file system may report a failed write only here.
-    if (::close(fd) != 0)
-        throw ArchiveError(QStringLiteral("Cannot close %1: %2").arg(m_filePath, systemReason(errno)));
+    if (::close(fd) != 0) {
+        const int error = errno;
+        throw ArchiveError(QStringLiteral("Cannot close %1: %2").arg(m_filePath, systemReason(error)),
+            FailureCause::fromSystem(error));
+    }
 }
 
 void ArchiveFile::fail(const QString& what) const
 {
     const int error = errno;
-    throw ArchiveError(QStringLiteral("%1 %2: %3").arg(what, m_filePath, systemReason(error)));
+    throw ArchiveError(QStringLiteral("%1 %2: %3").arg(what, m_filePath, systemReason(error)),
+        m_lockedElsewhere ? FailureCause::lockedElsewhere() : FailureCause::fromSystem(error));
 }
 
 } // namespace lumidex
