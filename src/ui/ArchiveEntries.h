@@ -19,8 +19,8 @@ template <typename Read> auto archiveEntriesOrTell(QWidget* owner, Read read) ->
     decltype(read()) entries;
     try {
         entries = read();
-    } catch (const ArchiveError&) {
-        interaction().message(owner, MessageKind::Error, archiveAccessMessage(), Buttons::OkCancel);
+    } catch (const ArchiveError& error) {
+        interaction().message(owner, MessageKind::Error, archiveFailureMessage(error), Buttons::OkCancel);
         return std::nullopt;
     }
     if (entries.isEmpty()) {

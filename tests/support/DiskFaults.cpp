@@ -1,5 +1,7 @@
 #include "support/DiskFaults.h"
 
+#include "support/CauseWords.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -76,6 +78,21 @@ QString diskFaultReason(DiskFault fault)
         break;
     }
     return qt_error_string(ENOSPC);
+}
+
+QString diskFaultWords(DiskFault fault)
+{
+    switch (fault) {
+    case DiskFault::FileSizeLimit:
+        return causewords::fileTooLarge();
+    case DiskFault::SyncRefused:
+        return causewords::diskError();
+    case DiskFault::NoRoomLeft:
+    case DiskFault::OnePageLeft:
+    case DiskFault::SyncRefusedNoRoom:
+        break;
+    }
+    return causewords::noRoom();
 }
 
 FaultyDisk::FaultyDisk(DiskFault fault)

@@ -36,6 +36,8 @@ const char* diskFaultName(DiskFault fault);
 void addDiskFaultRows(const QList<DiskFault>& faults = allDiskFaults());
 // The reason the system gives when `fault` stops a write.
 QString diskFaultReason(DiskFault fault);
+// What the user is told of it.
+QString diskFaultWords(DiskFault fault);
 
 // A program folder where a disk fault can be set off once its files are in
 // place, and that is given back whole (unmounted, the limit lifted) when it goes.

@@ -1,5 +1,7 @@
 #include "support/TestHelpers.h"
 
+#include "support/CauseWords.h"
+
 #include "common/FitToFrame.h"
 
 #include <QApplication>
@@ -21,6 +23,11 @@ QString archiveAccessText()
     return QStringLiteral(
         "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i "
         "privilegi di scrittura nella cartella di installazione del programma.");
+}
+
+QString archiveAccessText(const QString& cause)
+{
+    return causewords::withCause(archiveAccessText(), cause);
 }
 
 void paste(QLineEdit* field, const QString& text)

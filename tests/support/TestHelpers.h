@@ -27,8 +27,10 @@ template <class T> T* named(QObject* root, const QString& name)
 // Closes whatever modal window a failing test left behind.
 void closeModalLeftovers();
 
-// What every window says when it cannot reach its archive, written out here once.
+// What every window says when it cannot reach its archive, written out here once,
+// and the same with the cause the user is told (see CauseWords.h).
 QString archiveAccessText();
+QString archiveAccessText(const QString& cause);
 
 // Pastes `text` into `field` as the user does: through the clipboard and Ctrl+V.
 void paste(QLineEdit* field, const QString& text);

@@ -12,6 +12,7 @@ target_sources(lumidex_testcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CameraPhotos.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ExportFixtures.h
   ${CMAKE_CURRENT_LIST_DIR}/ExportFixtures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CauseWords.h
   ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.h
   ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.cpp
 )

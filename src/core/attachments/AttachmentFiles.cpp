@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <filesystem>
 
 namespace lumidex::attachments {
@@ -55,24 +56,29 @@ bool isSameFile(const QString& first, const QString& second)
     return !error && same;
 }
 
-bool copyReplacing(QIODevice& source, const QString& destination, QString* reason, const CopyStep& step)
+bool copyReplacing(QIODevice& source, const QString& destination, FailureCause* cause, const CopyStep& step)
 {
+    errno = 0;
     if (!source.isOpen() && !source.open(QIODevice::ReadOnly)) {
-        if (reason)
-            *reason = source.errorString();
+        if (cause) {
+            const auto* file = qobject_cast<const QFileDevice*>(&source);
+            *cause = file ? fileFailure(file->fileName(), errno, source.errorString())
+                          : FailureCause::fromErrno(source.errorString());
+        }
         return false;
     }
     return safewrite::replaceFile(
         destination,
-        [&source, &step](QIODevice& out, QString& why) {
+        [&source, &step](QIODevice& out, FailureCause& why) {
             QByteArray chunk(copyChunkSize, Qt::Uninitialized);
             qint64 copied = 0;
             for (;;) {
                 if (step && !step(copied))
                     return false;
+                errno = 0;
                 const qint64 read = source.read(chunk.data(), chunk.size());
                 if (read < 0) {
-                    why = source.errorString();
+                    why = FailureCause::fromErrno(source.errorString());
                     return false;
                 }
                 if (read == 0)
@@ -82,25 +88,30 @@ bool copyReplacing(QIODevice& source, const QString& destination, QString* reaso
                 copied += read;
             }
         },
-        reason);
+        cause);
 }
 
-bool copyReplacing(const QString& sourcePath, const QString& destination, QString* reason, const CopyStep& step)
+bool copyReplacing(const QString& sourcePath, const QString& destination, FailureCause* cause, const CopyStep& step)
 {
     QFile source(sourcePath);
+    errno = 0;
     if (!source.open(QIODevice::ReadOnly)) {
-        if (reason)
-            *reason = source.errorString();
+        if (cause)
+            *cause = fileFailure(sourcePath, errno, source.errorString());
         return false;
     }
-    return copyReplacing(source, destination, reason, step);
+    return copyReplacing(source, destination, cause, step);
 }
 
 AttachOutcome attachFile(const QString& programDir, const QString& sourcePath,
-    const std::function<bool()>& replaceExisting, const CopyStep& step)
+    const std::function<bool()>& replaceExisting, const CopyStep& step, FailureCause* cause)
 {
-    if (!QDir().mkpath(programfolder::attachmentsFolderPath(programDir)))
+    errno = 0;
+    if (!QDir().mkpath(programfolder::attachmentsFolderPath(programDir))) {
+        if (cause)
+            *cause = FailureCause::fromErrno();
         return AttachOutcome::Failed;
+    }
     const QString destination = attachedFilePath(programDir, QFileInfo(sourcePath).fileName());
     if (destination.isEmpty())
         return AttachOutcome::Failed;
@@ -119,7 +130,7 @@ AttachOutcome attachFile(const QString& programDir, const QString& sourcePath,
         stopped = step && !step(copied);
         return !stopped;
     };
-    if (copyReplacing(sourcePath, destination, nullptr, following))
+    if (copyReplacing(sourcePath, destination, cause, following))
         return AttachOutcome::Copied;
     return stopped ? AttachOutcome::Cancelled : AttachOutcome::Failed;
 }

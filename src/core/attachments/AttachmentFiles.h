@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FailureCause.h"
+
 #include <QString>
 #include <functional>
 
@@ -39,10 +41,11 @@ using CopyStep = std::function<bool(qint64 copied)>;
 // Copies all of `source` to `destination`, replacing any file of that name only
 // once the copy is complete: a copy that fails or is stopped on the way leaves
 // the old file (or no file) where it was, and nothing beside it. On failure
-// returns false and, if asked, the reason.
-bool copyReplacing(QIODevice& source, const QString& destination, QString* reason = nullptr, const CopyStep& step = {});
-bool copyReplacing(
-    const QString& sourcePath, const QString& destination, QString* reason = nullptr, const CopyStep& step = {});
+// returns false and, if asked, the cause.
+[[nodiscard]] bool copyReplacing(
+    QIODevice& source, const QString& destination, FailureCause* cause = nullptr, const CopyStep& step = {});
+[[nodiscard]] bool copyReplacing(
+    const QString& sourcePath, const QString& destination, FailureCause* cause = nullptr, const CopyStep& step = {});
 
 enum class AttachOutcome {
     Copied, // the file is in the folder
@@ -55,8 +58,9 @@ enum class AttachOutcome {
 // creating the folder with its parents. A file of that name already there is
 // replaced only when `replaceExisting` (asked only then) says so, and never when
 // it is the chosen file itself; a symbolic link of that name is replaced itself,
-// never written through. `step` follows the copy and may stop it.
+// never written through. `step` follows the copy and may stop it. A failure
+// gives its cause, if asked.
 AttachOutcome attachFile(const QString& programDir, const QString& sourcePath,
-    const std::function<bool()>& replaceExisting, const CopyStep& step = {});
+    const std::function<bool()>& replaceExisting, const CopyStep& step = {}, FailureCause* cause = nullptr);
 
 } // namespace lumidex::attachments

@@ -2,6 +2,7 @@
 
 #include "texts/FailureTexts.h"
 
+#include <QFileInfo>
 #include <cerrno>
 
 namespace lumidex {
@@ -28,11 +29,21 @@ FailureCause FailureCause::lockedElsewhere(QString detail)
     return cause;
 }
 
+FailureCause FailureCause::described(QString words)
+{
+    FailureCause cause;
+    cause.m_kind = Kind::Described;
+    cause.m_detail = std::move(words);
+    return cause;
+}
+
 QString FailureCause::words() const
 {
     switch (m_kind) {
     case Kind::Unknown:
         return {};
+    case Kind::Described:
+        return m_detail;
     case Kind::LockedElsewhere:
         return failuretext::lockedElsewhere();
     case Kind::System:
@@ -56,6 +67,8 @@ QString FailureCause::words() const
         return failuretext::nameTooLong();
     case EISDIR:
     case ENOTDIR:
+    // Making a folder where a file of that name stands.
+    case EEXIST:
         return failuretext::folderInTheWay();
     case EMFILE:
     case ENFILE:
@@ -72,6 +85,18 @@ QString FailureCause::words() const
     default:
         return failuretext::otherSystemError(m_error);
     }
+}
+
+FailureCause fileFailure(const QString& path, int error, QString detail)
+{
+    if (error == 0) {
+        const QFileInfo info(path);
+        if (info.isDir())
+            error = EISDIR;
+        else if (!info.exists() && !info.isSymLink())
+            error = ENOENT;
+    }
+    return FailureCause::fromSystem(error, std::move(detail));
 }
 
 QString withCause(const QString& message, const FailureCause& cause)

@@ -16,6 +16,8 @@ public:
     // The errno of the moment.
     static FailureCause fromErrno(QString detail = {});
     static FailureCause lockedElsewhere(QString detail = {});
+    // A cause of the program's own, in words from the texts.
+    static FailureCause described(QString words);
 
     bool isKnown() const { return m_kind != Kind::Unknown; }
     bool isLockedElsewhere() const { return m_kind == Kind::LockedElsewhere; }
@@ -27,11 +29,17 @@ public:
     QString words() const;
 
 private:
-    enum class Kind { Unknown, System, LockedElsewhere };
+    enum class Kind { Unknown, System, LockedElsewhere, Described };
     Kind m_kind = Kind::Unknown;
     int m_error = 0;
     QString m_detail;
 };
+
+// The cause of a failure on the file at `path` that Qt reports only in words
+// (`detail`): `error` is errno after the call. Qt finds some causes itself without
+// asking the system (a folder where a file should be), and errno then says
+// nothing; they are found again here.
+FailureCause fileFailure(const QString& path, int error, QString detail);
 
 // `message` with the cause's words on a paragraph of their own; the message alone
 // when nothing is known.

@@ -37,9 +37,9 @@ QString read(const QString& programDir)
     return singleAgencyLine(QString::fromUtf8(first));
 }
 
-bool write(const QString& programDir, const QString& line, QString* reason)
+bool write(const QString& programDir, const QString& line, FailureCause* cause)
 {
-    return safewrite::replaceFile(filePath(programDir), singleAgencyLine(line).toUtf8() + '\n', reason);
+    return safewrite::replaceFile(filePath(programDir), singleAgencyLine(line).toUtf8() + '\n', cause);
 }
 
 } // namespace lumidex::agencyline

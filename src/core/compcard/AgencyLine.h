@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FailureCause.h"
+
 #include <QString>
 
 // The agency's line printed at the foot of every comp card: set once by the user
@@ -18,7 +20,7 @@ QString filePath(const QString& programDir);
 QString read(const QString& programDir);
 
 // Saves the trimmed line (one line of UTF-8 text), replacing the file only once
-// it is written whole. On failure returns false and, if asked, the reason.
-bool write(const QString& programDir, const QString& line, QString* reason = nullptr);
+// it is written whole. On failure returns false and, if asked, the cause.
+[[nodiscard]] bool write(const QString& programDir, const QString& line, FailureCause* cause = nullptr);
 
 } // namespace lumidex::agencyline

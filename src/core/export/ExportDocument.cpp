@@ -2,6 +2,7 @@
 
 #include "export/ExportRecords.h"
 #include "export/SheetText.h"
+#include "storage/CheckedOutput.h"
 #include "storage/SafeWrite.h"
 
 #include <QIODevice>
@@ -138,7 +139,7 @@ ExportDocument::ExportDocument(const ExportRecords& records)
 
 bool ExportDocument::write(QIODevice& device, const Step& step)
 {
-    m_error.clear();
+    m_cause = {};
     m_stopped = false;
     const ExportTable& table = m_records.table();
     const int columns = table.exportedColumnCount();
@@ -150,7 +151,10 @@ bool ExportDocument::write(QIODevice& device, const Step& step)
     qsizetype used = start.size();
     const auto flush = [&] {
         if (device.write(buffer.constData(), used) != used) {
-            m_error = device.errorString();
+            // The safe write's output knows the system's answer; another device
+            // only its words.
+            const auto* checked = dynamic_cast<const CheckedOutput*>(&device);
+            m_cause = checked ? checked->cause() : FailureCause::fromSystem(0, device.errorString());
             return false;
         }
         used = 0;
@@ -160,7 +164,7 @@ bool ExportDocument::write(QIODevice& device, const Step& step)
         if (!step || step(rowsWritten))
             return false;
         m_stopped = true;
-        m_error = QStringLiteral("The export was stopped");
+        m_cause = FailureCause::fromSystem(0, QStringLiteral("The export was stopped"));
         return true;
     };
 
@@ -213,13 +217,13 @@ bool ExportDocument::save(const QString& filePath, const Step& step)
 {
     return safewrite::replaceFile(
         filePath,
-        [this, &step](QIODevice& out, QString& why) {
+        [this, &step](QIODevice& out, FailureCause& why) {
             if (write(out, step))
                 return true;
-            why = m_error;
+            why = m_cause;
             return false;
         },
-        &m_error);
+        &m_cause);
 }
 
 } // namespace lumidex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FailureCause.h"
+
 #include <QString>
 #include <functional>
 
@@ -23,20 +25,22 @@ public:
 
     // Streams the whole document into an open device. False when the device
     // refused to take it (errorString() says why) or `step` stopped it.
-    bool write(QIODevice& device, const Step& step = {});
+    [[nodiscard]] bool write(QIODevice& device, const Step& step = {});
 
     // Writes the document to a temporary file beside `filePath` and puts it in
     // place only once it is complete and on the disk, so a failed or stopped
     // export leaves the previous file as it was.
-    bool save(const QString& filePath, const Step& step = {});
+    [[nodiscard]] bool save(const QString& filePath, const Step& step = {});
 
-    const QString& errorString() const { return m_error; }
+    // Why the last write or save failed: the system's words in detail().
+    const FailureCause& cause() const { return m_cause; }
+    const QString& errorString() const { return m_cause.detail(); }
     // Whether the last write was stopped by its step rather than failed.
     bool stopped() const { return m_stopped; }
 
 private:
     const ExportRecords& m_records;
-    QString m_error;
+    FailureCause m_cause;
     bool m_stopped = false;
 };
 

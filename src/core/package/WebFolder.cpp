@@ -3,9 +3,11 @@
 #include "package/SafeNames.h"
 #include "package/WebPages.h"
 #include "storage/SafeWrite.h"
+#include "texts/FailureTexts.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
 
 namespace lumidex::package {
 
@@ -15,19 +17,20 @@ WebFolder::~WebFolder()
         QDir(m_path).removeRecursively();
 }
 
-bool WebFolder::create(const QString& parentDir, const QString& base, QString* reason)
+bool WebFolder::create(const QString& parentDir, const QString& base, FailureCause* cause)
 {
+    errno = 0;
     m_path = createFreeFolder(parentDir, base);
-    if (m_path.isEmpty() && reason)
-        *reason = QStringLiteral("impossibile creare una cartella in %1").arg(QDir::toNativeSeparators(parentDir));
+    if (m_path.isEmpty() && cause)
+        *cause = FailureCause::fromErrno(QStringLiteral("Cannot create a folder in %1").arg(parentDir));
     return !m_path.isEmpty();
 }
 
 WebOutcome WebFolder::finish(const QByteArray& indexPage)
 {
     WebOutcome outcome;
-    if (!write(QString::fromLatin1(styleSheetName), styleSheet(), &outcome.reason)
-        || !write(QStringLiteral("index.html"), indexPage, &outcome.reason))
+    if (!write(QString::fromLatin1(styleSheetName), styleSheet(), &outcome.cause)
+        || !write(QStringLiteral("index.html"), indexPage, &outcome.cause))
         return outcome;
     m_kept = true;
     outcome.status = WebOutcome::Status::Done;
@@ -35,16 +38,17 @@ WebOutcome WebFolder::finish(const QByteArray& indexPage)
     return outcome;
 }
 
-bool WebFolder::write(const QString& relativePath, QByteArrayView contents, QString* reason)
+bool WebFolder::write(const QString& relativePath, QByteArrayView contents, FailureCause* cause)
 {
     const QString path = m_path + QLatin1Char('/') + relativePath;
     const QString folder = QFileInfo(path).absolutePath();
+    errno = 0;
     if (!QDir().mkpath(folder)) {
-        if (reason)
-            *reason = QStringLiteral("impossibile creare la cartella %1").arg(QDir::toNativeSeparators(folder));
+        if (cause)
+            *cause = FailureCause::fromErrno(QStringLiteral("Cannot create the folder %1").arg(folder));
         return false;
     }
-    return safewrite::replaceFile(path, contents, reason);
+    return safewrite::replaceFile(path, contents, cause);
 }
 
 } // namespace lumidex::package
@@ -107,20 +111,20 @@ QList<EncodedPicture> encodeWebPictures(const QList<PictureJob>& jobs)
 }
 
 WrittenPicture writeWebPicture(WebFolder& folder, const EncodedPicture& picture, const QString& largePath,
-    const QString& thumbnailPath, QString* reason)
+    const QString& thumbnailPath, FailureCause* cause)
 {
     WrittenPicture written;
     if (picture.status == EncodedPicture::Status::Unreadable)
         return written;
     written.status = WrittenPicture::Status::Failed;
     if (picture.status == EncodedPicture::Status::Failed) {
-        if (reason)
-            *reason = QStringLiteral("impossibile codificare una foto in JPEG");
+        if (cause)
+            *cause = FailureCause::described(failuretext::pictureNotEncoded());
         return written;
     }
-    if (!folder.write(largePath, picture.large, reason))
+    if (!folder.write(largePath, picture.large, cause))
         return written;
-    if (!thumbnailPath.isEmpty() && !folder.write(thumbnailPath, picture.thumbnail, reason))
+    if (!thumbnailPath.isEmpty() && !folder.write(thumbnailPath, picture.thumbnail, cause))
         return written;
     written.status = WrittenPicture::Status::Written;
     written.size = picture.size;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FailureCause.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -15,8 +17,8 @@ struct WebOutcome {
     Status status = Status::Failed;
     // The folder made (Done only).
     QString folder;
-    // What went wrong, in the system's words (Failed only).
-    QString reason;
+    // What went wrong (Failed only).
+    FailureCause cause;
 };
 
 // One step of long work done: how many of its items are done. False when the
@@ -34,16 +36,16 @@ public:
     ~WebFolder();
 
     // Creates "<parentDir>/<base>" or, when that is taken, "<base> (2)", ...
-    bool create(const QString& parentDir, const QString& base, QString* reason);
+    [[nodiscard]] bool create(const QString& parentDir, const QString& base, FailureCause* cause);
     const QString& path() const { return m_path; }
 
     // Writes the file at `relativePath` inside the folder (creating its
     // sub-folder), wholly or not at all.
-    bool write(const QString& relativePath, QByteArrayView contents, QString* reason);
+    [[nodiscard]] bool write(const QString& relativePath, QByteArrayView contents, FailureCause* cause);
 
     // Writes the style sheet and `indexPage` as index.html, the last files of the
     // folder, and keeps the folder when they are written: Done with the folder's
-    // path, or Failed with the reason (`reason` says what failed before).
+    // path, or Failed with the cause.
     WebOutcome finish(const QByteArray& indexPage);
 
 private:
@@ -88,6 +90,6 @@ struct WrittenPicture {
 
 // Writes `picture` to `largePath` (and its thumbnail to `thumbnailPath`).
 WrittenPicture writeWebPicture(WebFolder& folder, const EncodedPicture& picture, const QString& largePath,
-    const QString& thumbnailPath, QString* reason);
+    const QString& thumbnailPath, FailureCause* cause);
 
 } // namespace lumidex::package

@@ -117,7 +117,7 @@ WebOutcome writeWebGallery(const QString& programDir, const QString& bookName, c
     WebFolder folder;
     const QString name = text::trimmed(bookName);
     const QString parent = programDir + QLatin1Char('/') + QLatin1String(galleriesFolderName);
-    if (!folder.create(parent, datedFolderName(name, QStringLiteral("Book"), date), &outcome.reason))
+    if (!folder.create(parent, datedFolderName(name, QStringLiteral("Book"), date), &outcome.cause))
         return outcome;
 
     // The photos a few at a time, as many as the computer has cores, so that the
@@ -131,7 +131,7 @@ WebOutcome writeWebGallery(const QString& programDir, const QString& bookName, c
         const QList<EncodedPicture> encoded = encodeWebPictures(jobs);
         for (qsizetype j = 0; j < encoded.size(); ++j) {
             pictures.append(writeWebPicture(
-                folder, encoded.at(j), galleryPhotoFile(first + j), galleryThumbnailFile(first + j), &outcome.reason));
+                folder, encoded.at(j), galleryPhotoFile(first + j), galleryThumbnailFile(first + j), &outcome.cause));
             if (pictures.constLast().status == WrittenPicture::Status::Failed)
                 return outcome;
         }
@@ -141,7 +141,7 @@ WebOutcome writeWebGallery(const QString& programDir, const QString& bookName, c
         }
     }
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (!folder.write(pageFile(i), photoPage(name, entries, i, pictures.at(i)), &outcome.reason))
+        if (!folder.write(pageFile(i), photoPage(name, entries, i, pictures.at(i)), &outcome.cause))
             return outcome;
     }
     return folder.finish(galleryIndexPage(name, date, entries, pictures));

@@ -125,7 +125,7 @@ WebOutcome writeWebPackage(
     WebFolder folder;
     const QString parent = programDir + QLatin1Char('/') + QLatin1String(packagesFolderName);
     if (!folder.create(parent, datedFolderName(text::trimmed(cover.client), QStringLiteral("Pacchetto"), cover.date),
-            &outcome.reason))
+            &outcome.cause))
         return outcome;
 
     QList<ModelPage> pages = plannedPages(models);
@@ -137,12 +137,12 @@ WebOutcome writeWebPackage(
             jobs.append({ path, false });
         const QList<EncodedPicture> encoded = encodeWebPictures(jobs);
         page.photo
-            = writeWebPicture(folder, encoded.at(0), photoFile(page.base), thumbnailFile(page.base), &outcome.reason);
+            = writeWebPicture(folder, encoded.at(0), photoFile(page.base), thumbnailFile(page.base), &outcome.cause);
         if (page.photo.status == WrittenPicture::Status::Failed)
             return outcome;
         for (qsizetype p = 1; p < encoded.size(); ++p) {
             page.pictures.append(
-                writeWebPicture(folder, encoded.at(p), pictureFile(page.base, p - 1), QString(), &outcome.reason));
+                writeWebPicture(folder, encoded.at(p), pictureFile(page.base, p - 1), QString(), &outcome.cause));
             if (page.pictures.constLast().status == WrittenPicture::Status::Failed)
                 return outcome;
         }
@@ -153,7 +153,7 @@ WebOutcome writeWebPackage(
     }
     // The pages last: their links and sizes need every picture written.
     for (qsizetype i = 0; i < models.size(); ++i) {
-        if (!folder.write(pages.at(i).page, modelPage(cover, pages, i, models.at(i)), &outcome.reason))
+        if (!folder.write(pages.at(i).page, modelPage(cover, pages, i, models.at(i)), &outcome.cause))
             return outcome;
     }
     return folder.finish(indexPage(cover, pages, models));

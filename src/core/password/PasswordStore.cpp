@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 
 namespace lumidex {
 
@@ -37,20 +38,26 @@ std::optional<QString> PasswordStore::readValue() const
     return QString::fromLatin1(initext::value(contents, section, key).value_or(QByteArray()));
 }
 
-bool PasswordStore::writeValue(const QString& scrambled) const
+bool PasswordStore::writeValue(const QString& scrambled, FailureCause* cause) const
 {
     QByteArray current;
     if (QFile::exists(m_filePath)) {
         QFile original(m_filePath);
-        if (!original.open(QIODevice::ReadOnly))
+        errno = 0;
+        bool read = original.open(QIODevice::ReadOnly);
+        if (read) {
+            current = original.readAll();
+            read = original.error() == QFileDevice::NoError;
+        }
+        if (!read) {
+            if (cause)
+                *cause = FailureCause::fromErrno(original.errorString());
             return false;
-        current = original.readAll();
-        if (original.error() != QFileDevice::NoError)
-            return false;
+        }
     }
     // Only the value's line changes; a store that cannot be written whole keeps
     // the old password, which still opens the program.
-    return safewrite::replaceFile(m_filePath, initext::withValue(current, section, key, scrambled.toLatin1()));
+    return safewrite::replaceFile(m_filePath, initext::withValue(current, section, key, scrambled.toLatin1()), cause);
 }
 
 std::optional<QString> PasswordStore::readPassword() const
@@ -64,12 +71,12 @@ std::optional<QString> PasswordStore::readPassword() const
     return text::trimmed(*clear);
 }
 
-bool PasswordStore::writePassword(QStringView clear) const
+bool PasswordStore::writePassword(QStringView clear, FailureCause* cause) const
 {
     const QString password = passwordtext::normalised(clear);
     if (!passwordtext::isStorable(password))
         return false;
-    return writeValue(text::trimmed(scrambler::scramble(password)));
+    return writeValue(text::trimmed(scrambler::scramble(password)), cause);
 }
 
 } // namespace lumidex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FailureCause.h"
+
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -23,8 +25,9 @@ public:
     std::optional<QString> readValue() const;
 
     // Writes the value, creating the file, section or key as needed. False when
-    // the store cannot be written; the file then keeps its former contents.
-    bool writeValue(const QString& scrambled) const;
+    // the store cannot be written, with the cause if asked; the file then keeps
+    // its former contents.
+    [[nodiscard]] bool writeValue(const QString& scrambled, FailureCause* cause = nullptr) const;
 
     // The stored password, unscrambled and trimmed: what a typed password, once
     // normalised, is compared with. Nothing when the store cannot be read or its
@@ -33,7 +36,7 @@ public:
 
     // Normalises, scrambles and writes a new password. Refuses, without touching
     // the store, a password that could not be read back (see isStorable()).
-    bool writePassword(QStringView clear) const;
+    [[nodiscard]] bool writePassword(QStringView clear, FailureCause* cause = nullptr) const;
 
 private:
     QString m_filePath;

@@ -81,30 +81,30 @@ bool CardPhoto::loadFromFile(const QString& path)
     return true;
 }
 
-CardPhoto::SaveResult CardPhoto::saveToCard(const QString& photoPath, QString* reason) const
+CardPhoto::SaveResult CardPhoto::saveToCard(const QString& photoPath, FailureCause* cause) const
 {
     if (m_protectsUnreadableFile)
         return SaveResult::LeftAlone;
-    return writeTo(photoPath, true, reason) ? SaveResult::Written : SaveResult::Failed;
+    return writeTo(photoPath, true, cause) ? SaveResult::Written : SaveResult::Failed;
 }
 
-bool CardPhoto::exportTo(const QString& path, QString* reason) const
+bool CardPhoto::exportTo(const QString& path, FailureCause* cause) const
 {
     // The user picked an existing folder in the save dialog; nothing is created.
-    return writeTo(path, false, reason);
+    return writeTo(path, false, cause);
 }
 
-bool CardPhoto::writeTo(const QString& path, bool createFolder, QString* reason) const
+bool CardPhoto::writeTo(const QString& path, bool createFolder, FailureCause* cause) const
 {
     if (m_bytesAreJpeg)
-        return photofiles::writePhoto(path, QImage(), m_bytes, createFolder, reason);
+        return photofiles::writePhoto(path, QImage(), m_bytes, createFolder, cause);
     if (!m_bytes.isEmpty()) {
         // A picture of another format (a bitmap, say) is stored as a JPEG of its
         // whole size, decoded whole only now.
         const QImage whole = photofiles::pictureFromBytes(m_bytes, QSize());
-        return photofiles::writePhoto(path, whole.isNull() ? m_image : whole, {}, createFolder, reason);
+        return photofiles::writePhoto(path, whole.isNull() ? m_image : whole, {}, createFolder, cause);
     }
-    return photofiles::writePhoto(path, m_image, {}, createFolder, reason);
+    return photofiles::writePhoto(path, m_image, {}, createFolder, cause);
 }
 
 QImage CardPhoto::pictureFitting(const QSize& bound) const

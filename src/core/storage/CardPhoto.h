@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FailureCause.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -56,16 +58,16 @@ public:
     // placeholder. Either way it replaces the card's photo at the next Save.
     bool loadFromFile(const QString& path);
     // Save of the card: writes the photo file of the card's position.
-    SaveResult saveToCard(const QString& photoPath, QString* reason = nullptr) const;
+    [[nodiscard]] SaveResult saveToCard(const QString& photoPath, FailureCause* cause = nullptr) const;
     // "Salva foto": a copy of the shown picture into a file of the user's choice.
-    bool exportTo(const QString& path, QString* reason = nullptr) const;
+    [[nodiscard]] bool exportTo(const QString& path, FailureCause* cause = nullptr) const;
 
 private:
     void show(photofiles::KeptPicture&& picture);
     // Drops the photo shown before a new one is read, so that two camera files
     // are never held at once.
     void forgetPhoto();
-    bool writeTo(const QString& path, bool createFolder, QString* reason) const;
+    bool writeTo(const QString& path, bool createFolder, FailureCause* cause) const;
 
     QImage m_placeholder;
     QImage m_image;

@@ -1,8 +1,8 @@
 #include "storage/CheckedOutput.h"
 
-#ifdef Q_OS_LINUX
+#include <cerrno>
 #include <fcntl.h>
-#endif
+#include <unistd.h>
 
 namespace lumidex {
 
@@ -31,11 +31,14 @@ qint64 CheckedOutput::writeData(const char* data, qint64 size)
         return -1;
     qint64 done = 0;
     while (done < size) {
-        const qint64 written = m_target.write(data + done, size - done);
+        const qint64 written
+            = m_handle >= 0 ? writeToHandle(data + done, size - done) : m_target.write(data + done, size - done);
         // A write that takes nothing and says nothing would be asked again for ever.
         if (written <= 0) {
             m_failed = true;
-            setErrorString(m_target.errorString());
+            if (m_handle < 0)
+                m_cause = FailureCause::fromSystem(0, m_target.errorString());
+            setErrorString(m_cause.detail());
             return -1;
         }
         done += written;
@@ -44,6 +47,23 @@ qint64 CheckedOutput::writeData(const char* data, qint64 size)
     if (m_handle >= 0 && m_written - m_handedOver >= writeBehindPart)
         writeBehind();
     return size;
+}
+
+qint64 CheckedOutput::writeToHandle(const char* data, qint64 size)
+{
+    for (;;) {
+        const ssize_t written = ::write(m_handle, data, size_t(size));
+        if (written >= 0) {
+            if (written == 0)
+                m_cause = FailureCause::fromSystem(EIO, qt_error_string(EIO));
+            return written;
+        }
+        if (errno != EINTR) {
+            const int error = errno;
+            m_cause = FailureCause::fromSystem(error, qt_error_string(error));
+            return -1;
+        }
+    }
 }
 
 void CheckedOutput::writeBehind()

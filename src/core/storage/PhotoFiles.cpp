@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
+#include <cerrno>
 
 #ifdef Q_OS_LINUX
 #include <sys/mman.h>
@@ -25,13 +26,15 @@ namespace {
 // today's cameras take 50 and more.
 constexpr int allocationLimitMb = 1024;
 
-bool makeFolderOf(const QString& path, QString* reason)
+bool makeFolderOf(const QString& path, FailureCause* cause)
 {
     const QString folder = QFileInfo(path).absolutePath();
+    errno = 0;
     if (QDir().mkpath(folder))
         return true;
-    if (reason)
-        *reason = QStringLiteral("Cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
+    if (cause)
+        *cause = FailureCause::fromErrno(
+            QStringLiteral("Cannot create the folder %1").arg(QDir::toNativeSeparators(folder)));
     return false;
 }
 
@@ -213,25 +216,25 @@ DecodedPicture decodePictureFitting(const QString& path, const QSize& bound)
 }
 
 bool writePhoto(
-    const QString& path, const QImage& image, const QByteArray& jpegBytes, bool createFolder, QString* reason)
+    const QString& path, const QImage& image, const QByteArray& jpegBytes, bool createFolder, FailureCause* cause)
 {
-    if (createFolder && !makeFolderOf(path, reason))
+    if (createFolder && !makeFolderOf(path, cause))
         return false;
 
     if (!jpegBytes.isEmpty())
-        return safewrite::replaceFile(path, jpegBytes, reason);
+        return safewrite::replaceFile(path, jpegBytes, cause);
     // Encoded straight into the new file; what the encoder could not write is
     // caught before the file replaces the old photo.
     return safewrite::replaceFile(
         path,
-        [&image](QIODevice& out, QString& why) {
+        [&image](QIODevice& out, FailureCause& why) {
             QImageWriter writer(&out, "jpg");
             if (writer.write(image))
                 return true;
-            why = writer.errorString();
+            why = FailureCause::fromSystem(0, writer.errorString());
             return false;
         },
-        reason);
+        cause);
 }
 
 } // namespace lumidex::photofiles

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FailureCause.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -59,8 +61,8 @@ QImage pictureFromBytes(const QByteArray& bytes, const QSize& bound);
 
 // Writes `jpegBytes` verbatim when given, otherwise `image` encoded as JPEG at the
 // library's default quality; the file is replaced atomically. Creates the folder
-// first when `createFolder`. On failure returns false and, if asked, the reason.
-bool writePhoto(const QString& path, const QImage& image, const QByteArray& jpegBytes, bool createFolder,
-    QString* reason = nullptr);
+// first when `createFolder`. On failure returns false and, if asked, the cause.
+[[nodiscard]] bool writePhoto(const QString& path, const QImage& image, const QByteArray& jpegBytes, bool createFolder,
+    FailureCause* cause = nullptr);
 
 } // namespace lumidex::photofiles

@@ -52,6 +52,11 @@ QString shareUnreachable()
     return QStringLiteral("La cartella di rete non risponde.");
 }
 
+QString pictureNotEncoded()
+{
+    return QStringLiteral("Non è stato possibile preparare una delle foto.");
+}
+
 QString otherSystemError(int error)
 {
     return QStringLiteral("Errore del sistema (codice %1).").arg(error);

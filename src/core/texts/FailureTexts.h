@@ -27,6 +27,8 @@ QString tooManyOpenFiles();
 // A network share that stopped answering: ENOTCONN, ETIMEDOUT, EHOSTDOWN,
 // EHOSTUNREACH, ENETDOWN, ENETUNREACH, ESTALE, ECONNRESET
 QString shareUnreachable();
+// A photo that could not be made ready for a web page.
+QString pictureNotEncoded();
 // Any other answer of the system.
 QString otherSystemError(int error);
 

@@ -242,6 +242,7 @@ void TfrmAllegaCartella::browse(int index)
     // stopped; a small file is in the folder before anything would show.
     std::unique_ptr<Progress> progress;
     const qint64 size = QFileInfo(chosen).size();
+    FailureCause cause;
     const auto outcome = attachments::attachFile(
         m_programDir, chosen,
         [this] {
@@ -252,7 +253,8 @@ void TfrmAllegaCartella::browse(int index)
             if (!progress)
                 progress = interaction().startProgress(this, attachtext::copying(), size);
             return progress->advance(copied);
-        });
+        },
+        &cause);
     progress.reset();
     // A stopped copy leaves the slot as it was, as the folder is.
     if (outcome == attachments::AttachOutcome::Cancelled) {
@@ -263,7 +265,7 @@ void TfrmAllegaCartella::browse(int index)
     // The card must not point at a file the folder does not hold.
     if (outcome == attachments::AttachOutcome::Failed) {
         field->setText(before);
-        interaction().message(this, MessageKind::Warning, attachtext::copyFailed(), Buttons::Ok);
+        interaction().message(this, MessageKind::Warning, withCause(attachtext::copyFailed(), cause), Buttons::Ok);
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "common/Text.h"
 #include "compcard/AgencyLine.h"
-#include "texts/CompCardTexts.h"
 #include "report/ComposedReport.h"
+#include "texts/CompCardTexts.h"
 #include "ui/Interaction.h"
 
 #include <QButtonGroup>
@@ -79,10 +79,12 @@ void TfrmCompCard::keepAgencyLine()
     const QString line = text::trimmed(txtAgenzia->text());
     if (line == m_savedAgencyLine)
         return;
-    if (agencyline::write(m_programDir, line))
+    FailureCause cause;
+    if (agencyline::write(m_programDir, line, &cause))
         m_savedAgencyLine = line;
     else
-        interaction().message(this, MessageKind::Warning, compcardtext::agencyNotSaved(), Buttons::OkCancel);
+        interaction().message(
+            this, MessageKind::Warning, withCause(compcardtext::agencyNotSaved(), cause), Buttons::OkCancel);
 }
 
 ReportOutcome TfrmCompCard::produce(bool preview)

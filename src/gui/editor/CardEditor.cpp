@@ -195,9 +195,9 @@ void CardEditor::refreshPhoto()
         imgFoto->setPixmap(shown);
 }
 
-void CardEditor::showArchiveError()
+void CardEditor::showArchiveError(const ArchiveError& error)
 {
-    interaction().message(this, MessageKind::Error, archiveAccessMessage(), Buttons::OkCancel);
+    interaction().message(this, MessageKind::Error, archiveFailureMessage(error), Buttons::OkCancel);
 }
 
 void CardEditor::clearCard()
@@ -253,8 +253,8 @@ void CardEditor::move(Move move)
             showStoredCard(chosen.card);
             return;
         }
-    } catch (const ArchiveError&) {
-        showArchiveError();
+    } catch (const ArchiveError& error) {
+        showArchiveError(error);
     }
 }
 
@@ -319,27 +319,29 @@ bool CardEditor::saveCard()
         lblPosizione->setText(QString::number(position));
         m_loaded.values = values;
 
-        const CardPhoto::SaveResult photo = savePhoto();
-        if (photo != CardPhoto::SaveResult::Failed)
-            rememberShownPhoto();
-        interaction().message(this, MessageKind::Information,
-            isNew ? editortext::cardInserted() : editortext::changesSaved(), Buttons::OkCancel);
-        // The card is safe, but its photo is not: say so rather than let it pass
-        // for a complete save. The photo is still the card's unsaved work.
+        FailureCause photoCause;
+        const CardPhoto::SaveResult photo = savePhoto(&photoCause);
+        // The card is safe, but its photo is not: one message says both, rather
+        // than a "saved" that a second box then takes back. The photo is still
+        // the card's unsaved work.
         if (photo == CardPhoto::SaveResult::Failed) {
-            interaction().message(this, MessageKind::Warning, editortext::photoNotSaved(), Buttons::OkCancel);
+            interaction().message(
+                this, MessageKind::Warning, withCause(editortext::photoNotSaved(), photoCause), Buttons::OkCancel);
             return false;
         }
+        rememberShownPhoto();
+        interaction().message(this, MessageKind::Information,
+            isNew ? editortext::cardInserted() : editortext::changesSaved(), Buttons::OkCancel);
         return true;
-    } catch (const ArchiveError&) {
-        showArchiveError();
+    } catch (const ArchiveError& error) {
+        showArchiveError(error);
         return false;
     }
 }
 
-CardPhoto::SaveResult CardEditor::savePhoto()
+CardPhoto::SaveResult CardEditor::savePhoto(FailureCause* cause)
 {
-    return m_photo.saveToCard(photoPath(lblPosizione->text()));
+    return m_photo.saveToCard(photoPath(lblPosizione->text()), cause);
 }
 
 void CardEditor::cmdDuplicaClick()
@@ -403,8 +405,10 @@ void CardEditor::btnSalvaFotoClick()
         return;
     rememberFolderOf(FolderUse::SavePhoto, path);
     // A copy that could not be written must not cost the card its picture.
-    if (!m_photo.exportTo(path))
-        interaction().message(this, MessageKind::Warning, editortext::photoNotExported(), Buttons::OkCancel);
+    FailureCause cause;
+    if (!m_photo.exportTo(path, &cause))
+        interaction().message(
+            this, MessageKind::Warning, withCause(editortext::photoNotExported(), cause), Buttons::OkCancel);
 }
 
 void CardEditor::btnCancFotoClick()

@@ -2,6 +2,7 @@
 
 #include "editing/CardChanges.h"
 #include "kinds/ArchiveKind.h"
+#include "storage/ArchiveError.h"
 #include "storage/Card.h"
 #include "storage/CardPhoto.h"
 #include "ui/WorkScreen.h"
@@ -157,7 +158,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
     void refreshPhoto();
-    void showArchiveError();
+    void showArchiveError(const ArchiveError& error);
 
 private:
     QWidget* buildToolbar();
@@ -170,7 +171,7 @@ private:
     void clearCard();
     // Save: true once the card and its photo are stored.
     bool saveCard();
-    CardPhoto::SaveResult savePhoto();
+    CardPhoto::SaveResult savePhoto(FailureCause* cause);
 
     // The card as shown, and as it was put on screen or last saved.
     CardState cardOnScreen() const;

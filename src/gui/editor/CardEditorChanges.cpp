@@ -72,8 +72,8 @@ bool CardEditor::showStoredCard(const Card& card)
     try {
         showRecord(card.position, Archive(archivePath(), profile().layout).read(card.position));
         return true;
-    } catch (const ArchiveError&) {
-        showArchiveError();
+    } catch (const ArchiveError& error) {
+        showArchiveError(error);
         return false;
     }
 }

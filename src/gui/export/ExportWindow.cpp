@@ -199,7 +199,7 @@ void ExportWindow::cmdEsportaClick()
     if (document.stopped())
         return;
     if (!saved) {
-        interaction().plain(this, exporttext::failed());
+        interaction().plain(this, withCause(exporttext::failed(), document.cause()));
         return;
     }
     if (interaction().message(this, MessageKind::Confirmation, exporttext::exported(), Buttons::YesNo) == Answer::No)

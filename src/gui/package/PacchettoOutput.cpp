@@ -34,8 +34,8 @@ QList<Card> TfrmPacchetto::chosenRecords()
     }
     try {
         return package::readChosenCards(programfolder::registryArchivePath(m_programDir), m_cards.checkedPositions());
-    } catch (const ArchiveError&) {
-        interaction().message(this, MessageKind::Error, archiveAccessMessage(), Buttons::OkCancel);
+    } catch (const ArchiveError& error) {
+        interaction().message(this, MessageKind::Error, archiveFailureMessage(error), Buttons::OkCancel);
         return {};
     }
 }

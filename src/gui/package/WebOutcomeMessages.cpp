@@ -19,7 +19,7 @@ void makeWebFolder(QWidget* owner, const WebOutcomeTexts& texts, int count,
         interaction().message(owner, MessageKind::Information, texts.cancelled, Buttons::OkCancel);
         return;
     case package::WebOutcome::Status::Failed:
-        interaction().message(owner, MessageKind::Error, texts.failed(outcome.reason), Buttons::OkCancel);
+        interaction().message(owner, MessageKind::Error, texts.failed(outcome.cause.words()), Buttons::OkCancel);
         return;
     case package::WebOutcome::Status::Done:
         break;

@@ -122,8 +122,11 @@ void SearchWindow::btnCercaClick()
     try {
         const WaitCursor wait;
         lines = searchLines(m_records, criteria, m_form.line);
-    } catch (const std::exception&) {
+    } catch (const ArchiveError& error) {
         // An archive that cannot be read lists nothing, not the part read so far.
+        interaction().plain(this, archiveFailureMessage(error));
+        return;
+    } catch (const std::exception&) {
         interaction().plain(this, archiveAccessMessage());
         return;
     }

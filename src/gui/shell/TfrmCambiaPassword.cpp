@@ -163,8 +163,9 @@ void TfrmCambiaPassword::cmdOKClick()
         refuseNewPassword(logintext::notStorable());
         return;
     }
-    if (!store.writePassword(fresh)) {
-        interaction().plain(this, logintext::changeFailure());
+    FailureCause cause;
+    if (!store.writePassword(fresh, &cause)) {
+        interaction().plain(this, withCause(logintext::changeFailure(), cause));
         return;
     }
     interaction().plain(this, logintext::changed());

@@ -154,18 +154,18 @@ void SlideshowWindow::cmdAvantiClick()
         }
         if (const int next = cardAfter(step, count))
             m_preloader.preload(photoPath(next), photoBound());
-    } catch (const ArchiveError&) {
-        showStepFailure();
+    } catch (const ArchiveError& error) {
+        showStepFailure(error);
     }
 }
 
-void SlideshowWindow::showStepFailure()
+void SlideshowWindow::showStepFailure(const ArchiveError& error)
 {
     // The timer waits while the message is open, so that a failing archive does
     // not stack one message per interval; the next interval tries again.
     const bool running = Timer->isActive();
     Timer->stop();
-    interaction().message(this, MessageKind::Error, archiveAccessMessage(), Buttons::OkCancel);
+    interaction().message(this, MessageKind::Error, archiveFailureMessage(error), Buttons::OkCancel);
     if (running && isVisible())
         Timer->start();
 }

@@ -18,6 +18,8 @@ struct ArchiveProfile;
 // slideshow over the book its editor hands over in `lblNome` and `lblFile`. It
 // shows the photos the way the zoom window shows one, as large as the screen
 // allows; no text of the cards.
+class ArchiveError;
+
 class SlideshowWindow : public PictureScreen {
     Q_OBJECT
 public:
@@ -60,7 +62,7 @@ private:
     QSize photoBound() const;
     void showCardPhoto(int position);
     void showWaitingPicture();
-    void showStepFailure();
+    void showStepFailure(const ArchiveError& error);
 
     QString m_programDir;
     const ArchiveProfile& m_profile;

@@ -153,8 +153,8 @@ private slots:
         if (oldFile)
             write(path("cartella/copia.bin"), "older and shorter");
         QDir().mkpath(path("cartella"));
-        QString reason;
-        QVERIFY(copyReplacing(path("origine.bin"), path("cartella/copia.bin"), &reason));
+        FailureCause cause;
+        QVERIFY2(copyReplacing(path("origine.bin"), path("cartella/copia.bin"), &cause), qPrintable(cause.detail()));
         QCOMPARE(readAll(path("cartella/copia.bin")), bytes);
         QCOMPARE(QDir(path("cartella")).entryList(QDir::Files | QDir::Hidden), QStringList { "copia.bin" });
     }
@@ -175,9 +175,9 @@ private slots:
             write(path("cartella/copia.bin"), "the attachment every card relies on");
         FailingDevice source(randomBytes(4 * 1024 * 1024), 1536 * 1024);
         QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-        QString reason;
-        QVERIFY(!copyReplacing(source, path("cartella/copia.bin"), &reason));
-        QCOMPARE(reason, QStringLiteral("the drive went away"));
+        FailureCause cause;
+        QVERIFY(!copyReplacing(source, path("cartella/copia.bin"), &cause));
+        QCOMPARE(cause.detail(), QStringLiteral("the drive went away"));
         const QStringList left = QDir(path("cartella")).entryList(QDir::Files | QDir::Hidden);
         if (oldFile) {
             QCOMPARE(readAll(path("cartella/copia.bin")), QByteArray("the attachment every card relies on"));
@@ -255,9 +255,9 @@ private slots:
         QFETCH(QString, destination);
         write(path("origine.bin"), "dati");
         QVERIFY(QDir().mkpath(path("cartella/occupato")));
-        QString reason;
-        QVERIFY(!copyReplacing(path(source), path(destination), &reason));
-        QVERIFY(!reason.isEmpty());
+        FailureCause cause;
+        QVERIFY(!copyReplacing(path(source), path(destination), &cause));
+        QVERIFY2(cause.isKnown(), qPrintable(cause.detail()));
         QVERIFY(QFileInfo(path("cartella/occupato")).isDir());
         QCOMPARE(QDir(path("cartella")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList { "occupato" });

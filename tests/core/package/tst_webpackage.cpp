@@ -205,7 +205,8 @@ private slots:
         const WebOutcome nowhere = writeWebPackage(
             program.filePath(QStringLiteral("file")), { QStringLiteral("C"), {}, {}, day }, models(), {});
         QCOMPARE(nowhere.status, WebOutcome::Status::Failed);
-        QVERIFY(!nowhere.reason.isEmpty());
+        QCOMPARE(nowhere.cause.words(),
+            QStringLiteral("Al posto del file c'è una cartella, o al posto della cartella un file."));
     }
 
     void aFullDiskFailsTheWholePackage_data()
@@ -227,7 +228,7 @@ private slots:
         for (const WebOutcome& made : { outcome, gallery }) {
             QCOMPARE(made.status, WebOutcome::Status::Failed);
             QVERIFY(made.folder.isEmpty());
-            QVERIFY(!made.reason.isEmpty());
+            QCOMPARE(made.cause.words(), diskFaultWords(fault));
         }
         QCOMPARE(QDir(disk.path() + QStringLiteral("/Pacchetti")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
             QStringList());

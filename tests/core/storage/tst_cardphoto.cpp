@@ -190,9 +190,9 @@ void TestCardPhoto::failingWriteIsReported()
     card.loadFromCard(cardPhoto(1));
     QVERIFY(card.showsPlaceholder());
 
-    QString reason;
-    QCOMPARE(card.saveToCard(cardPhoto(1), &reason), SaveResult::Failed);
-    QVERIFY(!reason.isEmpty());
+    FailureCause cause;
+    QCOMPARE(card.saveToCard(cardPhoto(1), &cause), SaveResult::Failed);
+    QCOMPARE(cause.words(), QStringLiteral("Al posto del file c'è una cartella, o al posto della cartella un file."));
     QCOMPARE(readBytes(path("Anagrafica")), QByteArray("in the way"));
 }
 
@@ -223,11 +223,12 @@ void TestCardPhoto::aFullDiskKeepsThePreviousPhoto()
     QVERIFY(card.loadFromFile(chosen));
     QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
 
-    QString reason;
-    const SaveResult result = card.saveToCard(photo, &reason);
+    FailureCause cause;
+    const SaveResult result = card.saveToCard(photo, &cause);
     disk.lift();
     QCOMPARE(result, SaveResult::Failed);
-    QCOMPARE(reason, diskFaultReason(fault));
+    QCOMPARE(cause.detail(), diskFaultReason(fault));
+    QCOMPARE(cause.words(), diskFaultWords(fault));
     QCOMPARE(readBytes(photo), previous);
     QCOMPARE(
         QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList { "Scheda_1.jpg" });
@@ -243,9 +244,9 @@ void TestCardPhoto::exportWritesWithoutCreatingFolders()
     QVERIFY(card.exportTo(path("Foto.jpg")));
     QCOMPARE(readBytes(path("Foto.jpg")), original);
 
-    QString reason;
-    QVERIFY(!card.exportTo(path("Nessuna/Foto.jpg"), &reason));
-    QVERIFY(!reason.isEmpty());
+    FailureCause cause;
+    QVERIFY(!card.exportTo(path("Nessuna/Foto.jpg"), &cause));
+    QCOMPARE(cause.words(), QStringLiteral("File o cartella inesistente."));
     QVERIFY(!QFileInfo::exists(path("Nessuna")));
 }
 

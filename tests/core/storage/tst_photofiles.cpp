@@ -175,8 +175,8 @@ void TestPhotoFiles::writePhotoKeepsJpegBytes()
     const QString photo = path("Book_Donne/Moda_Foto_2.jpg");
 
     // The folder is made on the way; the picture argument gives way to the bytes.
-    QString reason;
-    QVERIFY(photofiles::writePhoto(photo, twoColourImage(3, 3), original, true, &reason));
+    FailureCause cause;
+    QVERIFY2(photofiles::writePhoto(photo, twoColourImage(3, 3), original, true, &cause), qPrintable(cause.detail()));
     QCOMPARE(readBytes(photo), original);
 
     // Written again over the same file: still the very same bytes.
@@ -226,9 +226,9 @@ void TestPhotoFiles::writePhotoFailures()
     QVERIFY(QDir(m_dir->path()).mkdir("cartella"));
 
     const QByteArray bytes = withBytes ? encodeJpeg(twoColourImage(4, 4)) : QByteArray();
-    QString reason;
-    QVERIFY(!photofiles::writePhoto(path(photo), twoColourImage(4, 4), bytes, createFolder, &reason));
-    QVERIFY(!reason.isEmpty());
+    FailureCause cause;
+    QVERIFY(!photofiles::writePhoto(path(photo), twoColourImage(4, 4), bytes, createFolder, &cause));
+    QVERIFY(cause.isKnown());
     QCOMPARE(readBytes(path("occupato")), QByteArray("a file where a folder should be"));
 }
 

@@ -72,7 +72,7 @@ QStringList entriesOf(const QString& folder)
 // Writes `contents` in pieces of `piece` bytes (0: all at once), as an encoder does.
 safewrite::Fill inPieces(const QByteArray& contents, qsizetype piece)
 {
-    return [contents, piece](QIODevice& out, QString&) {
+    return [contents, piece](QIODevice& out, FailureCause&) {
         const qsizetype step = piece > 0 ? piece : qMax<qsizetype>(contents.size(), 1);
         for (qsizetype at = 0; at < contents.size(); at += step) {
             const qsizetype size = qMin(step, contents.size() - at);
@@ -174,8 +174,8 @@ private slots:
         const QString target = path("unins000.dll");
         if (!previous.isNull())
             writeBytes(target, previous);
-        QString reason;
-        QVERIFY2(safewrite::replaceFile(target, inPieces(contents, piece), &reason), qPrintable(reason));
+        FailureCause cause;
+        QVERIFY2(safewrite::replaceFile(target, inPieces(contents, piece), &cause), qPrintable(cause.detail()));
         QCOMPARE(readBytes(target), contents);
         // Nothing is left beside it.
         QCOMPARE(entriesOf(m_dir->path()), QStringList { "unins000.dll" });
@@ -196,28 +196,29 @@ private slots:
         const QString target = path("Scheda_1.jpg");
         const QByteArray previous = noise(8000);
         writeBytes(target, previous);
-        QString reason;
+        FailureCause cause;
         const bool written = safewrite::replaceFile(
             target,
-            [&](QIODevice& out, QString& cause) {
+            [&](QIODevice& out, FailureCause& failure) {
                 out.write(noise(writtenFirst, 9));
-                cause = why;
+                if (!why.isEmpty())
+                    failure = FailureCause::fromSystem(0, why);
                 return false;
             },
-            &reason);
+            &cause);
         QVERIFY(!written);
-        QVERIFY(!reason.isEmpty());
+        QVERIFY(!cause.detail().isEmpty());
         if (!why.isEmpty())
-            QCOMPARE(reason, why);
+            QCOMPARE(cause.detail(), why);
         QCOMPARE(readBytes(target), previous);
         QCOMPARE(entriesOf(m_dir->path()), QStringList { "Scheda_1.jpg" });
     }
 
     void aMissingFolderIsAFailure()
     {
-        QString reason;
-        QVERIFY(!safewrite::replaceFile(path("Anagrafica/Scheda_1.jpg"), "jpeg", &reason));
-        QVERIFY(!reason.isEmpty());
+        FailureCause cause;
+        QVERIFY(!safewrite::replaceFile(path("Anagrafica/Scheda_1.jpg"), "jpeg", &cause));
+        QCOMPARE(cause.words(), QStringLiteral("File o cartella inesistente."));
         QVERIFY(!QFileInfo::exists(path("Anagrafica")));
     }
 
@@ -246,16 +247,17 @@ private slots:
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
 
         const QByteArray contents = noise(size, 2);
-        QString reason;
-        const bool written = safewrite::replaceFile(target, inPieces(contents, piece), &reason);
+        FailureCause cause;
+        const bool written = safewrite::replaceFile(target, inPieces(contents, piece), &cause);
         disk.lift();
         // What fits in the one page left is written whole: no failure is made up either.
         if (fault == DiskFault::OnePageLeft && size <= 4096) {
-            QVERIFY2(written, qPrintable(reason));
+            QVERIFY2(written, qPrintable(cause.detail()));
             QCOMPARE(readBytes(target), contents);
         } else {
             QVERIFY(!written);
-            QCOMPARE(reason, diskFaultReason(fault));
+            QCOMPARE(cause.detail(), diskFaultReason(fault));
+            QCOMPARE(cause.words(), diskFaultWords(fault));
             QCOMPARE(readBytes(target), previous);
         }
         QCOMPARE(entriesOf(disk.path()), QStringList { "unins000.dll" });
@@ -298,8 +300,8 @@ private slots:
         QVERIFY(QFile::link(target, link));
 
         const QByteArray contents = noise(5000);
-        QString reason;
-        QVERIFY2(safewrite::replaceFile(link, contents, &reason), qPrintable(reason));
+        FailureCause cause;
+        QVERIFY2(safewrite::replaceFile(link, contents, &cause), qPrintable(cause.detail()));
         QVERIFY(!QFileInfo(link).isSymLink());
         QCOMPARE(readBytes(link), contents);
         if (leadsTo == "nothing")
@@ -324,11 +326,12 @@ private slots:
         QVERIFY(QFile::link(target, link));
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
 
-        QString reason;
-        const bool written = safewrite::replaceFile(link, noise(8192, 5), &reason);
+        FailureCause cause;
+        const bool written = safewrite::replaceFile(link, noise(8192, 5), &cause);
         disk.lift();
         QVERIFY(!written);
-        QCOMPARE(reason, diskFaultReason(fault));
+        QCOMPARE(cause.detail(), diskFaultReason(fault));
+        QCOMPARE(cause.words(), diskFaultWords(fault));
         QCOMPARE(QFileInfo(link).symLinkTarget(), target);
         QCOMPARE(readBytes(target), kept);
         QCOMPARE(entriesOf(disk.path()), QStringList { "Foto.jpg" });

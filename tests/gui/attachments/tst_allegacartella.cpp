@@ -4,6 +4,7 @@
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/CauseWords.h"
 #include "support/DiskFaults.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
@@ -159,8 +160,10 @@ private slots:
             << "own" << 1 << "Documento.txt" << QByteArray("in cartella") << QString();
         QTest::newRow("already in the folder: No")
             << "own" << 0 << "Documento.txt" << QByteArray("in cartella") << QString();
-        QTest::newRow("copy fails") << "destination folder" << 1 << "vecchio.pdf" << QByteArray() << copyFailed;
-        QTest::newRow("folder cannot be made") << "blocked" << -1 << "vecchio.pdf" << QByteArray() << copyFailed;
+        const QString copyFailedInTheWay = causewords::withCause(copyFailed, causewords::folderInTheWay());
+        QTest::newRow("copy fails") << "destination folder" << 1 << "vecchio.pdf" << QByteArray() << copyFailedInTheWay;
+        QTest::newRow("folder cannot be made")
+            << "blocked" << -1 << "vecchio.pdf" << QByteArray() << copyFailedInTheWay;
         QTest::newRow("name outside the code page")
             << "cyrillic" << -1 << "vecchio.pdf" << QByteArray() << nameNotStorable;
         QTest::newRow("name longer than 250") << "long" << -1 << "vecchio.pdf" << QByteArray() << nameNotStorable;
@@ -308,7 +311,8 @@ private slots:
         QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
         disk.lift();
 
-        QCOMPARE(user->messageTexts(), (QStringList { replaceQuestion, copyFailed }));
+        QCOMPARE(user->messageTexts(),
+            (QStringList { replaceQuestion, causewords::withCause(copyFailed, diskFaultWords(fault)) }));
         QCOMPARE(user->messages().constLast().kind, MessageKind::Warning);
         // The card keeps pointing at what it had; the folder keeps the old file whole.
         QCOMPARE(dialog.txtFile02->text(), QStringLiteral("vecchio.pdf"));

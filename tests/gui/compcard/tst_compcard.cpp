@@ -5,6 +5,7 @@
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/CauseWords.h"
 #include "support/DiskFaults.h"
 #include "support/OutputPress.h"
 #include "support/PdfReadBack.h"
@@ -270,7 +271,8 @@ private slots:
         // Something that is not a file stands where the line is kept.
         QVERIFY(QDir().mkpath(agencyline::filePath(dir->path())));
         printCompCard(OutputPress::Stampa, false, QStringLiteral("Agenzia Luce"));
-        QCOMPARE(user->messageTexts(), QStringList { agencyNotSaved });
+        QCOMPARE(
+            user->messageTexts(), QStringList { causewords::withCause(agencyNotSaved, causewords::folderInTheWay()) });
         QCOMPARE(user->messages().first().kind, MessageKind::Warning);
         QCOMPARE(user->reports().size(), 1);
         QVERIFY(pdfPageText(pdfWords(printedPdf()), 0).endsWith(QStringLiteral("Agenzia Luce")));
@@ -299,7 +301,7 @@ private slots:
         disk.lift();
 
         QCOMPARE(shownAgencyLine, QStringLiteral("Studio Iride, via Po 3"));
-        QCOMPARE(user->messageTexts(), QStringList { agencyNotSaved });
+        QCOMPARE(user->messageTexts(), QStringList { causewords::withCause(agencyNotSaved, diskFaultWords(fault)) });
         QCOMPARE(user->messages().first().kind, MessageKind::Warning);
         QCOMPARE(user->reports().size(), 1);
         QCOMPARE(readBytes(agencyline::filePath(disk.path())), previous);

@@ -5,6 +5,7 @@
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
+#include "support/CauseWords.h"
 #include "support/OutputPress.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
@@ -231,7 +232,7 @@ private slots:
         openEditor();
         printContactSheet(OutputPress::Stampa);
         QCOMPARE(user->dialogsRun(), 0);
-        QCOMPARE(user->messageTexts(), QStringList { archiveAccessText() });
+        QCOMPARE(user->messageTexts(), QStringList { archiveAccessText(causewords::folderInTheWay()) });
         QCOMPARE(user->messages().first().kind, MessageKind::Error);
     }
 

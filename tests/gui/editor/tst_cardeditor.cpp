@@ -8,6 +8,7 @@
 #include "help/HelpPages.h"
 #include "storage/Archive.h"
 #include "storage/RecordLayout.h"
+#include "support/CauseWords.h"
 #include "support/DiskFaults.h"
 #include "support/EditorFixture.h"
 #include "support/HelpTexts.h"
@@ -771,7 +772,8 @@ private slots:
         QVERIFY(QDir().mkdir(f.archivePath()));
         f.fillRequired();
         f.click(button);
-        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Error, archiveAccessText(), Buttons::OkCancel));
+        QCOMPARE(f.user().messages(),
+            onlyMessage(MessageKind::Error, archiveAccessText(causewords::folderInTheWay()), Buttons::OkCancel));
         QCOMPARE(f.position(), QString());
     }
 
@@ -792,7 +794,8 @@ private slots:
         QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
         f.fillRequired();
         f.click(f.editor()->cmdSalva);
-        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Error, archiveAccessText(), Buttons::OkCancel));
+        QCOMPARE(f.user().messages(),
+            onlyMessage(MessageKind::Error, archiveAccessText(causewords::lockedElsewhere()), Buttons::OkCancel));
         QCOMPARE(QFileInfo(f.archivePath()).size(), f.recordSize());
         QCOMPARE(f.position(), QString());
 
@@ -853,9 +856,11 @@ private slots:
         writeBytes(f.photoFolder(), "not a folder");
         f.fillRequired();
         f.click(f.editor()->cmdSalva);
+        // One message: the card is in the archive, its photo is not, and why. A
+        // "saved" box before it would take the user's next keystrokes.
         QCOMPARE(f.user().messages(),
-            onlyMessage(MessageKind::Information, cardInserted, Buttons::OkCancel)
-                + onlyMessage(MessageKind::Warning, photoNotSaved, Buttons::OkCancel));
+            onlyMessage(MessageKind::Warning, causewords::withCause(photoNotSaved, causewords::folderInTheWay()),
+                Buttons::OkCancel));
         QCOMPARE(f.position(), QStringLiteral("1"));
         QCOMPARE(QFileInfo(f.archivePath()).size(), f.recordSize());
     }
@@ -886,9 +891,10 @@ private slots:
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
 
         f.click(f.editor()->cmdSalva);
+        // One message says the card was saved and its photo was not, with why.
         QCOMPARE(f.user().messages(),
-            onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel)
-                + onlyMessage(MessageKind::Warning, photoNotSaved, Buttons::OkCancel));
+            onlyMessage(
+                MessageKind::Warning, causewords::withCause(photoNotSaved, diskFaultWords(fault)), Buttons::OkCancel));
         QCOMPARE(readBytes(f.photoPath(1)), previous);
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
             QStringList { QFileInfo(f.photoPath(1)).fileName() });
@@ -1058,7 +1064,12 @@ private slots:
             disk->lift();
             QCOMPARE(readBytes(blocked), earlierCopy);
         }
-        QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Warning, photoNotCopied, Buttons::OkCancel));
+        const QString cause = blocker == QLatin1String("missing folder") ? causewords::notFound()
+            : folderInTheWay                                             ? causewords::folderInTheWay()
+            : blocker.endsWith(QLatin1String("left"))                    ? causewords::noRoom()
+                                                                         : causewords::fileTooLarge();
+        QCOMPARE(f.user().messages(),
+            onlyMessage(MessageKind::Warning, causewords::withCause(photoNotCopied, cause), Buttons::OkCancel));
         QVERIFY(!f.editor()->photo().showsPlaceholder());
         QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), shown);
 
@@ -1403,8 +1414,8 @@ private slots:
             f.user().queueOpenFileName(chosen);
             f.click(f.editor()->btnCaricaFoto);
             QVERIFY(!f.editor()->photo().showsPlaceholder());
-            told += onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel)
-                + onlyMessage(MessageKind::Warning, photoNotSaved, Buttons::OkCancel);
+            told += onlyMessage(MessageKind::Warning,
+                causewords::withCause(photoNotSaved, causewords::folderInTheWay()), Buttons::OkCancel);
         } else {
             typeAtEnd(f.edit(f.notesField().control), QStringLiteral(" modificata"));
             edited[f.editFieldCount() - 1] = QStringLiteral("Nota 2 modificata");
@@ -1413,7 +1424,8 @@ private slots:
             region.l_type = F_RDLCK;
             region.l_whence = SEEK_SET;
             QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
-            told += onlyMessage(MessageKind::Error, archiveAccessText(), Buttons::OkCancel);
+            told
+                += onlyMessage(MessageKind::Error, archiveAccessText(causewords::lockedElsewhere()), Buttons::OkCancel);
         }
         QVERIFY(f.editor()->hasUnsavedChanges());
         const QImage photo = f.editor()->photo().image();

@@ -1,3 +1,4 @@
+#include "support/CauseWords.h"
 #include "support/ExportFixtures.h"
 
 #include "export/ExportRecords.h"
@@ -427,7 +428,8 @@ private slots:
         QVERIFY(QDir().mkdir(frm->outputPath()));
         frm->show();
         click(frm->cmdEsporta);
-        QCOMPARE(user->messageTexts(), (QStringList { askText, failedText }));
+        QCOMPARE(user->messageTexts(),
+            (QStringList { askText, causewords::withCause(failedText, causewords::folderInTheWay()) }));
         QCOMPARE(user->messages().last().kind, MessageKind::Plain);
         QCOMPARE(user->messages().last().buttons, Buttons::Ok);
         QCOMPARE(user->shellCommands(), QStringList());
@@ -453,7 +455,8 @@ private slots:
         click(frm.cmdEsporta);
         disk.lift();
 
-        QCOMPARE(user->messageTexts(), (QStringList { askText, failedText }));
+        QCOMPARE(
+            user->messageTexts(), (QStringList { askText, causewords::withCause(failedText, diskFaultWords(fault)) }));
         QCOMPARE(user->messages().last().kind, MessageKind::Plain);
         QCOMPARE(user->shellCommands(), QStringList());
         QCOMPARE(readBytes(output), previous);

@@ -5,6 +5,7 @@
 #include "gui/search/TfrmTrovaBookUomini.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
+#include "support/CauseWords.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
@@ -352,7 +353,7 @@ private slots:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Estate.wmn")));
         const auto window = open(Kind::Women);
         runSearch(*window);
-        QCOMPARE(user->messageTexts(), QStringList { archiveAccessText() });
+        QCOMPARE(user->messageTexts(), QStringList { archiveAccessText(causewords::folderInTheWay()) });
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
         QVERIFY(window->panAvvio->isVisible());
     }

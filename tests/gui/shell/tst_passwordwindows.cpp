@@ -1,6 +1,7 @@
 #include "gui/shell/TfrmCambiaPassword.h"
 #include "gui/shell/TfrmPassword.h"
 #include "password/PasswordStore.h"
+#include "support/CauseWords.h"
 #include "support/DiskFaults.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
@@ -440,7 +441,7 @@ private slots:
         change.txtPasswordNew->setText(QStringLiteral("nuova"));
         change.txtConferma->setText(QStringLiteral("nuova"));
         change.cmdOKClick();
-        expectOnlyMessage(changeFailure);
+        expectOnlyMessage(causewords::withCause(changeFailure, causewords::nameTooLong()));
         QCOMPARE(closed.count(), 0);
         QVERIFY(change.isVisible());
         QCOMPARE(change.txtPasswordNew->text(), QStringLiteral("nuova"));
@@ -475,7 +476,7 @@ private slots:
         QTest::mouseClick(change.cmdOK, Qt::LeftButton);
         disk.lift();
 
-        expectOnlyMessage(changeFailure);
+        expectOnlyMessage(causewords::withCause(changeFailure, diskFaultWords(fault)));
         QCOMPARE(closed.count(), 0);
         QVERIFY(change.isVisible());
         QCOMPARE(readBytes(store), before);
@@ -491,7 +492,8 @@ private slots:
         login.txtPassword->setText(QStringLiteral("lucernaviolata"));
         login.cmdOKClick();
         QCOMPARE(granted.count(), 1);
-        QCOMPARE(user->messageTexts(), (QStringList { changeFailure, wrongPassword }));
+        QCOMPARE(user->messageTexts(),
+            (QStringList { causewords::withCause(changeFailure, diskFaultWords(fault)), wrongPassword }));
     }
 
     void changeOkNeedsAllThreeFields_data()

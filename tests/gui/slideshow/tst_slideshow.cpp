@@ -7,6 +7,7 @@
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/CauseWords.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
@@ -358,7 +359,7 @@ private slots:
         window.cmdAvantiClick();
         QCOMPARE(user.messages().size(), 1);
         QCOMPARE(user.messages()[0].kind, MessageKind::Error);
-        QCOMPARE(user.messages()[0].text, archiveAccessText());
+        QCOMPARE(user.messages()[0].text, archiveAccessText(causewords::folderInTheWay()));
         QCOMPARE(user.messages()[0].buttons, Buttons::OkCancel);
         QVERIFY(!timerDuringMessage);
         QVERIFY(window.Timer->isActive());

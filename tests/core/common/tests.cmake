@@ -1,0 +1,1 @@
+lumidex_add_test(tst_failurecause SOURCES tst_failurecause.cpp LIBS lumidex_testcore)
