@@ -4,8 +4,12 @@
 // Saves between readers: two other programs read a 10,000-card archive back to
 // back (a slideshow, a search, a second computer browsing), so that the archive is
 // never free of readers; a third appends 40 cards. Each save must get in, and
-// within twice the time of one full read: it waits at most for the readers
-// already inside.
+// within twice the time of one full read and one save made alone: it waits at
+// most for the readers already inside, then is made and synced.
+//
+// Saves among saves: two other programs save their own cards back to back, and a
+// third saves 40 times back to back too. Waiting in turn, each save waits at most
+// for the other two: the slowest within three times one save made alone.
 //
 // A save through its rollback file: the overwrite of a card with the rollback
 // file written and synced first, next to the same overwrite where no rollback
@@ -21,12 +25,13 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 #include <QTemporaryDir>
+#include <QThread>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -101,13 +106,22 @@ void BM_SavesBetweenBackToBackReaders(benchmark::State& state)
     const Archive archive(path, layouts::registry);
     const QStringList card = sampleCard(0);
     for (auto _ : state) {
-        // The time of one full read with the archive to itself, the best of five.
+        // The time of one full read with the archive to itself, the best of five,
+        // and of one save, the median of eleven.
         Clock::duration read = Clock::duration::max();
         for (int i = 0; i < 5; ++i) {
             const Clock::time_point start = Clock::now();
             fullRead(archive);
             read = std::min(read, Clock::now() - start);
         }
+        std::vector<Clock::duration> alone;
+        for (int i = 0; i < 11; ++i) {
+            const Clock::time_point start = Clock::now();
+            archive.append(card);
+            alone.push_back(Clock::now() - start);
+        }
+        std::nth_element(alone.begin(), alone.begin() + 5, alone.end());
+        const Clock::duration one = alone[5];
 
         std::vector<std::unique_ptr<QProcess>> readers;
         for (int i = 0; i < 2; ++i) {
@@ -140,8 +154,78 @@ void BM_SavesBetweenBackToBackReaders(benchmark::State& state)
         if (!readersKept)
             state.SkipWithError("a reader stopped: the saves were not made between readers");
         state.counters["failed_saves"] = failed;
-        state.counters["worst_save_over_full_read"] = double(worst.count()) / double(read.count());
+        // A save waits for the readers inside, then is made and synced as it
+        // would be alone: at most one full read and one save.
+        state.counters["worst_save_over_read_and_save"] = double(worst.count()) / double((read + one).count());
         state.counters["full_read_ms"] = std::chrono::duration<double, std::milli>(read).count();
+        state.counters["one_save_ms"] = std::chrono::duration<double, std::milli>(one).count();
+        state.counters["worst_save_ms"] = std::chrono::duration<double, std::milli>(worst).count();
+    }
+}
+
+// The other savers: this program again, saving its card back to back until killed.
+int runSaver(const QString& path, int position)
+{
+    const Archive archive(path, layouts::registry);
+    QStringList card = sampleCard(position);
+    try {
+        for (int turn = 0;; ++turn) {
+            card[0] = QStringLiteral("Modella salvata %1").arg(turn);
+            archive.write(position, card);
+        }
+    } catch (const ArchiveError&) {
+        return 1;
+    }
+}
+
+void BM_SlowestSaveAmongBackToBackSavers(benchmark::State& state)
+{
+    const QString path = writeArchive(QStringLiteral("savers.pro"), 100);
+    const Archive archive(path, layouts::registry);
+    QStringList card = sampleCard(1);
+    int turn = 0;
+    const auto save = [&] {
+        card[0] = QStringLiteral("Modella salvata %1").arg(++turn);
+        const Clock::time_point start = Clock::now();
+        archive.write(1, card);
+        return Clock::now() - start;
+    };
+    for (auto _ : state) {
+        // One save with the archive to itself: the median of 21.
+        std::vector<Clock::duration> alone;
+        for (int i = 0; i < 21; ++i)
+            alone.push_back(save());
+        std::nth_element(alone.begin(), alone.begin() + 10, alone.end());
+        const Clock::duration one = alone[10];
+
+        std::vector<std::unique_ptr<QProcess>> savers;
+        for (int i = 0; i < 2; ++i) {
+            savers.push_back(std::make_unique<QProcess>());
+            savers.back()->start(QCoreApplication::applicationFilePath(), { "--saver", path, QString::number(2 + i) });
+            savers.back()->waitForStarted();
+        }
+        QThread::msleep(300);
+
+        int failed = 0;
+        Clock::duration worst {};
+        for (int i = 0; i < saves; ++i) {
+            try {
+                worst = std::max(worst, save());
+            } catch (const ArchiveError&) {
+                ++failed;
+            }
+        }
+        bool saversKept = true;
+        for (auto& saver : savers) {
+            saversKept = saversKept && saver->state() == QProcess::Running;
+            saver->kill();
+            saver->waitForFinished();
+        }
+        if (!saversKept)
+            state.SkipWithError("another saver stopped: the saves were not made among savers");
+        state.counters["failed_saves"] = failed;
+        state.counters["worst_save_over_one_save"] = double(worst.count()) / double(one.count());
+        state.counters["one_save_ms"] = std::chrono::duration<double, std::milli>(one).count();
         state.counters["worst_save_ms"] = std::chrono::duration<double, std::milli>(worst).count();
     }
 }
@@ -149,7 +233,8 @@ void BM_SavesBetweenBackToBackReaders(benchmark::State& state)
 // The overwrite of one card, again and again, in an archive of a hundred.
 void overwrite(benchmark::State& state, bool withRollback)
 {
-    const QString path = writeArchive(withRollback ? QStringLiteral("journalled.pro") : QStringLiteral("plain.pro"), 100);
+    const QString path
+        = writeArchive(withRollback ? QStringLiteral("journalled.pro") : QStringLiteral("plain.pro"), 100);
     const QString journal = rollbackjournal::pathFor(path);
     QDir().rmdir(journal);
     // Where a folder stands in its place, no rollback file can be written.
@@ -181,6 +266,7 @@ void BM_SaveWithoutRollbackFile(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_SavesBetweenBackToBackReaders)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SlowestSaveAmongBackToBackSavers)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveWithoutRollbackFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(BM_SaveWithRollbackFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -189,5 +275,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc == 3 && std::strcmp(argv[1], "--reader") == 0)
         return runReader(QString::fromLocal8Bit(argv[2]));
+    if (argc == 4 && std::strcmp(argv[1], "--saver") == 0)
+        return runSaver(QString::fromLocal8Bit(argv[2]), std::atoi(argv[3]));
     return bench::runBenchmarks(argc, argv);
 }

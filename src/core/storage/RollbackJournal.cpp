@@ -5,7 +5,6 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QtEndian>
 #include <cerrno>
 #include <fcntl.h>
@@ -64,19 +63,18 @@ QByteArray encoded(const Overwrite& overwrite)
     return bytes;
 }
 
-// A name beside the rollback file's that nothing has: the file is made there with
-// O_EXCL, which never opens what already stands at a name, a link included.
+// The rollback file is made under this name beside it, with O_EXCL, which never
+// opens what already stands at a name, a link included. Only a save holding the
+// archive makes one, so the name is never in use by another save; one left by a
+// save killed while making it is removed and made again, so none piles up.
 int createBeside(const QString& journalPath, QByteArray& name)
 {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        name = QFile::encodeName(QStringLiteral("%1.nuovo-%2")
-                                     .arg(journalPath)
-                                     .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
+    name = QFile::encodeName(journalPath + QStringLiteral(".nuovo"));
+    constexpr int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::open(name.constData(), flags, 0666);
+    if (fd < 0 && errno == EEXIST && ::unlink(name.constData()) == 0)
+        fd = ::open(name.constData(), flags, 0666);
+    return fd;
 }
 
 } // namespace

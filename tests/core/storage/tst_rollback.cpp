@@ -269,6 +269,10 @@ void TestRollback::killedDuringSavesEveryCardIsWhole()
         QCOMPARE(card(3), third);
     }
     qInfo("%d of %d kills came while a rollback file was there", killedInsideASave, kills);
+    // Nothing a killed save was making is left beside the archive once it is used.
+    Archive(path(), layouts::registry).write(2, test::workerRecord(1, 0));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+        QStringList { "Archivio_Anagrafico.pro" });
 }
 
 void TestRollback::aRollbackFileOfAnotherWriteLeavesTheCardAlone_data()
