@@ -1,6 +1,7 @@
 #include "kinds/ArchiveProfile.h"
 
 #include "export/ExportTable.h"
+#include "find/FindFields.h"
 #include "report/CardLayouts.h"
 #include "search/SearchForm.h"
 #include "storage/Layouts.h"
@@ -55,6 +56,7 @@ ArchiveProfile registryProfile()
         .sheet = CardSheet::CompCard,
         .webOutput = WebOutput::Package,
         .search = searchform::registry(),
+        .find = findfields::registry(),
         .exportTable = exporttable::registry(),
         .cardLayout = &report::registryCardLayout,
         .filledCard = &report::filledRegistryCard,
@@ -143,6 +145,7 @@ ArchiveProfile bookProfile(const SideFacts& side)
         .sheet = CardSheet::ContactSheet,
         .webOutput = WebOutput::Gallery,
         .search = searchform::book(),
+        .find = findfields::book(),
         .exportTable = exporttable::book(),
         .cardLayout = &report::bookCardLayout,
         .filledCard = &report::filledBookEntry,

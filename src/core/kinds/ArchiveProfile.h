@@ -12,6 +12,7 @@ namespace lumidex {
 
 class RecordLayout;
 struct ExportTable;
+struct FindFields;
 struct SearchForm;
 
 // A field the editor will not save without, and the warning when it is blank.
@@ -79,6 +80,8 @@ struct ArchiveProfile {
     // search, the export, the printed card, and the help page of the editor
     // (and of a side's catalogue windows).
     const SearchForm& search;
+    // What the editor's find field looks in and lists.
+    const FindFields& find;
     const ExportTable& exportTable;
     report::ReportLayout (*cardLayout)();
     std::optional<report::ReportLayout> (*filledCard)(const report::CardValues& card);

@@ -5,3 +5,5 @@ lumidex_sources(
   ExportTexts.cpp FailureTexts.h FailureTexts.cpp LoginTexts.h LoginTexts.cpp MakerContacts.h MakerContacts.cpp PrintTexts.h PrintTexts.cpp
   PackageTexts.h PackageTexts.cpp RegistryTexts.h RegistryTexts.cpp SearchTexts.h SearchTexts.cpp
 )
+# The find field of the card editors.
+lumidex_sources(FindTexts.h FindTexts.cpp)
