@@ -103,7 +103,7 @@ QWidget* BookEditor::buildFieldArea()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(3);
 
-    column->addWidget(lblNome);
+    column->addWidget(headingRow(lblNome));
     column->addSpacing(4);
 
     const auto place = [this](const char* name, const char* caption, int stretch, QWidget* beside = nullptr) {

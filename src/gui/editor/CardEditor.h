@@ -21,7 +21,9 @@ class QToolButton;
 
 namespace lumidex {
 
+enum class FoundCardOpening;
 enum class Move;
+class FindQuery;
 struct ArchiveProfile;
 
 // The working screen shared by the registry card editor and the book entry
@@ -150,6 +152,9 @@ protected:
     virtual void photoLoaded(const QString& path);
     // The field that gets the focus on a new card.
     QLineEdit* firstField() const { return m_fields.constFirst(); }
+    // The heading of the card (a picture, a book's name) with the find field
+    // at its right, as a row for the subclass's field area.
+    QWidget* headingRow(QWidget* heading);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -172,6 +177,10 @@ private:
     // Save: true once the card and its photo are stored.
     bool saveCard();
     CardPhoto::SaveResult savePhoto(FailureCause* cause);
+    // The find field, and the card chosen in its list put on screen as a card
+    // chosen in the search is.
+    QLineEdit* makeFindField();
+    FoundCardOpening openFoundCard(int position, const FindQuery& query);
 
     // The card as shown, and as it was put on screen or last saved.
     CardState cardOnScreen() const;
@@ -187,6 +196,7 @@ private:
     CardPhoto m_photo;
     CardState m_loaded;
     QWidget* m_section = nullptr;
+    QLineEdit* m_findField = nullptr;
 };
 
 } // namespace lumidex

@@ -17,6 +17,14 @@
 
 namespace lumidex {
 
+namespace {
+
+// Beside the registry's heading picture within the sheet of the narrowest
+// window.
+constexpr int findFieldWidth = 200;
+
+} // namespace
+
 void CardEditor::finishLayout(QWidget* fieldArea)
 {
     contentLayout()->addWidget(buildToolbar());
@@ -42,6 +50,22 @@ void CardEditor::finishLayout(QWidget* fieldArea)
 
     sectionLayout->addWidget(sheet);
     contentLayout()->addWidget(m_section, 1);
+}
+
+QWidget* CardEditor::headingRow(QWidget* heading)
+{
+    if (!m_findField)
+        m_findField = makeFindField();
+    auto* row = new QWidget(heading->parentWidget());
+    auto* line = new QHBoxLayout(row);
+    line->setContentsMargins(0, 0, 0, 0);
+    line->setSpacing(8);
+    heading->setParent(row);
+    line->addWidget(heading, 1);
+    m_findField->setParent(row);
+    m_findField->setFixedWidth(findFieldWidth);
+    line->addWidget(m_findField, 0, Qt::AlignVCenter);
+    return row;
 }
 
 // The notes, the last field of every card, span the sheet under the photo and

@@ -2,6 +2,6 @@
 # the program are opened from a file each.
 lumidex_sources(
   CardEditor.h CardEditor.cpp CardEditorAttachments.cpp CardEditorChanges.cpp CardEditorCompCard.cpp CardEditorContactSheet.cpp
-  CardEditorExport.cpp CardEditorLayout.cpp CardEditorPackage.cpp CardEditorPrint.cpp CardEditorSearch.cpp CardEditorSlideshow.cpp
+  CardEditorExport.cpp CardEditorFind.cpp CardEditorLayout.cpp CardEditorPackage.cpp CardEditorPrint.cpp CardEditorSearch.cpp CardEditorSlideshow.cpp
   EditorButtons.h EditorButtons.cpp EditorStyle.h EditorStyle.cpp FieldRows.h FieldRows.cpp
 )

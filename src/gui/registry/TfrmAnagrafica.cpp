@@ -160,7 +160,7 @@ QWidget* TfrmAnagrafica::buildFieldArea()
     heading->setObjectName(QStringLiteral("imgTitolo"));
     heading->setPixmap(
         QPixmap::fromImage(renderPicture(QStringLiteral(":/pictures/scheda-anagrafica.svg"), QSize(400, 32))));
-    column->addWidget(heading);
+    column->addWidget(headingRow(heading));
     auto* rule = new QWidget(area);
     rule->setObjectName(QStringLiteral("linRiga"));
     rule->setAttribute(Qt::WA_StyledBackground);

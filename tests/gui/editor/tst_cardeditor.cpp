@@ -79,7 +79,8 @@ void typeKeys(QLineEdit* field, const QString& text)
 // its button, and the moves and New by their keys too.
 const QStringList leavingActions { QStringLiteral("next"), QStringLiteral("previous"), QStringLiteral("first"),
     QStringLiteral("last"), QStringLiteral("next by Page Down"), QStringLiteral("new"), QStringLiteral("new by Ctrl+N"),
-    QStringLiteral("duplicate"), QStringLiteral("search"), QStringLiteral("exit"), QStringLiteral("window closed") };
+    QStringLiteral("duplicate"), QStringLiteral("search"), QStringLiteral("find field"), QStringLiteral("exit"),
+    QStringLiteral("window closed") };
 
 // The same without the keys, which press the very buttons.
 QStringList buttonActions()
@@ -107,8 +108,20 @@ void pickInSearch(const EditorFixture& f, int position)
     });
 }
 
-// Does `action` of leavingActions in the editor of `f`; the search picks the
-// card of `found`.
+// The user comes to the find field with Ctrl+K from `typing`, types the name
+// of the card of `position` and opens the one card listed with Enter.
+void pickInFindField(const EditorFixture& f, QWidget* typing, int position)
+{
+    auto* field = f.editor()->findChild<QLineEdit*>(QStringLiteral("txtTrovaAlVolo"));
+    QTest::keyClick(typing, Qt::Key_K, Qt::ControlModifier);
+    QTRY_VERIFY(field->hasFocus());
+    QTest::keyClicks(field, f.record(position).at(0));
+    QTRY_COMPARE(f.editor()->findChild<QLabel*>(QStringLiteral("lblTrovaAlVolo"))->text(), QStringLiteral("1 scheda"));
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+// Does `action` of leavingActions in the editor of `f`; the search and the
+// find field pick the card of `found`.
 void leaveCardBy(const EditorFixture& f, const QString& action, int found = 3)
 {
     CardEditor* editor = f.editor();
@@ -136,7 +149,9 @@ void leaveCardBy(const EditorFixture& f, const QString& action, int found = 3)
     else if (action == QLatin1String("search")) {
         pickInSearch(f, found);
         f.click(editor->cmdTrova);
-    } else if (action == QLatin1String("exit"))
+    } else if (action == QLatin1String("find field"))
+        pickInFindField(f, typing, found);
+    else if (action == QLatin1String("exit"))
         f.click(editor->cmdEsci);
     else if (action == QLatin1String("window closed"))
         editor->windowHandle()->close();
@@ -169,7 +184,8 @@ CardLanding landingAfter(const EditorFixture& f, const QString& action, const QS
     int position = fromStored ? 3 : 1;
     if (action == QLatin1String("first") || action == QLatin1String("previous"))
         position = 1;
-    else if (action == QLatin1String("last") || action == QLatin1String("search"))
+    else if (action == QLatin1String("last") || action == QLatin1String("search")
+        || action == QLatin1String("find field"))
         position = 3;
     return { false, QString::number(position), f.record(position), {} };
 }
