@@ -85,6 +85,22 @@ const std::array<FoldedChar, 256>& table()
     return readings;
 }
 
+const std::array<char, 256>& quickTable()
+{
+    static const std::array<char, 256> quick = [] {
+        std::array<char, 256> all {};
+        for (std::size_t byte = 0; byte < all.size(); ++byte) {
+            const FoldedChar& c = table()[byte];
+            if (c.size == 1)
+                all[byte] = c.plain[0];
+            else if (c.size > 1 || c.kind == CharKind::Apostrophe)
+                all[byte] = slowReading;
+        }
+        return all;
+    }();
+    return quick;
+}
+
 QByteArray typedText(QStringView typed)
 {
     storabletext::Result storable = storabletext::storableText(typed);

@@ -41,6 +41,13 @@ struct FoldedChar {
 // Any other letter (µ, ª, º, ƒ) is Other.
 const std::array<FoldedChar, 256>& table();
 
+// The same reading as one byte per byte, for the common case: the one plain
+// letter or digit of a letter or digit, 0 for a character between words, and
+// `slowReading` for a character that needs the whole reading (a letter
+// written with two, an apostrophe that may join an elision).
+constexpr char slowReading = '\xFF';
+const std::array<char, 256>& quickTable();
+
 // A text typed in the find field, in the code page: a character the code page
 // does not hold takes the plain form a card field would give it ("Ł" → "L"),
 // or, having none (an emoji), becomes a blank.

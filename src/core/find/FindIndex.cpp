@@ -5,26 +5,80 @@
 
 #include <QtAlgorithms>
 #include <algorithm>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace lumidex {
 
 namespace {
 
-void andInto(std::vector<quint64>& into, const std::vector<quint64>& other)
+void andMarks(std::vector<quint64>& into, const std::vector<quint64>& other)
 {
     for (std::size_t i = 0; i < into.size(); ++i)
         into[i] &= other[i];
 }
 
-void orInto(std::vector<quint64>& into, const std::vector<quint64>& other)
+void orMarks(std::vector<quint64>& into, const std::vector<quint64>& other)
 {
     for (std::size_t i = 0; i < into.size(); ++i)
         into[i] |= other[i];
 }
 
-bool isMarked(const std::vector<quint64>& bits, quint32 card)
+bool isMarked(const std::vector<quint64>& bits, std::size_t card)
 {
     return (bits[card / 64] >> (card % 64)) & 1;
+}
+
+void setMark(std::vector<quint64>& bits, std::size_t card)
+{
+    bits[card / 64] |= quint64(1) << (card % 64);
+}
+
+qsizetype markedCount(const std::vector<quint64>& bits)
+{
+    qsizetype count = 0;
+    for (const quint64 word : bits)
+        count += qPopulationCount(word);
+    return count;
+}
+
+// Calls found(at) for every place `at` of [from, to) where a word begins with
+// `typed`: its first letter there, a mark (or anything below '0') before it,
+// and the rest of `typed` after it. `text` may be read from from - 1 on, and up
+// to `end`, where nothing of a word that long is compared past.
+template <typename Found>
+void forEachBeginning(
+    const char* text, qsizetype from, qsizetype to, qsizetype end, QByteArrayView typed, Found&& found)
+{
+    const char first = typed.front();
+    const qsizetype rest = typed.size() - 1;
+    const char* const tail = typed.data() + 1;
+    const auto check = [&](qsizetype at) {
+        if (at + typed.size() <= end && (rest == 0 || std::memcmp(text + at + 1, tail, std::size_t(rest)) == 0))
+            found(at);
+    };
+    qsizetype at = from;
+#if defined(__SSE2__)
+    // Sixteen places at a time: those holding the first letter after a mark.
+    const __m128i letter = _mm_set1_epi8(first);
+    const __m128i belowWords = _mm_set1_epi8('0');
+    for (; at + 16 <= to; at += 16) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at));
+        const __m128i before = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + at - 1));
+        auto hits
+            = uint(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(here, letter), _mm_cmplt_epi8(before, belowWords))));
+        while (hits != 0) {
+            check(at + qCountTrailingZeroBits(hits));
+            hits &= hits - 1;
+        }
+    }
+#endif
+    for (; at < to; ++at)
+        if (text[at] == first && text[at - 1] < '0')
+            check(at);
 }
 
 } // namespace
@@ -35,72 +89,63 @@ FindIndex::Marks FindIndex::emptyMarks() const
     return { std::vector<quint64>(words, 0), std::vector<quint64>(words, 0) };
 }
 
-void FindIndex::markBeginning(QByteArrayView typed, Marks& marks) const
+void FindIndex::markBeginning(QByteArrayView typed, const std::vector<quint64>* within, Marks& marks) const
 {
-    const qsizetype words = qsizetype(m_wordStart.size()) - 1;
-    if (words <= 0)
+    if (typed.isEmpty() || m_positions.empty())
         return;
-    // The words that begin with `typed` lie together in byte order: from the
-    // first not less than it to the first that no longer begins with it.
-    qsizetype first = 0;
-    for (qsizetype count = words; count > 0;) {
-        const qsizetype half = count / 2;
-        if (word(first + half) < typed) {
-            first += half + 1;
-            count -= half + 1;
-        } else {
-            count = half;
+    const char* const text = m_words.data();
+    const qsizetype end = m_words.size();
+    const std::size_t cards = m_positions.size();
+    // Few cards still in question: along theirs alone. Each card's words
+    // begin with a mark, which no word typed begins with.
+    if (within && markedCount(*within) * 2 < qsizetype(cards)) {
+        for (std::size_t card = 0; card < cards; ++card) {
+            if (!isMarked(*within, card))
+                continue;
+            const qsizetype from = m_wordsStart[card];
+            const qsizetype to = m_wordsStart[card + 1];
+            if (from == to)
+                continue;
+            forEachBeginning(text, from + 1, to, end, typed, [&](qsizetype at) {
+                setMark(marks.any, card);
+                if (text[at - 1] == nameMark)
+                    setMark(marks.name, card);
+            });
         }
+        return;
     }
-    qsizetype end = first;
-    for (qsizetype count = words - first; count > 0;) {
-        const qsizetype half = count / 2;
-        if (word(end + half).startsWith(typed)) {
-            end += half + 1;
-            count -= half + 1;
-        } else {
-            count = half;
-        }
-    }
-    for (qsizetype w = first; w < end; ++w) {
-        const uchar* at = m_cards.data() + m_cardsStart[std::size_t(w)];
-        const uchar* const stop = m_cards.data() + m_cardsStart[std::size_t(w) + 1];
-        qint64 card = -1;
-        while (at < stop) {
-            quint32 value = 0;
-            for (int shift = 0;; shift += 7) {
-                const uchar byte = *at++;
-                value |= quint32(byte & 0x7F) << shift;
-                if (!(byte & 0x80))
-                    break;
-            }
-            card += value / 2;
-            const auto c = quint64(card);
-            marks.any[c / 64] |= quint64(1) << (c % 64);
-            marks.name[c / 64] |= quint64(value & 1) << (c % 64);
-        }
-    }
+    // Along every card's words at once; the card of a place is found by
+    // going on from the card of the place before.
+    std::size_t card = 0;
+    forEachBeginning(text, 1, m_wordsStart[cards], end, typed, [&](qsizetype at) {
+        while (m_wordsStart[card + 1] <= quint32(at))
+            ++card;
+        setMark(marks.any, card);
+        if (text[at - 1] == nameMark)
+            setMark(marks.name, card);
+    });
 }
 
-FindIndex::Marks FindIndex::marksOf(
-    const std::vector<QByteArray>& pieces, const std::vector<QByteArray>& together) const
+FindIndex::Marks FindIndex::marksOf(const std::vector<QByteArray>& pieces, const std::vector<QByteArray>& together,
+    const std::vector<quint64>* within) const
 {
     Marks marks = emptyMarks();
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         if (i == 0) {
-            markBeginning(pieces[i], marks);
+            markBeginning(pieces[i], within, marks);
             continue;
         }
+        // Only the cards the pieces so far found are still in question.
         Marks more = emptyMarks();
-        markBeginning(pieces[i], more);
-        andInto(marks.any, more.any);
-        andInto(marks.name, more.name);
+        markBeginning(pieces[i], &marks.any, more);
+        andMarks(marks.any, more.any);
+        andMarks(marks.name, more.name);
     }
     for (const QByteArray& joined : together) {
         Marks more = emptyMarks();
-        markBeginning(joined, more);
-        orInto(marks.any, more.any);
-        orInto(marks.name, more.name);
+        markBeginning(joined, within, more);
+        orMarks(marks.any, more.any);
+        orMarks(marks.name, more.name);
     }
     return marks;
 }
@@ -112,16 +157,16 @@ FindResult FindIndex::find(const FindQuery& query, int limit) const
         return result;
     Marks answer;
     for (const FindQuery::Term& term : query.terms()) {
-        Marks marks = marksOf(term.pieces, term.together);
-        if (answer.any.empty()) {
+        const bool first = answer.any.empty();
+        Marks marks = marksOf(term.pieces, term.together, first ? nullptr : &answer.any);
+        if (first) {
             answer = std::move(marks);
             continue;
         }
-        andInto(answer.any, marks.any);
-        andInto(answer.name, marks.name);
+        andMarks(answer.any, marks.any);
+        andMarks(answer.name, marks.name);
     }
-    for (const quint64 bits : answer.any)
-        result.count += qPopulationCount(bits);
+    result.count = markedCount(answer.any);
 
     // The cards in name order: those whose name answers first, then the others.
     std::vector<quint32> byName;
@@ -148,7 +193,7 @@ FoundCard FindIndex::foundCard(quint32 card) const
 {
     FoundCard found;
     found.position = m_positions[card];
-    const char* at = m_shownText.constData() + m_shownStart[card];
+    const char* at = m_shownText.data() + m_shownStart[card];
     for (QString& text : found.shown) {
         const auto size = qsizetype(uchar(*at));
         text = textfield::fromWindows1252(QByteArrayView(at + 1, size));
@@ -162,8 +207,8 @@ qsizetype FindIndex::heldBytes() const
     const auto bytesOf = [](const auto& vector) {
         return qsizetype(vector.capacity() * sizeof(typename std::decay_t<decltype(vector)>::value_type));
     };
-    return sizeof(FindIndex) + m_wordText.capacity() + bytesOf(m_wordStart) + bytesOf(m_cardsStart) + bytesOf(m_cards)
-        + bytesOf(m_positions) + m_shownText.capacity() + bytesOf(m_shownStart) + bytesOf(m_byName);
+    return qsizetype(sizeof(FindIndex)) + m_words.size() + bytesOf(m_wordsStart) + bytesOf(m_positions)
+        + m_shownText.size() + bytesOf(m_shownStart) + bytesOf(m_byName);
 }
 
 } // namespace lumidex

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "find/PageBuffer.h"
 #include "storage/RecordSource.h"
 
-#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <array>
@@ -29,11 +30,13 @@ struct FindResult {
     QList<FoundCard> best;
 };
 
-// Every word of every card of one archive, made from one visit of its
-// records: the distinct words in byte order, each with the cards it begins a
-// word of (and whether in the name), so that a word typed finds its cards by
-// two binary searches, however many there are. Kept compact: the cards of a
-// word are the differences from one to the next, a byte or two each.
+// The words of every card of one archive, made from one visit of its
+// records: each card's words as the find reads them (folded, elisions and
+// phone numbers also written together), one after the other, each after a
+// mark that tells a word of the name from the others. Made at little more
+// than the cost of the visit: the words are copied, not sorted or counted. A
+// word typed is looked for along all of them at once, sixteen bytes at a time,
+// and only along the cards still in question for the next.
 //
 // Once made, an index is only read: the window thread asks it while the next
 // one is made on another.
@@ -55,6 +58,10 @@ public:
     qsizetype indexedBytes() const { return m_indexedBytes; }
     qsizetype heldBytes() const;
 
+    // What stands before a word of the name and before any other word.
+    static constexpr char nameMark = '\x01';
+    static constexpr char wordMark = '\x02';
+
 private:
     // A bit per card: the cards that answer, and those whose name does.
     struct Marks {
@@ -62,29 +69,24 @@ private:
         std::vector<quint64> name;
     };
     Marks emptyMarks() const;
-    // The cards with a word that begins with `typed`.
-    void markBeginning(QByteArrayView typed, Marks& marks) const;
-    Marks marksOf(const std::vector<QByteArray>& pieces, const std::vector<QByteArray>& together) const;
-    QByteArrayView word(qsizetype number) const
-    {
-        return { m_wordText.constData() + m_wordStart[std::size_t(number)],
-            qsizetype(m_wordStart[std::size_t(number) + 1] - m_wordStart[std::size_t(number)]) };
-    }
+    // Marks the cards with a word that begins with `typed`, among the cards
+    // of `within` (every card when null).
+    void markBeginning(QByteArrayView typed, const std::vector<quint64>* within, Marks& marks) const;
+    Marks marksOf(const std::vector<QByteArray>& pieces, const std::vector<QByteArray>& together,
+        const std::vector<quint64>* within) const;
     FoundCard foundCard(quint32 card) const;
 
     friend class FindIndexBuilder;
 
-    // The distinct words, in byte order, one after the other.
-    QByteArray m_wordText;
-    std::vector<quint32> m_wordStart;
-    // For each word, its cards: (card - previous card) * 2 + (1 if in the
-    // name), as base-128 numbers; the first previous card is -1.
-    std::vector<quint32> m_cardsStart;
-    std::vector<uchar> m_cards;
+    // Every card's words, one after the other; m_wordsStart[card] is where a
+    // card's begin, m_wordsStart[cards] where the last ends. Zeros follow the
+    // last card, so that a word is compared without looking where it ends.
+    PageBuffer m_words;
+    std::vector<quint32> m_wordsStart;
     // For each card: its position, and its line's three texts in the code
     // page, each after a byte of its length.
     std::vector<int> m_positions;
-    QByteArray m_shownText;
+    PageBuffer m_shownText;
     std::vector<quint32> m_shownStart;
     // The cards in the order of their names.
     std::vector<quint32> m_byName;

@@ -1,12 +1,13 @@
-// How a find index is made: each run of the visit reads its cards' words into
-// a word table of its own, side by side; the tables are then put in byte order
-// (each on a thread of its own) and merged into one dictionary, and the cards
-// of every word gathered in card order.
+// How a find index is made: each run of the visit copies its cards' words and
+// line texts into blocks of its own and weighs the first letters of their
+// names, side by side; the runs' bytes are then put one after the other, each
+// run's cards sorted by name on a thread of its own, and the runs merged.
 
 #include "find/FindFields.h"
 #include "find/FindIndex.h"
 #include "find/FindWords.h"
-#include "find/WordTable.h"
+#include "search/CollationLearner.h"
+#include "search/CollationTable.h"
 #include "search/LineOrder.h"
 #include "storage/RecordView.h"
 
@@ -18,218 +19,246 @@ namespace lumidex {
 
 namespace {
 
-// A word met in a card: the word's number in its run's table, and the card
-// within its run times two, plus one when the word is in the name.
-struct Occurrence {
-    quint32 word;
+// The first letters of a card's name in the Italian order, for sorting the
+// cards by name.
+struct NameKey {
+    CollationTable::Prefix prefix;
     quint32 card;
 };
 
 struct FindRun {
-    WordTable words;
-    std::vector<Occurrence> occurrences;
-    findwords::FieldWords fieldWords;
+    // The searched fields of the card being read.
+    std::vector<QByteArrayView> texts;
+    findwords::WordList fieldWords;
+    findwords::ByteRow cardWords;
+    findwords::ByteRow cardShown;
+    AppendedBytes words;
+    std::vector<quint32> wordsStart;
     std::vector<int> positions;
-    QByteArray shownText;
+    AppendedBytes shownText;
     std::vector<quint32> shownStart;
+    std::vector<NameKey> nameKeys;
     qsizetype indexedBytes = 0;
-    // Filled once the visit is over.
-    std::vector<quint32> byteOrder;
-    std::vector<quint32> globalWord;
 };
 
-void appendNumber(std::vector<uchar>& out, quint32 value)
+template <typename T> void appendShifted(std::vector<T>& out, const std::vector<T>& more, T shift)
 {
-    while (value >= 0x80) {
-        out.push_back(uchar(value | 0x80));
-        value >>= 7;
-    }
-    out.push_back(uchar(value));
+    out.reserve(out.size() + more.size());
+    for (const T value : more)
+        out.push_back(value + shift);
 }
 
 } // namespace
 
 class FindIndexBuilder {
 public:
-    FindIndexBuilder(const FindFields& fields)
+    explicit FindIndexBuilder(const FindFields& fields)
         : m_fields(fields)
+        , m_collation(italianCollationTable())
     {
         for (const int field : fields.searched)
-            m_phone.push_back(fields.phones.contains(field));
+            m_searched.push_back({ field, fields.phones.contains(field),
+                field == fields.name ? FindIndex::nameMark : FindIndex::wordMark });
+        // The name and the texts of a line are read once, where they are
+        // searched fields (as they are for every kind).
+        m_name = int(fields.searched.indexOf(fields.name));
+        for (std::size_t i = 0; i < m_shown.size(); ++i)
+            m_shown[i] = int(fields.searched.indexOf(fields.shown[i]));
     }
 
     void visit(FindRun& run, int position, const RecordView& record) const
     {
+        std::vector<QByteArrayView>& texts = run.texts;
+        texts.resize(m_searched.size());
+        for (std::size_t i = 0; i < m_searched.size(); ++i)
+            texts[i] = record.storedText(m_searched[i].field);
+        const auto textOf = [&](int searched, int field) {
+            return searched >= 0 ? texts[std::size_t(searched)] : record.storedText(field);
+        };
         const auto card = quint32(run.positions.size());
+        if (m_collation)
+            run.nameKeys.push_back({ m_collation->primaryPrefix(textOf(m_name, m_fields.name)), card });
         run.positions.push_back(position);
-        for (std::size_t i = 0; i < m_phone.size(); ++i) {
-            const int field = m_fields.searched.at(qsizetype(i));
-            const QByteArrayView text = record.storedText(field);
-            if (text.isEmpty())
+        run.wordsStart.push_back(quint32(run.words.size()));
+        run.cardWords.clear();
+        for (std::size_t i = 0; i < m_searched.size(); ++i) {
+            if (texts[i].isEmpty())
                 continue;
-            run.indexedBytes += text.size();
-            run.fieldWords.read(text, m_phone[i]);
-            const quint32 inName = field == m_fields.name ? 1 : 0;
-            for (qsizetype w = 0; w < run.fieldWords.size(); ++w)
-                run.occurrences.push_back({ run.words.numberOf(run.fieldWords.at(w)), card * 2 + inName });
+            run.indexedBytes += texts[i].size();
+            findwords::appendFieldWords(
+                texts[i], m_searched[i].phone, m_searched[i].mark, run.fieldWords, run.cardWords);
         }
+        run.words.append(run.cardWords.bytes());
         run.shownStart.push_back(quint32(run.shownText.size()));
-        for (const int field : m_fields.shown) {
-            // A length byte: no field shown holds more than 255 characters.
-            const QByteArrayView text
-                = record.storedText(field).first(qMin<qsizetype>(255, record.storedText(field).size()));
-            run.shownText.append(char(uchar(text.size())));
-            run.shownText.append(text);
+        // Each text after a byte of its length: no field shown holds more
+        // than 255 characters.
+        run.cardShown.clear();
+        for (std::size_t i = 0; i < m_shown.size(); ++i) {
+            const QByteArrayView stored = textOf(m_shown[i], m_fields.shown[i]);
+            const QByteArrayView text = stored.first(qMin<qsizetype>(255, stored.size()));
+            char* const to = run.cardShown.room(1 + text.size());
+            *to = char(uchar(text.size()));
+            std::memcpy(to + 1, text.data(), std::size_t(text.size()));
+            run.cardShown.grow(1 + text.size());
         }
+        run.shownText.append(run.cardShown.bytes());
     }
 
-    FindIndex finish(std::vector<FindRun*> runs) const
+    FindIndex finish(const std::vector<FindRun*>& runs) const
     {
         FindIndex index;
-        orderEachRun(runs);
-        mergeWords(runs, index);
-        gatherCards(runs, index);
-        keepShownTexts(runs, index);
-        orderByName(index);
+        std::size_t cards = 0;
+        std::size_t words = 0;
+        std::size_t shown = 0;
+        for (const FindRun* run : runs) {
+            cards += run->positions.size();
+            words += std::size_t(run->words.size());
+            shown += std::size_t(run->shownText.size());
+            index.m_indexedBytes += run->indexedBytes;
+        }
+        // Zeros after the last card's words.
+        index.m_words = PageBuffer(qsizetype(words + padding));
+        index.m_shownText = PageBuffer(qsizetype(shown));
+        index.m_wordsStart.reserve(cards + 1);
+        index.m_positions.reserve(cards);
+        index.m_shownStart.reserve(cards + 1);
+        std::size_t wordsAt = 0;
+        std::size_t shownAt = 0;
+        for (const FindRun* run : runs) {
+            appendShifted(index.m_wordsStart, run->wordsStart, quint32(wordsAt));
+            run->words.copyTo(index.m_words.data() + wordsAt);
+            wordsAt += std::size_t(run->words.size());
+            appendShifted(index.m_shownStart, run->shownStart, quint32(shownAt));
+            run->shownText.copyTo(index.m_shownText.data() + shownAt);
+            shownAt += std::size_t(run->shownText.size());
+            index.m_positions.insert(index.m_positions.end(), run->positions.begin(), run->positions.end());
+        }
+        index.m_wordsStart.push_back(quint32(wordsAt));
+        std::memset(index.m_words.data() + wordsAt, 0, padding);
+        index.m_shownStart.push_back(quint32(shownAt));
+        orderByName(runs, index);
         return index;
     }
 
 private:
-    static void orderEachRun(const std::vector<FindRun*>& runs)
+    // Zeros after the last word: the longest word a look along the words may
+    // compare past its end.
+    static constexpr std::size_t padding = 64;
+
+    QByteArrayView nameOf(const FindIndex& index, quint32 card) const
     {
-        std::vector<std::jthread> helpers;
-        for (std::size_t r = 1; r < runs.size(); ++r)
-            helpers.emplace_back([run = runs[r]] { run->byteOrder = run->words.inByteOrder(); });
-        if (!runs.empty())
-            runs[0]->byteOrder = runs[0]->words.inByteOrder();
+        const char* at = index.m_shownText.data() + index.m_shownStart[card];
+        return { at + 1, qsizetype(uchar(*at)) };
     }
 
-    // The runs' words, each in byte order, merged into one dictionary.
-    static void mergeWords(const std::vector<FindRun*>& runs, FindIndex& index)
+    // Puts the keys of [begin, end), sorted by their prefixes, in the order of
+    // the whole names where the prefixes agree.
+    void putTiesInOrder(
+        const FindIndex& index, std::vector<NameKey>::iterator begin, std::vector<NameKey>::iterator end) const
     {
-        std::vector<std::size_t> next(runs.size(), 0);
-        qsizetype words = 0;
-        qsizetype bytes = 0;
-        for (FindRun* run : runs) {
-            run->globalWord.assign(run->words.size(), 0);
-            words += run->words.size();
-            for (quint32 w = 0; w < run->words.size(); ++w)
-                bytes += run->words.word(w).size();
-        }
-        // Room for every word once per run, which is at most what is kept.
-        index.m_wordText.reserve(bytes);
-        index.m_wordStart.reserve(std::size_t(words) + 1);
-        index.m_wordStart.push_back(0);
-        for (;;) {
-            // The least word at the head of a run; runs are few.
-            QByteArrayView least;
-            bool any = false;
-            for (std::size_t r = 0; r < runs.size(); ++r) {
-                if (next[r] == runs[r]->byteOrder.size())
-                    continue;
-                const QByteArrayView head = runs[r]->words.word(runs[r]->byteOrder[next[r]]);
-                if (!any || head < least)
-                    least = head;
-                any = true;
+        const auto less = [&](const NameKey& a, const NameKey& b) {
+            return m_collation->compare(nameOf(index, a.card), nameOf(index, b.card)) < 0;
+        };
+        for (auto run = begin; run != end;) {
+            auto runEnd = run + 1;
+            while (runEnd != end && runEnd->prefix == run->prefix)
+                ++runEnd;
+            // Names that begin alike (the same name many times over) are
+            // often in order already: one look along them, not a sort. The
+            // names lie far apart: each is asked for a few comparisons ahead.
+            bool sorted = true;
+            for (auto at = run; sorted && at + 1 < runEnd; ++at) {
+                if (at + 4 < runEnd)
+                    __builtin_prefetch(nameOf(index, (at + 4)->card).data());
+                sorted = !less(*(at + 1), *at);
             }
-            if (!any)
-                break;
-            const auto number = quint32(index.m_wordStart.size() - 1);
-            index.m_wordText.append(least);
-            index.m_wordStart.push_back(quint32(index.m_wordText.size()));
-            for (std::size_t r = 0; r < runs.size(); ++r) {
-                if (next[r] < runs[r]->byteOrder.size()) {
-                    const quint32 local = runs[r]->byteOrder[next[r]];
-                    if (runs[r]->words.word(local) == least) {
-                        runs[r]->globalWord[local] = number;
-                        ++next[r];
-                    }
-                }
-            }
+            if (!sorted)
+                std::stable_sort(run, runEnd, less);
+            run = runEnd;
         }
-        index.m_wordText.squeeze();
-        index.m_wordStart.shrink_to_fit();
-    }
-
-    // Every word's cards in card order: the runs come in file order, and the
-    // cards of a run were visited in file order.
-    static void gatherCards(const std::vector<FindRun*>& runs, FindIndex& index)
-    {
-        const std::size_t words = index.m_wordStart.size() - 1;
-        std::vector<quint32> start(words + 1, 0);
-        for (const FindRun* run : runs)
-            for (const Occurrence& seen : run->occurrences)
-                ++start[run->globalWord[seen.word] + 1];
-        for (std::size_t w = 0; w < words; ++w)
-            start[w + 1] += start[w];
-        std::vector<quint32> cards(start.back());
-        {
-            std::vector<quint32> filled(start.begin(), start.end() - 1);
-            quint32 firstCard = 0;
-            for (const FindRun* run : runs) {
-                for (const Occurrence& seen : run->occurrences)
-                    cards[filled[run->globalWord[seen.word]]++] = seen.card + firstCard * 2;
-                firstCard += quint32(run->positions.size());
-            }
-        }
-        index.m_cardsStart.reserve(words + 1);
-        index.m_cards.reserve(cards.size() + cards.size() / 4);
-        index.m_cardsStart.push_back(0);
-        for (std::size_t w = 0; w < words; ++w) {
-            qint64 previous = -1;
-            for (quint32 at = start[w]; at < start[w + 1];) {
-                const quint32 card = cards[at] / 2;
-                // A word met twice in a card counts once, in the name if
-                // either time was.
-                quint32 inName = 0;
-                for (; at < start[w + 1] && cards[at] / 2 == card; ++at)
-                    inName |= cards[at] & 1;
-                appendNumber(index.m_cards, quint32(qint64(card) - previous) * 2 + inName);
-                previous = card;
-            }
-            index.m_cardsStart.push_back(quint32(index.m_cards.size()));
-        }
-        index.m_cards.shrink_to_fit();
-    }
-
-    static void keepShownTexts(const std::vector<FindRun*>& runs, FindIndex& index)
-    {
-        qsizetype cards = 0;
-        qsizetype bytes = 0;
-        for (const FindRun* run : runs) {
-            cards += qsizetype(run->positions.size());
-            bytes += run->shownText.size();
-            index.m_indexedBytes += run->indexedBytes;
-        }
-        index.m_positions.reserve(std::size_t(cards));
-        index.m_shownStart.reserve(std::size_t(cards) + 1);
-        index.m_shownText.reserve(bytes);
-        for (const FindRun* run : runs) {
-            const auto shift = quint32(index.m_shownText.size());
-            index.m_positions.insert(index.m_positions.end(), run->positions.begin(), run->positions.end());
-            for (const quint32 start : run->shownStart)
-                index.m_shownStart.push_back(start + shift);
-            index.m_shownText.append(run->shownText);
-        }
-        index.m_shownStart.push_back(quint32(index.m_shownText.size()));
     }
 
     // The list's order: the Italian order of the names, as the search sorts
-    // its lines; cards of the same name stay in file order.
-    static void orderByName(FindIndex& index)
+    // its lines; cards of the same name stay in file order. The names' first
+    // letters were weighed during the visit, on its threads; most cards are
+    // in place once those are sorted, and the whole names are compared only
+    // where they agree.
+    void orderByName(const std::vector<FindRun*>& runs, FindIndex& index) const
     {
-        std::vector<QByteArrayView> names;
-        names.reserve(index.m_positions.size());
-        for (std::size_t card = 0; card < index.m_positions.size(); ++card) {
-            const char* at = index.m_shownText.constData() + index.m_shownStart[card];
-            names.emplace_back(at + 1, qsizetype(uchar(*at)));
+        if (!m_collation) {
+            std::vector<QByteArrayView> names;
+            names.reserve(index.m_positions.size());
+            for (std::size_t card = 0; card < index.m_positions.size(); ++card)
+                names.push_back(nameOf(index, quint32(card)));
+            const std::vector<qsizetype> order = lineOrder(names);
+            index.m_byName.assign(order.begin(), order.end());
+            return;
         }
-        const std::vector<qsizetype> order = lineOrder(names);
-        index.m_byName.assign(order.begin(), order.end());
+        std::vector<NameKey> keys;
+        keys.reserve(index.m_positions.size());
+        // Where each run's keys begin; the runs are put in order side by side.
+        std::vector<std::size_t> parts { 0 };
+        quint32 first = 0;
+        for (const FindRun* run : runs) {
+            for (NameKey key : run->nameKeys) {
+                key.card += first;
+                keys.push_back(key);
+            }
+            first += quint32(run->positions.size());
+            parts.push_back(keys.size());
+        }
+        const auto byKey = [](const NameKey& a, const NameKey& b) {
+            if (a.prefix[0] != b.prefix[0])
+                return a.prefix[0] < b.prefix[0];
+            if (a.prefix[1] != b.prefix[1])
+                return a.prefix[1] < b.prefix[1];
+            return a.card < b.card;
+        };
+        const auto sortPart = [&](std::size_t part) {
+            const auto begin = keys.begin() + std::ptrdiff_t(parts[part]);
+            const auto end = keys.begin() + std::ptrdiff_t(parts[part + 1]);
+            std::sort(begin, end, byKey);
+            putTiesInOrder(index, begin, end);
+        };
+        {
+            std::vector<std::jthread> helpers;
+            for (std::size_t part = 1; part + 1 < parts.size(); ++part)
+                helpers.emplace_back(sortPart, part);
+            if (parts.size() > 1)
+                sortPart(0);
+        }
+        // The runs merged, as one sort of the whole would have them.
+        const auto inOrder = [&](const NameKey& a, const NameKey& b) {
+            if (a.prefix != b.prefix)
+                return byKey(a, b);
+            if (const int order = m_collation->compare(nameOf(index, a.card), nameOf(index, b.card)))
+                return order < 0;
+            return a.card < b.card;
+        };
+        std::vector<NameKey> merged;
+        for (std::size_t part = 1; part + 1 < parts.size(); ++part) {
+            merged.resize(parts[part + 1]);
+            std::merge(keys.begin(), keys.begin() + std::ptrdiff_t(parts[part]),
+                keys.begin() + std::ptrdiff_t(parts[part]), keys.begin() + std::ptrdiff_t(parts[part + 1]),
+                merged.begin(), inOrder);
+            std::copy(merged.begin(), merged.end(), keys.begin());
+        }
+        index.m_byName.reserve(keys.size());
+        for (const NameKey& key : keys)
+            index.m_byName.push_back(key.card);
     }
 
+    struct Searched {
+        int field;
+        bool phone;
+        char mark;
+    };
+
     const FindFields& m_fields;
-    std::vector<bool> m_phone;
+    const CollationTable* m_collation;
+    std::vector<Searched> m_searched;
+    int m_name = 0;
+    std::array<int, 3> m_shown {};
 };
 
 FindIndex FindIndex::build(const RecordSource& records, const FindFields& fields)
@@ -243,7 +272,7 @@ FindIndex FindIndex::build(const RecordSource& records, const FindFields& fields
     std::vector<FindRun*> all;
     for (int part = 0; part < runs.count(); ++part)
         all.push_back(&runs[part]);
-    return builder.finish(std::move(all));
+    return builder.finish(all);
 }
 
 } // namespace lumidex

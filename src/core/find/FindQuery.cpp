@@ -25,7 +25,7 @@ QByteArray together(const findwords::WordList& words, qsizetype first, qsizetype
 FindQuery::FindQuery(QStringView typed)
 {
     findwords::WordList words;
-    words.read(findfold::typedText(typed));
+    words.read(findfold::typedText(typed), ' ');
     for (qsizetype i = 0; i < words.size();) {
         const bool number = words.at(i).digitsOnly;
         const qsizetype end = number ? words.numberEnd(i) : words.elisionEnd(i);
@@ -49,17 +49,15 @@ bool FindQuery::matches(const FindFields& fields, const RecordView& record) cons
 {
     if (m_terms.empty())
         return false;
-    std::vector<QByteArray> cardWords;
-    findwords::FieldWords read;
+    // Every word the index would keep of the card, each after a blank.
+    QByteArray cardWords;
+    findwords::WordList read;
     for (const int field : fields.searched) {
-        read.read(record.storedText(field), fields.phones.contains(field));
-        for (qsizetype i = 0; i < read.size(); ++i)
-            cardWords.push_back(read.at(i).toByteArray());
+        read.read(record.storedText(field), ' ');
+        read.addTogether(fields.phones.contains(field));
+        cardWords.append(read.stream());
     }
-    const auto begun = [&](const QByteArray& typed) {
-        return std::any_of(
-            cardWords.cbegin(), cardWords.cend(), [&](const QByteArray& word) { return word.startsWith(typed); });
-    };
+    const auto begun = [&](const QByteArray& typed) { return cardWords.contains(' ' + typed); };
     return std::all_of(m_terms.cbegin(), m_terms.cend(), [&](const Term& term) {
         return std::all_of(term.pieces.cbegin(), term.pieces.cend(), begun)
             || std::any_of(term.together.cbegin(), term.together.cend(), begun);

@@ -2,62 +2,64 @@
 
 #include "find/FindFolding.h"
 
+#include <array>
 #include <cstring>
 
 namespace lumidex::findwords {
 
-void WordList::read(QByteArrayView codePageText)
+void WordList::read(QByteArrayView codePageText, char mark)
 {
-    m_text.clear();
     m_words.clear();
+    m_stream.clear();
+    m_mark = mark;
+    m_joinable = false;
     const auto& fold = findfold::table();
-    // Folding at most doubles a character ("ß" is "ss").
-    m_text.reserve(std::size_t(codePageText.size()) * 2);
+    // Each character is at most two letters ("ß" is "ss") and a mark.
+    char* const begin = m_stream.room(codePageText.size() * 3);
+    char* out = begin;
     Word word;
     bool inWord = false;
-    // What was seen since the last word ended.
-    bool apostrophes = false;
-    bool numberMarks = false;
-    bool other = false;
+    // The kinds of what was seen since the last word ended, a bit each, set
+    // back as the next word begins.
+    unsigned gap = 0;
     bool plus = false;
-    const auto endWord = [&] {
-        word.size = qsizetype(m_text.size()) - word.begin;
-        m_words.push_back(word);
-        inWord = false;
-        apostrophes = numberMarks = other = plus = false;
-    };
+    constexpr auto bit = [](findfold::CharKind kind) { return 1u << unsigned(kind); };
+    constexpr unsigned elision = bit(findfold::CharKind::Apostrophe);
+    constexpr unsigned numberGap = bit(findfold::CharKind::Blank) | bit(findfold::CharKind::PhoneMark);
     for (const char byte : codePageText) {
-        const findfold::FoldedChar& c = fold[uchar(byte)];
-        if (c.kind == findfold::CharKind::Letter || c.kind == findfold::CharKind::Digit) {
-            if (!inWord) {
+        const findfold::FoldedChar c = fold[uchar(byte)];
+        if (c.size != 0) {
+            if (!inWord) [[unlikely]] {
                 // The first word has nothing before it to be joined to.
-                const bool joinable = !m_words.empty() && !other;
-                word = Word { qsizetype(m_text.size()), 0, true, joinable && apostrophes && !numberMarks,
-                    joinable && numberMarks && !apostrophes, plus };
+                const bool joinable = !m_words.empty();
+                const bool afterElision = joinable && gap == elision;
+                const bool afterNumberGap = joinable && gap != 0 && (gap & ~numberGap) == 0;
+                m_joinable = m_joinable || afterElision || afterNumberGap;
+                *out++ = mark;
+                word = Word { qsizetype(out - begin), 0, true, afterElision, afterNumberGap, plus };
                 inWord = true;
+                gap = 0;
+                plus = false;
             }
             word.digitsOnly = word.digitsOnly && c.kind == findfold::CharKind::Digit;
-            m_text.insert(m_text.end(), c.plain.begin(), c.plain.begin() + c.size);
+            *out++ = c.plain[0];
+            if (c.size > 1) [[unlikely]]
+                *out++ = c.plain[1];
             continue;
         }
-        if (inWord)
-            endWord();
-        switch (c.kind) {
-        case findfold::CharKind::Apostrophe:
-            apostrophes = true;
-            break;
-        case findfold::CharKind::Blank:
-        case findfold::CharKind::PhoneMark:
-            numberMarks = true;
-            plus = plus || byte == '+';
-            break;
-        default:
-            other = true;
-            break;
+        gap |= bit(c.kind);
+        plus = plus || byte == '+';
+        if (inWord) {
+            word.size = qsizetype(out - begin) - word.begin;
+            m_words.push_back(word);
+            inWord = false;
         }
     }
-    if (inWord)
-        endWord();
+    if (inWord) {
+        word.size = qsizetype(out - begin) - word.begin;
+        m_words.push_back(word);
+    }
+    m_stream.grow(qsizetype(out - begin));
 }
 
 qsizetype WordList::elisionEnd(qsizetype first) const
@@ -78,6 +80,146 @@ qsizetype WordList::numberEnd(qsizetype first) const
     return end;
 }
 
+void WordList::appendTogether(qsizetype first, qsizetype end, qsizetype skip)
+{
+    qsizetype size = 1 - skip;
+    for (qsizetype i = first; i < end; ++i)
+        size += at(i).size;
+    // The words are copied from the same buffer, which may move as it grows.
+    char* out = m_stream.room(size);
+    *out++ = m_mark;
+    for (qsizetype i = first; i < end; ++i) {
+        const qsizetype from = i == first ? skip : 0;
+        std::memcpy(out, m_stream.data() + at(i).begin + from, std::size_t(at(i).size - from));
+        out += at(i).size - from;
+    }
+    m_stream.grow(size);
+}
+
+void WordList::addTogether(bool phoneNumbers)
+{
+    // Most fields hold neither an elision nor a number in groups.
+    if (!m_joinable && !phoneNumbers)
+        return;
+    for (qsizetype i = 0; i < size();) {
+        const qsizetype end = elisionEnd(i);
+        if (end - i > 1)
+            appendTogether(i, end);
+        i = end;
+    }
+    if (!phoneNumbers)
+        return;
+    for (qsizetype i = 0; i < size();) {
+        const qsizetype end = numberEnd(i);
+        if (at(i).digitsOnly) {
+            // A number is found from any of its groups on: "1234567" finds
+            // "333 123 4567" as "4567" does; a single group is a word already.
+            for (qsizetype from = i; from + 1 < end; ++from)
+                appendTogether(from, end);
+            // The country code begins the first group; a group of its own
+            // ("+39 333 1234567") left the number without it above already.
+            if (const qsizetype code = italianCodeLength(text(i), at(i).plusBefore))
+                appendTogether(i, end, code);
+        }
+        i = end;
+    }
+}
+
+namespace {
+
+// The words of a field of nothing but phone numbers (digits, blanks and
+// ". - / ( ) +"), as WordList reads them and addTogether adds to them: one
+// number in groups. False, with nothing written, for any other field.
+bool appendPhoneWords(QByteArrayView text, char mark, ByteRow& out)
+{
+    constexpr int maxGroups = 32;
+    const auto& fold = findfold::table();
+    std::array<char, 256> digits;
+    std::array<qsizetype, maxGroups + 1> group;
+    qsizetype count = 0;
+    int groups = 0;
+    bool plus = false;
+    bool inGroup = false;
+    if (text.size() > qsizetype(digits.size()))
+        return false;
+    for (const char byte : text) {
+        switch (fold[uchar(byte)].kind) {
+        case findfold::CharKind::Digit:
+            if (!inGroup) {
+                if (groups == maxGroups)
+                    return false;
+                group[std::size_t(groups++)] = count;
+                inGroup = true;
+            }
+            digits[std::size_t(count++)] = byte;
+            continue;
+        case findfold::CharKind::Blank:
+        case findfold::CharKind::PhoneMark:
+            plus = plus || (byte == '+' && groups == 0);
+            inGroup = false;
+            continue;
+        default:
+            return false;
+        }
+    }
+    group[std::size_t(groups)] = count;
+    const qsizetype code = groups > 0 ? italianCodeLength(QByteArrayView(digits.data(), group[1]), plus) : 0;
+    // The groups, the number from each group on, and the number without its
+    // country code where that is not a group of its own.
+    const qsizetype joined = count * (groups > 1 ? groups - 1 : 0);
+    char* const begin = out.room(count + groups + joined + groups + (code > 0 ? count + 1 : 0));
+    char* to = begin;
+    for (int g = 0; g < groups; ++g) {
+        *to++ = mark;
+        const qsizetype size = group[std::size_t(g) + 1] - group[std::size_t(g)];
+        std::memcpy(to, digits.data() + group[std::size_t(g)], std::size_t(size));
+        to += size;
+    }
+    for (int g = 0; g + 1 < groups; ++g) {
+        *to++ = mark;
+        const qsizetype size = count - group[std::size_t(g)];
+        std::memcpy(to, digits.data() + group[std::size_t(g)], std::size_t(size));
+        to += size;
+    }
+    if (code > 0) {
+        *to++ = mark;
+        std::memcpy(to, digits.data() + code, std::size_t(count - code));
+        to += count - code;
+    }
+    out.grow(qsizetype(to - begin));
+    return true;
+}
+
+} // namespace
+
+void appendFieldWords(QByteArrayView codePageText, bool phoneNumbers, char mark, WordList& words, ByteRow& out)
+{
+    if (phoneNumbers && appendPhoneWords(codePageText, mark, out))
+        return;
+    if (!phoneNumbers) {
+        // A hundred thousand cards' fields: one look-up a byte, no branch.
+        const auto& quick = findfold::quickTable();
+        char* const begin = out.room(1 + codePageText.size());
+        char* to = begin;
+        *to++ = mark;
+        char slow = 0;
+        for (const char byte : codePageText) {
+            const char plain = quick[uchar(byte)];
+            slow |= char(plain == findfold::slowReading);
+            *to++ = plain != 0 ? plain : mark;
+        }
+        if (slow == 0) {
+            out.grow(qsizetype(to - begin));
+            return;
+        }
+    }
+    words.read(codePageText, mark);
+    words.addTogether(phoneNumbers);
+    const QByteArrayView stream = words.stream();
+    std::memcpy(out.room(stream.size()), stream.data(), std::size_t(stream.size()));
+    out.grow(stream.size());
+}
+
 qsizetype italianCodeLength(QByteArrayView digits, bool plusBefore)
 {
     if (digits.size() > 4 && digits.startsWith("0039"))
@@ -85,65 +227,6 @@ qsizetype italianCodeLength(QByteArrayView digits, bool plusBefore)
     if (plusBefore && digits.size() > 2 && digits.startsWith("39"))
         return 2;
     return 0;
-}
-
-void FieldWords::add(QByteArrayView word)
-{
-    const qsizetype begin = qsizetype(m_joined.size());
-    m_joined.insert(m_joined.end(), word.begin(), word.end());
-    m_spans.push_back({ begin, word.size() });
-}
-
-void FieldWords::addTogether(qsizetype first, qsizetype end)
-{
-    const qsizetype begin = qsizetype(m_joined.size());
-    for (qsizetype i = first; i < end; ++i) {
-        const QByteArrayView piece = m_words.text(i);
-        m_joined.insert(m_joined.end(), piece.begin(), piece.end());
-    }
-    m_spans.push_back({ begin, qsizetype(m_joined.size()) - begin });
-}
-
-void FieldWords::addTail(qsizetype span, qsizetype from)
-{
-    const Span copied = m_spans[std::size_t(span)];
-    const qsizetype size = copied.size - from;
-    const qsizetype begin = qsizetype(m_joined.size());
-    // The copy comes from the same buffer, which may move as it grows.
-    m_joined.resize(m_joined.size() + std::size_t(size));
-    std::memcpy(m_joined.data() + begin, m_joined.data() + copied.begin + from, std::size_t(size));
-    m_spans.push_back({ begin, size });
-}
-
-void FieldWords::read(QByteArrayView codePageText, bool phoneNumbers)
-{
-    m_words.read(codePageText);
-    m_joined.clear();
-    m_spans.clear();
-    for (qsizetype i = 0; i < m_words.size(); ++i)
-        add(m_words.text(i));
-    for (qsizetype i = 0; i < m_words.size();) {
-        const qsizetype end = m_words.elisionEnd(i);
-        if (end - i > 1)
-            addTogether(i, end);
-        i = end;
-    }
-    if (!phoneNumbers)
-        return;
-    for (qsizetype i = 0; i < m_words.size();) {
-        const qsizetype end = m_words.numberEnd(i);
-        if (m_words.at(i).digitsOnly) {
-            // The number whole, a single group being a word already.
-            const qsizetype whole = end - i > 1 ? size() : i;
-            // A number is found from any of its groups on: "1234567" finds
-            // "333 123 4567" as "4567" does.
-            for (qsizetype from = i; from + 1 < end; ++from)
-                addTogether(from, end);
-            if (const qsizetype code = italianCodeLength(at(whole), m_words.at(i).plusBefore))
-                addTail(whole, code);
-        }
-        i = end;
-    }
 }
 
 } // namespace lumidex::findwords

@@ -3,5 +3,5 @@
 lumidex_sources(
   ArchiveStamp.h ArchiveStamp.cpp FindFields.h FindFields.cpp FindFolding.h FindFolding.cpp FindIndex.h FindIndex.cpp
   FindIndexBuilder.cpp FindKeeper.h FindKeeper.cpp FindQuery.h FindQuery.cpp FindWords.h FindWords.cpp
-  FoundCardsModel.h FoundCardsModel.cpp WordTable.h WordTable.cpp
+  FoundCardsModel.h FoundCardsModel.cpp PageBuffer.h PageBuffer.cpp
 )

@@ -2,6 +2,7 @@
 #include "find/FindIndex.h"
 #include "find/FindQuery.h"
 #include "find/FoundCardsModel.h"
+#include "search/LineOrder.h"
 #include "storage/Archive.h"
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
@@ -10,6 +11,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QFile>
+#include <QHash>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -265,6 +267,59 @@ private slots:
         QCOMPARE(ultima.best.constFirst().position, cards - 99 + (cards - 99) % 2);
         QCOMPARE(index.find(FindQuery(QStringLiteral("prima ultima")), 50).count, 0);
         QCOMPARE(index.find(FindQuery(QStringLiteral("333")), 50).count, cards);
+    }
+
+    // The list's order is the search's: names as the search sorts its lines
+    // (the Italian order: letters first, then accents, then case; "l·l" a
+    // letter of its own), the same name by position; in a large archive too,
+    // whose runs are sorted apart and merged.
+    void theListIsInTheSearchsOrder_data()
+    {
+        QTest::addColumn<int>("cards");
+        QTest::newRow("a few cards") << 40;
+        QTest::newRow("runs side by side") << 3 * Archive::recordsPerRun + 17;
+    }
+    void theListIsInTheSearchsOrder()
+    {
+        QFETCH(int, cards);
+        const QStringList names { QStringLiteral("ÀLVARO Neri"), QStringLiteral("alvaro neri"),
+            QStringLiteral("Alvaro Neri"), QStringLiteral("Álvaro Neri"), QStringLiteral("Col·lecció"),
+            QStringLiteral("Coll Anna"), QStringLiteral("Colz"), QStringLiteral("Zoë"), QStringLiteral("zoe"),
+            QStringLiteral("Øyvind"), QStringLiteral("Oz"), QStringLiteral("Ada"), QStringLiteral("ADA"),
+            QStringLiteral("Æsir"), QStringLiteral("Aesir"), QStringLiteral("Straße"), QStringLiteral("Strasse"),
+            QStringLiteral("D'Angelo"), QStringLiteral("Dangelo"), QStringLiteral("D Angelo"),
+            QStringLiteral("Alessandra Rossi Bianchi Verdi"), QStringLiteral("Alessandra Rossi Bianchi Verde"),
+            QStringLiteral("10 Maggio"), QStringLiteral("9 Maggio"), QString(), QStringLiteral("ß") };
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Archivio_Anagrafico.pro"));
+        // Some forty cards answer, spread over the whole archive, and the
+        // names come round among them.
+        const int every = qMax(1, cards / 45);
+        QStringList answering;
+        QHash<QString, QList<int>> positions;
+        writeArchive(path, cards, [&](int n) {
+            QStringList card = test::blankRecord(layouts::registry);
+            const QString name = names.at((n / every * 7 + n % every) % names.size());
+            card[layouts::registry.indexOf("Nome")] = name;
+            if (n % every == 0) {
+                card[layouts::registry.indexOf("Note")] = QStringLiteral("Scheda");
+                answering << name;
+                positions[name] << n;
+            }
+            return card;
+        });
+        const FindIndex index
+            = FindIndex::build(archiveRecords(Archive(path, layouts::registry)), findfields::registry());
+        const FindResult found = index.find(FindQuery(QStringLiteral("scheda")), 50);
+        QCOMPARE(found.count, answering.size());
+
+        // The search's order of the names; the cards of each name by position.
+        QStringList sorted = answering;
+        sortLines(sorted);
+        QList<int> expected;
+        for (qsizetype i = 0; i < sorted.size() && expected.size() < 50; ++i)
+            expected << positions[sorted.at(i)].takeFirst();
+        QCOMPARE(positionsOf(found), expected);
     }
 
     void anEmptyArchiveFindsNothing()

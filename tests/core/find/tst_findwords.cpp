@@ -39,11 +39,22 @@ QString kindName(findfold::CharKind kind)
 // Every word a field is found by, each once, in byte order.
 QStringList fieldWords(const QString& text, bool phone)
 {
-    findwords::FieldWords words;
-    words.read(codePage(text), phone);
-    QStringList all;
-    for (qsizetype i = 0; i < words.size(); ++i)
-        all << QString::fromLatin1(words.at(i));
+    findwords::WordList words;
+    words.read(codePage(text), '|');
+    words.addTogether(phone);
+    QStringList all = QString::fromLatin1(words.stream()).split(QLatin1Char('|'), Qt::SkipEmptyParts);
+    all.sort();
+    all.removeDuplicates();
+    return all;
+}
+
+// The same words as the index keeps them, each after a "|".
+QStringList indexWords(const QString& text, bool phone)
+{
+    findwords::WordList words;
+    findwords::ByteRow row;
+    findwords::appendFieldWords(codePage(text), phone, '|', words, row);
+    QStringList all = QString::fromLatin1(row.bytes()).split(QLatin1Char('|'), Qt::SkipEmptyParts);
     all.sort();
     all.removeDuplicates();
     return all;
@@ -198,6 +209,12 @@ private slots:
         QTest::newRow("two numbers")
             << QStringLiteral("333 1234567 / 0541 123456") << true
             << words("0541 0541123456 123456 1234567 12345670541123456 333 33312345670541123456");
+        QTest::newRow("phone with a word")
+            << QStringLiteral("Casa: 0541 123456") << true << words("0541 0541123456 123456 casa");
+        QTest::newRow("phone with a plus later")
+            << QStringLiteral("333 123 +39") << true << words("123 12339 333 33312339 39");
+        QTest::newRow("accents, quickly") << QStringLiteral("Forlì-Cesena") << false << words("cesena forli");
+        QTest::newRow("two letters for one, quickly") << QStringLiteral("Œuvre") << false << words("oeuvre");
         QTest::newRow("a word ends a number")
             << QStringLiteral("333 1234567 casa 0541") << true << words("0541 1234567 333 3331234567 casa");
     }
@@ -207,6 +224,7 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(QStringList, words);
         QCOMPARE(fieldWords(text, phone), words);
+        QCOMPARE(indexWords(text, phone), words);
     }
 
     void typedWordsBecomeTerms_data()

@@ -231,12 +231,13 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(3);
-        typeInField(f, f.record(3).at(0));
-        QTRY_COMPARE(countText(f), QStringLiteral("1 scheda"));
+        // Every card's name begins with the same word; the first listed is the first card.
+        typeInField(f, f.record(1).at(0).section(QLatin1Char(' '), 0, 0));
+        QTRY_COMPARE(countText(f), QStringLiteral("3 schede"));
         QCOMPARE(currentRow(f), -1);
         QTest::keyClick(findField(f), Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(f.position(), QStringLiteral("3"));
-        QCOMPARE(f.shownValues(), f.record(3));
+        QCOMPARE(f.position(), QStringLiteral("1"));
+        QCOMPARE(f.shownValues(), f.record(1));
     }
 
     void upAndDownStayWithinTheList_data() { addKindRows(); }
