@@ -10,7 +10,8 @@ class RecordLayout;
 // What the find as you type of one record layout looks in and shows: the
 // fields a card is found by, the one that puts a card first when it matches
 // and orders the list (the name, a book entry's title), the fields that hold
-// phone numbers, and the three a line of the list shows.
+// phone numbers, and the three a line of the list shows, the name first. The
+// name and the line's fields are searched fields too, read once a card.
 struct FindFields {
     const RecordLayout* layout = nullptr;
     QList<int> searched;

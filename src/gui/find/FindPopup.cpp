@@ -100,12 +100,13 @@ int FindPopup::positionAt(int row) const
 void FindPopup::showUnder(const QWidget& field)
 {
     QWidget* host = parentWidget();
-    const int rowHeight = qMax(m_list->sizeHintForRow(0), m_list->fontMetrics().height() + 2);
+    const int width = qMin(popupWidth, host->width());
+    // The list as tall as its rows, up to visibleRows; more scroll.
     const int rows = qMin(rowCount(), visibleRows);
-    const int listHeight = rows > 0 ? rows * rowHeight + 2 * m_list->frameWidth() + 2 : 0;
-    layout()->activate();
-    const int countHeight = m_count->heightForWidth(popupWidth - 8);
-    const QSize size(qMin(popupWidth, host->width()), countHeight + listHeight + 12);
+    if (rows > 0)
+        m_list->setFixedHeight(rows * m_list->sizeHintForRow(0) + 2 * m_list->frameWidth());
+    const QSize size(width,
+        layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : layout()->totalSizeHint().height());
     // Under the field, its right edge on the field's, kept within the host.
     const QPoint fieldBottomRight = field.mapTo(host, QPoint(field.width(), field.height()));
     const int x = qBound(0, fieldBottomRight.x() - size.width(), host->width() - size.width());
