@@ -168,25 +168,72 @@ FindResult FindIndex::find(const FindQuery& query, int limit) const
     }
     result.count = markedCount(answer.any);
 
-    // The cards in name order: those whose name answers first, then the others.
-    std::vector<quint32> byName;
-    std::vector<quint32> others;
+    // Those whose name answers first, then the others, each in the list's
+    // order.
     const auto wanted = std::size_t(qMax(0, limit));
-    for (const quint32 card : m_byName) {
-        if (byName.size() == wanted)
-            break;
-        if (!isMarked(answer.any, card))
-            continue;
-        if (isMarked(answer.name, card))
-            byName.push_back(card);
-        else if (others.size() < wanted)
-            others.push_back(card);
+    std::vector<quint32> named;
+    std::vector<quint32> others;
+    if (!m_nameKeys.empty()) {
+        for (std::size_t word = 0; word < answer.any.size(); ++word)
+            for (quint64 bits = answer.any[word]; bits != 0; bits &= bits - 1) {
+                const auto card = quint32(word * 64 + std::size_t(qCountTrailingZeroBits(bits)));
+                (isMarked(answer.name, card) ? named : others).push_back(card);
+            }
+        named = firstInOrder(named, wanted);
+        others = firstInOrder(others, wanted - named.size());
+    } else {
+        for (const quint32 card : m_byName) {
+            if (named.size() == wanted)
+                break;
+            if (!isMarked(answer.any, card))
+                continue;
+            if (isMarked(answer.name, card))
+                named.push_back(card);
+            else if (others.size() < wanted)
+                others.push_back(card);
+        }
     }
-    for (const quint32 card : byName)
+    for (const quint32 card : named)
         result.best.append(foundCard(card));
     for (std::size_t i = 0; i < others.size() && std::size_t(result.best.size()) < wanted; ++i)
         result.best.append(foundCard(others[i]));
     return result;
+}
+
+bool FindIndex::comesBefore(quint32 a, quint32 b) const
+{
+    const CollationTable::Prefix& x = m_nameKeys[a];
+    const CollationTable::Prefix& y = m_nameKeys[b];
+    if (x[0] != y[0])
+        return x[0] < y[0];
+    if (x[1] != y[1])
+        return x[1] < y[1];
+    if (const int order = m_collation->compare(nameOf(a), nameOf(b)))
+        return order < 0;
+    return a < b;
+}
+
+std::vector<quint32> FindIndex::firstInOrder(const std::vector<quint32>& cards, std::size_t limit) const
+{
+    const auto before = [this](quint32 a, quint32 b) { return comesBefore(a, b); };
+    if (cards.size() <= limit) {
+        std::vector<quint32> all = cards;
+        std::sort(all.begin(), all.end(), before);
+        return all;
+    }
+    // The first `limit` kept in a heap whose top is the last of them: most
+    // cards are turned away by their first letters alone.
+    std::vector<quint32> first(cards.begin(), cards.begin() + std::ptrdiff_t(limit));
+    std::make_heap(first.begin(), first.end(), before);
+    for (std::size_t i = limit; i < cards.size(); ++i) {
+        if (limit == 0 || !comesBefore(cards[i], first.front()))
+            continue;
+        std::pop_heap(first.begin(), first.end(), before);
+        first.back() = cards[i];
+        std::push_heap(first.begin(), first.end(), before);
+    }
+    std::sort_heap(first.begin(), first.end(), before);
+    return first;
 }
 
 FoundCard FindIndex::foundCard(quint32 card) const
@@ -208,7 +255,7 @@ qsizetype FindIndex::heldBytes() const
         return qsizetype(vector.capacity() * sizeof(typename std::decay_t<decltype(vector)>::value_type));
     };
     return qsizetype(sizeof(FindIndex)) + m_words.size() + bytesOf(m_wordsStart) + bytesOf(m_positions)
-        + m_shownText.size() + bytesOf(m_shownStart) + bytesOf(m_byName);
+        + m_shownText.size() + bytesOf(m_shownStart) + bytesOf(m_nameKeys) + bytesOf(m_byName);
 }
 
 } // namespace lumidex

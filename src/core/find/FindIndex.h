@@ -1,6 +1,7 @@
 #pragma once
 
 #include "find/PageBuffer.h"
+#include "search/CollationTable.h"
 #include "storage/RecordSource.h"
 
 #include <QByteArrayView>
@@ -75,6 +76,16 @@ private:
     Marks marksOf(const std::vector<QByteArray>& pieces, const std::vector<QByteArray>& together,
         const std::vector<quint64>* within) const;
     FoundCard foundCard(quint32 card) const;
+    QByteArrayView nameOf(quint32 card) const
+    {
+        const char* at = m_shownText.data() + m_shownStart[card];
+        return { at + 1, qsizetype(uchar(*at)) };
+    }
+    // Whether card `a` comes before card `b` in the list: by name in the
+    // Italian order, then by position.
+    bool comesBefore(quint32 a, quint32 b) const;
+    // The first `limit` cards of `cards` in the list's order, picked.
+    std::vector<quint32> firstInOrder(const std::vector<quint32>& cards, std::size_t limit) const;
 
     friend class FindIndexBuilder;
 
@@ -88,7 +99,11 @@ private:
     std::vector<int> m_positions;
     PageBuffer m_shownText;
     std::vector<quint32> m_shownStart;
-    // The cards in the order of their names.
+    // The list's order: the first letters of each card's name in the
+    // Italian order, the whole names compared where they agree; or, without
+    // the tables of that order, every card put in order when it was made.
+    const CollationTable* m_collation = nullptr;
+    std::vector<CollationTable::Prefix> m_nameKeys;
     std::vector<quint32> m_byName;
     qsizetype m_indexedBytes = 0;
 };

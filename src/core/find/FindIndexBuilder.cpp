@@ -1,7 +1,6 @@
 // How a find index is made: each run of the visit copies its cards' words and
 // line texts into blocks of its own and weighs the first letters of their
-// names, side by side; the runs' bytes are then put one after the other, each
-// run's cards sorted by name on a thread of its own, and the runs merged.
+// names, side by side; the runs' bytes are then put one after the other.
 
 #include "find/FindFields.h"
 #include "find/FindIndex.h"
@@ -13,18 +12,10 @@
 
 #include <algorithm>
 #include <cstring>
-#include <thread>
 
 namespace lumidex {
 
 namespace {
-
-// The first letters of a card's name in the Italian order, for sorting the
-// cards by name.
-struct NameKey {
-    CollationTable::Prefix prefix;
-    quint32 card;
-};
 
 struct FindRun {
     // The searched fields of the card being read.
@@ -37,7 +28,7 @@ struct FindRun {
     std::vector<int> positions;
     AppendedBytes shownText;
     std::vector<quint32> shownStart;
-    std::vector<NameKey> nameKeys;
+    std::vector<CollationTable::Prefix> nameKeys;
     qsizetype indexedBytes = 0;
 };
 
@@ -75,18 +66,18 @@ public:
         const auto textOf = [&](int searched, int field) {
             return searched >= 0 ? texts[std::size_t(searched)] : record.storedText(field);
         };
-        const auto card = quint32(run.positions.size());
         if (m_collation)
-            run.nameKeys.push_back({ m_collation->primaryPrefix(textOf(m_name, m_fields.name)), card });
+            run.nameKeys.push_back(m_collation->primaryPrefix(textOf(m_name, m_fields.name)));
         run.positions.push_back(position);
         run.wordsStart.push_back(quint32(run.words.size()));
         run.cardWords.clear();
+        const char* const recordEnd = record.bytes().data() + record.bytes().size();
         for (std::size_t i = 0; i < m_searched.size(); ++i) {
             if (texts[i].isEmpty())
                 continue;
             run.indexedBytes += texts[i].size();
-            findwords::appendFieldWords(
-                texts[i], m_searched[i].phone, m_searched[i].mark, run.fieldWords, run.cardWords);
+            findwords::appendFieldWords(texts[i], m_searched[i].phone, m_searched[i].mark, run.fieldWords,
+                run.cardWords, texts[i].data() + texts[i].size() + 16 <= recordEnd);
         }
         run.words.append(run.cardWords.bytes());
         run.shownStart.push_back(quint32(run.shownText.size()));
@@ -136,7 +127,7 @@ public:
         index.m_wordsStart.push_back(quint32(wordsAt));
         std::memset(index.m_words.data() + wordsAt, 0, padding);
         index.m_shownStart.push_back(quint32(shownAt));
-        orderByName(runs, index);
+        keepNameOrder(runs, index);
         return index;
     }
 
@@ -145,107 +136,25 @@ private:
     // compare past its end.
     static constexpr std::size_t padding = 64;
 
-    QByteArrayView nameOf(const FindIndex& index, quint32 card) const
+    // What the list is ordered by: the names' first letters in the Italian
+    // order, weighed during the visit on its threads, and the names; the few
+    // cards a list shows are picked by them as it is made. Without the tables
+    // of the Italian order every card is put in order here, by the collator.
+    void keepNameOrder(const std::vector<FindRun*>& runs, FindIndex& index) const
     {
-        const char* at = index.m_shownText.data() + index.m_shownStart[card];
-        return { at + 1, qsizetype(uchar(*at)) };
-    }
-
-    // Puts the keys of [begin, end), sorted by their prefixes, in the order of
-    // the whole names where the prefixes agree.
-    void putTiesInOrder(
-        const FindIndex& index, std::vector<NameKey>::iterator begin, std::vector<NameKey>::iterator end) const
-    {
-        const auto less = [&](const NameKey& a, const NameKey& b) {
-            return m_collation->compare(nameOf(index, a.card), nameOf(index, b.card)) < 0;
-        };
-        for (auto run = begin; run != end;) {
-            auto runEnd = run + 1;
-            while (runEnd != end && runEnd->prefix == run->prefix)
-                ++runEnd;
-            // Names that begin alike (the same name many times over) are
-            // often in order already: one look along them, not a sort. The
-            // names lie far apart: each is asked for a few comparisons ahead.
-            bool sorted = true;
-            for (auto at = run; sorted && at + 1 < runEnd; ++at) {
-                if (at + 4 < runEnd)
-                    __builtin_prefetch(nameOf(index, (at + 4)->card).data());
-                sorted = !less(*(at + 1), *at);
-            }
-            if (!sorted)
-                std::stable_sort(run, runEnd, less);
-            run = runEnd;
-        }
-    }
-
-    // The list's order: the Italian order of the names, as the search sorts
-    // its lines; cards of the same name stay in file order. The names' first
-    // letters were weighed during the visit, on its threads; most cards are
-    // in place once those are sorted, and the whole names are compared only
-    // where they agree.
-    void orderByName(const std::vector<FindRun*>& runs, FindIndex& index) const
-    {
-        if (!m_collation) {
-            std::vector<QByteArrayView> names;
-            names.reserve(index.m_positions.size());
-            for (std::size_t card = 0; card < index.m_positions.size(); ++card)
-                names.push_back(nameOf(index, quint32(card)));
-            const std::vector<qsizetype> order = lineOrder(names);
-            index.m_byName.assign(order.begin(), order.end());
+        index.m_collation = m_collation;
+        if (m_collation) {
+            index.m_nameKeys.reserve(index.m_positions.size());
+            for (const FindRun* run : runs)
+                index.m_nameKeys.insert(index.m_nameKeys.end(), run->nameKeys.begin(), run->nameKeys.end());
             return;
         }
-        std::vector<NameKey> keys;
-        keys.reserve(index.m_positions.size());
-        // Where each run's keys begin; the runs are put in order side by side.
-        std::vector<std::size_t> parts { 0 };
-        quint32 first = 0;
-        for (const FindRun* run : runs) {
-            for (NameKey key : run->nameKeys) {
-                key.card += first;
-                keys.push_back(key);
-            }
-            first += quint32(run->positions.size());
-            parts.push_back(keys.size());
-        }
-        const auto byKey = [](const NameKey& a, const NameKey& b) {
-            if (a.prefix[0] != b.prefix[0])
-                return a.prefix[0] < b.prefix[0];
-            if (a.prefix[1] != b.prefix[1])
-                return a.prefix[1] < b.prefix[1];
-            return a.card < b.card;
-        };
-        const auto sortPart = [&](std::size_t part) {
-            const auto begin = keys.begin() + std::ptrdiff_t(parts[part]);
-            const auto end = keys.begin() + std::ptrdiff_t(parts[part + 1]);
-            std::sort(begin, end, byKey);
-            putTiesInOrder(index, begin, end);
-        };
-        {
-            std::vector<std::jthread> helpers;
-            for (std::size_t part = 1; part + 1 < parts.size(); ++part)
-                helpers.emplace_back(sortPart, part);
-            if (parts.size() > 1)
-                sortPart(0);
-        }
-        // The runs merged, as one sort of the whole would have them.
-        const auto inOrder = [&](const NameKey& a, const NameKey& b) {
-            if (a.prefix != b.prefix)
-                return byKey(a, b);
-            if (const int order = m_collation->compare(nameOf(index, a.card), nameOf(index, b.card)))
-                return order < 0;
-            return a.card < b.card;
-        };
-        std::vector<NameKey> merged;
-        for (std::size_t part = 1; part + 1 < parts.size(); ++part) {
-            merged.resize(parts[part + 1]);
-            std::merge(keys.begin(), keys.begin() + std::ptrdiff_t(parts[part]),
-                keys.begin() + std::ptrdiff_t(parts[part]), keys.begin() + std::ptrdiff_t(parts[part + 1]),
-                merged.begin(), inOrder);
-            std::copy(merged.begin(), merged.end(), keys.begin());
-        }
-        index.m_byName.reserve(keys.size());
-        for (const NameKey& key : keys)
-            index.m_byName.push_back(key.card);
+        std::vector<QByteArrayView> names;
+        names.reserve(index.m_positions.size());
+        for (std::size_t card = 0; card < index.m_positions.size(); ++card)
+            names.push_back(index.nameOf(quint32(card)));
+        const std::vector<qsizetype> order = lineOrder(names);
+        index.m_byName.assign(order.begin(), order.end());
     }
 
     struct Searched {

@@ -5,6 +5,10 @@
 #include <array>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace lumidex::findwords {
 
 void WordList::read(QByteArrayView codePageText, char mark)
@@ -192,24 +196,72 @@ bool appendPhoneWords(QByteArrayView text, char mark, ByteRow& out)
 
 } // namespace
 
-void appendFieldWords(QByteArrayView codePageText, bool phoneNumbers, char mark, WordList& words, ByteRow& out)
+namespace {
+
+// Copies a field a byte for a byte into `to`, each letter as its plain letter
+// and whatever stands between words as `mark`; false where a character needs
+// the whole reading. `to` has room for sixteen bytes more than the field;
+// `readableAfter` when sixteen bytes after the field may be read too.
+bool copyPlainly(QByteArrayView text, bool readableAfter, char mark, char* to)
+{
+    static const std::array<char, 256>& quick = findfold::quickTable();
+    qsizetype at = 0;
+#if defined(__SSE2__)
+    // Sixteen characters of plain ASCII at a time, from a copy with room
+    // after the field's end; a character beyond ASCII, or an apostrophe, is
+    // left to the table below.
+    std::array<char, 256 + 16> padded;
+    const char* from = text.data();
+    const bool copied = !readableAfter && text.size() <= qsizetype(padded.size()) - 16;
+    if (copied) {
+        std::memcpy(padded.data(), text.data(), std::size_t(text.size()));
+        std::memset(padded.data() + text.size(), 0, 16);
+        from = padded.data();
+    }
+    if (readableAfter || copied) {
+        const auto between = [](__m128i bytes, char low, char high) {
+            return _mm_and_si128(_mm_cmpgt_epi8(bytes, _mm_set1_epi8(char(low - 1))),
+                _mm_cmplt_epi8(bytes, _mm_set1_epi8(char(high + 1))));
+        };
+        for (; at < text.size(); at += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
+            const qsizetype left = text.size() - at;
+            const uint inField = left >= 16 ? 0xFFFFu : (1u << left) - 1;
+            const __m128i elision
+                = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\'')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('`')));
+            if ((uint(_mm_movemask_epi8(_mm_or_si128(bytes, elision))) & inField) != 0)
+                break;
+            const __m128i lower = _mm_or_si128(bytes, _mm_and_si128(between(bytes, 'A', 'Z'), _mm_set1_epi8(0x20)));
+            const __m128i word = _mm_or_si128(between(lower, 'a', 'z'), between(bytes, '0', '9'));
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to + at),
+                _mm_or_si128(_mm_and_si128(word, lower), _mm_andnot_si128(word, _mm_set1_epi8(mark))));
+        }
+        if (at >= text.size())
+            return true;
+    }
+#endif
+    char slow = 0;
+    for (; at < text.size(); ++at) {
+        const char plain = quick[uchar(text[at])];
+        slow |= char(plain == findfold::slowReading);
+        to[at] = plain != 0 ? plain : mark;
+    }
+    return slow == 0;
+}
+
+} // namespace
+
+void appendFieldWords(
+    QByteArrayView codePageText, bool phoneNumbers, char mark, WordList& words, ByteRow& out, bool readableAfter)
 {
     if (phoneNumbers && appendPhoneWords(codePageText, mark, out))
         return;
     if (!phoneNumbers) {
-        // A hundred thousand cards' fields: one look-up a byte, no branch.
-        const auto& quick = findfold::quickTable();
-        char* const begin = out.room(1 + codePageText.size());
-        char* to = begin;
-        *to++ = mark;
-        char slow = 0;
-        for (const char byte : codePageText) {
-            const char plain = quick[uchar(byte)];
-            slow |= char(plain == findfold::slowReading);
-            *to++ = plain != 0 ? plain : mark;
-        }
-        if (slow == 0) {
-            out.grow(qsizetype(to - begin));
+        // A hundred thousand cards' fields, most of them read plainly.
+        char* const begin = out.room(1 + codePageText.size() + 16);
+        *begin = mark;
+        if (copyPlainly(codePageText, readableAfter, mark, begin + 1)) {
+            out.grow(1 + codePageText.size());
             return;
         }
     }

@@ -92,8 +92,10 @@ private:
 // is written together and no letter counts as two, the field is copied a byte
 // for a byte, each letter as its plain letter and whatever stands between the
 // words as `mark`; the words are the same. `words` is read into where a field
-// needs the whole reading.
-void appendFieldWords(QByteArrayView codePageText, bool phoneNumbers, char mark, WordList& words, ByteRow& out);
+// needs the whole reading. `readableAfter` when sixteen bytes after the text
+// may be read (the rest of its record), which saves a copy.
+void appendFieldWords(QByteArrayView codePageText, bool phoneNumbers, char mark, WordList& words, ByteRow& out,
+    bool readableAfter = false);
 
 // How many digits of `digits` are the country code of an Italian number: a
 // leading "0039", or a leading "39" after a "+"; 0 when there is none, or when

@@ -48,12 +48,14 @@ QStringList fieldWords(const QString& text, bool phone)
     return all;
 }
 
-// The same words as the index keeps them, each after a "|".
-QStringList indexWords(const QString& text, bool phone)
+// The same words as the index keeps them, each after a "|"; the field followed
+// by more letters, as a field of a record is by the next, when `inRecord`.
+QStringList indexWords(const QString& text, bool phone, bool inRecord)
 {
     findwords::WordList words;
     findwords::ByteRow row;
-    findwords::appendFieldWords(codePage(text), phone, '|', words, row);
+    const QByteArray record = codePage(text) + QByteArray(16, 'x');
+    findwords::appendFieldWords(QByteArrayView(record).first(record.size() - 16), phone, '|', words, row, inRecord);
     QStringList all = QString::fromLatin1(row.bytes()).split(QLatin1Char('|'), Qt::SkipEmptyParts);
     all.sort();
     all.removeDuplicates();
@@ -215,6 +217,15 @@ private slots:
             << QStringLiteral("333 123 +39") << true << words("123 12339 333 33312339 39");
         QTest::newRow("accents, quickly") << QStringLiteral("Forlì-Cesena") << false << words("cesena forli");
         QTest::newRow("two letters for one, quickly") << QStringLiteral("Œuvre") << false << words("oeuvre");
+        QTest::newRow("long, in capitals, with digits")
+            << QStringLiteral("VIA GARIBALDI 123, 20100 MILANO") << false << words("123 20100 garibaldi milano via");
+        QTest::newRow("long, an accent after sixteen characters") << QStringLiteral(
+            "Corso Vittorio Emanuele II, 44 – Forlì") << false << words("44 corso emanuele forli ii vittorio");
+        QTest::newRow("long, an elision after thirty characters") << QStringLiteral(
+            "Pinco Pallino e Tizio Caio dell'Orso") << false << words("caio dell dellorso e orso pallino pinco tizio");
+        QTest::newRow("every plain letter and sign")
+            << QStringLiteral("AbCdEfGhIjKlMnOpQrStUvWxYz0123456789!\"#$%&()*+,-./:;<=>?@[\\]^_{|}~") << false
+            << words("abcdefghijklmnopqrstuvwxyz0123456789");
         QTest::newRow("a word ends a number")
             << QStringLiteral("333 1234567 casa 0541") << true << words("0541 1234567 333 3331234567 casa");
     }
@@ -224,7 +235,8 @@ private slots:
         QFETCH(bool, phone);
         QFETCH(QStringList, words);
         QCOMPARE(fieldWords(text, phone), words);
-        QCOMPARE(indexWords(text, phone), words);
+        QCOMPARE(indexWords(text, phone, false), words);
+        QCOMPARE(indexWords(text, phone, true), words);
     }
 
     void typedWordsBecomeTerms_data()
