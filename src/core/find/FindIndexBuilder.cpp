@@ -76,8 +76,9 @@ public:
             if (texts[i].isEmpty())
                 continue;
             run.indexedBytes += texts[i].size();
-            findwords::appendFieldWords(texts[i], m_searched[i].phone, m_searched[i].mark, run.fieldWords,
-                run.cardWords, texts[i].data() + texts[i].size() + 16 <= recordEnd);
+            const bool readableAfter = recordEnd - (texts[i].data() + texts[i].size()) >= 16;
+            findwords::appendFieldWords(
+                texts[i], m_searched[i].phone, m_searched[i].mark, run.fieldWords, run.cardWords, readableAfter);
         }
         run.words.append(run.cardWords.bytes());
         run.shownStart.push_back(quint32(run.shownText.size()));
@@ -132,8 +133,8 @@ public:
     }
 
 private:
-    // Zeros after the last word: the longest word a look along the words may
-    // compare past its end.
+    // Zeros after the last card's words: a word typed compared at the end of
+    // the last card meets them, and the words are never empty.
     static constexpr std::size_t padding = 64;
 
     // What the list is ordered by: the names' first letters in the Italian
