@@ -8,6 +8,7 @@ class QAction;
 class QDialog;
 class QMenu;
 class QPoint;
+class QUrl;
 class QWidget;
 
 namespace lumidex {
@@ -70,10 +71,13 @@ public:
     // Starts the progress of long work of `maximum` steps (bytes, pages, rows);
     // it ends when the returned object goes.
     virtual std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) = 0;
-    // Hands a web address, or a quoted file path or "mailto:" link, to the
-    // desktop. False when the desktop did not take it: no application opens a
-    // file of that kind, or there is no such file.
-    virtual bool openWithShell(const QString& command) = 0;
+    // Hands the file at `path` to the desktop, which opens it with the
+    // application the system has for its kind. False when nothing took it: no
+    // application opens a file of that kind, or there is no such file.
+    [[nodiscard]] virtual bool openFile(const QString& path) = 0;
+    // Hands a web address or a "mailto:" link to the desktop: the browser, the
+    // mail program. False when the desktop refused it.
+    [[nodiscard]] virtual bool openUrl(const QUrl& url) = 0;
 
     // Prints a composed report through the print dialog (printer, page range,
     // copies): Cancelled when the user cancels it, Failed when the pages could

@@ -150,17 +150,6 @@ int RealInteraction::runDialog(QDialog& dialog)
     return dialog.exec();
 }
 
-QUrl RealInteraction::shellUrl(const QString& command)
-{
-    QString target = command.trimmed();
-    if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
-        target = target.mid(1, target.size() - 2);
-    const QUrl url(target);
-    if (url.scheme().size() > 1)
-        return url;
-    return QUrl::fromLocalFile(target);
-}
-
 QAction* RealInteraction::runMenu(QMenu& menu, const QPoint& globalPos)
 {
     return menu.exec(globalPos);
@@ -171,16 +160,20 @@ std::unique_ptr<Progress> RealInteraction::startProgress(QWidget* owner, const Q
     return std::make_unique<ProgressWindow>(owner, label, maximum);
 }
 
-bool RealInteraction::openWithShell(const QString& command)
+bool RealInteraction::openFile(const QString& path)
 {
-    const QUrl url = shellUrl(command);
     // Qt's own way reports only whether an opener started, not whether anything
     // could open the file; asked directly, xdg-open says.
-    if (url.isLocalFile()) {
-        const DesktopAnswer answer = openFileOnDesktop(url.toLocalFile());
-        if (answer != DesktopAnswer::NoOpener)
-            return answer == DesktopAnswer::Opened;
-    }
+    const DesktopAnswer answer = openFileOnDesktop(path);
+    if (answer != DesktopAnswer::NoOpener)
+        return answer == DesktopAnswer::Opened;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool RealInteraction::openUrl(const QUrl& url)
+{
+    if (url.isLocalFile())
+        return openFile(url.toLocalFile());
     return QDesktopServices::openUrl(url);
 }
 

@@ -1,12 +1,11 @@
 # The toolkit every window uses (widgets allowed, no window of the program): the
 # interaction seam, pictures and picture buttons, fixed windows, work screens,
-# focus frames, style tokens, the shell-open utility, the report of unexpected
-# errors, the frame of the small print-or-preview windows, the progress of long work.
+# focus frames, style tokens, the report of unexpected errors, the frame of the
+# small print-or-preview windows, the progress of long work.
 lumidex_sources(
   ArchiveEntries.h
   Interaction.h Interaction.cpp
   RealInteraction.h RealInteraction.cpp
-  TMisc.h TMisc.cpp
   UnexpectedError.h UnexpectedError.cpp
   WorkScreen.h WorkScreen.cpp
   FixedWindow.h FixedWindow.cpp

@@ -64,7 +64,8 @@ void ScriptedInteraction::clear()
     m_messages.clear();
     m_openRequests.clear();
     m_saveRequests.clear();
-    m_shellCommands.clear();
+    m_openedFiles.clear();
+    m_openedUrls.clear();
     m_dialogClasses.clear();
     m_dialogsRun = 0;
     m_works = std::make_shared<QList<Work>>();
@@ -126,13 +127,24 @@ std::unique_ptr<Progress> ScriptedInteraction::startProgress(QWidget*, const QSt
     return std::make_unique<ScriptedProgress>(m_works, cancelAt);
 }
 
-bool ScriptedInteraction::openWithShell(const QString& command)
+bool ScriptedInteraction::desktopTakes()
 {
-    m_shellCommands << command;
-    if (m_shellRefusals == 0)
+    if (m_openRefusals == 0)
         return true;
-    --m_shellRefusals;
+    --m_openRefusals;
     return false;
+}
+
+bool ScriptedInteraction::openFile(const QString& path)
+{
+    m_openedFiles << path;
+    return desktopTakes();
+}
+
+bool ScriptedInteraction::openUrl(const QUrl& url)
+{
+    m_openedUrls << url;
+    return desktopTakes();
 }
 
 ReportOutcome ScriptedInteraction::printReport(QWidget*, const PrintableReport& report)

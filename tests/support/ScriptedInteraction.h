@@ -6,6 +6,7 @@
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -61,9 +62,9 @@ public:
     // The user presses "Annulla" at the `advances`-th advance of the next work
     // (1 for the first); the work sees it from that advance on.
     void cancelWorkAt(int advances) { m_cancelAt = advances; }
-    // The desktop opens nothing for the next `count` shell commands (they are
+    // The desktop opens nothing for the next `count` files or links (they are
     // recorded all the same); otherwise it takes every one.
-    void refuseShellCommands(int count = 1) { m_shellRefusals = count; }
+    void refuseOpens(int count = 1) { m_openRefusals = count; }
     // How the next print dialogs or previews end; an empty queue prints.
     void queueReportOutcome(ReportOutcome outcome) { m_reportOutcomes.enqueue(outcome); }
 
@@ -71,7 +72,9 @@ public:
     QStringList messageTexts() const;
     const QList<FileDialogRequest>& openRequests() const { return m_openRequests; }
     const QList<FileDialogRequest>& saveRequests() const { return m_saveRequests; }
-    const QStringList& shellCommands() const { return m_shellCommands; }
+    // Files and links handed to the desktop, in order.
+    const QStringList& openedFiles() const { return m_openedFiles; }
+    const QList<QUrl>& openedUrls() const { return m_openedUrls; }
     int dialogsRun() const { return m_dialogsRun; }
     int menusRun() const { return m_menusRun; }
     const QList<Report>& reports() const { return m_reports; }
@@ -85,11 +88,13 @@ public:
     int runDialog(QDialog& dialog) override;
     QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
     std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
-    bool openWithShell(const QString& command) override;
+    bool openFile(const QString& path) override;
+    bool openUrl(const QUrl& url) override;
     ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
     ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
 
 private:
+    bool desktopTakes();
     ReportOutcome render(bool preview, const PrintableReport& report);
 
     QQueue<Answer> m_answers;
@@ -100,8 +105,9 @@ private:
     QList<Message> m_messages;
     QList<FileDialogRequest> m_openRequests;
     QList<FileDialogRequest> m_saveRequests;
-    QStringList m_shellCommands;
-    int m_shellRefusals = 0;
+    QStringList m_openedFiles;
+    QList<QUrl> m_openedUrls;
+    int m_openRefusals = 0;
     QStringList m_dialogClasses;
     int m_dialogsRun = 0;
     int m_menusRun = 0;

@@ -11,7 +11,6 @@
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
-#include "ui/TMisc.h"
 #include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
@@ -204,7 +203,7 @@ void ExportWindow::cmdEsportaClick()
     }
     if (interaction().message(this, MessageKind::Confirmation, exporttext::exported(), Buttons::YesNo) == Answer::No)
         return;
-    if (!TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"')))
+    if (!interaction().openFile(path))
         interaction().message(
             this, MessageKind::Warning, exporttext::cannotOpen(QDir::toNativeSeparators(path)), Buttons::Ok);
 }

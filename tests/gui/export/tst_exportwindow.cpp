@@ -285,7 +285,7 @@ private slots:
             QCOMPARE(message.buttons, Buttons::YesNo);
         }
         QCOMPARE(user->messageTexts(), (QStringList { askText, doneText }));
-        QCOMPARE(user->shellCommands(), QStringList { "\"" + QDir::toNativeSeparators(output) + "\"" });
+        QCOMPARE(user->openedFiles(), QStringList { output });
         QVERIFY(frm->isVisible());
     }
 
@@ -295,10 +295,10 @@ private slots:
         writeRegistry(registryPath());
         auto frm = window(Window::Registry);
         frm->show();
-        user->refuseShellCommands();
+        user->refuseOpens();
         click(frm->cmdEsporta);
         const QString output = QDir::toNativeSeparators(path(QStringLiteral("Archivio_Anagrafico.xls")));
-        QCOMPARE(user->shellCommands(), QStringList { '"' + output + '"' });
+        QCOMPARE(user->openedFiles(), QStringList { path(QStringLiteral("Archivio_Anagrafico.xls")) });
         QCOMPARE(user->messageTexts(),
             (QStringList { askText, doneText,
                 QString::fromUtf8("Attenzione: nel sistema non è installata nessuna applicazione in grado di aprire "
@@ -328,7 +328,7 @@ private slots:
         click(frm->cmdEsporta);
         QCOMPARE(user->messages().size(), exportNow ? 2 : 1);
         QCOMPARE(QFileInfo::exists(frm->outputPath()), exportNow);
-        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(user->openedFiles(), QStringList());
     }
 
     void cellsTypedInTheGridAreExported()
@@ -430,7 +430,7 @@ private slots:
         QCOMPARE(user->messageTexts(), (QStringList { askText, failedText }));
         QCOMPARE(user->messages().last().kind, MessageKind::Plain);
         QCOMPARE(user->messages().last().buttons, Buttons::Ok);
-        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(user->openedFiles(), QStringList());
         QVERIFY(QFileInfo(frm->outputPath()).isDir());
         QVERIFY(frm->isVisible());
     }
@@ -455,7 +455,7 @@ private slots:
 
         QCOMPARE(user->messageTexts(), (QStringList { askText, failedText }));
         QCOMPARE(user->messages().last().kind, MessageKind::Plain);
-        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(user->openedFiles(), QStringList());
         QCOMPARE(readBytes(output), previous);
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
             (QStringList { "Archivio_Anagrafico.pro", "Archivio_Anagrafico.xls" }));
