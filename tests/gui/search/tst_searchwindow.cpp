@@ -352,7 +352,11 @@ private slots:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("Estate.wmn")));
         const auto window = open(Kind::Women);
         runSearch(*window);
-        QCOMPARE(user->messageTexts(), QStringList { archiveAccessText() });
+        // The archive message, and why on a paragraph of its own.
+        QCOMPARE(user->messageTexts(),
+            QStringList { archiveAccessText()
+                + QString::fromUtf8(
+                    "\r\n\r\nAl posto del file c'è una cartella, o al posto della cartella un file.") });
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
         QVERIFY(window->panAvvio->isVisible());
     }
