@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FailureCause.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -27,6 +29,13 @@ enum class Answer { Ok, Cancel, Yes, No };
 
 // How printing or previewing a report ended.
 enum class ReportOutcome { Done, Cancelled, Failed };
+
+// How printing or previewing a report ended and, for a print into a file that
+// could not be written, why.
+struct ReportResult {
+    ReportOutcome outcome = ReportOutcome::Done;
+    FailureCause cause;
+};
 
 // Long work the user sees going on and may stop: a progress window with
 // "Annulla" over its owner, shown only once the work has lasted about half a
@@ -81,11 +90,12 @@ public:
 
     // Prints a composed report through the print dialog (printer, page range,
     // copies): Cancelled when the user cancels it, Failed when the pages could
-    // not be printed.
-    virtual ReportOutcome printReport(QWidget* parent, const PrintableReport& report) = 0;
+    // not be printed. A print into a file leaves the file that was there until
+    // every page is written, so a print stopped or failed keeps it.
+    [[nodiscard]] virtual ReportResult printReport(QWidget* parent, const PrintableReport& report) = 0;
     // Shows a composed report in the modal preview window; its print command goes
     // through the same print dialog. Done once the user closes it.
-    virtual ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) = 0;
+    [[nodiscard]] virtual ReportResult previewReport(QWidget* parent, const PrintableReport& report) = 0;
 
     // The plain OK-only box of the password, search and export windows.
     void plain(QWidget* parent, const QString& text) { message(parent, MessageKind::Plain, text, Buttons::Ok); }

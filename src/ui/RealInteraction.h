@@ -16,8 +16,8 @@ public:
     std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
     bool openFile(const QString& path) override;
     bool openUrl(const QUrl& url) override;
-    ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
-    ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
+    ReportResult printReport(QWidget* parent, const PrintableReport& report) override;
+    ReportResult previewReport(QWidget* parent, const PrintableReport& report) override;
 
     // "JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Bitmap (*.bmp)|*.bmp" as Qt writes a filter:
     // "JPEG (*.jpg *.jpeg);;Bitmap (*.bmp)".

@@ -1,7 +1,8 @@
 # The toolkit every window uses (widgets allowed, no window of the program): the
 # interaction seam, pictures and picture buttons, fixed windows, work screens,
 # focus frames, style tokens, the report of unexpected errors, the frame of the
-# small print-or-preview windows, the progress of long work.
+# small print-or-preview windows, the progress of long work, printing on the
+# printer or into the file the user chose.
 lumidex_sources(
   ArchiveEntries.h
   Interaction.h Interaction.cpp
@@ -19,6 +20,7 @@ lumidex_sources(
   OutputChoiceWindow.h OutputChoiceWindow.cpp
   ProgressWindow.h ProgressWindow.cpp
   ReportProgress.h ReportProgress.cpp
+  PrinterOutput.h PrinterOutput.cpp
   PasteRoute.h PasteRoute.cpp
   NoticeLine.h NoticeLine.cpp
   RecentFolders.h RecentFolders.cpp

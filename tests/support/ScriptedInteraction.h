@@ -26,7 +26,8 @@ public:
 
     // A report handed to printing or previewing, rendered to a PDF file the test
     // can read back (empty path when the print dialog was cancelled; the pages
-    // painted before "Annulla" when the user stopped the progress).
+    // painted before "Annulla" when the user stopped the progress; the file the
+    // user chose, as the program left it, for a print into a file).
     struct Report {
         bool preview;
         QString name;
@@ -65,8 +66,16 @@ public:
     // The desktop opens nothing for the next `count` files or links (they are
     // recorded all the same); otherwise it takes every one.
     void refuseOpens(int count = 1) { m_openRefusals = count; }
-    // How the next print dialogs or previews end; an empty queue prints.
-    void queueReportOutcome(ReportOutcome outcome) { m_reportOutcomes.enqueue(outcome); }
+    // How the next print dialogs or previews end, and why a failed one failed;
+    // an empty queue prints.
+    void queueReportOutcome(ReportOutcome outcome, const FailureCause& cause = {})
+    {
+        m_reportOutcomes.enqueue({ outcome, cause });
+    }
+    // The user chooses, in the next print dialog, to print into the PDF file at
+    // `path`: the pages go there as the program's own printing puts them into a
+    // file, through the progress, which the test may stop (cancelWorkAt).
+    void printIntoFile(const QString& path) { m_printFiles.enqueue(path); }
 
     const QList<Message>& messages() const { return m_messages; }
     QStringList messageTexts() const;
@@ -90,12 +99,12 @@ public:
     std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
     bool openFile(const QString& path) override;
     bool openUrl(const QUrl& url) override;
-    ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
-    ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
+    ReportResult printReport(QWidget* parent, const PrintableReport& report) override;
+    ReportResult previewReport(QWidget* parent, const PrintableReport& report) override;
 
 private:
     bool desktopTakes();
-    ReportOutcome render(bool preview, const PrintableReport& report);
+    ReportResult render(bool preview, const PrintableReport& report);
 
     QQueue<Answer> m_answers;
     QQueue<QString> m_openNames;
@@ -114,7 +123,8 @@ private:
     // Shared with the progress objects, which may outlive a clear().
     std::shared_ptr<QList<Work>> m_works = std::make_shared<QList<Work>>();
     int m_cancelAt = 0;
-    QQueue<ReportOutcome> m_reportOutcomes;
+    QQueue<ReportResult> m_reportOutcomes;
+    QQueue<QString> m_printFiles;
     QList<Report> m_reports;
     QTemporaryDir m_reportDir;
 };

@@ -266,7 +266,7 @@ private slots:
 
         SeenPreview seen;
         QTimer::singleShot(0, &owner, [&seen] { inspectAndClose(seen); });
-        const ReportOutcome outcome = interaction().previewReport(&owner, OnePageReport());
+        const ReportOutcome outcome = interaction().previewReport(&owner, OnePageReport()).outcome;
 
         QVERIFY(seen.found);
         QVERIFY(seen.activeModal);

@@ -2,8 +2,8 @@
 
 #include "common/Text.h"
 #include "compcard/AgencyLine.h"
-#include "texts/CompCardTexts.h"
 #include "report/ComposedReport.h"
+#include "texts/CompCardTexts.h"
 #include "ui/Interaction.h"
 
 #include <QButtonGroup>
@@ -85,12 +85,12 @@ void TfrmCompCard::keepAgencyLine()
         interaction().message(this, MessageKind::Warning, compcardtext::agencyNotSaved(), Buttons::OkCancel);
 }
 
-ReportOutcome TfrmCompCard::produce(bool preview)
+ReportResult TfrmCompCard::produce(bool preview)
 {
     keepAgencyLine();
     const std::optional<report::ReportLayout> layout = report::filledCompCard(paper(), m_card, txtAgenzia->text());
     if (!layout)
-        return ReportOutcome::Failed;
+        return { ReportOutcome::Failed, {} };
     const report::ComposedReport composed = report::compose(*layout);
     return preview ? interaction().previewReport(this, composed) : interaction().printReport(this, composed);
 }

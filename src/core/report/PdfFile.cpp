@@ -1,0 +1,49 @@
+#include "report/PdfFile.h"
+
+#include "storage/SafeWrite.h"
+
+#include <QIODevice>
+#include <QPdfWriter>
+
+namespace lumidex {
+
+PaintOutcome paintPdfFile(
+    const PrintableReport& report, const PdfFileRequest& request, const PagesPainted& progress, FailureCause* cause)
+{
+    PaintOutcome painted = PaintOutcome::Failed;
+    QString reason;
+    const bool written = safewrite::replaceFile(
+        request.path,
+        [&](QIODevice& out, QString& why) {
+            QPdfWriter writer(&out);
+            writer.setResolution(request.resolution);
+            writer.setTitle(request.title);
+            writer.setCreator(QStringLiteral("Lumidex"));
+            writer.setPageRanges(request.pageRanges);
+            painted = paintPages(report, writer, request.run, progress);
+            switch (painted) {
+            case PaintOutcome::Painted:
+                return true;
+            case PaintOutcome::Stopped:
+                why = QStringLiteral("The print was stopped before its last page");
+                return false;
+            case PaintOutcome::Failed:
+                break;
+            }
+            why = QStringLiteral("A page of the report could not be painted");
+            return false;
+        },
+        &reason);
+    if (written)
+        return PaintOutcome::Painted;
+    // Pages all painted and a file that would not take them: the print failed.
+    if (painted == PaintOutcome::Painted)
+        painted = PaintOutcome::Failed;
+    // The safe write tells its reason in the system's words only; they go with
+    // the failure for diagnostics, and the user's message stays as it is.
+    if (cause && painted == PaintOutcome::Failed)
+        *cause = FailureCause::fromSystem(0, reason);
+    return painted;
+}
+
+} // namespace lumidex
