@@ -32,7 +32,7 @@ qsizetype checksumSize()
     return QCryptographicHash::hashLength(checksumKind);
 }
 
-bool writeAll(int fd, const QByteArray& bytes)
+[[nodiscard]] bool writeAll(int fd, const QByteArray& bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -121,7 +121,8 @@ Found read(const QString& journalPath, int recordSize)
     }
     QFile file;
     struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
         ::close(fd);
         return found;
     }
