@@ -107,7 +107,8 @@ struct RegistryFixture {
 
         const ExportTable& table = exporttable::registry();
         ExportRecords records(table);
-        records.fill(Archive(archivePath, table.layout));
+        if (!records.fill(Archive(archivePath, table.layout)))
+            qFatal("cannot read the benchmark archive");
         ExportDocument document(records);
         if (!document.save(outputPath))
             qFatal("cannot write the benchmark spreadsheet");

@@ -123,14 +123,15 @@ void OutputChoiceWindow::btnAnnullaClick()
 
 void OutputChoiceWindow::run(bool preview)
 {
-    ReportOutcome outcome = ReportOutcome::Failed;
+    ReportResult produced { ReportOutcome::Failed, {} };
     try {
-        outcome = produce(preview);
+        produced = produce(preview);
     } catch (const std::exception&) {
-        outcome = ReportOutcome::Failed;
+        produced = { ReportOutcome::Failed, {} };
     }
-    if (outcome == ReportOutcome::Failed)
-        interaction().message(this, MessageKind::Warning, failureMessage(preview), Buttons::OkCancel);
+    if (produced.outcome == ReportOutcome::Failed)
+        interaction().message(
+            this, MessageKind::Warning, withCause(failureMessage(preview), produced.cause), Buttons::OkCancel);
     accept();
 }
 

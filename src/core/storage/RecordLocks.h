@@ -38,10 +38,10 @@ enum class Outcome {
 };
 
 // Waits up to `timeoutMs` for the lock of a cycle of the given kind.
-Outcome acquire(int fd, Kind kind, int timeoutMs);
+[[nodiscard]] Outcome acquire(int fd, Kind kind, int timeoutMs);
 
 // Turns the exclusive lock of a cycle into a shared one, without a moment in
 // which another writer could get in.
-bool downgrade(int fd);
+[[nodiscard]] bool downgrade(int fd);
 
 } // namespace lumidex::recordlocks

@@ -40,4 +40,11 @@ QString noApplication(const QString& name)
         .arg(name);
 }
 
+QString fileUnreadable(const QString& name)
+{
+    return QStringLiteral(
+        "Attenzione: non è stato possibile aprire il file «%1» della cartella dei documenti allegati.")
+        .arg(name);
+}
+
 } // namespace lumidex::attachtext

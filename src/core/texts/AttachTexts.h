@@ -14,5 +14,8 @@ QString nameNotStorable();
 QString fileMissing(const QString& name);
 // "Apri" found no application that opens the attached file.
 QString noApplication(const QString& name);
+// "Apri" found the attached file there, and the system would not let it be
+// read; the cause follows on a paragraph of its own.
+QString fileUnreadable(const QString& name);
 
 } // namespace lumidex::attachtext

@@ -34,4 +34,10 @@ QString longSummary(qsizetype lines, int pages)
         .arg(italian.toString(lines), italian.toString(pages));
 }
 
+QString summaryFailed(const QString& name)
+{
+    return QStringLiteral("Stampa del riepilogo non riuscita: la stampante non ha accettato le pagine di \"%1\".")
+        .arg(name);
+}
+
 } // namespace lumidex::printtext

@@ -3,5 +3,6 @@ lumidex_sources(
   AttachTexts.h AttachTexts.cpp BookTexts.h BookTexts.cpp CheckTexts.h CheckTexts.cpp CompCardTexts.h
   CompCardTexts.cpp ContactSheetTexts.h ContactSheetTexts.cpp EditorTexts.h EditorTexts.cpp ExportTexts.h
   ExportTexts.cpp FailureTexts.h FailureTexts.cpp LoginTexts.h LoginTexts.cpp MakerContacts.h MakerContacts.cpp PrintTexts.h PrintTexts.cpp
-  PackageTexts.h PackageTexts.cpp RegistryTexts.h RegistryTexts.cpp SearchTexts.h SearchTexts.cpp
+  PackageTexts.h PackageTexts.cpp RegistryTexts.h RegistryTexts.cpp SearchTexts.h SearchTexts.cpp ShellTexts.h
+  ShellTexts.cpp
 )

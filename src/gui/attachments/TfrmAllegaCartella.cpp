@@ -2,6 +2,7 @@
 
 #include "attachments/AttachmentFiles.h"
 #include "common/Formatting.h"
+#include "common/ReadableFile.h"
 #include "common/Text.h"
 #include "kinds/ArchiveProfile.h"
 #include "storage/Layouts.h"
@@ -13,7 +14,6 @@
 #include "ui/Pictures.h"
 #include "ui/RecentFolders.h"
 #include "ui/StorableInput.h"
-#include "ui/TMisc.h"
 #include "ui/TextButton.h"
 
 #include <QDir>
@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cerrno>
 #include <tuple>
 
 namespace lumidex {
@@ -274,11 +275,18 @@ void TfrmAllegaCartella::open(int index)
     const QString path = attachments::attachedFilePath(m_programDir, m_slots[index].txtFile->text());
     if (path.isEmpty())
         return;
-    if (TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"')))
+    if (interaction().openFile(path))
         return;
+    // A file gone from the folder can be attached again; one the system will not
+    // let be read says why; otherwise nothing here opens its kind.
     const QString name = QFileInfo(path).fileName();
-    interaction().message(this, MessageKind::Warning,
-        QFileInfo::exists(path) ? attachtext::noApplication(name) : attachtext::fileMissing(name), Buttons::Ok);
+    const FailureCause unreadable = readFailureOf(path);
+    QString message = attachtext::noApplication(name);
+    if (unreadable.systemError() == ENOENT)
+        message = attachtext::fileMissing(name);
+    else if (unreadable.isKnown())
+        message = withCause(attachtext::fileUnreadable(name), unreadable);
+    interaction().message(this, MessageKind::Warning, message, Buttons::Ok);
 }
 
 void TfrmAllegaCartella::erase(int index)

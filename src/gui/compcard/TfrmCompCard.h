@@ -27,7 +27,7 @@ public:
     QLineEdit* const txtAgenzia;
 
 protected:
-    ReportOutcome produce(bool preview) override;
+    ReportResult produce(bool preview) override;
     QString failureMessage(bool preview) const override;
 
 private:

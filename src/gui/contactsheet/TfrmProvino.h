@@ -18,7 +18,7 @@ public:
     QLabel* const lblRiepilogo;
 
 protected:
-    ReportOutcome produce(bool preview) override;
+    ReportResult produce(bool preview) override;
     QString failureMessage(bool preview) const override;
 
 private:

@@ -286,7 +286,9 @@ void CardEditor::cmdUltimoClick()
 
 void CardEditor::cmdSalvaClick()
 {
-    saveCard();
+    // The save tells the user how it went, stored or not; the button has
+    // nothing to add.
+    (void)saveCard();
 }
 
 bool CardEditor::saveCard()

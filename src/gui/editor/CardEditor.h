@@ -170,7 +170,7 @@ private:
     // Empties the card and shows the placeholder: a new card.
     void clearCard();
     // Save: true once the card and its photo are stored.
-    bool saveCard();
+    [[nodiscard]] bool saveCard();
     CardPhoto::SaveResult savePhoto(FailureCause* cause);
 
     // The card as shown, and as it was put on screen or last saved.

@@ -152,41 +152,51 @@ void CardPrintWindow::setCard(const report::CardValues& card)
 void CardPrintWindow::takePhoto()
 {
     // The photo as the editor hands it (decoded for the size it prints at),
-    // brought down to what its box prints should it be larger.
+    // brought down to what its box prints should it be larger. A card without a
+    // picture prints the stock one; a photo that cannot be brought down (too
+    // large for the memory at hand) is a failure of the print, never a card
+    // printed with another picture in its place.
     QImage photo;
+    m_photoTaken = true;
     try {
         photo = report::printablePicture(m_card.photo, photoBoxOf(m_kind), report::finestPictureDpi);
     } catch (const std::exception&) {
         photo = QImage();
     }
+    if (photo.isNull() && !m_card.photo.isNull())
+        m_photoTaken = false;
     m_logo = photo.isNull() ? m_stock : photo;
     imgLogo->setPixmap(fittedPixmap(m_logo, stockSize, 1.0));
 }
 
-bool CardPrintWindow::printCard()
+ReportResult CardPrintWindow::printCard()
 {
+    const ReportResult failed { ReportOutcome::Failed, {} };
+    if (!m_photoTaken)
+        return failed;
     report::CardValues card = m_card;
     card.photo = m_logo;
     const std::optional<report::ReportLayout> layout = archiveProfile(m_kind).filledCard(card);
     if (!layout)
-        return false;
+        return failed;
     const report::ComposedReport composed = report::compose(*layout);
-    const ReportOutcome outcome = m_output == CardOutput::Print ? interaction().printReport(this, composed)
-                                                                : interaction().previewReport(this, composed);
-    return outcome != ReportOutcome::Failed;
+    return m_output == CardOutput::Print ? interaction().printReport(this, composed)
+                                         : interaction().previewReport(this, composed);
 }
 
 void CardPrintWindow::btnStampaClick()
 {
-    bool printed = false;
+    ReportResult printed { ReportOutcome::Failed, {} };
     try {
         printed = printCard();
     } catch (const std::exception&) {
-        printed = false;
+        printed = { ReportOutcome::Failed, {} };
     }
-    if (!printed)
+    if (printed.outcome == ReportOutcome::Failed)
         interaction().message(this, MessageKind::Warning,
-            m_output == CardOutput::Print ? printtext::printFailed() : printtext::previewFailed(), Buttons::OkCancel);
+            withCause(
+                m_output == CardOutput::Print ? printtext::printFailed() : printtext::previewFailed(), printed.cause),
+            Buttons::OkCancel);
     // Printed, cancelled or failed: the window has done its part.
     accept();
 }

@@ -7,10 +7,10 @@
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
 #include "storage/TextField.h"
+#include "texts/RegistryTexts.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
-#include "ui/TMisc.h"
 #include "ui/TextButton.h"
 
 #include <QDir>
@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
@@ -141,7 +142,13 @@ void TfrmAnagrafica::btnIbanClick()
 
 void TfrmAnagrafica::btnEmailClick()
 {
-    TMisc::Open(QStringLiteral("\"mailto:") + text::trimmed(txtEmail->text()) + QStringLiteral("\""));
+    // The address is the link's whole path, whatever it holds: a "?" or "#"
+    // typed into it stays part of the address.
+    QUrl mail;
+    mail.setScheme(QStringLiteral("mailto"));
+    mail.setPath(text::trimmed(txtEmail->text()), QUrl::DecodedMode);
+    if (!interaction().openUrl(mail))
+        interaction().message(this, MessageKind::Warning, registrytext::mailNotOpened(), Buttons::Ok);
 }
 
 QString TfrmAnagrafica::archivePath() const

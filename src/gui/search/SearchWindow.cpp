@@ -184,12 +184,20 @@ void SearchWindow::lstRecordsDblClick()
     // A card is only ever handed to the editor the window was opened for.
     if (row >= 0 && kindOfCardMarker(marker()) == m_kind) {
         std::optional<Card> found;
+        QString failure;
         try {
             const WaitCursor wait;
             findLastRecordOfLine(m_records, m_form.line, m_lines->lines().at(row), found);
+        } catch (const ArchiveError& error) {
+            failure = archiveFailureMessage(error);
         } catch (const std::exception&) {
-            // Closes without a word; a card found before the failure still counts.
+            failure = archiveAccessMessage();
         }
+        // The window closes all the same, and a card found before the failure
+        // still goes to the editor; the user hears that the archive was not read
+        // to its end.
+        if (!failure.isEmpty())
+            interaction().plain(this, failure);
         m_chosen = std::move(found);
     }
     if (m_chosen)

@@ -1,14 +1,14 @@
 #include "gui/shell/TfrmAvvio.h"
 
 #include "common/Formatting.h"
-#include "texts/MakerContacts.h"
+#include "gui/shell/MakerLinks.h"
 #include "gui/shell/ShowAbout.h"
 #include "gui/shell/ShowHelp.h"
+#include "texts/MakerContacts.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
-#include "ui/TMisc.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -173,7 +173,7 @@ void TfrmAvvio::imgGuidaClick()
 
 void TfrmAvvio::imgSitoClick()
 {
-    TMisc::Open(QString::fromUtf16(maker::webAddress));
+    openMakerSite(this);
 }
 
 void TfrmAvvio::imgEsciClick()

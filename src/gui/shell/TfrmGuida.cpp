@@ -1,10 +1,12 @@
 #include "gui/shell/TfrmGuida.h"
 
-#include "help/HelpPages.h"
+#include "common/ReadableFile.h"
 #include "gui/shell/LinkLabel.h"
-#include "ui/Pictures.h"
+#include "help/HelpPages.h"
+#include "texts/ShellTexts.h"
+#include "ui/Interaction.h"
 #include "ui/PictureButton.h"
-#include "ui/TMisc.h"
+#include "ui/Pictures.h"
 
 #include <QDir>
 #include <QFrame>
@@ -91,9 +93,15 @@ TfrmGuida::TfrmGuida(const QString& programDir, QWidget* parent)
 
 void TfrmGuida::lnkWebClick()
 {
-    const QString manual
-        = QDir::toNativeSeparators(QDir(m_programDir).filePath(QString::fromUtf16(help::manualFileName)));
-    TMisc::Open(QLatin1Char('"') + manual + QLatin1Char('"'));
+    const QString fileName = QString::fromUtf16(help::manualFileName);
+    const QString manual = QDir(m_programDir).filePath(fileName);
+    if (interaction().openFile(manual))
+        return;
+    // The window stays open either way; the user hears what kept the manual shut.
+    const FailureCause unreadable = readFailureOf(manual);
+    const QString message = unreadable.isKnown() ? withCause(shelltext::manualUnreadable(fileName), unreadable)
+                                                 : shelltext::manualNoApplication(QDir::toNativeSeparators(manual));
+    interaction().message(this, MessageKind::Warning, message, Buttons::Ok);
 }
 
 } // namespace lumidex

@@ -1,10 +1,10 @@
 #include "gui/shell/TfrmInfo.h"
 
-#include "texts/MakerContacts.h"
 #include "gui/shell/LinkLabel.h"
-#include "ui/Pictures.h"
+#include "gui/shell/MakerLinks.h"
+#include "texts/MakerContacts.h"
 #include "ui/PictureButton.h"
-#include "ui/TMisc.h"
+#include "ui/Pictures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -106,7 +106,7 @@ TfrmInfo::TfrmInfo(QWidget* parent)
 
 void TfrmInfo::lnkWebClick()
 {
-    TMisc::Open(maker::informationMailCommand());
+    writeToMaker(this);
 }
 
 } // namespace lumidex

@@ -1,10 +1,10 @@
 #include "gui/shell/TfrmSplash.h"
 
-#include "texts/MakerContacts.h"
 #include "gui/shell/LinkLabel.h"
-#include "ui/Pictures.h"
+#include "gui/shell/MakerLinks.h"
+#include "texts/MakerContacts.h"
 #include "ui/PictureButton.h"
-#include "ui/TMisc.h"
+#include "ui/Pictures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -67,7 +67,7 @@ TfrmSplash::TfrmSplash(QWidget* parent)
 
 void TfrmSplash::lnkWebClick()
 {
-    TMisc::Open(QString::fromUtf16(maker::webAddress));
+    openMakerSite(this);
 }
 
 } // namespace lumidex

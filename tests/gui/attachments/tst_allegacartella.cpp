@@ -339,7 +339,7 @@ private slots:
         dialog.setAttachments({ name, "", "", "Contratto", "", "" });
         QVERIFY(!dialog.btnApri01->isEnabled());
         QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
-        QVERIFY(user->shellCommands().isEmpty());
+        QVERIFY(user->openedFiles().isEmpty());
         // The card keeps its text as it was: nothing of it is lost by looking.
         QCOMPARE(dialog.attachments().constFirst(), name.trimmed());
     }
@@ -350,8 +350,7 @@ private slots:
         dialog.setAttachments({ "", "", " Contratto firmato.pdf ", "", "", "" });
         QTest::mouseClick(dialog.btnApri03, Qt::LeftButton);
         // A missing file is handed over all the same: the desktop has the last word.
-        QCOMPARE(user->shellCommands(),
-            QStringList { '"' + QDir::toNativeSeparators(attached("Contratto firmato.pdf")) + '"' });
+        QCOMPARE(user->openedFiles(), QStringList { attached("Contratto firmato.pdf") });
         QVERIFY(user->messages().isEmpty());
     }
 
@@ -494,8 +493,7 @@ private slots:
             QTest::mouseClick(frm.btnAnnulla, Qt::LeftButton);
         });
         QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
-        QCOMPARE(user->shellCommands(),
-            QStringList { '"' + QDir::toNativeSeparators(attached("Contratto 2024.pdf")) + '"' });
+        QCOMPARE(user->openedFiles(), QStringList { attached("Contratto 2024.pdf") });
         QCOMPARE(readBytes(attached("Contratto 2024.pdf")), bytes);
     }
 
@@ -574,9 +572,9 @@ private slots:
         }
         TfrmAllegaCartella dialog(program());
         dialog.setAttachments({ "foto.xyz", "", "", "", "", "" });
-        user->refuseShellCommands();
+        user->refuseOpens();
         QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
-        QCOMPARE(user->shellCommands(), QStringList { '"' + QDir::toNativeSeparators(attached("foto.xyz")) + '"' });
+        QCOMPARE(user->openedFiles(), QStringList { attached("foto.xyz") });
         QCOMPARE(user->messages(), onlyMessage(MessageKind::Warning, message, Buttons::Ok));
         // The slot keeps its file.
         QCOMPARE(dialog.txtFile01->text(), QStringLiteral("foto.xyz"));

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
+#include <cerrno>
 #include <cmath>
 
 using namespace lumidex;
@@ -312,22 +313,28 @@ private slots:
     {
         QTest::addColumn<OutputPress>("press");
         QTest::addColumn<ReportOutcome>("outcome");
+        QTest::addColumn<int>("systemError");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("reports");
-        QTest::newRow("print cancelled") << OutputPress::Stampa << ReportOutcome::Cancelled << QString() << 1;
-        QTest::newRow("print failed") << OutputPress::Stampa << ReportOutcome::Failed << printFailed << 1;
-        QTest::newRow("preview closed") << OutputPress::Anteprima << ReportOutcome::Done << QString() << 1;
-        QTest::newRow("preview failed") << OutputPress::Anteprima << ReportOutcome::Failed << previewFailed << 1;
-        QTest::newRow("annulla") << OutputPress::Annulla << ReportOutcome::Done << QString() << 0;
+        QTest::newRow("print cancelled") << OutputPress::Stampa << ReportOutcome::Cancelled << 0 << QString() << 1;
+        QTest::newRow("print failed") << OutputPress::Stampa << ReportOutcome::Failed << 0 << printFailed << 1;
+        // A print into a file on a full disk says so after the window's own words.
+        QTest::newRow("print into a file on a full disk")
+            << OutputPress::Stampa << ReportOutcome::Failed << int(ENOSPC)
+            << printFailed + QStringLiteral("\r\n\r\nSpazio esaurito sul disco.") << 1;
+        QTest::newRow("preview closed") << OutputPress::Anteprima << ReportOutcome::Done << 0 << QString() << 1;
+        QTest::newRow("preview failed") << OutputPress::Anteprima << ReportOutcome::Failed << 0 << previewFailed << 1;
+        QTest::newRow("annulla") << OutputPress::Annulla << ReportOutcome::Done << 0 << QString() << 0;
     }
 
     void windowClosesWhateverTheOutcome()
     {
         QFETCH(OutputPress, press);
         QFETCH(ReportOutcome, outcome);
+        QFETCH(int, systemError);
         QFETCH(QString, message);
         QFETCH(int, reports);
-        user->queueReportOutcome(outcome);
+        user->queueReportOutcome(outcome, FailureCause::fromSystem(systemError));
         printCompCard(press);
         QCOMPARE(user->dialogsRun(), 1);
         QCOMPARE(user->reports().size(), reports);

@@ -20,9 +20,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <fcntl.h>
 #include <map>
 
 using namespace lumidex;
@@ -286,7 +288,7 @@ private slots:
             QCOMPARE(message.buttons, Buttons::YesNo);
         }
         QCOMPARE(user->messageTexts(), (QStringList { askText, doneText }));
-        QCOMPARE(user->shellCommands(), QStringList { "\"" + QDir::toNativeSeparators(output) + "\"" });
+        QCOMPARE(user->openedFiles(), QStringList { output });
         QVERIFY(frm->isVisible());
     }
 
@@ -296,10 +298,10 @@ private slots:
         writeRegistry(registryPath());
         auto frm = window(Window::Registry);
         frm->show();
-        user->refuseShellCommands();
+        user->refuseOpens();
         click(frm->cmdEsporta);
         const QString output = QDir::toNativeSeparators(path(QStringLiteral("Archivio_Anagrafico.xls")));
-        QCOMPARE(user->shellCommands(), QStringList { '"' + output + '"' });
+        QCOMPARE(user->openedFiles(), QStringList { path(QStringLiteral("Archivio_Anagrafico.xls")) });
         QCOMPARE(user->messageTexts(),
             (QStringList { askText, doneText,
                 QString::fromUtf8("Attenzione: nel sistema non è installata nessuna applicazione in grado di aprire "
@@ -329,7 +331,7 @@ private slots:
         click(frm->cmdEsporta);
         QCOMPARE(user->messages().size(), exportNow ? 2 : 1);
         QCOMPARE(QFileInfo::exists(frm->outputPath()), exportNow);
-        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(user->openedFiles(), QStringList());
     }
 
     void cellsTypedInTheGridAreExported()
@@ -432,7 +434,7 @@ private slots:
             (QStringList { askText, causewords::withCause(failedText, causewords::folderInTheWay()) }));
         QCOMPARE(user->messages().last().kind, MessageKind::Plain);
         QCOMPARE(user->messages().last().buttons, Buttons::Ok);
-        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(user->openedFiles(), QStringList());
         QVERIFY(QFileInfo(frm->outputPath()).isDir());
         QVERIFY(frm->isVisible());
     }
@@ -458,7 +460,7 @@ private slots:
         QCOMPARE(
             user->messageTexts(), (QStringList { askText, causewords::withCause(failedText, diskFaultWords(fault)) }));
         QCOMPARE(user->messages().last().kind, MessageKind::Plain);
-        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(user->openedFiles(), QStringList());
         QCOMPARE(readBytes(output), previous);
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
             (QStringList { "Archivio_Anagrafico.pro", "Archivio_Anagrafico.xls" }));
@@ -474,7 +476,9 @@ private slots:
         QTRY_COMPARE(user->messages().size(), 1);
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
         QCOMPARE(user->messages().first().buttons, Buttons::Ok);
-        QCOMPARE(user->messages().first().text, archiveAccessText());
+        QCOMPARE(user->messages().first().text,
+            archiveAccessText()
+                + QString::fromUtf8("\r\n\r\nAl posto del file c'è una cartella, o al posto della cartella un file."));
         QCOMPARE(gridOf(*frm), QList<QStringList>(10, QStringList(13)));
 
         // Shown again, it neither reads again nor repeats itself.
@@ -482,6 +486,87 @@ private slots:
         frm->show();
         QCoreApplication::processEvents();
         QCOMPARE(user->messages().size(), 1);
+    }
+
+    // The archive is kept by another program while the window reads it: the grid
+    // holds none of its three cards. Before anything is written the user hears
+    // that only part was read and may stop; the final message says it again.
+    void aPartialGridIsToldBeforeAndAfterWriting_data()
+    {
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("exported all the same") << true;
+        QTest::newRow("stopped at the warning") << false;
+    }
+    void aPartialGridIsToldBeforeAndAfterWriting()
+    {
+        QFETCH(bool, goOn);
+        writeRegistry(registryPath());
+        Archive::setDefaultLockTimeout(200);
+        const auto restore = qScopeGuard([] { Archive::setDefaultLockTimeout(Archive::lockTimeoutMs); });
+        QFile other(registryPath());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        struct flock region = {};
+        region.l_type = F_WRLCK;
+        region.l_whence = SEEK_SET;
+        QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
+
+        auto frm = window(Window::Registry);
+        frm->show();
+        QTRY_COMPARE(user->messages().size(), 1);
+        QCOMPARE(user->messages().first().text,
+            archiveAccessText() + QString::fromUtf8("\r\n\r\nIl file è bloccato da un altro computer."));
+        QCOMPARE(gridOf(*frm), QList<QStringList>(10, QStringList(26)));
+
+        user->clear();
+        user->queueAnswer(goOn ? Answer::Yes : Answer::No);
+        click(frm->cmdEsporta);
+        const QString partialQuestion = QString::fromUtf8(
+            "Sono state lette solo 0 schede su 3.\r\n\r\nIl file di Excel conterrebbe solo le schede lette. Si "
+            "vuole esportarle comunque?");
+        if (!goOn) {
+            QCOMPARE(user->messages(), onlyMessage(MessageKind::Warning, partialQuestion, Buttons::YesNo));
+            QVERIFY(!QFileInfo::exists(frm->outputPath()));
+            return;
+        }
+        QCOMPARE(user->messageTexts(),
+            (QStringList { partialQuestion, askText,
+                QString::fromUtf8("Sono state lette solo 0 schede su 3.\r\n\r\nIl file di Excel contiene solo le "
+                                  "schede lette.\r\n\r\nSi vuole aprire il file di Excel?") }));
+        QCOMPARE(user->messages().first().kind, MessageKind::Warning);
+        QCOMPARE(user->messages().last().kind, MessageKind::Confirmation);
+        QCOMPARE(user->messages().last().buttons, Buttons::YesNo);
+        // The file holds what the grid shows: its ten empty rows, not the archive's cards.
+        QCOMPARE(readBytes(frm->outputPath()), expectedRegistryDocument(emptyCells(10, 25)));
+        QCOMPARE(user->openedFiles(), QStringList { frm->outputPath() });
+    }
+
+    // Where not even the number of cards could be learnt, the warning says so.
+    void aPartOfAnUnknownWholeIsToldToo()
+    {
+        QVERIFY(QDir().mkdir(menBook()));
+        auto frm = window(Window::Men);
+        frm->show();
+        QTRY_COMPARE(user->messages().size(), 1);
+        user->clear();
+        user->queueAnswer(Answer::No);
+        click(frm->cmdEsporta);
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Warning,
+                QString::fromUtf8("Sono state lette solo 0 schede: non è stato possibile sapere quante ne contenga "
+                                  "l'archivio.\r\n\r\nIl file di Excel conterrebbe solo le schede lette. Si vuole "
+                                  "esportarle comunque?"),
+                Buttons::YesNo));
+        QVERIFY(!QFileInfo::exists(frm->outputPath()));
+    }
+
+    // With every card read, nothing more is said than before.
+    void aWholeGridSaysNothingOfParts()
+    {
+        writeRegistry(registryPath());
+        auto frm = window(Window::Registry);
+        frm->show();
+        click(frm->cmdEsporta);
+        QCOMPARE(user->messageTexts(), (QStringList { askText, doneText }));
     }
 
     void helpShowsTheExportPageOfItsKind_data()

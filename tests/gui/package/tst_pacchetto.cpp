@@ -190,10 +190,8 @@ private slots:
         QCOMPARE(user->works().size(), 1);
         QCOMPARE(user->works().constFirst().maximum, 2);
         QCOMPARE(user->works().constFirst().done, 2);
-        QCOMPARE(user->shellCommands(),
-            open == Answer::Yes ? QStringList { QLatin1Char('"')
-                + QDir::toNativeSeparators(folder + QStringLiteral("/index.html")) + QLatin1Char('"') }
-                                : QStringList());
+        QCOMPARE(user->openedFiles(),
+            open == Answer::Yes ? QStringList { folder + QStringLiteral("/index.html") } : QStringList());
 
         const QString index = QString::fromUtf8(readBytes(folder + QStringLiteral("/index.html")));
         QVERIFY(index.contains(QLatin1String("Pacchetto per Studio &quot;Alfa&quot;/Roma")));
@@ -235,7 +233,7 @@ private slots:
         QCOMPARE(user->messages().constFirst().kind, MessageKind::Error);
         QVERIFY(user->messages().constFirst().text.startsWith(packagetext::webFailed(QString())));
         QVERIFY(user->messages().constFirst().text.size() > packagetext::webFailed(QString()).size());
-        QVERIFY(user->shellCommands().isEmpty());
+        QVERIFY(user->openedFiles().isEmpty());
     }
 
     // The PDF: a cover and a comp card per chosen card, the chosen fields only,

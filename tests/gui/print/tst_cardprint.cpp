@@ -1,6 +1,8 @@
 #include "gui/editor/CardEditor.h"
 #include "gui/print/CardPrintWindow.h"
+#include "gui/print/TfrmAnteprimaAnagrafica.h"
 #include "gui/print/TfrmStampaAnagrafica.h"
+#include "support/CauseWords.h"
 #include "support/EditorFixture.h"
 #include "support/OutputPress.h"
 #include "support/PdfReadBack.h"
@@ -8,12 +10,15 @@
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
+#include <cerrno>
 
 using namespace lumidex;
 using namespace lumidex::test;
@@ -223,6 +228,96 @@ private slots:
         user->runDialog(window);
         QCOMPARE(shownLogo.size(), QSize(297, 184));
         QCOMPARE(shownLogo, window.imgTemp->pixmap().toImage().convertToFormat(shownLogo.format()));
+    }
+
+    // A photo that cannot be brought down to what its box prints (a picture too
+    // large for the memory at hand) is no reason to print another picture in its
+    // place: the print fails with the window's warning, and nothing is printed.
+    void aPhotoThatCannotBeMadeReadyFailsThePrint_data()
+    {
+        QTest::addColumn<bool>("preview");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("print") << false << printMessage;
+        QTest::newRow("preview") << true << previewMessage;
+    }
+    void aPhotoThatCannotBeMadeReadyFailsThePrint()
+    {
+        QFETCH(bool, preview);
+        QFETCH(QString, message);
+        // A hundred million pixels a row: reducing it needs a picture wider than
+        // any the program may make.
+        QImage photo(100'000'000, 2, QImage::Format_Mono);
+        QVERIFY(!photo.isNull());
+        photo.fill(1);
+        QTest::ignoreMessage(QtWarningMsg, "QImage: out of memory, returning null image");
+        std::unique_ptr<CardPrintWindow> window;
+        if (preview)
+            window = std::make_unique<TfrmAnteprimaAnagrafica>();
+        else
+            window = std::make_unique<TfrmStampaAnagrafica>();
+        window->setCard(report::CardValues { {}, QString(), photo });
+        bool taken = true;
+        user->onDialog([&](QDialog& dialog) {
+            taken = static_cast<CardPrintWindow&>(dialog).photoTaken();
+            QTest::mouseClick(static_cast<CardPrintWindow&>(dialog).btnStampa, Qt::LeftButton);
+        });
+        user->runDialog(*window);
+        QVERIFY(!taken);
+        QVERIFY(user->reports().isEmpty());
+        QCOMPARE(user->messages(), onlyMessage(MessageKind::Warning, message, Buttons::OkCancel));
+        QVERIFY(!window->isVisible());
+    }
+
+    // Printed into a file, the card takes the place of the file that was there
+    // only once it is whole; a file that cannot be written fails the print.
+    void printIntoAFile_data()
+    {
+        QTest::addColumn<bool>("folderInItsPlace");
+        QTest::newRow("written") << false;
+        QTest::newRow("a folder in the file's place") << true;
+    }
+    void printIntoAFile()
+    {
+        QFETCH(bool, folderInItsPlace);
+        open(ArchiveKind::Registry);
+        edit("txtNome")->setText(QStringLiteral("Anna Rossi"));
+        const QString target = dir->filePath(QStringLiteral("scheda.pdf"));
+        const QByteArray previous("%PDF-1.4 la scheda di ieri\n%%EOF\n");
+        if (folderInItsPlace)
+            QVERIFY(QDir().mkdir(target));
+        else
+            writeBytes(target, previous);
+        user->printIntoFile(target);
+        pressOnShow(OutputPress::Stampa);
+        click(editor->cmdStampa);
+
+        QCOMPARE(user->reports().size(), 1);
+        if (folderInItsPlace) {
+            QCOMPARE(user->messages(),
+                onlyMessage(MessageKind::Warning, causewords::withCause(printMessage, causewords::folderInTheWay()),
+                    Buttons::OkCancel));
+            QVERIFY(QFileInfo(target).isDir());
+            return;
+        }
+        QVERIFY(user->messages().isEmpty());
+        const QByteArray written = readBytes(target);
+        QVERIFY(written.startsWith("%PDF-"));
+        QVERIFY(written != previous);
+        if (!canReadPdf())
+            QSKIP("poppler-utils is not installed");
+        QVERIFY(pdfPageText(pdfWords(target), 0).startsWith(QStringLiteral("Anna Rossi LUOGO DI NASCITA")));
+    }
+
+    // A failure whose cause is known says it after the window's own words.
+    void aFailureWithItsCauseSaysIt()
+    {
+        open(ArchiveKind::MenBook);
+        user->queueReportOutcome(ReportOutcome::Failed, FailureCause::fromSystem(ENOSPC));
+        pressOnShow(OutputPress::Stampa);
+        click(editor->cmdStampa);
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Warning, printMessage + QStringLiteral("\r\n\r\nSpazio esaurito sul disco."),
+                Buttons::OkCancel));
     }
 
     void cameraSizedPhotoPrintsReducedAndWithoutFailure()

@@ -1,11 +1,14 @@
 #include "common/Formatting.h"
 #include "gui/print/SummaryPrint.h"
+#include "support/CauseWords.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 #include <QtTest>
 
@@ -173,6 +176,62 @@ private slots:
         for (int page = 0; !pdfPageText(words, page).isEmpty(); ++page)
             ends << pdfPageText(words, page).right(pageEnds.value(page).size());
         QCOMPARE(ends, pageEnds);
+    }
+
+    // The user printed into a file that was already there. "Annulla" during
+    // the pages keeps that file as it was, byte for byte; a print to its end
+    // puts the whole summary in its place.
+    void printIntoAFileReplacesItOnlyWhenWhole_data()
+    {
+        QTest::addColumn<int>("cancelAt");
+        QTest::newRow("Annulla during the second page") << 2;
+        QTest::newRow("Annulla with one page to go") << 4;
+        QTest::newRow("every page") << 0;
+    }
+    void printIntoAFileReplacesItOnlyWhenWhole()
+    {
+        QFETCH(int, cancelAt);
+        const QString target = dir->filePath(QStringLiteral("riepilogo.pdf"));
+        const QByteArray previous("%PDF-1.4 il riepilogo di ieri\n%%EOF\n");
+        writeBytes(target, previous);
+        user->printIntoFile(target);
+        if (cancelAt > 0)
+            user->cancelWorkAt(cancelAt);
+        printSummary(owner.get(), QStringLiteral("Riepilogo foto in book fotografico"), listing(270));
+
+        QVERIFY(user->messages().isEmpty());
+        QCOMPARE(user->reports().size(), 1);
+        QCOMPARE(user->reports().first().pdfPath, target);
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "riepilogo.pdf" });
+        if (cancelAt > 0) {
+            QCOMPARE(readBytes(target), previous);
+            return;
+        }
+        const QByteArray written = readBytes(target);
+        QVERIFY(written.startsWith("%PDF-"));
+        if (!canReadPdf())
+            QSKIP("poppler-utils is not installed");
+        const QList<PdfWord> words = pdfWords(target);
+        QVERIFY(pdfPageText(words, 4).endsWith(
+            QStringLiteral("Stampa eseguita in data ") + formatShortDate(QDate::currentDate())));
+    }
+
+    // A file that cannot take the summary (a folder stands in its place) is a
+    // failed print, told as any failure nobody expected.
+    void aFileThatCannotBeWrittenIsAFailedPrint()
+    {
+        const QString target = dir->filePath(QStringLiteral("riepilogo.pdf"));
+        QVERIFY(QDir().mkdir(target));
+        user->printIntoFile(target);
+        printSummary(owner.get(), QStringLiteral("Riepilogo foto in book fotografico"), listing(10));
+        QCOMPARE(user->messages().size(), 1);
+        QCOMPARE(user->messages().first().kind, MessageKind::Error);
+        QCOMPARE(user->messages().first().text,
+            causewords::withCause(
+                QStringLiteral("Stampa del riepilogo non riuscita: la stampante non ha accettato le pagine di "
+                               "\"Riepilogo dati\"."),
+                causewords::folderInTheWay()));
+        QVERIFY(QFileInfo(target).isDir());
     }
 
     void failedPrintEndsAsAnUnexpectedError()

@@ -2,10 +2,12 @@
 
 #include "gui/search/SearchWindow.h"
 #include "storage/Archive.h"
+#include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestRecords.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,9 +16,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <fcntl.h>
 
 using namespace lumidex;
 using namespace lumidex::test;
@@ -182,6 +186,73 @@ private slots:
         QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
         QCOMPARE(editor->currentValues(), shown);
         QVERIFY(user->messages().isEmpty());
+    }
+
+    // The archive cannot be read again when the user picks a line: the window
+    // closes as always, the editor keeps its card, and the user hears why.
+    void aReadFailureOnTheDoubleClickIsTold_data()
+    {
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("cause");
+        const QString lockedText = QString::fromUtf8("Il file è bloccato da un altro computer.");
+        const QString folderText = QString::fromUtf8("Al posto del file c'è una cartella, o al posto della cartella "
+                                                     "un file.");
+        QTest::newRow("registry, kept by another program") << ArchiveKind::Registry << true << lockedText;
+        QTest::newRow("men's book, kept by another program") << ArchiveKind::MenBook << true << lockedText;
+        QTest::newRow("registry, a folder in its place") << ArchiveKind::Registry << false << folderText;
+        QTest::newRow("women's book, a folder in its place") << ArchiveKind::WomenBook << false << folderText;
+    }
+    void aReadFailureOnTheDoubleClickIsTold()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(bool, locked);
+        QFETCH(QString, cause);
+        open(kind);
+        seed({ record("Anna"), record("Bruno") });
+        QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
+        const QStringList shown = editor->currentValues();
+
+        Archive::setDefaultLockTimeout(200);
+        const auto restore = qScopeGuard([] { Archive::setDefaultLockTimeout(Archive::lockTimeoutMs); });
+        QFile other(f->archivePath());
+        chooseLineOf("Bruno", [&](SearchWindow&) {
+            if (locked) {
+                // Another program instance on the same folder holds the archive.
+                QVERIFY(other.open(QIODevice::ReadWrite));
+                struct flock region = {};
+                region.l_type = F_WRLCK;
+                region.l_whence = SEEK_SET;
+                QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
+            } else {
+                QVERIFY(QFile::rename(f->archivePath(), f->archivePath() + QStringLiteral(".spostato")));
+                QVERIFY(QDir().mkdir(f->archivePath()));
+            }
+        });
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Plain, archiveAccessText() + QStringLiteral("\r\n\r\n") + cause, Buttons::Ok));
+        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(editor->currentValues(), shown);
+    }
+
+    // A card found before the read failed still goes to the editor, and the
+    // user hears that the archive was not read to its end.
+    void aCardFoundBeforeTheFailureStillLoads()
+    {
+        open(ArchiveKind::Registry);
+        seed({ record("Anna"), record("Bruno") });
+        chooseLineOf("Bruno", [&](SearchWindow& window) {
+            window.setRecordSource([this](int, const RecordVisit& visit) {
+                visitRecord(visit, layouts::registry, 1, record("Anna"));
+                visitRecord(visit, layouts::registry, 2, record("Bruno"));
+                throw ArchiveError(QStringLiteral("Input/output error"), FailureCause::fromSystem(EIO));
+            });
+        });
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Plain,
+                archiveAccessText() + QStringLiteral("\r\n\r\nErrore di lettura o scrittura sul disco."), Buttons::Ok));
+        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(editor->field(0)->text(), QStringLiteral("Bruno"));
     }
 
     void aDoubleClickWithoutSelectionClosesSilently()

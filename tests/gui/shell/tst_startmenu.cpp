@@ -133,7 +133,24 @@ private slots:
         TfrmAvvio menu(dir->path());
         menu.showMaximized();
         QTest::mouseClick(menu.imgSito, Qt::LeftButton);
-        QCOMPARE(user->shellCommands(), QStringList { QStringLiteral("https://www.lumidex.example") });
+        QCOMPARE(user->openedUrls(), QList<QUrl> { QUrl(QStringLiteral("https://www.lumidex.example")) });
+        QVERIFY(menu.isVisible());
+        QVERIFY(user->messages().isEmpty());
+    }
+
+    void siteThatDoesNotOpenIsTold()
+    {
+        TfrmAvvio menu(dir->path());
+        menu.showMaximized();
+        user->refuseOpens();
+        QTest::mouseClick(menu.imgSito, Qt::LeftButton);
+        QCOMPARE(user->openedUrls(), QList<QUrl> { QUrl(QStringLiteral("https://www.lumidex.example")) });
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Warning,
+                QString::fromUtf8("Attenzione: non è stato possibile aprire il sito https://www.lumidex.example."
+                                  "\r\n\r\nVerificare che nel sistema sia installato un browser, oppure digitare "
+                                  "l'indirizzo nella barra del browser."),
+                Buttons::Ok));
         QVERIFY(menu.isVisible());
     }
 
@@ -211,7 +228,7 @@ private slots:
         // Dark blue, as a link at rest.
         QCOMPARE(coloursOnOpening, QList<QColor>(2, QColor::fromRgba(0xFF00008B)));
         QCOMPARE(modal, QList<bool>({ true, true }));
-        QVERIFY(user->shellCommands().isEmpty());
+        QVERIFY(user->openedUrls().isEmpty());
         // The dialogs were owned by the menu and are gone with their handler.
         QVERIFY(menu.findChildren<QDialog*>().isEmpty());
     }
