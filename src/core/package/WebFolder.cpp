@@ -88,12 +88,11 @@ QList<EncodedPicture> encodeWebPictures(const QList<PictureJob>& jobs)
     QList<EncodedPicture> pictures(jobs.size());
     if (jobs.isEmpty())
         return pictures;
-    // The first on this thread, before the others start, so that the decoder's
-    // process-wide settings are in place before any thread reads them.
-    pictures[0] = encodeWebPicture(jobs.at(0));
+    // Side by side, one a core; the decoder's process-wide limit was set at
+    // start-up (photofiles::allowLargePictures), never here.
     QThreadPool pool;
     pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
-    for (qsizetype i = 1; i < jobs.size(); ++i) {
+    for (qsizetype i = 0; i < jobs.size(); ++i) {
         pool.start([&pictures, &jobs, i] {
             try {
                 pictures[i] = encodeWebPicture(jobs.at(i));

@@ -109,13 +109,11 @@ std::vector<QImage> ContactSheetReport::pageThumbnails(qsizetype first, qsizetyp
         return thumbnails;
     // A camera's photo takes a good tenth of a second to decode even at a
     // fraction of its size: the photos of a page are decoded side by side, on as
-    // many threads as the computer has cores. The first one on this thread,
-    // before the others start, so that the decoder's process-wide settings are
-    // in place before any thread reads them.
-    thumbnails[0] = thumbnail(m_entries.at(first), bound);
+    // many threads as the computer has cores. The decoder's process-wide limit
+    // was set at start-up (photofiles::allowLargePictures), never here.
     QThreadPool pool;
     pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
-    for (qsizetype i = 1; i < count; ++i) {
+    for (qsizetype i = 0; i < count; ++i) {
         pool.start([this, &thumbnails, first, i, bound] {
             try {
                 thumbnails[std::size_t(i)] = thumbnail(m_entries.at(first + i), bound);
