@@ -10,6 +10,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "texts/ContactSheetTexts.h"
 
 #include <QDir>
@@ -117,8 +118,7 @@ private:
 private slots:
     void everyEntryPrintsUnderItsThumbnailPageByPage()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeBook(23, { 2, 22 });
         openEditor();
         printContactSheet(OutputPress::Stampa);
@@ -163,8 +163,7 @@ private slots:
 
     void entriesWithoutAPhotoShowThePlaceholder()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeBook(3, { 2 });
         openEditor();
         printContactSheet(OutputPress::Stampa);
@@ -195,8 +194,7 @@ private slots:
 
     void thumbnailsAreDecodedAtTheSizeTheyPrint()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeBook(2);
         // A camera's photo.
         writeBytes(photoPath(1), encodeJpeg(markedImage(QSize(6000, 4000), Qt::red), 80));
@@ -318,8 +316,7 @@ private slots:
         QCOMPARE(work.cancelled, cancelAt > 0);
         QVERIFY(user->messages().isEmpty());
         QVERIFY(!QApplication::activeModalWidget());
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         QCOMPARE(pdfPageSizes(printedPdf()).size(), pagesPainted);
     }
 

@@ -7,6 +7,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -138,8 +139,7 @@ private slots:
 
     void registryPrintsWhatTheEditorShowsTrimmed()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         open(ArchiveKind::Registry);
         // Typed and never saved.
         edit("txtNome")->setText(QStringLiteral("  Anna Rossi "));
@@ -175,8 +175,7 @@ private slots:
 
     void bookEntryPrintsBookNameAndShootingDate()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         QFETCH(ArchiveKind, kind);
         QFETCH(QString, date);
         QFETCH(QString, header);

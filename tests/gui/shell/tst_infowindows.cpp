@@ -8,6 +8,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,8 +23,6 @@
 
 using namespace lumidex;
 using namespace lumidex::test;
-
-Q_DECLARE_METATYPE(lumidex::HelpPage)
 
 namespace {
 
@@ -62,8 +61,6 @@ int pixelsOf(QWidget* widget, const QColor& colour)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Dialog)
 
 class TestInfoWindows : public ScriptedTestCase {
     Q_OBJECT
