@@ -49,10 +49,9 @@ bool WebFolder::write(const QString& relativePath, QByteArrayView contents, QStr
 
 } // namespace lumidex::package
 
+#include "common/SideBySide.h"
 #include "package/WebPictures.h"
 
-#include <QThread>
-#include <QThreadPool>
 #include <exception>
 
 namespace lumidex::package {
@@ -90,18 +89,15 @@ QList<EncodedPicture> encodeWebPictures(const QList<PictureJob>& jobs)
         return pictures;
     // Side by side, one a core; the decoder's process-wide limit was set at
     // start-up (photofiles::allowLargePictures), never here.
-    QThreadPool pool;
-    pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
-    for (qsizetype i = 0; i < jobs.size(); ++i) {
-        pool.start([&pictures, &jobs, i] {
-            try {
-                pictures[i] = encodeWebPicture(jobs.at(i));
-            } catch (const std::exception&) {
-                pictures[i].status = EncodedPicture::Status::Failed;
-            }
-        });
-    }
-    pool.waitForDone();
+    // Detached once here, not by the threads.
+    EncodedPicture* const encoded = pictures.data();
+    sidebyside::forEachIndex(jobs.size(), [&](qsizetype i) {
+        try {
+            encoded[i] = encodeWebPicture(jobs.at(i));
+        } catch (const std::exception&) {
+            encoded[i].status = EncodedPicture::Status::Failed;
+        }
+    });
     return pictures;
 }
 

@@ -1,5 +1,6 @@
 #include "report/ContactSheetReport.h"
 
+#include "common/SideBySide.h"
 #include "common/Text.h"
 #include "report/ReportPainter.h"
 #include "storage/Archive.h"
@@ -8,8 +9,6 @@
 #include "texts/ContactSheetTexts.h"
 
 #include <QPagedPaintDevice>
-#include <QThread>
-#include <QThreadPool>
 #include <exception>
 
 namespace lumidex::report {
@@ -111,18 +110,13 @@ std::vector<QImage> ContactSheetReport::pageThumbnails(qsizetype first, qsizetyp
     // fraction of its size: the photos of a page are decoded side by side, on as
     // many threads as the computer has cores. The decoder's process-wide limit
     // was set at start-up (photofiles::allowLargePictures), never here.
-    QThreadPool pool;
-    pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
-    for (qsizetype i = 0; i < count; ++i) {
-        pool.start([this, &thumbnails, first, i, bound] {
-            try {
-                thumbnails[std::size_t(i)] = thumbnail(m_entries.at(first + i), bound);
-            } catch (const std::exception&) {
-                thumbnails[std::size_t(i)] = m_book.placeholder;
-            }
-        });
-    }
-    pool.waitForDone();
+    sidebyside::forEachIndex(count, [&](qsizetype i) {
+        try {
+            thumbnails[std::size_t(i)] = thumbnail(m_entries.at(first + i), bound);
+        } catch (const std::exception&) {
+            thumbnails[std::size_t(i)] = m_book.placeholder;
+        }
+    });
     return thumbnails;
 }
 
