@@ -2,6 +2,7 @@
 
 #include "app/WindowSet.h"
 #include "common/Formatting.h"
+#include "storage/PhotoFiles.h"
 #include "ui/UnexpectedError.h"
 
 #include <QLibraryInfo>
@@ -53,6 +54,8 @@ int runApplication(int argc, char* argv[])
 {
     // Plain software drawing: the program draws gradients and pictures only.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    // Before any thread decodes a picture.
+    photofiles::allowLargePictures();
     LumidexApplication app(argc, argv);
     prepareApplication(app);
 

@@ -1,4 +1,5 @@
 #include "support/EditorFixture.h"
+#include "support/TestMetaTypes.h"
 
 #include "gui/books/TfrmBookDonne.h"
 #include "gui/books/TfrmBookUomini.h"

@@ -1,5 +1,7 @@
 #include "ui/PrinterOutput.h"
 
+#include "support/TestMetaTypes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QPageLayout>
@@ -53,8 +55,6 @@ void putBytes(const QString& path, const QByteArray& bytes)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(lumidex::ReportOutcome)
 
 class TestPrinterOutput : public QObject {
     Q_OBJECT

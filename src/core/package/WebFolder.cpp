@@ -53,10 +53,9 @@ bool WebFolder::write(const QString& relativePath, QByteArrayView contents, Fail
 
 } // namespace lumidex::package
 
+#include "common/SideBySide.h"
 #include "package/WebPictures.h"
 
-#include <QThread>
-#include <QThreadPool>
 #include <exception>
 
 namespace lumidex::package {
@@ -92,21 +91,17 @@ QList<EncodedPicture> encodeWebPictures(const QList<PictureJob>& jobs)
     QList<EncodedPicture> pictures(jobs.size());
     if (jobs.isEmpty())
         return pictures;
-    // The first on this thread, before the others start, so that the decoder's
-    // process-wide settings are in place before any thread reads them.
-    pictures[0] = encodeWebPicture(jobs.at(0));
-    QThreadPool pool;
-    pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
-    for (qsizetype i = 1; i < jobs.size(); ++i) {
-        pool.start([&pictures, &jobs, i] {
-            try {
-                pictures[i] = encodeWebPicture(jobs.at(i));
-            } catch (const std::exception&) {
-                pictures[i].status = EncodedPicture::Status::Failed;
-            }
-        });
-    }
-    pool.waitForDone();
+    // Side by side, one a core; the decoder's process-wide limit was set at
+    // start-up (photofiles::allowLargePictures), never here.
+    // Detached once here, not by the threads.
+    EncodedPicture* const encoded = pictures.data();
+    sidebyside::forEachIndex(jobs.size(), [&](qsizetype i) {
+        try {
+            encoded[i] = encodeWebPicture(jobs.at(i));
+        } catch (const std::exception&) {
+            encoded[i].status = EncodedPicture::Status::Failed;
+        }
+    });
     return pictures;
 }
 

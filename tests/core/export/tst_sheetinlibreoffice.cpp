@@ -5,6 +5,7 @@
 #include "export/ExportRecords.h"
 #include "export/ExportTable.h"
 #include "export/SheetText.h"
+#include "support/RequiredTools.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,9 +122,9 @@ private slots:
     void initTestCase()
     {
         soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-        if (soffice.isEmpty())
-            QSKIP("LibreOffice is not installed (Debian: libreoffice-calc-nogui, which scripts/install-deps "
-                  "installs): the exported file cannot be opened in a spreadsheet program here");
+        // Without it the exported file cannot be opened in a spreadsheet program here.
+        LUMIDEX_REQUIRE_TOOL(
+            !soffice.isEmpty(), QStringLiteral("LibreOffice's soffice (Debian: libreoffice-calc-nogui)"));
 
         const ExportTable& table = exporttable::registry();
         const int columns = table.exportedColumnCount();

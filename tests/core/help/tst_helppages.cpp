@@ -1,13 +1,12 @@
 #include "help/HelpPages.h"
 #include "support/HelpTexts.h"
+#include "support/TestMetaTypes.h"
 #include "texts/MakerContacts.h"
 
 #include <QSet>
 #include <QTest>
 
 using namespace lumidex;
-
-Q_DECLARE_METATYPE(lumidex::HelpPage)
 
 class TestHelpPages : public QObject {
     Q_OBJECT

@@ -1,10 +1,9 @@
 #include "kinds/ArchiveProfile.h"
+#include "support/TestMetaTypes.h"
 
 #include <QtTest>
 
 using namespace lumidex;
-
-Q_DECLARE_METATYPE(lumidex::ArchiveKind)
 
 namespace {
 

@@ -1,13 +1,12 @@
 #include "report/CardLayouts.h"
 #include "report/CardReport.h"
 #include "storage/Layouts.h"
+#include "support/TestMetaTypes.h"
 
 #include <QtTest>
 
 using namespace lumidex;
 using namespace lumidex::report;
-
-Q_DECLARE_METATYPE(Qt::Alignment)
 
 namespace {
 

@@ -2,6 +2,7 @@
 #include "report/CompCardReport.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/TestMetaTypes.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -56,8 +57,6 @@ bool near(qreal a, qreal b)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(lumidex::report::CompCardPaper)
 
 class TestCompCardReport : public QObject {
     Q_OBJECT

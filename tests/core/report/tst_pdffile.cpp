@@ -1,6 +1,7 @@
 #include "report/PdfFile.h"
 #include "support/DiskFaults.h"
 #include "support/TestFiles.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -83,8 +84,6 @@ PagesPainted stopAfter(int pages)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(lumidex::PaintOutcome)
 
 class TestPdfFile : public QObject {
     Q_OBJECT

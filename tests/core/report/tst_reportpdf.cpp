@@ -4,6 +4,7 @@
 #include "report/SummaryLayout.h"
 #include "storage/Layouts.h"
 #include "support/PdfReadBack.h"
+#include "support/TestMetaTypes.h"
 
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -40,8 +41,6 @@ bool isInk(const QColor& c)
 
 } // namespace
 
-Q_DECLARE_METATYPE(lumidex::PaintOutcome)
-
 class TestReportPdf : public QObject {
     Q_OBJECT
 
@@ -73,11 +72,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        if (!canReadPdf())
-            QSKIP("poppler-utils (pdftotext, pdftoppm) is not installed");
-    }
+    void initTestCase() { LUMIDEX_REQUIRE_PDF_READER(); }
 
     void valuePrintsInItsBoxAtItsPlace()
     {

@@ -92,8 +92,9 @@ QByteArray rawRegistryRecord(const char* nome)
 
 void TestArchive::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
+    // Where another user can reach it: some tests run the worker as nobody on it.
+    m_dir = test::folderForAnyUser();
+    QVERIFY(m_dir);
 }
 
 QProcess* TestArchive::startHolder(const QString& archivePath, int milliseconds)
@@ -359,14 +360,12 @@ void TestArchive::aReadOnlyArchiveCanBeBrowsed()
     QVERIFY(QFile::setPermissions(m_dir->path(),
         QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
 
-    QTemporaryDir programs;
-    const QString worker = test::copyForAnyUser(ARCHIVE_WORKER_PATH, programs.path());
+    const std::unique_ptr<QTemporaryDir> programs = test::folderForAnyUser();
+    QVERIFY(programs);
+    const QString worker = test::copyForAnyUser(ARCHIVE_WORKER_PATH, programs->path());
     QVERIFY(!worker.isEmpty());
     QProcess browser;
-    browser.setChildProcessModifier([] {
-        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-    });
+    test::startAsNobody(browser);
     browser.start(worker, { "browse", path() });
     QVERIFY(browser.waitForFinished(10000));
     QVERIFY2(browser.exitCode() == 0, browser.readAllStandardError().constData());

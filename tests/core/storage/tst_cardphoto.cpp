@@ -2,6 +2,7 @@
 #include "storage/PhotoFiles.h"
 #include "support/DiskFaults.h"
 #include "support/TestFiles.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestPictures.h"
 
 #include <QDir>

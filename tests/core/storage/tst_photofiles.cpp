@@ -150,6 +150,10 @@ void TestPhotoFiles::exifOrientationReadsUpright()
 
 void TestPhotoFiles::fiftyMegapixelPhotoOpens()
 {
+    // The room comes from the test program's main, as the program's comes from
+    // its own, before any picture is decoded: never from a decode, which may run
+    // on several threads at once.
+    QCOMPARE(QImageReader::allocationLimit(), photofiles::largePictureLimitMb);
     // 8660 x 5800: about 50 megapixels, 200 MB once decoded.
     QImage big(8660, 5800, QImage::Format_RGB32);
     big.fill(qRgb(40, 120, 200));

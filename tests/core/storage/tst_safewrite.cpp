@@ -2,6 +2,7 @@
 #include "storage/SafeWrite.h"
 #include "support/DiskFaults.h"
 #include "support/TestFiles.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,6 +10,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QKeyEvent>

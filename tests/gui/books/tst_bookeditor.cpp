@@ -4,6 +4,7 @@
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestRecords.h"
 
 #include <QCalendarWidget>

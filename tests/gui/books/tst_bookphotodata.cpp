@@ -4,6 +4,7 @@
 #include "support/CameraPhotos.h"
 #include "support/EditorFixture.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QEnterEvent>
 #include <QLabel>

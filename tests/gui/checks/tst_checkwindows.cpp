@@ -4,6 +4,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -75,9 +76,6 @@ QString ivaValid(const QString& ufficio)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(CheckKind)
-Q_DECLARE_METATYPE(lumidex::MessageKind)
 
 class TestCheckWindows : public ScriptedTestCase {
     Q_OBJECT

@@ -12,6 +12,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QLabel>
@@ -147,8 +148,7 @@ private:
 private slots:
     void compCardShowsThePhotoThePicturesTheNameAndTheMeasures()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeCard();
         click(editor->cmdPrimo);
         // A change not saved yet is on the card all the same.
@@ -206,8 +206,7 @@ private slots:
 
     void a4IsTheSameCardLarger()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeCard();
         click(editor->cmdPrimo);
         printCompCard(OutputPress::Stampa);
@@ -230,8 +229,7 @@ private slots:
 
     void cardWithoutPicturesGivesThePhotoTheWidth()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         const QString photo = dir->filePath(QStringLiteral("panorama.jpg"));
         writeBytes(photo, encodeJpeg(markedImage(QSize(900, 300), Qt::red), 95));
         user->queueOpenFileName(photo);
@@ -267,8 +265,7 @@ private slots:
 
     void agencyLineThatCannotBeKeptIsSaidAndPrinted()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         // Something that is not a file stands where the line is kept.
         QVERIFY(QDir().mkpath(agencyline::filePath(dir->path())));
         printCompCard(OutputPress::Stampa, false, QStringLiteral("Agenzia Luce"));

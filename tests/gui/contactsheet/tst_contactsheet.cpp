@@ -11,6 +11,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "texts/ContactSheetTexts.h"
 
 #include <QDir>
@@ -118,8 +119,7 @@ private:
 private slots:
     void everyEntryPrintsUnderItsThumbnailPageByPage()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeBook(23, { 2, 22 });
         openEditor();
         printContactSheet(OutputPress::Stampa);
@@ -164,8 +164,7 @@ private slots:
 
     void entriesWithoutAPhotoShowThePlaceholder()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeBook(3, { 2 });
         openEditor();
         printContactSheet(OutputPress::Stampa);
@@ -196,8 +195,7 @@ private slots:
 
     void thumbnailsAreDecodedAtTheSizeTheyPrint()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeBook(2);
         // A camera's photo.
         writeBytes(photoPath(1), encodeJpeg(markedImage(QSize(6000, 4000), Qt::red), 80));
@@ -319,8 +317,7 @@ private slots:
         QCOMPARE(work.cancelled, cancelAt > 0);
         QVERIFY(user->messages().isEmpty());
         QVERIFY(!QApplication::activeModalWidget());
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         QCOMPARE(pdfPageSizes(printedPdf()).size(), pagesPainted);
     }
 

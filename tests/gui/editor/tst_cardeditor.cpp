@@ -14,6 +14,7 @@
 #include "support/HelpTexts.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestRecords.h"
 
 #include <QDialog>

@@ -8,6 +8,7 @@
 #include "support/PdfReadBack.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestFiles.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestPictures.h"
 #include "texts/EditorTexts.h"
 #include "texts/PackageTexts.h"

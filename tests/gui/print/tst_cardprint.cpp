@@ -9,6 +9,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -143,8 +144,7 @@ private slots:
 
     void registryPrintsWhatTheEditorShowsTrimmed()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         open(ArchiveKind::Registry);
         // Typed and never saved.
         edit("txtNome")->setText(QStringLiteral("  Anna Rossi "));
@@ -180,8 +180,7 @@ private slots:
 
     void bookEntryPrintsBookNameAndShootingDate()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         QFETCH(ArchiveKind, kind);
         QFETCH(QString, date);
         QFETCH(QString, header);

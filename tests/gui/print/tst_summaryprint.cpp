@@ -5,6 +5,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDate>
 #include <QDir>
@@ -32,8 +33,6 @@ QString progressLabel(int page, int pages)
 
 } // namespace
 
-Q_DECLARE_METATYPE(lumidex::Answer)
-
 class TestSummaryPrint : public ScriptedTestCase {
     Q_OBJECT
 
@@ -50,8 +49,7 @@ private:
 private slots:
     void summaryPrintsTitleListingAndDatedFooter()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         QStringList lines;
         for (int i = 1; i <= 150; ++i)
             lines << QStringLiteral("Persona%1  Sesso: F  Cittadinanza: Italiana").arg(i, 3, 10, QLatin1Char('0'));
@@ -168,8 +166,7 @@ private slots:
         // A print the user stopped is neither a failure nor news.
         QVERIFY(user->messages().isEmpty());
         QVERIFY(owner->isVisible());
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         // The pages printed are whole, down to their last line.
         const QList<PdfWord> words = pdfWords(user->reports().first().pdfPath);
         QStringList ends;

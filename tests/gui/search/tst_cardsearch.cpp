@@ -7,6 +7,7 @@
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestRecords.h"
 
 #include <QApplication>

@@ -465,8 +465,7 @@ private slots:
         const ScriptedInteraction::Report& printed = user->reports().first();
         QVERIFY(!printed.preview);
         QCOMPARE(printed.pageCount, 1);
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         const QString text = pdfPageText(pdfWords(printed.pdfPath), 0);
         QVERIFY2(text.startsWith(title), qPrintable(text));
         // The lines in the order the list shows them, then the footer.

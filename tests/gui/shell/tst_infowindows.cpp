@@ -8,6 +8,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,8 +24,6 @@
 
 using namespace lumidex;
 using namespace lumidex::test;
-
-Q_DECLARE_METATYPE(lumidex::HelpPage)
 
 namespace {
 
@@ -63,8 +62,6 @@ int pixelsOf(QWidget* widget, const QColor& colour)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Dialog)
 
 class TestInfoWindows : public ScriptedTestCase {
     Q_OBJECT

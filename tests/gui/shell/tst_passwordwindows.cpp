@@ -6,6 +6,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "ui/FocusFrame.h"
 
 #include <QApplication>

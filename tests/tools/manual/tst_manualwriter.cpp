@@ -1,5 +1,6 @@
 #include "help/HelpPages.h"
 #include "support/HelpTexts.h"
+#include "support/RequiredTools.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,8 +74,7 @@ void TestManualWriter::writesManual()
 void TestManualWriter::readsAsTheHelpPages()
 {
     const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (reader.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    LUMIDEX_REQUIRE_TOOL(!reader.isEmpty(), QStringLiteral("pdftotext (Debian: poppler-utils)"));
     QProcess extract;
     extract.start(reader, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), m_path, QStringLiteral("-") });
     QVERIFY(extract.waitForFinished(60000));
@@ -133,8 +133,7 @@ void TestManualWriter::coversWhatTheHelpPagesDoNot()
     QFETCH(QString, title);
     QFETCH(QStringList, words);
     const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (reader.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    LUMIDEX_REQUIRE_TOOL(!reader.isEmpty(), QStringLiteral("pdftotext (Debian: poppler-utils)"));
     QProcess extract;
     extract.start(reader, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), m_path, QStringLiteral("-") });
     QVERIFY(extract.waitForFinished(60000));
