@@ -64,6 +64,7 @@ void ScriptedInteraction::clear()
     m_messages.clear();
     m_openRequests.clear();
     m_saveRequests.clear();
+    m_folderRequests.clear();
     m_shellCommands.clear();
     m_dialogClasses.clear();
     m_dialogsRun = 0;
@@ -89,6 +90,12 @@ QString ScriptedInteraction::saveFileName(QWidget*, const FileDialogRequest& req
 {
     m_saveRequests.append(request);
     return m_saveNames.isEmpty() ? QString() : m_saveNames.dequeue();
+}
+
+QString ScriptedInteraction::folderName(QWidget*, const FileDialogRequest& request)
+{
+    m_folderRequests.append(request);
+    return m_folderNames.isEmpty() ? QString() : m_folderNames.dequeue();
 }
 
 int ScriptedInteraction::runDialog(QDialog& dialog)

@@ -42,6 +42,8 @@ public:
     // File names the next file dialogs return; an empty queue means Cancel.
     void queueOpenFileName(const QString& name) { m_openNames.enqueue(name); }
     void queueSaveFileName(const QString& name) { m_saveNames.enqueue(name); }
+    // Folders the next folder choosers return; an empty queue means Cancel.
+    void queueFolderName(const QString& name) { m_folderNames.enqueue(name); }
     // Called on every dialog run through the interaction, in place of exec(). The
     // dialog is shown first, so that what it does on showing has happened.
     void onDialog(std::function<void(QDialog&)> handler) { m_dialogHandler = std::move(handler); }
@@ -71,6 +73,7 @@ public:
     QStringList messageTexts() const;
     const QList<FileDialogRequest>& openRequests() const { return m_openRequests; }
     const QList<FileDialogRequest>& saveRequests() const { return m_saveRequests; }
+    const QList<FileDialogRequest>& folderRequests() const { return m_folderRequests; }
     const QStringList& shellCommands() const { return m_shellCommands; }
     int dialogsRun() const { return m_dialogsRun; }
     int menusRun() const { return m_menusRun; }
@@ -82,6 +85,7 @@ public:
     Answer message(QWidget* parent, MessageKind kind, const QString& text, Buttons buttons) override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString folderName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
     std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
@@ -95,11 +99,13 @@ private:
     QQueue<Answer> m_answers;
     QQueue<QString> m_openNames;
     QQueue<QString> m_saveNames;
+    QQueue<QString> m_folderNames;
     std::function<void(QDialog&)> m_dialogHandler;
     std::function<QAction*(QMenu&)> m_menuHandler;
     QList<Message> m_messages;
     QList<FileDialogRequest> m_openRequests;
     QList<FileDialogRequest> m_saveRequests;
+    QList<FileDialogRequest> m_folderRequests;
     QStringList m_shellCommands;
     int m_shellRefusals = 0;
     QStringList m_dialogClasses;
