@@ -14,6 +14,8 @@ target_sources(lumidex_testcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ExportFixtures.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.h
   ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BackupFolder.h
+  ${CMAKE_CURRENT_LIST_DIR}/BackupFolder.cpp
 )
 # The camera photos carry EXIF shooting data.
 target_link_libraries(lumidex_testcore PRIVATE PkgConfig::EXIV2)
