@@ -57,7 +57,7 @@ public:
         , m_step(step)
     { }
 
-    Check run(bool fromDisk);
+    Check checkAll(bool fromDisk);
 
 private:
     Check& fail(Check::Result result, const QString& entry, const QString& reason)
@@ -124,7 +124,7 @@ Check& CheckRun::compareWithList(const QByteArray& listText)
     return m_check;
 }
 
-Check CheckRun::run(bool fromDisk)
+Check CheckRun::checkAll(bool fromDisk)
 {
     const int fd = ::open(QFile::encodeName(m_zipPath).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -219,8 +219,8 @@ bool isBackupFolder(const QString& path)
 
 Check checkBackup(const QString& zipPath, const CheckStep& step, bool fromDisk)
 {
-    CheckRun run(zipPath, step);
-    return run.run(fromDisk);
+    CheckRun checking(zipPath, step);
+    return checking.checkAll(fromDisk);
 }
 
 } // namespace lumidex::backup

@@ -31,7 +31,7 @@ namespace {
 constexpr qint64 readWholeUpTo = qint64(64) << 20;
 constexpr qint64 readPiece = qint64(1) << 20;
 
-QString systemReason(int error)
+QString backupReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
@@ -67,7 +67,7 @@ public:
         , m_afterFileRead(afterFileRead)
     { }
 
-    BackupOutcome run();
+    BackupOutcome makeAll();
 
 private:
     bool fail(BackupOutcome::Failure failure, const QString& path, const QString& reason)
@@ -156,7 +156,7 @@ bool BackupRun::createUnfinished()
         if (m_fd >= 0)
             return true;
         if (errno != EEXIST)
-            return fail(BackupOutcome::Failure::CannotCreate, m_unfinishedPath, systemReason(errno));
+            return fail(BackupOutcome::Failure::CannotCreate, m_unfinishedPath, backupReason(errno));
     }
 }
 
@@ -215,7 +215,7 @@ bool BackupRun::writeFile(const ListedFile& file)
         if (fd < 0 && errno == ENOENT)
             return true;
         if (fd < 0)
-            return fail(BackupOutcome::Failure::CannotReadFile, file.path, systemReason(errno));
+            return fail(BackupOutcome::Failure::CannotReadFile, file.path, backupReason(errno));
         struct stat before;
         if (::fstat(fd, &before) != 0 || !S_ISREG(before.st_mode)) {
             ::close(fd);
@@ -236,7 +236,7 @@ bool BackupRun::writeFile(const ListedFile& file)
             if (n < 0) {
                 const int error = errno;
                 ::close(fd);
-                return fail(BackupOutcome::Failure::CannotReadFile, file.path, systemReason(error));
+                return fail(BackupOutcome::Failure::CannotReadFile, file.path, backupReason(error));
             }
             if (n == 0)
                 break;
@@ -276,7 +276,7 @@ bool BackupRun::streamFile(const ListedFile& file, int fd, const struct stat& in
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return fail(BackupOutcome::Failure::CannotReadFile, file.path, systemReason(errno));
+            return fail(BackupOutcome::Failure::CannotReadFile, file.path, backupReason(errno));
         if (n == 0) {
             // Shorter than it was: the rest is written as zero bytes.
             shortened = true;
@@ -340,11 +340,11 @@ bool BackupRun::finishFile()
     // On the drive before it is read back and named: a drive that takes the
     // bytes but cannot keep them says so here.
     if (::fsync(m_fd) != 0)
-        return fail(BackupOutcome::Failure::CannotWrite, m_unfinishedPath, systemReason(errno));
+        return fail(BackupOutcome::Failure::CannotWrite, m_unfinishedPath, backupReason(errno));
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0)
-        return fail(BackupOutcome::Failure::CannotWrite, m_unfinishedPath, systemReason(errno));
+        return fail(BackupOutcome::Failure::CannotWrite, m_unfinishedPath, backupReason(errno));
     return true;
 }
 
@@ -386,10 +386,10 @@ bool BackupRun::putInPlace()
     if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) != 0) {
         const int error = errno;
         if (error != EINVAL && error != ENOSYS)
-            return fail(BackupOutcome::Failure::CannotName, m_finalPath, systemReason(error));
+            return fail(BackupOutcome::Failure::CannotName, m_finalPath, backupReason(error));
         // A file system that cannot refuse to replace: a link cannot replace either.
         if (::link(from.constData(), to.constData()) != 0)
-            return fail(BackupOutcome::Failure::CannotName, m_finalPath, systemReason(errno));
+            return fail(BackupOutcome::Failure::CannotName, m_finalPath, backupReason(errno));
         ::unlink(from.constData());
     }
     syncFolderOf(m_finalPath);
@@ -421,7 +421,7 @@ void BackupRun::afterwards()
         m_outcome.settingsNotSaved = why.isEmpty() ? QStringLiteral("Lumidex.ini") : why;
 }
 
-BackupOutcome BackupRun::run()
+BackupOutcome BackupRun::makeAll()
 {
     if (!targetReady())
         return m_outcome;
@@ -460,8 +460,8 @@ bool isStoredAsItIs(const QString& fileName)
 BackupOutcome makeBackup(const QString& programDir, const Settings& settings, const QDateTime& now,
     const BackupStep& step, const AfterFileRead& afterFileRead)
 {
-    BackupRun run(programDir, settings, now, step, afterFileRead);
-    return run.run();
+    BackupRun backingUp(programDir, settings, now, step, afterFileRead);
+    return backingUp.makeAll();
 }
 
 } // namespace lumidex::backup

@@ -28,7 +28,7 @@ QString restoreReason(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-QByteArray encoded(const QString& path)
+QByteArray restorePath(const QString& path)
 {
     return QFile::encodeName(path);
 }
@@ -40,7 +40,9 @@ public:
     // Moves `from` to `to`, which must not be there yet.
     bool move(const QString& from, const QString& to)
     {
-        if (::renameat2(AT_FDCWD, encoded(from).constData(), AT_FDCWD, encoded(to).constData(), RENAME_NOREPLACE) != 0)
+        if (::renameat2(
+                AT_FDCWD, restorePath(from).constData(), AT_FDCWD, restorePath(to).constData(), RENAME_NOREPLACE)
+            != 0)
             return failed(to);
         m_done.append({ Step::Moved, from, to });
         return true;
@@ -51,10 +53,10 @@ public:
     // none (which would make it an empty archive).
     bool replaceKeeping(const QString& current, const QString& aside, const QString& replacement)
     {
-        if (::link(encoded(current).constData(), encoded(aside).constData()) != 0)
+        if (::link(restorePath(current).constData(), restorePath(aside).constData()) != 0)
             return move(current, aside) && move(replacement, current);
         m_done.append({ Step::Linked, current, aside });
-        if (::rename(encoded(replacement).constData(), encoded(current).constData()) != 0)
+        if (::rename(restorePath(replacement).constData(), restorePath(current).constData()) != 0)
             return failed(current);
         m_done.append({ Step::Moved, replacement, current });
         return true;
@@ -63,7 +65,7 @@ public:
     {
         if (QFileInfo(path).isDir() && !QFileInfo(path).isSymLink())
             return true;
-        if (::mkdir(encoded(path).constData(), 0777) != 0)
+        if (::mkdir(restorePath(path).constData(), 0777) != 0)
             return failed(path);
         m_done.append({ Step::Made, path, {} });
         return true;
@@ -74,22 +76,22 @@ public:
             const Done& done = m_done.at(i);
             switch (done.step) {
             case Step::Moved:
-                ::rename(encoded(done.to).constData(), encoded(done.from).constData());
+                ::rename(restorePath(done.to).constData(), restorePath(done.from).constData());
                 break;
             case Step::Linked: {
                 struct stat kept;
                 struct stat named;
-                const bool same = ::stat(encoded(done.to).constData(), &kept) == 0
-                    && ::stat(encoded(done.from).constData(), &named) == 0 && kept.st_ino == named.st_ino
+                const bool same = ::stat(restorePath(done.to).constData(), &kept) == 0
+                    && ::stat(restorePath(done.from).constData(), &named) == 0 && kept.st_ino == named.st_ino
                     && kept.st_dev == named.st_dev;
                 if (same)
-                    ::unlink(encoded(done.to).constData());
+                    ::unlink(restorePath(done.to).constData());
                 else
-                    ::rename(encoded(done.to).constData(), encoded(done.from).constData());
+                    ::rename(restorePath(done.to).constData(), restorePath(done.from).constData());
                 break;
             }
             case Step::Made:
-                ::rmdir(encoded(done.from).constData());
+                ::rmdir(restorePath(done.from).constData());
                 break;
             }
         }
@@ -121,7 +123,7 @@ QString packageRegisterPath()
     return QStringLiteral("Pacchetti/Registro_pacchetti.txt");
 }
 
-bool holds(const QList<Item>& items, const QString& name)
+bool backupHolds(const QList<Item>& items, const QString& name)
 {
     return std::any_of(items.begin(), items.end(), [&](const Item& item) { return item.name == name; });
 }
@@ -136,11 +138,11 @@ bool takesAway(const Item& item, const QList<Item>& held)
     case ItemKind::Archive:
     case ItemKind::Data:
         // The register goes with the package folder when the backup has that.
-        return !(item.name == packageRegisterPath() && holds(held, QStringLiteral("Pacchetti")));
+        return !(item.name == packageRegisterPath() && backupHolds(held, QStringLiteral("Pacchetti")));
     case ItemKind::PasswordStore:
     case ItemKind::Settings:
     case ItemKind::Output:
-        return holds(held, item.name);
+        return backupHolds(held, item.name);
     }
     return false;
 }
@@ -185,7 +187,7 @@ RestoreOutcome restoreOver(const QString& programDir, const QString& zipPath, co
     RestoreOutcome outcome;
     const QDir dir(programDir);
     const QString staging = unusedFolder(programDir, QStringLiteral("Ripristino_in_corso_"), now);
-    if (::mkdir(encoded(staging).constData(), 0777) != 0) {
+    if (::mkdir(restorePath(staging).constData(), 0777) != 0) {
         outcome.failedPath = staging;
         outcome.reason = restoreReason(errno);
         return outcome;

@@ -70,7 +70,7 @@ FolderHandle folderBelow(int root, const QStringList& parts, int& error)
     return at;
 }
 
-bool writeAll(int fd, QByteArrayView bytes)
+bool writeUnpacked(int fd, QByteArrayView bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -159,7 +159,7 @@ bool Unpacker::unpackInto(const QString& folder, const std::function<bool(qint64
         bool written = true;
         const bool read = zip.readData([&](QByteArrayView bytes) {
             hash.add(bytes);
-            if (!writeAll(fd, bytes)) {
+            if (!writeUnpacked(fd, bytes)) {
                 error = errno;
                 written = false;
                 return false;

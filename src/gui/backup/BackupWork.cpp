@@ -25,14 +25,19 @@ qint64 thousandths(qint64 done, qint64 total)
 
 const QString lineBreak = QStringLiteral("\r\n");
 const QString backupParagraphBreak = QStringLiteral("\r\n\r\n");
-// A list in a message shows this many lines, then how many more there are.
-constexpr int linesShown = 10;
+// A list in a message shows this many lines, each cut to about two lines of
+// the box, then how many more there are: the box must fit on the screen
+// however many cards name a missing file, and however long their names.
+constexpr int linesShown = 5;
+constexpr int lineLength = 110;
 
 QString listed(const QString& heading, const QStringList& lines)
 {
     QString text = heading;
-    for (int i = 0; i < lines.size() && i < linesShown; ++i)
-        text += lineBreak + lines.at(i);
+    for (int i = 0; i < lines.size() && i < linesShown; ++i) {
+        const QString& line = lines.at(i);
+        text += lineBreak + (line.size() > lineLength ? line.left(lineLength - 1) + QChar(0x2026) : line);
+    }
     if (lines.size() > linesShown)
         text += lineBreak + backuptext::moreLines(int(lines.size()) - linesShown);
     return text;

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -40,6 +41,9 @@ QLabel* makeBackupLabel(QWidget* parent, const QString& name, const QString& tex
         label->setBuddy(buddy);
     return label;
 }
+
+// The room for a path on the panel, in pixels.
+constexpr int pathWidth = 520;
 
 // The combo box's rows, in order, with what each means.
 constexpr backup::Reminder reminderRows[]
@@ -179,9 +183,14 @@ QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; }
 
 void TfrmCopiaSicurezza::showSettings()
 {
-    lblUltima->setText(m_settings.lastBackup.isValid()
-            ? backuptext::lastBackup(m_settings.lastBackup, QDir::toNativeSeparators(m_settings.lastBackupFile))
-            : backuptext::noBackupYet());
+    // A long path is shortened in its middle to the panel's width; the whole
+    // one is in the tooltip.
+    const QString file = QDir::toNativeSeparators(m_settings.lastBackupFile);
+    lblUltima->ensurePolished();
+    const QString shortened = QFontMetrics(lblUltima->font()).elidedText(file, Qt::ElideMiddle, pathWidth);
+    lblUltima->setText(m_settings.lastBackup.isValid() ? backuptext::lastBackup(m_settings.lastBackup, shortened)
+                                                       : backuptext::noBackupYet());
+    lblUltima->setToolTip(m_settings.lastBackup.isValid() ? file : QString());
     txtCartella->setText(QDir::toNativeSeparators(m_settings.targetFolder));
     chkIncludi->setChecked(m_settings.includeOutputs);
     for (int row = 0; row < int(std::size(reminderRows)); ++row)

@@ -44,7 +44,8 @@ QStringList filesOf(const QString& folder)
 }
 
 // Runs an ordinary tool of the system; its exit code, or -1 when it is not there.
-int runTool(const QString& tool, const QStringList& arguments, const QString& folder = {}, QByteArray* output = nullptr)
+int runSystemTool(
+    const QString& tool, const QStringList& arguments, const QString& folder = {}, QByteArray* output = nullptr)
 {
     const QString found = QStandardPaths::findExecutable(tool);
     if (found.isEmpty())
@@ -169,15 +170,15 @@ private slots:
         const BackupOutcome outcome = backUp(backupTo(m_target, true));
         QCOMPARE(outcome.result, BackupOutcome::Result::Done);
         QByteArray said;
-        const int tested = runTool(QStringLiteral("unzip"), { QStringLiteral("-t"), outcome.zipPath }, {}, &said);
+        const int tested = runSystemTool(QStringLiteral("unzip"), { QStringLiteral("-t"), outcome.zipPath }, {}, &said);
         if (tested < 0)
             QSKIP("unzip is not installed (scripts/install-deps installs it)");
         QVERIFY2(tested == 0, said.constData());
         const QString unpacked = m_root->filePath(QStringLiteral("unzip"));
-        QCOMPARE(
-            runTool(QStringLiteral("unzip"), { QStringLiteral("-q"), outcome.zipPath, QStringLiteral("-d"), unpacked }),
+        QCOMPARE(runSystemTool(QStringLiteral("unzip"),
+                     { QStringLiteral("-q"), outcome.zipPath, QStringLiteral("-d"), unpacked }),
             0);
-        const int checked = runTool(
+        const int checked = runSystemTool(
             QStringLiteral("sha256sum"), { QStringLiteral("-c"), QStringLiteral("SHA256SUMS") }, unpacked, &said);
         QVERIFY2(checked == 0, said.constData());
         QVERIFY(QFileInfo(QDir(unpacked).filePath(QStringLiteral("Documenti_Allegati/Contratto è già firmato.pdf")))

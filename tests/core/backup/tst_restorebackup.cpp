@@ -33,7 +33,7 @@ namespace {
 const QDateTime madeOn(QDate(2025, 2, 3), QTime(18, 5, 0));
 const QDateTime restoredOn(QDate(2025, 4, 1), QTime(10, 0, 0));
 
-QStringList entriesOf(const QString& folder)
+QStringList restoreEntriesOf(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
@@ -183,8 +183,8 @@ private slots:
         for (auto file = expected.cbegin(); file != expected.cend(); ++file)
             QVERIFY2(now.value(file.key()) == file.value(), qPrintable(file.key()));
         // Nothing of the unpacking is left about.
-        QCOMPARE(entriesOf(m_root->path()), QStringList({ QStringLiteral("Copie"), QStringLiteral("Lumidex") }));
-        for (const QString& entry : entriesOf(m_program))
+        QCOMPARE(restoreEntriesOf(m_root->path()), QStringList({ QStringLiteral("Copie"), QStringLiteral("Lumidex") }));
+        for (const QString& entry : restoreEntriesOf(m_program))
             QVERIFY2(!entry.startsWith(QStringLiteral("Ripristino_in_corso")), qPrintable(entry));
     }
 
@@ -270,7 +270,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(QStringLiteral("/etc/x")));
         QVERIFY(!QFileInfo::exists(m_root->filePath(QStringLiteral("dentro/x"))));
         QVERIFY(!QFileInfo::exists(m_root->filePath(QStringLiteral("x"))));
-        QCOMPARE(entriesOf(m_root->filePath(QStringLiteral("dentro"))), QStringList());
+        QCOMPARE(restoreEntriesOf(m_root->filePath(QStringLiteral("dentro"))), QStringList());
     }
 
     // A hash that disagrees with its file: refused, naming the file.
@@ -304,7 +304,7 @@ private slots:
         QCOMPARE(outcome.result, RestoreOutcome::Result::ArchiveBusy);
         QVERIFY2(outcome.reason.contains(QStringLiteral("Estate.wmn")), qPrintable(outcome.reason));
         QCOMPARE(backupfolder::filesIn(m_program), before);
-        QCOMPARE(entriesOf(m_program).filter(QStringLiteral("ipristin")), QStringList());
+        QCOMPARE(restoreEntriesOf(m_program).filter(QStringLiteral("ipristin")), QStringList());
     }
 
     // A disk that fills up or refuses its syncs while the backup is unpacked:
@@ -325,7 +325,7 @@ private slots:
         QCOMPARE(outcome.result, RestoreOutcome::Result::Failed);
         QVERIFY(!outcome.reason.isEmpty());
         QCOMPARE(backupfolder::filesIn(disk.path()), before);
-        QCOMPARE(entriesOf(disk.path()).filter(QStringLiteral("ipristin")), QStringList());
+        QCOMPARE(restoreEntriesOf(disk.path()).filter(QStringLiteral("ipristin")), QStringList());
     }
 
     // A move that fails half-way (a folder the system will not let go) takes
@@ -341,7 +341,7 @@ private slots:
         QCOMPARE(outcome.result, RestoreOutcome::Result::Failed);
         QCOMPARE(outcome.failedPath.contains(QStringLiteral("Importazioni")), true);
         QCOMPARE(backupfolder::filesIn(m_program), before);
-        QCOMPARE(entriesOf(m_program).filter(QStringLiteral("ipristin")), QStringList());
+        QCOMPARE(restoreEntriesOf(m_program).filter(QStringLiteral("ipristin")), QStringList());
     }
 
     // "Annulla" while unpacking: the folder as it was.
@@ -353,7 +353,7 @@ private slots:
             = restoreOver(m_program, m_zip, soundCheck(), restoredOn, [&](qint64, qint64) { return ++steps < 3; });
         QCOMPARE(outcome.result, RestoreOutcome::Result::Cancelled);
         QCOMPARE(backupfolder::filesIn(m_program), before);
-        QCOMPARE(entriesOf(m_program).filter(QStringLiteral("ipristin")), QStringList());
+        QCOMPARE(restoreEntriesOf(m_program).filter(QStringLiteral("ipristin")), QStringList());
     }
 
     // Into another folder: only an empty one, and a failure leaves it empty.
@@ -364,7 +364,7 @@ private slots:
         writeBytes(other + QStringLiteral("/mio.txt"), "mio");
         const RestoreOutcome outcome = restoreInto(other, m_zip, soundCheck());
         QCOMPARE(outcome.result, RestoreOutcome::Result::FolderNotEmpty);
-        QCOMPARE(entriesOf(other), QStringList { QStringLiteral("mio.txt") });
+        QCOMPARE(restoreEntriesOf(other), QStringList { QStringLiteral("mio.txt") });
     }
 
     void anotherFolderFailureLeavesItEmpty()
@@ -375,7 +375,7 @@ private slots:
         const RestoreOutcome outcome = restoreInto(disk.path(), m_zip, soundCheck());
         disk.lift();
         QCOMPARE(outcome.result, RestoreOutcome::Result::Failed);
-        QCOMPARE(entriesOf(disk.path()), QStringList());
+        QCOMPARE(restoreEntriesOf(disk.path()), QStringList());
     }
 };
 

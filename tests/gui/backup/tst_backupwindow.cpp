@@ -146,17 +146,22 @@ private slots:
     void backupFromTheWindow()
     {
         QString shown;
+        QString whole;
         openWindow([&](TfrmCopiaSicurezza& window) {
             chooseTarget(window);
             named<QPushButton>(&window, QStringLiteral("cmdEsegui"))->click();
             shown = named<QLabel>(&window, QStringLiteral("lblUltima"))->text();
+            whole = named<QLabel>(&window, QStringLiteral("lblUltima"))->toolTip();
         });
         const QStringList made = QDir(m_target).entryList(QDir::Files);
         QCOMPARE(made.size(), 1);
         const QString zip = QDir(m_target).filePath(made.constFirst());
         const backup::Settings settings = *backup::readSettings(m_program);
         QCOMPARE(settings.lastBackupFile, zip);
-        QCOMPARE(shown, backuptext::lastBackup(settings.lastBackup, QDir::toNativeSeparators(zip)));
+        // The date and place, the place shortened where it would not fit.
+        QVERIFY(shown.startsWith(backuptext::lastBackup(settings.lastBackup, {})));
+        QVERIFY(shown.endsWith(QStringLiteral(".zip")));
+        QCOMPARE(whole, QDir::toNativeSeparators(zip));
         QCOMPARE(user->messages().size(), 1);
         const ScriptedInteraction::Message& said = user->messages().constFirst();
         QCOMPARE(said.kind, MessageKind::Information);
@@ -166,6 +171,29 @@ private slots:
         QVERIFY(said.text.endsWith(backuptext::noFindings()));
         QCOMPARE(user->works().size(), 1);
         QCOMPARE(user->works().constFirst().labels, QStringList({ backuptext::copying(), backuptext::checkingCopy() }));
+    }
+
+    // However many cards name a missing file, and however long the names, the
+    // message keeps to a few lines the screen can show.
+    void longListsAreCut()
+    {
+        const Archive registry(registryOf(m_program), layouts::registry);
+        for (int card = 0; card < 30; ++card) {
+            QStringList values = blankRecord(layouts::registry);
+            values[0] = QStringLiteral("Modella");
+            values[layouts::registryEditFields] = QStringLiteral("documento %1 ").arg(card).repeated(20);
+            registry.append(values);
+        }
+        openWindow([&](TfrmCopiaSicurezza& window) {
+            chooseTarget(window);
+            named<QPushButton>(&window, QStringLiteral("cmdEsegui"))->click();
+        });
+        const QString said = user->messages().value(0).text;
+        QVERIFY(said.contains(backuptext::moreLines(25)));
+        const QStringList lines = said.split(QStringLiteral("\r\n"));
+        QVERIFY2(lines.size() <= 14, qPrintable(said));
+        for (const QString& line : lines)
+            QVERIFY2(line.size() <= 110, qPrintable(line));
     }
 
     void backupFailures_data()
