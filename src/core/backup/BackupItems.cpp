@@ -13,6 +13,7 @@
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace lumidex::backup {
 

@@ -11,6 +11,7 @@
 #include "support/DiskFaults.h"
 #include "support/TestFiles.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -432,6 +433,35 @@ private slots:
         // Read again after the one change, it is the new version; changing
         // every time, it is the version the second reading found.
         QCOMPARE(kept, named ? QByteArray("nuova versione ").repeated(11) : last);
+    }
+
+    // A file too large to be read whole first (a film attached to a card) goes
+    // in as it is read; one that changes meanwhile goes in as it was read, and
+    // is named: the backup itself stays sound.
+    void largeFileGoesInAsItIsRead_data()
+    {
+        QTest::addColumn<bool>("shrinks");
+        QTest::newRow("steady") << false;
+        QTest::newRow("changes while read") << true;
+    }
+    void largeFileGoesInAsItIsRead()
+    {
+        QFETCH(bool, shrinks);
+        const QString film = QStringLiteral("Documenti_Allegati/sfilata.mp4");
+        const QString path = QDir(m_program).filePath(film);
+        QByteArray bytes(qsizetype(65) << 20, Qt::Uninitialized);
+        for (qsizetype at = 0; at < bytes.size(); ++at)
+            bytes[at] = char((at * 2654435761u) >> 13);
+        writeBytes(path, bytes);
+        const BackupOutcome outcome = backUp(backupTo(m_target), {}, [&](const QString& read) {
+            if (shrinks && read == path)
+                QFile::resize(path, 1000);
+        });
+        QCOMPARE(outcome.result, BackupOutcome::Result::Done);
+        QCOMPARE(outcome.changedWhileCopied, shrinks ? QStringList { film } : QStringList());
+        const Check check = checkBackup(outcome.zipPath);
+        QCOMPARE(check.result, Check::Result::Sound);
+        QCOMPARE(entryOf(outcome.zipPath, film), bytes);
     }
 
     // No target, a target that is gone, a target inside the folder it would
