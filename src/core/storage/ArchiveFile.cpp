@@ -31,12 +31,13 @@ ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access,
 {
     // A restore puts new archives in the place of the old ones while it holds
     // them: a cycle that waited for the old file meanwhile works on the one that
-    // now has the name, never on the old one moved aside. A file replaced again
-    // and again is worked on as it is at the last try.
+    // now has the name, never on the old one moved aside. Only a cycle that
+    // waited looks (a look at the name costs as much as a move's read). A file
+    // replaced again and again is worked on as it is at the last try.
     constexpr int triesOnReplacedFile = 8;
     for (int tries = 1;; ++tries) {
         openAndLock(access, lockTimeoutMs);
-        if (tries == triesOnReplacedFile || !m_locked || !replacedWhileWaiting())
+        if (tries == triesOnReplacedFile || !m_locked || !m_waited || !replacedWhileWaiting())
             break;
         ::close(m_fd);
         m_fd = -1;
@@ -99,7 +100,7 @@ void ArchiveFile::lock(Access access, int timeoutMs)
     const Kind kind = access == Access::Write ? Kind::Exclusive
         : access == Access::Scan              ? Kind::Shared
                                               : Kind::SharedBriefly;
-    switch (acquire(m_fd, kind, timeoutMs)) {
+    switch (acquire(m_fd, kind, timeoutMs, &m_waited)) {
     case Outcome::Locked:
         m_locked = true;
         return;

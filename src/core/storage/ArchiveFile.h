@@ -75,6 +75,8 @@ private:
     int m_fd = -1;
     // False where the file system cannot lock: the cycle runs without.
     bool m_locked = false;
+    // Another program had the archive when this cycle asked for it.
+    bool m_waited = false;
     // The file's size while the lock is held: only this cycle can change it.
     qint64 m_size = 0;
     // A card put back in memory only, read in place of what the file holds.
