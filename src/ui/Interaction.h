@@ -72,6 +72,9 @@ public:
     virtual Answer message(QWidget* parent, MessageKind kind, const QString& text, Buttons buttons) = 0;
     virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The folder chooser (title and starting folder of the request); empty when
+    // the user cancels it.
+    virtual QString folderName(QWidget* parent, const FileDialogRequest& request) = 0;
     // Runs one of the program's own dialogs modally and returns its result code.
     virtual int runDialog(QDialog& dialog) = 0;
     // Pops a menu up at `globalPos` until the user picks an entry or leaves it;

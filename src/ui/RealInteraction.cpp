@@ -146,6 +146,17 @@ QString RealInteraction::saveFileName(QWidget* parent, const FileDialogRequest& 
     return dialog.selectedFiles().constFirst();
 }
 
+QString RealInteraction::folderName(QWidget* parent, const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent, request.title, request.directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 int RealInteraction::runDialog(QDialog& dialog)
 {
     return dialog.exec();

@@ -11,6 +11,7 @@ public:
     Answer message(QWidget* parent, MessageKind kind, const QString& text, Buttons buttons) override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString folderName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
     std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;

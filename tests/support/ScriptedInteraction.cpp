@@ -68,6 +68,7 @@ void ScriptedInteraction::clear()
     m_saveRequests.clear();
     m_openedFiles.clear();
     m_openedUrls.clear();
+    m_folderRequests.clear();
     m_dialogClasses.clear();
     m_dialogsRun = 0;
     m_works = std::make_shared<QList<Work>>();
@@ -92,6 +93,12 @@ QString ScriptedInteraction::saveFileName(QWidget*, const FileDialogRequest& req
 {
     m_saveRequests.append(request);
     return m_saveNames.isEmpty() ? QString() : m_saveNames.dequeue();
+}
+
+QString ScriptedInteraction::folderName(QWidget*, const FileDialogRequest& request)
+{
+    m_folderRequests.append(request);
+    return m_folderNames.isEmpty() ? QString() : m_folderNames.dequeue();
 }
 
 int ScriptedInteraction::runDialog(QDialog& dialog)

@@ -44,6 +44,8 @@ public:
     // File names the next file dialogs return; an empty queue means Cancel.
     void queueOpenFileName(const QString& name) { m_openNames.enqueue(name); }
     void queueSaveFileName(const QString& name) { m_saveNames.enqueue(name); }
+    // Folders the next folder choosers return; an empty queue means Cancel.
+    void queueFolderName(const QString& name) { m_folderNames.enqueue(name); }
     // Called on every dialog run through the interaction, in place of exec(). The
     // dialog is shown first, so that what it does on showing has happened.
     void onDialog(std::function<void(QDialog&)> handler) { m_dialogHandler = std::move(handler); }
@@ -84,6 +86,7 @@ public:
     // Files and links handed to the desktop, in order.
     const QStringList& openedFiles() const { return m_openedFiles; }
     const QList<QUrl>& openedUrls() const { return m_openedUrls; }
+    const QList<FileDialogRequest>& folderRequests() const { return m_folderRequests; }
     int dialogsRun() const { return m_dialogsRun; }
     int menusRun() const { return m_menusRun; }
     const QList<Report>& reports() const { return m_reports; }
@@ -94,6 +97,7 @@ public:
     Answer message(QWidget* parent, MessageKind kind, const QString& text, Buttons buttons) override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString folderName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
     std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
@@ -109,6 +113,7 @@ private:
     QQueue<Answer> m_answers;
     QQueue<QString> m_openNames;
     QQueue<QString> m_saveNames;
+    QQueue<QString> m_folderNames;
     std::function<void(QDialog&)> m_dialogHandler;
     std::function<QAction*(QMenu&)> m_menuHandler;
     QList<Message> m_messages;
@@ -117,6 +122,7 @@ private:
     QStringList m_openedFiles;
     QList<QUrl> m_openedUrls;
     int m_openRefusals = 0;
+    QList<FileDialogRequest> m_folderRequests;
     QStringList m_dialogClasses;
     int m_dialogsRun = 0;
     int m_menusRun = 0;

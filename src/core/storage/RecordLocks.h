@@ -37,8 +37,9 @@ enum class Outcome {
     Failed,
 };
 
-// Waits up to `timeoutMs` for the lock of a cycle of the given kind.
-[[nodiscard]] Outcome acquire(int fd, Kind kind, int timeoutMs);
+// Waits up to `timeoutMs` for the lock of a cycle of the given kind. `waited`,
+// when given, tells whether another program had the archive at first.
+[[nodiscard]] Outcome acquire(int fd, Kind kind, int timeoutMs, bool* waited = nullptr);
 
 // Turns the exclusive lock of a cycle into a shared one, without a moment in
 // which another writer could get in.

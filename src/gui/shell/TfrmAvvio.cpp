@@ -1,9 +1,11 @@
 #include "gui/shell/TfrmAvvio.h"
 
 #include "common/Formatting.h"
+#include "gui/backup/ShowBackup.h"
 #include "gui/shell/MakerLinks.h"
 #include "gui/shell/ShowAbout.h"
 #include "gui/shell/ShowHelp.h"
+#include "texts/BackupTexts.h"
 #include "texts/MakerContacts.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
@@ -55,6 +57,7 @@ TfrmAvvio::TfrmAvvio(const QString& programDir, QWidget* parent)
     connect(imgGuida, &QToolButton::clicked, this, &TfrmAvvio::imgGuidaClick);
     connect(imgSito, &QToolButton::clicked, this, &TfrmAvvio::imgSitoClick);
     connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::imgEsciClick);
+    connect(imgCopia, &QToolButton::clicked, this, &TfrmAvvio::imgCopiaClick);
     for (QToolButton* b : { imgAnagrafica, btnAnagrafica, appAnagrafica })
         connect(b, &QToolButton::clicked, this, &TfrmAvvio::registryRequested);
     for (QToolButton* b : { imgDonne, btnDonne, appDonne })
@@ -86,6 +89,7 @@ QWidget* TfrmAvvio::buildSheet()
         sheet, QStringLiteral("imgTitolo"), QStringLiteral(":/pictures/titolo-lumidex.svg"), QSize(763, 65));
     imgGuida = picture("imgGuida", ":/icons/guida-piccola.svg", QSize(29, 28),
         QStringLiteral("Guida all'utilizzo del software"), QKeySequence(Qt::Key_F1));
+    imgCopia = picture("imgCopia", ":/icons/copia-avvio.svg", QSize(29, 28), backuptext::startMenuTip());
     imgSottotitolo = makePicture(
         sheet, QStringLiteral("imgSottotitolo"), QStringLiteral(":/pictures/sottotitolo.svg"), QSize(961, 22));
 
@@ -117,6 +121,7 @@ QWidget* TfrmAvvio::buildSheet()
     top->addWidget(imgIcona);
     top->addWidget(imgTitolo, 0, Qt::AlignVCenter);
     top->addStretch(1);
+    top->addWidget(imgCopia, 0, Qt::AlignTop);
     top->addWidget(imgGuida, 0, Qt::AlignTop);
 
     // Three columns, each one place to go: picture, button strip and note.
@@ -181,8 +186,14 @@ void TfrmAvvio::imgEsciClick()
     close();
 }
 
+void TfrmAvvio::imgCopiaClick()
+{
+    showBackupWindow(this, m_programDir);
+}
+
 void TfrmAvvio::closeEvent(QCloseEvent* event)
 {
+    offerBackupOnLeaving(this, m_programDir);
     emit closed();
     event->accept();
 }

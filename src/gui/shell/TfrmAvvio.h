@@ -39,7 +39,8 @@ signals:
     void registryRequested();
     void womenBooksRequested();
     void menBooksRequested();
-    // The menu was closed, by its exit picture or its title bar: the program ends.
+    // The menu was closed, by its exit picture or its title bar: the program ends
+    // (once a backup that is due has been offered).
     void closed();
 
 public slots:
@@ -48,6 +49,7 @@ public slots:
     void imgGuidaClick();
     void imgSitoClick();
     void imgEsciClick();
+    void imgCopiaClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +59,8 @@ private:
     QWidget* buildSheet();
 
     QString m_programDir;
+    // The backup window; tests find it by its name.
+    QToolButton* imgCopia = nullptr;
 };
 
 } // namespace lumidex

@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("imgIcona") << "imgIcona" << QSize(69, 74) << false;
         QTest::newRow("imgTitolo") << "imgTitolo" << QSize(763, 65) << false;
         QTest::newRow("imgGuida") << "imgGuida" << QSize(29, 28) << true;
+        QTest::newRow("imgCopia") << "imgCopia" << QSize(29, 28) << true;
         QTest::newRow("imgSottotitolo") << "imgSottotitolo" << QSize(961, 22) << false;
         for (const char* name : { "imgAnagrafica", "imgDonne", "imgUomini" })
             QTest::newRow(name) << name << QSize(288, 268) << true;

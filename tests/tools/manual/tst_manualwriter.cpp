@@ -124,6 +124,9 @@ void TestManualWriter::coversWhatTheHelpPagesDoNot_data()
     QTest::newRow("care of the data") << "Lavori lunghi e cura dei dati."
                                       << QStringList { "\"Annulla\"", "Ş diventa S", "il disco è pieno", "mai a metà",
                                              "non permette di bloccare gli archivi", "copiare l'intera cartella" };
+    QTest::newRow("backups") << "Copie di sicurezza."
+                             << QStringList { "disco esterno", "Prima_del_ripristino_", "sha256sum -c SHA256SUMS",
+                                    "ogni settimana", "\"Ripristina da una copia…\"", "Lumidex_<data>_<ora>.zip" };
 }
 
 // The manual also tells what no help window explains: each chapter has its own
@@ -151,7 +154,7 @@ void TestManualWriter::coversWhatTheHelpPagesDoNot()
     QVERIFY2(from > 0, qPrintable(title));
     // The chapter runs until the next one starts: its words are on its own sheets.
     const QStringList titles { "Comp card e provino del book.", "Dati di scatto letti dalla foto.",
-        "Scorciatoie da tastiera.", "Lavori lunghi e cura dei dati." };
+        "Scorciatoie da tastiera.", "Lavori lunghi e cura dei dati.", "Copie di sicurezza." };
     const auto startsAChapter = [&](const QString& sheet) {
         return std::any_of(titles.begin(), titles.end(), [&](const QString& t) { return sheet.startsWith(t); });
     };
