@@ -1,11 +1,16 @@
 #include "package/WebPictures.h"
 
 #include "common/FitToFrame.h"
+#include "package/WebFolder.h"
 #include "storage/PhotoFiles.h"
+#include "texts/FailureTexts.h"
 
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
+#include <QThread>
+#include <QThreadPool>
+#include <exception>
 
 namespace lumidex::package {
 
@@ -55,6 +60,77 @@ QByteArray jpegBytes(const QImage& picture, int quality)
     if (!writer.write(opaque))
         return {};
     return bytes;
+}
+
+namespace {
+
+EncodedPicture encodeWebPicture(const PictureJob& job)
+{
+    EncodedPicture encoded;
+    const QImage large = webPicture(job.sourcePath, webPictureSide);
+    if (large.isNull())
+        return encoded;
+    encoded.status = EncodedPicture::Status::Failed;
+    encoded.large = jpegBytes(large);
+    encoded.size = large.size();
+    if (encoded.large.isEmpty())
+        return encoded;
+    if (job.thumbnail) {
+        const QImage small = reducedPicture(large, thumbnailSide);
+        encoded.thumbnail = jpegBytes(small);
+        encoded.thumbnailSize = small.size();
+        if (encoded.thumbnail.isEmpty())
+            return encoded;
+    }
+    encoded.status = EncodedPicture::Status::Encoded;
+    return encoded;
+}
+
+} // namespace
+
+QList<EncodedPicture> encodeWebPictures(const QList<PictureJob>& jobs)
+{
+    QList<EncodedPicture> pictures(jobs.size());
+    if (jobs.isEmpty())
+        return pictures;
+    // The first on this thread, before the others start, so that the decoder's
+    // process-wide settings are in place before any thread reads them.
+    pictures[0] = encodeWebPicture(jobs.at(0));
+    QThreadPool pool;
+    pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
+    for (qsizetype i = 1; i < jobs.size(); ++i) {
+        pool.start([&pictures, &jobs, i] {
+            try {
+                pictures[i] = encodeWebPicture(jobs.at(i));
+            } catch (const std::exception&) {
+                pictures[i].status = EncodedPicture::Status::Failed;
+            }
+        });
+    }
+    pool.waitForDone();
+    return pictures;
+}
+
+WrittenPicture writeWebPicture(WebFolder& folder, const EncodedPicture& picture, const QString& largePath,
+    const QString& thumbnailPath, FailureCause* cause)
+{
+    WrittenPicture written;
+    if (picture.status == EncodedPicture::Status::Unreadable)
+        return written;
+    written.status = WrittenPicture::Status::Failed;
+    if (picture.status == EncodedPicture::Status::Failed) {
+        if (cause)
+            *cause = FailureCause::described(failuretext::pictureNotEncoded());
+        return written;
+    }
+    if (!folder.write(largePath, picture.large, cause))
+        return written;
+    if (!thumbnailPath.isEmpty() && !folder.write(thumbnailPath, picture.thumbnail, cause))
+        return written;
+    written.status = WrittenPicture::Status::Written;
+    written.size = picture.size;
+    written.thumbnailSize = picture.thumbnailSize;
+    return written;
 }
 
 } // namespace lumidex::package
