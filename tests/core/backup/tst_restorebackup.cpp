@@ -11,8 +11,8 @@
 #include "support/BackupFolder.h"
 #include "support/DiskFaults.h"
 #include "support/TestFiles.h"
-#include "support/TestRecords.h"
 #include "support/TestMetaTypes.h"
+#include "support/TestRecords.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,6 +3,7 @@
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
 #include "support/TestMetaTypes.h"
+#include "support/TestRecords.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -18,20 +19,19 @@ namespace {
 
 QStringList compCardFields()
 {
-    QStringList fields(layouts::registry.fieldCount());
-    const auto set
-        = [&fields](std::string_view name, const QString& value) { fields[layouts::registry.indexOf(name)] = value; };
-    set("Nome", QStringLiteral("  Giulia Neri "));
-    set("Altezza", QStringLiteral(" 178 cm"));
-    set("Peso", QStringLiteral("56 kg"));
-    set("Vita", QStringLiteral("62"));
-    set("Fianchi", QStringLiteral("90"));
-    set("Occhi", QStringLiteral("verdi"));
-    set("Capelli", QStringLiteral("castani"));
-    set("Taglia", QStringLiteral("40"));
-    set("Scarpe", QStringLiteral("38 "));
-    set("Indirizzo", QStringLiteral("Via Roma 1"));
-    return fields;
+    return test::namedFieldCard(layouts::registry,
+        {
+            { "Nome", QStringLiteral("  Giulia Neri ") },
+            { "Altezza", QStringLiteral(" 178 cm") },
+            { "Peso", QStringLiteral("56 kg") },
+            { "Vita", QStringLiteral("62") },
+            { "Fianchi", QStringLiteral("90") },
+            { "Occhi", QStringLiteral("verdi") },
+            { "Capelli", QStringLiteral("castani") },
+            { "Taglia", QStringLiteral("40") },
+            { "Scarpe", QStringLiteral("38 ") },
+            { "Indirizzo", QStringLiteral("Via Roma 1") },
+        });
 }
 
 QList<const ReportObject*> pictureBoxes(const ReportLayout& layout)

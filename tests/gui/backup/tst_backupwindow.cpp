@@ -7,8 +7,8 @@
 #include "support/BackupFolder.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestFiles.h"
-#include "support/TestRecords.h"
 #include "support/TestMetaTypes.h"
+#include "support/TestRecords.h"
 #include "texts/BackupTexts.h"
 
 #include <QCheckBox>
