@@ -20,9 +20,8 @@ target_compile_definitions(lumidex_strict INTERFACE
   QT_STRICT_ITERATORS QT_DISABLE_DEPRECATED_UP_TO=0x060400 QT_DISABLE_DEPRECATED_BEFORE=0x060400)
 
 # The window library (src/ui, src/gui, src/app) and the program take the strict
-# rules only with this switch, until the windows' words have all moved into the
-# core's texts; every other target has them always.
-option(LUMIDEX_STRICT_UI "Build the window library and the program with the strict rules too" OFF)
+# rules too; the switch is there to build a branch that predates them.
+option(LUMIDEX_STRICT_UI "Build the window library and the program with the strict rules too" ON)
 set(LUMIDEX_NOT_YET_STRICT)
 if(NOT LUMIDEX_STRICT_UI)
   list(APPEND LUMIDEX_NOT_YET_STRICT lumidex_ui lumidex lumidex_resources)
