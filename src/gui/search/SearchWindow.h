@@ -31,10 +31,7 @@ public:
 
     ArchiveKind kind() const { return m_kind; }
     const SearchForm& form() const { return m_form; }
-    // The marker the opener left in `lblMemory`, trimmed.
-    QString marker() const;
-    // The card a double click chose; only ever set for the editor of the
-    // window's kind.
+    // The card a double click chose, for the editor of the window's kind.
     const std::optional<Card>& chosenCard() const { return m_chosen; }
     // The result lines in the order the list shows them.
     QStringList listedLines() const;
@@ -71,7 +68,8 @@ public:
     QPushButton* btnChiudi = nullptr;
     QPushButton* btnStampa = nullptr;
 
-    // Hidden: the number of filled criteria of the last search, and the marker.
+    // Hidden: the number of filled criteria of the last search, and the words of
+    // the kind's editor ("anagrafica", "bookuomini", "bookdonne"), which nothing reads.
     QLabel* lblConta = nullptr;
     QLabel* lblMemory = nullptr;
 

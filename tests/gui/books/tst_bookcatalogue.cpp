@@ -84,18 +84,20 @@ private slots:
         QTest::addColumn<bool>("men");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("marker");
+        QTest::addColumn<int>("exit");
         QTest::newRow("men create") << true << "btnCrea"
-                                    << "crea";
+                                    << "crea" << int(BookMenuExit::Creation);
         QTest::newRow("women open") << false << "btnCompila"
-                                    << "apri";
+                                    << "apri" << int(BookMenuExit::Opening);
         QTest::newRow("men exit") << true << "imgEsci"
-                                  << "avvio";
+                                  << "avvio" << int(BookMenuExit::StartMenu);
     }
     void menuButtonsLeaveTheirChoiceInTheMarker()
     {
         QFETCH(bool, men);
         QFETCH(QString, button);
         QFETCH(QString, marker);
+        QFETCH(int, exit);
         std::unique_ptr<BookMenu> menu;
         if (men)
             menu = std::make_unique<TfrmMenuUomini>(dir->path());
@@ -113,10 +115,12 @@ private slots:
         menu->lblMemory->setText(QStringLiteral("apri"));
         menu->show();
         QCOMPARE(menu->lblMemory->text(), QStringLiteral("avvio"));
+        QCOMPARE(int(menu->exit()), int(BookMenuExit::StartMenu));
         QSignalSpy closed(menu.get(), &BookMenu::closed);
         QTest::mouseClick(named<QAbstractButton>(menu.get(), button), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(menu->lblMemory->text(), marker);
+        QCOMPARE(int(menu->exit()), exit);
         QVERIFY(!menu->isVisible());
         QVERIFY(user->messages().isEmpty());
     }
@@ -408,12 +412,14 @@ private slots:
         QTest::mouseClick(window->btnApri, Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(window->lblMemory->text(), men ? QStringLiteral("uomini") : QStringLiteral("donne"));
+        QCOMPARE(int(window->exit()), int(BookOpeningExit::Editor));
         QCOMPARE(window->lblFile->text(), dir->filePath(file));
         QCOMPARE(window->selectedItemText(), file);
 
         // A new showing forgets both.
         window->show();
         QCOMPARE(window->lblMemory->text(), QStringLiteral("avvio"));
+        QCOMPARE(int(window->exit()), int(BookOpeningExit::StartMenu));
         QCOMPARE(window->lblFile->text(), QString());
     }
 
@@ -539,6 +545,25 @@ private slots:
         QTest::mouseClick(window->btnAnnulla, Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(window->lblMemory->text(), QStringLiteral("avvio"));
+        QCOMPARE(int(window->exit()), int(BookOpeningExit::StartMenu));
+    }
+
+    // The memory label only shows the way out: words written into it lead nowhere.
+    void theMenuLeadsWhereItsButtonsChoseWhateverItsLabelSays_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::newRow("create") << "crea";
+        QTest::newRow("open") << "apri";
+        QTest::newRow("a side's open words") << "uomini";
+    }
+    void theMenuLeadsWhereItsButtonsChoseWhateverItsLabelSays()
+    {
+        QFETCH(QString, written);
+        TfrmMenuUomini menu(dir->path());
+        menu.show();
+        menu.lblMemory->setText(written);
+        QTest::mouseClick(menu.imgEsci, Qt::LeftButton);
+        QCOMPARE(int(menu.exit()), int(BookMenuExit::StartMenu));
     }
 };
 

@@ -44,7 +44,7 @@ private:
 private slots:
     void opensOnTodayInItalian()
     {
-        TfrmCalendario calendar(men.get());
+        TfrmCalendario calendar(ArchiveKind::MenBook, men.get());
         QCOMPARE(calendar.windowTitle(), QStringLiteral(" Importazione data"));
         QCOMPARE(calendar.size(), QSize(253, 294));
         QVERIFY(!(calendar.windowFlags() & Qt::WindowCloseButtonHint));
@@ -54,6 +54,7 @@ private slots:
         QCOMPARE(calendar.btnImportaData->size(), QSize(96, 28));
         QCOMPARE(calendar.btnAnnulla->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(calendar.lblMemory->isHidden());
+        QCOMPARE(calendar.lblMemory->text(), QStringLiteral("databookuomini"));
         QCOMPARE(calendar.calAppuntamenti->objectName(), QStringLiteral("calAppuntamenti"));
         QCOMPARE(calendar.calAppuntamenti->selectedDate(), QDate::currentDate());
         QCOMPARE(calendar.calAppuntamenti->locale().language(), QLocale::Italian);
@@ -83,8 +84,7 @@ private slots:
     void importHandsTheDateBackWithoutTouchingAnyEditor()
     {
         // The calendar only exposes the date; its opener decides where it goes.
-        TfrmCalendario calendar(men.get());
-        calendar.lblMemory->setText(QStringLiteral("databookdonne"));
+        TfrmCalendario calendar(ArchiveKind::WomenBook, men.get());
         QTest::mouseClick(calendar.btnImportaData, Qt::LeftButton);
         QCOMPARE(calendar.importedDate(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         QCOMPARE(calendar.result(), int(QDialog::Accepted));
@@ -92,35 +92,30 @@ private slots:
         QCOMPARE(men->txtData->text(), QString());
     }
 
-    void aDateImportedUnderAnotherMarkerIsNotTheOpeners()
+    // The date goes to the editor that opened the calendar, whatever words its
+    // memory label is given on the way.
+    void theMemoryLabelDecidesNothing_data()
     {
-        user->onDialog([](QDialog& dialog) {
+        QTest::addColumn<QString>("written");
+        QTest::newRow("empty") << "";
+        QTest::newRow("other case") << "DataBookUomini";
+        QTest::newRow("the other side") << "databookdonne";
+        QTest::newRow("search words") << "bookuomini";
+    }
+    void theMemoryLabelDecidesNothing()
+    {
+        QFETCH(QString, written);
+        user->onDialog([written](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->lblMemory->setText(QStringLiteral("databookdonne"));
+            QCOMPARE(calendar->lblMemory->text(), QStringLiteral("databookuomini"));
+            calendar->lblMemory->setText(written);
+            calendar->calAppuntamenti->setSelectedDate(QDate(2024, 3, 5));
             QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
         });
         QTest::keyClick(men->txtData, Qt::Key_Space);
         QCOMPARE(user->dialogsRun(), 1);
-        QCOMPARE(men->txtData->text(), QString());
+        QCOMPARE(men->txtData->text(), QStringLiteral("05/03/2024"));
         QCOMPARE(women->txtData->text(), QString());
-    }
-
-    void anUnknownMarkerWritesNothing_data()
-    {
-        QTest::addColumn<QString>("marker");
-        QTest::newRow("empty") << "";
-        QTest::newRow("other case") << "DataBookUomini";
-        QTest::newRow("padded") << " databookuomini";
-        QTest::newRow("search marker") << "bookuomini";
-    }
-    void anUnknownMarkerWritesNothing()
-    {
-        QFETCH(QString, marker);
-        TfrmCalendario calendar(men.get());
-        calendar.lblMemory->setText(marker);
-        QTest::mouseClick(calendar.btnImportaData, Qt::LeftButton);
-        QCOMPARE(calendar.importedDate(), QString());
-        QVERIFY(calendar.result() != int(QDialog::Accepted));
     }
 
     void importWithoutPickingWritesToday()

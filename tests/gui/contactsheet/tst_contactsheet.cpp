@@ -11,7 +11,6 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
-#include "texts/ContactSheetTexts.h"
 
 #include <QDir>
 #include <QLabel>

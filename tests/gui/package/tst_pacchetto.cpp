@@ -9,8 +9,6 @@
 #include "support/ScriptedTestCase.h"
 #include "support/TestFiles.h"
 #include "support/TestPictures.h"
-#include "texts/EditorTexts.h"
-#include "texts/PackageTexts.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -38,6 +36,55 @@ QString today()
 }
 
 } // namespace
+
+// What the user reads, written out as the user reads it.
+namespace pacchettoWords {
+
+const QString paragraph = QStringLiteral("\r\n\r\n");
+
+QString emptyArchive()
+{
+    return QStringLiteral("L'archivio non contiene nessuna scheda.");
+}
+
+QString nothingChosen()
+{
+    return QStringLiteral("Scegliere almeno una scheda da inserire nel pacchetto.");
+}
+
+QString pdfCancelled()
+{
+    return QStringLiteral("La stampa del pacchetto è stata annullata.");
+}
+
+QString pdfFailed()
+{
+    return QStringLiteral("Impossibile stampare il pacchetto.");
+}
+
+QString webCancelled()
+{
+    return QStringLiteral("La creazione della pagina web è stata annullata: non è stato lasciato nessun file.");
+}
+
+QString webFailed(const QString& reason)
+{
+    return QStringLiteral("Impossibile creare la pagina web del pacchetto.") + paragraph + reason;
+}
+
+QString webDone(const QString& folder)
+{
+    return QStringLiteral("La pagina web del pacchetto è stata creata nella cartella:") + paragraph + folder + paragraph
+        + QStringLiteral("Aprirla ora nel browser?");
+}
+
+QString galleryDone(const QString& folder)
+{
+    return QStringLiteral("La galleria web del book è stata creata nella cartella:") + paragraph + folder + paragraph
+        + QStringLiteral("Aprirla ora nel browser?");
+}
+
+} // namespace pacchettoWords
 
 class TestPacchetto : public ScriptedTestCase {
     Q_OBJECT
@@ -125,7 +172,7 @@ private slots:
         QTest::mouseClick(editor->cmdPacchetto, Qt::LeftButton);
         QCOMPARE(user->dialogsRun(), 0);
         QCOMPARE(
-            user->messages(), onlyMessage(MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel));
+            user->messages(), onlyMessage(MessageKind::Information, pacchettoWords::emptyArchive(), Buttons::OkCancel));
     }
 
     // The list, the filter, the ticks and the count; nothing is made without a card.
@@ -144,7 +191,7 @@ private slots:
 
             QTest::mouseClick(window.cmdCreaWeb, Qt::LeftButton);
             QTest::mouseClick(window.cmdCreaPdf, Qt::LeftButton);
-            QCOMPARE(user->messageTexts(), QStringList(2, packagetext::nothingChosen()));
+            QCOMPARE(user->messageTexts(), QStringList(2, pacchettoWords::nothingChosen()));
 
             QTest::keyClicks(window.txtFiltro, QStringLiteral("verd"));
             QCOMPARE(window.lstSchede->model()->rowCount(), 2);
@@ -186,7 +233,7 @@ private slots:
         QVERIFY2(QFileInfo(folder + QStringLiteral("/index.html")).isFile(), qPrintable(folder));
         QCOMPARE(user->messages(),
             onlyMessage(
-                MessageKind::Confirmation, packagetext::webDone(QDir::toNativeSeparators(folder)), Buttons::YesNo));
+                MessageKind::Confirmation, pacchettoWords::webDone(QDir::toNativeSeparators(folder)), Buttons::YesNo));
         QCOMPARE(user->works().size(), 1);
         QCOMPARE(user->works().constFirst().maximum, 2);
         QCOMPARE(user->works().constFirst().done, 2);
@@ -217,7 +264,7 @@ private slots:
             QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
         });
         QCOMPARE(
-            user->messages(), onlyMessage(MessageKind::Information, packagetext::webCancelled(), Buttons::OkCancel));
+            user->messages(), onlyMessage(MessageKind::Information, pacchettoWords::webCancelled(), Buttons::OkCancel));
         QCOMPARE(QDir(dir->filePath(QStringLiteral("Pacchetti"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
             QStringList());
 
@@ -231,8 +278,8 @@ private slots:
         });
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(user->messages().constFirst().kind, MessageKind::Error);
-        QVERIFY(user->messages().constFirst().text.startsWith(packagetext::webFailed(QString())));
-        QVERIFY(user->messages().constFirst().text.size() > packagetext::webFailed(QString()).size());
+        QVERIFY(user->messages().constFirst().text.startsWith(pacchettoWords::webFailed(QString())));
+        QVERIFY(user->messages().constFirst().text.size() > pacchettoWords::webFailed(QString()).size());
         QVERIFY(user->openedFiles().isEmpty());
     }
 
@@ -245,8 +292,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("printed") << 0 << ReportOutcome::Done << QString();
         QTest::newRow("print dialog cancelled") << 0 << ReportOutcome::Cancelled << QString();
-        QTest::newRow("stopped at the second page") << 2 << ReportOutcome::Done << packagetext::pdfCancelled();
-        QTest::newRow("printer failed") << 0 << ReportOutcome::Failed << packagetext::pdfFailed();
+        QTest::newRow("stopped at the second page") << 2 << ReportOutcome::Done << pacchettoWords::pdfCancelled();
+        QTest::newRow("printer failed") << 0 << ReportOutcome::Failed << pacchettoWords::pdfFailed();
     }
     void pdfPackage()
     {
@@ -303,7 +350,7 @@ private slots:
             const QString folder = book.filePath(QStringLiteral("Gallerie/")
                 + package::safeFileName(EditorFixture::bookName.trimmed(), QString()) + u'_' + today());
             QCOMPARE(book.user().messages(),
-                onlyMessage(MessageKind::Confirmation, packagetext::galleryDone(QDir::toNativeSeparators(folder)),
+                onlyMessage(MessageKind::Confirmation, pacchettoWords::galleryDone(QDir::toNativeSeparators(folder)),
                     Buttons::YesNo));
             const QString first = QString::fromUtf8(readBytes(folder + QStringLiteral("/foto-1.html")));
             QVERIFY(first.contains(QLatin1String("Primo &lt;scatto&gt;")));
@@ -319,7 +366,7 @@ private slots:
             EditorFixture book(kind);
             QTest::mouseClick(book.editor()->cmdGalleria, Qt::LeftButton);
             QCOMPARE(book.user().messages(),
-                onlyMessage(MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel));
+                onlyMessage(MessageKind::Information, pacchettoWords::emptyArchive(), Buttons::OkCancel));
             QVERIFY(!QFileInfo::exists(book.filePath(QStringLiteral("Gallerie"))));
         }
     }
