@@ -305,7 +305,7 @@ QLineEdit* EditorFixture::firstField() const
 
 QString EditorFixture::position() const
 {
-    return m_editor->lblPosizione->text();
+    return named<QLabel>(m_editor, "lblPosizione")->text();
 }
 
 QStringList EditorFixture::shownValues() const

@@ -37,6 +37,15 @@ public:
     // after "Annulla".
     const std::optional<QStringList>& appliedAttachments() const { return m_applied; }
 
+public slots:
+    void btnApplicaClick();
+    void btnAnnullaClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     QLineEdit* txtFile01 = nullptr;
     QLineEdit* txtFile02 = nullptr;
     QLineEdit* txtFile03 = nullptr;
@@ -58,15 +67,6 @@ public:
     // Says what became of a character the card could not keep.
     QLabel* panInfo = nullptr;
 
-public slots:
-    void btnApplicaClick();
-    void btnAnnullaClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     struct Slot {
         QLineEdit* txtFile = nullptr;
         QToolButton* imgCancella = nullptr;

@@ -17,13 +17,6 @@ class BookMenu : public BookScreen {
 public:
     BookMenu(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
-    QLabel* lblIstruzioni = nullptr;
-    QPushButton* btnCrea = nullptr;
-    QPushButton* btnCompila = nullptr;
-    QToolButton* imgEsci = nullptr;
-    // Shows the way out's words ("avvio", "crea" or "apri"); nothing reads it.
-    QLabel* lblMemory = nullptr;
-
     // Where closing leads.
     BookMenuExit exit() const { return m_exit; }
 
@@ -36,6 +29,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QLabel* lblIstruzioni = nullptr;
+    QPushButton* btnCrea = nullptr;
+    QPushButton* btnCompila = nullptr;
+    QToolButton* imgEsci = nullptr;
+    // Shows the way out's words ("avvio", "crea" or "apri"); nothing reads it.
+    QLabel* lblMemory = nullptr;
+
     void setExit(BookMenuExit exit);
 
     BookMenuExit m_exit = BookMenuExit::StartMenu;

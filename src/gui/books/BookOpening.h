@@ -17,16 +17,6 @@ class BookOpening : public BookScreen {
 public:
     BookOpening(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
-    QListWidget* lstFiles = nullptr;
-    QLabel* lblCreati = nullptr;
-    QToolButton* btnApri = nullptr;
-    QToolButton* btnElimina = nullptr;
-    QToolButton* btnAnnulla = nullptr;
-    // Path of the selected book file, and the way out's words ("avvio" or the
-    // side's open marker), which nothing reads.
-    QLabel* lblFile = nullptr;
-    QLabel* lblMemory = nullptr;
-
     // Where closing leads.
     BookOpeningExit exit() const { return m_exit; }
     // The text of the selected item (the book's file name), empty when none is selected.
@@ -46,6 +36,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QListWidget* lstFiles = nullptr;
+    QLabel* lblCreati = nullptr;
+    QToolButton* btnApri = nullptr;
+    QToolButton* btnElimina = nullptr;
+    QToolButton* btnAnnulla = nullptr;
+    // Path of the selected book file, and the way out's words ("avvio" or the
+    // side's open marker), which nothing reads.
+    QLabel* lblFile = nullptr;
+    QLabel* lblMemory = nullptr;
+
     void setExit(BookOpeningExit exit);
     void fillList();
     void warn(const QString& text);

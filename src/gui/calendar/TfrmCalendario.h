@@ -19,12 +19,6 @@ class TfrmCalendario : public QDialog {
 public:
     explicit TfrmCalendario(ArchiveKind kind, QWidget* parent = nullptr);
 
-    QLabel* lblCampo001 = nullptr;
-    QCalendarWidget* calAppuntamenti = nullptr;
-    QPushButton* btnImportaData = nullptr;
-    QPushButton* btnAnnulla = nullptr;
-    QLabel* lblMemory = nullptr;
-
     // The date "Importa" took, in the program's date form; empty until then.
     const QString& importedDate() const { return m_importedDate; }
 
@@ -36,6 +30,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QLabel* lblCampo001 = nullptr;
+    QCalendarWidget* calAppuntamenti = nullptr;
+    QPushButton* btnImportaData = nullptr;
+    QPushButton* btnAnnulla = nullptr;
+    QLabel* lblMemory = nullptr;
+
     QString m_importedDate;
 };
 

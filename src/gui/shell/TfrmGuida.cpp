@@ -91,6 +91,12 @@ TfrmGuida::TfrmGuida(const QString& programDir, QWidget* parent)
     btnChiudi->setFocus();
 }
 
+void TfrmGuida::showPage(const QString& title, const QString& text)
+{
+    lblTitolo->setText(title);
+    txtGuida->setPlainText(text);
+}
+
 void TfrmGuida::lnkWebClick()
 {
     const QString fileName = QString::fromUtf16(help::manualFileName);

@@ -31,19 +31,19 @@ private slots:
         EditorFixture f(ArchiveKind::WomenBook);
         BookEditor* editor = f.bookEditor();
         QVERIFY(named<QLabel>(editor, QStringLiteral("lblFile"))->isHidden());
-        QVERIFY(editor->lblNome->isVisible());
-        QCOMPARE(editor->lblNome->text(), EditorFixture::bookName);
-        QCOMPARE(editor->lblNome->objectName(), QStringLiteral("lblNome"));
+        QVERIFY(named<QLabel>(editor, "lblNome")->isVisible());
+        QCOMPARE(named<QLabel>(editor, "lblNome")->text(), EditorFixture::bookName);
+        QCOMPARE(named<QLabel>(editor, "lblNome")->objectName(), QStringLiteral("lblNome"));
         // White on the blue bar.
-        const QImage bar = editor->lblNome->grab().toImage();
+        const QImage bar = named<QLabel>(editor, "lblNome")->grab().toImage();
         QCOMPARE(bar.pixelColor(2, bar.height() / 2), QColor(0x30, 0x30, 0xDD));
-        QCOMPARE(editor->lblNome->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(named<QLabel>(editor, "lblNome")->palette().color(QPalette::WindowText), QColor(Qt::white));
         QCOMPARE(editor->txtData->alignment(), Qt::AlignCenter);
         QCOMPARE(editor->txtData->width(), 150);
         QCOMPARE(named<QToolButton>(editor, QStringLiteral("impData"))->size(), QSize(22, 22));
 
         TfrmBookDonne fresh(f.programDir());
-        QCOMPARE(fresh.lblNome->text(), QStringLiteral("Nome book fotografico"));
+        QCOMPARE(named<QLabel>(&fresh, "lblNome")->text(), QStringLiteral("Nome book fotografico"));
     }
 
     void statusTextsOfTheDateControls_data()
@@ -123,9 +123,9 @@ private slots:
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
             QVERIFY(calendar);
             QCOMPARE(calendar->parentWidget(), editor);
-            marker = calendar->lblMemory->text();
-            shownDate = calendar->calAppuntamenti->selectedDate();
-            QTest::mouseClick(calendar->btnAnnulla, Qt::LeftButton);
+            marker = named<QLabel>(calendar, "lblMemory")->text();
+            shownDate = named<QCalendarWidget>(calendar, "calAppuntamenti")->selectedDate();
+            QTest::mouseClick(named<QPushButton>(calendar, "btnAnnulla"), Qt::LeftButton);
         });
         QTest::keyClick(editor->txtData, Qt::Key(key));
         QCOMPARE(f.user().dialogsRun(), opensCalendar ? 1 : 0);
@@ -143,8 +143,8 @@ private slots:
         EditorFixture f(ArchiveKind::WomenBook);
         f.user().onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->calAppuntamenti->setSelectedDate(QDate(2021, 2, 3));
-            QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2021, 2, 3));
+            QTest::mouseClick(named<QPushButton>(calendar, "btnImportaData"), Qt::LeftButton);
         });
         QTest::keyClick(f.bookEditor()->txtData, Qt::Key_F);
         QCOMPARE(f.bookEditor()->txtData->text(), QStringLiteral("03/02/2021"));
@@ -181,7 +181,7 @@ private slots:
             fillRequiredFields(target, kind);
             named<QLineEdit>(target, QStringLiteral("txtTitolo"))->setText(QStringLiteral("Titolo %1").arg(i));
             QTest::mouseClick(target->cmdSalva, Qt::LeftButton);
-            QCOMPARE(target->lblPosizione->text(), QStringLiteral("1"));
+            QCOMPARE(named<QLabel>(target, "lblPosizione")->text(), QStringLiteral("1"));
             ++i;
         }
         QCOMPARE(storedField(readBytes(dir.filePath(QStringLiteral("Moda.men"))), 0), QByteArray("Titolo 0"));
@@ -220,8 +220,8 @@ private slots:
         f.editor()->hide();
         f.editor()->show();
         QCOMPARE(f.position(), QString());
-        QCOMPARE(f.bookEditor()->lblNome->text(), EditorFixture::bookName);
-        QCOMPARE(f.bookEditor()->lblFile->text(), f.archivePath());
+        QCOMPARE(named<QLabel>(f.bookEditor(), "lblNome")->text(), EditorFixture::bookName);
+        QCOMPARE(named<QLabel>(f.bookEditor(), "lblFile")->text(), f.archivePath());
         QCOMPARE(f.editor()->archivePath(), f.archivePath());
     }
 };

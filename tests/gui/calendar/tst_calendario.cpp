@@ -48,16 +48,16 @@ private slots:
         QCOMPARE(calendar.windowTitle(), QStringLiteral(" Importazione data"));
         QCOMPARE(calendar.size(), QSize(253, 294));
         QVERIFY(!(calendar.windowFlags() & Qt::WindowCloseButtonHint));
-        QCOMPARE(calendar.lblCampo001->text(), QStringLiteral("Importare una data:"));
-        QCOMPARE(calendar.btnImportaData->text(), QStringLiteral("Importa"));
-        QCOMPARE(calendar.btnAnnulla->text(), QStringLiteral("Annulla"));
-        QCOMPARE(calendar.btnImportaData->size(), QSize(96, 28));
-        QCOMPARE(calendar.btnAnnulla->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(calendar.lblMemory->isHidden());
-        QCOMPARE(calendar.lblMemory->text(), QStringLiteral("databookuomini"));
-        QCOMPARE(calendar.calAppuntamenti->objectName(), QStringLiteral("calAppuntamenti"));
-        QCOMPARE(calendar.calAppuntamenti->selectedDate(), QDate::currentDate());
-        QCOMPARE(calendar.calAppuntamenti->locale().language(), QLocale::Italian);
+        QCOMPARE(named<QLabel>(&calendar, "lblCampo001")->text(), QStringLiteral("Importare una data:"));
+        QCOMPARE(named<QPushButton>(&calendar, "btnImportaData")->text(), QStringLiteral("Importa"));
+        QCOMPARE(named<QPushButton>(&calendar, "btnAnnulla")->text(), QStringLiteral("Annulla"));
+        QCOMPARE(named<QPushButton>(&calendar, "btnImportaData")->size(), QSize(96, 28));
+        QCOMPARE(named<QPushButton>(&calendar, "btnAnnulla")->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(named<QLabel>(&calendar, "lblMemory")->isHidden());
+        QCOMPARE(named<QLabel>(&calendar, "lblMemory")->text(), QStringLiteral("databookuomini"));
+        QCOMPARE(named<QCalendarWidget>(&calendar, "calAppuntamenti")->objectName(), QStringLiteral("calAppuntamenti"));
+        QCOMPARE(named<QCalendarWidget>(&calendar, "calAppuntamenti")->selectedDate(), QDate::currentDate());
+        QCOMPARE(named<QCalendarWidget>(&calendar, "calAppuntamenti")->locale().language(), QLocale::Italian);
     }
 
     void importWritesOnlyIntoTheEditorThatOpenedIt_data()
@@ -72,8 +72,8 @@ private slots:
         editor(!fromMen)->txtData->setText(QStringLiteral("31/12/1999"));
         user->onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->calAppuntamenti->setSelectedDate(QDate(2024, 3, 5));
-            QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2024, 3, 5));
+            QTest::mouseClick(named<QPushButton>(calendar, "btnImportaData"), Qt::LeftButton);
         });
         QTest::keyClick(editor(fromMen)->txtData, Qt::Key_Space);
         QCOMPARE(user->dialogsRun(), 1);
@@ -85,7 +85,7 @@ private slots:
     {
         // The calendar only exposes the date; its opener decides where it goes.
         TfrmCalendario calendar(ArchiveKind::WomenBook, men.get());
-        QTest::mouseClick(calendar.btnImportaData, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&calendar, "btnImportaData"), Qt::LeftButton);
         QCOMPARE(calendar.importedDate(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         QCOMPARE(calendar.result(), int(QDialog::Accepted));
         QCOMPARE(women->txtData->text(), QString());
@@ -107,10 +107,10 @@ private slots:
         QFETCH(QString, written);
         user->onDialog([written](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            QCOMPARE(calendar->lblMemory->text(), QStringLiteral("databookuomini"));
-            calendar->lblMemory->setText(written);
-            calendar->calAppuntamenti->setSelectedDate(QDate(2024, 3, 5));
-            QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
+            QCOMPARE(named<QLabel>(calendar, "lblMemory")->text(), QStringLiteral("databookuomini"));
+            named<QLabel>(calendar, "lblMemory")->setText(written);
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2024, 3, 5));
+            QTest::mouseClick(named<QPushButton>(calendar, "btnImportaData"), Qt::LeftButton);
         });
         QTest::keyClick(men->txtData, Qt::Key_Space);
         QCOMPARE(user->dialogsRun(), 1);
@@ -121,7 +121,8 @@ private slots:
     void importWithoutPickingWritesToday()
     {
         user->onDialog([](QDialog& dialog) {
-            QTest::mouseClick(qobject_cast<TfrmCalendario*>(&dialog)->btnImportaData, Qt::LeftButton);
+            QTest::mouseClick(
+                named<QPushButton>(qobject_cast<TfrmCalendario*>(&dialog), "btnImportaData"), Qt::LeftButton);
         });
         QTest::keyClick(men->txtData, Qt::Key_Return);
         QCOMPARE(men->txtData->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
@@ -131,9 +132,9 @@ private slots:
     {
         user->onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->calAppuntamenti->setSelectedDate(QDate(2022, 11, 30));
-            calendar->calAppuntamenti->setFocus();
-            QWidget* days = calendar->calAppuntamenti->findChild<QAbstractItemView*>();
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2022, 11, 30));
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setFocus();
+            QWidget* days = named<QCalendarWidget>(calendar, "calAppuntamenti")->findChild<QAbstractItemView*>();
             QTest::keyClick(days, Qt::Key_Return);
         });
         QTest::keyClick(women->txtData, Qt::Key_Return);
@@ -153,8 +154,8 @@ private slots:
         women->txtData->setText(date);
         user->onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->calAppuntamenti->setSelectedDate(QDate(2020, 1, 1));
-            QTest::mouseClick(calendar->btnAnnulla, Qt::LeftButton);
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2020, 1, 1));
+            QTest::mouseClick(named<QPushButton>(calendar, "btnAnnulla"), Qt::LeftButton);
         });
         QTest::keyClick(women->txtData, Qt::Key_X);
         QCOMPARE(user->dialogsRun(), 1);

@@ -124,9 +124,9 @@ private:
                 window->txtAgenzia->clear();
                 QTest::keyClicks(window->txtAgenzia, agencyLine);
             }
-            QPushButton* button = press == OutputPress::Stampa ? window->btnStampa
+            QPushButton* button = press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
                 : press == OutputPress::Anteprima              ? window->btnAnteprima
-                                                               : window->btnAnnulla;
+                                                               : named<QPushButton>(window, "btnAnnulla");
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
@@ -357,11 +357,11 @@ private slots:
             QVERIFY(!window->optA4->isChecked());
             QCOMPARE(window->paper(), report::CompCardPaper::A5);
             QCOMPARE(window->txtAgenzia->maxLength(), 150);
-            QCOMPARE(window->btnStampa->text(), QStringLiteral("Stampa"));
+            QCOMPARE(named<QPushButton>(window, "btnStampa")->text(), QStringLiteral("Stampa"));
             QCOMPARE(window->btnAnteprima->text(), QStringLiteral("Mostra anteprima"));
-            QCOMPARE(window->btnAnnulla->text(), QStringLiteral("Annulla"));
-            for (QWidget* control : QList<QWidget*> {
-                     window->btnStampa, window->btnAnteprima, window->btnAnnulla, window->optA5, window->optA4 }) {
+            QCOMPARE(named<QAbstractButton>(window, "btnAnnulla")->text(), QStringLiteral("Annulla"));
+            for (QWidget* control : QList<QWidget*> { named<QPushButton>(window, "btnStampa"), window->btnAnteprima,
+                     named<QAbstractButton>(window, "btnAnnulla"), window->optA5, window->optA4 }) {
                 QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
                 // Every text shows whole.
                 const auto* button = qobject_cast<QAbstractButton*>(control);

@@ -100,9 +100,9 @@ private:
             auto* window = qobject_cast<TfrmProvino*>(&dialog);
             QVERIFY(window);
             shownSummary = window->lblRiepilogo->text();
-            QPushButton* button = press == OutputPress::Stampa ? window->btnStampa
+            QPushButton* button = press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
                 : press == OutputPress::Anteprima              ? window->btnAnteprima
-                                                               : window->btnAnnulla;
+                                                               : named<QPushButton>(window, "btnAnnulla");
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });

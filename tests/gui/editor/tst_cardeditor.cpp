@@ -96,13 +96,14 @@ void pickInSearch(const EditorFixture& f, int position)
     f.user().onDialog([first](QDialog& dialog) {
         auto* search = qobject_cast<SearchWindow*>(&dialog);
         QVERIFY(search);
-        QTest::mouseClick(search->btnCerca, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(search, "btnCerca"), Qt::LeftButton);
         const QStringList lines = search->listedLines();
         int row = 0;
         while (row < lines.size() && !lines.at(row).startsWith(first))
             ++row;
         QVERIFY2(row < lines.size(), qPrintable(first));
-        search->lstRecords->setCurrentIndex(search->lstRecords->model()->index(row, 0));
+        named<QListView>(search, "lstRecords")
+            ->setCurrentIndex(named<QListView>(search, "lstRecords")->model()->index(row, 0));
         search->lstRecordsDblClick();
     });
 }
@@ -115,7 +116,7 @@ void leaveCardBy(const EditorFixture& f, const QString& action, int found = 3)
     // Keys go where the user's typing goes.
     QWidget* typing = editor->focusWidget() ? editor->focusWidget() : editor;
     if (action == QLatin1String("next"))
-        f.click(editor->cmdAvanti);
+        f.click(named<QToolButton>(editor, "cmdAvanti"));
     else if (action == QLatin1String("previous"))
         f.click(editor->cmdIndietro);
     else if (action == QLatin1String("first"))
@@ -137,7 +138,7 @@ void leaveCardBy(const EditorFixture& f, const QString& action, int found = 3)
         pickInSearch(f, found);
         f.click(editor->cmdTrova);
     } else if (action == QLatin1String("exit"))
-        f.click(editor->cmdEsci);
+        f.click(named<QAbstractButton>(editor, "cmdEsci"));
     else if (action == QLatin1String("window closed"))
         editor->windowHandle()->close();
     else
@@ -233,7 +234,7 @@ private slots:
             if (other == kind)
                 continue;
             const auto otherEditor = makeEditor(other, f.programDir());
-            QVERIFY2(otherEditor->imgBianco->pixmap().toImage() != placeholder, kindName(other));
+            QVERIFY2(named<QLabel>(otherEditor, "imgBianco")->pixmap().toImage() != placeholder, kindName(other));
         }
     }
 
@@ -389,14 +390,14 @@ private slots:
             qPrintable(QStringLiteral("%1 wide for %2").arg(field->width()).arg(value)));
         QVERIFY(f.editor()->minimumSizeHint().width() <= 1366);
 
-        f.editor()->lblPosizione->setText(QStringLiteral("100000"));
-        const QLabel* position = f.editor()->lblPosizione;
+        named<QLabel>(f.editor(), "lblPosizione")->setText(QStringLiteral("100000"));
+        const QLabel* position = named<QLabel>(f.editor(), "lblPosizione");
         QVERIFY(position->fontMetrics().horizontalAdvance(position->text()) <= position->contentsRect().width());
-        QVERIFY2(position->geometry().right() < f.editor()->cmdAvanti->geometry().left(),
+        QVERIFY2(position->geometry().right() < named<QToolButton>(f.editor(), "cmdAvanti")->geometry().left(),
             qPrintable(QStringLiteral("position %1..%2, Next from %3, toolbar %4 of %5 wanted")
                            .arg(position->geometry().left())
                            .arg(position->geometry().right())
-                           .arg(f.editor()->cmdAvanti->geometry().left())
+                           .arg(named<QToolButton>(f.editor(), "cmdAvanti")->geometry().left())
                            .arg(position->parentWidget()->parentWidget()->width())
                            .arg(position->parentWidget()->parentWidget()->minimumSizeHint().width())));
     }
@@ -640,14 +641,14 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(3);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.position(), QStringLiteral("1"));
         QCOMPARE(f.shownValues(), f.record(1));
         f.click(f.editor()->cmdIndietro);
         QCOMPARE(f.position(), QStringLiteral("1"));
         f.click(f.editor()->cmdUltimo);
         QCOMPARE(f.position(), QStringLiteral("3"));
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.position(), QStringLiteral("3"));
         QCOMPARE(f.shownValues(), f.record(3));
         f.click(f.editor()->cmdIndietro);
@@ -657,7 +658,7 @@ private slots:
         QVERIFY(f.user().messages().isEmpty());
 
         // New empties the card; Previous or Next from a new card lands on the first.
-        for (QToolButton* move : { f.editor()->cmdIndietro, f.editor()->cmdAvanti }) {
+        for (QToolButton* move : { f.editor()->cmdIndietro, named<QToolButton>(f.editor(), "cmdAvanti") }) {
             f.click(f.editor()->cmdUltimo);
             f.click(f.editor()->cmdNuovo);
             QCOMPARE(f.position(), QString());
@@ -690,7 +691,7 @@ private slots:
         f.seed(2);
         f.click(f.editor()->cmdPrimo);
         QFile::resize(f.archivePath(), 0);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.user().messageTexts(), QStringList { emptyArchive });
         QCOMPARE(f.position(), QString());
         QCOMPARE(f.shownValues(), f.record(1));
@@ -1097,7 +1098,7 @@ private slots:
         f.click(f.editor()->btnCaricaFoto);
         QVERIFY(f.user().messages().isEmpty());
         QVERIFY(f.editor()->photo().showsPlaceholder());
-        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), f.editor()->imgBianco->pixmap().toImage());
+        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), named<QLabel>(f.editor(), "imgBianco")->pixmap().toImage());
         // Only Save touches the card's photo file.
         QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
 
@@ -1115,12 +1116,12 @@ private slots:
         f.click(f.editor()->cmdPrimo);
         f.click(f.editor()->btnCancFoto);
         QVERIFY(f.editor()->photo().showsPlaceholder());
-        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), f.editor()->imgBianco->pixmap().toImage());
+        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), named<QLabel>(f.editor(), "imgBianco")->pixmap().toImage());
         QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
 
         // The user lets the deletion go rather than save it.
         f.user().queueAnswer(Answer::No);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         f.click(f.editor()->cmdIndietro);
         QCOMPARE(f.position(), QStringLiteral("1"));
         QVERIFY(!f.editor()->photo().showsPlaceholder());
@@ -1184,7 +1185,7 @@ private slots:
         // A new card: the placeholder picture.
         f.click(f.editor()->btnZoomFoto);
         QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].picture, f.editor()->imgBianco->pixmap().toImage());
+        QCOMPARE(seen[0].picture, named<QLabel>(f.editor(), "imgBianco")->pixmap().toImage());
 
         // A stored card: its photo as shown, not read again from disk.
         f.seed(1);
@@ -1220,11 +1221,11 @@ private slots:
         QWidget* owner = nullptr;
         f.user().onDialog([&](QDialog& dialog) {
             auto& help = dynamic_cast<TfrmGuida&>(dialog);
-            title = help.lblTitolo->text();
-            text = help.txtGuida->toPlainText();
+            title = named<QLabel>(&help, "lblTitolo")->text();
+            text = named<QPlainTextEdit>(&help, "txtGuida")->toPlainText();
             owner = help.parentWidget();
         });
-        f.click(f.editor()->cmdGuida);
+        f.click(named<QToolButton>(f.editor(), "cmdGuida"));
         QCOMPARE(f.user().dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
         QCOMPARE(owner, f.editor());
         QCOMPARE(title, helptexts::title(f.helpPage()));
@@ -1253,7 +1254,7 @@ private slots:
         EditorFixture f(kind);
         f.seed(3);
         f.click(f.editor()->cmdPrimo);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.position(), QStringLiteral("2"));
         typeAtEnd(f.edit(f.notesField().control), QStringLiteral(" modificata"));
         QStringList edited = f.record(2);
@@ -1322,7 +1323,7 @@ private slots:
             = how != QLatin1String("new card untouched") && how != QLatin1String("duplicate untouched");
         if (how != QLatin1String("new card untouched")) {
             f.click(f.editor()->cmdPrimo);
-            f.click(f.editor()->cmdAvanti);
+            f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         }
         if (how == QLatin1String("letter typed and taken back")) {
             typeAtEnd(notes, QStringLiteral("x"));
@@ -1336,7 +1337,7 @@ private slots:
             f.user().onDialog([](QDialog& dialog) {
                 auto* attach = qobject_cast<TfrmAllegaCartella*>(&dialog);
                 QVERIFY(attach);
-                QTest::mouseClick(attach->btnApplica, Qt::LeftButton);
+                QTest::mouseClick(named<QAbstractButton>(attach, "btnApplica"), Qt::LeftButton);
             });
             f.click(f.editor()->cmdFile);
             QCOMPARE(f.user().dialogsRun(), 1);
@@ -1392,7 +1393,7 @@ private slots:
         if (photoFails)
             writeBytes(f.photoFolder(), "not a folder");
         f.click(f.editor()->cmdPrimo);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
 
         QStringList edited = f.record(2);
         QList<ScriptedInteraction::Message> told = question();
@@ -1528,7 +1529,7 @@ private slots:
         const int at = way.startsWith(QLatin1String("first")) ? 1 : way.startsWith(QLatin1String("last")) ? 3 : 2;
         f.click(f.editor()->cmdPrimo);
         for (int position = 1; position < at; ++position)
-            f.click(f.editor()->cmdAvanti);
+            f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.position(), QString::number(at));
         // Blanks at the end are not stored.
         typeAtEnd(f.edit(f.notesField().control), QStringLiteral(" cambiata  "));
@@ -1574,7 +1575,7 @@ private slots:
         f.writePhoto(2, encodeJpeg(markedImage(QSize(60, 80), Qt::red)));
         if (change != QLatin1String("new card typed")) {
             f.click(f.editor()->cmdPrimo);
-            f.click(f.editor()->cmdAvanti);
+            f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
             QVERIFY(!f.editor()->photo().showsPlaceholder());
         }
         QLineEdit* notes = f.edit(f.notesField().control);
@@ -1593,12 +1594,12 @@ private slots:
                 auto* attach = qobject_cast<TfrmAllegaCartella*>(&dialog);
                 QVERIFY(attach);
                 if (removed) {
-                    attach->txtFile01->clear();
-                    attach->txtDesc01->clear();
+                    named<QLineEdit>(attach, "txtFile01")->clear();
+                    named<QLineEdit>(attach, "txtDesc01")->clear();
                 } else {
-                    attach->txtDesc01->setText(QStringLiteral("Contratto rinnovato"));
+                    named<QLineEdit>(attach, "txtDesc01")->setText(QStringLiteral("Contratto rinnovato"));
                 }
-                QTest::mouseClick(attach->btnApplica, Qt::LeftButton);
+                QTest::mouseClick(named<QAbstractButton>(attach, "btnApplica"), Qt::LeftButton);
             });
             f.click(f.editor()->cmdFile);
             QCOMPARE(f.user().dialogsRun(), 1);
@@ -1625,7 +1626,7 @@ private slots:
         f.user().clear();
 
         f.user().queueAnswer(Answer::Cancel);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.user().messages(), question());
         QCOMPARE(f.position(), position);
         QCOMPARE(f.shownValues(), shown);

@@ -58,8 +58,10 @@ private:
             auto* window = qobject_cast<CardPrintWindow*>(&dialog);
             QVERIFY(window);
             shownLogo = window->logo();
-            logoLabelFilled = !window->imgLogo->pixmap().isNull();
-            QTest::mouseClick(press == OutputPress::Stampa ? window->btnStampa : window->btnAnnulla, Qt::LeftButton);
+            logoLabelFilled = !named<QLabel>(window, "imgLogo")->pixmap().isNull();
+            QTest::mouseClick(press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
+                                                           : named<QAbstractButton>(window, "btnAnnulla"),
+                Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
     }
@@ -164,7 +166,7 @@ private slots:
         QVERIFY(pdfPageText(words, 0).startsWith(QStringLiteral("Anna Rossi LUOGO DI NASCITA")));
         // The editor keeps its card as it was.
         QCOMPARE(edit("txtNome")->text(), QStringLiteral("  Anna Rossi "));
-        QVERIFY(editor->lblPosizione->text().isEmpty());
+        QVERIFY(named<QLabel>(editor, "lblPosizione")->text().isEmpty());
     }
 
     void bookEntryPrintsBookNameAndShootingDate_data()
@@ -227,7 +229,7 @@ private slots:
         });
         user->runDialog(window);
         QCOMPARE(shownLogo.size(), QSize(297, 184));
-        QCOMPARE(shownLogo, window.imgTemp->pixmap().toImage().convertToFormat(shownLogo.format()));
+        QCOMPARE(shownLogo, named<QLabel>(&window, "imgTemp")->pixmap().toImage().convertToFormat(shownLogo.format()));
     }
 
     // A photo that cannot be brought down to what its box prints (a picture too
@@ -259,7 +261,7 @@ private slots:
         bool taken = true;
         user->onDialog([&](QDialog& dialog) {
             taken = static_cast<CardPrintWindow&>(dialog).photoTaken();
-            QTest::mouseClick(static_cast<CardPrintWindow&>(dialog).btnStampa, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&static_cast<CardPrintWindow&>(dialog), "btnStampa"), Qt::LeftButton);
         });
         user->runDialog(*window);
         QVERIFY(!taken);

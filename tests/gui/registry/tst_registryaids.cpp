@@ -273,7 +273,7 @@ private slots:
         click(editor()->cmdPrimo);
         shownAsStored();
         click(editor()->cmdNuovo);
-        click(editor()->cmdAvanti);
+        click(named<QToolButton>(editor(), "cmdAvanti"));
         shownAsStored();
         // The search window puts its card on screen the same way.
         QVERIFY(editor()->showStoredCard({ 1, stored }));

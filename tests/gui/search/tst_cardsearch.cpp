@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(user->dialogClasses(), QStringList { windowClass() });
         QCOMPARE(marker, editor->cardMarker());
         QVERIFY(user->messages().isEmpty());
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
         QCOMPARE(editor->currentValues(), trimmedValues(records.at(1)));
         QVERIFY(!editor->photo().showsPlaceholder());
         QVERIFY(near(photoColour(), QColor(0x20, 0xA0, 0x40)));
@@ -156,7 +156,7 @@ private slots:
         writePhoto(3, QColor(0xC0, 0x30, 0x30));
 
         chooseLineOf("Anna");
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("3"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("3"));
         QCOMPARE(editor->field(hidden)->text(), QStringLiteral("dopo"));
         QVERIFY(near(photoColour(), QColor(0xC0, 0x30, 0x30)));
     }
@@ -166,7 +166,7 @@ private slots:
         open(ArchiveKind::Registry);
         seed({ record("Anna") });
         chooseLineOf("Anna");
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(editor->photo().showsPlaceholder());
         QCOMPARE(editor->photo().image(), editor->photo().placeholder());
     }
@@ -183,7 +183,7 @@ private slots:
         // Someone else changes the card while the list is on screen.
         chooseLineOf(
             "Bruno", [this](SearchWindow&) { Archive(f->archivePath(), f->layout()).write(2, record("Bruna")); });
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QCOMPARE(editor->currentValues(), shown);
         QVERIFY(user->messages().isEmpty());
     }
@@ -231,7 +231,7 @@ private slots:
         });
         QCOMPARE(user->messages(),
             onlyMessage(MessageKind::Plain, archiveAccessText() + QStringLiteral("\r\n\r\n") + cause, Buttons::Ok));
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QCOMPARE(editor->currentValues(), shown);
     }
 
@@ -251,7 +251,7 @@ private slots:
         QCOMPARE(user->messages(),
             onlyMessage(MessageKind::Plain,
                 archiveAccessText() + QStringLiteral("\r\n\r\nErrore di lettura o scrittura sul disco."), Buttons::Ok));
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
         QCOMPARE(editor->field(0)->text(), QStringLiteral("Bruno"));
     }
 
@@ -268,7 +268,7 @@ private slots:
         });
         QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
         QVERIFY(closed);
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
         QCOMPARE(editor->field(0)->text(), QString());
         QVERIFY(user->messages().isEmpty());
     }
@@ -285,12 +285,12 @@ private slots:
             auto& window = static_cast<SearchWindow&>(dialog);
             runSearch(window);
             QVERIFY(window.listedLines().isEmpty());
-            QTest::mouseDClick(window.lstRecords->viewport(), Qt::LeftButton, {}, QPoint(40, 20));
+            QTest::mouseDClick(named<QListView>(&window, "lstRecords")->viewport(), Qt::LeftButton, {}, QPoint(40, 20));
             closed = !window.isVisible();
         });
         QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
         QVERIFY(closed);
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
         QVERIFY(user->messages().isEmpty());
     }
 
@@ -301,13 +301,13 @@ private slots:
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
             runSearch(window);
-            window.txtTrova->setText(QStringLiteral("bruno"));
-            QTest::mouseClick(window.btnTrova, Qt::LeftButton);
-            window.lstRecords->setFocus();
-            QTest::keyClick(window.lstRecords, Qt::Key_Return);
+            named<QLineEdit>(&window, "txtTrova")->setText(QStringLiteral("bruno"));
+            QTest::mouseClick(named<QPushButton>(&window, "btnTrova"), Qt::LeftButton);
+            named<QListView>(&window, "lstRecords")->setFocus();
+            QTest::keyClick(named<QListView>(&window, "lstRecords"), Qt::Key_Return);
         });
         QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
     }
 
     // The window serves the editor of its kind; words written into its memory
@@ -327,7 +327,7 @@ private slots:
         seed({ record("Anna") });
         chooseLineOf(
             "Anna", [written](SearchWindow& window) { named<QLabel>(&window, "lblMemory")->setText(written); });
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QCOMPARE(editor->field(0)->text(), QStringLiteral("Anna"));
     }
 
@@ -357,7 +357,7 @@ private slots:
         // A shortcut presses its button visibly, a moment later.
         QTRY_COMPARE(user->dialogClasses(), QStringList { windowClass() });
         // Closed without a choice: the editor keeps its new, empty card.
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
     }
 };
 
