@@ -117,15 +117,15 @@ private:
         user->onDialog([=, this](QDialog& dialog) {
             auto* window = qobject_cast<TfrmCompCard*>(&dialog);
             QVERIFY(window);
-            shownAgencyLine = window->txtAgenzia->text();
+            shownAgencyLine = named<QLineEdit>(window, "txtAgenzia")->text();
             if (a4)
-                QTest::mouseClick(window->optA4, Qt::LeftButton);
+                QTest::mouseClick(named<QRadioButton>(window, "optA4"), Qt::LeftButton);
             if (!agencyLine.isNull()) {
-                window->txtAgenzia->clear();
-                QTest::keyClicks(window->txtAgenzia, agencyLine);
+                named<QLineEdit>(window, "txtAgenzia")->clear();
+                QTest::keyClicks(named<QLineEdit>(window, "txtAgenzia"), agencyLine);
             }
             QPushButton* button = press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
-                : press == OutputPress::Anteprima              ? window->btnAnteprima
+                : press == OutputPress::Anteprima              ? named<QPushButton>(window, "btnAnteprima")
                                                                : named<QPushButton>(window, "btnAnnulla");
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());
@@ -353,15 +353,16 @@ private slots:
             QCOMPARE(window->windowTitle(), QStringLiteral(" Comp card"));
             QCOMPARE(window->minimumSize(), window->maximumSize());
             QCOMPARE(window->parentWidget(), editor.get());
-            QVERIFY(window->optA5->isChecked());
-            QVERIFY(!window->optA4->isChecked());
+            QVERIFY(named<QRadioButton>(window, "optA5")->isChecked());
+            QVERIFY(!named<QRadioButton>(window, "optA4")->isChecked());
             QCOMPARE(window->paper(), report::CompCardPaper::A5);
-            QCOMPARE(window->txtAgenzia->maxLength(), 150);
+            QCOMPARE(named<QLineEdit>(window, "txtAgenzia")->maxLength(), 150);
             QCOMPARE(named<QPushButton>(window, "btnStampa")->text(), QStringLiteral("Stampa"));
-            QCOMPARE(window->btnAnteprima->text(), QStringLiteral("Mostra anteprima"));
+            QCOMPARE(named<QPushButton>(window, "btnAnteprima")->text(), QStringLiteral("Mostra anteprima"));
             QCOMPARE(named<QAbstractButton>(window, "btnAnnulla")->text(), QStringLiteral("Annulla"));
-            for (QWidget* control : QList<QWidget*> { named<QPushButton>(window, "btnStampa"), window->btnAnteprima,
-                     named<QAbstractButton>(window, "btnAnnulla"), window->optA5, window->optA4 }) {
+            for (QWidget* control : QList<QWidget*> { named<QPushButton>(window, "btnStampa"),
+                     named<QPushButton>(window, "btnAnteprima"), named<QAbstractButton>(window, "btnAnnulla"),
+                     named<QRadioButton>(window, "optA5"), named<QRadioButton>(window, "optA4") }) {
                 QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
                 // Every text shows whole.
                 const auto* button = qobject_cast<QAbstractButton*>(control);

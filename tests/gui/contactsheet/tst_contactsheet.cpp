@@ -99,9 +99,9 @@ private:
         user->onDialog([=, this](QDialog& dialog) {
             auto* window = qobject_cast<TfrmProvino*>(&dialog);
             QVERIFY(window);
-            shownSummary = window->lblRiepilogo->text();
+            shownSummary = named<QLabel>(window, "lblRiepilogo")->text();
             QPushButton* button = press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
-                : press == OutputPress::Anteprima              ? window->btnAnteprima
+                : press == OutputPress::Anteprima              ? named<QPushButton>(window, "btnAnteprima")
                                                                : named<QPushButton>(window, "btnAnnulla");
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());

@@ -8,6 +8,7 @@
 #include "support/PdfReadBack.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestFiles.h"
+#include "support/TestHelpers.h"
 #include "support/TestPictures.h"
 
 #include <QCheckBox>
@@ -129,12 +130,12 @@ private:
     // Filters to the green eyes, ticks them, puts the tax code in.
     static void chooseGreenEyes(TfrmPacchetto& window)
     {
-        QTest::keyClicks(window.txtFiltro, QStringLiteral("verd"));
-        QTest::mouseClick(window.cmdSelezionaTutte, Qt::LeftButton);
-        window.txtFiltro->clear();
+        QTest::keyClicks(named<QLineEdit>(&window, "txtFiltro"), QStringLiteral("verd"));
+        QTest::mouseClick(named<QPushButton>(&window, "cmdSelezionaTutte"), Qt::LeftButton);
+        named<QLineEdit>(&window, "txtFiltro")->clear();
         window.fieldBox(field("CodFisc"))->setChecked(true);
-        QTest::keyClicks(window.txtCliente, QStringLiteral("Studio \"Alfa\"/Roma"));
-        window.txtNota->setPlainText(QStringLiteral("Casting <estate>"));
+        QTest::keyClicks(named<QLineEdit>(&window, "txtCliente"), QStringLiteral("Studio \"Alfa\"/Roma"));
+        named<QPlainTextEdit>(&window, "txtNota")->setPlainText(QStringLiteral("Casting <estate>"));
     }
 
     QString packageFolder() const { return dir->filePath(QStringLiteral("Pacchetti/Studio _Alfa_Roma_") + today()); }
@@ -180,31 +181,33 @@ private slots:
     {
         storeCards();
         openPackage([this](TfrmPacchetto& window) {
-            QCOMPARE(window.lstSchede->model()->rowCount(), 3);
-            QCOMPARE(window.lblScelte->text(), QStringLiteral("Schede scelte: 0 di 3"));
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->rowCount(), 3);
+            QCOMPARE(named<QLabel>(&window, "lblScelte")->text(), QStringLiteral("Schede scelte: 0 di 3"));
             // Defaults: physical in, personal out.
             QVERIFY(window.fieldBox(field("Altezza"))->isChecked());
             QVERIFY(window.fieldBox(field("Capelli"))->isChecked());
             QVERIFY(!window.fieldBox(field("CodFisc"))->isChecked());
             QVERIFY(!window.fieldBox(field("Iban"))->isChecked());
-            QVERIFY(window.chkFoto->isChecked());
+            QVERIFY(named<QCheckBox>(&window, "chkFoto")->isChecked());
 
-            QTest::mouseClick(window.cmdCreaWeb, Qt::LeftButton);
-            QTest::mouseClick(window.cmdCreaPdf, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaWeb"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaPdf"), Qt::LeftButton);
             QCOMPARE(user->messageTexts(), QStringList(2, pacchettoWords::nothingChosen()));
 
-            QTest::keyClicks(window.txtFiltro, QStringLiteral("verd"));
-            QCOMPARE(window.lstSchede->model()->rowCount(), 2);
-            QTest::mouseClick(window.cmdSelezionaTutte, Qt::LeftButton);
-            QCOMPARE(window.lblScelte->text(), QStringLiteral("Schede scelte: 2 di 3"));
-            window.txtFiltro->clear();
-            QCOMPARE(window.lstSchede->model()->rowCount(), 3);
-            QCOMPARE(window.lstSchede->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
-            QCOMPARE(window.lstSchede->model()->index(2, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
-            QTest::keyClicks(window.txtFiltro, QStringLiteral("Nicol"));
-            QTest::mouseClick(window.cmdDeselezionaTutte, Qt::LeftButton);
-            QCOMPARE(window.lblScelte->text(), QStringLiteral("Schede scelte: 1 di 3"));
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::keyClicks(named<QLineEdit>(&window, "txtFiltro"), QStringLiteral("verd"));
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->rowCount(), 2);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdSelezionaTutte"), Qt::LeftButton);
+            QCOMPARE(named<QLabel>(&window, "lblScelte")->text(), QStringLiteral("Schede scelte: 2 di 3"));
+            named<QLineEdit>(&window, "txtFiltro")->clear();
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->rowCount(), 3);
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->index(1, 0).data(Qt::CheckStateRole).toInt(),
+                int(Qt::Unchecked));
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->index(2, 0).data(Qt::CheckStateRole).toInt(),
+                int(Qt::Checked));
+            QTest::keyClicks(named<QLineEdit>(&window, "txtFiltro"), QStringLiteral("Nicol"));
+            QTest::mouseClick(named<QPushButton>(&window, "cmdDeselezionaTutte"), Qt::LeftButton);
+            QCOMPARE(named<QLabel>(&window, "lblScelte")->text(), QStringLiteral("Schede scelte: 1 di 3"));
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
             QVERIFY(!window.isVisible());
         });
         QCOMPARE(user->dialogsRun(), 1);
@@ -226,8 +229,8 @@ private slots:
         user->queueAnswer(open);
         openPackage([](TfrmPacchetto& window) {
             chooseGreenEyes(window);
-            QTest::mouseClick(window.cmdCreaWeb, Qt::LeftButton);
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaWeb"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
         });
         const QString folder = packageFolder();
         QVERIFY2(QFileInfo(folder + QStringLiteral("/index.html")).isFile(), qPrintable(folder));
@@ -260,8 +263,8 @@ private slots:
         user->cancelWorkAt(1);
         openPackage([](TfrmPacchetto& window) {
             chooseGreenEyes(window);
-            QTest::mouseClick(window.cmdCreaWeb, Qt::LeftButton);
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaWeb"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
         });
         QCOMPARE(
             user->messages(), onlyMessage(MessageKind::Information, pacchettoWords::webCancelled(), Buttons::OkCancel));
@@ -273,8 +276,8 @@ private slots:
         writeBytes(dir->filePath(QStringLiteral("Pacchetti")), "not a folder");
         openPackage([](TfrmPacchetto& window) {
             chooseGreenEyes(window);
-            QTest::mouseClick(window.cmdCreaWeb, Qt::LeftButton);
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaWeb"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
         });
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(user->messages().constFirst().kind, MessageKind::Error);
@@ -306,8 +309,8 @@ private slots:
         user->queueReportOutcome(printed);
         openPackage([](TfrmPacchetto& window) {
             chooseGreenEyes(window);
-            QTest::mouseClick(window.cmdCreaPdf, Qt::LeftButton);
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaPdf"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
         });
         QCOMPARE(user->messageTexts(), message.isEmpty() ? QStringList() : QStringList { message });
         QCOMPARE(user->reports().size(), 1);
