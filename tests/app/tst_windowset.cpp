@@ -277,7 +277,7 @@ private slots:
         TfrmAnagrafica* editor = windows->frmAnagrafica();
         QTest::mouseClick(named<QToolButton>(windows->frmAvvio(), "imgAnagrafica"), Qt::LeftButton);
         fillRequiredFields(editor, ArchiveKind::Registry);
-        QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSalva"), Qt::LeftButton);
         QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QTest::mouseClick(named<QAbstractButton>(editor, "cmdEsci"), Qt::LeftButton);
         QTest::mouseClick(named<QToolButton>(windows->frmAvvio(), "btnAnagrafica"), Qt::LeftButton);

@@ -448,7 +448,7 @@ private slots:
                 Qt::LeftButton);
             QVERIFY(!frm->isVisible());
         });
-        QTest::mouseClick(editor->cmdFile, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdFile"), Qt::LeftButton);
 
         QCOMPARE(user->dialogClasses(), QStringList { "lumidex::TfrmAllegaCartella" });
         if (apply)
@@ -479,8 +479,8 @@ private slots:
             named<QLineEdit>(&frm, "txtDesc01")->setText(QString::fromUtf8("Contratto d'agenzia, più clausole"));
             QTest::mouseClick(named<QAbstractButton>(&frm, "btnApplica"), Qt::LeftButton);
         });
-        QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
-        QTest::mouseClick(editor.cmdSalva, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdFile"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdSalva"), Qt::LeftButton);
         QCOMPARE(named<QLabel>(&editor, "lblPosizione")->text(), QStringLiteral("1"));
 
         const QStringList stored = Archive(programfolder::registryArchivePath(program()), layouts::registry).read(1);
@@ -488,9 +488,9 @@ private slots:
             (QStringList {
                 "Contratto 2024.pdf", "", "", QString::fromUtf8("Contratto d'agenzia, più clausole"), "", "" }));
 
-        QTest::mouseClick(editor.cmdNuovo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdNuovo"), Qt::LeftButton);
         QCOMPARE(labelTexts(&editor), QStringList(6));
-        QTest::mouseClick(editor.cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdPrimo"), Qt::LeftButton);
         user->clear();
         user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
@@ -499,7 +499,7 @@ private slots:
             QTest::mouseClick(named<QPushButton>(&frm, "btnApri01"), Qt::LeftButton);
             QTest::mouseClick(named<QAbstractButton>(&frm, "btnAnnulla"), Qt::LeftButton);
         });
-        QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdFile"), Qt::LeftButton);
         QCOMPARE(user->openedFiles(), QStringList { attached("Contratto 2024.pdf") });
         QCOMPARE(readBytes(attached("Contratto 2024.pdf")), bytes);
     }

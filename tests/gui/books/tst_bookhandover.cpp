@@ -141,7 +141,7 @@ private slots:
 
         // Work in the book, leave, open another: the editor follows the second.
         fillRequiredFields(editor(men), men ? ArchiveKind::MenBook : ArchiveKind::WomenBook);
-        click(editor(men)->cmdSalva);
+        click(named<QToolButton>(editor(men), "cmdSalva"));
         click(named<QAbstractButton>(editor(men), "cmdEsci"));
         QCOMPARE(visible(), windows->frmAvvio());
         QCOMPARE(QFileInfo(dir->filePath(QStringLiteral("Estate") + ext)).size(), 3548);
@@ -166,7 +166,7 @@ private slots:
         openBook(false, QStringLiteral(" Estate.wmn"));
         QCOMPARE(visible(), editor(false));
         QCOMPARE(named<QLabel>(editor(false), "lblFile")->text(), dir->filePath(QStringLiteral(" Estate.wmn")));
-        click(editor(false)->cmdPrimo);
+        click(named<QToolButton>(editor(false), "cmdPrimo"));
         QCOMPARE(named<QLineEdit>(editor(false), QStringLiteral("txtTitolo"))->text(), QStringLiteral("Scatto"));
         QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("Estate.wmn"))));
         QVERIFY(user->messages().isEmpty());

@@ -69,16 +69,16 @@ private slots:
     void importWritesOnlyIntoTheEditorThatOpenedIt()
     {
         QFETCH(bool, fromMen);
-        editor(!fromMen)->txtData->setText(QStringLiteral("31/12/1999"));
+        named<QLineEdit>(editor(!fromMen), "txtData")->setText(QStringLiteral("31/12/1999"));
         user->onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
             named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2024, 3, 5));
             QTest::mouseClick(named<QPushButton>(calendar, "btnImportaData"), Qt::LeftButton);
         });
-        QTest::keyClick(editor(fromMen)->txtData, Qt::Key_Space);
+        QTest::keyClick(named<QLineEdit>(editor(fromMen), "txtData"), Qt::Key_Space);
         QCOMPARE(user->dialogsRun(), 1);
-        QCOMPARE(editor(fromMen)->txtData->text(), QStringLiteral("05/03/2024"));
-        QCOMPARE(editor(!fromMen)->txtData->text(), QStringLiteral("31/12/1999"));
+        QCOMPARE(named<QLineEdit>(editor(fromMen), "txtData")->text(), QStringLiteral("05/03/2024"));
+        QCOMPARE(named<QLineEdit>(editor(!fromMen), "txtData")->text(), QStringLiteral("31/12/1999"));
     }
 
     void importHandsTheDateBackWithoutTouchingAnyEditor()
@@ -88,8 +88,8 @@ private slots:
         QTest::mouseClick(named<QPushButton>(&calendar, "btnImportaData"), Qt::LeftButton);
         QCOMPARE(calendar.importedDate(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         QCOMPARE(calendar.result(), int(QDialog::Accepted));
-        QCOMPARE(women->txtData->text(), QString());
-        QCOMPARE(men->txtData->text(), QString());
+        QCOMPARE(named<QLineEdit>(women, "txtData")->text(), QString());
+        QCOMPARE(named<QLineEdit>(men, "txtData")->text(), QString());
     }
 
     // The date goes to the editor that opened the calendar, whatever words its
@@ -112,10 +112,10 @@ private slots:
             named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2024, 3, 5));
             QTest::mouseClick(named<QPushButton>(calendar, "btnImportaData"), Qt::LeftButton);
         });
-        QTest::keyClick(men->txtData, Qt::Key_Space);
+        QTest::keyClick(named<QLineEdit>(men, "txtData"), Qt::Key_Space);
         QCOMPARE(user->dialogsRun(), 1);
-        QCOMPARE(men->txtData->text(), QStringLiteral("05/03/2024"));
-        QCOMPARE(women->txtData->text(), QString());
+        QCOMPARE(named<QLineEdit>(men, "txtData")->text(), QStringLiteral("05/03/2024"));
+        QCOMPARE(named<QLineEdit>(women, "txtData")->text(), QString());
     }
 
     void importWithoutPickingWritesToday()
@@ -124,8 +124,8 @@ private slots:
             QTest::mouseClick(
                 named<QPushButton>(qobject_cast<TfrmCalendario*>(&dialog), "btnImportaData"), Qt::LeftButton);
         });
-        QTest::keyClick(men->txtData, Qt::Key_Return);
-        QCOMPARE(men->txtData->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        QTest::keyClick(named<QLineEdit>(men, "txtData"), Qt::Key_Return);
+        QCOMPARE(named<QLineEdit>(men, "txtData")->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
     }
 
     void enterOnADayImportsIt()
@@ -137,9 +137,9 @@ private slots:
             QWidget* days = named<QCalendarWidget>(calendar, "calAppuntamenti")->findChild<QAbstractItemView*>();
             QTest::keyClick(days, Qt::Key_Return);
         });
-        QTest::keyClick(women->txtData, Qt::Key_Return);
-        QCOMPARE(women->txtData->text(), QStringLiteral("30/11/2022"));
-        QCOMPARE(men->txtData->text(), QString());
+        QTest::keyClick(named<QLineEdit>(women, "txtData"), Qt::Key_Return);
+        QCOMPARE(named<QLineEdit>(women, "txtData")->text(), QStringLiteral("30/11/2022"));
+        QCOMPARE(named<QLineEdit>(men, "txtData")->text(), QString());
     }
 
     void cancelChangesNothing_data()
@@ -151,15 +151,15 @@ private slots:
     void cancelChangesNothing()
     {
         QFETCH(QString, date);
-        women->txtData->setText(date);
+        named<QLineEdit>(women, "txtData")->setText(date);
         user->onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
             named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2020, 1, 1));
             QTest::mouseClick(named<QPushButton>(calendar, "btnAnnulla"), Qt::LeftButton);
         });
-        QTest::keyClick(women->txtData, Qt::Key_X);
+        QTest::keyClick(named<QLineEdit>(women, "txtData"), Qt::Key_X);
         QCOMPARE(user->dialogsRun(), 1);
-        QCOMPARE(women->txtData->text(), date);
+        QCOMPARE(named<QLineEdit>(women, "txtData")->text(), date);
     }
 };
 

@@ -106,7 +106,7 @@ private:
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
-        QTest::mouseClick(editor->cmdProvino, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdProvino"), Qt::LeftButton);
     }
 
     QString printedPdf() const { return user->reports().isEmpty() ? QString() : user->reports().constLast().pdfPath; }
@@ -341,13 +341,14 @@ private slots:
         book->show();
         QVERIFY(QTest::qWaitForWindowExposed(book.get()));
         QToolButton* button = named<QToolButton>(book.get(), QStringLiteral("cmdProvino"));
-        QCOMPARE(button, book->cmdProvino);
+        QCOMPARE(button, named<QToolButton>(book, "cmdProvino"));
         QCOMPARE(button->statusTip(), QStringLiteral("Stampa il provino del book fotografico."));
         QVERIFY(button->toolTip().contains(QStringLiteral("Ctrl+Shift+P")));
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(button->isVisible());
         const auto x = [&](QWidget* w) { return w->mapTo(book.get(), QPoint()).x(); };
-        QVERIFY(x(button) > x(book->cmdStampa) && x(button) < x(book->cmdPrimo));
+        QVERIFY(x(button) > x(named<QToolButton>(book, "cmdStampa"))
+            && x(button) < x(named<QToolButton>(book, "cmdPrimo")));
     }
 
     void ctrlShiftPOpensTheContactSheet()

@@ -124,7 +124,7 @@ private:
             QVERIFY(window);
             steps(*window);
         });
-        QTest::mouseClick(editor->cmdPacchetto, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPacchetto"), Qt::LeftButton);
     }
 
     // Filters to the green eyes, ticks them, puts the tax code in.
@@ -153,24 +153,25 @@ private slots:
 
     void toolbarButtons()
     {
-        QVERIFY(editor->cmdPacchetto);
-        QVERIFY(!editor->cmdGalleria);
-        QCOMPARE(editor->cmdPacchetto->statusTip(),
+        QVERIFY(named<QToolButton>(editor, "cmdPacchetto"));
+        QVERIFY(!editor->findChild<QToolButton*>(QStringLiteral("cmdGalleria")));
+        QCOMPARE(named<QToolButton>(editor, "cmdPacchetto")->statusTip(),
             QStringLiteral("Prepara un pacchetto di schede da inviare a un cliente."));
-        QVERIFY(editor->cmdPacchetto->toolTip().contains(
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K).toString(QKeySequence::NativeText)));
+        QVERIFY(named<QToolButton>(editor, "cmdPacchetto")
+                    ->toolTip()
+                    .contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K).toString(QKeySequence::NativeText)));
         for (ArchiveKind kind : bookKinds()) {
             EditorFixture book(kind);
-            QVERIFY(!book.editor()->cmdPacchetto);
-            QVERIFY(book.editor()->cmdGalleria);
-            QCOMPARE(
-                book.editor()->cmdGalleria->statusTip(), QStringLiteral("Crea una galleria web del book fotografico."));
+            QVERIFY(!book.editor()->findChild<QToolButton*>(QStringLiteral("cmdPacchetto")));
+            QVERIFY(named<QToolButton>(book.editor(), "cmdGalleria"));
+            QCOMPARE(named<QToolButton>(book.editor(), "cmdGalleria")->statusTip(),
+                QStringLiteral("Crea una galleria web del book fotografico."));
         }
     }
 
     void anEmptyRegistryHasNothingToSend()
     {
-        QTest::mouseClick(editor->cmdPacchetto, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPacchetto"), Qt::LeftButton);
         QCOMPARE(user->dialogsRun(), 0);
         QCOMPARE(
             user->messages(), onlyMessage(MessageKind::Information, pacchettoWords::emptyArchive(), Buttons::OkCancel));
@@ -349,7 +350,7 @@ private slots:
             values[layouts::book.indexOf("Titolo")] = QStringLiteral("Secondo");
             archive.append(values);
             book.user().queueAnswer(Answer::No);
-            QTest::mouseClick(book.editor()->cmdGalleria, Qt::LeftButton);
+            QTest::mouseClick(named<QToolButton>(book.editor(), "cmdGalleria"), Qt::LeftButton);
             const QString folder = book.filePath(QStringLiteral("Gallerie/")
                 + package::safeFileName(EditorFixture::bookName.trimmed(), QString()) + u'_' + today());
             QCOMPARE(book.user().messages(),
@@ -367,7 +368,7 @@ private slots:
     {
         for (ArchiveKind kind : bookKinds()) {
             EditorFixture book(kind);
-            QTest::mouseClick(book.editor()->cmdGalleria, Qt::LeftButton);
+            QTest::mouseClick(named<QToolButton>(book.editor(), "cmdGalleria"), Qt::LeftButton);
             QCOMPARE(book.user().messages(),
                 onlyMessage(MessageKind::Information, pacchettoWords::emptyArchive(), Buttons::OkCancel));
             QVERIFY(!QFileInfo::exists(book.filePath(QStringLiteral("Gallerie"))));

@@ -133,7 +133,7 @@ private slots:
             QCOMPARE(temp->pixmap().size(), QSize(297, 184));
             QTest::mouseClick(stampa, Qt::LeftButton);
         });
-        click(preview ? editor->cmdAnteprima : editor->cmdStampa);
+        click(preview ? named<QToolButton>(editor, "cmdAnteprima") : named<QToolButton>(editor, "cmdStampa"));
 
         QCOMPARE(user->dialogClasses(), QStringList { className });
         QCOMPARE(user->reports().size(), 1);
@@ -154,7 +154,7 @@ private slots:
         edit("txtLingue")->setText(QStringLiteral("Inglese "));
         edit("txtNote")->setText(QStringLiteral("[Nome] il [DATE]"));
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
 
         const QList<PdfWord> words = printedWords();
         const PdfWord milano = findWord(words, QStringLiteral("Milano"));
@@ -192,7 +192,7 @@ private slots:
         edit("txtData")->setText(date);
         edit("txtLocation")->setText(QStringLiteral("Portofino"));
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
 
         const QString text = pdfPageText(printedWords(), 0);
         QVERIFY2(text.startsWith(header), qPrintable(text));
@@ -204,15 +204,15 @@ private slots:
         open(ArchiveKind::Registry);
         // A new card shows the placeholder: that is what prints.
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
         QCOMPARE(shownLogo, editor->photo().image());
         QVERIFY(logoLabelFilled);
 
         const QString photo = dir->filePath(QStringLiteral("ritratto.jpg"));
         writeBytes(photo, encodeJpeg(markedImage(QSize(120, 200), Qt::red), 95));
         user->queueOpenFileName(photo);
-        click(editor->btnCaricaFoto);
-        click(editor->cmdAnteprima);
+        click(named<QToolButton>(editor, "btnCaricaFoto"));
+        click(named<QToolButton>(editor, "cmdAnteprima"));
         QCOMPARE(shownLogo.size(), QSize(120, 200));
         QCOMPARE(shownLogo, editor->photo().image());
         QCOMPARE(user->reports().size(), 2);
@@ -291,7 +291,7 @@ private slots:
             writeBytes(target, previous);
         user->printIntoFile(target);
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
 
         QCOMPARE(user->reports().size(), 1);
         if (folderInItsPlace) {
@@ -316,7 +316,7 @@ private slots:
         open(ArchiveKind::MenBook);
         user->queueReportOutcome(ReportOutcome::Failed, FailureCause::fromSystem(ENOSPC));
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
         QCOMPARE(user->messages(),
             onlyMessage(MessageKind::Warning, printMessage + QStringLiteral("\r\n\r\nSpazio esaurito sul disco."),
                 Buttons::OkCancel));
@@ -367,7 +367,7 @@ private slots:
         // Either answer to the warning leads to the same end.
         user->queueAnswer(Answer::Cancel);
         pressOnShow(press);
-        click(preview ? editor->cmdAnteprima : editor->cmdStampa);
+        click(preview ? named<QToolButton>(editor, "cmdAnteprima") : named<QToolButton>(editor, "cmdStampa"));
 
         QCOMPARE(user->dialogsRun(), 1);
         QCOMPARE(user->reports().size(), reports);

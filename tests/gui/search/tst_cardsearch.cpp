@@ -84,7 +84,7 @@ private:
             doubleClickRow(window, row);
             QVERIFY(!window.isVisible());
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QCOMPARE(user->dialogsRun(), 1);
     }
     // A pixel of the photo's own colour, away from its dark mark in the corner.
@@ -127,7 +127,7 @@ private slots:
             doubleClickRow(window, rowStartingWith(window, "Anna"));
             QCOMPARE(window.result(), int(QDialog::Accepted));
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
 
         QCOMPARE(user->dialogClasses(), QStringList { windowClass() });
         QCOMPARE(marker, editor->cardMarker());
@@ -177,7 +177,7 @@ private slots:
         QFETCH(ArchiveKind, kind);
         open(kind);
         seed({ record("Anna"), record("Bruno") });
-        QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPrimo"), Qt::LeftButton);
         const QStringList shown = editor->currentValues();
 
         // Someone else changes the card while the list is on screen.
@@ -210,7 +210,7 @@ private slots:
         QFETCH(QString, cause);
         open(kind);
         seed({ record("Anna"), record("Bruno") });
-        QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPrimo"), Qt::LeftButton);
         const QStringList shown = editor->currentValues();
 
         Archive::setDefaultLockTimeout(200);
@@ -266,7 +266,7 @@ private slots:
             window.lstRecordsDblClick();
             closed = !window.isVisible();
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QVERIFY(closed);
         QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
         QCOMPARE(editor->field(0)->text(), QString());
@@ -288,7 +288,7 @@ private slots:
             QTest::mouseDClick(named<QListView>(&window, "lstRecords")->viewport(), Qt::LeftButton, {}, QPoint(40, 20));
             closed = !window.isVisible();
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QVERIFY(closed);
         QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
         QVERIFY(user->messages().isEmpty());
@@ -306,7 +306,7 @@ private slots:
             named<QListView>(&window, "lstRecords")->setFocus();
             QTest::keyClick(named<QListView>(&window, "lstRecords"), Qt::Key_Return);
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
     }
 
@@ -342,7 +342,7 @@ private slots:
             runSearch(window);
             listed = window.listedLines();
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QCOMPARE(listed.size(), 1);
         QVERIFY(listed.first().startsWith(QLatin1String("Alba")));
     }

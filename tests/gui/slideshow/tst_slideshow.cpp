@@ -139,7 +139,7 @@ private slots:
         QVERIFY(window->showsWaitingPicture());
         QVERIFY(window->Timer->isActive());
         QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QString());
-        QCOMPARE(window->imgFoto->alignment(), Qt::AlignCenter);
+        QCOMPARE(named<QLabel>(window, "imgFoto")->alignment(), Qt::AlignCenter);
         QVERIFY(!QFileInfo::exists(programfolder::registryArchivePath(folder.dir.path())));
 
         // The timer ends with the window.
@@ -504,11 +504,11 @@ private slots:
             window->cmdAvantiClick();
             QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QStringLiteral("1"));
             QVERIFY(nearColour(shownColour(*window), Qt::green));
-            QTest::mouseClick(window->imgFoto, Qt::LeftButton);
+            QTest::mouseClick(named<QLabel>(window, "imgFoto"), Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
-        QTest::mouseClick(editor->cmdSlideshow, Qt::LeftButton);
-        QTest::mouseClick(editor->cmdSlideshow, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSlideshow"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSlideshow"), Qt::LeftButton);
         QCOMPARE(user.dialogClasses(), QStringList(2, windowClass));
         QCOMPARE(seen, 2);
         QVERIFY(editor->findChildren<SlideshowWindow*>().isEmpty());
