@@ -3,6 +3,7 @@
 #include "gui/search/SearchWindow.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
+#include "support/TestHelpers.h"
 
 #include <QItemSelectionModel>
 #include <QLineEdit>
