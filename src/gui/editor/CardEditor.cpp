@@ -161,11 +161,6 @@ QString CardEditor::photoPath(const QString& position) const
     return m_profile.photoPath(m_programDir, bookName(), position);
 }
 
-QString CardEditor::cardMarker() const
-{
-    return m_profile.cardMarker;
-}
-
 QStringList CardEditor::currentValues() const
 {
     QStringList values;

@@ -54,9 +54,6 @@ public:
     virtual QString bookName() const { return {}; }
     // The photo file of the card at `position`.
     QString photoPath(const QString& position) const;
-    // The words the memory label of a dialog this editor opens shows:
-    // "anagrafica", "bookuomini" or "bookdonne".
-    QString cardMarker() const;
 
     // The card as a record, as the editor shows it: edit fields, then attachment labels.
     QStringList currentValues() const;
