@@ -21,7 +21,12 @@ struct ReportResult;
 // it is known, its cause.
 class OutputChoiceWindow : public QDialog {
     Q_OBJECT
-public:
+public slots:
+    void btnStampaClick();
+    void btnAnteprimaClick();
+    void btnAnnullaClick();
+
+protected:
     QFrame* const panSfondo;
     QLabel* const imgIcona;
     QLabel* const lblTitolo;
@@ -31,12 +36,6 @@ public:
     QPushButton* const btnAnteprima;
     QPushButton* const btnStampa;
 
-public slots:
-    void btnStampaClick();
-    void btnAnteprimaClick();
-    void btnAnnullaClick();
-
-protected:
     struct Look {
         QString objectName;
         QString caption;

@@ -1,6 +1,7 @@
 #include "ui/RealInteraction.h"
 
 #include "report/PrintableReport.h"
+#include "texts/CommonTexts.h"
 #include "ui/DesktopOpener.h"
 #include "ui/PictureButton.h"
 #include "ui/PrinterOutput.h"
@@ -48,17 +49,17 @@ QString titleOf(MessageKind kind)
 {
     switch (kind) {
     case MessageKind::Warning:
-        return QStringLiteral("Avviso");
+        return commontext::warningTitle();
     case MessageKind::Error:
-        return QStringLiteral("Errore");
+        return commontext::errorTitle();
     case MessageKind::Information:
-        return QStringLiteral("Informazione");
+        return commontext::informationTitle();
     case MessageKind::Confirmation:
-        return QStringLiteral("Conferma");
+        return commontext::confirmationTitle();
     case MessageKind::Plain:
         break;
     }
-    return QStringLiteral("Lumidex");
+    return commontext::programName();
 }
 
 } // namespace
@@ -236,14 +237,14 @@ void limitPreviewCommands(QPrintPreviewDialog& preview)
         bar->insertSeparator(print);
     bar->addSeparator();
 
-    QAction* fullScreen = addPreviewCommand(*bar, QStringLiteral("Schermo intero"),
+    QAction* fullScreen = addPreviewCommand(*bar, commontext::fullScreenCommand(),
         QStringLiteral(":/icons/anteprima-schermo-intero.svg"), QKeySequence(Qt::Key_F11));
     fullScreen->setCheckable(true);
     QObject::connect(fullScreen, &QAction::toggled, &preview, [&preview](bool on) {
         preview.setWindowState(on ? (preview.windowState() | Qt::WindowFullScreen)
                                   : (preview.windowState() & ~Qt::WindowFullScreen) | Qt::WindowMaximized);
     });
-    QAction* close = addPreviewCommand(*bar, QStringLiteral("Chiudi"), QStringLiteral(":/icons/anteprima-chiudi.svg"),
+    QAction* close = addPreviewCommand(*bar, commontext::closeButton(), QStringLiteral(":/icons/anteprima-chiudi.svg"),
         QKeySequence(Qt::CTRL | Qt::Key_W));
     QObject::connect(close, &QAction::triggered, &preview, &QDialog::reject);
 }

@@ -306,7 +306,7 @@ QLineEdit* EditorFixture::firstField() const
 
 QString EditorFixture::position() const
 {
-    return m_editor->lblPosizione->text();
+    return named<QLabel>(m_editor, QStringLiteral("lblPosizione"))->text();
 }
 
 QStringList EditorFixture::shownValues() const

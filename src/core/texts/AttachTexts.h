@@ -18,4 +18,17 @@ QString noApplication(const QString& name);
 // read; the cause follows on a paragraph of its own.
 QString fileUnreadable(const QString& name);
 
+// The dialog's caption, captions, buttons and its file dialog.
+QString caption();
+QString applyButton();
+// After the slot's number, in both captions of a slot.
+QString slotCaption();
+QString nameCaption();
+QString descriptionCaption();
+QString eraseTip();
+QString browseButton();
+QString openButton();
+QString chooseTitle();
+QString chooseFilter();
+
 } // namespace lumidex::attachtext

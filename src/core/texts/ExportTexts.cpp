@@ -61,4 +61,34 @@ QString exportedPartially(qsizetype read, qsizetype total)
                          "Si vuole aprire il file di Excel?");
 }
 
+QString exportTip()
+{
+    return QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
+}
+
+QString exportText()
+{
+    return QStringLiteral("Esporta archivio");
+}
+
+QString helpTip()
+{
+    return QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
+}
+
+QString helpText()
+{
+    return QStringLiteral("Guida");
+}
+
+QString exitTip()
+{
+    return QStringLiteral("Esci da questo ambiente di lavoro.");
+}
+
+QString exitToolTip()
+{
+    return QStringLiteral("Esci (Esc)");
+}
+
 } // namespace lumidex::exporttext

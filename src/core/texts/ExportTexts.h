@@ -22,4 +22,12 @@ QString askToExportPartial(qsizetype read, qsizetype total);
 // The spreadsheet was written from a grid that holds only part of the archive.
 QString exportedPartially(qsizetype read, qsizetype total);
 
+// The tips and texts of the window's buttons.
+QString exportTip();
+QString exportText();
+QString helpTip();
+QString helpText();
+QString exitTip();
+QString exitToolTip();
+
 } // namespace lumidex::exporttext

@@ -40,4 +40,14 @@ QString summaryFailed(const QString& name)
         .arg(name);
 }
 
+QString printCaption()
+{
+    return QStringLiteral(" Stampa scheda");
+}
+
+QString previewCaption()
+{
+    return QStringLiteral(" Anteprima di stampa");
+}
+
 } // namespace lumidex::printtext

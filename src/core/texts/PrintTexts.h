@@ -20,4 +20,8 @@ QString longSummary(qsizetype lines, int pages);
 // The summary `name` did not reach the printer or its file.
 QString summaryFailed(const QString& name);
 
+// The captions of the card print and card preview windows.
+QString printCaption();
+QString previewCaption();
+
 } // namespace lumidex::printtext

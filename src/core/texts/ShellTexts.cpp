@@ -28,4 +28,100 @@ QString mailNotOpened(const QString& address)
         .arg(address);
 }
 
+QString startCaption()
+{
+    return QStringLiteral(" Lumidex");
+}
+
+QString infoTip()
+{
+    return QStringLiteral("Informazioni su Lumidex");
+}
+
+QString helpTip()
+{
+    return QStringLiteral("Guida all'utilizzo del software");
+}
+
+QString registryTip()
+{
+    return QStringLiteral("Archivio anagrafico");
+}
+
+QString womenBooksTip()
+{
+    return QStringLiteral("Book donne");
+}
+
+QString menBooksTip()
+{
+    return QStringLiteral("Book uomini");
+}
+
+QString siteTip()
+{
+    return QStringLiteral("Sito web del produttore");
+}
+
+QString creditsTip()
+{
+    return QStringLiteral("Crediti");
+}
+
+QString exitTip()
+{
+    return QStringLiteral("Esci da Lumidex");
+}
+
+QString helpCaption()
+{
+    return QStringLiteral(" Guida all'utilizzo del software");
+}
+
+QString helpTitle()
+{
+    return QStringLiteral("Argomento della guida.");
+}
+
+QString helpPdf()
+{
+    return QStringLiteral("Visualizza guida in formato PDF");
+}
+
+QString infoCaption()
+{
+    return QStringLiteral(" Informazioni su Lumidex");
+}
+
+QString infoLine()
+{
+    return QStringLiteral("L'archivio delle modelle e dei loro book fotografici, sempre a portata di mano.");
+}
+
+QString infoDescription()
+{
+    return QStringLiteral("Schede anagrafiche con foto e documenti allegati, book fotografici per donne e uomini, "
+                          "ricerche, stampe, Slide Show ed esportazione in Microsoft Excel.");
+}
+
+QString infoVersion()
+{
+    return QStringLiteral("Versione 1.0");
+}
+
+QString infoMailTip()
+{
+    return QStringLiteral("Scrivi al produttore per avere informazioni.");
+}
+
+QString creditsCaption()
+{
+    return QStringLiteral(" Lumidex - Ideazione, progetto e realizzazione: Lumidex Software");
+}
+
+QString creditsSiteTip()
+{
+    return QStringLiteral("Visita il sito web del produttore.");
+}
+
 } // namespace lumidex::shelltext

@@ -116,16 +116,14 @@ QWidget* ExportWindow::buildTopBar()
         return b;
     };
     cmdEsporta = button(QStringLiteral("cmdEsporta"), QStringLiteral(":/icons/esporta-excel.svg"),
-        QStringLiteral("Esporta l'archivio in formato Microsoft Excel."), QStringLiteral("Esporta archivio"),
-        QKeySequence(Qt::CTRL | Qt::Key_E));
-    cmdGuida = button(QStringLiteral("cmdGuida"), QStringLiteral(":/icons/guida.svg"),
-        QStringLiteral("Visualizza la pagina della guida sensibile al contesto."), QStringLiteral("Guida"),
-        QKeySequence(Qt::Key_F1));
+        exporttext::exportTip(), exporttext::exportText(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    cmdGuida = button(QStringLiteral("cmdGuida"), QStringLiteral(":/icons/guida.svg"), exporttext::helpTip(),
+        exporttext::helpText(), QKeySequence(Qt::Key_F1));
     // Escape closes the window as in any dialog; it is no shortcut of the button,
     // so that it still cancels the typing in a cell first.
-    cmdEsci = makePictureButton(panBarra, QStringLiteral("cmdEsci"), QStringLiteral(":/icons/esci.svg"), buttonSize,
-        QStringLiteral("Esci da questo ambiente di lavoro."));
-    cmdEsci->setToolTip(QStringLiteral("Esci (Esc)"));
+    cmdEsci = makePictureButton(
+        panBarra, QStringLiteral("cmdEsci"), QStringLiteral(":/icons/esci.svg"), buttonSize, exporttext::exitTip());
+    cmdEsci->setToolTip(exporttext::exitToolTip());
 
     auto* row = new QHBoxLayout(panBarra);
     row->setContentsMargins(14, 8, 20, 8);

@@ -3,6 +3,7 @@
 #include "common/Formatting.h"
 #include "kinds/ArchiveProfile.h"
 #include "report/ComposedReport.h"
+#include "texts/CommonTexts.h"
 #include "texts/PrintTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
@@ -42,11 +43,10 @@ struct OutputLook {
 OutputLook lookOf(CardOutput output)
 {
     if (output == CardOutput::Print)
-        return { QStringLiteral(" Stampa scheda"), QStringLiteral("Stampa"),
-            QStringLiteral(":/pictures/stampa-titolo.svg"), QStringLiteral(":/pictures/stampa-icona.svg"),
-            QStringLiteral(":/pictures/stampa-istruzioni.svg"), 4,
+        return { printtext::printCaption(), commontext::printButton(), QStringLiteral(":/pictures/stampa-titolo.svg"),
+            QStringLiteral(":/pictures/stampa-icona.svg"), QStringLiteral(":/pictures/stampa-istruzioni.svg"), 4,
             QStringLiteral("QFrame#shpBarra { background: #427AA8; border: none; }") };
-    return { QStringLiteral(" Anteprima di stampa"), QStringLiteral("Mostra anteprima"),
+    return { printtext::previewCaption(), commontext::previewButton(),
         QStringLiteral(":/pictures/anteprima-titolo.svg"), QStringLiteral(":/pictures/anteprima-icona.svg"),
         QStringLiteral(":/pictures/anteprima-istruzioni.svg"), 6,
         QStringLiteral("QFrame#shpBarra { border: none; background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
@@ -83,7 +83,7 @@ CardPrintWindow::CardPrintWindow(ArchiveKind kind, CardOutput output, const QStr
     setModal(true);
 
     buildPanel();
-    btnAnnulla = makePrintButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), annullaGeometry);
+    btnAnnulla = makePrintButton(this, QStringLiteral("btnAnnulla"), commontext::cancelButton(), annullaGeometry);
     btnStampa = makePrintButton(this, QStringLiteral("btnStampa"), look.buttonText, stampaGeometry);
     btnStampa->setDefault(true);
 

@@ -42,17 +42,6 @@ public:
     // finest resolution photos are printed with.
     static QSize printedPhotoSize(ArchiveKind kind);
 
-    QFrame* panSfondo = nullptr;
-    QLabel* imgTitolo = nullptr;
-    QLabel* imgPersona = nullptr;
-    QFrame* shpBarra = nullptr;
-    QLabel* imgIcona = nullptr;
-    QLabel* imgIstruzioni = nullptr;
-    QPushButton* btnAnnulla = nullptr;
-    QPushButton* btnStampa = nullptr;
-    QLabel* imgLogo = nullptr;
-    QLabel* imgTemp = nullptr;
-
 public slots:
     void btnStampaClick();
     void btnAnnullaClick();
@@ -64,6 +53,17 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFrame* panSfondo = nullptr;
+    QLabel* imgTitolo = nullptr;
+    QLabel* imgPersona = nullptr;
+    QFrame* shpBarra = nullptr;
+    QLabel* imgIcona = nullptr;
+    QLabel* imgIstruzioni = nullptr;
+    QPushButton* btnAnnulla = nullptr;
+    QPushButton* btnStampa = nullptr;
+    QLabel* imgLogo = nullptr;
+    QLabel* imgTemp = nullptr;
+
     void buildPanel();
     void takePhoto();
     [[nodiscard]] ReportResult printCard();

@@ -14,26 +14,6 @@ class TfrmAvvio : public QWidget {
 public:
     explicit TfrmAvvio(const QString& programDir, QWidget* parent = nullptr);
 
-    QToolButton* imgInfo = nullptr;
-    QLabel* imgIcona = nullptr;
-    QLabel* imgTitolo = nullptr;
-    QToolButton* imgGuida = nullptr;
-    QLabel* imgSottotitolo = nullptr;
-    QToolButton* imgAnagrafica = nullptr;
-    QToolButton* imgDonne = nullptr;
-    QToolButton* imgUomini = nullptr;
-    QWidget* linSepara01 = nullptr;
-    QWidget* linSepara02 = nullptr;
-    QToolButton* btnAnagrafica = nullptr;
-    QToolButton* btnDonne = nullptr;
-    QToolButton* btnUomini = nullptr;
-    QToolButton* appAnagrafica = nullptr;
-    QToolButton* appDonne = nullptr;
-    QToolButton* appUomini = nullptr;
-    QToolButton* imgSito = nullptr;
-    QToolButton* imgCopyright = nullptr;
-    QToolButton* imgEsci = nullptr;
-
 signals:
     // Where the user wants to go; the window set shows the target and hides the menu.
     void registryRequested();
@@ -56,6 +36,26 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QToolButton* imgInfo = nullptr;
+    QLabel* imgIcona = nullptr;
+    QLabel* imgTitolo = nullptr;
+    QToolButton* imgGuida = nullptr;
+    QLabel* imgSottotitolo = nullptr;
+    QToolButton* imgAnagrafica = nullptr;
+    QToolButton* imgDonne = nullptr;
+    QToolButton* imgUomini = nullptr;
+    QWidget* linSepara01 = nullptr;
+    QWidget* linSepara02 = nullptr;
+    QToolButton* btnAnagrafica = nullptr;
+    QToolButton* btnDonne = nullptr;
+    QToolButton* btnUomini = nullptr;
+    QToolButton* appAnagrafica = nullptr;
+    QToolButton* appDonne = nullptr;
+    QToolButton* appUomini = nullptr;
+    QToolButton* imgSito = nullptr;
+    QToolButton* imgCopyright = nullptr;
+    QToolButton* imgEsci = nullptr;
+
     QWidget* buildSheet();
 
     QString m_programDir;

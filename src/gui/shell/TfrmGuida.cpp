@@ -23,8 +23,8 @@ namespace {
 
 ShellDialog::Look guidaLook()
 {
-    return { QStringLiteral("frmGuida"), QStringLiteral(" Guida all'utilizzo del software"), QSize(670, 572), Qt::white,
-        QColor(0xBF, 0xD8, 0xEF), QSize(642, 540), ShellDialog::Placement::Screen };
+    return { QStringLiteral("frmGuida"), shelltext::helpCaption(), QSize(670, 572), Qt::white, QColor(0xBF, 0xD8, 0xEF),
+        QSize(642, 540), ShellDialog::Placement::Screen };
 }
 
 } // namespace
@@ -44,7 +44,7 @@ TfrmGuida::TfrmGuida(const QString& programDir, QWidget* parent)
     logoLayout->setContentsMargins(8, 4, 8, 4);
     logoLayout->addWidget(imgLogo, 0, Qt::AlignCenter);
 
-    lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), sheet);
+    lblTitolo = new QLabel(shelltext::helpTitle(), sheet);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setTextFormat(Qt::PlainText);
     QFont titleFace(QStringLiteral("Arial"));
@@ -64,9 +64,9 @@ TfrmGuida::TfrmGuida(const QString& programDir, QWidget* parent)
     textFace.setBold(true);
     txtGuida->setFont(textFace);
 
-    imgPDF = makePictureButton(sheet, QStringLiteral("imgPDF"), QStringLiteral(":/icons/pdf.svg"), QSize(27, 27),
-        QStringLiteral("Visualizza guida in formato PDF"));
-    lnkWeb = new LinkLabel(QStringLiteral("Visualizza guida in formato PDF"), sheet);
+    imgPDF = makePictureButton(
+        sheet, QStringLiteral("imgPDF"), QStringLiteral(":/icons/pdf.svg"), QSize(27, 27), shelltext::helpPdf());
+    lnkWeb = new LinkLabel(shelltext::helpPdf(), sheet);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     lnkWeb->attachIcon(imgPDF);
     btnChiudi = makeCloseButton(sheet, QSize(161, 38));
@@ -89,6 +89,12 @@ TfrmGuida::TfrmGuida(const QString& programDir, QWidget* parent)
 
     connect(lnkWeb, &LinkLabel::clicked, this, &TfrmGuida::lnkWebClick);
     btnChiudi->setFocus();
+}
+
+void TfrmGuida::showPage(const QString& title, const QString& text)
+{
+    lblTitolo->setText(title);
+    txtGuida->setPlainText(text);
 }
 
 void TfrmGuida::lnkWebClick()

@@ -63,7 +63,7 @@ private:
 private slots:
     void windowAsDesigned()
     {
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         QCOMPARE(dialog.objectName(), QStringLiteral("frmAllegaCartella"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral(" Allega file"));
         QVERIFY(dialog.isModal());
@@ -111,13 +111,14 @@ private slots:
             QVERIFY(description->font().bold());
             QCOMPARE(description->font().pointSize(), 12);
         }
-        QCOMPARE(dialog.btnAnnulla->text(), QStringLiteral("Annulla"));
-        QCOMPARE(dialog.btnAnnulla->size(), QSize(126, 32));
-        QCOMPARE(dialog.btnApplica->text(), QStringLiteral("Applica e chiudi"));
-        QCOMPARE(dialog.btnApplica->size(), QSize(154, 32));
+        QCOMPARE(named<QAbstractButton>(&dialog, "btnAnnulla")->text(), QStringLiteral("Annulla"));
+        QCOMPARE(named<QAbstractButton>(&dialog, "btnAnnulla")->size(), QSize(126, 32));
+        QCOMPARE(named<QAbstractButton>(&dialog, "btnApplica")->text(), QStringLiteral("Applica e chiudi"));
+        QCOMPARE(named<QAbstractButton>(&dialog, "btnApplica")->size(), QSize(154, 32));
         // Bottom right, "Applica e chiudi" last.
-        QVERIFY(dialog.btnApplica->x() > dialog.btnAnnulla->x());
-        QVERIFY(dialog.btnApplica->mapTo(&dialog, QPoint(0, 0)).y() > 440);
+        QVERIFY(
+            named<QAbstractButton>(&dialog, "btnApplica")->x() > named<QAbstractButton>(&dialog, "btnAnnulla")->x());
+        QVERIFY(named<QAbstractButton>(&dialog, "btnApplica")->mapTo(&dialog, QPoint(0, 0)).y() > 440);
     }
 
     // What the editor hands over arrives trimmed; "Apri" follows the name.
@@ -125,17 +126,17 @@ private slots:
     {
         user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
-            QCOMPARE(frm.lblMemory->text(), QStringLiteral("anagrafica"));
-            QCOMPARE(frm.txtFile01->text(), QStringLiteral("contratto.pdf"));
-            QCOMPARE(frm.txtFile02->text(), QString());
-            QCOMPARE(frm.txtFile03->text(), QStringLiteral("liberatoria.doc"));
-            QCOMPARE(frm.txtDesc01->text(), QStringLiteral("Contratto firmato"));
-            QCOMPARE(frm.txtDesc02->text(), QStringLiteral("resta"));
-            QCOMPARE(frm.txtDesc03->text(), QString());
-            QVERIFY(frm.btnApri01->isEnabled());
-            QVERIFY(!frm.btnApri02->isEnabled());
-            QVERIFY(frm.btnApri03->isEnabled());
-            frm.btnAnnulla->click();
+            QCOMPARE(named<QLabel>(&frm, "lblMemory")->text(), QStringLiteral("anagrafica"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtFile01")->text(), QStringLiteral("contratto.pdf"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtFile02")->text(), QString());
+            QCOMPARE(named<QLineEdit>(&frm, "txtFile03")->text(), QStringLiteral("liberatoria.doc"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtDesc01")->text(), QStringLiteral("Contratto firmato"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtDesc02")->text(), QStringLiteral("resta"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtDesc03")->text(), QString());
+            QVERIFY(named<QPushButton>(&frm, "btnApri01")->isEnabled());
+            QVERIFY(!named<QPushButton>(&frm, "btnApri02")->isEnabled());
+            QVERIFY(named<QPushButton>(&frm, "btnApri03")->isEnabled());
+            named<QAbstractButton>(&frm, "btnAnnulla")->click();
         });
         const auto result = attachFiles(nullptr, program(), ArchiveKind::Registry,
             { "  contratto.pdf ", " \t", "liberatoria.doc\n", " Contratto firmato ", "resta  ", "" });
@@ -196,17 +197,17 @@ private slots:
         if (answer >= 0)
             user->queueAnswer(answer ? Answer::Yes : Answer::No);
 
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
-        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia02"), Qt::LeftButton);
 
         QCOMPARE(user->openRequests().size(), 1);
         QCOMPARE(user->openRequests()[0].title, QStringLiteral("Selezionare il file da allegare:"));
         QCOMPARE(user->openRequests()[0].filter, QStringLiteral("Tutti i file (*.*)|*.*"));
-        QCOMPARE(dialog.txtFile02->text(), slotName);
-        QVERIFY(dialog.btnApri02->isEnabled());
-        QCOMPARE(dialog.txtDesc02->text(), QStringLiteral("descrizione"));
-        QCOMPARE(dialog.txtFile01->text(), QString());
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile02")->text(), slotName);
+        QVERIFY(named<QPushButton>(&dialog, "btnApri02")->isEnabled());
+        QCOMPARE(named<QLineEdit>(&dialog, "txtDesc02")->text(), QStringLiteral("descrizione"));
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile01")->text(), QString());
 
         QList<ScriptedInteraction::Message> expected;
         if (answer >= 0)
@@ -269,9 +270,9 @@ private slots:
         if (cancelAt > 0)
             user->cancelWorkAt(cancelAt);
 
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
-        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia02"), Qt::LeftButton);
 
         // One work over the file's bytes, a step before the first megabyte and
         // after each.
@@ -284,7 +285,8 @@ private slots:
         QCOMPARE(work.done, cancelAt > 0 ? qint64(cancelAt - 1) << 20 : qint64(bytes.size()));
 
         const bool copied = cancelAt == 0;
-        QCOMPARE(dialog.txtFile02->text(), copied ? QStringLiteral("Servizio.mov") : QStringLiteral("vecchio.pdf"));
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile02")->text(),
+            copied ? QStringLiteral("Servizio.mov") : QStringLiteral("vecchio.pdf"));
         QCOMPARE(user->messageTexts(), oldFile ? QStringList { replaceQuestion } : QStringList());
         QCOMPARE(QDir(path("Documenti_Allegati")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             copied || oldFile ? QStringList { "Servizio.mov" } : QStringList());
@@ -307,16 +309,16 @@ private slots:
         user->queueAnswer(Answer::Yes);
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
 
-        TfrmAllegaCartella dialog(disk.path());
+        TfrmAllegaCartella dialog(disk.path(), ArchiveKind::Registry);
         dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
-        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia02"), Qt::LeftButton);
         disk.lift();
 
         QCOMPARE(user->messageTexts(),
             (QStringList { replaceQuestion, causewords::withCause(copyFailed, diskFaultWords(fault)) }));
         QCOMPARE(user->messages().constLast().kind, MessageKind::Warning);
         // The card keeps pointing at what it had; the folder keeps the old file whole.
-        QCOMPARE(dialog.txtFile02->text(), QStringLiteral("vecchio.pdf"));
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile02")->text(), QStringLiteral("vecchio.pdf"));
         QCOMPARE(readBytes(folder + QStringLiteral("/Documento.txt")), previous);
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList { "Documento.txt" });
@@ -336,10 +338,10 @@ private slots:
     {
         QFETCH(QString, name);
         writeBytes(path("unins000.dll"), "[Accesso]\r\nValore=6C\r\n");
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ name, "", "", "Contratto", "", "" });
-        QVERIFY(!dialog.btnApri01->isEnabled());
-        QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
+        QVERIFY(!named<QPushButton>(&dialog, "btnApri01")->isEnabled());
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnApri01"), Qt::LeftButton);
         QVERIFY(user->openedFiles().isEmpty());
         // The card keeps its text as it was: nothing of it is lost by looking.
         QCOMPARE(dialog.attachments().constFirst(), name.trimmed());
@@ -347,9 +349,9 @@ private slots:
 
     void apriOpensTheAttachedFile()
     {
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "", "", " Contratto firmato.pdf ", "", "", "" });
-        QTest::mouseClick(dialog.btnApri03, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnApri03"), Qt::LeftButton);
         // A missing file is handed over all the same: the desktop has the last word.
         QCOMPARE(user->openedFiles(), QStringList { attached("Contratto firmato.pdf") });
         QVERIFY(user->messages().isEmpty());
@@ -360,47 +362,50 @@ private slots:
         const QByteArray bytes("resta nella cartella");
         QDir().mkpath(path("Documenti_Allegati"));
         writeBytes(attached("contratto.pdf"), bytes);
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "contratto.pdf", "", "", "Contratto", "", "" });
-        QVERIFY(dialog.btnApri01->isEnabled());
-        QTest::mouseClick(dialog.imgCancella01, Qt::LeftButton);
-        QCOMPARE(dialog.txtFile01->text(), QString());
-        QVERIFY(!dialog.btnApri01->isEnabled());
-        QCOMPARE(dialog.txtDesc01->text(), QStringLiteral("Contratto"));
+        QVERIFY(named<QPushButton>(&dialog, "btnApri01")->isEnabled());
+        QTest::mouseClick(named<QToolButton>(&dialog, "imgCancella01"), Qt::LeftButton);
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile01")->text(), QString());
+        QVERIFY(!named<QPushButton>(&dialog, "btnApri01")->isEnabled());
+        QCOMPARE(named<QLineEdit>(&dialog, "txtDesc01")->text(), QStringLiteral("Contratto"));
         QCOMPARE(readBytes(attached("contratto.pdf")), bytes);
         QCOMPARE(dialog.attachments(), (QStringList { "", "", "", "Contratto", "", "" }));
     }
 
-    // Apply hands the slots back only under a marker of the three editors,
-    // compared exactly.
-    void applyAnswersItsOwnEditorOnly_data()
+    // Apply hands the slots back to the editor the dialog was made for; its
+    // memory label shows that editor's words and decides nothing.
+    void applyAnswersItsOwnEditor_data()
     {
-        QTest::addColumn<QString>("marker");
-        QTest::addColumn<bool>("applied");
-        QTest::newRow("registry") << "anagrafica" << true;
-        QTest::newRow("men's book") << "bookuomini" << true;
-        QTest::newRow("women's book") << "bookdonne" << true;
-        QTest::newRow("blanks around") << " bookdonne " << true;
-        QTest::newRow("another case") << "Anagrafica" << false;
-        QTest::newRow("unknown") << "databookdonne" << false;
-        QTest::newRow("none") << "" << false;
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("registry") << ArchiveKind::Registry << "anagrafica"
+                                  << "anagrafica";
+        QTest::newRow("men's book") << ArchiveKind::MenBook << "bookuomini"
+                                    << "bookuomini";
+        QTest::newRow("women's book, other words written") << ArchiveKind::WomenBook << "bookdonne"
+                                                           << "Anagrafica";
+        QTest::newRow("registry, label emptied") << ArchiveKind::Registry << "anagrafica"
+                                                 << "";
     }
 
-    void applyAnswersItsOwnEditorOnly()
+    void applyAnswersItsOwnEditor()
     {
-        QFETCH(QString, marker);
-        QFETCH(bool, applied);
-        TfrmAllegaCartella dialog(program());
-        dialog.lblMemory->setText(marker);
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, shown);
+        QFETCH(QString, written);
+        TfrmAllegaCartella dialog(program(), kind);
+        QCOMPARE(named<QLabel>(&dialog, "lblMemory")->text(), shown);
+        named<QLabel>(&dialog, "lblMemory")->setText(written);
         dialog.setAttachments({ "a.pdf", "", "", "uno", "", "" });
-        dialog.txtDesc02->setText("  due  ");
+        named<QLineEdit>(&dialog, "txtDesc02")->setText("  due  ");
         dialog.show();
-        QTest::mouseClick(dialog.btnApplica, Qt::LeftButton);
+        QTest::mouseClick(named<QAbstractButton>(&dialog, "btnApplica"), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(bool(dialog.appliedAttachments()), applied);
-        if (applied)
-            QCOMPARE(*dialog.appliedAttachments(), (QStringList { "a.pdf", "", "", "uno", "due", "" }));
+        QVERIFY(dialog.appliedAttachments());
+        QCOMPARE(*dialog.appliedAttachments(), (QStringList { "a.pdf", "", "", "uno", "due", "" }));
     }
 
     void editorsTakeBackWhatIsApplied_data()
@@ -433,16 +438,18 @@ private slots:
             auto* frm = qobject_cast<TfrmAllegaCartella*>(&dialog);
             QVERIFY(frm);
             QCOMPARE(frm->parent(), editor.get());
-            QCOMPARE(frm->lblMemory->text(), marker);
+            QCOMPARE(named<QLabel>(frm, "lblMemory")->text(), marker);
             QCOMPARE(frm->attachments(), (QStringList { "contratto.pdf", "", "foto.jpg", "Contratto", "vuoto", "" }));
-            QTest::mouseClick(frm->btnSfoglia02, Qt::LeftButton);
-            frm->txtDesc02->selectAll();
-            QTest::keyClicks(frm->txtDesc02, "  Liberatoria firmata ");
-            QTest::mouseClick(frm->imgCancella03, Qt::LeftButton);
-            QTest::mouseClick(apply ? frm->btnApplica : frm->btnAnnulla, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(frm, "btnSfoglia02"), Qt::LeftButton);
+            named<QLineEdit>(frm, "txtDesc02")->selectAll();
+            QTest::keyClicks(named<QLineEdit>(frm, "txtDesc02"), "  Liberatoria firmata ");
+            QTest::mouseClick(named<QToolButton>(frm, "imgCancella03"), Qt::LeftButton);
+            QTest::mouseClick(
+                apply ? named<QAbstractButton>(frm, "btnApplica") : named<QAbstractButton>(frm, "btnAnnulla"),
+                Qt::LeftButton);
             QVERIFY(!frm->isVisible());
         });
-        QTest::mouseClick(editor->cmdFile, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdFile"), Qt::LeftButton);
 
         QCOMPARE(user->dialogClasses(), QStringList { "lumidex::TfrmAllegaCartella" });
         if (apply)
@@ -469,31 +476,31 @@ private slots:
         user->queueOpenFileName(chosen("Contratto 2024.pdf", bytes));
         user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
-            QTest::mouseClick(frm.btnSfoglia01, Qt::LeftButton);
-            frm.txtDesc01->setText(QString::fromUtf8("Contratto d'agenzia, più clausole"));
-            QTest::mouseClick(frm.btnApplica, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&frm, "btnSfoglia01"), Qt::LeftButton);
+            named<QLineEdit>(&frm, "txtDesc01")->setText(QString::fromUtf8("Contratto d'agenzia, più clausole"));
+            QTest::mouseClick(named<QAbstractButton>(&frm, "btnApplica"), Qt::LeftButton);
         });
-        QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
-        QTest::mouseClick(editor.cmdSalva, Qt::LeftButton);
-        QCOMPARE(editor.lblPosizione->text(), QStringLiteral("1"));
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdFile"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdSalva"), Qt::LeftButton);
+        QCOMPARE(named<QLabel>(&editor, "lblPosizione")->text(), QStringLiteral("1"));
 
         const QStringList stored = Archive(programfolder::registryArchivePath(program()), layouts::registry).read(1);
         QCOMPARE(stored.mid(26),
             (QStringList {
                 "Contratto 2024.pdf", "", "", QString::fromUtf8("Contratto d'agenzia, più clausole"), "", "" }));
 
-        QTest::mouseClick(editor.cmdNuovo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdNuovo"), Qt::LeftButton);
         QCOMPARE(labelTexts(&editor), QStringList(6));
-        QTest::mouseClick(editor.cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdPrimo"), Qt::LeftButton);
         user->clear();
         user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
-            QCOMPARE(frm.txtFile01->text(), QStringLiteral("Contratto 2024.pdf"));
-            QVERIFY(frm.btnApri01->isEnabled());
-            QTest::mouseClick(frm.btnApri01, Qt::LeftButton);
-            QTest::mouseClick(frm.btnAnnulla, Qt::LeftButton);
+            QCOMPARE(named<QLineEdit>(&frm, "txtFile01")->text(), QStringLiteral("Contratto 2024.pdf"));
+            QVERIFY(named<QPushButton>(&frm, "btnApri01")->isEnabled());
+            QTest::mouseClick(named<QPushButton>(&frm, "btnApri01"), Qt::LeftButton);
+            QTest::mouseClick(named<QAbstractButton>(&frm, "btnAnnulla"), Qt::LeftButton);
         });
-        QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdFile"), Qt::LeftButton);
         QCOMPARE(user->openedFiles(), QStringList { attached("Contratto 2024.pdf") });
         QCOMPARE(readBytes(attached("Contratto 2024.pdf")), bytes);
     }
@@ -527,13 +534,14 @@ private slots:
         QFETCH(QString, arriving);
         QFETCH(QString, shown);
         QFETCH(QString, notice);
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        for (QLineEdit* description : { dialog.txtDesc01, dialog.txtDesc02, dialog.txtDesc03 }) {
+        for (QLineEdit* description : { named<QLineEdit>(&dialog, "txtDesc01"), named<QLineEdit>(&dialog, "txtDesc02"),
+                 named<QLineEdit>(&dialog, "txtDesc03") }) {
             QCOMPARE(description->maxLength(), 250);
-            dialog.panInfo->clear();
-            dialog.panInfo->setToolTip({});
+            named<QLabel>(&dialog, "panInfo")->clear();
+            named<QLabel>(&dialog, "panInfo")->setToolTip({});
             if (how == QLatin1String("typed")) {
                 description->setFocus();
                 QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, arriving);
@@ -542,7 +550,7 @@ private slots:
                 paste(description, arriving);
             }
             QCOMPARE(description->text(), shown);
-            const QLabel* line = dialog.panInfo;
+            const QLabel* line = named<QLabel>(&dialog, "panInfo");
             QCOMPARE(line->toolTip().isEmpty() ? line->text() : line->toolTip(), notice);
         }
         QCOMPARE(dialog.attachments().mid(3), QStringList(3, shown.trimmed()));
@@ -571,14 +579,14 @@ private slots:
             QDir().mkpath(path("Documenti_Allegati"));
             writeBytes(attached("foto.xyz"), "dati");
         }
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "foto.xyz", "", "", "", "", "" });
         user->refuseOpens();
-        QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnApri01"), Qt::LeftButton);
         QCOMPARE(user->openedFiles(), QStringList { attached("foto.xyz") });
         QCOMPARE(user->messages(), onlyMessage(MessageKind::Warning, message, Buttons::Ok));
         // The slot keeps its file.
-        QCOMPARE(dialog.txtFile01->text(), QStringLiteral("foto.xyz"));
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile01")->text(), QStringLiteral("foto.xyz"));
     }
 
     // "Sfoglia" opens where the user last found a file to attach.
@@ -586,14 +594,14 @@ private slots:
     {
         QDir().mkpath(path("Lavori/2024"));
         writeBytes(path("Lavori/2024/liberatoria.pdf"), "pdf");
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         user->queueOpenFileName(path("Lavori/2024/liberatoria.pdf"));
-        QTest::mouseClick(dialog.btnSfoglia01, Qt::LeftButton);
-        QCOMPARE(dialog.txtFile01->text(), QStringLiteral("liberatoria.pdf"));
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia01"), Qt::LeftButton);
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile01")->text(), QStringLiteral("liberatoria.pdf"));
         // A cancelled choice leaves the folder as it was.
-        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
-        TfrmAllegaCartella later(program());
-        QTest::mouseClick(later.btnSfoglia03, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia02"), Qt::LeftButton);
+        TfrmAllegaCartella later(program(), ArchiveKind::Registry);
+        QTest::mouseClick(named<QPushButton>(&later, "btnSfoglia03"), Qt::LeftButton);
         QCOMPARE(user->openRequests().size(), 3);
         QCOMPARE(user->openRequests()[1].directory, path("Lavori/2024"));
         QCOMPARE(user->openRequests()[2].directory, path("Lavori/2024"));

@@ -46,7 +46,7 @@ QString cameraPhoto(const EditorFixture& fixture, const QString& name, const Exi
 void loadPhoto(const EditorFixture& fixture, const QString& path)
 {
     fixture.user().queueOpenFileName(path);
-    fixture.click(fixture.editor()->btnCaricaFoto);
+    fixture.click(named<QToolButton>(fixture.editor(), "btnCaricaFoto"));
 }
 
 QString status(const EditorFixture& fixture)
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(line->toolTip(), notice);
 
         // The next explanation has no tooltip behind it.
-        pointerEnters(fixture.editor()->btnZoomFoto);
+        pointerEnters(named<QToolButton>(fixture.editor(), "btnZoomFoto"));
         QCOMPARE(line->toolTip(), QString());
     }
 
@@ -160,22 +160,22 @@ private slots:
         EditorFixture fixture(ArchiveKind::WomenBook);
         CardEditor* editor = fixture.editor();
         fixture.seed(1);
-        pointerEnters(editor->btnCaricaFoto);
+        pointerEnters(named<QToolButton>(editor, "btnCaricaFoto"));
         loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0004.JPG"), canonR5Tags()));
         QCOMPARE(status(fixture), filledNotice);
 
         // The file dialog closes over the button, the pointer wanders over the card.
-        pointerLeaves(editor->btnCaricaFoto);
+        pointerLeaves(named<QToolButton>(editor, "btnCaricaFoto"));
         QCOMPARE(status(fixture), filledNotice);
-        pointerEnters(editor->btnCaricaFoto);
+        pointerEnters(named<QToolButton>(editor, "btnCaricaFoto"));
         QCOMPARE(status(fixture), filledNotice);
-        pointerLeaves(editor->btnCaricaFoto);
+        pointerLeaves(named<QToolButton>(editor, "btnCaricaFoto"));
         QCOMPARE(status(fixture), filledNotice);
 
         // Another control's explanation takes the line again, and the background empties it.
-        pointerEnters(editor->btnSalvaFoto);
+        pointerEnters(named<QToolButton>(editor, "btnSalvaFoto"));
         QCOMPARE(status(fixture), QStringLiteral("Salva la foto su disco."));
-        pointerLeaves(editor->btnSalvaFoto);
+        pointerLeaves(named<QToolButton>(editor, "btnSalvaFoto"));
         QCOMPARE(status(fixture), QString());
 
         // A notice about a card goes when another card comes on screen.
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(status(fixture), QStringLiteral("Letti dalla foto: Fotocamera «Canon EOS R5»."));
         // The entry with its photo is unsaved work: the user lets it go.
         fixture.user().queueAnswer(Answer::No);
-        editor->cmdPrimo->click();
+        named<QToolButton>(editor, "cmdPrimo")->click();
         QCOMPARE(fixture.position(), QStringLiteral("1"));
         QCOMPARE(status(fixture), QString());
     }

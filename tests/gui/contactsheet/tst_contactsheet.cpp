@@ -12,7 +12,6 @@
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
 #include "support/TestMetaTypes.h"
-#include "texts/ContactSheetTexts.h"
 
 #include <QDir>
 #include <QLabel>
@@ -101,14 +100,14 @@ private:
         user->onDialog([=, this](QDialog& dialog) {
             auto* window = qobject_cast<TfrmProvino*>(&dialog);
             QVERIFY(window);
-            shownSummary = window->lblRiepilogo->text();
-            QPushButton* button = press == OutputPress::Stampa ? window->btnStampa
-                : press == OutputPress::Anteprima              ? window->btnAnteprima
-                                                               : window->btnAnnulla;
+            shownSummary = named<QLabel>(window, "lblRiepilogo")->text();
+            QPushButton* button = press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
+                : press == OutputPress::Anteprima              ? named<QPushButton>(window, "btnAnteprima")
+                                                               : named<QPushButton>(window, "btnAnnulla");
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
-        QTest::mouseClick(editor->cmdProvino, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdProvino"), Qt::LeftButton);
     }
 
     QString printedPdf() const { return user->reports().isEmpty() ? QString() : user->reports().constLast().pdfPath; }
@@ -339,13 +338,14 @@ private slots:
         book->show();
         QVERIFY(QTest::qWaitForWindowExposed(book.get()));
         QToolButton* button = named<QToolButton>(book.get(), QStringLiteral("cmdProvino"));
-        QCOMPARE(button, book->cmdProvino);
+        QCOMPARE(button, named<QToolButton>(book, "cmdProvino"));
         QCOMPARE(button->statusTip(), QStringLiteral("Stampa il provino del book fotografico."));
         QVERIFY(button->toolTip().contains(QStringLiteral("Ctrl+Shift+P")));
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(button->isVisible());
         const auto x = [&](QWidget* w) { return w->mapTo(book.get(), QPoint()).x(); };
-        QVERIFY(x(button) > x(book->cmdStampa) && x(button) < x(book->cmdPrimo));
+        QVERIFY(x(button) > x(named<QToolButton>(book, "cmdStampa"))
+            && x(button) < x(named<QToolButton>(book, "cmdPrimo")));
     }
 
     void ctrlShiftPOpensTheContactSheet()

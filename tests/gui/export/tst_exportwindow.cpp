@@ -84,14 +84,14 @@ private:
                 act(*export_);
             }
         });
-        click(editor.cmdEsporta);
+        click(named<QToolButton>(&editor, "cmdEsporta"));
         QVERIFY(ran);
     }
 
     QList<QStringList> gridOf(const ExportWindow& window) const
     {
         QList<QStringList> rows;
-        const QAbstractItemModel* model = window.grdRecords->model();
+        const QAbstractItemModel* model = named<ExportGrid>(&window, "grdRecords")->model();
         for (int row = 0; row < model->rowCount(); ++row) {
             QStringList texts;
             for (int column = 0; column < model->columnCount(); ++column)
@@ -168,18 +168,18 @@ private slots:
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
         const QList<std::pair<QToolButton*, QString>> buttons {
-            { frm->cmdEsporta, "Esporta l'archivio in formato Microsoft Excel." },
-            { frm->cmdGuida, "Visualizza la pagina della guida sensibile al contesto." },
-            { frm->cmdEsci, "Esci da questo ambiente di lavoro." },
+            { named<QToolButton>(frm, "cmdEsporta"), "Esporta l'archivio in formato Microsoft Excel." },
+            { named<QToolButton>(frm, "cmdGuida"), "Visualizza la pagina della guida sensibile al contesto." },
+            { named<QToolButton>(frm, "cmdEsci"), "Esci da questo ambiente di lavoro." },
         };
         for (const auto& [button, text] : buttons) {
             QTest::mouseMove(button);
-            QCOMPARE(frm->panInfo->text(), text);
+            QCOMPARE(named<QLabel>(frm, "panInfo")->text(), text);
             // Moving on over the button keeps its explanation.
             QTest::mouseMove(button, button->rect().center() + QPoint(3, 2));
-            QCOMPARE(frm->panInfo->text(), text);
-            QTest::mouseMove(frm->grdRecords->viewport());
-            QCOMPARE(frm->panInfo->text(), QString());
+            QCOMPARE(named<QLabel>(frm, "panInfo")->text(), text);
+            QTest::mouseMove(named<ExportGrid>(frm, "grdRecords")->viewport());
+            QCOMPARE(named<QLabel>(frm, "panInfo")->text(), QString());
         }
     }
 
@@ -199,19 +199,19 @@ private slots:
         auto frm = window(Window::Men);
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
-        QCOMPARE(frm->panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+        QCOMPARE(named<QLabel>(frm, "panInfo")->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
         const std::map<QString, std::pair<QWidget*, QPoint>> places {
-            { "grid", { frm->grdRecords->viewport(), QPoint(200, 100) } },
-            { "header", { frm->grdRecords->horizontalHeader()->viewport(), QPoint(120, 5) } },
-            { "status", { frm->panInfo, QPoint(300, 8) } },
-            { "bar", { frm->panBarra, QPoint(600, 10) } },
-            { "banner", { frm->imgBanner, QPoint(100, 30) } },
+            { "grid", { named<ExportGrid>(frm, "grdRecords")->viewport(), QPoint(200, 100) } },
+            { "header", { named<ExportGrid>(frm, "grdRecords")->horizontalHeader()->viewport(), QPoint(120, 5) } },
+            { "status", { named<QLabel>(frm, "panInfo"), QPoint(300, 8) } },
+            { "bar", { named<QWidget>(frm, "panBarra"), QPoint(600, 10) } },
+            { "banner", { named<QLabel>(frm, "imgBanner"), QPoint(100, 30) } },
             { "window", { frm.get(), QPoint(5, 300) } },
         };
         const auto [widget, point] = places.at(place);
         QCOMPARE(widget->childAt(point), nullptr);
         QTest::mouseMove(widget, point);
-        QCOMPARE(frm->panInfo->text(), QString());
+        QCOMPARE(named<QLabel>(frm, "panInfo")->text(), QString());
     }
 
     void eachEditorOpensItsOwnExport_data()
@@ -252,7 +252,7 @@ private slots:
         exportFrom(*editor, [&](ExportWindow& frm) {
             QCOMPARE(frm.parentWidget(), editor.get());
             QCOMPARE(gridOf(frm), expected);
-            click(frm.cmdEsci);
+            click(named<QAbstractButton>(&frm, "cmdEsci"));
             QVERIFY(!frm.isVisible());
         });
         QCOMPARE(user->dialogClasses(), QStringList { className });
@@ -278,7 +278,7 @@ private slots:
         writeBook(which == Window::Women ? womenBook() : menBook());
         auto frm = window(which);
         frm->show();
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
 
         const QString output = path(fileName);
         QCOMPARE(frm->outputPath(), output);
@@ -300,7 +300,7 @@ private slots:
         auto frm = window(Window::Registry);
         frm->show();
         user->refuseOpens();
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         const QString output = QDir::toNativeSeparators(path(QStringLiteral("Archivio_Anagrafico.xls")));
         QCOMPARE(user->openedFiles(), QStringList { path(QStringLiteral("Archivio_Anagrafico.xls")) });
         QCOMPARE(user->messageTexts(),
@@ -329,7 +329,7 @@ private slots:
         if (exportNow)
             user->queueAnswer(Answer::Yes);
         user->queueAnswer(Answer::No);
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         QCOMPARE(user->messages().size(), exportNow ? 2 : 1);
         QCOMPARE(QFileInfo::exists(frm->outputPath()), exportNow);
         QCOMPARE(user->openedFiles(), QStringList());
@@ -345,7 +345,7 @@ private slots:
         frm->activateWindow();
 
         // Giudizio of the first entry: typed and not yet confirmed with Enter.
-        ExportGrid* grid = frm->grdRecords;
+        ExportGrid* grid = named<ExportGrid>(frm, "grdRecords");
         const QModelIndex judgement = grid->model()->index(0, 11);
         grid->setCurrentIndex(judgement);
         grid->edit(judgement);
@@ -359,7 +359,7 @@ private slots:
         grid->edit(grid->model()->index(0, 1));
         QVERIFY(!grid->indexWidget(grid->model()->index(0, 1)));
 
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         Cells expected = bookCells();
         expected[0][10] = "Da rifare &lt;subito&gt; &amp; meglio: \x80";
         QCOMPARE(readBytes(frm->outputPath()), expectedBookDocument(expected));
@@ -396,7 +396,7 @@ private slots:
         frm->show();
         if (cancelAt > 0)
             user->cancelWorkAt(cancelAt);
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
 
         QCOMPARE(user->works().size(), 1);
         const ScriptedInteraction::Work& work = user->works().first();
@@ -430,7 +430,7 @@ private slots:
         auto frm = window(Window::Registry);
         QVERIFY(QDir().mkdir(frm->outputPath()));
         frm->show();
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         QCOMPARE(user->messageTexts(),
             (QStringList { askText, causewords::withCause(failedText, causewords::folderInTheWay()) }));
         QCOMPARE(user->messages().last().kind, MessageKind::Plain);
@@ -455,7 +455,7 @@ private slots:
         // The document of three cards does not fit in the page a nearly full disk may have left.
         QVERIFY(expectedRegistryDocument(registryCells()).size() > 4096);
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
-        click(frm.cmdEsporta);
+        click(named<QToolButton>(&frm, "cmdEsporta"));
         disk.lift();
 
         QCOMPARE(
@@ -520,7 +520,7 @@ private slots:
 
         user->clear();
         user->queueAnswer(goOn ? Answer::Yes : Answer::No);
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         const QString partialQuestion = QString::fromUtf8(
             "Sono state lette solo 0 schede su 3.\r\n\r\nIl file di Excel conterrebbe solo le schede lette. Si "
             "vuole esportarle comunque?");
@@ -550,7 +550,7 @@ private slots:
         QTRY_COMPARE(user->messages().size(), 1);
         user->clear();
         user->queueAnswer(Answer::No);
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         QCOMPARE(user->messages(),
             onlyMessage(MessageKind::Warning,
                 QString::fromUtf8("Sono state lette solo 0 schede: non è stato possibile sapere quante ne contenga "
@@ -566,7 +566,7 @@ private slots:
         writeRegistry(registryPath());
         auto frm = window(Window::Registry);
         frm->show();
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         QCOMPARE(user->messageTexts(), (QStringList { askText, doneText }));
     }
 
@@ -588,10 +588,10 @@ private slots:
         user->onDialog([&](QDialog& dialog) {
             if (auto* help = qobject_cast<TfrmGuida*>(&dialog)) {
                 QCOMPARE(help->parentWidget(), frm.get());
-                shown = help->lblTitolo->text();
+                shown = named<QLabel>(help, "lblTitolo")->text();
             }
         });
-        click(frm->cmdGuida);
+        click(named<QToolButton>(frm, "cmdGuida"));
         QCOMPARE(user->dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
         QCOMPARE(shown, title);
     }
@@ -603,7 +603,7 @@ private slots:
         for (Window which : { Window::Men, Window::Women }) {
             auto frm = window(which);
             frm->show();
-            click(frm->cmdEsporta);
+            click(named<QToolButton>(frm, "cmdEsporta"));
         }
         Cells women = emptyCells(1, 12);
         women[0][0] = "Solo donne";

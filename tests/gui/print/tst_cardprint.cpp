@@ -59,8 +59,10 @@ private:
             auto* window = qobject_cast<CardPrintWindow*>(&dialog);
             QVERIFY(window);
             shownLogo = window->logo();
-            logoLabelFilled = !window->imgLogo->pixmap().isNull();
-            QTest::mouseClick(press == OutputPress::Stampa ? window->btnStampa : window->btnAnnulla, Qt::LeftButton);
+            logoLabelFilled = !named<QLabel>(window, "imgLogo")->pixmap().isNull();
+            QTest::mouseClick(press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
+                                                           : named<QAbstractButton>(window, "btnAnnulla"),
+                Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
     }
@@ -132,7 +134,7 @@ private slots:
             QCOMPARE(temp->pixmap().size(), QSize(297, 184));
             QTest::mouseClick(stampa, Qt::LeftButton);
         });
-        click(preview ? editor->cmdAnteprima : editor->cmdStampa);
+        click(preview ? named<QToolButton>(editor, "cmdAnteprima") : named<QToolButton>(editor, "cmdStampa"));
 
         QCOMPARE(user->dialogClasses(), QStringList { className });
         QCOMPARE(user->reports().size(), 1);
@@ -152,7 +154,7 @@ private slots:
         edit("txtLingue")->setText(QStringLiteral("Inglese "));
         edit("txtNote")->setText(QStringLiteral("[Nome] il [DATE]"));
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
 
         const QList<PdfWord> words = printedWords();
         const PdfWord milano = findWord(words, QStringLiteral("Milano"));
@@ -164,7 +166,7 @@ private slots:
         QVERIFY(pdfPageText(words, 0).startsWith(QStringLiteral("Anna Rossi LUOGO DI NASCITA")));
         // The editor keeps its card as it was.
         QCOMPARE(edit("txtNome")->text(), QStringLiteral("  Anna Rossi "));
-        QVERIFY(editor->lblPosizione->text().isEmpty());
+        QVERIFY(named<QLabel>(editor, "lblPosizione")->text().isEmpty());
     }
 
     void bookEntryPrintsBookNameAndShootingDate_data()
@@ -189,7 +191,7 @@ private slots:
         edit("txtData")->setText(date);
         edit("txtLocation")->setText(QStringLiteral("Portofino"));
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
 
         const QString text = pdfPageText(printedWords(), 0);
         QVERIFY2(text.startsWith(header), qPrintable(text));
@@ -201,15 +203,15 @@ private slots:
         open(ArchiveKind::Registry);
         // A new card shows the placeholder: that is what prints.
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
         QCOMPARE(shownLogo, editor->photo().image());
         QVERIFY(logoLabelFilled);
 
         const QString photo = dir->filePath(QStringLiteral("ritratto.jpg"));
         writeBytes(photo, encodeJpeg(markedImage(QSize(120, 200), Qt::red), 95));
         user->queueOpenFileName(photo);
-        click(editor->btnCaricaFoto);
-        click(editor->cmdAnteprima);
+        click(named<QToolButton>(editor, "btnCaricaFoto"));
+        click(named<QToolButton>(editor, "cmdAnteprima"));
         QCOMPARE(shownLogo.size(), QSize(120, 200));
         QCOMPARE(shownLogo, editor->photo().image());
         QCOMPARE(user->reports().size(), 2);
@@ -226,7 +228,7 @@ private slots:
         });
         user->runDialog(window);
         QCOMPARE(shownLogo.size(), QSize(297, 184));
-        QCOMPARE(shownLogo, window.imgTemp->pixmap().toImage().convertToFormat(shownLogo.format()));
+        QCOMPARE(shownLogo, named<QLabel>(&window, "imgTemp")->pixmap().toImage().convertToFormat(shownLogo.format()));
     }
 
     // A photo that cannot be brought down to what its box prints (a picture too
@@ -258,7 +260,7 @@ private slots:
         bool taken = true;
         user->onDialog([&](QDialog& dialog) {
             taken = static_cast<CardPrintWindow&>(dialog).photoTaken();
-            QTest::mouseClick(static_cast<CardPrintWindow&>(dialog).btnStampa, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&static_cast<CardPrintWindow&>(dialog), "btnStampa"), Qt::LeftButton);
         });
         user->runDialog(*window);
         QVERIFY(!taken);
@@ -288,7 +290,7 @@ private slots:
             writeBytes(target, previous);
         user->printIntoFile(target);
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
 
         QCOMPARE(user->reports().size(), 1);
         if (folderInItsPlace) {
@@ -313,7 +315,7 @@ private slots:
         open(ArchiveKind::MenBook);
         user->queueReportOutcome(ReportOutcome::Failed, FailureCause::fromSystem(ENOSPC));
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
         QCOMPARE(user->messages(),
             onlyMessage(MessageKind::Warning, printMessage + QStringLiteral("\r\n\r\nSpazio esaurito sul disco."),
                 Buttons::OkCancel));
@@ -364,7 +366,7 @@ private slots:
         // Either answer to the warning leads to the same end.
         user->queueAnswer(Answer::Cancel);
         pressOnShow(press);
-        click(preview ? editor->cmdAnteprima : editor->cmdStampa);
+        click(preview ? named<QToolButton>(editor, "cmdAnteprima") : named<QToolButton>(editor, "cmdStampa"));
 
         QCOMPARE(user->dialogsRun(), 1);
         QCOMPARE(user->reports().size(), reports);

@@ -73,7 +73,7 @@ private slots:
     {
         f->fillRequired();
         edit(QStringLiteral("txtSesso"))->setText(QStringLiteral("X"));
-        click(editor()->cmdSalva);
+        click(named<QToolButton>(editor(), "cmdSalva"));
         QCOMPARE(f->lastMessage().kind, MessageKind::Information);
         QCOMPARE(f->stored(1).at(1), QStringLiteral("X"));
     }
@@ -270,10 +270,10 @@ private slots:
                 QCOMPARE(editor()->field(i)->cursorPosition(), 0);
             }
         };
-        click(editor()->cmdPrimo);
+        click(named<QToolButton>(editor(), "cmdPrimo"));
         shownAsStored();
-        click(editor()->cmdNuovo);
-        click(editor()->cmdAvanti);
+        click(named<QToolButton>(editor(), "cmdNuovo"));
+        click(named<QToolButton>(editor(), "cmdAvanti"));
         shownAsStored();
         // The search window puts its card on screen the same way.
         QVERIFY(editor()->showStoredCard({ 1, stored }));
@@ -325,7 +325,7 @@ private slots:
             named<QLineEdit>(&dialog, field)->setText(QStringLiteral("ZZZ"));
             named<QPushButton>(&dialog, QStringLiteral("btnChiudi"))->click();
         });
-        click(editor()->btnCodFisc);
+        click(named<QToolButton>(editor(), "btnCodFisc"));
         QCOMPARE(user().dialogClasses(), QStringList { window });
         QCOMPARE(seen, handed);
         QCOMPARE(owner, editor());
@@ -402,7 +402,7 @@ private slots:
         QFETCH(QString, link);
         QFETCH(QString, recipient);
         edit(QStringLiteral("txtEmail"))->setText(address);
-        click(editor()->btnEmail);
+        click(named<QToolButton>(editor(), "btnEmail"));
         QCOMPARE(user().openedUrls().size(), 1);
         const QUrl opened = user().openedUrls().constFirst();
         QCOMPARE(opened.toString(QUrl::FullyEncoded), link);
@@ -419,7 +419,7 @@ private slots:
     {
         edit(QStringLiteral("txtEmail"))->setText(QStringLiteral("anna.rossi@example.it"));
         user().refuseOpens();
-        click(editor()->btnEmail);
+        click(named<QToolButton>(editor(), "btnEmail"));
         QCOMPARE(user().openedUrls().size(), 1);
         QCOMPARE(user().messages(),
             onlyMessage(MessageKind::Warning,

@@ -67,6 +67,19 @@ private:
         }
         return {};
     }
+    // What the search window's memory label shows for the editor that opened it.
+    QString memoryWords() const
+    {
+        switch (f->kind()) {
+        case ArchiveKind::Registry:
+            return QStringLiteral("anagrafica");
+        case ArchiveKind::MenBook:
+            return QStringLiteral("bookuomini");
+        case ArchiveKind::WomenBook:
+            return QStringLiteral("bookdonne");
+        }
+        return {};
+    }
     void seed(const QList<QStringList>& records) const { writeRecords(f->archivePath(), f->layout(), records); }
     void writePhoto(int position, const QColor& colour) const
     {
@@ -85,7 +98,7 @@ private:
             doubleClickRow(window, row);
             QVERIFY(!window.isVisible());
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QCOMPARE(user->dialogsRun(), 1);
     }
     // A pixel of the photo's own colour, away from its dark mark in the corner.
@@ -123,17 +136,17 @@ private slots:
         QString marker;
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
-            marker = window.lblMemory->text();
+            marker = named<QLabel>(&window, "lblMemory")->text();
             runSearch(window);
             doubleClickRow(window, rowStartingWith(window, "Anna"));
             QCOMPARE(window.result(), int(QDialog::Accepted));
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
 
         QCOMPARE(user->dialogClasses(), QStringList { windowClass() });
-        QCOMPARE(marker, editor->cardMarker());
+        QCOMPARE(marker, memoryWords());
         QVERIFY(user->messages().isEmpty());
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
         QCOMPARE(editor->currentValues(), trimmedValues(records.at(1)));
         QVERIFY(!editor->photo().showsPlaceholder());
         QVERIFY(near(photoColour(), QColor(0x20, 0xA0, 0x40)));
@@ -157,7 +170,7 @@ private slots:
         writePhoto(3, QColor(0xC0, 0x30, 0x30));
 
         chooseLineOf("Anna");
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("3"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("3"));
         QCOMPARE(editor->field(hidden)->text(), QStringLiteral("dopo"));
         QVERIFY(near(photoColour(), QColor(0xC0, 0x30, 0x30)));
     }
@@ -167,7 +180,7 @@ private slots:
         open(ArchiveKind::Registry);
         seed({ record("Anna") });
         chooseLineOf("Anna");
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(editor->photo().showsPlaceholder());
         QCOMPARE(editor->photo().image(), editor->photo().placeholder());
     }
@@ -178,13 +191,13 @@ private slots:
         QFETCH(ArchiveKind, kind);
         open(kind);
         seed({ record("Anna"), record("Bruno") });
-        QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPrimo"), Qt::LeftButton);
         const QStringList shown = editor->currentValues();
 
         // Someone else changes the card while the list is on screen.
         chooseLineOf(
             "Bruno", [this](SearchWindow&) { Archive(f->archivePath(), f->layout()).write(2, record("Bruna")); });
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QCOMPARE(editor->currentValues(), shown);
         QVERIFY(user->messages().isEmpty());
     }
@@ -211,7 +224,7 @@ private slots:
         QFETCH(QString, cause);
         open(kind);
         seed({ record("Anna"), record("Bruno") });
-        QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPrimo"), Qt::LeftButton);
         const QStringList shown = editor->currentValues();
 
         Archive::setDefaultLockTimeout(200);
@@ -232,7 +245,7 @@ private slots:
         });
         QCOMPARE(user->messages(),
             onlyMessage(MessageKind::Plain, archiveAccessText() + QStringLiteral("\r\n\r\n") + cause, Buttons::Ok));
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QCOMPARE(editor->currentValues(), shown);
     }
 
@@ -252,7 +265,7 @@ private slots:
         QCOMPARE(user->messages(),
             onlyMessage(MessageKind::Plain,
                 archiveAccessText() + QStringLiteral("\r\n\r\nErrore di lettura o scrittura sul disco."), Buttons::Ok));
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
         QCOMPARE(editor->field(0)->text(), QStringLiteral("Bruno"));
     }
 
@@ -267,9 +280,9 @@ private slots:
             window.lstRecordsDblClick();
             closed = !window.isVisible();
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QVERIFY(closed);
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
         QCOMPARE(editor->field(0)->text(), QString());
         QVERIFY(user->messages().isEmpty());
     }
@@ -286,12 +299,12 @@ private slots:
             auto& window = static_cast<SearchWindow&>(dialog);
             runSearch(window);
             QVERIFY(window.listedLines().isEmpty());
-            QTest::mouseDClick(window.lstRecords->viewport(), Qt::LeftButton, {}, QPoint(40, 20));
+            QTest::mouseDClick(named<QListView>(&window, "lstRecords")->viewport(), Qt::LeftButton, {}, QPoint(40, 20));
             closed = !window.isVisible();
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QVERIFY(closed);
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
         QVERIFY(user->messages().isEmpty());
     }
 
@@ -302,34 +315,34 @@ private slots:
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
             runSearch(window);
-            window.txtTrova->setText(QStringLiteral("bruno"));
-            QTest::mouseClick(window.btnTrova, Qt::LeftButton);
-            window.lstRecords->setFocus();
-            QTest::keyClick(window.lstRecords, Qt::Key_Return);
+            named<QLineEdit>(&window, "txtTrova")->setText(QStringLiteral("bruno"));
+            QTest::mouseClick(named<QPushButton>(&window, "btnTrova"), Qt::LeftButton);
+            named<QListView>(&window, "lstRecords")->setFocus();
+            QTest::keyClick(named<QListView>(&window, "lstRecords"), Qt::Key_Return);
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
     }
 
-    void theMarkerDecidesWhichEditorIsWritten_data()
+    // The window serves the editor of its kind; words written into its memory
+    // label change nothing.
+    void theMemoryLabelDecidesNothing_data()
     {
-        QTest::addColumn<QString>("marker");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("its own marker") << "anagrafica" << true;
-        QTest::newRow("its own marker in blanks") << "  anagrafica " << true;
-        QTest::newRow("a book editor's marker") << "bookuomini" << false;
-        QTest::newRow("another case") << "Anagrafica" << false;
-        QTest::newRow("none") << "" << false;
+        QTest::addColumn<QString>("written");
+        QTest::newRow("its own words") << "anagrafica";
+        QTest::newRow("a book editor's words") << "bookuomini";
+        QTest::newRow("another case") << "Anagrafica";
+        QTest::newRow("none") << "";
     }
-    void theMarkerDecidesWhichEditorIsWritten()
+    void theMemoryLabelDecidesNothing()
     {
-        QFETCH(QString, marker);
-        QFETCH(bool, loads);
+        QFETCH(QString, written);
         open(ArchiveKind::Registry);
         seed({ record("Anna") });
-        chooseLineOf("Anna", [marker](SearchWindow& window) { window.lblMemory->setText(marker); });
-        QCOMPARE(editor->lblPosizione->text(), loads ? QStringLiteral("1") : QString());
-        QCOMPARE(editor->field(0)->text(), loads ? QStringLiteral("Anna") : QString());
+        chooseLineOf(
+            "Anna", [written](SearchWindow& window) { named<QLabel>(&window, "lblMemory")->setText(written); });
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
+        QCOMPARE(editor->field(0)->text(), QStringLiteral("Anna"));
     }
 
     void theBookSearchReadsTheEditorsBook()
@@ -343,7 +356,7 @@ private slots:
             runSearch(window);
             listed = window.listedLines();
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QCOMPARE(listed.size(), 1);
         QVERIFY(listed.first().startsWith(QLatin1String("Alba")));
     }
@@ -358,7 +371,7 @@ private slots:
         // A shortcut presses its button visibly, a moment later.
         QTRY_COMPARE(user->dialogClasses(), QStringList { windowClass() });
         // Closed without a choice: the editor keeps its new, empty card.
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
     }
 };
 

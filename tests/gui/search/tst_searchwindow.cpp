@@ -148,15 +148,15 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(window->windowFlags() & Qt::WindowMinMaxButtonsHint));
-        QCOMPARE(window->panAvvio->size(), QSize(833, 529));
-        QCOMPARE(window->panContainer->size(), QSize(833, 529));
-        const QRect place = window->panAvvio->geometry();
+        QCOMPARE(named<QWidget>(window, "panAvvio")->size(), QSize(833, 529));
+        QCOMPARE(named<QWidget>(window, "panContainer")->size(), QSize(833, 529));
+        const QRect place = named<QWidget>(window, "panAvvio")->geometry();
         QCOMPARE(place.center(), window->rect().center());
-        QVERIFY(window->panAvvio->isVisible());
-        QVERIFY(window->panContainer->isHidden());
-        QVERIFY(window->lblAttendere->isHidden());
-        QVERIFY(window->lblConta->isHidden());
-        QVERIFY(window->lblMemory->isHidden());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
+        QVERIFY(named<QWidget>(window, "panContainer")->isHidden());
+        QVERIFY(named<QLabel>(window, "lblAttendere")->isHidden());
+        QVERIFY(named<QLabel>(window, "lblConta")->isHidden());
+        QVERIFY(named<QLabel>(window, "lblMemory")->isHidden());
 
         for (int i = 0; i < controls.size(); ++i) {
             QLineEdit* edit = field(*window, controls.at(i));
@@ -189,25 +189,27 @@ private slots:
         };
         for (const auto& [name, text] : texts)
             QCOMPARE(named<QLabel>(window.get(), QString::fromLatin1(name))->text(), text);
-        const QList<std::pair<QPushButton*, QString>> buttons { { window->btnCerca, "Cerca" },
-            { window->btnAnnulla, "Chiudi" }, { window->btnTrova, "Trova" }, { window->btnChiudi, "Chiudi" },
-            { window->btnStampa, "Stampa" } };
+        const QList<std::pair<QPushButton*, QString>> buttons { { named<QPushButton>(window, "btnCerca"), "Cerca" },
+            { named<QPushButton>(window, "btnAnnulla"), "Chiudi" }, { named<QPushButton>(window, "btnTrova"), "Trova" },
+            { named<QPushButton>(window, "btnChiudi"), "Chiudi" },
+            { named<QPushButton>(window, "btnStampa"), "Stampa" } };
         for (const auto& [button, text] : buttons) {
             QCOMPARE(button->text(), text);
             QCOMPARE(button->font().family(), QStringLiteral("Verdana"));
         }
-        QCOMPARE(window->lblAttendere->palette().color(QPalette::WindowText), QColor(0x00, 0x8B, 0x8B));
-        QCOMPARE(window->lblRigo03->palette().color(QPalette::WindowText), QColor(0xDC, 0x14, 0x3C));
+        QCOMPARE(
+            named<QLabel>(window, "lblAttendere")->palette().color(QPalette::WindowText), QColor(0x00, 0x8B, 0x8B));
+        QCOMPARE(named<QLabel>(window, "lblRigo03")->palette().color(QPalette::WindowText), QColor(0xDC, 0x14, 0x3C));
         for (const char* picture : { "imgInfo", "imgTrova01", "imgTrova02", "imgTrova03", "imgLogo", "imgLente" })
             QVERIFY2(!named<QLabel>(window.get(), QString::fromLatin1(picture))->pixmap().isNull(), picture);
-        QCOMPARE(window->lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(window->lstRecords->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(named<QListView>(window, "lstRecords")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(named<QListView>(window, "lstRecords")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
         // The results take the place of the criteria, for good.
         runSearch(*window);
-        QVERIFY(window->panContainer->isVisible());
-        QVERIFY(window->panAvvio->isHidden());
-        QCOMPARE(window->panContainer->geometry(), place);
+        QVERIFY(named<QWidget>(window, "panContainer")->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isHidden());
+        QCOMPARE(named<QWidget>(window, "panContainer")->geometry(), place);
     }
 
     void enterAndTabWalkTheCriteriaAndTheFrameFollows_data()
@@ -237,7 +239,7 @@ private slots:
             QVERIFY(fields.at(i + 1)->hasFocus());
         }
         // Enter moved the focus only: nothing was searched.
-        QVERIFY(window->panAvvio->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
         QVERIFY(!QFileInfo::exists(pathOf(Kind(kind))));
     }
 
@@ -271,18 +273,18 @@ private slots:
         runSearch(*window, criteria);
 
         QVERIFY(user->messages().isEmpty());
-        QVERIFY(window->panContainer->isVisible());
-        QVERIFY(window->panAvvio->isHidden());
-        QCOMPARE(window->lblConta->text(), QString::number(filled));
+        QVERIFY(named<QWidget>(window, "panContainer")->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isHidden());
+        QCOMPARE(named<QLabel>(window, "lblConta")->text(), QString::number(filled));
         QStringList listed;
         for (const QString& line : window->listedLines())
             listed << line.left(30).trimmed();
         QCOMPARE(listed, names);
-        QCOMPARE(window->lstRecords->model()->rowCount(), names.size());
-        QCOMPARE(
-            window->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(names.size()));
-        QVERIFY(window->txtTrova->hasFocus());
-        QCOMPARE(window->txtTrova->text(), QString());
+        QCOMPARE(named<QListView>(window, "lstRecords")->model()->rowCount(), names.size());
+        QCOMPARE(named<QLabel>(window, "lblTrovate")->text(),
+            QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(names.size()));
+        QVERIFY(named<QLineEdit>(window, "txtTrova")->hasFocus());
+        QCOMPARE(named<QLineEdit>(window, "txtTrova")->text(), QString());
     }
 
     void linesScrollSidewaysAndNoneIsCut()
@@ -291,7 +293,7 @@ private slots:
         writeRecords(pathOf(Kind::Registry), layouts::registry, { registryCard("Anna", "", notes) });
         const auto window = open(Kind::Registry);
         runSearch(*window);
-        QListView* list = window->lstRecords;
+        QListView* list = named<QListView>(window, "lstRecords");
         const QModelIndex line = list->model()->index(0, 0);
         QVERIFY(list->visualRect(line).width() >= 1600);
         QVERIFY(list->visualRect(line).width()
@@ -303,17 +305,17 @@ private slots:
     {
         const auto window = open(Kind::Registry);
         PaintCounter counter;
-        window->lblAttendere->installEventFilter(&counter);
+        named<QLabel>(window, "lblAttendere")->installEventFilter(&counter);
         bool visibleDuringScan = false;
         int paintsBeforeScan = -1;
         window->setRecordSource([&](int, const RecordVisit& visit) {
-            visibleDuringScan = window->lblAttendere->isVisible();
+            visibleDuringScan = named<QLabel>(window, "lblAttendere")->isVisible();
             paintsBeforeScan = counter.paints;
             test::visitRecord(visit, layouts::registry, 1, registryCard("Anna"));
         });
         // By the keyboard too, where no mouse button goes down first.
-        window->btnCerca->setFocus();
-        QTest::keyClick(window->btnCerca, Qt::Key_Space);
+        named<QPushButton>(window, "btnCerca")->setFocus();
+        QTest::keyClick(named<QPushButton>(window, "btnCerca"), Qt::Key_Space);
         QVERIFY(visibleDuringScan);
         QVERIFY(paintsBeforeScan > 0);
         QCOMPARE(window->listedLines().size(), 1);
@@ -322,11 +324,11 @@ private slots:
     void theNoticeShowsAsTheButtonGoesDown()
     {
         const auto window = open(Kind::Registry);
-        QTest::mousePress(window->btnCerca, Qt::LeftButton);
-        QVERIFY(window->lblAttendere->isVisible());
-        QVERIFY(window->panAvvio->isVisible());
-        QTest::mouseRelease(window->btnCerca, Qt::LeftButton);
-        QVERIFY(window->panContainer->isVisible());
+        QTest::mousePress(named<QPushButton>(window, "btnCerca"), Qt::LeftButton);
+        QVERIFY(named<QLabel>(window, "lblAttendere")->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
+        QTest::mouseRelease(named<QPushButton>(window, "btnCerca"), Qt::LeftButton);
+        QVERIFY(named<QWidget>(window, "panContainer")->isVisible());
     }
 
     void aFailureMidScanListsNothing()
@@ -343,9 +345,9 @@ private slots:
         QCOMPARE(user->messages().first().buttons, Buttons::Ok);
         QCOMPARE(user->messages().first().text, archiveAccessText());
         QVERIFY(window->listedLines().isEmpty());
-        QVERIFY(window->panAvvio->isVisible());
-        QVERIFY(window->panContainer->isHidden());
-        QVERIFY(window->lblAttendere->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
+        QVERIFY(named<QWidget>(window, "panContainer")->isHidden());
+        QVERIFY(named<QLabel>(window, "lblAttendere")->isVisible());
     }
 
     void anArchiveThatCannotBeOpenedGivesTheMessage()
@@ -355,7 +357,7 @@ private slots:
         runSearch(*window);
         QCOMPARE(user->messageTexts(), QStringList { archiveAccessText(causewords::folderInTheWay()) });
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
-        QVERIFY(window->panAvvio->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
     }
 
     void damagedArchiveListsWhatCanBeRead()
@@ -369,7 +371,8 @@ private slots:
         runSearch(*window);
         QVERIFY(user->messages().isEmpty());
         QCOMPARE(window->listedLines().size(), 2);
-        QCOMPARE(window->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
+        QCOMPARE(
+            named<QLabel>(window, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
     }
 
     void aMissingBookIsCreatedEmptyAndListsNothing()
@@ -378,10 +381,11 @@ private slots:
         runSearch(*window);
         QVERIFY(QFileInfo::exists(pathOf(Kind::Women)));
         QCOMPARE(QFileInfo(pathOf(Kind::Women)).size(), 0);
-        QVERIFY(window->panContainer->isVisible());
-        QCOMPARE(window->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
+        QVERIFY(named<QWidget>(window, "panContainer")->isVisible());
+        QCOMPARE(
+            named<QLabel>(window, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
 
-        QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window, "btnTrova"), Qt::LeftButton);
         QCOMPARE(user->messageTexts(), QStringList { emptyListMessage });
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
         QCOMPARE(user->messages().first().buttons, Buttons::Ok);
@@ -395,8 +399,8 @@ private slots:
         QCOMPARE(selectedRow(*window), -1);
 
         const auto trova = [&](const QString& key) {
-            window->txtTrova->setText(key);
-            QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+            named<QLineEdit>(window, "txtTrova")->setText(key);
+            QTest::mouseClick(named<QPushButton>(window, "btnTrova"), Qt::LeftButton);
             return selectedRow(*window);
         };
         QCOMPARE(trova(""), 0);
@@ -411,10 +415,10 @@ private slots:
         QCOMPARE(trova("note"), 0);
         QVERIFY(user->messages().isEmpty());
 
-        window->txtTrova->setFocus();
+        named<QLineEdit>(window, "txtTrova")->setFocus();
         QVERIFY(named<FocusFrame>(window.get(), QStringLiteral("effTrova"))->isVisible());
-        QTest::keyClick(window->txtTrova, Qt::Key_Return);
-        QVERIFY(window->btnTrova->hasFocus());
+        QTest::keyClick(named<QLineEdit>(window, "txtTrova"), Qt::Key_Return);
+        QVERIFY(named<QPushButton>(window, "btnTrova")->hasFocus());
         QVERIFY(!named<FocusFrame>(window.get(), QStringLiteral("effTrova"))->isVisible());
     }
 
@@ -422,14 +426,14 @@ private slots:
     {
         const auto window = registryWithPeople();
         runSearch(*window);
-        window->txtTrova->setText("rossi");
-        QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+        named<QLineEdit>(window, "txtTrova")->setText("rossi");
+        QTest::mouseClick(named<QPushButton>(window, "btnTrova"), Qt::LeftButton);
         QCOMPARE(selectedRow(*window), 1);
-        const QModelIndex fourth = window->lstRecords->model()->index(3, 0);
-        QTest::mouseClick(
-            window->lstRecords->viewport(), Qt::LeftButton, {}, window->lstRecords->visualRect(fourth).center());
+        const QModelIndex fourth = named<QListView>(window, "lstRecords")->model()->index(3, 0);
+        QTest::mouseClick(named<QListView>(window, "lstRecords")->viewport(), Qt::LeftButton, {},
+            named<QListView>(window, "lstRecords")->visualRect(fourth).center());
         QCOMPARE(selectedRow(*window), 3);
-        QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window, "btnTrova"), Qt::LeftButton);
         QCOMPARE(selectedRow(*window), 4);
     }
 
@@ -459,7 +463,7 @@ private slots:
         }
         window->show();
         runSearch(*window);
-        QTest::mouseClick(window->btnStampa, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window, "btnStampa"), Qt::LeftButton);
 
         QCOMPARE(user->reports().size(), 1);
         const ScriptedInteraction::Report& printed = user->reports().first();
@@ -526,8 +530,8 @@ private slots:
                 qPrintable(overFonts.at(i).first + QStringLiteral(": ") + overFonts.at(i).second.toString()));
         }
         // The window's own controls keep the search's look.
-        QVERIFY(window->txtTrova->font().bold());
-        QCOMPARE(window->btnStampa->font().family(), QStringLiteral("Verdana"));
+        QVERIFY(named<QLineEdit>(window, "txtTrova")->font().bold());
+        QCOMPARE(named<QPushButton>(window, "btnStampa")->font().family(), QStringLiteral("Verdana"));
     }
 
     // Escape closes either panel as its "Chiudi" does.
@@ -548,20 +552,20 @@ private slots:
         if (fromResults) {
             runSearch(*window);
             if (escape)
-                QTest::keyClick(window->txtTrova, Qt::Key_Escape);
+                QTest::keyClick(named<QLineEdit>(window, "txtTrova"), Qt::Key_Escape);
             else
-                QTest::mouseClick(window->btnChiudi, Qt::LeftButton);
+                QTest::mouseClick(named<QPushButton>(window, "btnChiudi"), Qt::LeftButton);
         } else {
-            QTest::mousePress(window->btnCerca, Qt::LeftButton);
+            QTest::mousePress(named<QPushButton>(window, "btnCerca"), Qt::LeftButton);
             if (escape)
                 QTest::keyClick(window->criteriaFields().constFirst(), Qt::Key_Escape);
             else
-                QTest::mouseClick(window->btnAnnulla, Qt::LeftButton);
+                QTest::mouseClick(named<QAbstractButton>(window, "btnAnnulla"), Qt::LeftButton);
         }
         QVERIFY(!window->isVisible());
         QCOMPARE(window->result(), int(QDialog::Rejected));
         QVERIFY(window->listedLines().isEmpty());
-        QVERIFY(window->lblAttendere->isHidden());
+        QVERIFY(named<QLabel>(window, "lblAttendere")->isHidden());
         QVERIFY(!window->chosenCard());
     }
 };

@@ -291,12 +291,12 @@ private slots:
     void helpWindowBeforeAnyPage()
     {
         TfrmGuida help(dir->path());
-        QCOMPARE(help.lblTitolo->text(), QStringLiteral("Argomento della guida."));
-        QCOMPARE(help.txtGuida->toPlainText(), QString());
-        QVERIFY(help.txtGuida->isReadOnly());
-        QCOMPARE(help.txtGuida->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(help.txtGuida->size(), QSize(625, 350));
-        QCOMPARE(help.imgPDF->size(), QSize(27, 27));
+        QCOMPARE(named<QLabel>(&help, "lblTitolo")->text(), QStringLiteral("Argomento della guida."));
+        QCOMPARE(named<QPlainTextEdit>(&help, "txtGuida")->toPlainText(), QString());
+        QVERIFY(named<QPlainTextEdit>(&help, "txtGuida")->isReadOnly());
+        QCOMPARE(named<QPlainTextEdit>(&help, "txtGuida")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(named<QPlainTextEdit>(&help, "txtGuida")->size(), QSize(625, 350));
+        QCOMPARE(named<QToolButton>(&help, "imgPDF")->size(), QSize(27, 27));
     }
 
     void helpShowsThePage_data()
@@ -316,9 +316,10 @@ private slots:
         user->onDialog([&](QDialog& dialog) {
             auto& help = dynamic_cast<TfrmGuida&>(dialog);
             QVERIFY(dialog.parentWidget() == &owner);
-            title = help.lblTitolo->text();
-            text = help.txtGuida->toPlainText();
-            for (QTextBlock b = help.txtGuida->document()->begin(); b.isValid(); b = b.next())
+            title = named<QLabel>(&help, "lblTitolo")->text();
+            text = named<QPlainTextEdit>(&help, "txtGuida")->toPlainText();
+            for (QTextBlock b = named<QPlainTextEdit>(&help, "txtGuida")->document()->begin(); b.isValid();
+                 b = b.next())
                 blocks << b.text();
             // Its PDF link finds the manual of the folder it was given.
             help.lnkWebClick();

@@ -119,7 +119,7 @@ private slots:
         TfrmAvvio menu(dir->path());
         QSignalSpy closed(&menu, &TfrmAvvio::closed);
         menu.showMaximized();
-        QTest::mouseClick(menu.imgEsci, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&menu, "imgEsci"), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QVERIFY(!menu.isVisible());
         menu.showMaximized();
@@ -133,7 +133,7 @@ private slots:
     {
         TfrmAvvio menu(dir->path());
         menu.showMaximized();
-        QTest::mouseClick(menu.imgSito, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&menu, "imgSito"), Qt::LeftButton);
         QCOMPARE(user->openedUrls(), QList<QUrl> { QUrl(QStringLiteral("https://www.lumidex.example")) });
         QVERIFY(menu.isVisible());
         QVERIFY(user->messages().isEmpty());
@@ -144,7 +144,7 @@ private slots:
         TfrmAvvio menu(dir->path());
         menu.showMaximized();
         user->refuseOpens();
-        QTest::mouseClick(menu.imgSito, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&menu, "imgSito"), Qt::LeftButton);
         QCOMPARE(user->openedUrls(), QList<QUrl> { QUrl(QStringLiteral("https://www.lumidex.example")) });
         QCOMPARE(user->messages(),
             onlyMessage(MessageKind::Warning,
@@ -180,12 +180,12 @@ private slots:
         QWidget* owner = nullptr;
         user->onDialog([&](QDialog& dialog) {
             auto& help = dynamic_cast<TfrmGuida&>(dialog);
-            title = help.lblTitolo->text();
-            text = help.txtGuida->toPlainText();
+            title = named<QLabel>(&help, "lblTitolo")->text();
+            text = named<QPlainTextEdit>(&help, "txtGuida")->toPlainText();
             owner = help.parentWidget();
         });
         menu.showMaximized();
-        QTest::mouseClick(menu.imgGuida, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&menu, "imgGuida"), Qt::LeftButton);
         QCOMPARE(user->dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
         QCOMPARE(owner, &menu);
         QCOMPARE(title, helptexts::title(HelpPage::Introduction));

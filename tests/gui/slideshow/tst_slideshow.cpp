@@ -130,7 +130,7 @@ private slots:
             QVERIFY(!named<QWidget>(window.get(), name)->isVisibleTo(window.get()));
         QCOMPARE(window->findChild<QLabel*>("lblFile") != nullptr, kind != 0);
         QCOMPARE(named<QTimer>(window.get(), "Timer"), window->Timer);
-        QCOMPARE(window->imgBianco->pixmap().size(), QSize(400, 360));
+        QCOMPARE(named<QLabel>(window, "imgBianco")->pixmap().size(), QSize(400, 360));
         QCOMPARE(window->Timer->interval(), 6000);
         QVERIFY(!window->Timer->isActive());
 
@@ -139,8 +139,8 @@ private slots:
         QVERIFY(window->windowState().testFlag(Qt::WindowMaximized));
         QVERIFY(window->showsWaitingPicture());
         QVERIFY(window->Timer->isActive());
-        QCOMPARE(window->lblPosizione->text(), QString());
-        QCOMPARE(window->imgFoto->alignment(), Qt::AlignCenter);
+        QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QString());
+        QCOMPARE(named<QLabel>(window, "imgFoto")->alignment(), Qt::AlignCenter);
         QVERIFY(!QFileInfo::exists(programfolder::registryArchivePath(folder.dir.path())));
 
         // The timer ends with the window.
@@ -175,7 +175,7 @@ private slots:
         };
         for (const Tick& tick : ticks) {
             window.cmdAvantiClick();
-            QCOMPARE(window.lblPosizione->text(), tick.position);
+            QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), tick.position);
             QCOMPARE(window.showsWaitingPicture(), tick.waiting);
             if (!tick.waiting)
                 QVERIFY2(nearColour(shownColour(window), tick.colour), qPrintable(tick.position));
@@ -196,10 +196,10 @@ private slots:
         window.Timer->stop();
 
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(nearColour(shownColour(window), Qt::red));
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("0"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("0"));
         QVERIFY(nearColour(shownColour(window), Qt::red));
 
         // The photo is replaced while it is on screen: the next showing reads the file.
@@ -210,7 +210,7 @@ private slots:
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         file.close();
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(nearColour(shownColour(window), Qt::green));
         QVERIFY(user.messages().isEmpty());
     }
@@ -239,10 +239,11 @@ private slots:
         window.Timer->stop();
 
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(window.showsWaitingPicture());
         // What is shown is the waiting picture, drawn to fit the frame.
-        QCOMPARE(window.picture().size(), fitInto(window.imgBianco->pixmap().size(), window.picture().size()));
+        QCOMPARE(window.picture().size(),
+            fitInto(named<QLabel>(&window, "imgBianco")->pixmap().size(), window.picture().size()));
         window.cmdAvantiClick();
         QVERIFY(!window.showsWaitingPicture());
         QVERIFY(nearColour(shownColour(window), Qt::blue));
@@ -280,14 +281,14 @@ private slots:
         window->Timer->stop();
 
         window->cmdAvantiClick();
-        QCOMPARE(window->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(window->showsWaitingPicture());
         QVERIFY(QFileInfo(folder.path(ownFolder)).isDir());
 
         folder.photo(ownFolder + "/Estate 2024_Foto_4.jpg", Qt::green);
         for (int i = 0; i < 3; ++i)
             window->cmdAvantiClick();
-        QCOMPARE(window->lblPosizione->text(), QStringLiteral("4"));
+        QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QStringLiteral("4"));
         QVERIFY(!window->showsWaitingPicture());
         QVERIFY(nearColour(shownColour(*window), Qt::green));
         QVERIFY(user.messages().isEmpty());
@@ -323,7 +324,7 @@ private slots:
         QString positionDuringMessage = "?";
         user.onMessage = [&] {
             timerDuringMessage = window->Timer->isActive();
-            positionDuringMessage = window->lblPosizione->text();
+            positionDuringMessage = named<QLabel>(window, "lblPosizione")->text();
         };
         window->cmdAvantiClick();
 
@@ -335,7 +336,7 @@ private slots:
         QCOMPARE(positionDuringMessage, QString());
         QVERIFY(!window->isVisible());
         QVERIFY(!window->Timer->isActive());
-        QCOMPARE(window->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QString());
         // An archive that was not there is left behind empty.
         QVERIFY(QFileInfo::exists(archive));
         QCOMPARE(QFileInfo(archive).size(), 0);
@@ -366,14 +367,14 @@ private slots:
         QVERIFY(window.Timer->isActive());
         QVERIFY(window.isVisible());
         QVERIFY(window.showsWaitingPicture());
-        QCOMPARE(window.lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QString());
 
         // The archive is reachable again: the slideshow goes on.
         QVERIFY(QDir(archive).removeRecursively());
         folder.registryCards(1);
         window.cmdAvantiClick();
         QCOMPARE(user.messages().size(), 1);
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(nearColour(shownColour(window), Qt::red));
     }
 
@@ -409,7 +410,7 @@ private slots:
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(!window.showsWaitingPicture());
 
         window.showMinimized();
@@ -418,7 +419,7 @@ private slots:
         window.showMaximized();
         QTRY_VERIFY(!window.isMinimized());
         QVERIFY(window.Timer->isActive());
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(!window.showsWaitingPicture());
         QVERIFY(nearColour(shownColour(window), Qt::red));
         QVERIFY(user.messages().isEmpty());
@@ -431,7 +432,7 @@ private slots:
         WatchingUser user;
         folder.registryCards(2);
         TfrmSlideshow_Anagrafica window(folder.dir.path());
-        QSignalSpy steps(window.cmdAvanti, &QToolButton::clicked);
+        QSignalSpy steps(named<QToolButton>(&window, "cmdAvanti"), &QToolButton::clicked);
         window.Timer->setInterval(1);
         showWindow(window);
         QTRY_VERIFY(steps.count() >= 3);
@@ -498,17 +499,17 @@ private slots:
             QCOMPARE(window->parent(), editor.get());
             QVERIFY(window->Timer->isActive());
             if (kind != ArchiveKind::Registry) {
-                QCOMPARE(window->lblNome->text(), QStringLiteral("Moda"));
-                QCOMPARE(window->lblFile->text(), archive);
+                QCOMPARE(named<QLabel>(window, "lblNome")->text(), QStringLiteral("Moda"));
+                QCOMPARE(named<QLabel>(window, "lblFile")->text(), archive);
             }
             window->cmdAvantiClick();
-            QCOMPARE(window->lblPosizione->text(), QStringLiteral("1"));
+            QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QStringLiteral("1"));
             QVERIFY(nearColour(shownColour(*window), Qt::green));
-            QTest::mouseClick(window->imgFoto, Qt::LeftButton);
+            QTest::mouseClick(named<QLabel>(window, "imgFoto"), Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
-        QTest::mouseClick(editor->cmdSlideshow, Qt::LeftButton);
-        QTest::mouseClick(editor->cmdSlideshow, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSlideshow"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSlideshow"), Qt::LeftButton);
         QCOMPARE(user.dialogClasses(), QStringList(2, windowClass));
         QCOMPARE(seen, 2);
         QVERIFY(editor->findChildren<SlideshowWindow*>().isEmpty());
