@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(names,
             QStringList({ "frmPassword", "frmAvvio", "frmCambiaPassword", "frmMenuDonne", "frmCreaDonne",
                 "frmApriDonne", "frmBookDonne", "frmCreaUomini", "frmApriUomini", "frmMenuUomini", "frmBookUomini",
-                "frmAnagrafica" }));
+                QStringLiteral("frmAnagrafica") }));
         QCOMPARE(set.visibleScreen(), set.frmPassword());
         QCOMPARE(set.frmAnagrafica(), set.builtScreens().last());
     }

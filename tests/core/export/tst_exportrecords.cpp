@@ -55,22 +55,29 @@ private slots:
             << QStringList { "N.", "Nome", "Sesso", "Data di nascita", "Cittadinanza", "Luogo di nascita",
                    "Indirizzo di residenza", "Codice fiscale", "Estremi documento", "E-mail", "Tel.", "Cellulare",
                    "Titolo di studio", "Lingue conosciute", "Partita Iva", "IBAN", "Altezza", "Peso", "Vita", "Fianchi",
-                   "Occhi", "Capelli", "Taglia", "Scarpe", QString::fromUtf8("Disponibilità"), "Note" }
+                   QStringLiteral("Occhi"), QStringLiteral("Capelli"), QStringLiteral("Taglia"),
+                   QStringLiteral("Scarpe"), QString::fromUtf8("Disponibilità"), QStringLiteral("Note") }
             << QStringList { "colNum", "colNome", "colSesso", "colDataNasc", "colCittadinanza", "colLuogoNasc",
                    "colIndirizzo", "colCodFisc", "colEstremi", "colEmail", "colTel", "colCellulare", "colStudio",
                    "colLingue", "colPartitaIva", "colIban", "colAltezza", "colPeso", "colVita", "colFianchi",
-                   "colOcchi", "colCapelli", "colTaglia", "colScarpe", "colDisponibilita", "colNote" }
+                   QStringLiteral("colOcchi"), QStringLiteral("colCapelli"), QStringLiteral("colTaglia"),
+                   QStringLiteral("colScarpe"), QStringLiteral("colDisponibilita"), QStringLiteral("colNote") }
             << registryGridWidths()
             << QStringList { "colCodFisc", "colEstremi", "colStudio", "colLingue", "colAltezza", "colPeso", "colVita",
-                   "colFianchi", "colOcchi", "colCapelli", "colTaglia", "colScarpe", "colDisponibilita", "colNote" };
+                   QStringLiteral("colFianchi"), QStringLiteral("colOcchi"), QStringLiteral("colCapelli"),
+                   QStringLiteral("colTaglia"), QStringLiteral("colScarpe"), QStringLiteral("colDisponibilita"),
+                   QStringLiteral("colNote") };
         QTest::newRow("book") << false
                               << QStringList { "N.", "Titolo foto", "Descrizione", "Data scatto", "Location",
                                      "Fotografo", "Fotocamera", "Fotoritocco", "Abiti", "Accessori", "Trucco",
-                                     "Giudizio", "Note" }
+                                     QStringLiteral("Giudizio"), QStringLiteral("Note") }
                               << QStringList { "colNum", "colTitolo", "colDescrizione", "colData", "colLocation",
                                      "colFotografo", "colFotocamera", "colFotoritocco", "colAbiti", "colAccessori",
-                                     "colTrucco", "colGiudizio", "colNote" }
-                              << bookGridWidths() << QStringList { "colFotoritocco", "colGiudizio", "colNote" };
+                                     QStringLiteral("colTrucco"), QStringLiteral("colGiudizio"),
+                                     QStringLiteral("colNote") }
+                              << bookGridWidths()
+                              << QStringList { QStringLiteral("colFotoritocco"), QStringLiteral("colGiudizio"),
+                                     QStringLiteral("colNote") };
     }
     void columnsOfEachKind()
     {

@@ -148,7 +148,7 @@ void TestHelpPages::introductionRepeatsBooksAndRegistry()
     QCOMPARE(introduction.mid(1, books.size()), books);
     QCOMPARE(introduction.mid(1 + books.size(), registry.size()), registry);
     QVERIFY(help::body(HelpPage::Introduction)
-                .contains(help::body(HelpPage::Books) + "\r\n\r\n" + help::body(HelpPage::Registry)));
+                .contains(help::body(HelpPage::Books) + QStringLiteral("\r\n\r\n") + help::body(HelpPage::Registry)));
 
     // Each paragraph appears once in the introduction.
     QCOMPARE(QSet<QString>(introduction.begin(), introduction.end()).size(), introduction.size());
@@ -161,10 +161,11 @@ void TestHelpPages::buttonsNamedAsTheyAppear_data()
 
     QTest::newRow("books") << HelpPage::Books
                            << QStringList { "Nuovo", "Salva", "Duplica", "Trova", "Anteprima", "Stampa", "Slide Show",
-                                  "Allega file", "Carica foto", "Applica e chiudi" };
+                                  QStringLiteral("Allega file"), QStringLiteral("Carica foto"),
+                                  QStringLiteral("Applica e chiudi") };
     QTest::newRow("registry") << HelpPage::Registry
                               << QStringList { "Nuovo", "Salva", "Duplica", "Slide Show", "Allega file",
-                                     "Carica foto" };
+                                     QStringLiteral("Carica foto") };
 }
 
 void TestHelpPages::buttonsNamedAsTheyAppear()
@@ -181,8 +182,8 @@ void TestHelpPages::makerContacts()
 {
     const QString web = QString::fromUtf16(maker::webAddress);
     const QString email = QString::fromUtf16(maker::emailAddress);
-    QVERIFY(web.startsWith("https://") && web.endsWith(".example"));
-    QVERIFY(email.contains(u'@') && email.endsWith(".example"));
+    QVERIFY(web.startsWith(QStringLiteral("https://")) && web.endsWith(QStringLiteral(".example")));
+    QVERIFY(email.contains(u'@') && email.endsWith(QStringLiteral(".example")));
     QCOMPARE(maker::webUrl(), QUrl(web));
     // The mail program reads the subject and the first line as they are written here.
     QCOMPARE(maker::informationMailUrl(),

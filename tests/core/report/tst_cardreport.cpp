@@ -73,7 +73,8 @@ private:
     static void row(bool book, qreal barTop, qreal left, qreal width, const char* caption, const char* value,
         bool tight = false, Qt::Alignment alignment = Qt::AlignLeft)
     {
-        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(book ? "book" : "registry", value)))
+        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(
+            book ? QStringLiteral("book") : QStringLiteral("registry"), QString::fromUtf8(value))))
             << book << barTop << left << width << QString::fromUtf8(caption) << QString::fromLatin1(value) << tight
             << alignment;
     }

@@ -152,8 +152,12 @@ private slots:
         QVERIFY(layout);
         QCOMPARE(layout->find(u"txtNome")->text, QStringLiteral("Giulia Neri"));
         QCOMPARE(layout->find(u"txtAgenzia")->text, QStringLiteral("Agenzia Luce"));
-        const QStringList captions { "ALTEZZA", "PESO", "VITA", "FIANCHI", "OCCHI", "CAPELLI", "TAGLIA", "SCARPE" };
-        const QStringList values { "178 cm", "56 kg", "62", "90", "verdi", "castani", "40", "38" };
+        const QStringList captions { QStringLiteral("ALTEZZA"), QStringLiteral("PESO"), QStringLiteral("VITA"),
+            QStringLiteral("FIANCHI"), QStringLiteral("OCCHI"), QStringLiteral("CAPELLI"), QStringLiteral("TAGLIA"),
+            QStringLiteral("SCARPE") };
+        const QStringList values { QStringLiteral("178 cm"), QStringLiteral("56 kg"), QStringLiteral("62"),
+            QStringLiteral("90"), QStringLiteral("verdi"), QStringLiteral("castani"), QStringLiteral("40"),
+            QStringLiteral("38") };
         qreal left = -1;
         for (qsizetype i = 0; i < captions.size(); ++i) {
             const QString stem = QString::fromLatin1(compCardMeasures[i].field);

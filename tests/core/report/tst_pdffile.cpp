@@ -117,7 +117,7 @@ private slots:
         const QByteArray written = readBytes(target);
         QVERIFY(isWholePdf(written));
         QCOMPARE(written.count("/Type /Page\n") + written.count("/Type /Page\r") + written.count("/Type /Page "), 3);
-        QCOMPARE(pdfFolderEntries(m_dir->path()), QStringList { "riepilogo.pdf" });
+        QCOMPARE(pdfFolderEntries(m_dir->path()), QStringList { QStringLiteral("riepilogo.pdf") });
     }
 
     // The chosen file stays as it was, byte for byte, and nothing is left beside it.
@@ -144,7 +144,7 @@ private slots:
             paintPdfFile(NoisyPagesReport(3, failingPage), pdfRequestFor(target), stopAfter(stopAfterPages), &cause),
             outcome);
         QCOMPARE(readBytes(target), previous);
-        QCOMPARE(pdfFolderEntries(m_dir->path()), QStringList { "riepilogo.pdf" });
+        QCOMPARE(pdfFolderEntries(m_dir->path()), QStringList { QStringLiteral("riepilogo.pdf") });
         // A stop is the user's wish, not a failure with a cause.
         if (outcome == PaintOutcome::Stopped)
             QVERIFY(cause.detail().isEmpty());
@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(painted, PaintOutcome::Failed);
         QCOMPARE(cause.detail(), diskFaultReason(fault));
         QCOMPARE(readBytes(target), previous);
-        QCOMPARE(pdfFolderEntries(disk.path()), QStringList { "riepilogo.pdf" });
+        QCOMPARE(pdfFolderEntries(disk.path()), QStringList { QStringLiteral("riepilogo.pdf") });
     }
 };
 

@@ -132,7 +132,8 @@ void TestRollback::aSaveLeavesNoRollbackFile()
     writeThreeCards();
     Archive(path(), layouts::registry).write(2, test::workerRecord(2, 0));
     QCOMPARE(card(2), workerBytes(2));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Archivio_Anagrafico.pro" });
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+        QStringList { QStringLiteral("Archivio_Anagrafico.pro") });
 }
 
 void TestRollback::aSaveCutShortIsPutBackByTheNextOperation_data()
@@ -141,8 +142,10 @@ void TestRollback::aSaveCutShortIsPutBackByTheNextOperation_data()
     QTest::newRow("move to the card") << RollbackStep([](const Archive& a) { a.read(2); });
     QTest::newRow("scan") << RollbackStep(
         [](const Archive& a) { a.visit([](int, const RecordView&) { return true; }); });
-    QTest::newRow("append") << RollbackStep([](const Archive& a) { QCOMPARE(a.append({ "Nuova" }), 4); });
-    QTest::newRow("save of another card") << RollbackStep([](const Archive& a) { a.write(3, { "Terza" }); });
+    QTest::newRow("append") << RollbackStep(
+        [](const Archive& a) { QCOMPARE(a.append({ QStringLiteral("Nuova") }), 4); });
+    QTest::newRow("save of another card")
+        << RollbackStep([](const Archive& a) { a.write(3, { QStringLiteral("Terza") }); });
 }
 
 void TestRollback::aSaveCutShortIsPutBackByTheNextOperation()
@@ -151,7 +154,7 @@ void TestRollback::aSaveCutShortIsPutBackByTheNextOperation()
     writeThreeCards();
     const QByteArray first = card(1);
     // The worker dies with the rollback file written and half the new card over the old.
-    QCOMPARE(runWorker({ "cut", path(), "2" }), -1);
+    QCOMPARE(runWorker({ QStringLiteral("cut"), path(), QStringLiteral("2") }), -1);
     QVERIFY(QFileInfo::exists(journal()));
     QVERIFY(card(2) != workerBytes(1));
 
@@ -169,7 +172,7 @@ void TestRollback::aSaveCutShortIsPutBackByTheNextOperation()
 void TestRollback::aCountLeavesTheRepairToTheNextRead()
 {
     writeThreeCards();
-    QCOMPARE(runWorker({ "cut", path(), "2" }), -1);
+    QCOMPARE(runWorker({ QStringLiteral("cut"), path(), QStringLiteral("2") }), -1);
     const QByteArray torn = card(2);
     QVERIFY(torn != workerBytes(1));
 
@@ -233,10 +236,11 @@ void TestRollback::aFolderWithoutRoomForTheRollbackFileStillSaves()
     // unprivileged user, since the tests may run as root, who may write anywhere.
     writeThreeCards();
     openToEveryone(true);
-    const int exit = runWorker({ "write", path(), "2", "Seconda" }, true);
+    const int exit
+        = runWorker({ QStringLiteral("write"), path(), QStringLiteral("2"), QStringLiteral("Seconda") }, true);
     giveBack();
     QCOMPARE(exit, 0);
-    QCOMPARE(Archive(path(), layouts::registry).read(2).first(), QString("Seconda"));
+    QCOMPARE(Archive(path(), layouts::registry).read(2).first(), QStringLiteral("Seconda"));
     QVERIFY(!QFileInfo::exists(journal()));
 }
 
@@ -252,7 +256,7 @@ void TestRollback::killedDuringSavesEveryCardIsWhole()
     constexpr int kills = 60;
     for (int i = 0; i < kills; ++i) {
         QProcess saver;
-        saver.start(ARCHIVE_WORKER_PATH, { "overwrite", path(), "2" });
+        saver.start(ARCHIVE_WORKER_PATH, { QStringLiteral("overwrite"), path(), QStringLiteral("2") });
         QVERIFY(saver.waitForReadyRead(10000));
         QTest::qSleep(int(random.bounded(1, 25)));
         ::kill(pid_t(saver.processId()), SIGKILL);
@@ -271,7 +275,7 @@ void TestRollback::killedDuringSavesEveryCardIsWhole()
     // Nothing a killed save was making is left beside the archive once it is used.
     Archive(path(), layouts::registry).write(2, test::workerRecord(1, 0));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-        QStringList { "Archivio_Anagrafico.pro" });
+        QStringList { QStringLiteral("Archivio_Anagrafico.pro") });
 }
 
 void TestRollback::aRollbackFileOfAnotherWriteLeavesTheCardAlone_data()
@@ -371,14 +375,15 @@ void TestRollback::aFolderOnlyToReadShowsTheCardAsItWas()
     // tests may run as root, who may write anywhere.
     QFETCH(bool, archiveWritable);
     writeThreeCards();
-    QCOMPARE(runWorker({ "cut", path(), "2" }), -1);
+    QCOMPARE(runWorker({ QStringLiteral("cut"), path(), QStringLiteral("2") }), -1);
     const QByteArray torn = card(2);
     QVERIFY(torn != workerBytes(1));
     openToEveryone(archiveWritable);
     QByteArray shown;
-    const int read = runWorker({ "show", path(), "2" }, true, &shown);
+    const int read = runWorker({ QStringLiteral("show"), path(), QStringLiteral("2") }, true, &shown);
     QByteArray refusal;
-    const int saved = runWorker({ "write", path(), "3", "Terza" }, true, &refusal);
+    const int saved
+        = runWorker({ QStringLiteral("write"), path(), QStringLiteral("3"), QStringLiteral("Terza") }, true, &refusal);
     giveBack();
 
     QCOMPARE(read, 0);
@@ -399,8 +404,8 @@ void TestRollback::aRefusedSyncIsAFailedSave_data()
 {
     QTest::addColumn<RollbackStep>("save");
     QTest::addColumn<QByteArray>("answer");
-    const RollbackStep append([](const Archive& a) { a.append({ "Nuova" }); });
-    const RollbackStep overwrite([](const Archive& a) { a.write(2, { "Seconda" }); });
+    const RollbackStep append([](const Archive& a) { a.append({ QStringLiteral("Nuova") }); });
+    const RollbackStep overwrite([](const Archive& a) { a.write(2, { QStringLiteral("Seconda") }); });
     for (const QByteArray& answer : { QByteArray("EIO"), QByteArray("ENOSPC") }) {
         QTest::addRow("append, %s", answer.constData()) << append << answer;
         QTest::addRow("overwrite, %s", answer.constData()) << overwrite << answer;

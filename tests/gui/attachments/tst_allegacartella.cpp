@@ -33,7 +33,8 @@ const QString nameNotStorable
     = QStringLiteral("Attenzione: il nome del file scelto non può essere memorizzato nella scheda.\r\n\r\nRinominare "
                      "il file con al massimo 250 caratteri, senza simboli speciali, e sceglierlo di nuovo.");
 
-const QStringList editorLabels { "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03" };
+const QStringList editorLabels { QStringLiteral("lblFile01"), QStringLiteral("lblFile02"), QStringLiteral("lblFile03"),
+    QStringLiteral("lblDesc01"), QStringLiteral("lblDesc02"), QStringLiteral("lblDesc03") };
 
 QStringList labelTexts(QWidget* editor)
 {
@@ -51,13 +52,13 @@ class TestAllegaCartella : public ScriptedTestCase {
 private:
     QString program() const { return dir->path(); }
     QString path(const QString& relative) const { return dir->filePath(relative); }
-    QString attached(const QString& name) const { return path("Documenti_Allegati/" + name); }
+    QString attached(const QString& name) const { return path(QStringLiteral("Documenti_Allegati/") + name); }
     // A file the user may pick, outside the program folder.
     QString chosen(const QString& name, const QByteArray& bytes) const
     {
-        QDir().mkpath(path("Scrivania"));
-        writeBytes(path("Scrivania/" + name), bytes);
-        return path("Scrivania/" + name);
+        QDir().mkpath(path(QStringLiteral("Scrivania")));
+        writeBytes(path(QStringLiteral("Scrivania/") + name), bytes);
+        return path(QStringLiteral("Scrivania/") + name);
     }
 
 private slots:
@@ -71,14 +72,14 @@ private slots:
         QCOMPARE(dialog.maximumSize(), QSize(634, 534));
         QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
-        QVERIFY(!named<QLabel>(&dialog, "lblMemory")->isVisibleTo(&dialog));
+        QVERIFY(!named<QLabel>(&dialog, QStringLiteral("lblMemory"))->isVisibleTo(&dialog));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-        const QWidget* panel = named<QWidget>(&dialog, "panSfondo");
+        const QWidget* panel = named<QWidget>(&dialog, QStringLiteral("panSfondo"));
         for (int n = 1; n <= 3; ++n) {
             const QString nn = QStringLiteral("0%1").arg(n);
-            auto* slot = named<QWidget>(&dialog, "panAllegato" + nn);
+            auto* slot = named<QWidget>(&dialog, QStringLiteral("panAllegato") + nn);
             QCOMPARE(slot->size(), QSize(577, 113));
             QCOMPARE(slot->mapTo(panel, QPoint(0, 0)).y(), 80 + 120 * (n - 1));
             QVERIFY(!dialog.findChildren<QLabel*>().isEmpty());
@@ -91,22 +92,22 @@ private slots:
             QVERIFY(labelled(QStringLiteral("Nome %1° file allegato:").arg(n)));
             QVERIFY(labelled(QStringLiteral("Descrizione %1° file allegato:").arg(n)));
 
-            auto* file = named<QLineEdit>(&dialog, "txtFile" + nn);
+            auto* file = named<QLineEdit>(&dialog, QStringLiteral("txtFile") + nn);
             QVERIFY(file->isReadOnly());
             QCOMPARE(file->width(), 338);
             QVERIFY(file->font().bold());
             QCOMPARE(file->palette().color(QPalette::Text), QColor(0x80, 0x80, 0x80));
-            auto* eraser = named<QToolButton>(&dialog, "imgCancella" + nn);
+            auto* eraser = named<QToolButton>(&dialog, QStringLiteral("imgCancella") + nn);
             QCOMPARE(eraser->size(), QSize(22, 22));
             QCOMPARE(eraser->cursor().shape(), Qt::PointingHandCursor);
-            auto* browse = named<QPushButton>(&dialog, "btnSfoglia" + nn);
+            auto* browse = named<QPushButton>(&dialog, QStringLiteral("btnSfoglia") + nn);
             QCOMPARE(browse->text(), QStringLiteral("Sfoglia..."));
             QCOMPARE(browse->size(), QSize(86, 28));
-            auto* open = named<QPushButton>(&dialog, "btnApri" + nn);
+            auto* open = named<QPushButton>(&dialog, QStringLiteral("btnApri") + nn);
             QCOMPARE(open->text(), QStringLiteral("Apri"));
             QCOMPARE(open->size(), QSize(86, 28));
             QVERIFY(!open->isEnabled());
-            auto* description = named<QLineEdit>(&dialog, "txtDesc" + nn);
+            auto* description = named<QLineEdit>(&dialog, QStringLiteral("txtDesc") + nn);
             QCOMPARE(description->width(), 552);
             QVERIFY(description->font().bold());
             QCOMPARE(description->font().pointSize(), 12);
@@ -139,7 +140,8 @@ private slots:
             named<QAbstractButton>(&frm, "btnAnnulla")->click();
         });
         const auto result = attachFiles(nullptr, program(), ArchiveKind::Registry,
-            { "  contratto.pdf ", " \t", "liberatoria.doc\n", " Contratto firmato ", "resta  ", "" });
+            { QStringLiteral("  contratto.pdf "), QStringLiteral(" \t"), QStringLiteral("liberatoria.doc\n"),
+                QStringLiteral(" Contratto firmato "), QStringLiteral("resta  "), QStringLiteral("") });
         QVERIFY(!result);
         QCOMPARE(user->dialogsRun(), 1);
     }
@@ -221,21 +223,22 @@ private slots:
             QCOMPARE(user->messages()[i].buttons, expected[i].buttons);
         }
 
-        if (scenario == "blocked") {
-            QCOMPARE(readBytes(path("Documenti_Allegati")), QByteArray("not a folder"));
+        if (scenario == QStringLiteral("blocked")) {
+            QCOMPARE(readBytes(path(QStringLiteral("Documenti_Allegati"))), QByteArray("not a folder"));
             return;
         }
-        if (scenario == "destination folder") {
-            QVERIFY(QFileInfo(attached("Documento.txt")).isDir());
+        if (scenario == QStringLiteral("destination folder")) {
+            QVERIFY(QFileInfo(attached(QStringLiteral("Documento.txt"))).isDir());
             return;
         }
         // Nothing but the attached file in the folder: no half copies, no temporaries.
-        const QStringList files = QDir(path("Documenti_Allegati")).entryList(QDir::Files | QDir::Hidden);
-        QCOMPARE(files, inFolder.isNull() ? QStringList() : QStringList { "Documento.txt" });
+        const QStringList files
+            = QDir(path(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(files, inFolder.isNull() ? QStringList() : QStringList { QStringLiteral("Documento.txt") });
         if (!inFolder.isNull())
-            QCOMPARE(readBytes(attached("Documento.txt")), inFolder);
+            QCOMPARE(readBytes(attached(QStringLiteral("Documento.txt"))), inFolder);
         // The picked file itself is never touched.
-        if (scenario != "own")
+        if (scenario != QStringLiteral("own"))
             QCOMPARE(readBytes(source), QByteArray("scelto"));
     }
 
@@ -288,10 +291,11 @@ private slots:
         QCOMPARE(named<QLineEdit>(&dialog, "txtFile02")->text(),
             copied ? QStringLiteral("Servizio.mov") : QStringLiteral("vecchio.pdf"));
         QCOMPARE(user->messageTexts(), oldFile ? QStringList { replaceQuestion } : QStringList());
-        QCOMPARE(QDir(path("Documenti_Allegati")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            copied || oldFile ? QStringList { "Servizio.mov" } : QStringList());
+        QCOMPARE(QDir(path(QStringLiteral("Documenti_Allegati")))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            copied || oldFile ? QStringList { QStringLiteral("Servizio.mov") } : QStringList());
         if (copied || oldFile)
-            QCOMPARE(readBytes(attached("Servizio.mov")), copied ? bytes : previous);
+            QCOMPARE(readBytes(attached(QStringLiteral("Servizio.mov"))), copied ? bytes : previous);
     }
 
     void aFullDiskKeepsTheAttachedFile_data() { addDiskFaultRows(); }
@@ -321,7 +325,7 @@ private slots:
         QCOMPARE(named<QLineEdit>(&dialog, "txtFile02")->text(), QStringLiteral("vecchio.pdf"));
         QCOMPARE(readBytes(folder + QStringLiteral("/Documento.txt")), previous);
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList { "Documento.txt" });
+            QStringList { QStringLiteral("Documento.txt") });
     }
 
     // A card read from an archive may name anything; only a file of the
@@ -468,12 +472,12 @@ private slots:
         TfrmAnagrafica editor(program());
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
-        named<QLineEdit>(&editor, "txtNome")->setText("Giulia Bianchi");
-        named<QLineEdit>(&editor, "txtSesso")->setText("F");
-        named<QLineEdit>(&editor, "txtCittadinanza")->setText("Italiana");
+        named<QLineEdit>(&editor, QStringLiteral("txtNome"))->setText(QStringLiteral("Giulia Bianchi"));
+        named<QLineEdit>(&editor, QStringLiteral("txtSesso"))->setText(QStringLiteral("F"));
+        named<QLineEdit>(&editor, QStringLiteral("txtCittadinanza"))->setText(QStringLiteral("Italiana"));
 
         const QByteArray bytes = QByteArray("%PDF-1.4 contratto\n") + QByteArray(5000, '\x7f');
-        user->queueOpenFileName(chosen("Contratto 2024.pdf", bytes));
+        user->queueOpenFileName(chosen(QStringLiteral("Contratto 2024.pdf"), bytes));
         user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
             QTest::mouseClick(named<QPushButton>(&frm, "btnSfoglia01"), Qt::LeftButton);
@@ -486,8 +490,8 @@ private slots:
 
         const QStringList stored = Archive(programfolder::registryArchivePath(program()), layouts::registry).read(1);
         QCOMPARE(stored.mid(26),
-            (QStringList {
-                "Contratto 2024.pdf", "", "", QString::fromUtf8("Contratto d'agenzia, più clausole"), "", "" }));
+            (QStringList { QStringLiteral("Contratto 2024.pdf"), QStringLiteral(""), QStringLiteral(""),
+                QString::fromUtf8("Contratto d'agenzia, più clausole"), QStringLiteral(""), QStringLiteral("") }));
 
         QTest::mouseClick(named<QToolButton>(&editor, "cmdNuovo"), Qt::LeftButton);
         QCOMPARE(labelTexts(&editor), QStringList(6));
@@ -603,8 +607,8 @@ private slots:
         TfrmAllegaCartella later(program(), ArchiveKind::Registry);
         QTest::mouseClick(named<QPushButton>(&later, "btnSfoglia03"), Qt::LeftButton);
         QCOMPARE(user->openRequests().size(), 3);
-        QCOMPARE(user->openRequests()[1].directory, path("Lavori/2024"));
-        QCOMPARE(user->openRequests()[2].directory, path("Lavori/2024"));
+        QCOMPARE(user->openRequests()[1].directory, path(QStringLiteral("Lavori/2024")));
+        QCOMPARE(user->openRequests()[2].directory, path(QStringLiteral("Lavori/2024")));
     }
 };
 

@@ -104,9 +104,10 @@ private slots:
         fixture.edit(QStringLiteral("txtData"))->setText(QStringLiteral("14/07/2023"));
         loadPhoto(fixture,
             cameraPhoto(fixture, QStringLiteral("DSCF0001.JPG"),
-                { { "Exif.Image.Make", "FUJI PHOTO FILM CO., LTD." },
-                    { "Exif.Image.Model", "FinePix S5Pro Extended Edition Signature Series" },
-                    { "Exif.Photo.DateTimeOriginal", "2018:02:03 10:00:00" } }));
+                { { QStringLiteral("Exif.Image.Make"), QStringLiteral("FUJI PHOTO FILM CO., LTD.") },
+                    { QStringLiteral("Exif.Image.Model"),
+                        QStringLiteral("FinePix S5Pro Extended Edition Signature Series") },
+                    { QStringLiteral("Exif.Photo.DateTimeOriginal"), QStringLiteral("2018:02:03 10:00:00") } }));
         const QString notice = QStringLiteral("Campi già compilati lasciati come sono; la foto riporta Fotocamera "
                                               "«FUJI PHOTO FILM FinePix S5Pro Extended Edition», Data scatto "
                                               "03/02/2018.");

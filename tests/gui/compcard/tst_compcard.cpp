@@ -303,7 +303,8 @@ private slots:
         QCOMPARE(user->messages().first().kind, MessageKind::Warning);
         QCOMPARE(user->reports().size(), 1);
         QCOMPARE(readBytes(agencyline::filePath(disk.path())), previous);
-        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Lumidex_Agenzia.txt" });
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral("Lumidex_Agenzia.txt") });
     }
 
     void windowClosesWhateverTheOutcome_data()

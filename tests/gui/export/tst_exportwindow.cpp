@@ -149,9 +149,9 @@ private slots:
             QStringLiteral("Esportazione archivio in Microsoft Excel."));
         QVERIFY(!named<QLabel>(frm.get(), QStringLiteral("imgBanner"))->pixmap().isNull());
         const QList<std::pair<QString, QString>> buttons {
-            { "cmdEsporta", "Esporta l'archivio in formato Microsoft Excel." },
-            { "cmdGuida", "Visualizza la pagina della guida sensibile al contesto." },
-            { "cmdEsci", "Esci da questo ambiente di lavoro." },
+            { QStringLiteral("cmdEsporta"), QStringLiteral("Esporta l'archivio in formato Microsoft Excel.") },
+            { QStringLiteral("cmdGuida"), QStringLiteral("Visualizza la pagina della guida sensibile al contesto.") },
+            { QStringLiteral("cmdEsci"), QStringLiteral("Esci da questo ambiente di lavoro.") },
         };
         for (const auto& [buttonName, status] : buttons) {
             auto* button = named<QToolButton>(frm.get(), buttonName);
@@ -243,8 +243,8 @@ private slots:
             className
                 = men ? QStringLiteral("lumidex::TfrmExpBookUomini") : QStringLiteral("lumidex::TfrmExpBookDonne");
             QStringList only(13);
-            only[0] = "1";
-            only[1] = "Solo donne";
+            only[0] = QStringLiteral("1");
+            only[1] = QStringLiteral("Solo donne");
             expected = men ? bookGrid() : QList<QStringList> { only };
         }
         editor->show();
@@ -464,7 +464,7 @@ private slots:
         QCOMPARE(user->openedFiles(), QStringList());
         QCOMPARE(readBytes(output), previous);
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
-            (QStringList { "Archivio_Anagrafico.pro", "Archivio_Anagrafico.xls" }));
+            (QStringList { QStringLiteral("Archivio_Anagrafico.pro"), QStringLiteral("Archivio_Anagrafico.xls") }));
         QVERIFY(frm.isVisible());
     }
 

@@ -131,16 +131,19 @@ private slots:
         QTest::addColumn<QStringList>("pageEnds");
         QTest::newRow("three pages") << 150 << 0 << QStringList()
                                      << QStringList { "Persona0053 Sesso: F", "Persona0109 Sesso: F",
-                                            "Stampa eseguita in data " + formatShortDate(QDate::currentDate()) };
+                                            QStringLiteral("Stampa eseguita in data ")
+                                                + formatShortDate(QDate::currentDate()) };
         QStringList fivePages;
         for (int page = 1; page <= 5; ++page)
             fivePages << progressLabel(page, 5);
         QTest::newRow("five pages") << 270 << 0 << fivePages
                                     << QStringList { "Persona0053 Sesso: F", "Persona0109 Sesso: F",
                                            "Persona0165 Sesso: F", "Persona0221 Sesso: F",
-                                           "Stampa eseguita in data " + formatShortDate(QDate::currentDate()) };
+                                           QStringLiteral("Stampa eseguita in data ")
+                                               + formatShortDate(QDate::currentDate()) };
         QTest::newRow("Annulla during the second page")
-            << 270 << 2 << fivePages.mid(0, 2) << QStringList { "Persona0053 Sesso: F", "Persona0109 Sesso: F" };
+            << 270 << 2 << fivePages.mid(0, 2)
+            << QStringList { QStringLiteral("Persona0053 Sesso: F"), QStringLiteral("Persona0109 Sesso: F") };
     }
 
     void pagesGoByAndAnnullaStopsAfterThePageInHand()
@@ -199,7 +202,8 @@ private slots:
         QVERIFY(user->messages().isEmpty());
         QCOMPARE(user->reports().size(), 1);
         QCOMPARE(user->reports().first().pdfPath, target);
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "riepilogo.pdf" });
+        QCOMPARE(
+            QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("riepilogo.pdf") });
         if (cancelAt > 0) {
             QCOMPARE(readBytes(target), previous);
             return;

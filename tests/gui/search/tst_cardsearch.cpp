@@ -128,7 +128,8 @@ private slots:
     {
         QFETCH(ArchiveKind, kind);
         open(kind);
-        const QList<QStringList> records { record("Zeno", "Roma"), record("Anna", "Rimini"), record("Bruno") };
+        const QList<QStringList> records { record(QStringLiteral("Zeno"), QStringLiteral("Roma")),
+            record(QStringLiteral("Anna"), QStringLiteral("Rimini")), record(QStringLiteral("Bruno")) };
         seed(records);
         writePhoto(2, QColor(0x20, 0xA0, 0x40));
         const QByteArray archiveBefore = readBytes(editor->archivePath());
@@ -138,7 +139,7 @@ private slots:
             auto& window = static_cast<SearchWindow&>(dialog);
             marker = named<QLabel>(&window, "lblMemory")->text();
             runSearch(window);
-            doubleClickRow(window, rowStartingWith(window, "Anna"));
+            doubleClickRow(window, rowStartingWith(window, QStringLiteral("Anna")));
             QCOMPARE(window.result(), int(QDialog::Accepted));
         });
         QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
@@ -254,11 +255,11 @@ private slots:
     void aCardFoundBeforeTheFailureStillLoads()
     {
         open(ArchiveKind::Registry);
-        seed({ record("Anna"), record("Bruno") });
-        chooseLineOf("Bruno", [&](SearchWindow& window) {
+        seed({ record(QStringLiteral("Anna")), record(QStringLiteral("Bruno")) });
+        chooseLineOf(QStringLiteral("Bruno"), [&](SearchWindow& window) {
             window.setRecordSource([this](int, const RecordVisit& visit) {
-                visitRecord(visit, layouts::registry, 1, record("Anna"));
-                visitRecord(visit, layouts::registry, 2, record("Bruno"));
+                visitRecord(visit, layouts::registry, 1, record(QStringLiteral("Anna")));
+                visitRecord(visit, layouts::registry, 2, record(QStringLiteral("Bruno")));
                 throw ArchiveError(QStringLiteral("Input/output error"), FailureCause::fromSystem(EIO));
             });
         });
@@ -272,7 +273,7 @@ private slots:
     void aDoubleClickWithoutSelectionClosesSilently()
     {
         open(ArchiveKind::MenBook);
-        seed({ record("Alba") });
+        seed({ record(QStringLiteral("Alba")) });
         bool closed = false;
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
@@ -311,7 +312,7 @@ private slots:
     void enterOnALineLoadsItToo()
     {
         open(ArchiveKind::Registry);
-        seed({ record("Anna"), record("Bruno") });
+        seed({ record(QStringLiteral("Anna")), record(QStringLiteral("Bruno")) });
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
             runSearch(window);
@@ -348,8 +349,8 @@ private slots:
     void theBookSearchReadsTheEditorsBook()
     {
         open(ArchiveKind::WomenBook);
-        writeRecords(f->filePath(QStringLiteral("Altro.wmn")), layouts::book, { record("Altrove") });
-        seed({ record("Alba") });
+        writeRecords(f->filePath(QStringLiteral("Altro.wmn")), layouts::book, { record(QStringLiteral("Altrove")) });
+        seed({ record(QStringLiteral("Alba")) });
         QStringList listed;
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);

@@ -94,9 +94,12 @@ private:
     std::unique_ptr<SearchWindow> registryWithPeople()
     {
         writeRecords(pathOf(Kind::Registry), layouts::registry,
-            { registryCard("Zeno Rossi", "Milano"), registryCard("Bruno Verdi", "Roma"),
-                registryCard("Carla Rossi", "Milano Marittima", "rossi di capelli"),
-                registryCard(QString::fromUtf8("Àlvaro Neri"), "Rimini"), registryCard("Anna Rossi", "Rimini") });
+            { registryCard(QStringLiteral("Zeno Rossi"), QStringLiteral("Milano")),
+                registryCard(QStringLiteral("Bruno Verdi"), QStringLiteral("Roma")),
+                registryCard(QStringLiteral("Carla Rossi"), QStringLiteral("Milano Marittima"),
+                    QStringLiteral("rossi di capelli")),
+                registryCard(QString::fromUtf8("Àlvaro Neri"), QStringLiteral("Rimini")),
+                registryCard(QStringLiteral("Anna Rossi"), QStringLiteral("Rimini")) });
         return open(Kind::Registry);
     }
 
@@ -114,18 +117,23 @@ private slots:
         QTest::addColumn<QStringList>("frames");
 
         const QStringList bookControls { "txtTitolo", "txtDescrizione", "txtData", "txtLocation", "txtFotografo",
-            "txtFotocamera", "txtAbiti", "txtTrucco", "txtGiudizio", "txtNote" };
+            QStringLiteral("txtFotocamera"), QStringLiteral("txtAbiti"), QStringLiteral("txtTrucco"),
+            QStringLiteral("txtGiudizio"), QStringLiteral("txtNote") };
         const QStringList bookCaptions { "Titolo foto:", "Descrizione:", "Data scatto (gg/mm/aaaa):", "Location:",
-            "Fotografo:", "Fotocamera:", "Abiti:", "Trucco:", "Giudizio:", "Note:" };
+            QStringLiteral("Fotografo:"), QStringLiteral("Fotocamera:"), QStringLiteral("Abiti:"),
+            QStringLiteral("Trucco:"), QStringLiteral("Giudizio:"), QStringLiteral("Note:") };
         const QStringList frames { "effCampo01", "effCampo02", "effCampo09", "effCampo10", "effCampo05", "effCampo06",
-            "effCampo07", "effCampo08", "effCampo03", "effCampo04" };
+            QStringLiteral("effCampo07"), QStringLiteral("effCampo08"), QStringLiteral("effCampo03"),
+            QStringLiteral("effCampo04") };
         QTest::newRow("registry") << int(Kind::Registry) << "frmTrovaAnagrafica"
                                   << " Trova schede anagrafiche in archivio"
                                   << QStringList { "txtNome", "txtDataNasc", "txtSesso", "txtLuogoNasc", "txtCodFisc",
-                                         "txtPartitaIva", "txtOcchi", "txtCapelli", "txtDisponibilita", "txtNote" }
+                                         QStringLiteral("txtPartitaIva"), QStringLiteral("txtOcchi"),
+                                         QStringLiteral("txtCapelli"), QStringLiteral("txtDisponibilita"),
+                                         QStringLiteral("txtNote") }
                                   << QStringList { "Nome:", "Data di nascita (gg/mm/aaaa):", "Sesso (M/F):",
                                          "Luogo di nascita:", "Codice fiscale:", "Partita Iva:", "Occhi:", "Capelli:",
-                                         QString::fromUtf8("Disponibilità:"), "Note:" }
+                                         QString::fromUtf8("Disponibilità:"), QStringLiteral("Note:") }
                                   << frames;
         QTest::newRow("men's book") << int(Kind::Men) << "frmTrovaBookUomini"
                                     << " Trova foto in book fotografico" << bookControls << bookCaptions << frames;
@@ -248,21 +256,30 @@ private slots:
         QTest::addColumn<Criteria>("criteria");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<int>("filled");
-        QTest::newRow("no criteria: every card") << Criteria {}
-                                                 << QStringList { QString::fromUtf8("Àlvaro Neri"), "Anna Rossi",
-                                                        "Bruno Verdi", "Carla Rossi", "Zeno Rossi" }
-                                                 << 0;
-        QTest::newRow("two criteria, any case") << Criteria { { "txtNome", "ROSS" }, { "txtLuogoNasc", "mi" } }
-                                                << QStringList { "Anna Rossi", "Carla Rossi", "Zeno Rossi" } << 2;
-        QTest::newRow("one criterion not met") << Criteria { { "txtNome", "rossi" }, { "txtLuogoNasc", "milano" } }
-                                               << QStringList { "Carla Rossi", "Zeno Rossi" } << 2;
+        QTest::newRow("no criteria: every card")
+            << Criteria {}
+            << QStringList { QString::fromUtf8("Àlvaro Neri"), "Anna Rossi", QStringLiteral("Bruno Verdi"),
+                   QStringLiteral("Carla Rossi"), QStringLiteral("Zeno Rossi") }
+            << 0;
+        QTest::newRow("two criteria, any case")
+            << Criteria { { QStringLiteral("txtNome"), QStringLiteral("ROSS") },
+                   { QStringLiteral("txtLuogoNasc"), QStringLiteral("mi") } }
+            << QStringList { QStringLiteral("Anna Rossi"), QStringLiteral("Carla Rossi"), QStringLiteral("Zeno Rossi") }
+            << 2;
+        QTest::newRow("one criterion not met")
+            << Criteria { { QStringLiteral("txtNome"), QStringLiteral("rossi") },
+                   { QStringLiteral("txtLuogoNasc"), QStringLiteral("milano") } }
+            << QStringList { QStringLiteral("Carla Rossi"), QStringLiteral("Zeno Rossi") } << 2;
         QTest::newRow("blank-only criterion scores without counting")
-            << Criteria { { "txtNome", " " }, { "txtLuogoNasc", "rimini" } }
+            << Criteria { { QStringLiteral("txtNome"), QStringLiteral(" ") },
+                   { QStringLiteral("txtLuogoNasc"), QStringLiteral("rimini") } }
             << QStringList { QString::fromUtf8("Àlvaro Neri"), "Anna Rossi", "Bruno Verdi", "Carla Rossi",
-                   "Zeno Rossi" }
+                   QStringLiteral("Zeno Rossi") }
             << 1;
-        QTest::newRow("trailing blank") << Criteria { { "txtNome", "rossi " } } << QStringList {} << 1;
-        QTest::newRow("notes field") << Criteria { { "txtNote", "capelli" } } << QStringList { "Carla Rossi" } << 1;
+        QTest::newRow("trailing blank") << Criteria { { QStringLiteral("txtNome"), QStringLiteral("rossi ") } }
+                                        << QStringList {} << 1;
+        QTest::newRow("notes field") << Criteria { { QStringLiteral("txtNote"), QStringLiteral("capelli") } }
+                                     << QStringList { QStringLiteral("Carla Rossi") } << 1;
     }
     void searchListsSortedLinesAndCountsThem()
     {
@@ -290,7 +307,8 @@ private slots:
     void linesScrollSidewaysAndNoneIsCut()
     {
         const QString notes = QString(250, QLatin1Char('n'));
-        writeRecords(pathOf(Kind::Registry), layouts::registry, { registryCard("Anna", "", notes) });
+        writeRecords(pathOf(Kind::Registry), layouts::registry,
+            { registryCard(QStringLiteral("Anna"), QStringLiteral(""), notes) });
         const auto window = open(Kind::Registry);
         runSearch(*window);
         QListView* list = named<QListView>(window, "lstRecords");
@@ -311,7 +329,7 @@ private slots:
         window->setRecordSource([&](int, const RecordVisit& visit) {
             visibleDuringScan = named<QLabel>(window, "lblAttendere")->isVisible();
             paintsBeforeScan = counter.paints;
-            test::visitRecord(visit, layouts::registry, 1, registryCard("Anna"));
+            test::visitRecord(visit, layouts::registry, 1, registryCard(QStringLiteral("Anna")));
         });
         // By the keyboard too, where no mouse button goes down first.
         named<QPushButton>(window, "btnCerca")->setFocus();
@@ -335,8 +353,8 @@ private slots:
     {
         const auto window = open(Kind::Registry);
         window->setRecordSource([](int, const RecordVisit& visit) {
-            test::visitRecord(visit, layouts::registry, 1, registryCard("Anna"));
-            test::visitRecord(visit, layouts::registry, 2, registryCard("Bruno"));
+            test::visitRecord(visit, layouts::registry, 1, registryCard(QStringLiteral("Anna")));
+            test::visitRecord(visit, layouts::registry, 2, registryCard(QStringLiteral("Bruno")));
             throw ArchiveError(QStringLiteral("Short read"));
         });
         runSearch(*window);
@@ -362,7 +380,8 @@ private slots:
 
     void damagedArchiveListsWhatCanBeRead()
     {
-        writeRecords(pathOf(Kind::Men), layouts::book, { bookEntry("Alba"), bookEntry("Tramonto") });
+        writeRecords(pathOf(Kind::Men), layouts::book,
+            { bookEntry(QStringLiteral("Alba")), bookEntry(QStringLiteral("Tramonto")) });
         QFile file(pathOf(Kind::Men));
         QVERIFY(file.open(QIODevice::Append));
         file.write(QByteArray(1200, char(250)));
@@ -403,16 +422,16 @@ private slots:
             QTest::mouseClick(named<QPushButton>(window, "btnTrova"), Qt::LeftButton);
             return selectedRow(*window);
         };
-        QCOMPARE(trova(""), 0);
-        QCOMPARE(trova("VERDI"), 2);
-        QCOMPARE(trova("rossi"), 1);
-        QCOMPARE(trova("rossi"), 3);
-        QCOMPARE(trova("rossi"), 4);
-        QCOMPARE(trova("rossi"), 1);
-        QCOMPARE(trova("nessuno"), 1);
+        QCOMPARE(trova(QStringLiteral("")), 0);
+        QCOMPARE(trova(QStringLiteral("VERDI")), 2);
+        QCOMPARE(trova(QStringLiteral("rossi")), 1);
+        QCOMPARE(trova(QStringLiteral("rossi")), 3);
+        QCOMPARE(trova(QStringLiteral("rossi")), 4);
+        QCOMPARE(trova(QStringLiteral("rossi")), 1);
+        QCOMPARE(trova(QStringLiteral("nessuno")), 1);
         QCOMPARE(trova(QString::fromUtf8("àlvaro")), 1);
         QCOMPARE(trova(QString::fromUtf8("Àlvaro")), 0);
-        QCOMPARE(trova("note"), 0);
+        QCOMPARE(trova(QStringLiteral("note")), 0);
         QVERIFY(user->messages().isEmpty());
 
         named<QLineEdit>(window, "txtTrova")->setFocus();
@@ -452,10 +471,13 @@ private slots:
         std::unique_ptr<SearchWindow> window;
         if (Kind(kind) == Kind::Registry) {
             writeRecords(pathOf(Kind::Registry), layouts::registry,
-                { registryCard("Zeno"), registryCard("Anna"), registryCard("Bruno") });
+                { registryCard(QStringLiteral("Zeno")), registryCard(QStringLiteral("Anna")),
+                    registryCard(QStringLiteral("Bruno")) });
             window = std::make_unique<TfrmTrovaAnagrafica>(pathOf(Kind::Registry));
         } else {
-            writeRecords(pathOf(Kind(kind)), layouts::book, { bookEntry("Zeno"), bookEntry("Anna"), bookEntry("B") });
+            writeRecords(pathOf(Kind(kind)), layouts::book,
+                { bookEntry(QStringLiteral("Zeno")), bookEntry(QStringLiteral("Anna")),
+                    bookEntry(QStringLiteral("B")) });
             if (Kind(kind) == Kind::Men)
                 window = std::make_unique<TfrmTrovaBookUomini>(pathOf(Kind::Men));
             else

@@ -488,7 +488,7 @@ private slots:
         QVERIFY(change.isVisible());
         QCOMPARE(readBytes(store), before);
         QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList { "unins000.dll" });
+            QStringList { QStringLiteral("unins000.dll") });
 
         // The old password still opens the program; the new one never does.
         TfrmPassword login(disk.path());

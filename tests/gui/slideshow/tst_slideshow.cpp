@@ -154,8 +154,8 @@ private slots:
         ProgramFolder folder;
         WatchingUser user;
         folder.registryCards(3);
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::red);
-        folder.photo("Anagrafica/Scheda_3.jpg", Qt::blue);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::red);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_3.jpg"), Qt::blue);
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.Timer->stop();
@@ -166,12 +166,12 @@ private slots:
             QColor colour;
         };
         const QList<Tick> ticks {
-            { "1", false, Qt::red },
-            { "2", true, {} },
-            { "3", false, Qt::blue },
-            { "0", false, Qt::blue },
-            { "1", false, Qt::red },
-            { "2", true, {} },
+            { QStringLiteral("1"), false, Qt::red },
+            { QStringLiteral("2"), true, {} },
+            { QStringLiteral("3"), false, Qt::blue },
+            { QStringLiteral("0"), false, Qt::blue },
+            { QStringLiteral("1"), false, Qt::red },
+            { QStringLiteral("2"), true, {} },
         };
         for (const Tick& tick : ticks) {
             window.cmdAvantiClick();
@@ -190,7 +190,7 @@ private slots:
         ProgramFolder folder;
         WatchingUser user;
         folder.registryCards(1);
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::red);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::red);
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.Timer->stop();
@@ -204,8 +204,8 @@ private slots:
 
         // The photo is replaced while it is on screen: the next showing reads the file.
         window.finishDecodingAhead();
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::green);
-        QFile file(folder.path("Anagrafica/Scheda_1.jpg"));
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::green);
+        QFile file(folder.path(QStringLiteral("Anagrafica/Scheda_1.jpg")));
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         file.close();
@@ -229,11 +229,11 @@ private slots:
         ProgramFolder folder;
         WatchingUser user;
         folder.registryCards(2);
-        folder.photo("Anagrafica/Scheda_2.jpg", Qt::blue);
-        if (photo == "text")
-            writeBytes(folder.path("Anagrafica/Scheda_1.jpg"), "no picture at all");
-        else if (photo == "folder")
-            QVERIFY(QDir().mkpath(folder.path("Anagrafica/Scheda_1.jpg")));
+        folder.photo(QStringLiteral("Anagrafica/Scheda_2.jpg"), Qt::blue);
+        if (photo == QStringLiteral("text"))
+            writeBytes(folder.path(QStringLiteral("Anagrafica/Scheda_1.jpg")), "no picture at all");
+        else if (photo == QStringLiteral("folder"))
+            QVERIFY(QDir().mkpath(folder.path(QStringLiteral("Anagrafica/Scheda_1.jpg"))));
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.Timer->stop();
@@ -264,19 +264,20 @@ private slots:
         QFETCH(bool, men);
         ProgramFolder folder;
         WatchingUser user;
-        const QString ownFolder = men ? "Book_Uomini" : "Book_Donne";
-        const QString otherFolder = men ? "Book_Donne" : "Book_Uomini";
-        const QString bookFile = folder.path(men ? "Estate 2024.men" : "Estate 2024.wmn");
+        const QString ownFolder = men ? QStringLiteral("Book_Uomini") : QStringLiteral("Book_Donne");
+        const QString otherFolder = men ? QStringLiteral("Book_Donne") : QStringLiteral("Book_Uomini");
+        const QString bookFile
+            = folder.path(men ? QStringLiteral("Estate 2024.men") : QStringLiteral("Estate 2024.wmn"));
         ProgramFolder::cards(bookFile, layouts::book, 4);
-        folder.photo(otherFolder + "/Estate 2024_Foto_4.jpg", Qt::red);
-        folder.photo(otherFolder + "/Estate 2024_Foto_1.jpg", Qt::red);
+        folder.photo(otherFolder + QStringLiteral("/Estate 2024_Foto_4.jpg"), Qt::red);
+        folder.photo(otherFolder + QStringLiteral("/Estate 2024_Foto_1.jpg"), Qt::red);
 
         std::unique_ptr<SlideshowWindow> window;
         if (men)
             window = std::make_unique<TfrmSlideshow_Uomini>(folder.dir.path());
         else
             window = std::make_unique<TfrmSlideshow_Donne>(folder.dir.path());
-        window->setBook("Estate 2024", bookFile);
+        window->setBook(QStringLiteral("Estate 2024"), bookFile);
         showWindow(*window);
         window->Timer->stop();
 
@@ -285,7 +286,7 @@ private slots:
         QVERIFY(window->showsWaitingPicture());
         QVERIFY(QFileInfo(folder.path(ownFolder)).isDir());
 
-        folder.photo(ownFolder + "/Estate 2024_Foto_4.jpg", Qt::green);
+        folder.photo(ownFolder + QStringLiteral("/Estate 2024_Foto_4.jpg"), Qt::green);
         for (int i = 0; i < 3; ++i)
             window->cmdAvantiClick();
         QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QStringLiteral("4"));
@@ -309,7 +310,8 @@ private slots:
         QFETCH(bool, absent);
         ProgramFolder folder;
         WatchingUser user;
-        const QString archive = book ? folder.path("Vuoto.wmn") : programfolder::registryArchivePath(folder.dir.path());
+        const QString archive
+            = book ? folder.path(QStringLiteral("Vuoto.wmn")) : programfolder::registryArchivePath(folder.dir.path());
         if (!absent)
             writeBytes(archive, {});
         std::unique_ptr<SlideshowWindow> window;
@@ -317,11 +319,11 @@ private slots:
             window = std::make_unique<TfrmSlideshow_Donne>(folder.dir.path());
         else
             window = std::make_unique<TfrmSlideshow_Anagrafica>(folder.dir.path());
-        window->setBook("Vuoto", archive);
+        window->setBook(QStringLiteral("Vuoto"), archive);
         showWindow(*window);
 
         bool timerDuringMessage = true;
-        QString positionDuringMessage = "?";
+        QString positionDuringMessage = QStringLiteral("?");
         user.onMessage = [&] {
             timerDuringMessage = window->Timer->isActive();
             positionDuringMessage = named<QLabel>(window, "lblPosizione")->text();
@@ -348,7 +350,7 @@ private slots:
     {
         ProgramFolder folder;
         WatchingUser user;
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::red);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::red);
         const QString archive = programfolder::registryArchivePath(folder.dir.path());
         QVERIFY(QDir().mkpath(archive));
         TfrmSlideshow_Anagrafica window(folder.dir.path());
@@ -392,7 +394,7 @@ private slots:
         ProgramFolder folder;
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
-        if (how == "Escape")
+        if (how == QStringLiteral("Escape"))
             QTest::keyClick(&window, Qt::Key_Escape);
         else
             QTest::mouseClick(named<QWidget>(&window, how), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
@@ -406,7 +408,7 @@ private slots:
         ProgramFolder folder;
         WatchingUser user;
         folder.registryCards(2);
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::red);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::red);
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.cmdAvantiClick();
@@ -445,7 +447,7 @@ private slots:
     {
         ProgramFolder folder;
         folder.registryCards(1);
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::blue, QSize(4000, 3000));
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::blue, QSize(4000, 3000));
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.Timer->stop();
@@ -475,14 +477,16 @@ private slots:
         const std::unique_ptr<CardEditor> editor = makeEditor(kind, folder.dir.path());
         QString archive;
         if (auto* book = qobject_cast<BookEditor*>(editor.get())) {
-            archive = folder.path(kind == ArchiveKind::MenBook ? "Moda.men" : "Moda.wmn");
+            archive
+                = folder.path(kind == ArchiveKind::MenBook ? QStringLiteral("Moda.men") : QStringLiteral("Moda.wmn"));
             // The editor goes by the book's file and name without their blanks.
-            book->setBook("  " + archive + " ", " Moda\t");
-            folder.photo(
-                kind == ArchiveKind::MenBook ? "Book_Uomini/Moda_Foto_1.jpg" : "Book_Donne/Moda_Foto_1.jpg", Qt::green);
+            book->setBook(QStringLiteral("  ") + archive + QStringLiteral(" "), QStringLiteral(" Moda\t"));
+            folder.photo(kind == ArchiveKind::MenBook ? QStringLiteral("Book_Uomini/Moda_Foto_1.jpg")
+                                                      : QStringLiteral("Book_Donne/Moda_Foto_1.jpg"),
+                Qt::green);
         } else {
             archive = programfolder::registryArchivePath(folder.dir.path());
-            folder.photo("Anagrafica/Scheda_1.jpg", Qt::green);
+            folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::green);
         }
         ProgramFolder::cards(archive, recordLayout(kind), 1);
         editor->show();
