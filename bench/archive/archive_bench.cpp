@@ -34,16 +34,16 @@ QStringList sampleCard(int n)
 {
     QStringList values(layouts::registry.fieldCount());
     values[0] = QStringLiteral("Modella numero %1").arg(n);
-    values[1] = n % 2 ? "F" : "M";
-    values[2] = "14/05/1998";
-    values[3] = "Italiana";
+    values[1] = n % 2 ? QStringLiteral("F") : QStringLiteral("M");
+    values[2] = QStringLiteral("14/05/1998");
+    values[3] = QStringLiteral("Italiana");
     values[4] = QString::fromUtf8("Forlì");
     values[5] = QStringLiteral("Via Garibaldi %1, 47121 Forlì (FC)").arg(n % 300);
-    values[6] = "RSSMRA98E54D704X";
+    values[6] = QStringLiteral("RSSMRA98E54D704X");
     values[8] = QStringLiteral("modella%1@example.it").arg(n);
     values[10] = QStringLiteral("333 %1").arg(1000000 + n);
-    values[12] = "Italiano, inglese, francese";
-    values[23] = QString(180, QChar('e'));
+    values[12] = QStringLiteral("Italiano, inglese, francese");
+    values[23] = QString(180, QLatin1Char('e'));
     values[25] = QString::fromUtf8("Disponibile per servizi all'estero; città preferite: Milano, Parigi.");
     values[26] = QStringLiteral("Contratto_%1.pdf").arg(n);
     return values;

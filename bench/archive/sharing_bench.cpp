@@ -49,12 +49,12 @@ QStringList sampleCard(int n)
 {
     QStringList values(layouts::registry.fieldCount());
     values[0] = QStringLiteral("Modella numero %1").arg(n);
-    values[1] = n % 2 ? "F" : "M";
-    values[2] = "14/05/1998";
+    values[1] = n % 2 ? QStringLiteral("F") : QStringLiteral("M");
+    values[2] = QStringLiteral("14/05/1998");
     values[4] = QString::fromUtf8("Forlì");
     values[5] = QStringLiteral("Via Garibaldi %1, 47121 Forlì (FC)").arg(n % 300);
-    values[6] = "RSSMRA98E54D704X";
-    values[23] = QString(180, QChar('e'));
+    values[6] = QStringLiteral("RSSMRA98E54D704X");
+    values[23] = QString(180, QLatin1Char('e'));
     return values;
 }
 
@@ -126,7 +126,7 @@ void BM_SavesBetweenBackToBackReaders(benchmark::State& state)
         std::vector<std::unique_ptr<QProcess>> readers;
         for (int i = 0; i < 2; ++i) {
             readers.push_back(std::make_unique<QProcess>());
-            readers.back()->start(QCoreApplication::applicationFilePath(), { "--reader", path });
+            readers.back()->start(QCoreApplication::applicationFilePath(), { QStringLiteral("--reader"), path });
             readers.back()->waitForStarted();
         }
         // Both are inside their reading loop.
@@ -201,7 +201,8 @@ void BM_SlowestSaveAmongBackToBackSavers(benchmark::State& state)
         std::vector<std::unique_ptr<QProcess>> savers;
         for (int i = 0; i < 2; ++i) {
             savers.push_back(std::make_unique<QProcess>());
-            savers.back()->start(QCoreApplication::applicationFilePath(), { "--saver", path, QString::number(2 + i) });
+            savers.back()->start(
+                QCoreApplication::applicationFilePath(), { QStringLiteral("--saver"), path, QString::number(2 + i) });
             savers.back()->waitForStarted();
         }
         QThread::msleep(300);

@@ -44,29 +44,29 @@ QStringList card(int n)
 {
     QStringList values(layouts::registry.fieldCount());
     values[0] = QStringLiteral("Modella numero %1 Bianchi").arg(n);
-    values[1] = n % 2 ? "F" : "M";
+    values[1] = n % 2 ? QStringLiteral("F") : QStringLiteral("M");
     values[2] = QStringLiteral("%1/05/1998").arg(n % 28 + 1, 2, 10, QLatin1Char('0'));
-    values[3] = "Italiana";
+    values[3] = QStringLiteral("Italiana");
     values[4] = QString::fromUtf8("Forlì");
     values[5] = QStringLiteral("Via Giuseppe Garibaldi %1, 47121 Forlì (FC)").arg(n % 300);
-    values[6] = "RSSMRA98E54D704X";
+    values[6] = QStringLiteral("RSSMRA98E54D704X");
     values[7] = QStringLiteral("Carta d'identità AX%1 rilasciata dal Comune di Forlì").arg(n, 7, 10, QLatin1Char('0'));
     values[8] = QStringLiteral("modella%1@example.it").arg(n);
-    values[9] = "0543 123456";
+    values[9] = QStringLiteral("0543 123456");
     values[10] = QStringLiteral("+39 333 %1").arg(n, 7, 10, QLatin1Char('0'));
-    values[11] = "Diploma di liceo linguistico";
-    values[12] = "Italiano, inglese, francese, spagnolo";
-    values[13] = "12345678903";
-    values[14] = "IT60X0542811101000000123456";
-    values[15] = "1,76 m";
-    values[16] = "56 kg";
-    values[17] = "61 cm";
-    values[18] = "89 cm";
-    values[19] = "verdi";
-    values[20] = "castani, lunghi";
-    values[21] = "40";
-    values[22] = "38";
-    values[23] = QString(180, QChar('e'));
+    values[11] = QStringLiteral("Diploma di liceo linguistico");
+    values[12] = QStringLiteral("Italiano, inglese, francese, spagnolo");
+    values[13] = QStringLiteral("12345678903");
+    values[14] = QStringLiteral("IT60X0542811101000000123456");
+    values[15] = QStringLiteral("1,76 m");
+    values[16] = QStringLiteral("56 kg");
+    values[17] = QStringLiteral("61 cm");
+    values[18] = QStringLiteral("89 cm");
+    values[19] = QStringLiteral("verdi");
+    values[20] = QStringLiteral("castani, lunghi");
+    values[21] = QStringLiteral("40");
+    values[22] = QStringLiteral("38");
+    values[23] = QString(180, QLatin1Char('e'));
     values[24] = QString::fromUtf8("Sfilate, fiere e servizi fotografici in Emilia-Romagna, Lombardia e all'estero");
     values[25] = QString::fromUtf8("Automunita; disponibile anche nei fine settimana & per trasferte <brevi>.");
     values[26] = QStringLiteral("Contratto_%1.pdf").arg(n);
@@ -94,8 +94,8 @@ struct RegistryFixture {
 
     // Written straight to the file: 100,000 appends would time the generator.
     explicit RegistryFixture(QStringList (*cardOf)(int))
-        : archivePath(dir.filePath("Archivio_Anagrafico.pro"))
-        , outputPath(dir.filePath("Archivio_Anagrafico.xls"))
+        : archivePath(dir.filePath(QStringLiteral("Archivio_Anagrafico.pro")))
+        , outputPath(dir.filePath(QStringLiteral("Archivio_Anagrafico.xls")))
     {
         QFile file(archivePath);
         if (!file.open(QIODevice::WriteOnly))
@@ -107,7 +107,8 @@ struct RegistryFixture {
 
         const ExportTable& table = exporttable::registry();
         ExportRecords records(table);
-        records.fill(Archive(archivePath, table.layout));
+        if (!records.fill(Archive(archivePath, table.layout)))
+            qFatal("cannot read the benchmark archive");
         ExportDocument document(records);
         if (!document.save(outputPath))
             qFatal("cannot write the benchmark spreadsheet");

@@ -106,7 +106,7 @@ struct RegistryFixture {
     QString path;
 
     RegistryFixture()
-        : path(dir.filePath("Archivio_Anagrafico.pro"))
+        : path(dir.filePath(QStringLiteral("Archivio_Anagrafico.pro")))
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
@@ -292,7 +292,6 @@ void indexMemory(benchmark::State& state)
 }
 
 } // namespace
-
 
 BENCHMARK(keyPressWorstOfFour)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(buildTurnAboutWithVisit)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(6);

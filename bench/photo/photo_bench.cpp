@@ -49,7 +49,6 @@ TfrmAnagrafica& editor()
 // Baseline: the file decoded at an eighth of its size, as `djpeg -scale 1/8` does.
 void BM_DecodeAtOneEighth(benchmark::State& state)
 {
-    QImageReader::setAllocationLimit(1024);
     const QSize eighth = bench::cameraFrame / 8;
     for (auto _ : state) {
         QImageReader reader(program().photo);

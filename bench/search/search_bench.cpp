@@ -72,7 +72,7 @@ struct RegistryFixture {
     qint64 size = 0;
 
     explicit RegistryFixture(QStringList (*card)(int n))
-        : path(dir.filePath("Archivio_Anagrafico.pro"))
+        : path(dir.filePath(QStringLiteral("Archivio_Anagrafico.pro")))
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))

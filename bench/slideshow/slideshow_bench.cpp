@@ -33,7 +33,6 @@ const bench::CameraProgram& program()
 void BM_FullDecode(benchmark::State& state)
 {
     const QString photo = program().photo;
-    QImageReader::setAllocationLimit(1024);
     for (auto _ : state) {
         QImageReader reader(photo);
         reader.setAutoTransform(true);

@@ -2,6 +2,8 @@
 
 #include "app/WindowSet.h"
 #include "common/Formatting.h"
+#include "storage/PhotoFiles.h"
+#include "texts/CommonTexts.h"
 #include "ui/UnexpectedError.h"
 
 #include <QLibraryInfo>
@@ -21,7 +23,7 @@ bool LumidexApplication::notify(QObject* receiver, QEvent* event)
     } catch (const std::exception& error) {
         reportUnexpectedError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        reportUnexpectedError(QStringLiteral("Errore sconosciuto."));
+        reportUnexpectedError(commontext::unknownError());
     }
     return false;
 }
@@ -40,7 +42,7 @@ void installItalianTranslations(QCoreApplication& app)
 
 void prepareApplication(LumidexApplication& app)
 {
-    app.setApplicationName(QStringLiteral("Lumidex"));
+    app.setApplicationName(commontext::programName());
     // The desktop entry the menu installs is lumidex.desktop: Wayland desktops
     // match the running windows to it, and so to the program's icon.
     app.setDesktopFileName(QStringLiteral("lumidex"));
@@ -53,6 +55,8 @@ int runApplication(int argc, char* argv[])
 {
     // Plain software drawing: the program draws gradients and pictures only.
     QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    // Before any thread decodes a picture.
+    photofiles::allowLargePictures();
     LumidexApplication app(argc, argv);
     prepareApplication(app);
 

@@ -1,8 +1,7 @@
 #include "app/WindowSet.h"
 
+#include "books/BookExits.h"
 #include "books/BookNames.h"
-#include "books/ExitMarkers.h"
-#include "kinds/ArchiveProfile.h"
 
 #include "gui/books/TfrmApriDonne.h"
 #include "gui/books/TfrmApriUomini.h"
@@ -175,27 +174,29 @@ QWidget* WindowSet::visibleScreen() const
 
 void WindowSet::connectBookSide(BookMenu* menu, BookCreation* creation, BookOpening* opening, BookEditor* editor)
 {
-    // The menu's buttons leave their choice in its marker before they close it.
+    // The menu's buttons choose its way out before they close it.
     connect(menu, &BookMenu::closed, this, [=, this] {
-        const QString marker = menu->exitMarker();
-        if (marker == QLatin1String(exitmarker::backToStart))
+        switch (menu->exit()) {
+        case BookMenuExit::StartMenu:
             handOver(m_avvio.get(), menu);
-        else if (marker == QLatin1String(exitmarker::createBook))
+            return;
+        case BookMenuExit::Creation:
             handOver(creation, menu);
-        else if (marker == QLatin1String(exitmarker::openBook))
+            return;
+        case BookMenuExit::Opening:
             handOver(opening, menu);
+            return;
+        }
     });
 
     // A new book is listed by the opening window; the user goes there from the start menu.
     connect(creation, &BookCreation::closed, this, [=, this] { handOver(m_avvio.get(), creation); });
 
     connect(opening, &BookOpening::closed, this, [=, this] {
-        const QString marker = opening->exitMarker();
         const QString item = opening->selectedItemText();
-        const bool openBook = kindOfOpenMarker(marker) == opening->kind();
-        if (marker == QLatin1String(exitmarker::backToStart) || (openBook && item.isEmpty())) {
+        if (opening->exit() == BookOpeningExit::StartMenu || item.isEmpty()) {
             handOver(m_avvio.get(), opening);
-        } else if (openBook) {
+        } else {
             // The editor learns its book here, before its show clears the entry.
             editor->setBook(opening->bookFilePath(item), booknames::bookNameOf(item));
             handOver(editor, opening);

@@ -19,6 +19,6 @@ enum class DesktopAnswer {
 // an application took it; on a bare window manager it runs the application
 // itself and returns only when that ends, so an opener still running after
 // `patienceMs` has found one. The application keeps running whatever happens here.
-DesktopAnswer openFileOnDesktop(const QString& path, int patienceMs = 1500);
+[[nodiscard]] DesktopAnswer openFileOnDesktop(const QString& path, int patienceMs = 1500);
 
 } // namespace lumidex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FailureCause.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -8,6 +10,7 @@ class QAction;
 class QDialog;
 class QMenu;
 class QPoint;
+class QUrl;
 class QWidget;
 
 namespace lumidex {
@@ -26,6 +29,13 @@ enum class Answer { Ok, Cancel, Yes, No };
 
 // How printing or previewing a report ended.
 enum class ReportOutcome { Done, Cancelled, Failed };
+
+// How printing or previewing a report ended and, for a print into a file that
+// could not be written, why.
+struct ReportResult {
+    ReportOutcome outcome = ReportOutcome::Done;
+    FailureCause cause;
+};
 
 // Long work the user sees going on and may stop: a progress window with
 // "Annulla" over its owner, shown only once the work has lasted about half a
@@ -62,6 +72,9 @@ public:
     virtual Answer message(QWidget* parent, MessageKind kind, const QString& text, Buttons buttons) = 0;
     virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The folder chooser (title and starting folder of the request); empty when
+    // the user cancels it.
+    virtual QString folderName(QWidget* parent, const FileDialogRequest& request) = 0;
     // Runs one of the program's own dialogs modally and returns its result code.
     virtual int runDialog(QDialog& dialog) = 0;
     // Pops a menu up at `globalPos` until the user picks an entry or leaves it;
@@ -70,18 +83,22 @@ public:
     // Starts the progress of long work of `maximum` steps (bytes, pages, rows);
     // it ends when the returned object goes.
     virtual std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) = 0;
-    // Hands a web address, or a quoted file path or "mailto:" link, to the
-    // desktop. False when the desktop did not take it: no application opens a
-    // file of that kind, or there is no such file.
-    virtual bool openWithShell(const QString& command) = 0;
+    // Hands the file at `path` to the desktop, which opens it with the
+    // application the system has for its kind. False when nothing took it: no
+    // application opens a file of that kind, or there is no such file.
+    [[nodiscard]] virtual bool openFile(const QString& path) = 0;
+    // Hands a web address or a "mailto:" link to the desktop: the browser, the
+    // mail program. False when the desktop refused it.
+    [[nodiscard]] virtual bool openUrl(const QUrl& url) = 0;
 
     // Prints a composed report through the print dialog (printer, page range,
     // copies): Cancelled when the user cancels it, Failed when the pages could
-    // not be printed.
-    virtual ReportOutcome printReport(QWidget* parent, const PrintableReport& report) = 0;
+    // not be printed. A print into a file leaves the file that was there until
+    // every page is written, so a print stopped or failed keeps it.
+    [[nodiscard]] virtual ReportResult printReport(QWidget* parent, const PrintableReport& report) = 0;
     // Shows a composed report in the modal preview window; its print command goes
     // through the same print dialog. Done once the user closes it.
-    virtual ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) = 0;
+    [[nodiscard]] virtual ReportResult previewReport(QWidget* parent, const PrintableReport& report) = 0;
 
     // The plain OK-only box of the password, search and export windows.
     void plain(QWidget* parent, const QString& text) { message(parent, MessageKind::Plain, text, Buttons::Ok); }

@@ -1,5 +1,6 @@
 #include "ui/OutputChoiceWindow.h"
 
+#include "texts/CommonTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/Pictures.h"
@@ -43,9 +44,9 @@ OutputChoiceWindow::OutputChoiceWindow(const Look& look, QWidget* parent)
     , lblTitolo(makeChoiceLabel(panSfondo, QStringLiteral("lblTitolo"), look.title))
     , lblSpiegazione(makeChoiceLabel(panSfondo, QStringLiteral("lblSpiegazione"), look.explanation))
     , shpBarra(new QFrame(panSfondo))
-    , btnAnnulla(makeChoiceButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla")))
-    , btnAnteprima(makeChoiceButton(this, QStringLiteral("btnAnteprima"), QStringLiteral("Mostra anteprima")))
-    , btnStampa(makeChoiceButton(this, QStringLiteral("btnStampa"), QStringLiteral("Stampa")))
+    , btnAnnulla(makeChoiceButton(this, QStringLiteral("btnAnnulla"), commontext::cancelButton()))
+    , btnAnteprima(makeChoiceButton(this, QStringLiteral("btnAnteprima"), commontext::previewButton()))
+    , btnStampa(makeChoiceButton(this, QStringLiteral("btnStampa"), commontext::printButton()))
 {
     setUpFixedWindow(this, look.objectName, look.caption, look.clientSize);
     centreOnOwner(this);
@@ -123,14 +124,15 @@ void OutputChoiceWindow::btnAnnullaClick()
 
 void OutputChoiceWindow::run(bool preview)
 {
-    ReportOutcome outcome = ReportOutcome::Failed;
+    ReportResult produced { ReportOutcome::Failed, {} };
     try {
-        outcome = produce(preview);
+        produced = produce(preview);
     } catch (const std::exception&) {
-        outcome = ReportOutcome::Failed;
+        produced = { ReportOutcome::Failed, {} };
     }
-    if (outcome == ReportOutcome::Failed)
-        interaction().message(this, MessageKind::Warning, failureMessage(preview), Buttons::OkCancel);
+    if (produced.outcome == ReportOutcome::Failed)
+        interaction().message(
+            this, MessageKind::Warning, withCause(failureMessage(preview), produced.cause), Buttons::OkCancel);
     accept();
 }
 

@@ -10,17 +10,23 @@ class QVBoxLayout;
 
 namespace lumidex {
 
-enum class ReportOutcome;
+struct ReportResult;
 
 // A small fixed window between an editor and the printer, for a sheet that can be
 // printed or looked at first: on a white panel a picture, a title and a sentence
 // saying what the sheet holds, then the window's own controls; under the panel
 // "Annulla", "Mostra anteprima" and "Stampa". After either action the window
 // closes, whether the user printed, cancelled the print dialog or closed the
-// preview; a failure is reported first with the window's own warning.
+// preview; a failure is reported first with the window's own warning and, when
+// it is known, its cause.
 class OutputChoiceWindow : public QDialog {
     Q_OBJECT
-public:
+public slots:
+    void btnStampaClick();
+    void btnAnteprimaClick();
+    void btnAnnullaClick();
+
+protected:
     QFrame* const panSfondo;
     QLabel* const imgIcona;
     QLabel* const lblTitolo;
@@ -30,12 +36,6 @@ public:
     QPushButton* const btnAnteprima;
     QPushButton* const btnStampa;
 
-public slots:
-    void btnStampaClick();
-    void btnAnteprimaClick();
-    void btnAnnullaClick();
-
-protected:
     struct Look {
         QString objectName;
         QString caption;
@@ -50,7 +50,7 @@ protected:
     QVBoxLayout* body() const { return m_body; }
 
     // Prints the sheet through the print dialog, or shows it in the preview.
-    virtual ReportOutcome produce(bool preview) = 0;
+    [[nodiscard]] virtual ReportResult produce(bool preview) = 0;
     virtual QString failureMessage(bool preview) const = 0;
 
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,7 @@
 #include "ui/ProgressWindow.h"
 
+#include "texts/CommonTexts.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QProgressDialog>
@@ -21,9 +23,9 @@ ProgressWindow::ProgressWindow(QWidget* owner, const QString& label, qint64 maxi
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     while (maximum / m_divisor > std::numeric_limits<int>::max())
         m_divisor *= 2;
-    m_dialog->setWindowTitle(QStringLiteral("Lumidex"));
+    m_dialog->setWindowTitle(commontext::programName());
     m_dialog->setLabelText(label);
-    m_dialog->setCancelButtonText(QStringLiteral("Annulla"));
+    m_dialog->setCancelButtonText(commontext::cancelButton());
     m_dialog->setWindowModality(Qt::WindowModal);
     m_dialog->setMinimumDuration(showAfterMs);
     m_dialog->setAutoClose(false);

@@ -1,8 +1,10 @@
 #include "ui/RealInteraction.h"
 
 #include "report/PrintableReport.h"
+#include "texts/CommonTexts.h"
 #include "ui/DesktopOpener.h"
 #include "ui/PictureButton.h"
+#include "ui/PrinterOutput.h"
 #include "ui/ProgressWindow.h"
 #include "ui/ReportProgress.h"
 #include "ui/WaitCursor.h"
@@ -47,17 +49,17 @@ QString titleOf(MessageKind kind)
 {
     switch (kind) {
     case MessageKind::Warning:
-        return QStringLiteral("Avviso");
+        return commontext::warningTitle();
     case MessageKind::Error:
-        return QStringLiteral("Errore");
+        return commontext::errorTitle();
     case MessageKind::Information:
-        return QStringLiteral("Informazione");
+        return commontext::informationTitle();
     case MessageKind::Confirmation:
-        return QStringLiteral("Conferma");
+        return commontext::confirmationTitle();
     case MessageKind::Plain:
         break;
     }
-    return QStringLiteral("Lumidex");
+    return commontext::programName();
 }
 
 } // namespace
@@ -145,20 +147,20 @@ QString RealInteraction::saveFileName(QWidget* parent, const FileDialogRequest& 
     return dialog.selectedFiles().constFirst();
 }
 
+QString RealInteraction::folderName(QWidget* parent, const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent, request.title, request.directory);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 int RealInteraction::runDialog(QDialog& dialog)
 {
     return dialog.exec();
-}
-
-QUrl RealInteraction::shellUrl(const QString& command)
-{
-    QString target = command.trimmed();
-    if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
-        target = target.mid(1, target.size() - 2);
-    const QUrl url(target);
-    if (url.scheme().size() > 1)
-        return url;
-    return QUrl::fromLocalFile(target);
 }
 
 QAction* RealInteraction::runMenu(QMenu& menu, const QPoint& globalPos)
@@ -171,29 +173,24 @@ std::unique_ptr<Progress> RealInteraction::startProgress(QWidget* owner, const Q
     return std::make_unique<ProgressWindow>(owner, label, maximum);
 }
 
-bool RealInteraction::openWithShell(const QString& command)
+bool RealInteraction::openFile(const QString& path)
 {
-    const QUrl url = shellUrl(command);
     // Qt's own way reports only whether an opener started, not whether anything
     // could open the file; asked directly, xdg-open says.
-    if (url.isLocalFile()) {
-        const DesktopAnswer answer = openFileOnDesktop(url.toLocalFile());
-        if (answer != DesktopAnswer::NoOpener)
-            return answer == DesktopAnswer::Opened;
-    }
+    const DesktopAnswer answer = openFileOnDesktop(path);
+    if (answer != DesktopAnswer::NoOpener)
+        return answer == DesktopAnswer::Opened;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool RealInteraction::openUrl(const QUrl& url)
+{
+    if (url.isLocalFile())
+        return openFile(url.toLocalFile());
     return QDesktopServices::openUrl(url);
 }
 
 namespace {
-
-// Copies a printer cannot make by itself (a PDF file, for one) are painted by
-// us, and so is the order of the pages, which printers leave to the program.
-PrintRun runFor(const QPrinter& printer)
-{
-    const bool ownCopies = !printer.supportsMultipleCopies();
-    return { ownCopies ? printer.copyCount() : 1, printer.collateCopies(),
-        printer.pageOrder() == QPrinter::LastPageFirst };
-}
 
 QAction* addPreviewCommand(QToolBar& bar, const QString& text, const QString& icon, const QKeySequence& shortcut)
 {
@@ -240,14 +237,14 @@ void limitPreviewCommands(QPrintPreviewDialog& preview)
         bar->insertSeparator(print);
     bar->addSeparator();
 
-    QAction* fullScreen = addPreviewCommand(*bar, QStringLiteral("Schermo intero"),
+    QAction* fullScreen = addPreviewCommand(*bar, commontext::fullScreenCommand(),
         QStringLiteral(":/icons/anteprima-schermo-intero.svg"), QKeySequence(Qt::Key_F11));
     fullScreen->setCheckable(true);
     QObject::connect(fullScreen, &QAction::toggled, &preview, [&preview](bool on) {
         preview.setWindowState(on ? (preview.windowState() | Qt::WindowFullScreen)
                                   : (preview.windowState() & ~Qt::WindowFullScreen) | Qt::WindowMaximized);
     });
-    QAction* close = addPreviewCommand(*bar, QStringLiteral("Chiudi"), QStringLiteral(":/icons/anteprima-chiudi.svg"),
+    QAction* close = addPreviewCommand(*bar, commontext::closeButton(), QStringLiteral(":/icons/anteprima-chiudi.svg"),
         QKeySequence(Qt::CTRL | Qt::Key_W));
     QObject::connect(close, &QAction::triggered, &preview, &QDialog::reject);
 }
@@ -267,7 +264,7 @@ void zoomToActualSize(QPrintPreviewDialog& preview)
 
 } // namespace
 
-ReportOutcome RealInteraction::printReport(QWidget* parent, const PrintableReport& report)
+ReportResult RealInteraction::printReport(QWidget* parent, const PrintableReport& report)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(report.name());
@@ -277,31 +274,35 @@ ReportOutcome RealInteraction::printReport(QWidget* parent, const PrintableRepor
         | QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
     dialog.setMinMax(1, qMax(1, report.pageCount()));
     if (dialog.exec() != QDialog::Accepted)
-        return ReportOutcome::Cancelled;
+        return { ReportOutcome::Cancelled, {} };
     const WaitCursor busy(Qt::BusyCursor);
     ReportProgress progress(*this, parent, report, ReportUse::Print);
-    return reportOutcome(paintPages(report, printer, runFor(printer), progress.callback()));
+    return paintOnPrinter(report, printer, progress.callback());
 }
 
-ReportOutcome RealInteraction::previewReport(QWidget* parent, const PrintableReport& report)
+ReportResult RealInteraction::previewReport(QWidget* parent, const PrintableReport& report)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(report.name());
     printer.setPageLayout(report.pageLayout());
     QPrintPreviewDialog preview(&printer, parent);
     preview.setModal(true);
-    bool failed = false;
+    ReportResult failure { ReportOutcome::Done, {} };
     bool stopped = false;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* target) {
         // The preview paints on the printer as it is, before it shows; its print
-        // command on a printer the user chose, whose copies may be ours to paint.
+        // command on a printer the user chose, whose copies may be ours to paint
+        // and which may be a file to keep whole.
         const bool onScreen = recordsPages(*target);
         const WaitCursor busy(Qt::BusyCursor);
         ReportProgress progress(
             *this, preview.isVisible() ? &preview : parent, report, onScreen ? ReportUse::Preview : ReportUse::Print);
-        const PaintOutcome outcome = paintPages(report, *target, runFor(*target), progress.callback());
-        failed = failed || outcome == PaintOutcome::Failed;
-        if (outcome == PaintOutcome::Stopped && onScreen) {
+        const ReportResult painted = onScreen
+            ? ReportResult { reportOutcome(paintPages(report, *target, printRunOf(*target), progress.callback())), {} }
+            : paintOnPrinter(report, *target, progress.callback());
+        if (painted.outcome == ReportOutcome::Failed && failure.outcome != ReportOutcome::Failed)
+            failure = painted;
+        if (painted.outcome == ReportOutcome::Cancelled && onScreen) {
             // The user stopped the preview before it showed: there is nothing to look at.
             stopped = true;
             QMetaObject::invokeMethod(&preview, &QDialog::reject, Qt::QueuedConnection);
@@ -311,9 +312,9 @@ ReportOutcome RealInteraction::previewReport(QWidget* parent, const PrintableRep
     zoomToActualSize(preview);
     preview.setWindowState(preview.windowState() | Qt::WindowMaximized);
     preview.exec();
-    if (failed)
-        return ReportOutcome::Failed;
-    return stopped ? ReportOutcome::Cancelled : ReportOutcome::Done;
+    if (failure.outcome == ReportOutcome::Failed)
+        return failure;
+    return { stopped ? ReportOutcome::Cancelled : ReportOutcome::Done, {} };
 }
 
 } // namespace lumidex

@@ -1,12 +1,12 @@
 # The toolkit every window uses (widgets allowed, no window of the program): the
 # interaction seam, pictures and picture buttons, fixed windows, work screens,
-# focus frames, style tokens, the shell-open utility, the report of unexpected
-# errors, the frame of the small print-or-preview windows, the progress of long work.
+# focus frames, style tokens, the report of unexpected errors, the frame of the
+# small print-or-preview windows, the progress of long work, printing on the
+# printer or into the file the user chose.
 lumidex_sources(
   ArchiveEntries.h
   Interaction.h Interaction.cpp
   RealInteraction.h RealInteraction.cpp
-  TMisc.h TMisc.cpp
   UnexpectedError.h UnexpectedError.cpp
   WorkScreen.h WorkScreen.cpp
   FixedWindow.h FixedWindow.cpp
@@ -20,6 +20,7 @@ lumidex_sources(
   OutputChoiceWindow.h OutputChoiceWindow.cpp
   ProgressWindow.h ProgressWindow.cpp
   ReportProgress.h ReportProgress.cpp
+  PrinterOutput.h PrinterOutput.cpp
   PasteRoute.h PasteRoute.cpp
   NoticeLine.h NoticeLine.cpp
   RecentFolders.h RecentFolders.cpp

@@ -9,6 +9,13 @@ redefinition at best, and at worst a call in the second file quietly picks the
 first file's overload. Batches change as files are added, so no two files of a
 target may share such a name, whatever batch they fall into today.
 
+The meta-types of the tests follow from the same batches: a file whose rows
+carry a type (QTest::addColumn, QFETCH) before the type's Q_DECLARE_METATYPE is
+seen makes Qt's QMetaTypeId of it, and a later file's declaration no longer
+compiles. So every Q_DECLARE_METATYPE of the tests is in one header,
+tests/support/TestMetaTypes.h, and a test source whose rows carry one of its
+types includes that header itself.
+
 Usage: check_file_local_names.py <targets file> <source folder>
 The targets file has one line a target, in columns separated by tabs: its name,
 the folder its relative sources start from, its sources and those of them that
@@ -138,9 +145,52 @@ def file_local_names(path):
     return found
 
 
+META_HEADER = os.path.join("tests", "support", "TestMetaTypes.h")
+META_INCLUDE = '#include "support/TestMetaTypes.h"'
+DECLARATION = re.compile(r"\bQ_DECLARE_METATYPE\s*\(\s*([\w:]+)\s*\)")
+
+
+def meta_type_problems(source_dir, batched_sources):
+    """A Q_DECLARE_METATYPE of the tests outside TestMetaTypes.h, and a batched
+    test source that carries one of its types in rows without including it."""
+    problems = []
+    header = os.path.join(source_dir, META_HEADER)
+    declared = DECLARATION.findall(strip_code(open(header, encoding="utf-8").read()))
+    tests_root = os.path.join(source_dir, "tests", "")
+    test_files = set(p for p in batched_sources if p.startswith(tests_root))
+    for folder, _, names in os.walk(tests_root):
+        test_files.update(os.path.join(folder, n) for n in names if n.endswith(".h"))
+    for path in sorted(test_files):
+        if os.path.realpath(path) == os.path.realpath(header):
+            continue
+        raw = open(path, encoding="utf-8", errors="replace").read()
+        code = strip_code(raw)
+        for macro in DECLARATION.finditer(code):
+            problems.append(f"{path}:{code.count(chr(10), 0, macro.start()) + 1}: Q_DECLARE_METATYPE({macro.group(1)})"
+                            f" belongs in {META_HEADER}")
+        if not path.endswith(".cpp") or META_INCLUDE in raw:
+            continue
+        # The file's own names for a type: "using Kind = SlideshowStep::Kind;"
+        # and "using photofiles::DecodedPicture::Status;".
+        aliases = {m.group(1): m.group(2) for m in re.finditer(rf"\busing\s+({IDENT})\s*=\s*([\w:]+)\s*;", code)}
+        for m in re.finditer(rf"\busing\s+((?:{IDENT}::)+({IDENT}))\s*;", code):
+            aliases[m.group(2)] = m.group(1)
+        carried = {}
+        for use in re.finditer(r"(?:\baddColumn\s*<\s*|\bQFETCH\s*\(\s*)([\w:]+)", code):
+            used = use.group(1)
+            used = aliases.get(used, used)
+            for name in declared:
+                if ("::" + name).endswith("::" + used.removeprefix("::")):
+                    carried.setdefault(name, code.count("\n", 0, use.start()) + 1)
+        for name, line in sorted(carried.items(), key=lambda item: item[1]):
+            problems.append(f"{path}:{line}: its rows carry {name} without including \"support/TestMetaTypes.h\"")
+    return problems
+
+
 def main():
     clashes = []
     source_root = os.path.join(os.path.realpath(sys.argv[2]), "")
+    batched_sources = set()
     for row in open(sys.argv[1], encoding="utf-8"):
         target, folder, sources, alone = row.rstrip("\n").split("\t")
 
@@ -148,6 +198,7 @@ def main():
             return {os.path.realpath(os.path.join(folder, f)) for f in files.split(";") if f.endswith(".cpp")}
 
         paths = resolved(sources) - resolved(alone)
+        batched_sources.update(p for p in paths if p.startswith(source_root))
         defined = defaultdict(list)
         for path in sorted(p for p in paths if p.startswith(source_root)):
             seen = set()
@@ -160,11 +211,18 @@ def main():
                 clashes.append(f"{target}: '{name}' is file-local in {len(places)} files: " + ", ".join(places))
     for clash in clashes:
         print(clash)
+    meta_problems = meta_type_problems(source_root, batched_sources)
+    for problem in meta_problems:
+        print(problem)
     if clashes:
         print(f"{len(clashes)} file-local names defined by more than one file of a batched target;"
               " give each a name of its own file (or share one definition from a header)")
+    if meta_problems:
+        print(f"{len(meta_problems)} meta-types declared or carried outside {META_HEADER}")
+    if clashes or meta_problems:
         return 1
-    print("Every file-local name belongs to one file of its target.")
+    print("Every file-local name belongs to one file of its target, and every meta-type of the tests"
+          f" is declared in {META_HEADER}.")
     return 0
 
 

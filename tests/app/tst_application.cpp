@@ -6,7 +6,6 @@
 #include "common/Text.h"
 #include "support/ScriptedInteraction.h"
 #include "ui/RealInteraction.h"
-#include "ui/TMisc.h"
 
 #include <QLocale>
 #include <QUrl>
@@ -94,42 +93,14 @@ private slots:
         QCOMPARE(fitInto(picture, frame), fitted);
     }
 
-    void shellTargetsAreUnquoted_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<QUrl>("url");
-        QTest::newRow("web") << "https://www.lumidex.example" << QUrl(QStringLiteral("https://www.lumidex.example"));
-        QTest::newRow("mail") << "\"mailto:anna@lumidex.example\""
-                              << QUrl(QStringLiteral("mailto:anna@lumidex.example"));
-        QTest::newRow("empty mail") << "\"mailto:\"" << QUrl(QStringLiteral("mailto:"));
-        QTest::newRow("file") << "\"/opt/Lumidex/Guida.pdf\""
-                              << QUrl::fromLocalFile(QStringLiteral("/opt/Lumidex/Guida.pdf"));
-        QTest::newRow("file with spaces")
-            << "\"/opt/Lumidex/Documenti_Allegati/Carta identità.pdf\""
-            << QUrl::fromLocalFile(QStringLiteral("/opt/Lumidex/Documenti_Allegati/Carta identità.pdf"));
-    }
-
-    void shellTargetsAreUnquoted()
-    {
-        QFETCH(QString, command);
-        QFETCH(QUrl, url);
-        QCOMPARE(RealInteraction::shellUrl(command), url);
-    }
-
-    void openGoesThroughTheInteraction()
-    {
-        ScriptedInteraction user;
-        TMisc::Open(QStringLiteral("\"mailto:anna@lumidex.example\""));
-        QCOMPARE(user.shellCommands(), QStringList { QStringLiteral("\"mailto:anna@lumidex.example\"") });
-    }
-
     void programFiltersBecomeQtFilters()
     {
         QCOMPARE(RealInteraction::qtFilter(
                      QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp")),
             QStringLiteral("Immagine JPEG (*.jpg *.jpeg);;Immagine Bitmap (*.bmp)"));
         // Every file, names without a dot included.
-        QCOMPARE(RealInteraction::qtFilter(QStringLiteral("Tutti i file (*.*)|*.*")), QStringLiteral("Tutti i file (*)"));
+        QCOMPARE(
+            RealInteraction::qtFilter(QStringLiteral("Tutti i file (*.*)|*.*")), QStringLiteral("Tutti i file (*)"));
     }
 };
 

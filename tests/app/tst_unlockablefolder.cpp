@@ -6,6 +6,7 @@
 #include "gui/registry/TfrmAnagrafica.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedTestCase.h"
+#include "support/TestHelpers.h"
 
 #include <QFileInfo>
 #include <QToolButton>
@@ -40,14 +41,14 @@ private slots:
             Buttons::Ok };
 
         fillRequiredFields(editor, ArchiveKind::Registry);
-        QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSalva"), Qt::LeftButton);
         QTRY_COMPARE(user->messages(), QList({ saved, notice }));
 
         // A second card, a move and a search later: not a word more.
-        QTest::mouseClick(editor->cmdNuovo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdNuovo"), Qt::LeftButton);
         fillRequiredFields(editor, ArchiveKind::Registry);
-        QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
-        QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSalva"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPrimo"), Qt::LeftButton);
         QTest::qWait(50);
         QCOMPARE(user->messages(), QList({ saved, notice, saved }));
         QCOMPARE(QFileInfo(dir->filePath(QStringLiteral("Archivio_Anagrafico.pro"))).size(), 2 * 3847);

@@ -77,8 +77,8 @@ private:
     }
     void logIn(const QString& typed = QStringLiteral("lucernaviolata"))
     {
-        windows->frmPassword()->txtPassword->setText(typed);
-        QTest::mouseClick(windows->frmPassword()->cmdOK, Qt::LeftButton);
+        named<QLineEdit>(windows->frmPassword(), "txtPassword")->setText(typed);
+        QTest::mouseClick(named<QPushButton>(windows->frmPassword(), "cmdOK"), Qt::LeftButton);
     }
     void waitActive(QWidget* window)
     {
@@ -99,7 +99,7 @@ private slots:
     {
         QCOMPARE(visible(), windows->frmPassword());
         waitActive(windows->frmPassword());
-        QVERIFY(windows->frmPassword()->txtPassword->hasFocus());
+        QVERIFY(named<QLineEdit>(windows->frmPassword(), "txtPassword")->hasFocus());
         // The login keeps its small fixed size; it is not stretched over the screen.
         QCOMPARE(windows->frmPassword()->size(), QSize(388, 405));
         QVERIFY(!windows->frmPassword()->isMaximized());
@@ -125,7 +125,7 @@ private slots:
         QCOMPARE(names,
             QStringList({ "frmPassword", "frmAvvio", "frmCambiaPassword", "frmMenuDonne", "frmCreaDonne",
                 "frmApriDonne", "frmBookDonne", "frmCreaUomini", "frmApriUomini", "frmMenuUomini", "frmBookUomini",
-                "frmAnagrafica" }));
+                QStringLiteral("frmAnagrafica") }));
         QCOMPARE(set.visibleScreen(), set.frmPassword());
         QCOMPARE(set.frmAnagrafica(), set.builtScreens().last());
     }
@@ -136,8 +136,8 @@ private slots:
         WindowSet set(dir->path());
         set.start();
         // Logged in at once, before the other screens had their turn: the start menu is there.
-        set.frmPassword()->txtPassword->setText(QStringLiteral("lucernaviolata"));
-        QTest::mouseClick(set.frmPassword()->cmdOK, Qt::LeftButton);
+        named<QLineEdit>(set.frmPassword(), "txtPassword")->setText(QStringLiteral("lucernaviolata"));
+        QTest::mouseClick(named<QPushButton>(set.frmPassword(), "cmdOK"), Qt::LeftButton);
         QCOMPARE(set.builtScreens().size(), screenWindows);
         QCOMPARE(set.visibleScreen(), set.frmAvvio());
         QVERIFY(!set.frmPassword()->isVisible());
@@ -164,7 +164,7 @@ private slots:
     void esciEndsTheProgram()
     {
         QSignalSpy ended(windows.get(), &WindowSet::terminated);
-        QTest::mouseClick(windows->frmPassword()->cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(named<QAbstractButton>(windows->frmPassword(), "cmdEsci"), Qt::LeftButton);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(windows->visibleScreen(), nullptr);
         QVERIFY(user->messages().isEmpty());
@@ -182,41 +182,41 @@ private slots:
         QFETCH(QString, way);
         TfrmPassword* login = windows->frmPassword();
         TfrmCambiaPassword* change = windows->frmCambiaPassword();
-        login->txtPassword->setText(QStringLiteral("half typed"));
-        QTest::mouseClick(login->btnCambiaPassword, Qt::LeftButton);
+        named<QLineEdit>(login, "txtPassword")->setText(QStringLiteral("half typed"));
+        QTest::mouseClick(named<QPushButton>(login, "btnCambiaPassword"), Qt::LeftButton);
         QCOMPARE(visible(), change);
         QVERIFY(!change->isMaximized());
         waitActive(change);
-        QVERIFY(change->txtPasswordOld->hasFocus());
+        QVERIFY(named<QLineEdit>(change, "txtPasswordOld")->hasFocus());
 
         if (way == QLatin1String("Chiudi")) {
-            QTest::mouseClick(change->cmdEsci, Qt::LeftButton);
+            QTest::mouseClick(named<QAbstractButton>(change, "cmdEsci"), Qt::LeftButton);
         } else if (way == QLatin1String("close")) {
             QVERIFY(change->close());
         } else {
-            change->txtPasswordOld->setText(QStringLiteral("lucernaviolata"));
-            change->txtPasswordNew->setText(QStringLiteral("nuova"));
-            change->txtConferma->setText(QStringLiteral("nuova"));
-            QTest::mouseClick(change->cmdOK, Qt::LeftButton);
+            named<QLineEdit>(change, "txtPasswordOld")->setText(QStringLiteral("lucernaviolata"));
+            named<QLineEdit>(change, "txtPasswordNew")->setText(QStringLiteral("nuova"));
+            named<QLineEdit>(change, "txtConferma")->setText(QStringLiteral("nuova"));
+            QTest::mouseClick(named<QPushButton>(change, "cmdOK"), Qt::LeftButton);
             QCOMPARE(user->messageTexts(),
                 QStringList { QStringLiteral("Modifica della password completata con successo.") });
         }
         QCOMPARE(visible(), login);
-        QCOMPARE(login->txtPassword->text(), QString());
-        QVERIFY(!login->cmdOK->isEnabled());
+        QCOMPARE(named<QLineEdit>(login, "txtPassword")->text(), QString());
+        QVERIFY(!named<QPushButton>(login, "cmdOK")->isEnabled());
         waitActive(login);
-        QVERIFY(login->txtPassword->hasFocus());
+        QVERIFY(named<QLineEdit>(login, "txtPassword")->hasFocus());
     }
 
     void aChangedPasswordOpensTheProgram()
     {
         TfrmPassword* login = windows->frmPassword();
         TfrmCambiaPassword* change = windows->frmCambiaPassword();
-        QTest::mouseClick(login->btnCambiaPassword, Qt::LeftButton);
-        change->txtPasswordOld->setText(QStringLiteral("LUCERNAVIOLATA"));
-        change->txtPasswordNew->setText(QStringLiteral("Primavera 2024"));
-        change->txtConferma->setText(QStringLiteral("Primavera 2024"));
-        QTest::mouseClick(change->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(login, "btnCambiaPassword"), Qt::LeftButton);
+        named<QLineEdit>(change, "txtPasswordOld")->setText(QStringLiteral("LUCERNAVIOLATA"));
+        named<QLineEdit>(change, "txtPasswordNew")->setText(QStringLiteral("Primavera 2024"));
+        named<QLineEdit>(change, "txtConferma")->setText(QStringLiteral("Primavera 2024"));
+        QTest::mouseClick(named<QPushButton>(change, "cmdOK"), Qt::LeftButton);
         QCOMPARE(visible(), login);
 
         logIn(QStringLiteral("lucernaviolata"));
@@ -232,11 +232,11 @@ private slots:
         for (int i = 0; i < 300; ++i)
             longPassword += QChar(u"abcdefghijklmnopqrstuvwxyz0123456789 !?éü"[i % 41]);
         TfrmCambiaPassword* change = windows->frmCambiaPassword();
-        QTest::mouseClick(windows->frmPassword()->btnCambiaPassword, Qt::LeftButton);
-        change->txtPasswordOld->setText(QStringLiteral("lucernaviolata"));
-        change->txtPasswordNew->setText(longPassword);
-        change->txtConferma->setText(longPassword);
-        QTest::mouseClick(change->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(windows->frmPassword(), "btnCambiaPassword"), Qt::LeftButton);
+        named<QLineEdit>(change, "txtPasswordOld")->setText(QStringLiteral("lucernaviolata"));
+        named<QLineEdit>(change, "txtPasswordNew")->setText(longPassword);
+        named<QLineEdit>(change, "txtConferma")->setText(longPassword);
+        QTest::mouseClick(named<QPushButton>(change, "cmdOK"), Qt::LeftButton);
         QCOMPARE(
             user->messageTexts(), QStringList { QStringLiteral("Modifica della password completata con successo.") });
 
@@ -263,8 +263,8 @@ private slots:
         TfrmAnagrafica* editor = windows->frmAnagrafica();
         QTest::mouseClick(named<QToolButton>(menu, picture), Qt::LeftButton);
         QCOMPARE(visible(), editor);
-        QCOMPARE(editor->lblPosizione->text(), QString());
-        QTest::mouseClick(editor->cmdEsci, Qt::LeftButton);
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
+        QTest::mouseClick(named<QAbstractButton>(editor, "cmdEsci"), Qt::LeftButton);
         QCOMPARE(visible(), menu);
         QTest::mouseClick(named<QToolButton>(menu, picture), Qt::LeftButton);
         QVERIFY(editor->close());
@@ -275,14 +275,14 @@ private slots:
     {
         logIn();
         TfrmAnagrafica* editor = windows->frmAnagrafica();
-        QTest::mouseClick(windows->frmAvvio()->imgAnagrafica, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(windows->frmAvvio(), "imgAnagrafica"), Qt::LeftButton);
         fillRequiredFields(editor, ArchiveKind::Registry);
-        QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
-        QTest::mouseClick(editor->cmdEsci, Qt::LeftButton);
-        QTest::mouseClick(windows->frmAvvio()->btnAnagrafica, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSalva"), Qt::LeftButton);
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
+        QTest::mouseClick(named<QAbstractButton>(editor, "cmdEsci"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(windows->frmAvvio(), "btnAnagrafica"), Qt::LeftButton);
         QCOMPARE(visible(), editor);
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
         QCOMPARE(named<QLineEdit>(editor, QStringLiteral("txtNome"))->text(), QString());
     }
 
@@ -300,7 +300,7 @@ private slots:
         QFETCH(bool, byWindowClose);
         logIn();
         TfrmAnagrafica* editor = windows->frmAnagrafica();
-        QTest::mouseClick(windows->frmAvvio()->imgAnagrafica, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(windows->frmAvvio(), "imgAnagrafica"), Qt::LeftButton);
         QCOMPARE(visible(), editor);
         auto* name = named<QLineEdit>(editor, QStringLiteral("txtNome"));
         name->setText(QStringLiteral("Anna Rossi"));
@@ -308,7 +308,7 @@ private slots:
             if (byWindowClose)
                 editor->windowHandle()->close();
             else
-                QTest::mouseClick(editor->cmdEsci, Qt::LeftButton);
+                QTest::mouseClick(named<QAbstractButton>(editor, "cmdEsci"), Qt::LeftButton);
         };
         const QString question = QStringLiteral("La scheda è stata modificata.\r\n\r\nSalvare le modifiche?");
 
@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(user->messageTexts().size(), 4);
         QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("Archivio_Anagrafico.pro"))));
         // Back in the editor, the work let go is gone and nothing is asked.
-        QTest::mouseClick(windows->frmAvvio()->imgAnagrafica, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(windows->frmAvvio(), "imgAnagrafica"), Qt::LeftButton);
         QCOMPARE(visible(), editor);
         QCOMPARE(name->text(), QString());
         leave();
@@ -353,7 +353,7 @@ private slots:
         if (byWindowClose)
             QVERIFY(windows->frmAvvio()->close());
         else
-            QTest::mouseClick(windows->frmAvvio()->imgEsci, Qt::LeftButton);
+            QTest::mouseClick(named<QToolButton>(windows->frmAvvio(), "imgEsci"), Qt::LeftButton);
         QCOMPARE(ended.count(), 1);
         QCOMPARE(windows->visibleScreen(), nullptr);
         QVERIFY(user->messages().isEmpty());

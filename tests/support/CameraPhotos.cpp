@@ -11,9 +11,11 @@ namespace lumidex::test {
 
 ExifTags canonR5Tags()
 {
-    return { { "Exif.Image.Make", "Canon" }, { "Exif.Image.Model", "Canon EOS R5" },
-        { "Exif.Photo.DateTimeOriginal", "2024:06:01 14:30:05" },
-        { "Exif.Photo.DateTimeDigitized", "2024:06:01 14:30:05" }, { "Exif.Image.DateTime", "2024:07:15 09:00:00" } };
+    return { { QStringLiteral("Exif.Image.Make"), QStringLiteral("Canon") },
+        { QStringLiteral("Exif.Image.Model"), QStringLiteral("Canon EOS R5") },
+        { QStringLiteral("Exif.Photo.DateTimeOriginal"), QStringLiteral("2024:06:01 14:30:05") },
+        { QStringLiteral("Exif.Photo.DateTimeDigitized"), QStringLiteral("2024:06:01 14:30:05") },
+        { QStringLiteral("Exif.Image.DateTime"), QStringLiteral("2024:07:15 09:00:00") } };
 }
 
 bool writeCameraJpeg(const QString& path, const ExifTags& tags)

@@ -1,4 +1,5 @@
 #include "support/DiskFaults.h"
+#include "support/TestMetaTypes.h"
 
 #include "support/CauseWords.h"
 

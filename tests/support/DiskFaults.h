@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QMetaType>
 #include <QString>
 #include <QTemporaryDir>
 #include <signal.h>
@@ -77,8 +76,6 @@ private:
 };
 
 } // namespace lumidex::test
-
-Q_DECLARE_METATYPE(lumidex::test::DiskFault)
 
 // Skips the test, saying why, when the fault cannot be set off here.
 #define LUMIDEX_REQUIRE_DISK(disk)                                                                                     \

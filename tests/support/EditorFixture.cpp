@@ -1,4 +1,5 @@
 #include "support/EditorFixture.h"
+#include "support/TestMetaTypes.h"
 
 #include "gui/books/TfrmBookDonne.h"
 #include "gui/books/TfrmBookUomini.h"
@@ -305,7 +306,7 @@ QLineEdit* EditorFixture::firstField() const
 
 QString EditorFixture::position() const
 {
-    return m_editor->lblPosizione->text();
+    return named<QLabel>(m_editor, QStringLiteral("lblPosizione"))->text();
 }
 
 QStringList EditorFixture::shownValues() const

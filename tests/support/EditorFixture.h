@@ -9,7 +9,6 @@
 #include "support/TestRecords.h"
 
 #include <QList>
-#include <QMetaType>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -135,5 +134,3 @@ private:
 };
 
 } // namespace lumidex::test
-
-Q_DECLARE_METATYPE(lumidex::ArchiveKind)

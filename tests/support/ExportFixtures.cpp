@@ -17,50 +17,50 @@ QStringList registryRecord(int card)
     switch (card) {
     case 1:
         values = {
-            "Anna Bianchi",
-            "F",
-            "14/05/1998",
-            "Italiana",
+            u"Anna Bianchi"_s,
+            u"F"_s,
+            u"14/05/1998"_s,
+            u"Italiana"_s,
             u"Forlì"_s,
-            "Via Garibaldi 3 & 5",
-            "BNCNNA98E54D704X",
-            "C.I. <AX123456>",
-            "anna@example.it",
-            "",
-            "+39 333 1234567",
-            "Diploma \"linguistico\"",
-            "Italiano, inglese",
-            "12345678903",
-            "IT60X0542811101000000123456",
-            "1,75 m",
-            "55 kg",
-            "60",
-            "88",
-            "verdi",
-            "castani",
-            "40",
-            "38",
-            "Esperienze che non si esportano",
+            u"Via Garibaldi 3 & 5"_s,
+            u"BNCNNA98E54D704X"_s,
+            u"C.I. <AX123456>"_s,
+            u"anna@example.it"_s,
+            u""_s,
+            u"+39 333 1234567"_s,
+            u"Diploma \"linguistico\""_s,
+            u"Italiano, inglese"_s,
+            u"12345678903"_s,
+            u"IT60X0542811101000000123456"_s,
+            u"1,75 m"_s,
+            u"55 kg"_s,
+            u"60"_s,
+            u"88"_s,
+            u"verdi"_s,
+            u"castani"_s,
+            u"40"_s,
+            u"38"_s,
+            u"Esperienze che non si esportano"_s,
             u"Sfilate, città d'arte"_s,
             u"Compenso 100 € — trattabile"_s,
-            "Contratto.pdf",
-            "",
-            "",
-            "Contratto firmato",
-            "",
-            "",
+            u"Contratto.pdf"_s,
+            u""_s,
+            u""_s,
+            u"Contratto firmato"_s,
+            u""_s,
+            u""_s,
         };
         break;
     case 2:
         // Blanks around a text are not stored; a letter the code page lacks is
         // stored as "?".
-        values[0] = "  Marco Rossi  ";
-        values[1] = "M";
-        values[3] = "Russa";
+        values[0] = u"  Marco Rossi  "_s;
+        values[1] = u"M"_s;
+        values[3] = u"Russa"_s;
         values[25] = u"Ж"_s;
         break;
     default:
-        values[0] = "Zoe";
+        values[0] = u"Zoe"_s;
         break;
     }
     return values;
@@ -72,28 +72,28 @@ QStringList bookRecord(int entry)
     if (entry == 1) {
         values = {
             u"Ritratto all'alba"_s,
-            "Luce <naturale> & riflessi",
-            "01/02/2024",
-            "Cesenatico",
-            "Luca Neri",
-            "Nikon D850",
-            "Leggero",
-            "Abito blu",
-            "Collana",
-            "Naturale",
+            u"Luce <naturale> & riflessi"_s,
+            u"01/02/2024"_s,
+            u"Cesenatico"_s,
+            u"Luca Neri"_s,
+            u"Nikon D850"_s,
+            u"Leggero"_s,
+            u"Abito blu"_s,
+            u"Collana"_s,
+            u"Naturale"_s,
             u"Ottima, è la migliore"_s,
-            "Scelta dal cliente",
-            "Liberatoria.pdf",
-            "",
-            "",
-            "Liberatoria firmata",
-            "",
-            "",
+            u"Scelta dal cliente"_s,
+            u"Liberatoria.pdf"_s,
+            u""_s,
+            u""_s,
+            u"Liberatoria firmata"_s,
+            u""_s,
+            u""_s,
         };
     } else {
-        values[0] = "Seconda";
-        values[2] = "02/02/2024";
-        values[3] = "Rimini";
+        values[0] = u"Seconda"_s;
+        values[2] = u"02/02/2024"_s;
+        values[3] = u"Rimini"_s;
     }
     return values;
 }
@@ -179,32 +179,33 @@ void writeBook(const QString& path)
 
 QList<QStringList> registryGrid()
 {
-    QStringList first { "1", "Anna Bianchi", "F", "14/05/1998", "Italiana", u"Forlì"_s, "Via Garibaldi 3 & 5",
-        "BNCNNA98E54D704X", "C.I. <AX123456>", "anna@example.it", "", "+39 333 1234567", "Diploma \"linguistico\"",
-        "Italiano, inglese", "12345678903", "IT60X0542811101000000123456", "1,75 m", "55 kg", "60", "88", "verdi",
-        "castani", "40", "38", u"Sfilate, città d'arte"_s, u"Compenso 100 € — trattabile"_s };
+    QStringList first { u"1"_s, u"Anna Bianchi"_s, u"F"_s, u"14/05/1998"_s, u"Italiana"_s, u"Forlì"_s,
+        u"Via Garibaldi 3 & 5"_s, u"BNCNNA98E54D704X"_s, u"C.I. <AX123456>"_s, u"anna@example.it"_s, u""_s,
+        u"+39 333 1234567"_s, u"Diploma \"linguistico\""_s, u"Italiano, inglese"_s, u"12345678903"_s,
+        u"IT60X0542811101000000123456"_s, u"1,75 m"_s, u"55 kg"_s, u"60"_s, u"88"_s, u"verdi"_s, u"castani"_s, u"40"_s,
+        u"38"_s, u"Sfilate, città d'arte"_s, u"Compenso 100 € — trattabile"_s };
     QStringList second(26);
-    second[0] = "2";
-    second[1] = "Marco Rossi";
-    second[2] = "M";
-    second[4] = "Russa";
-    second[25] = "?";
+    second[0] = u"2"_s;
+    second[1] = u"Marco Rossi"_s;
+    second[2] = u"M"_s;
+    second[4] = u"Russa"_s;
+    second[25] = u"?"_s;
     QStringList third(26);
-    third[0] = "3";
-    third[1] = "Zoe";
+    third[0] = u"3"_s;
+    third[1] = u"Zoe"_s;
     return { first, second, third };
 }
 
 QList<QStringList> bookGrid()
 {
-    QStringList first { "1", u"Ritratto all'alba"_s, "Luce <naturale> & riflessi", "01/02/2024", "Cesenatico",
-        "Luca Neri", "Nikon D850", "Leggero", "Abito blu", "Collana", "Naturale", u"Ottima, è la migliore"_s,
-        "Scelta dal cliente" };
+    QStringList first { u"1"_s, u"Ritratto all'alba"_s, u"Luce <naturale> & riflessi"_s, u"01/02/2024"_s,
+        u"Cesenatico"_s, u"Luca Neri"_s, u"Nikon D850"_s, u"Leggero"_s, u"Abito blu"_s, u"Collana"_s, u"Naturale"_s,
+        u"Ottima, è la migliore"_s, u"Scelta dal cliente"_s };
     QStringList second(13);
-    second[0] = "2";
-    second[1] = "Seconda";
-    second[3] = "02/02/2024";
-    second[4] = "Rimini";
+    second[0] = u"2"_s;
+    second[1] = u"Seconda"_s;
+    second[3] = u"02/02/2024"_s;
+    second[4] = u"Rimini"_s;
     return { first, second };
 }
 

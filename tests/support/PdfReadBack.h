@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/RequiredTools.h"
+
 #include <QImage>
 #include <QList>
 #include <QRectF>
@@ -66,3 +68,8 @@ template <class Predicate> QRect pixelBounds(const QImage& image, const QRect& w
 }
 
 } // namespace lumidex::test
+
+// Ends the test unless poppler's tools are there to read its PDF back: a skip on
+// a developer's machine, a failure under CI (support/RequiredTools.h).
+#define LUMIDEX_REQUIRE_PDF_READER()                                                                                   \
+    LUMIDEX_REQUIRE_TOOL(lumidex::test::canReadPdf(), QStringLiteral("pdftotext and pdftoppm (Debian: poppler-utils)"))

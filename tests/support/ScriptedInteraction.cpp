@@ -1,12 +1,14 @@
 #include "support/ScriptedInteraction.h"
 
 #include "report/PrintableReport.h"
+#include "ui/PrinterOutput.h"
 #include "ui/ReportProgress.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QMenu>
 #include <QPdfWriter>
+#include <QPrinter>
 
 namespace lumidex::test {
 
@@ -64,7 +66,9 @@ void ScriptedInteraction::clear()
     m_messages.clear();
     m_openRequests.clear();
     m_saveRequests.clear();
-    m_shellCommands.clear();
+    m_openedFiles.clear();
+    m_openedUrls.clear();
+    m_folderRequests.clear();
     m_dialogClasses.clear();
     m_dialogsRun = 0;
     m_works = std::make_shared<QList<Work>>();
@@ -89,6 +93,12 @@ QString ScriptedInteraction::saveFileName(QWidget*, const FileDialogRequest& req
 {
     m_saveRequests.append(request);
     return m_saveNames.isEmpty() ? QString() : m_saveNames.dequeue();
+}
+
+QString ScriptedInteraction::folderName(QWidget*, const FileDialogRequest& request)
+{
+    m_folderRequests.append(request);
+    return m_folderNames.isEmpty() ? QString() : m_folderNames.dequeue();
 }
 
 int ScriptedInteraction::runDialog(QDialog& dialog)
@@ -126,40 +136,61 @@ std::unique_ptr<Progress> ScriptedInteraction::startProgress(QWidget*, const QSt
     return std::make_unique<ScriptedProgress>(m_works, cancelAt);
 }
 
-bool ScriptedInteraction::openWithShell(const QString& command)
+bool ScriptedInteraction::desktopTakes()
 {
-    m_shellCommands << command;
-    if (m_shellRefusals == 0)
+    if (m_openRefusals == 0)
         return true;
-    --m_shellRefusals;
+    --m_openRefusals;
     return false;
 }
 
-ReportOutcome ScriptedInteraction::printReport(QWidget*, const PrintableReport& report)
+bool ScriptedInteraction::openFile(const QString& path)
+{
+    m_openedFiles << path;
+    return desktopTakes();
+}
+
+bool ScriptedInteraction::openUrl(const QUrl& url)
+{
+    m_openedUrls << url;
+    return desktopTakes();
+}
+
+ReportResult ScriptedInteraction::printReport(QWidget*, const PrintableReport& report)
 {
     return render(false, report);
 }
 
-ReportOutcome ScriptedInteraction::previewReport(QWidget*, const PrintableReport& report)
+ReportResult ScriptedInteraction::previewReport(QWidget*, const PrintableReport& report)
 {
     return render(true, report);
 }
 
-ReportOutcome ScriptedInteraction::render(bool preview, const PrintableReport& report)
+ReportResult ScriptedInteraction::render(bool preview, const PrintableReport& report)
 {
     Report rendered { preview, report.name(), report.pageCount(), {} };
-    ReportOutcome outcome = m_reportOutcomes.isEmpty() ? ReportOutcome::Done : m_reportOutcomes.dequeue();
-    if (outcome == ReportOutcome::Done) {
-        rendered.pdfPath = m_reportDir.filePath(QStringLiteral("report-%1.pdf").arg(m_reports.size() + 1));
-        QPdfWriter writer(rendered.pdfPath);
-        writer.setResolution(300);
-        writer.setTitle(report.name());
+    ReportResult result = m_reportOutcomes.isEmpty() ? ReportResult {} : m_reportOutcomes.dequeue();
+    if (result.outcome == ReportOutcome::Done) {
         // The pages go by as they would on paper or on the screen, with their progress.
         ReportProgress progress(*this, nullptr, report, preview ? ReportUse::Preview : ReportUse::Print);
-        outcome = reportOutcome(paintPages(report, writer, {}, progress.callback()));
+        if (!preview && !m_printFiles.isEmpty()) {
+            // As the print dialog leaves the printer when the user prints into a file.
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setDocName(report.name());
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(m_printFiles.dequeue());
+            rendered.pdfPath = printer.outputFileName();
+            result = paintOnPrinter(report, printer, progress.callback());
+        } else {
+            rendered.pdfPath = m_reportDir.filePath(QStringLiteral("report-%1.pdf").arg(m_reports.size() + 1));
+            QPdfWriter writer(rendered.pdfPath);
+            writer.setResolution(300);
+            writer.setTitle(report.name());
+            result = { reportOutcome(paintPages(report, writer, {}, progress.callback())), {} };
+        }
     }
     m_reports << rendered;
-    return outcome;
+    return result;
 }
 
 QList<ScriptedInteraction::Message> onlyMessage(MessageKind kind, const QString& text, Buttons buttons)

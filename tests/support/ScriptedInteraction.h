@@ -6,6 +6,7 @@
 #include <QQueue>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -25,7 +26,8 @@ public:
 
     // A report handed to printing or previewing, rendered to a PDF file the test
     // can read back (empty path when the print dialog was cancelled; the pages
-    // painted before "Annulla" when the user stopped the progress).
+    // painted before "Annulla" when the user stopped the progress; the file the
+    // user chose, as the program left it, for a print into a file).
     struct Report {
         bool preview;
         QString name;
@@ -42,6 +44,8 @@ public:
     // File names the next file dialogs return; an empty queue means Cancel.
     void queueOpenFileName(const QString& name) { m_openNames.enqueue(name); }
     void queueSaveFileName(const QString& name) { m_saveNames.enqueue(name); }
+    // Folders the next folder choosers return; an empty queue means Cancel.
+    void queueFolderName(const QString& name) { m_folderNames.enqueue(name); }
     // Called on every dialog run through the interaction, in place of exec(). The
     // dialog is shown first, so that what it does on showing has happened.
     void onDialog(std::function<void(QDialog&)> handler) { m_dialogHandler = std::move(handler); }
@@ -61,17 +65,28 @@ public:
     // The user presses "Annulla" at the `advances`-th advance of the next work
     // (1 for the first); the work sees it from that advance on.
     void cancelWorkAt(int advances) { m_cancelAt = advances; }
-    // The desktop opens nothing for the next `count` shell commands (they are
+    // The desktop opens nothing for the next `count` files or links (they are
     // recorded all the same); otherwise it takes every one.
-    void refuseShellCommands(int count = 1) { m_shellRefusals = count; }
-    // How the next print dialogs or previews end; an empty queue prints.
-    void queueReportOutcome(ReportOutcome outcome) { m_reportOutcomes.enqueue(outcome); }
+    void refuseOpens(int count = 1) { m_openRefusals = count; }
+    // How the next print dialogs or previews end, and why a failed one failed;
+    // an empty queue prints.
+    void queueReportOutcome(ReportOutcome outcome, const FailureCause& cause = {})
+    {
+        m_reportOutcomes.enqueue({ outcome, cause });
+    }
+    // The user chooses, in the next print dialog, to print into the PDF file at
+    // `path`: the pages go there as the program's own printing puts them into a
+    // file, through the progress, which the test may stop (cancelWorkAt).
+    void printIntoFile(const QString& path) { m_printFiles.enqueue(path); }
 
     const QList<Message>& messages() const { return m_messages; }
     QStringList messageTexts() const;
     const QList<FileDialogRequest>& openRequests() const { return m_openRequests; }
     const QList<FileDialogRequest>& saveRequests() const { return m_saveRequests; }
-    const QStringList& shellCommands() const { return m_shellCommands; }
+    // Files and links handed to the desktop, in order.
+    const QStringList& openedFiles() const { return m_openedFiles; }
+    const QList<QUrl>& openedUrls() const { return m_openedUrls; }
+    const QList<FileDialogRequest>& folderRequests() const { return m_folderRequests; }
     int dialogsRun() const { return m_dialogsRun; }
     int menusRun() const { return m_menusRun; }
     const QList<Report>& reports() const { return m_reports; }
@@ -82,33 +97,40 @@ public:
     Answer message(QWidget* parent, MessageKind kind, const QString& text, Buttons buttons) override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString folderName(QWidget* parent, const FileDialogRequest& request) override;
     int runDialog(QDialog& dialog) override;
     QAction* runMenu(QMenu& menu, const QPoint& globalPos) override;
     std::unique_ptr<Progress> startProgress(QWidget* owner, const QString& label, qint64 maximum) override;
-    bool openWithShell(const QString& command) override;
-    ReportOutcome printReport(QWidget* parent, const PrintableReport& report) override;
-    ReportOutcome previewReport(QWidget* parent, const PrintableReport& report) override;
+    bool openFile(const QString& path) override;
+    bool openUrl(const QUrl& url) override;
+    ReportResult printReport(QWidget* parent, const PrintableReport& report) override;
+    ReportResult previewReport(QWidget* parent, const PrintableReport& report) override;
 
 private:
-    ReportOutcome render(bool preview, const PrintableReport& report);
+    bool desktopTakes();
+    ReportResult render(bool preview, const PrintableReport& report);
 
     QQueue<Answer> m_answers;
     QQueue<QString> m_openNames;
     QQueue<QString> m_saveNames;
+    QQueue<QString> m_folderNames;
     std::function<void(QDialog&)> m_dialogHandler;
     std::function<QAction*(QMenu&)> m_menuHandler;
     QList<Message> m_messages;
     QList<FileDialogRequest> m_openRequests;
     QList<FileDialogRequest> m_saveRequests;
-    QStringList m_shellCommands;
-    int m_shellRefusals = 0;
+    QStringList m_openedFiles;
+    QList<QUrl> m_openedUrls;
+    int m_openRefusals = 0;
+    QList<FileDialogRequest> m_folderRequests;
     QStringList m_dialogClasses;
     int m_dialogsRun = 0;
     int m_menusRun = 0;
     // Shared with the progress objects, which may outlive a clear().
     std::shared_ptr<QList<Work>> m_works = std::make_shared<QList<Work>>();
     int m_cancelAt = 0;
-    QQueue<ReportOutcome> m_reportOutcomes;
+    QQueue<ReportResult> m_reportOutcomes;
+    QQueue<QString> m_printFiles;
     QList<Report> m_reports;
     QTemporaryDir m_reportDir;
 };

@@ -1,5 +1,5 @@
 // Loaded with LD_PRELOAD (with NoLockShim, as the fault shim), makes the
-// program's syncs answer as a slow or failing disk does:
+// program's syncs (fsync, fdatasync, syncfs) answer as a slow or failing disk does:
 //   LUMIDEX_SYNC_DELAY_MS  every fsync and fdatasync first waits that long (a
 //                          network share whose syncs take milliseconds);
 //   LUMIDEX_SYNC_ANSWER    EIO, ENOSPC or EDQUOT: the sync is refused with that
@@ -58,7 +58,9 @@ void waitAsASlowDisk()
     const long milliseconds = std::strtol(delay, nullptr, 10);
     if (milliseconds <= 0)
         return;
-    struct timespec pause { milliseconds / 1000, (milliseconds % 1000) * 1000000 };
+    struct timespec pause {
+        milliseconds / 1000, (milliseconds % 1000) * 1000000
+    };
     while (::nanosleep(&pause, &pause) != 0 && errno == EINTR) { }
 }
 
@@ -96,5 +98,12 @@ __attribute__((visibility("default"))) int fsync(int fd)
 __attribute__((visibility("default"))) int fdatasync(int fd)
 {
     return answerSync("fdatasync", fd);
+}
+
+// The sync of a whole file system, through any file or folder of it (a restore
+// syncs what it unpacked in one call).
+__attribute__((visibility("default"))) int syncfs(int fd)
+{
+    return answerSync("syncfs", fd);
 }
 }

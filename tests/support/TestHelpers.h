@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 #include <QtTest>
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -16,12 +17,17 @@ class QLineEdit;
 namespace lumidex::test {
 
 // The control of `root` with this objectName; the test fails when it is missing.
-template <class T> T* named(QObject* root, const QString& name)
+template <class T> T* named(const QObject* root, const QString& name)
 {
     T* found = root->findChild<T*>(name);
     if (!found)
         qFatal("no control named %s", qPrintable(name));
     return found;
+}
+// The same for a window the test owns through a smart pointer.
+template <class T, class Window> T* named(const std::unique_ptr<Window>& root, const QString& name)
+{
+    return named<T>(root.get(), name);
 }
 
 // Closes whatever modal window a failing test left behind.

@@ -73,6 +73,19 @@ QStringList blankRecord(const RecordLayout& layout)
     return QStringList(layout.fieldCount());
 }
 
+QStringList namedFieldCard(
+    const RecordLayout& layout, std::initializer_list<std::pair<std::string_view, QString>> values)
+{
+    QStringList fields(layout.fieldCount());
+    for (const auto& [name, value] : values) {
+        const int index = layout.indexOf(name);
+        if (index < 0)
+            qFatal("namedFieldCard: the layout has no field %.*s", int(name.size()), name.data());
+        fields[index] = value;
+    }
+    return fields;
+}
+
 QByteArray rawRecord(const QList<FieldShape>& fields, const QStringList& values)
 {
     QByteArray record;

@@ -6,6 +6,9 @@
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
 
 // Archive records as the tests build and read them, without the program's codec.
 namespace lumidex::test {
@@ -30,6 +33,10 @@ inline constexpr int bookRecordSize = 3548;
 
 // A record of `layout` with every field empty.
 QStringList blankRecord(const RecordLayout& layout);
+// A card of `layout` with the named fields holding their values and every
+// other field empty; a name the layout does not have stops the test program.
+QStringList namedFieldCard(
+    const RecordLayout& layout, std::initializer_list<std::pair<std::string_view, QString>> values);
 // A record of plain Latin-1 values as raw bytes: length byte, text, zeros, field
 // after field.
 QByteArray rawRecord(const QList<FieldShape>& fields, const QStringList& values);

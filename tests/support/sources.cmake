@@ -15,6 +15,11 @@ target_sources(lumidex_testcore PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CauseWords.h
   ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.h
   ${CMAKE_CURRENT_LIST_DIR}/DiskFaults.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RequiredTools.h
+  ${CMAKE_CURRENT_LIST_DIR}/RequiredTools.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TestMetaTypes.h
+  ${CMAKE_CURRENT_LIST_DIR}/BackupFolder.h
+  ${CMAKE_CURRENT_LIST_DIR}/BackupFolder.cpp
 )
 # The camera photos carry EXIF shooting data.
 target_link_libraries(lumidex_testcore PRIVATE PkgConfig::EXIV2)

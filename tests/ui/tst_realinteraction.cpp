@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,8 +14,10 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QWidgetAction>
 #include <QtTest>
 
@@ -115,12 +119,79 @@ void inspectAndClose(SeenPreview& seen)
         preview->reject();
 }
 
+// Puts a stand-in for the desktop's opener, xdg-open, first on the path for as
+// long as it lives: it notes what it was handed and answers with `exitCode`, as
+// xdg-open does (0 opened, 3 no application found, 2 no such file).
+class StandInOpener {
+public:
+    explicit StandInOpener(int exitCode)
+        : m_oldPath(qgetenv("PATH"))
+    {
+        const QString script = m_bin.filePath(QStringLiteral("xdg-open"));
+        QFile file(script);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n%s' \"$#\" \"$1\" > '%1'\nexit %2\n")
+                       .arg(seenPath())
+                       .arg(exitCode)
+                       .toUtf8());
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(m_bin.path()) + ':' + m_oldPath);
+    }
+    ~StandInOpener() { qputenv("PATH", m_oldPath); }
+    StandInOpener(const StandInOpener&) = delete;
+    StandInOpener& operator=(const StandInOpener&) = delete;
+
+    // The number of arguments and the first one, a line each; empty when the
+    // opener was never run.
+    QString seen() const
+    {
+        QFile file(seenPath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private:
+    QString seenPath() const { return m_bin.filePath(QStringLiteral("seen")); }
+
+    QTemporaryDir m_bin;
+    QByteArray m_oldPath;
+};
+
 } // namespace
 
 class TestRealInteraction : public QObject {
     Q_OBJECT
 
 private slots:
+    // A file goes to the desktop's opener as one argument, blanks, quotes and
+    // accents included, and its answer is the result: the windows tell the user
+    // when nothing opened the file.
+    void filesGoToTheDesktopWhole_data()
+    {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("asLink");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("opened") << 0 << false << true;
+        QTest::newRow("opened, as a link to a file") << 0 << true << true;
+        QTest::newRow("no application for its kind") << 3 << false << false;
+        QTest::newRow("no such file") << 2 << false << false;
+        QTest::newRow("refused, as a link to a file") << 3 << true << false;
+    }
+    void filesGoToTheDesktopWhole()
+    {
+        QFETCH(int, exitCode);
+        QFETCH(bool, asLink);
+        QFETCH(bool, opened);
+        const StandInOpener opener(exitCode);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("Carta d'identità \"2024\" $HOME.pdf"));
+        const bool taken = asLink ? interaction().openUrl(QUrl::fromLocalFile(path)) : interaction().openFile(path);
+        QCOMPARE(taken, opened);
+        QCOMPARE(opener.seen(), QStringLiteral("1\n") + path);
+    }
+
     // The question that may be called off: "Sì" is the default, and closing the
     // box or Escape answers "Annulla", so that a stray key never throws work away.
     void yesNoCancelQuestionAnswersAsThePressedButton_data()
@@ -195,7 +266,7 @@ private slots:
 
         SeenPreview seen;
         QTimer::singleShot(0, &owner, [&seen] { inspectAndClose(seen); });
-        const ReportOutcome outcome = interaction().previewReport(&owner, OnePageReport());
+        const ReportOutcome outcome = interaction().previewReport(&owner, OnePageReport()).outcome;
 
         QVERIFY(seen.found);
         QVERIFY(seen.activeModal);

@@ -1,5 +1,5 @@
 # Book names a file can carry, where the catalogue windows lead when they close, and the shooting data read from
 # a photo (EXIF).
 lumidex_sources(
-  BookNames.h BookNames.cpp ExitMarkers.h PhotoShootingData.h PhotoShootingData.cpp
+  BookNames.h BookNames.cpp BookExits.h PhotoShootingData.h PhotoShootingData.cpp
 )

@@ -100,18 +100,22 @@ QList<int> ExportRecords::exportedFields() const
     return fields;
 }
 
-template <class Scan> bool ExportRecords::readRows(Scan scan, qsizetype expectedRecords)
+template <class Scan> bool ExportRecords::readRows(Scan scan, qsizetype archiveRecords)
 {
     Rows rows;
-    rows.reserve(expectedRecords, m_stride);
+    rows.reserve(qMax<qsizetype>(0, archiveRecords), m_stride);
     bool complete = true;
     m_error.clear();
+    m_cause = {};
+    m_archiveRecords = archiveRecords;
     try {
         scan(rows);
     } catch (const ArchiveError& error) {
         complete = false;
         m_error = error.reason();
+        m_cause = error.cause();
     }
+    m_complete = complete;
 
     // An empty archive leaves the grid as it was created. A failure keeps
     // whatever was read before it.
@@ -130,13 +134,18 @@ template <class Scan> bool ExportRecords::readRows(Scan scan, qsizetype expected
 
 bool ExportRecords::fill(const Archive& archive)
 {
-    // A hint only: the visit reads whatever the file holds when it runs.
-    const qsizetype expected = QFileInfo(archive.filePath()).size() / archive.layout().size();
-    return fill(archiveRecords(archive), expected);
+    // What the file holds before the visit, for room and for telling a partial
+    // read; the visit reads whatever it holds when it runs. Something else in
+    // the archive's place (a folder), or a file that cannot be looked at, holds
+    // an unknown number of cards.
+    const QFileInfo file(archive.filePath());
+    const qsizetype held = file.isFile() ? file.size() / archive.layout().size() : -1;
+    return fill(lumidex::archiveRecords(archive), held);
 }
 
-bool ExportRecords::fill(const RecordSource& records, qsizetype expectedRecords)
+bool ExportRecords::fill(const RecordSource& records, qsizetype archiveRecords)
 {
+    const qsizetype expectedRecords = qMax<qsizetype>(0, archiveRecords);
     const QList<int> fields = exportedFields();
     // The records are read in runs side by side, one per processor, each into
     // rows of its own, put one after the other at the end.
@@ -186,10 +195,10 @@ bool ExportRecords::fill(const RecordSource& records, qsizetype expectedRecords)
             }
             gather();
         },
-        0);
+        archiveRecords);
 }
 
-bool ExportRecords::fill(const ValueSource& source, qsizetype expectedRecords)
+bool ExportRecords::fill(const ValueSource& source, qsizetype archiveRecords)
 {
     const QList<int> fields = exportedFields();
     QVarLengthArray<QStringView, 32> cells(fields.size());
@@ -202,7 +211,7 @@ bool ExportRecords::fill(const ValueSource& source, qsizetype expectedRecords)
                 return true;
             });
         },
-        expectedRecords);
+        archiveRecords);
 }
 
 bool ExportRecords::isCell(const QModelIndex& index) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/FailureCause.h"
 #include "export/ByteArena.h"
 #include "export/ExportTable.h"
 #include "storage/RecordSource.h"
@@ -37,16 +38,28 @@ public:
     const ExportTable& table() const { return m_table; }
 
     // Reads every record of the archive. False when the archive could not be
-    // read to its end; the rows read before the failure stay, and
-    // errorString() says what went wrong.
-    bool fill(const Archive& archive);
+    // read to its end; the rows read before the failure stay, errorString()
+    // says what went wrong and failureCause() why.
+    [[nodiscard]] bool fill(const Archive& archive);
     // The same from any source of records that throws ArchiveError on failure:
-    // one that visits them in runs side by side, as the archive does, and has
-    // room made for `expectedRecords`, ...
-    bool fill(const RecordSource& records, qsizetype expectedRecords);
-    // ... or one that hands them as texts.
-    bool fill(const ValueSource& source, qsizetype expectedRecords = 0);
+    // one that visits them in runs side by side, as the archive does, ...
+    [[nodiscard]] bool fill(const RecordSource& records, qsizetype archiveRecords);
+    // ... or one that hands them as texts. `archiveRecords` is how many cards the
+    // source holds, as far as it is known beforehand (room is made for them);
+    // -1 when it is not.
+    [[nodiscard]] bool fill(const ValueSource& source, qsizetype archiveRecords = -1);
     const QString& errorString() const { return m_error; }
+    const FailureCause& failureCause() const { return m_cause; }
+
+    // The cards the rows hold: 0 while the grid has its ten empty rows.
+    qsizetype recordsRead() const { return m_numbered ? m_rowBytes.size() : 0; }
+    // How many cards the archive held when it was read; -1 when that is not
+    // known (the file could not be looked at, or changed while it was read).
+    qsizetype cardsInArchive() const { return m_archiveRecords >= recordsRead() ? m_archiveRecords : -1; }
+    // Whether the last fill failed with cards of the archive left unread: an
+    // export would then hold only some of them. A failure after the last card
+    // (a file that would not close) lost none.
+    bool readInPart() const { return !m_complete && recordsRead() != cardsInArchive(); }
 
     // The text of a cell as the grid shows it; column 0 is the row number once
     // records have been read, empty before.
@@ -113,7 +126,7 @@ private:
     // `expectedRecords` of them), in place of the grid's once there is one. An
     // ArchiveError on the way keeps the rows before it and makes the fill
     // incomplete.
-    template <class Scan> bool readRows(Scan scan, qsizetype expectedRecords);
+    template <class Scan> bool readRows(Scan scan, qsizetype archiveRecords);
 
     const ExportTable& m_table;
     // Exported columns per row.
@@ -130,7 +143,10 @@ private:
     // source with a character the code page lacks. Keyed by row * stride + column.
     QHash<qsizetype, QString> m_typed;
     bool m_numbered = false;
+    bool m_complete = true;
+    qsizetype m_archiveRecords = -1;
     QString m_error;
+    FailureCause m_cause;
 };
 
 } // namespace lumidex

@@ -1,5 +1,7 @@
 #include "help/ManualChapters.h"
 
+#include "help/BackupChapter.h"
+
 namespace lumidex::help {
 
 namespace {
@@ -122,9 +124,10 @@ ManualChapter dataCare()
                            "cartella condivisa non permette di bloccare gli archivi, il programma lo dice una "
                            "volta e continua a funzionare; in quel caso è bene non salvare schede da due "
                            "computer nello stesso momento."),
-            QStringLiteral("Tutto ciò che Lumidex conserva si trova nella cartella del programma: per una copia di "
-                           "sicurezza basta copiare l'intera cartella, e per ripristinarla basta copiarla di "
-                           "nuovo al suo posto."),
+            QStringLiteral("Tutto ciò che Lumidex conserva si trova nella cartella del programma. Per una copia di "
+                           "sicurezza non basta copiare l'intera cartella, che mentre un altro computer salva può "
+                           "contenere una scheda a metà: la copia di sicurezza del programma, descritta nel "
+                           "capitolo seguente, la verifica e la ripristina senza perdere nulla."),
         } };
 }
 
@@ -132,7 +135,8 @@ ManualChapter dataCare()
 
 QList<ManualChapter> manualChapters()
 {
-    return { compCardAndContactSheet(), packagesAndGalleries(), shootingData(), keyboard(), dataCare() };
+    return { compCardAndContactSheet(), packagesAndGalleries(), shootingData(), keyboard(), dataCare(),
+        backupChapter() };
 }
 
 } // namespace lumidex::help

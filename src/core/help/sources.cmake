@@ -1,4 +1,5 @@
 # The help pages, and the chapters of the printed manual beyond them.
 lumidex_sources(
-  HelpPages.h HelpPages.cpp HelpParagraphs.h HelpParagraphs.cpp ManualChapters.h ManualChapters.cpp
+  BackupChapter.h BackupChapter.cpp HelpPages.h HelpPages.cpp HelpParagraphs.h HelpParagraphs.cpp ManualChapters.h
+  ManualChapters.cpp
 )

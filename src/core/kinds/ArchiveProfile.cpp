@@ -153,16 +153,6 @@ ArchiveProfile bookProfile(const SideFacts& side)
     };
 }
 
-std::optional<ArchiveKind> kindWith(const QString& marker, QString ArchiveProfile::*which)
-{
-    if (marker.isEmpty())
-        return std::nullopt;
-    for (ArchiveKind kind : archiveKinds)
-        if (archiveProfile(kind).*which == marker)
-            return kind;
-    return std::nullopt;
-}
-
 } // namespace
 
 const ArchiveProfile& archiveProfile(ArchiveKind kind)
@@ -196,21 +186,6 @@ QString ArchiveProfile::photoPath(const QString& programDir, const QString& book
     if (!isBook(kind))
         return photofiles::registryPhotoPath(programDir, position);
     return photofiles::bookPhotoPath(programDir, photoFolder, bookName, position);
-}
-
-std::optional<ArchiveKind> kindOfCardMarker(const QString& marker)
-{
-    return kindWith(marker, &ArchiveProfile::cardMarker);
-}
-
-std::optional<ArchiveKind> kindOfOpenMarker(const QString& marker)
-{
-    return kindWith(marker, &ArchiveProfile::openMarker);
-}
-
-std::optional<ArchiveKind> kindOfDateMarker(const QString& marker)
-{
-    return kindWith(marker, &ArchiveProfile::dateMarker);
 }
 
 } // namespace lumidex

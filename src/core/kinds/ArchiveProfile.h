@@ -48,9 +48,10 @@ struct ArchiveProfile {
     // Folder of the photos, inside the program folder; photoPath() names them.
     QString photoFolder;
 
-    // What the editor writes into a shared dialog's memory label (search,
-    // attached files), and, for a book side, what the opening window leaves in
-    // its own to hand a book to the editor, and what the editor gives the calendar.
+    // The words a window's hidden memory label shows for this kind: in the
+    // dialogs its editor opens (search, attached files), in a book side's opening
+    // window when it hands a book to the editor, and in the calendar. Nothing
+    // reads them back; windows take the kind itself.
     QString cardMarker;
     QString openMarker;
     QString dateMarker;
@@ -98,11 +99,5 @@ struct ArchiveProfile {
 };
 
 const ArchiveProfile& archiveProfile(ArchiveKind kind);
-
-// The kind a marker found in a dialog's memory label names: exactly, nothing
-// around it, never an empty marker.
-std::optional<ArchiveKind> kindOfCardMarker(const QString& marker);
-std::optional<ArchiveKind> kindOfOpenMarker(const QString& marker);
-std::optional<ArchiveKind> kindOfDateMarker(const QString& marker);
 
 } // namespace lumidex

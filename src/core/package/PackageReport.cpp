@@ -120,9 +120,10 @@ bool PackageReport::paintPage(QPainter& painter, QPagedPaintDevice& device, int 
     else
         layout = pageLayoutOf(page);
     m_nextPage = -1;
-    // The first card is made on this thread, so that the decoder's process-wide
-    // settings are in place before another thread reads them.
-    if (page >= 1 && page + 1 < pageCount()) {
+    // The next card is made on a thread of its own while this one is painted;
+    // the decoder's process-wide limit was set at start-up
+    // (photofiles::allowLargePictures), never here.
+    if (page + 1 < pageCount()) {
         m_nextPage = page + 1;
         m_next = std::async(std::launch::async, [this, next = page + 1] { return pageLayoutOf(next); });
     }

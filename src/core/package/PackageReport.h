@@ -39,7 +39,7 @@ public:
     QString name() const override;
     QPageLayout pageLayout() const override;
     int pageCount() const override { return int(m_cards.size()) + 1; }
-    bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const override;
+    [[nodiscard]] bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const override;
 
     // The layout of page `page` (0-based), filled: the cover or a comp card.
     std::optional<report::ReportLayout> pageLayoutOf(int page) const;

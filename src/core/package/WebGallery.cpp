@@ -4,6 +4,7 @@
 #include "kinds/ArchiveProfile.h"
 #include "package/SafeNames.h"
 #include "package/WebPages.h"
+#include "package/WebPictures.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 

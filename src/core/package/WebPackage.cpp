@@ -3,6 +3,7 @@
 #include "common/Text.h"
 #include "package/SafeNames.h"
 #include "package/WebPages.h"
+#include "package/WebPictures.h"
 
 #include <QSet>
 

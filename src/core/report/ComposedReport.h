@@ -29,7 +29,7 @@ public:
     QString name() const override { return m_name; }
     QPageLayout pageLayout() const override { return m_page; }
     int pageCount() const override { return int(m_pages.size()); }
-    bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const override;
+    [[nodiscard]] bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const override;
 
     // Where one object of the layout lands: its box's top on the page and, for
     // a piece of a listing, which of the listing's lines the piece holds.

@@ -1,5 +1,6 @@
 #include "report/ContactSheetReport.h"
 
+#include "common/SideBySide.h"
 #include "common/Text.h"
 #include "report/ReportPainter.h"
 #include "storage/Archive.h"
@@ -8,8 +9,6 @@
 #include "texts/ContactSheetTexts.h"
 
 #include <QPagedPaintDevice>
-#include <QThread>
-#include <QThreadPool>
 #include <exception>
 
 namespace lumidex::report {
@@ -109,22 +108,15 @@ std::vector<QImage> ContactSheetReport::pageThumbnails(qsizetype first, qsizetyp
         return thumbnails;
     // A camera's photo takes a good tenth of a second to decode even at a
     // fraction of its size: the photos of a page are decoded side by side, on as
-    // many threads as the computer has cores. The first one on this thread,
-    // before the others start, so that the decoder's process-wide settings are
-    // in place before any thread reads them.
-    thumbnails[0] = thumbnail(m_entries.at(first), bound);
-    QThreadPool pool;
-    pool.setMaxThreadCount(qMax(1, QThread::idealThreadCount()));
-    for (qsizetype i = 1; i < count; ++i) {
-        pool.start([this, &thumbnails, first, i, bound] {
-            try {
-                thumbnails[std::size_t(i)] = thumbnail(m_entries.at(first + i), bound);
-            } catch (const std::exception&) {
-                thumbnails[std::size_t(i)] = m_book.placeholder;
-            }
-        });
-    }
-    pool.waitForDone();
+    // many threads as the computer has cores. The decoder's process-wide limit
+    // was set at start-up (photofiles::allowLargePictures), never here.
+    sidebyside::forEachIndex(count, [&](qsizetype i) {
+        try {
+            thumbnails[std::size_t(i)] = thumbnail(m_entries.at(first + i), bound);
+        } catch (const std::exception&) {
+            thumbnails[std::size_t(i)] = m_book.placeholder;
+        }
+    });
     return thumbnails;
 }
 

@@ -50,7 +50,7 @@ public:
     QString name() const override;
     QPageLayout pageLayout() const override;
     int pageCount() const override;
-    bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const override;
+    [[nodiscard]] bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const override;
     bool slowPages() const override { return true; }
     QString pageProgress(ReportUse use, int page, int pages) const override;
 

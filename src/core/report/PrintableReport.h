@@ -27,7 +27,7 @@ public:
     virtual int pageCount() const = 0;
     // Paints page `page` (0-based) with `painter`, which is active on `device`.
     // Returns false when the page could not be painted.
-    virtual bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const = 0;
+    [[nodiscard]] virtual bool paintPage(QPainter& painter, QPagedPaintDevice& device, int page) const = 0;
 
     // Whether even a few of its pages are long work (each decodes photos), so
     // that the user sees them go by whatever their number.
@@ -60,11 +60,11 @@ using PagesPainted = std::function<bool(int painted, int total)>;
 // device will not have its margins): every page, or only those of the device's
 // page ranges when the user chose some, one after the other, none held once it
 // is painted.
-PaintOutcome paintPages(
+[[nodiscard]] PaintOutcome paintPages(
     const PrintableReport& report, QPagedPaintDevice& device, const PrintRun& run, const PagesPainted& progress);
 // The same, to the end: false when a page could not be painted or the device
 // refused the painter.
-bool paintReport(const PrintableReport& report, QPagedPaintDevice& device, const PrintRun& run = {});
+[[nodiscard]] bool paintReport(const PrintableReport& report, QPagedPaintDevice& device, const PrintRun& run = {});
 
 // Whether `device` records pages to show them (the print preview) rather than
 // putting them on paper or into a file.

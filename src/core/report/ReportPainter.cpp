@@ -145,7 +145,8 @@ void paintRectangle(QPainter& painter, const DeviceMapping& mapping, const Repor
     painter.restore();
 }
 
-bool paintPicture(QPainter& painter, const DeviceMapping& mapping, const ReportObject& object, const QRectF& area)
+[[nodiscard]] bool paintPicture(
+    QPainter& painter, const DeviceMapping& mapping, const ReportObject& object, const QRectF& area)
 {
     if (object.picture.isNull())
         return true;

@@ -33,12 +33,12 @@ private:
 // texts print literally, on one line (a listing: one line per text line), and
 // only what lies inside the box shows. False when a picture could not be
 // prepared for the device.
-bool paintObject(
+[[nodiscard]] bool paintObject(
     QPainter& painter, const QPagedPaintDevice& device, const DeviceMapping& mapping, const ReportObject& object);
 
 // Paints a page's objects, placed on the printable area of `reportPage`, in
 // order. False when one of them could not be painted.
-bool paintObjects(QPainter& painter, const QPagedPaintDevice& device, const QPageLayout& reportPage,
+[[nodiscard]] bool paintObjects(QPainter& painter, const QPagedPaintDevice& device, const QPageLayout& reportPage,
     const QList<ReportObject>& objects);
 
 } // namespace lumidex::report

@@ -2,6 +2,7 @@
 lumidex_sources(
   CardLayouts.h CardLayouts.cpp CardReport.h CardReport.cpp CompCardLayout.h CompCardLayout.cpp
   CompCardReport.h CompCardReport.cpp ComposedReport.h ComposedReport.cpp ContactSheetLayout.h
-  ContactSheetLayout.cpp ContactSheetReport.h ContactSheetReport.cpp PrintableReport.h PrintableReport.cpp
+  ContactSheetLayout.cpp ContactSheetReport.h ContactSheetReport.cpp PdfFile.h PdfFile.cpp PrintableReport.h
+  PrintableReport.cpp
   ReportLayout.h ReportLayout.cpp ReportPainter.h ReportPainter.cpp SummaryLayout.h SummaryLayout.cpp
 )

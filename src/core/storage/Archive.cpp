@@ -38,6 +38,11 @@ void Archive::setDefaultLockTimeout(int milliseconds)
     defaultLockTimeoutMs = milliseconds;
 }
 
+int Archive::defaultLockTimeout()
+{
+    return defaultLockTimeoutMs;
+}
+
 Archive::Archive(QString filePath, const RecordLayout& layout)
     : m_filePath(std::move(filePath))
     , m_layout(layout)
@@ -170,6 +175,28 @@ void Archive::visitInParts(
     for (const std::exception_ptr& failure : failures)
         if (failure)
             std::rethrow_exception(failure);
+    file.close();
+}
+
+void Archive::readAsItLies(const std::function<bool(QByteArrayView bytes, qint64 fileSize)>& take) const
+{
+    const int recordSize = m_layout.size();
+    ArchiveFile file(m_filePath, recordSize, ArchiveFile::Access::Scan, m_lockTimeoutMs);
+    const qint64 size = file.size();
+    const qint64 records = file.count();
+    bool going = take({}, size);
+    QByteArray buffer;
+    for (qint64 done = 0; going && done < records;) {
+        const qint64 chunk = qMin(recordsPerChunk * 16, records - done);
+        file.readRecords(done, chunk, buffer);
+        going = take(buffer, size);
+        done += chunk;
+    }
+    if (going && size > records * recordSize) {
+        buffer.resize(size - records * recordSize);
+        file.readPartialRecord(buffer.data());
+        take(buffer, size);
+    }
     file.close();
 }
 

@@ -32,6 +32,7 @@ public:
     static constexpr int recordsPerRun = 8192;
     // The wait of archives made from now on (tests shorten it).
     static void setDefaultLockTimeout(int milliseconds);
+    static int defaultLockTimeout();
 
     Archive(QString filePath, const RecordLayout& layout);
 
@@ -78,6 +79,12 @@ public:
         int parts, const std::function<bool(int part, int position, const RecordView& record)>& visit) const;
     // The runs worth making on this computer: one per processor.
     static int partsForThisComputer();
+    // The whole file as it lies, in one cycle under the same hold as a visit:
+    // `take` gets the file's length first (with no bytes), then its bytes in
+    // order, whole records and, last, a partial record left by an append cut
+    // short. A card a save cut short is handed as it was put back. Return false
+    // from `take` to stop. The same rule as inside a visit holds inside `take`.
+    void readAsItLies(const std::function<bool(QByteArrayView bytes, qint64 fileSize)>& take) const;
     // The same, with every field decoded. The same rule holds inside `visit`.
     void forEach(const std::function<bool(int position, const QStringList& values)>& visit) const;
 

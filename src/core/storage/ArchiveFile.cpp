@@ -29,7 +29,32 @@ ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access,
     : m_filePath(filePath)
     , m_recordSize(recordSize)
 {
-    const QByteArray name = QFile::encodeName(filePath);
+    // A restore puts new archives in the place of the old ones while it holds
+    // them: a cycle that waited for the old file meanwhile works on the one that
+    // now has the name, never on the old one moved aside. Only a cycle that
+    // waited looks (a look at the name costs as much as a move's read). A file
+    // replaced again and again is worked on as it is at the last try.
+    constexpr int triesOnReplacedFile = 8;
+    for (int tries = 1;; ++tries) {
+        openAndLock(access, lockTimeoutMs);
+        if (tries == triesOnReplacedFile || !m_locked || !m_waited || !replacedWhileWaiting())
+            break;
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    try {
+        examine();
+        putBackInterruptedSave(access, lockTimeoutMs);
+    } catch (...) {
+        ::close(m_fd);
+        m_fd = -1;
+        throw;
+    }
+}
+
+void ArchiveFile::openAndLock(Access access, int timeoutMs)
+{
+    const QByteArray name = QFile::encodeName(m_filePath);
     if (access != Access::Write) {
         // Browsing needs no right to write: an archive the user may only read is
         // read all the same, and only a Save reports that it cannot be written.
@@ -43,14 +68,23 @@ ArchiveFile::ArchiveFile(const QString& filePath, int recordSize, Access access,
     if (m_fd < 0)
         fail(QStringLiteral("Cannot open"));
     try {
-        lock(access, lockTimeoutMs);
-        examine();
-        putBackInterruptedSave(access, lockTimeoutMs);
+        lock(access, timeoutMs);
     } catch (...) {
         ::close(m_fd);
         m_fd = -1;
         throw;
     }
+}
+
+bool ArchiveFile::replacedWhileWaiting() const
+{
+    struct stat held;
+    struct stat named;
+    if (::fstat(m_fd, &held) != 0)
+        return false;
+    if (::stat(QFile::encodeName(m_filePath).constData(), &named) != 0)
+        return errno == ENOENT;
+    return held.st_dev != named.st_dev || held.st_ino != named.st_ino;
 }
 
 ArchiveFile::~ArchiveFile()
@@ -66,7 +100,7 @@ void ArchiveFile::lock(Access access, int timeoutMs)
     const Kind kind = access == Access::Write ? Kind::Exclusive
         : access == Access::Scan              ? Kind::Shared
                                               : Kind::SharedBriefly;
-    switch (acquire(m_fd, kind, timeoutMs)) {
+    switch (acquire(m_fd, kind, timeoutMs, &m_waited)) {
     case Outcome::Locked:
         m_locked = true;
         return;
@@ -180,6 +214,24 @@ void ArchiveFile::readRecords(qint64 index, qint64 records, char* into) const
     if (m_repairedIndex >= index && m_repairedIndex < index + records)
         std::memcpy(
             into + (m_repairedIndex - index) * m_recordSize, m_repairedRecord.constData(), size_t(m_recordSize));
+}
+
+void ArchiveFile::readPartialRecord(char* into) const
+{
+    const qint64 start = count() * m_recordSize;
+    const qint64 wanted = m_size - start;
+    qint64 got = 0;
+    while (got < wanted) {
+        const ssize_t n = ::pread(m_fd, into + got, size_t(wanted - got), off_t(start + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail(QStringLiteral("Cannot read"));
+        if (n == 0)
+            throw ArchiveError(QStringLiteral("Short read in %1: %2 of %3 bytes").arg(m_filePath).arg(got).arg(wanted),
+                FailureCause::fromSystem(EIO));
+        got += n;
+    }
 }
 
 void ArchiveFile::readFromFile(qint64 index, qint64 records, char* into) const

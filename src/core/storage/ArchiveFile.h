@@ -35,10 +35,15 @@ public:
 
     // Whole records in the file; a partial last record does not count.
     qint64 count() const;
+    // The file's length in bytes, a partial last record included.
+    qint64 size() const { return m_size; }
     // Reads `records` whole records from record `index` on into `buffer`.
     void readRecords(qint64 index, qint64 records, QByteArray& buffer) const;
     // The same into memory with room for them.
     void readRecords(qint64 index, qint64 records, char* into) const;
+    // The bytes after the last whole record (those of an append cut short), as
+    // they lie: size() - count() * record size of them.
+    void readPartialRecord(char* into) const;
     // Writes a record at the end (or over a partial last record), on the disk
     // when it returns.
     void appendRecord(QByteArrayView record);
@@ -50,6 +55,8 @@ public:
 
 private:
     [[noreturn]] void fail(const QString& what) const;
+    void openAndLock(Access access, int timeoutMs);
+    bool replacedWhileWaiting() const;
     void lock(Access access, int timeoutMs);
     void examine();
     // Puts back the card of a save cut short, if its rollback file is there.
@@ -70,6 +77,8 @@ private:
     bool m_locked = false;
     // Another program kept the archive past the wait.
     bool m_lockedElsewhere = false;
+    // Another program had the archive when this cycle asked for it.
+    bool m_waited = false;
     // The file's size while the lock is held: only this cycle can change it.
     qint64 m_size = 0;
     // A card put back in memory only, read in place of what the file holds.

@@ -22,10 +22,6 @@ namespace lumidex::photofiles {
 
 namespace {
 
-// Megabytes a decoded picture may take. Qt's default stops near 33 megapixels;
-// today's cameras take 50 and more.
-constexpr int allocationLimitMb = 1024;
-
 bool makeFolderOf(const QString& path, FailureCause* cause)
 {
     const QString folder = QFileInfo(path).absolutePath();
@@ -82,14 +78,6 @@ QByteArray readWhole(QFile& file)
     return bytes;
 }
 
-void useAllocationLimit()
-{
-    // Set only when it differs: the slideshow decodes its next photo on a thread
-    // of its own while the editor may decode one here.
-    if (QImageReader::allocationLimit() != allocationLimitMb)
-        QImageReader::setAllocationLimit(allocationLimitMb);
-}
-
 // What `reader` holds, upright, at no more than `bound` (an empty bound: whole),
 // proportions kept. A JPEG is decoded straight at the smaller size, so a
 // 45-megapixel photo shown in a frame is never decoded whole. `wholeSize`, when
@@ -120,6 +108,11 @@ QImage readFitting(QImageReader& reader, const QSize& bound, QSize* wholeSize)
 
 } // namespace
 
+void allowLargePictures()
+{
+    QImageReader::setAllocationLimit(largePictureLimitMb);
+}
+
 QString registryPhotoPath(const QString& programDir, const QString& position)
 {
     return QDir(programDir)
@@ -143,7 +136,6 @@ KeptPicture keepPicture(const QString& path, const QSize& bound)
 
     // Judged by its header before a byte more is read: a file of gigabytes that
     // is no picture must not be taken into memory to find that out.
-    useAllocationLimit();
     {
         QImageReader probe(path);
         if (!probe.canRead())
@@ -189,7 +181,6 @@ KeptPicture keepPhoto(const QString& path, const QSize& bound)
 
 QImage pictureFromBytes(const QByteArray& bytes, const QSize& bound)
 {
-    useAllocationLimit();
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -204,7 +195,6 @@ DecodedPicture decodePictureFitting(const QString& path, const QSize& bound)
         return picture;
     picture.status = DecodedPicture::Status::Unreadable;
 
-    useAllocationLimit();
     QImageReader reader(path);
     QImage image = readFitting(reader, bound, nullptr);
     if (image.isNull())

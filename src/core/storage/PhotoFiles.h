@@ -11,6 +11,18 @@
 // and written. Photos are found by archive and position, never by a record field.
 namespace lumidex::photofiles {
 
+// Megabytes a decoded picture may take. Qt's default (256) stops near 33
+// megapixels at four bytes a pixel; today's cameras take 50 and more.
+inline constexpr int largePictureLimitMb = 1024;
+
+// Raises the decoder's limit to largePictureLimitMb for the whole process. The
+// limit is one setting that every decoding thread reads (the slideshow's
+// preloader, the contact sheet's and the web gallery's pools, the editor), so it
+// is written once, at start-up, before any thread decodes: by the program's
+// main, the test programs' and the benchmarks'. Never call it where a picture
+// may be decoding.
+void allowLargePictures();
+
 // <programDir>/Anagrafica/Scheda_<position>.jpg; the position text is trimmed.
 QString registryPhotoPath(const QString& programDir, const QString& position);
 // <programDir>/<folder>/<bookName>_Foto_<position>.jpg; name and position trimmed.
@@ -48,8 +60,8 @@ struct KeptPicture {
 
 // Reads the file's bytes (once its first bytes say it is a picture) and decodes
 // them at no more than `bound`, upright as the camera meant it (EXIF orientation),
-// with room for photos of 50 megapixels and more; an empty bound decodes the
-// whole picture.
+// with room for photos of 50 megapixels and more once allowLargePictures() has
+// run; an empty bound decodes the whole picture.
 KeptPicture keepPicture(const QString& path, const QSize& bound);
 // keepPicture() after creating the file's folder (with missing parents), as every
 // load of a card's photo does.

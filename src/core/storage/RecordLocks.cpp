@@ -85,7 +85,7 @@ int alarmSignal()
         const int number = SIGRTMIN + 3;
         struct sigaction action;
         std::memset(&action, 0, sizeof action);
-        action.sa_handler = [](int) { };
+        action.sa_handler = [](int) {};
         sigemptyset(&action.sa_mask);
         action.sa_flags = 0;
         ::sigaction(number, &action, nullptr);
@@ -210,12 +210,14 @@ Outcome outcomeOf(Try answer)
 
 } // namespace
 
-Outcome acquire(int fd, Kind kind, int timeoutMs)
+Outcome acquire(int fd, Kind kind, int timeoutMs, bool* waited)
 {
     const short type = kind == Kind::Exclusive ? F_WRLCK : F_RDLCK;
     // Where nobody is inside or waiting, the records, the pending byte and the
     // entry byte are had in one go (they lie end to end).
     const Try atOnce = tryLock(fd, type, 0, entryByte + 1);
+    if (waited)
+        *waited = atOnce == Try::Busy;
     if (atOnce == Try::Granted) {
         // A writer lets the next one through the door at once, to wait for the
         // pending byte; a reader of many records lets both bytes go, so that a

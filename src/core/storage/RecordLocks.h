@@ -37,11 +37,12 @@ enum class Outcome {
     Failed,
 };
 
-// Waits up to `timeoutMs` for the lock of a cycle of the given kind.
-Outcome acquire(int fd, Kind kind, int timeoutMs);
+// Waits up to `timeoutMs` for the lock of a cycle of the given kind. `waited`,
+// when given, tells whether another program had the archive at first.
+[[nodiscard]] Outcome acquire(int fd, Kind kind, int timeoutMs, bool* waited = nullptr);
 
 // Turns the exclusive lock of a cycle into a shared one, without a moment in
 // which another writer could get in.
-bool downgrade(int fd);
+[[nodiscard]] bool downgrade(int fd);
 
 } // namespace lumidex::recordlocks

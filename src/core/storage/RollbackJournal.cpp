@@ -31,7 +31,7 @@ qsizetype checksumSize()
     return QCryptographicHash::hashLength(checksumKind);
 }
 
-bool writeAll(int fd, const QByteArray& bytes)
+[[nodiscard]] bool writeAll(int fd, const QByteArray& bytes)
 {
     qsizetype done = 0;
     while (done < bytes.size()) {
@@ -119,7 +119,8 @@ Found read(const QString& journalPath, int recordSize)
     }
     QFile file;
     struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)
+        || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
         ::close(fd);
         return found;
     }

@@ -40,4 +40,61 @@ QString noApplication(const QString& name)
         .arg(name);
 }
 
+QString fileUnreadable(const QString& name)
+{
+    return QStringLiteral(
+        "Attenzione: non è stato possibile aprire il file «%1» della cartella dei documenti allegati.")
+        .arg(name);
+}
+
+QString caption()
+{
+    return QStringLiteral(" Allega file");
+}
+
+QString applyButton()
+{
+    return QStringLiteral("Applica e chiudi");
+}
+
+QString slotCaption()
+{
+    return QStringLiteral("° file allegato:");
+}
+
+QString nameCaption()
+{
+    return QStringLiteral("Nome ");
+}
+
+QString descriptionCaption()
+{
+    return QStringLiteral("Descrizione ");
+}
+
+QString eraseTip()
+{
+    return QStringLiteral("Toglie il file allegato dalla scheda.");
+}
+
+QString browseButton()
+{
+    return QStringLiteral("Sfoglia...");
+}
+
+QString openButton()
+{
+    return QStringLiteral("Apri");
+}
+
+QString chooseTitle()
+{
+    return QStringLiteral("Selezionare il file da allegare:");
+}
+
+QString chooseFilter()
+{
+    return QStringLiteral("Tutti i file (*.*)|*.*");
+}
+
 } // namespace lumidex::attachtext

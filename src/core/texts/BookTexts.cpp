@@ -116,4 +116,149 @@ QString shootingDataNotice(const shooting::ShootingFill& fill)
     return {};
 }
 
+QString creationCaption()
+{
+    return QStringLiteral(" Lumidex - Creazione book fotografico");
+}
+
+QString createTip()
+{
+    return QStringLiteral("Crea il nuovo book fotografico.");
+}
+
+QString leaveCreationTip()
+{
+    return QStringLiteral("Esci senza creare un book fotografico.");
+}
+
+QString openingCaption()
+{
+    return QStringLiteral(" Lumidex - Apertura book fotografico");
+}
+
+QString openTip()
+{
+    return QStringLiteral("Apri il book fotografico selezionato.");
+}
+
+QString deleteTip()
+{
+    return QStringLiteral("Elimina il book fotografico selezionato.");
+}
+
+QString leaveOpeningTip()
+{
+    return QStringLiteral("Esci senza aprire un book fotografico.");
+}
+
+QString menuInstructions()
+{
+    return QStringLiteral("Premere il pulsante per creare un nuovo book fotografico o per aprirne uno esistente.");
+}
+
+QString createButton()
+{
+    return QStringLiteral("Crea nuovo book fotografico");
+}
+
+QString openButton()
+{
+    return QStringLiteral("Apri book fotografico esistente");
+}
+
+QString backToStartTip()
+{
+    return QStringLiteral("Torna al menu principale.");
+}
+
+QString helpTip()
+{
+    return QStringLiteral("Visualizza la pagina della guida.");
+}
+
+QString bookNamePlaceholder()
+{
+    return QStringLiteral("Nome book fotografico");
+}
+
+QString todayTip()
+{
+    return QStringLiteral("Inserisci la data corrente.");
+}
+
+QString dateFieldTip()
+{
+    return QStringLiteral("Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario.");
+}
+
+QString titleCaption()
+{
+    return QStringLiteral("Titolo foto:");
+}
+
+QString descriptionCaption()
+{
+    return QStringLiteral("Descrizione:");
+}
+
+QString dateCaption()
+{
+    return QStringLiteral("Data scatto:");
+}
+
+QString locationCaption()
+{
+    return QStringLiteral("Location:");
+}
+
+QString photographerCaption()
+{
+    return QStringLiteral("Fotografo:");
+}
+
+QString cameraCaption()
+{
+    return QStringLiteral("Fotocamera:");
+}
+
+QString retouchCaption()
+{
+    return QStringLiteral("Fotoritocco:");
+}
+
+QString clothesCaption()
+{
+    return QStringLiteral("Abiti:");
+}
+
+QString accessoriesCaption()
+{
+    return QStringLiteral("Accessori:");
+}
+
+QString makeUpCaption()
+{
+    return QStringLiteral("Trucco:");
+}
+
+QString ratingCaption()
+{
+    return QStringLiteral("Giudizio:");
+}
+
+QString calendarCaption()
+{
+    return QStringLiteral(" Importazione data");
+}
+
+QString calendarPrompt()
+{
+    return QStringLiteral("Importare una data:");
+}
+
+QString importButton()
+{
+    return QStringLiteral("Importa");
+}
+
 } // namespace lumidex::booktext

@@ -35,4 +35,47 @@ QString locationRequired();
 // Empty when there is nothing to tell.
 QString shootingDataNotice(const shooting::ShootingFill& fill);
 
+// The creation window's caption and the tips of its buttons.
+QString creationCaption();
+QString createTip();
+QString leaveCreationTip();
+
+// The opening window's caption and the tips of its buttons.
+QString openingCaption();
+QString openTip();
+QString deleteTip();
+QString leaveOpeningTip();
+
+// The book menu's instructions, buttons and the tip of its exit.
+QString menuInstructions();
+QString createButton();
+QString openButton();
+QString backToStartTip();
+
+// The help picture of the menu, creation and opening windows.
+QString helpTip();
+
+// The entry editor's title bar, date tips and field captions.
+// What the title bar shows until the catalogue names the book.
+QString bookNamePlaceholder();
+QString todayTip();
+QString dateFieldTip();
+// The captions of the entry's fields.
+QString titleCaption();
+QString descriptionCaption();
+QString dateCaption();
+QString locationCaption();
+QString photographerCaption();
+QString cameraCaption();
+QString retouchCaption();
+QString clothesCaption();
+QString accessoriesCaption();
+QString makeUpCaption();
+QString ratingCaption();
+
+// The calendar's caption, prompt and import button.
+QString calendarCaption();
+QString calendarPrompt();
+QString importButton();
+
 } // namespace lumidex::booktext

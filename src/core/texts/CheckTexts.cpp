@@ -51,4 +51,44 @@ QString ibanWrong()
     return QStringLiteral("Attenzione: l'IBAN digitato è ERRATO!");
 }
 
+QString codFiscCaption()
+{
+    return QStringLiteral(" Controllo codice fiscale");
+}
+
+QString codFiscPrompt()
+{
+    return QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo.");
+}
+
+QString partitaIvaCaption()
+{
+    return QStringLiteral(" Controllo partita IVA");
+}
+
+QString partitaIvaPrompt()
+{
+    return QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo.");
+}
+
+QString ibanCaption()
+{
+    return QStringLiteral(" Controllo IBAN");
+}
+
+QString ibanPrompt()
+{
+    return QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo.");
+}
+
+QString checkButton()
+{
+    return QStringLiteral("Controlla");
+}
+
+QString closeButton()
+{
+    return QStringLiteral("Chiudi");
+}
+
 } // namespace lumidex::checktext

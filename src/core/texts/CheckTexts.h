@@ -18,4 +18,14 @@ QString ibanLength();
 QString ibanValid();
 QString ibanWrong();
 
+// The windows' captions, prompts and buttons.
+QString codFiscCaption();
+QString codFiscPrompt();
+QString partitaIvaCaption();
+QString partitaIvaPrompt();
+QString ibanCaption();
+QString ibanPrompt();
+QString checkButton();
+QString closeButton();
+
 } // namespace lumidex::checktext

@@ -26,6 +26,14 @@ QString characterRefused(const QString& character);
 // The status line's words for the changes made to one arriving text: one
 // sentence per character, each said once.
 QString storableNotice(const QList<storabletext::Change>& changes);
+// The status tip of an editor's picture button, by its object name ("cmdSalva");
+// empty for a name no editor button has.
+QString buttonTip(const QString& buttonName);
+// The file dialogs of the photo: their titles and filters.
+QString loadPhotoTitle();
+QString loadPhotoFilter();
+QString savePhotoTitle();
+QString savePhotoFilter();
 } // namespace editortext
 
 } // namespace lumidex

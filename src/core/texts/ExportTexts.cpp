@@ -39,4 +39,56 @@ QString cannotOpen(const QString& path)
         .arg(path);
 }
 
+QString partialRead(qsizetype read, qsizetype total)
+{
+    if (total < 0)
+        return QStringLiteral("Sono state lette solo %1 schede: non è stato possibile sapere quante ne contenga "
+                              "l'archivio.")
+            .arg(read);
+    return QStringLiteral("Sono state lette solo %1 schede su %2.").arg(read).arg(total);
+}
+
+QString askToExportPartial(qsizetype read, qsizetype total)
+{
+    return partialRead(read, total)
+        + QStringLiteral("\r\n\r\nIl file di Excel conterrebbe solo le schede lette. Si vuole esportarle comunque?");
+}
+
+QString exportedPartially(qsizetype read, qsizetype total)
+{
+    return partialRead(read, total)
+        + QStringLiteral("\r\n\r\nIl file di Excel contiene solo le schede lette.\r\n\r\n"
+                         "Si vuole aprire il file di Excel?");
+}
+
+QString exportTip()
+{
+    return QStringLiteral("Esporta l'archivio in formato Microsoft Excel.");
+}
+
+QString exportText()
+{
+    return QStringLiteral("Esporta archivio");
+}
+
+QString helpTip()
+{
+    return QStringLiteral("Visualizza la pagina della guida sensibile al contesto.");
+}
+
+QString helpText()
+{
+    return QStringLiteral("Guida");
+}
+
+QString exitTip()
+{
+    return QStringLiteral("Esci da questo ambiente di lavoro.");
+}
+
+QString exitToolTip()
+{
+    return QStringLiteral("Esci (Esc)");
+}
+
 } // namespace lumidex::exporttext

@@ -41,4 +41,44 @@ QString changeFailure()
                           "Si consiglia di reinstallare il software.");
 }
 
+QString changeCaption()
+{
+    return QStringLiteral(" Cambia password");
+}
+
+QString oldPassword()
+{
+    return QStringLiteral("Vecchia password:");
+}
+
+QString newPassword()
+{
+    return QStringLiteral("Nuova password:");
+}
+
+QString confirmPassword()
+{
+    return QStringLiteral("Conferma nuova password:");
+}
+
+QString loginCaption()
+{
+    return QStringLiteral(" Lumidex - Autenticazione");
+}
+
+QString loginInstructions()
+{
+    return QStringLiteral("Immetti la password e premi OK.");
+}
+
+QString exitButton()
+{
+    return QStringLiteral("Esci");
+}
+
+QString changeButton()
+{
+    return QStringLiteral("Cambia password");
+}
+
 } // namespace lumidex::logintext

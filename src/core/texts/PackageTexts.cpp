@@ -127,5 +127,10 @@ QString galleryDone(const QString& folder)
     return QStringLiteral("La galleria web del book è stata creata nella cartella:") + paragraph + folder + paragraph
         + QStringLiteral("Aprirla ora nel browser?");
 }
+QString webNotOpened(const QString& folder)
+{
+    return QStringLiteral("Attenzione: non è stato possibile aprire la pagina nel browser.") + paragraph
+        + QStringLiteral("I file restano nella cartella:") + paragraph + folder;
+}
 
 } // namespace lumidex::packagetext

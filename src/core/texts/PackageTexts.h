@@ -36,6 +36,9 @@ QString galleryProgress();
 QString galleryCancelled();
 QString galleryFailed(const QString& reason);
 QString galleryDone(const QString& folder);
+// The user asked to see a web page or gallery just made, and the desktop would
+// not open it in a browser.
+QString webNotOpened(const QString& folder);
 } // namespace packagetext
 
 } // namespace lumidex

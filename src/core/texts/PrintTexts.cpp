@@ -34,4 +34,20 @@ QString longSummary(qsizetype lines, int pages)
         .arg(italian.toString(lines), italian.toString(pages));
 }
 
+QString summaryFailed(const QString& name)
+{
+    return QStringLiteral("Stampa del riepilogo non riuscita: la stampante non ha accettato le pagine di \"%1\".")
+        .arg(name);
+}
+
+QString printCaption()
+{
+    return QStringLiteral(" Stampa scheda");
+}
+
+QString previewCaption()
+{
+    return QStringLiteral(" Anteprima di stampa");
+}
+
 } // namespace lumidex::printtext

@@ -17,5 +17,11 @@ QString previewingPage(int page, int pages);
 
 // Asked before a summary of `lines` lines that takes `pages` pages is printed.
 QString longSummary(qsizetype lines, int pages);
+// The summary `name` did not reach the printer or its file.
+QString summaryFailed(const QString& name);
+
+// The captions of the card print and card preview windows.
+QString printCaption();
+QString previewCaption();
 
 } // namespace lumidex::printtext

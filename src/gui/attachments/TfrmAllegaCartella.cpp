@@ -2,10 +2,12 @@
 
 #include "attachments/AttachmentFiles.h"
 #include "common/Formatting.h"
+#include "common/ReadableFile.h"
 #include "common/Text.h"
 #include "kinds/ArchiveProfile.h"
 #include "storage/Layouts.h"
 #include "texts/AttachTexts.h"
+#include "texts/CommonTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/NoticeLine.h"
@@ -13,7 +15,6 @@
 #include "ui/Pictures.h"
 #include "ui/RecentFolders.h"
 #include "ui/StorableInput.h"
-#include "ui/TMisc.h"
 #include "ui/TextButton.h"
 
 #include <QDir>
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <cerrno>
 #include <tuple>
 
 namespace lumidex {
@@ -66,11 +68,11 @@ QString numbered(const char* prefix, int index)
 
 } // namespace
 
-TfrmAllegaCartella::TfrmAllegaCartella(const QString& programDir, QWidget* parent)
+TfrmAllegaCartella::TfrmAllegaCartella(const QString& programDir, ArchiveKind kind, QWidget* parent)
     : QDialog(parent, Qt::Dialog | fixedFrame)
     , m_programDir(programDir)
 {
-    setUpFixedWindow(this, QStringLiteral("frmAllegaCartella"), QStringLiteral(" Allega file"), QSize(634, 534));
+    setUpFixedWindow(this, QStringLiteral("frmAllegaCartella"), attachtext::caption(), QSize(634, 534));
     setModal(true);
     applyFormatSettings();
     setStyleSheet(allegaStyleSheet);
@@ -107,9 +109,8 @@ TfrmAllegaCartella::TfrmAllegaCartella(const QString& programDir, QWidget* paren
     column->addWidget(panInfo);
     column->addSpacing(2);
 
-    btnAnnulla = makeAttachmentButton(panel, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), QSize(126, 32));
-    btnApplica
-        = makeAttachmentButton(panel, QStringLiteral("btnApplica"), QStringLiteral("Applica e chiudi"), QSize(154, 32));
+    btnAnnulla = makeAttachmentButton(panel, QStringLiteral("btnAnnulla"), commontext::cancelButton(), QSize(126, 32));
+    btnApplica = makeAttachmentButton(panel, QStringLiteral("btnApplica"), attachtext::applyButton(), QSize(154, 32));
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(10);
     buttons->addStretch(1);
@@ -117,7 +118,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(const QString& programDir, QWidget* paren
     buttons->addWidget(btnApplica);
     column->addLayout(buttons);
 
-    lblMemory = new QLabel(this);
+    lblMemory = new QLabel(archiveProfile(kind).cardMarker, this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
@@ -140,9 +141,9 @@ QWidget* TfrmAllegaCartella::buildSlot(QWidget* parent, int index)
     frame->setProperty("allegato", true);
     frame->setFixedSize(slotSize);
 
-    const QString nth = QString::number(index + 1) + QStringLiteral("° file allegato:");
-    auto* nameCaption = new QLabel(QStringLiteral("Nome ") + nth, frame);
-    auto* descriptionCaption = new QLabel(QStringLiteral("Descrizione ") + nth, frame);
+    const QString nth = QString::number(index + 1) + attachtext::slotCaption();
+    auto* nameCaption = new QLabel(attachtext::nameCaption() + nth, frame);
+    auto* descriptionCaption = new QLabel(attachtext::descriptionCaption() + nth, frame);
 
     Slot& slot = m_slots[index];
     slot.txtFile = new QLineEdit(frame);
@@ -153,11 +154,11 @@ QWidget* TfrmAllegaCartella::buildSlot(QWidget* parent, int index)
     slot.txtFile->setFocusPolicy(Qt::ClickFocus);
     slot.txtFile->setFixedWidth(338);
     slot.imgCancella = makePictureButton(frame, numbered("imgCancella", index), QStringLiteral(":/icons/cancella.svg"),
-        QSize(22, 22), QStringLiteral("Toglie il file allegato dalla scheda."));
+        QSize(22, 22), attachtext::eraseTip());
     slot.imgCancella->setToolTip(slot.imgCancella->statusTip());
     slot.btnSfoglia
-        = makeAttachmentButton(frame, numbered("btnSfoglia", index), QStringLiteral("Sfoglia..."), QSize(86, 28));
-    slot.btnApri = makeAttachmentButton(frame, numbered("btnApri", index), QStringLiteral("Apri"), QSize(86, 28));
+        = makeAttachmentButton(frame, numbered("btnSfoglia", index), attachtext::browseButton(), QSize(86, 28));
+    slot.btnApri = makeAttachmentButton(frame, numbered("btnApri", index), attachtext::openButton(), QSize(86, 28));
     slot.btnApri->setEnabled(false);
     slot.txtDesc = new QLineEdit(frame);
     slot.txtDesc->setObjectName(numbered("txtDesc", index));
@@ -221,9 +222,8 @@ void TfrmAllegaCartella::nameChanged(int index)
 
 void TfrmAllegaCartella::browse(int index)
 {
-    const QString chosen = interaction().openFileName(this,
-        { QStringLiteral("Selezionare il file da allegare:"), QStringLiteral("Tutti i file (*.*)|*.*"), {}, {},
-            lastFolder(FolderUse::Attach) });
+    const QString chosen = interaction().openFileName(
+        this, { attachtext::chooseTitle(), attachtext::chooseFilter(), {}, {}, lastFolder(FolderUse::Attach) });
     if (chosen.isEmpty())
         return;
     rememberFolderOf(FolderUse::Attach, chosen);
@@ -274,11 +274,18 @@ void TfrmAllegaCartella::open(int index)
     const QString path = attachments::attachedFilePath(m_programDir, m_slots[index].txtFile->text());
     if (path.isEmpty())
         return;
-    if (TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"')))
+    if (interaction().openFile(path))
         return;
+    // A file gone from the folder can be attached again; one the system will not
+    // let be read says why; otherwise nothing here opens its kind.
     const QString name = QFileInfo(path).fileName();
-    interaction().message(this, MessageKind::Warning,
-        QFileInfo::exists(path) ? attachtext::noApplication(name) : attachtext::fileMissing(name), Buttons::Ok);
+    const FailureCause unreadable = readFailureOf(path);
+    QString message = attachtext::noApplication(name);
+    if (unreadable.systemError() == ENOENT)
+        message = attachtext::fileMissing(name);
+    else if (unreadable.isKnown())
+        message = withCause(attachtext::fileUnreadable(name), unreadable);
+    interaction().message(this, MessageKind::Warning, message, Buttons::Ok);
 }
 
 void TfrmAllegaCartella::erase(int index)
@@ -289,10 +296,7 @@ void TfrmAllegaCartella::erase(int index)
 
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    // The marker is compared exactly: only the three editors take attachments back.
-    m_appliedMarker = text::trimmed(lblMemory->text());
-    if (kindOfCardMarker(m_appliedMarker))
-        m_applied = attachments();
+    m_applied = attachments();
     accept();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kinds/ArchiveKind.h"
+
 #include <QDialog>
 #include <QStringList>
 #include <array>
@@ -16,25 +18,34 @@ namespace lumidex {
 // name and a description. "Sfoglia..." copies the chosen file into the shared
 // attachments folder at once; the names and descriptions go back to the editor
 // only through "Applica e chiudi", and into the archive only with the editor's
-// Save. The marker in `lblMemory` says which editor opened the dialog.
+// Save. The dialog is made for the kind of the editor that opens it; its hidden
+// `lblMemory` shows that kind's words ("anagrafica", "bookuomini", "bookdonne"),
+// which nothing reads.
 class TfrmAllegaCartella : public QDialog {
     Q_OBJECT
 public:
     static constexpr int slotCount = 3;
 
-    explicit TfrmAllegaCartella(const QString& programDir, QWidget* parent = nullptr);
+    TfrmAllegaCartella(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
     // The card's attachments in record order: the three names, then the three
     // descriptions. Each is trimmed.
     void setAttachments(const QStringList& values);
     QStringList attachments() const;
 
-    // What "Applica e chiudi" gave back, in record order and trimmed, for the
-    // editor its marker named; nothing after "Annulla" or for an unknown marker.
+    // What "Applica e chiudi" gave back, in record order and trimmed; nothing
+    // after "Annulla".
     const std::optional<QStringList>& appliedAttachments() const { return m_applied; }
-    // The trimmed marker "Applica e chiudi" read.
-    const QString& appliedMarker() const { return m_appliedMarker; }
 
+public slots:
+    void btnApplicaClick();
+    void btnAnnullaClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     QLineEdit* txtFile01 = nullptr;
     QLineEdit* txtFile02 = nullptr;
     QLineEdit* txtFile03 = nullptr;
@@ -56,15 +67,6 @@ public:
     // Says what became of a character the card could not keep.
     QLabel* panInfo = nullptr;
 
-public slots:
-    void btnApplicaClick();
-    void btnAnnullaClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     struct Slot {
         QLineEdit* txtFile = nullptr;
         QToolButton* imgCancella = nullptr;
@@ -82,7 +84,6 @@ private:
     QString m_programDir;
     std::array<Slot, slotCount> m_slots;
     std::optional<QStringList> m_applied;
-    QString m_appliedMarker;
 };
 
 } // namespace lumidex

@@ -40,7 +40,7 @@ long fileNameLimit(const QString& folder)
 } // namespace
 
 BookCreation::BookCreation(const QString& programDir, ArchiveKind kind, QWidget* parent)
-    : BookScreen(programDir, kind, QStringLiteral(" Lumidex - Creazione book fotografico"), parent)
+    : BookScreen(programDir, kind, booktext::creationCaption(), parent)
 {
     panel()->setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
@@ -76,9 +76,9 @@ BookCreation::BookCreation(const QString& programDir, ArchiveKind kind, QWidget*
 
     btnApplica
         = makePictureButton(sheet, QStringLiteral("btnApplica"), QStringLiteral(":/icons/pulsante-applica-chiudi.svg"),
-            QSize(200, 40), QStringLiteral("Crea il nuovo book fotografico."), QKeySequence(Qt::Key_Return));
+            QSize(200, 40), booktext::createTip(), QKeySequence(Qt::Key_Return));
     btnAnnulla = makePictureButton(sheet, QStringLiteral("btnAnnulla"), QStringLiteral(":/icons/pulsante-annulla.svg"),
-        QSize(140, 40), QStringLiteral("Esci senza creare un book fotografico."), QKeySequence(Qt::Key_Escape));
+        QSize(140, 40), booktext::leaveCreationTip(), QKeySequence(Qt::Key_Escape));
     for (QToolButton* button : { btnApplica, btnAnnulla })
         button->setToolTip(button->statusTip());
     makeHelpButton(QStringLiteral(":/icons/guida-piccola.svg"), QSize(29, 28));

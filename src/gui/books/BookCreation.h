@@ -17,14 +17,6 @@ class BookCreation : public BookScreen {
 public:
     BookCreation(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
-    QLineEdit* txtFile = nullptr;
-    QToolButton* btnApplica = nullptr;
-    QToolButton* btnAnnulla = nullptr;
-    // Full path of the book file to create.
-    // Says, under the name, what became of a letter a book name cannot hold.
-    QLabel* lblAvviso = nullptr;
-    QLabel* lblFile = nullptr;
-
 public slots:
     void btnApplicaClick();
     void btnAnnullaClick();
@@ -34,6 +26,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QLineEdit* txtFile = nullptr;
+    QToolButton* btnApplica = nullptr;
+    QToolButton* btnAnnulla = nullptr;
+    // Full path of the book file to create.
+    // Says, under the name, what became of a letter a book name cannot hold.
+    QLabel* lblAvviso = nullptr;
+    QLabel* lblFile = nullptr;
+
     // Returns true when the key is swallowed.
     bool txtFileKeyDown(QKeyEvent* event);
     void warn(const QString& text);

@@ -57,10 +57,10 @@ bool isNavigationOrModifier(int key)
 BookEditor::BookEditor(const QString& programDir, ArchiveKind kind, QWidget* parent)
     : CardEditor(programDir, kind, parent)
     , lblFile(new QLabel(this))
-    , lblNome(new QLabel(QStringLiteral("Nome book fotografico"), this))
+    , lblNome(new QLabel(booktext::bookNamePlaceholder(), this))
     , txtData(field(bookField("Data")))
-    , impData(makePictureButton(this, QStringLiteral("impData"), QStringLiteral(":/icons/data.svg"), QSize(22, 22),
-          QStringLiteral("Inserisci la data corrente.")))
+    , impData(makePictureButton(
+          this, QStringLiteral("impData"), QStringLiteral(":/icons/data.svg"), QSize(22, 22), booktext::todayTip()))
 {
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->hide();
@@ -72,8 +72,7 @@ BookEditor::BookEditor(const QString& programDir, ArchiveKind kind, QWidget* par
     txtData->setAlignment(Qt::AlignCenter);
     // A date shows whole in whatever font the set-up gives the fields.
     showWholeValue(*txtData, QStringLiteral("00/00/0000"), WholeValueFit::Fixed, 150);
-    txtData->setStatusTip(
-        QStringLiteral("Fai clic su questo campo e premi un tasto qualsiasi per importare una data dal calendario."));
+    txtData->setStatusTip(booktext::dateFieldTip());
 
     finishLayout(buildFieldArea());
 
@@ -106,18 +105,21 @@ QWidget* BookEditor::buildFieldArea()
     column->addWidget(headingRow(lblNome));
     column->addSpacing(4);
 
-    const auto place = [this](const char* name, const char* caption, int stretch, QWidget* beside = nullptr) {
-        return FieldPlace { field(bookField(name)), QString::fromUtf8(caption), stretch, {}, beside };
+    const auto place = [this](int index, const QString& caption, int stretch, QWidget* beside = nullptr) {
+        return FieldPlace { field(index), caption, stretch, {}, beside };
     };
     const QList<QList<FieldPlace>> rows {
-        { place("Titolo", "Titolo foto:", 1) },
-        { place("Descrizione", "Descrizione:", 1) },
-        { place("Data", "Data scatto:", 0, impData), place("Location", "Location:", 1) },
-        { place("Fotografo", "Fotografo:", 1), place("Fotocamera", "Fotocamera:", 1) },
-        { place("Fotoritocco", "Fotoritocco:", 1) },
-        { place("Abiti", "Abiti:", 1), place("Accessori", "Accessori:", 1) },
-        { place("Trucco", "Trucco:", 1) },
-        { place("Giudizio", "Giudizio:", 1) },
+        { place(bookField("Titolo"), booktext::titleCaption(), 1) },
+        { place(bookField("Descrizione"), booktext::descriptionCaption(), 1) },
+        { place(bookField("Data"), booktext::dateCaption(), 0, impData),
+            place(bookField("Location"), booktext::locationCaption(), 1) },
+        { place(bookField("Fotografo"), booktext::photographerCaption(), 1),
+            place(bookField("Fotocamera"), booktext::cameraCaption(), 1) },
+        { place(bookField("Fotoritocco"), booktext::retouchCaption(), 1) },
+        { place(bookField("Abiti"), booktext::clothesCaption(), 1),
+            place(bookField("Accessori"), booktext::accessoriesCaption(), 1) },
+        { place(bookField("Trucco"), booktext::makeUpCaption(), 1) },
+        { place(bookField("Giudizio"), booktext::ratingCaption(), 1) },
     };
     addFieldRows(column, rows);
     return area;

@@ -23,11 +23,6 @@ public:
     QString bookName() const override;
     QString archivePath() const override;
 
-    QLabel* const lblFile;
-    QLabel* const lblNome;
-    QLineEdit* const txtData;
-    QToolButton* const impData;
-
 public slots:
     void impDataClick();
 
@@ -37,6 +32,11 @@ protected:
     void photoLoaded(const QString& path) override;
 
 private:
+    QLabel* const lblFile;
+    QLabel* const lblNome;
+    QLineEdit* const txtData;
+    QToolButton* const impData;
+
     void txtDataKeyDown(QKeyEvent* event);
     QWidget* buildFieldArea();
 };

@@ -1,8 +1,8 @@
 #include "gui/books/BookMenu.h"
 
-#include "books/ExitMarkers.h"
-#include "common/Text.h"
+#include "books/BookExits.h"
 #include "kinds/ArchiveProfile.h"
+#include "texts/BookTexts.h"
 #include "ui/PictureButton.h"
 
 #include <QHBoxLayout>
@@ -31,9 +31,7 @@ QPushButton:hover, QPushButton:focus { background: #F0F8FF; border-color: #3030D
     // Drawn without a backdrop: the pictures stand on the window's gradient.
     title->setPixmap(QIcon(profile().menuTitlePicture).pixmap(QSize(600, 60)));
 
-    lblIstruzioni = new QLabel(
-        QStringLiteral("Premere il pulsante per creare un nuovo book fotografico o per aprirne uno esistente."),
-        panel());
+    lblIstruzioni = new QLabel(booktext::menuInstructions(), panel());
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     lblIstruzioni->setAlignment(Qt::AlignCenter);
 
@@ -41,9 +39,9 @@ QPushButton:hover, QPushButton:focus { background: #F0F8FF; border-color: #3030D
     illustration->setObjectName(QStringLiteral("imgIllustrazione"));
     illustration->setPixmap(QIcon(profile().menuIllustration).pixmap(QSize(420, 300)));
 
-    btnCrea = new QPushButton(QStringLiteral("Crea nuovo book fotografico"), panel());
+    btnCrea = new QPushButton(booktext::createButton(), panel());
     btnCrea->setObjectName(QStringLiteral("btnCrea"));
-    btnCompila = new QPushButton(QStringLiteral("Apri book fotografico esistente"), panel());
+    btnCompila = new QPushButton(booktext::openButton(), panel());
     btnCompila->setObjectName(QStringLiteral("btnCompila"));
     for (QPushButton* button : { btnCrea, btnCompila }) {
         button->setCursor(Qt::PointingHandCursor);
@@ -52,7 +50,7 @@ QPushButton:hover, QPushButton:focus { background: #F0F8FF; border-color: #3030D
 
     makeHelpButton(QStringLiteral(":/icons/pulsante-guida.svg"), QSize(130, 40));
     imgEsci = makePictureButton(panel(), QStringLiteral("imgEsci"), QStringLiteral(":/icons/pulsante-esci.svg"),
-        QSize(130, 40), QStringLiteral("Torna al menu principale."), QKeySequence(Qt::Key_Escape));
+        QSize(130, 40), booktext::backToStartTip(), QKeySequence(Qt::Key_Escape));
     imgEsci->setToolTip(imgEsci->statusTip());
 
     lblMemory = new QLabel(QString::fromLatin1(exitmarker::backToStart), this);
@@ -101,23 +99,34 @@ void BookMenu::showEvent(QShowEvent* event)
 {
     BookScreen::showEvent(event);
     if (!event->spontaneous())
-        lblMemory->setText(QString::fromLatin1(exitmarker::backToStart));
+        setExit(BookMenuExit::StartMenu);
 }
 
-QString BookMenu::exitMarker() const
+void BookMenu::setExit(BookMenuExit exit)
 {
-    return text::trimmed(lblMemory->text());
+    m_exit = exit;
+    switch (exit) {
+    case BookMenuExit::StartMenu:
+        lblMemory->setText(QString::fromLatin1(exitmarker::backToStart));
+        return;
+    case BookMenuExit::Creation:
+        lblMemory->setText(QString::fromLatin1(exitmarker::createBook));
+        return;
+    case BookMenuExit::Opening:
+        lblMemory->setText(QString::fromLatin1(exitmarker::openBook));
+        return;
+    }
 }
 
 void BookMenu::btnCreaClick()
 {
-    lblMemory->setText(QString::fromLatin1(exitmarker::createBook));
+    setExit(BookMenuExit::Creation);
     close();
 }
 
 void BookMenu::btnCompilaClick()
 {
-    lblMemory->setText(QString::fromLatin1(exitmarker::openBook));
+    setExit(BookMenuExit::Opening);
     close();
 }
 

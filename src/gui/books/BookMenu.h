@@ -1,5 +1,6 @@
 #pragma once
 
+#include "books/BookExits.h"
 #include "gui/books/BookScreen.h"
 
 class QLabel;
@@ -9,22 +10,15 @@ class QToolButton;
 namespace lumidex {
 
 // The book menu of a side: create a new book or open an existing one. Its buttons
-// only set the exit marker and close; the window set reads the marker and shows
-// what follows.
+// only choose the way out and close; the window set reads it and shows what
+// follows.
 class BookMenu : public BookScreen {
     Q_OBJECT
 public:
     BookMenu(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
-    QLabel* lblIstruzioni = nullptr;
-    QPushButton* btnCrea = nullptr;
-    QPushButton* btnCompila = nullptr;
-    QToolButton* imgEsci = nullptr;
-    // Exit marker: "avvio", "crea" or "apri".
-    QLabel* lblMemory = nullptr;
-
-    // Where closing leads: the trimmed exit marker.
-    QString exitMarker() const;
+    // Where closing leads.
+    BookMenuExit exit() const { return m_exit; }
 
 public slots:
     void btnCreaClick();
@@ -33,6 +27,18 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* lblIstruzioni = nullptr;
+    QPushButton* btnCrea = nullptr;
+    QPushButton* btnCompila = nullptr;
+    QToolButton* imgEsci = nullptr;
+    // Shows the way out's words ("avvio", "crea" or "apri"); nothing reads it.
+    QLabel* lblMemory = nullptr;
+
+    void setExit(BookMenuExit exit);
+
+    BookMenuExit m_exit = BookMenuExit::StartMenu;
 };
 
 } // namespace lumidex

@@ -1,7 +1,6 @@
 #include "gui/books/BookOpening.h"
 
-#include "books/ExitMarkers.h"
-#include "common/Text.h"
+#include "books/BookExits.h"
 #include "kinds/ArchiveProfile.h"
 #include "texts/BookTexts.h"
 #include "ui/Interaction.h"
@@ -23,7 +22,7 @@
 namespace lumidex {
 
 BookOpening::BookOpening(const QString& programDir, ArchiveKind kind, QWidget* parent)
-    : BookScreen(programDir, kind, QStringLiteral(" Lumidex - Apertura book fotografico"), parent)
+    : BookScreen(programDir, kind, booktext::openingCaption(), parent)
 {
     panel()->setStyleSheet(QStringLiteral(R"(
 #shpScheda { background: white; border-radius: 8px; }
@@ -50,11 +49,11 @@ BookOpening::BookOpening(const QString& programDir, ArchiveKind kind, QWidget* p
     lblCreati->setObjectName(QStringLiteral("lblCreati"));
 
     btnApri = makePictureButton(sheet, QStringLiteral("btnApri"), QStringLiteral(":/icons/pulsante-apri-archivio.svg"),
-        QSize(170, 40), QStringLiteral("Apri il book fotografico selezionato."), QKeySequence(Qt::Key_Return));
+        QSize(170, 40), booktext::openTip(), QKeySequence(Qt::Key_Return));
     btnElimina = makePictureButton(sheet, QStringLiteral("btnElimina"), QStringLiteral(":/icons/cestino.svg"),
-        QSize(56, 56), QStringLiteral("Elimina il book fotografico selezionato."), QKeySequence(Qt::Key_Delete));
+        QSize(56, 56), booktext::deleteTip(), QKeySequence(Qt::Key_Delete));
     btnAnnulla = makePictureButton(sheet, QStringLiteral("btnAnnulla"), QStringLiteral(":/icons/pulsante-annulla.svg"),
-        QSize(140, 40), QStringLiteral("Esci senza aprire un book fotografico."), QKeySequence(Qt::Key_Escape));
+        QSize(140, 40), booktext::leaveOpeningTip(), QKeySequence(Qt::Key_Escape));
     for (QToolButton* button : { btnApri, btnElimina, btnAnnulla })
         button->setToolTip(button->statusTip());
     makeHelpButton(QStringLiteral(":/icons/guida-piccola.svg"), QSize(29, 28));
@@ -119,9 +118,11 @@ bool BookOpening::eventFilter(QObject* watched, QEvent* event)
     return BookScreen::eventFilter(watched, event);
 }
 
-QString BookOpening::exitMarker() const
+void BookOpening::setExit(BookOpeningExit exit)
 {
-    return text::trimmed(lblMemory->text());
+    m_exit = exit;
+    lblMemory->setText(
+        exit == BookOpeningExit::Editor ? profile().openMarker : QString::fromLatin1(exitmarker::backToStart));
 }
 
 QString BookOpening::selectedItemText() const
@@ -140,7 +141,7 @@ void BookOpening::showEvent(QShowEvent* event)
     BookScreen::showEvent(event);
     if (event->spontaneous())
         return;
-    lblMemory->setText(QString::fromLatin1(exitmarker::backToStart));
+    setExit(BookOpeningExit::StartMenu);
     lblFile->clear();
     fillList();
 }
@@ -184,7 +185,7 @@ void BookOpening::btnApriClick()
         return;
     }
     lblFile->setText(bookFilePath(selected));
-    lblMemory->setText(profile().openMarker);
+    setExit(BookOpeningExit::Editor);
     close();
 }
 
@@ -211,7 +212,7 @@ void BookOpening::btnEliminaClick()
     else
         interaction().message(this, MessageKind::Error, booktext::bookNotDeleted(), Buttons::OkCancel);
 
-    lblMemory->setText(QString::fromLatin1(exitmarker::backToStart));
+    setExit(BookOpeningExit::StartMenu);
     lblFile->clear();
     fillList();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "books/BookExits.h"
 #include "gui/books/BookScreen.h"
 
 class QLabel;
@@ -10,23 +11,14 @@ namespace lumidex {
 
 // The opening window of a side: lists the side's books found in the program
 // folder, hands the selected one to the book entry editor and deletes books.
-// Where closing leads is decided by the window set from the exit marker.
+// Where closing leads is decided by the window set from the window's way out.
 class BookOpening : public BookScreen {
     Q_OBJECT
 public:
     BookOpening(const QString& programDir, ArchiveKind kind, QWidget* parent = nullptr);
 
-    QListWidget* lstFiles = nullptr;
-    QLabel* lblCreati = nullptr;
-    QToolButton* btnApri = nullptr;
-    QToolButton* btnElimina = nullptr;
-    QToolButton* btnAnnulla = nullptr;
-    // Path of the selected book file, and the exit marker: "avvio" or the side's open marker.
-    QLabel* lblFile = nullptr;
-    QLabel* lblMemory = nullptr;
-
-    // Where closing leads: the trimmed exit marker.
-    QString exitMarker() const;
+    // Where closing leads.
+    BookOpeningExit exit() const { return m_exit; }
     // The text of the selected item (the book's file name), empty when none is selected.
     QString selectedItemText() const;
     // The book file an item stands for. The item is the file's own name, read from
@@ -44,8 +36,21 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QListWidget* lstFiles = nullptr;
+    QLabel* lblCreati = nullptr;
+    QToolButton* btnApri = nullptr;
+    QToolButton* btnElimina = nullptr;
+    QToolButton* btnAnnulla = nullptr;
+    // Path of the selected book file, and the way out's words ("avvio" or the
+    // side's open marker), which nothing reads.
+    QLabel* lblFile = nullptr;
+    QLabel* lblMemory = nullptr;
+
+    void setExit(BookOpeningExit exit);
     void fillList();
     void warn(const QString& text);
+
+    BookOpeningExit m_exit = BookOpeningExit::StartMenu;
 };
 
 } // namespace lumidex

@@ -3,6 +3,7 @@
 #include "common/Formatting.h"
 #include "gui/shell/ShowHelp.h"
 #include "kinds/ArchiveProfile.h"
+#include "texts/BookTexts.h"
 #include "ui/PictureButton.h"
 
 #include <QLabel>
@@ -23,8 +24,8 @@ BookScreen::BookScreen(const QString& programDir, ArchiveKind kind, const QStrin
 
 QToolButton* BookScreen::makeHelpButton(const QString& picture, const QSize& size)
 {
-    imgGuida = makePictureButton(panel(), QStringLiteral("imgGuida"), picture, size,
-        QStringLiteral("Visualizza la pagina della guida."), QKeySequence(Qt::Key_F1));
+    imgGuida = makePictureButton(
+        panel(), QStringLiteral("imgGuida"), picture, size, booktext::helpTip(), QKeySequence(Qt::Key_F1));
     connect(imgGuida, &QToolButton::clicked, this, &BookScreen::imgGuidaClick);
     return imgGuida;
 }

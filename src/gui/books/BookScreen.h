@@ -21,14 +21,14 @@ public:
     ArchiveKind kind() const { return m_kind; }
     const ArchiveProfile& profile() const { return m_profile; }
 
-    QToolButton* imgGuida = nullptr;
-
 public slots:
     void imgGuidaClick();
 
 protected:
     // The help picture; each window places it.
     QToolButton* makeHelpButton(const QString& picture, const QSize& size);
+
+    QToolButton* imgGuida = nullptr;
 
 private:
     QString m_programDir;

@@ -2,6 +2,8 @@
 
 #include "common/Formatting.h"
 #include "kinds/ArchiveProfile.h"
+#include "texts/BookTexts.h"
+#include "texts/CommonTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
@@ -15,10 +17,10 @@
 
 namespace lumidex {
 
-TfrmCalendario::TfrmCalendario(QWidget* parent)
+TfrmCalendario::TfrmCalendario(ArchiveKind kind, QWidget* parent)
     : QDialog(parent, Qt::Dialog | fixedFrame)
 {
-    setUpFixedWindow(this, QStringLiteral("frmCalendario"), QStringLiteral(" Importazione data"), QSize(253, 294));
+    setUpFixedWindow(this, QStringLiteral("frmCalendario"), booktext::calendarCaption(), QSize(253, 294));
     centreOnOwner(this);
     applyFormatSettings();
     setStyleSheet(QStringLiteral(R"(
@@ -27,7 +29,7 @@ TfrmCalendario::TfrmCalendario(QWidget* parent)
 QPushButton { font: 9pt "Verdana"; }
 )"));
 
-    lblCampo001 = new QLabel(QStringLiteral("Importare una data:"), this);
+    lblCampo001 = new QLabel(booktext::calendarPrompt(), this);
     lblCampo001->setObjectName(QStringLiteral("lblCampo001"));
 
     auto* panel = new QWidget(this);
@@ -46,9 +48,9 @@ QPushButton { font: 9pt "Verdana"; }
     panelLayout->setContentsMargins(12, 12, 12, 12);
     panelLayout->addWidget(calAppuntamenti);
 
-    btnAnnulla = new QPushButton(QStringLiteral("Annulla"), this);
+    btnAnnulla = new QPushButton(commontext::cancelButton(), this);
     btnAnnulla->setObjectName(QStringLiteral("btnAnnulla"));
-    btnImportaData = new QPushButton(QStringLiteral("Importa"), this);
+    btnImportaData = new QPushButton(booktext::importButton(), this);
     btnImportaData->setObjectName(QStringLiteral("btnImportaData"));
     for (QPushButton* button : { btnAnnulla, btnImportaData }) {
         button->setFixedSize(96, 28);
@@ -57,7 +59,7 @@ QPushButton { font: 9pt "Verdana"; }
     }
     btnImportaData->setDefault(true);
 
-    lblMemory = new QLabel(this);
+    lblMemory = new QLabel(archiveProfile(kind).dateMarker, this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
@@ -83,10 +85,6 @@ QPushButton { font: 9pt "Verdana"; }
 
 void TfrmCalendario::btnImportaDataClick()
 {
-    // The marker is compared exactly; a calendar that does not know its editor
-    // imports nothing and stays open, as it always has.
-    if (!kindOfDateMarker(lblMemory->text()))
-        return;
     m_importedDate = formatShortDate(calAppuntamenti->selectedDate());
     accept();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kinds/ArchiveKind.h"
+
 #include <QDialog>
 
 class QCalendarWidget;
@@ -8,20 +10,14 @@ class QPushButton;
 
 namespace lumidex {
 
-// The small calendar a book editor opens from its date field. The marker in
-// `lblMemory` says which editor's date it is for: "databookuomini" or
-// "databookdonne"; with any other marker "Importa" does nothing. It always opens
-// on today, and hands the imported date back to its opener.
+// The small calendar a book editor opens from its date field, made for the
+// editor's kind; its hidden `lblMemory` shows the kind's words ("databookuomini"
+// or "databookdonne"), which nothing reads. It always opens on today, and hands
+// the imported date back to its opener.
 class TfrmCalendario : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmCalendario(QWidget* parent = nullptr);
-
-    QLabel* lblCampo001 = nullptr;
-    QCalendarWidget* calAppuntamenti = nullptr;
-    QPushButton* btnImportaData = nullptr;
-    QPushButton* btnAnnulla = nullptr;
-    QLabel* lblMemory = nullptr;
+    explicit TfrmCalendario(ArchiveKind kind, QWidget* parent = nullptr);
 
     // The date "Importa" took, in the program's date form; empty until then.
     const QString& importedDate() const { return m_importedDate; }
@@ -34,6 +30,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QLabel* lblCampo001 = nullptr;
+    QCalendarWidget* calAppuntamenti = nullptr;
+    QPushButton* btnImportaData = nullptr;
+    QPushButton* btnAnnulla = nullptr;
+    QLabel* lblMemory = nullptr;
+
     QString m_importedDate;
 };
 

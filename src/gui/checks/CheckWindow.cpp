@@ -3,6 +3,7 @@
 #include "common/Formatting.h"
 #include "common/Text.h"
 #include "storage/TextField.h"
+#include "texts/CheckTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
@@ -77,8 +78,8 @@ CheckWindow::CheckWindow(const CheckWindowLook& look, QWidget* parent)
     m_field->setObjectName(look.fieldName);
     m_field->setMaxLength(look.maxLength);
     m_field->installEventFilter(this);
-    btnControlla = makeTextButton(band, QStringLiteral("btnControlla"), QStringLiteral("Controlla"));
-    btnChiudi = makeTextButton(rectangle, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
+    btnControlla = makeTextButton(band, QStringLiteral("btnControlla"), checktext::checkButton());
+    btnChiudi = makeTextButton(rectangle, QStringLiteral("btnChiudi"), checktext::closeButton());
 
     auto* bandLayout = new QHBoxLayout(band);
     bandLayout->setContentsMargins(8, 6, 8, 6);

@@ -48,11 +48,6 @@ public:
     void setFieldText(const QString& text);
     QString fieldText() const;
 
-    QLabel* imgLogo = nullptr;
-    QLabel* lblTitolo = nullptr;
-    QPushButton* btnControlla = nullptr;
-    QPushButton* btnChiudi = nullptr;
-
 protected:
     CheckWindow(const CheckWindowLook& look, QWidget* parent);
 
@@ -70,6 +65,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QLabel* imgLogo = nullptr;
+    QLabel* lblTitolo = nullptr;
+    QPushButton* btnControlla = nullptr;
+    QPushButton* btnChiudi = nullptr;
+
     void btnChiudiClick();
     bool filterFieldKey(QKeyEvent* key);
     void normaliseTypedText();

@@ -16,12 +16,12 @@ CheckWindowLook codFiscLook()
 {
     CheckWindowLook look;
     look.windowName = QStringLiteral("frmCodFisc");
-    look.caption = QStringLiteral(" Controllo codice fiscale");
+    look.caption = checktext::codFiscCaption();
     look.clientSize = QSize(478, 254);
     look.gradientTop = QColor(0xFF008000);
     look.banner = QStringLiteral(":/pictures/banner-codfisc.svg");
     look.bannerSize = QSize(421, 73);
-    look.prompt = QStringLiteral("Immettere il codice fiscale e premere il pulsante di controllo.");
+    look.prompt = checktext::codFiscPrompt();
     look.fieldName = QStringLiteral("txtCodFisc");
     look.maxLength = CodFiscLength;
     look.typing = CheckWindowLook::Typing::UpperCaseTrimmed;

@@ -11,10 +11,11 @@ class TfrmCodFisc : public CheckWindow {
 public:
     explicit TfrmCodFisc(QWidget* parent = nullptr);
 
-    QLineEdit* txtCodFisc = nullptr;
-
 protected:
     void btnControllaClick() override;
+
+private:
+    QLineEdit* txtCodFisc = nullptr;
 };
 
 } // namespace lumidex

@@ -16,12 +16,12 @@ CheckWindowLook ibanLook()
 {
     CheckWindowLook look;
     look.windowName = QStringLiteral("frmIban");
-    look.caption = QStringLiteral(" Controllo IBAN");
+    look.caption = checktext::ibanCaption();
     look.clientSize = QSize(608, 270);
     look.gradientTop = QColor(0xFF191970);
     look.banner = QStringLiteral(":/pictures/banner-iban.svg");
     look.bannerSize = QSize(545, 85);
-    look.prompt = QStringLiteral("Immettere l'IBAN e premere il pulsante di controllo.");
+    look.prompt = checktext::ibanPrompt();
     look.fieldName = QStringLiteral("txtIban");
     look.maxLength = IbanLength;
     look.typing = CheckWindowLook::Typing::UpperCaseTrimmed;

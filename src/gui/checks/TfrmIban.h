@@ -11,10 +11,11 @@ class TfrmIban : public CheckWindow {
 public:
     explicit TfrmIban(QWidget* parent = nullptr);
 
-    QLineEdit* txtIban = nullptr;
-
 protected:
     void btnControllaClick() override;
+
+private:
+    QLineEdit* txtIban = nullptr;
 };
 
 } // namespace lumidex

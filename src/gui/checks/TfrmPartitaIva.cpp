@@ -16,12 +16,12 @@ CheckWindowLook partitaIvaLook()
 {
     CheckWindowLook look;
     look.windowName = QStringLiteral("frmPartitaIva");
-    look.caption = QStringLiteral(" Controllo partita IVA");
+    look.caption = checktext::partitaIvaCaption();
     look.clientSize = QSize(480, 254);
     look.gradientTop = QColor(0xFF4682B4);
     look.banner = QStringLiteral(":/pictures/banner-partitaiva.svg");
     look.bannerSize = QSize(421, 73);
-    look.prompt = QStringLiteral("Immettere il numero di partita IVA e premere il pulsante di controllo.");
+    look.prompt = checktext::partitaIvaPrompt();
     look.fieldName = QStringLiteral("txtPartitaIva");
     look.maxLength = PartitaIvaLength;
     look.typing = CheckWindowLook::Typing::DigitsOnly;

@@ -11,10 +11,11 @@ class TfrmPartitaIva : public CheckWindow {
 public:
     explicit TfrmPartitaIva(QWidget* parent = nullptr);
 
-    QLineEdit* txtPartitaIva = nullptr;
-
 protected:
     void btnControllaClick() override;
+
+private:
+    QLineEdit* txtPartitaIva = nullptr;
 };
 
 } // namespace lumidex

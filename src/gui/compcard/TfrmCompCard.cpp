@@ -87,12 +87,12 @@ void TfrmCompCard::keepAgencyLine()
             this, MessageKind::Warning, withCause(compcardtext::agencyNotSaved(), cause), Buttons::OkCancel);
 }
 
-ReportOutcome TfrmCompCard::produce(bool preview)
+ReportResult TfrmCompCard::produce(bool preview)
 {
     keepAgencyLine();
     const std::optional<report::ReportLayout> layout = report::filledCompCard(paper(), m_card, txtAgenzia->text());
     if (!layout)
-        return ReportOutcome::Failed;
+        return { ReportOutcome::Failed, {} };
     const report::ComposedReport composed = report::compose(*layout);
     return preview ? interaction().previewReport(this, composed) : interaction().printReport(this, composed);
 }

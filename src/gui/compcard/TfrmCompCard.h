@@ -22,15 +22,15 @@ public:
 
     report::CompCardPaper paper() const;
 
+protected:
+    ReportResult produce(bool preview) override;
+    QString failureMessage(bool preview) const override;
+
+private:
     QRadioButton* const optA5;
     QRadioButton* const optA4;
     QLineEdit* const txtAgenzia;
 
-protected:
-    ReportOutcome produce(bool preview) override;
-    QString failureMessage(bool preview) const override;
-
-private:
     void keepAgencyLine();
 
     QString m_programDir;

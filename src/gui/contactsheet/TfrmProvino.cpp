@@ -30,7 +30,7 @@ void TfrmProvino::setBook(const report::ContactSheetBook& book, const QList<repo
     lblRiepilogo->setText(contactsheettext::summary(text::trimmed(book.name), int(entries.size()), sheet.pageCount()));
 }
 
-ReportOutcome TfrmProvino::produce(bool preview)
+ReportResult TfrmProvino::produce(bool preview)
 {
     const report::ContactSheetReport sheet(m_book, m_entries);
     return preview ? interaction().previewReport(this, sheet) : interaction().printReport(this, sheet);

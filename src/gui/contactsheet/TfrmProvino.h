@@ -15,13 +15,13 @@ public:
     // The book and its entries as read from its file.
     void setBook(const report::ContactSheetBook& book, const QList<report::ContactEntry>& entries);
 
-    QLabel* const lblRiepilogo;
-
 protected:
-    ReportOutcome produce(bool preview) override;
+    ReportResult produce(bool preview) override;
     QString failureMessage(bool preview) const override;
 
 private:
+    QLabel* const lblRiepilogo;
+
     report::ContactSheetBook m_book;
     QList<report::ContactEntry> m_entries;
 };

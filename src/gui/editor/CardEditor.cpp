@@ -161,11 +161,6 @@ QString CardEditor::photoPath(const QString& position) const
     return m_profile.photoPath(m_programDir, bookName(), position);
 }
 
-QString CardEditor::cardMarker() const
-{
-    return m_profile.cardMarker;
-}
-
 QStringList CardEditor::currentValues() const
 {
     QStringList values;
@@ -286,7 +281,9 @@ void CardEditor::cmdUltimoClick()
 
 void CardEditor::cmdSalvaClick()
 {
-    saveCard();
+    // The save tells the user how it went, stored or not; the button has
+    // nothing to add.
+    (void)saveCard();
 }
 
 bool CardEditor::saveCard()
@@ -381,9 +378,7 @@ void CardEditor::cmdGuidaClick()
 void CardEditor::btnCaricaFotoClick()
 {
     const QString path = interaction().openFileName(this,
-        { QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."),
-            QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"), {}, {},
-            lastFolder(FolderUse::LoadPhoto) });
+        { editortext::loadPhotoTitle(), editortext::loadPhotoFilter(), {}, {}, lastFolder(FolderUse::LoadPhoto) });
     if (path.isEmpty())
         return;
     rememberFolderOf(FolderUse::LoadPhoto, path);
@@ -398,9 +393,8 @@ void CardEditor::photoLoaded(const QString&) { }
 void CardEditor::btnSalvaFotoClick()
 {
     const QString path = interaction().saveFileName(this,
-        { QStringLiteral("Selezionare la cartella in cui si desidera salvare il file Jpeg."),
-            QStringLiteral("File Jpeg (*.jpg)|*.jpg"), QStringLiteral("Foto.jpg"), QStringLiteral("jpg"),
-            lastFolder(FolderUse::SavePhoto) });
+        { editortext::savePhotoTitle(), editortext::savePhotoFilter(), QStringLiteral("Foto.jpg"),
+            QStringLiteral("jpg"), lastFolder(FolderUse::SavePhoto) });
     if (path.isEmpty())
         return;
     rememberFolderOf(FolderUse::SavePhoto, path);

@@ -47,38 +47,7 @@ public:
     const QList<QLineEdit*>& fields() const { return m_fields; }
     QLineEdit* field(int index) const { return m_fields.at(index); }
     const QList<QLabel*>& attachmentLabels() const { return m_attachments; }
-    QLabel* const lblPosizione;
-    QLabel* const imgFoto;
-    QLabel* const imgBianco;
     const CardPhoto& photo() const { return m_photo; }
-
-    QToolButton* const cmdNuovo;
-    QToolButton* const cmdDuplica;
-    QToolButton* const cmdSalva;
-    QToolButton* const cmdTrova;
-    QToolButton* const cmdFile;
-    QToolButton* const cmdStampa;
-    QToolButton* const cmdAnteprima;
-    QToolButton* const cmdPrimo;
-    QToolButton* const cmdIndietro;
-    QToolButton* const cmdAvanti;
-    QToolButton* const cmdUltimo;
-    QToolButton* const cmdEsporta;
-    QToolButton* const cmdSlideshow;
-    QToolButton* const cmdGuida;
-    QToolButton* const cmdEsci;
-    QToolButton* const btnCaricaFoto;
-    QToolButton* const btnSalvaFoto;
-    QToolButton* const btnCancFoto;
-    QToolButton* const btnZoomFoto;
-    // The registry's comp card and the books' contact sheet: each kind has one
-    // of the two, the other is null.
-    QToolButton* const cmdCompCard;
-    QToolButton* const cmdProvino;
-    // What the card's archive makes for the web: the registry's package for a
-    // client and a book's gallery; each kind has one, the other is null.
-    QToolButton* const cmdPacchetto;
-    QToolButton* const cmdGalleria;
 
     // The archive file this editor works on.
     virtual QString archivePath() const = 0;
@@ -87,9 +56,6 @@ public:
     virtual QString bookName() const { return {}; }
     // The photo file of the card at `position`.
     QString photoPath(const QString& position) const;
-    // What this editor writes into a shared dialog's marker: "anagrafica",
-    // "bookuomini" or "bookdonne".
-    QString cardMarker() const;
 
     // The card as a record, as the editor shows it: edit fields, then attachment labels.
     QStringList currentValues() const;
@@ -140,6 +106,37 @@ public slots:
     void cmdGuidaClick();
 
 protected:
+    QLabel* const lblPosizione;
+    QLabel* const imgFoto;
+    QLabel* const imgBianco;
+    QToolButton* const cmdNuovo;
+    QToolButton* const cmdDuplica;
+    QToolButton* const cmdSalva;
+    QToolButton* const cmdTrova;
+    QToolButton* const cmdFile;
+    QToolButton* const cmdStampa;
+    QToolButton* const cmdAnteprima;
+    QToolButton* const cmdPrimo;
+    QToolButton* const cmdIndietro;
+    QToolButton* const cmdAvanti;
+    QToolButton* const cmdUltimo;
+    QToolButton* const cmdEsporta;
+    QToolButton* const cmdSlideshow;
+    QToolButton* const cmdGuida;
+    QToolButton* const cmdEsci;
+    QToolButton* const btnCaricaFoto;
+    QToolButton* const btnSalvaFoto;
+    QToolButton* const btnCancFoto;
+    QToolButton* const btnZoomFoto;
+    // The registry's comp card and the books' contact sheet: each kind has one
+    // of the two, the other is null.
+    QToolButton* const cmdCompCard;
+    QToolButton* const cmdProvino;
+    // What the card's archive makes for the web: the registry's package for a
+    // client and a book's gallery; each kind has one, the other is null.
+    QToolButton* const cmdPacchetto;
+    QToolButton* const cmdGalleria;
+
     // Lays the subclass's field area beside the photo panel, and the notes (the
     // card's last field) under both. Called once from the subclass's constructor.
     void finishLayout(QWidget* fieldArea);
@@ -175,7 +172,7 @@ private:
     // Empties the card and shows the placeholder: a new card.
     void clearCard();
     // Save: true once the card and its photo are stored.
-    bool saveCard();
+    [[nodiscard]] bool saveCard();
     CardPhoto::SaveResult savePhoto(FailureCause* cause);
     // The find field, and the card chosen in its list put on screen as a card
     // chosen in the search is.

@@ -11,7 +11,6 @@
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
-#include "ui/TMisc.h"
 #include "ui/WaitCursor.h"
 
 #include <QAbstractButton>
@@ -117,16 +116,14 @@ QWidget* ExportWindow::buildTopBar()
         return b;
     };
     cmdEsporta = button(QStringLiteral("cmdEsporta"), QStringLiteral(":/icons/esporta-excel.svg"),
-        QStringLiteral("Esporta l'archivio in formato Microsoft Excel."), QStringLiteral("Esporta archivio"),
-        QKeySequence(Qt::CTRL | Qt::Key_E));
-    cmdGuida = button(QStringLiteral("cmdGuida"), QStringLiteral(":/icons/guida.svg"),
-        QStringLiteral("Visualizza la pagina della guida sensibile al contesto."), QStringLiteral("Guida"),
-        QKeySequence(Qt::Key_F1));
+        exporttext::exportTip(), exporttext::exportText(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    cmdGuida = button(QStringLiteral("cmdGuida"), QStringLiteral(":/icons/guida.svg"), exporttext::helpTip(),
+        exporttext::helpText(), QKeySequence(Qt::Key_F1));
     // Escape closes the window as in any dialog; it is no shortcut of the button,
     // so that it still cancels the typing in a cell first.
-    cmdEsci = makePictureButton(panBarra, QStringLiteral("cmdEsci"), QStringLiteral(":/icons/esci.svg"), buttonSize,
-        QStringLiteral("Esci da questo ambiente di lavoro."));
-    cmdEsci->setToolTip(QStringLiteral("Esci (Esc)"));
+    cmdEsci = makePictureButton(
+        panBarra, QStringLiteral("cmdEsci"), QStringLiteral(":/icons/esci.svg"), buttonSize, exporttext::exitTip());
+    cmdEsci->setToolTip(exporttext::exitToolTip());
 
     auto* row = new QHBoxLayout(panBarra);
     row->setContentsMargins(14, 8, 20, 8);
@@ -177,12 +174,23 @@ void ExportWindow::fillGrid()
     // Said once the window is on the screen, so the user sees what it is about;
     // the grid keeps the cards read before the failure.
     if (!complete)
-        QTimer::singleShot(0, this, [this] { interaction().plain(this, archiveAccessMessage()); });
+        QTimer::singleShot(0, this,
+            [this] { interaction().plain(this, withCause(archiveAccessMessage(), m_records->failureCause())); });
 }
 
 void ExportWindow::cmdEsportaClick()
 {
     grdRecords->commitPendingEdit();
+    // A grid of only some of the archive's cards must not pass for the archive:
+    // the user hears it before the file is written, and again once it is.
+    const bool partial = m_records->readInPart();
+    const qsizetype read = m_records->recordsRead();
+    const qsizetype total = m_records->cardsInArchive();
+    if (partial
+        && interaction().message(
+               this, MessageKind::Warning, exporttext::askToExportPartial(read, total), Buttons::YesNo)
+            != Answer::Yes)
+        return;
     if (interaction().message(this, MessageKind::Confirmation, exporttext::askToExport(), Buttons::YesNo) == Answer::No)
         return;
 
@@ -202,9 +210,10 @@ void ExportWindow::cmdEsportaClick()
         interaction().plain(this, withCause(exporttext::failed(), document.cause()));
         return;
     }
-    if (interaction().message(this, MessageKind::Confirmation, exporttext::exported(), Buttons::YesNo) == Answer::No)
+    const QString done = partial ? exporttext::exportedPartially(read, total) : exporttext::exported();
+    if (interaction().message(this, MessageKind::Confirmation, done, Buttons::YesNo) == Answer::No)
         return;
-    if (!TMisc::Open(QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"')))
+    if (!interaction().openFile(path))
         interaction().message(
             this, MessageKind::Warning, exporttext::cannotOpen(QDir::toNativeSeparators(path)), Buttons::Ok);
 }

@@ -25,15 +25,6 @@ public:
     // The spreadsheet the export writes.
     QString outputPath() const;
 
-    QWidget* panBarra = nullptr;
-    QLabel* imgBanner = nullptr;
-    QToolButton* cmdEsporta = nullptr;
-    QToolButton* cmdGuida = nullptr;
-    QToolButton* cmdEsci = nullptr;
-    ExportGrid* grdRecords = nullptr;
-    QWidget* panStato = nullptr;
-    QLabel* panInfo = nullptr;
-
 public slots:
     void cmdEsportaClick();
     void cmdGuidaClick();
@@ -48,6 +39,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QWidget* panBarra = nullptr;
+    QLabel* imgBanner = nullptr;
+    QToolButton* cmdEsporta = nullptr;
+    QToolButton* cmdGuida = nullptr;
+    QToolButton* cmdEsci = nullptr;
+    ExportGrid* grdRecords = nullptr;
+    QWidget* panStato = nullptr;
+    QLabel* panInfo = nullptr;
+
     QWidget* buildTopBar();
     QWidget* buildStatusBar();
     void fillGrid();

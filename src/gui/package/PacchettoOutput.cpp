@@ -79,15 +79,16 @@ void TfrmPacchetto::cmdCreaPdfClick()
         progress->setLabel(packagetext::pdfPage(page, pages));
         return progress->advance(page - 1);
     });
-    const ReportOutcome outcome = interaction().printReport(this, report);
+    const ReportResult printed = interaction().printReport(this, report);
     const bool stopped = progress && progress->cancelled();
     if (progress && !stopped)
         progress->advance(pages);
     progress.reset();
     if (stopped)
         interaction().message(this, MessageKind::Information, packagetext::pdfCancelled(), Buttons::OkCancel);
-    else if (outcome == ReportOutcome::Failed)
-        interaction().message(this, MessageKind::Warning, packagetext::pdfFailed(), Buttons::OkCancel);
+    else if (printed.outcome == ReportOutcome::Failed)
+        interaction().message(
+            this, MessageKind::Warning, withCause(packagetext::pdfFailed(), printed.cause), Buttons::OkCancel);
 }
 
 void TfrmPacchetto::cmdCreaWebClick()

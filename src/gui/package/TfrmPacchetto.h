@@ -35,6 +35,21 @@ public:
     package::PackageCardModel& cards() { return m_cards; }
     package::PackageCardFilter& filteredCards() { return m_filter; }
 
+    // The check box of registry field `field`, or null when it is not offered.
+    QCheckBox* fieldBox(int field) const;
+
+public slots:
+    void txtFiltroChange();
+    void cmdSelezionaTutteClick();
+    void cmdDeselezionaTutteClick();
+    void cmdCreaPdfClick();
+    void cmdCreaWebClick();
+    void cmdChiudiClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     QFrame* const panSfondo;
     QLineEdit* const txtFiltro;
     QListView* const lstSchede;
@@ -51,21 +66,6 @@ public:
     QPushButton* const cmdCreaWeb;
     QPushButton* const cmdChiudi;
 
-    // The check box of registry field `field`, or null when it is not offered.
-    QCheckBox* fieldBox(int field) const;
-
-public slots:
-    void txtFiltroChange();
-    void cmdSelezionaTutteClick();
-    void cmdDeselezionaTutteClick();
-    void cmdCreaPdfClick();
-    void cmdCreaWebClick();
-    void cmdChiudiClick();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     void layOut();
     void showChosenCount();
     void tickShown(bool checked);

@@ -1,5 +1,6 @@
 #include "gui/package/WebOutcomeMessages.h"
 
+#include "texts/PackageTexts.h"
 #include "ui/Interaction.h"
 
 #include <QDir>
@@ -24,11 +25,11 @@ void makeWebFolder(QWidget* owner, const WebOutcomeTexts& texts, int count,
     case package::WebOutcome::Status::Done:
         break;
     }
-    const QString index = QDir::toNativeSeparators(outcome.folder + QStringLiteral("/index.html"));
-    if (interaction().message(
-            owner, MessageKind::Confirmation, texts.done(QDir::toNativeSeparators(outcome.folder)), Buttons::YesNo)
-        == Answer::Yes)
-        interaction().openWithShell(QLatin1Char('"') + index + QLatin1Char('"'));
+    const QString folder = QDir::toNativeSeparators(outcome.folder);
+    if (interaction().message(owner, MessageKind::Confirmation, texts.done(folder), Buttons::YesNo) != Answer::Yes)
+        return;
+    if (!interaction().openFile(outcome.folder + QStringLiteral("/index.html")))
+        interaction().message(owner, MessageKind::Warning, packagetext::webNotOpened(folder), Buttons::Ok);
 }
 
 } // namespace lumidex

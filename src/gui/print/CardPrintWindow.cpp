@@ -3,6 +3,7 @@
 #include "common/Formatting.h"
 #include "kinds/ArchiveProfile.h"
 #include "report/ComposedReport.h"
+#include "texts/CommonTexts.h"
 #include "texts/PrintTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Interaction.h"
@@ -42,11 +43,10 @@ struct OutputLook {
 OutputLook lookOf(CardOutput output)
 {
     if (output == CardOutput::Print)
-        return { QStringLiteral(" Stampa scheda"), QStringLiteral("Stampa"),
-            QStringLiteral(":/pictures/stampa-titolo.svg"), QStringLiteral(":/pictures/stampa-icona.svg"),
-            QStringLiteral(":/pictures/stampa-istruzioni.svg"), 4,
+        return { printtext::printCaption(), commontext::printButton(), QStringLiteral(":/pictures/stampa-titolo.svg"),
+            QStringLiteral(":/pictures/stampa-icona.svg"), QStringLiteral(":/pictures/stampa-istruzioni.svg"), 4,
             QStringLiteral("QFrame#shpBarra { background: #427AA8; border: none; }") };
-    return { QStringLiteral(" Anteprima di stampa"), QStringLiteral("Mostra anteprima"),
+    return { printtext::previewCaption(), commontext::previewButton(),
         QStringLiteral(":/pictures/anteprima-titolo.svg"), QStringLiteral(":/pictures/anteprima-icona.svg"),
         QStringLiteral(":/pictures/anteprima-istruzioni.svg"), 6,
         QStringLiteral("QFrame#shpBarra { border: none; background: qlineargradient(x1:0, y1:0, x2:1, y2:0,"
@@ -83,7 +83,7 @@ CardPrintWindow::CardPrintWindow(ArchiveKind kind, CardOutput output, const QStr
     setModal(true);
 
     buildPanel();
-    btnAnnulla = makePrintButton(this, QStringLiteral("btnAnnulla"), QStringLiteral("Annulla"), annullaGeometry);
+    btnAnnulla = makePrintButton(this, QStringLiteral("btnAnnulla"), commontext::cancelButton(), annullaGeometry);
     btnStampa = makePrintButton(this, QStringLiteral("btnStampa"), look.buttonText, stampaGeometry);
     btnStampa->setDefault(true);
 
@@ -152,41 +152,51 @@ void CardPrintWindow::setCard(const report::CardValues& card)
 void CardPrintWindow::takePhoto()
 {
     // The photo as the editor hands it (decoded for the size it prints at),
-    // brought down to what its box prints should it be larger.
+    // brought down to what its box prints should it be larger. A card without a
+    // picture prints the stock one; a photo that cannot be brought down (too
+    // large for the memory at hand) is a failure of the print, never a card
+    // printed with another picture in its place.
     QImage photo;
+    m_photoTaken = true;
     try {
         photo = report::printablePicture(m_card.photo, photoBoxOf(m_kind), report::finestPictureDpi);
     } catch (const std::exception&) {
         photo = QImage();
     }
+    if (photo.isNull() && !m_card.photo.isNull())
+        m_photoTaken = false;
     m_logo = photo.isNull() ? m_stock : photo;
     imgLogo->setPixmap(fittedPixmap(m_logo, stockSize, 1.0));
 }
 
-bool CardPrintWindow::printCard()
+ReportResult CardPrintWindow::printCard()
 {
+    const ReportResult failed { ReportOutcome::Failed, {} };
+    if (!m_photoTaken)
+        return failed;
     report::CardValues card = m_card;
     card.photo = m_logo;
     const std::optional<report::ReportLayout> layout = archiveProfile(m_kind).filledCard(card);
     if (!layout)
-        return false;
+        return failed;
     const report::ComposedReport composed = report::compose(*layout);
-    const ReportOutcome outcome = m_output == CardOutput::Print ? interaction().printReport(this, composed)
-                                                                : interaction().previewReport(this, composed);
-    return outcome != ReportOutcome::Failed;
+    return m_output == CardOutput::Print ? interaction().printReport(this, composed)
+                                         : interaction().previewReport(this, composed);
 }
 
 void CardPrintWindow::btnStampaClick()
 {
-    bool printed = false;
+    ReportResult printed { ReportOutcome::Failed, {} };
     try {
         printed = printCard();
     } catch (const std::exception&) {
-        printed = false;
+        printed = { ReportOutcome::Failed, {} };
     }
-    if (!printed)
+    if (printed.outcome == ReportOutcome::Failed)
         interaction().message(this, MessageKind::Warning,
-            m_output == CardOutput::Print ? printtext::printFailed() : printtext::previewFailed(), Buttons::OkCancel);
+            withCause(
+                m_output == CardOutput::Print ? printtext::printFailed() : printtext::previewFailed(), printed.cause),
+            Buttons::OkCancel);
     // Printed, cancelled or failed: the window has done its part.
     accept();
 }

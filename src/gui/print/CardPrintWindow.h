@@ -2,6 +2,7 @@
 
 #include "kinds/ArchiveKind.h"
 #include "report/CardReport.h"
+#include "ui/Interaction.h"
 
 #include <QDialog>
 #include <QImage>
@@ -32,22 +33,14 @@ public:
     ArchiveKind kind() const { return m_kind; }
     CardOutput output() const { return m_output; }
     // The picture that will be printed: the card's photo reduced to what its box
-    // shows on paper, or the stock picture when the photo could not be taken.
+    // shows on paper, or the stock picture for a card without one.
     const QImage& logo() const { return m_logo; }
+    // False when the card has a photo that could not be made ready for paper:
+    // the action button then says the print failed, and prints nothing.
+    bool photoTaken() const { return m_photoTaken; }
     // The most pixels a photo of a card of `kind` prints at: its box at the
     // finest resolution photos are printed with.
     static QSize printedPhotoSize(ArchiveKind kind);
-
-    QFrame* panSfondo = nullptr;
-    QLabel* imgTitolo = nullptr;
-    QLabel* imgPersona = nullptr;
-    QFrame* shpBarra = nullptr;
-    QLabel* imgIcona = nullptr;
-    QLabel* imgIstruzioni = nullptr;
-    QPushButton* btnAnnulla = nullptr;
-    QPushButton* btnStampa = nullptr;
-    QLabel* imgLogo = nullptr;
-    QLabel* imgTemp = nullptr;
 
 public slots:
     void btnStampaClick();
@@ -60,15 +53,27 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QFrame* panSfondo = nullptr;
+    QLabel* imgTitolo = nullptr;
+    QLabel* imgPersona = nullptr;
+    QFrame* shpBarra = nullptr;
+    QLabel* imgIcona = nullptr;
+    QLabel* imgIstruzioni = nullptr;
+    QPushButton* btnAnnulla = nullptr;
+    QPushButton* btnStampa = nullptr;
+    QLabel* imgLogo = nullptr;
+    QLabel* imgTemp = nullptr;
+
     void buildPanel();
     void takePhoto();
-    bool printCard();
+    [[nodiscard]] ReportResult printCard();
 
     ArchiveKind m_kind;
     CardOutput m_output;
     report::CardValues m_card;
     QImage m_stock;
     QImage m_logo;
+    bool m_photoTaken = true;
 };
 
 } // namespace lumidex

@@ -23,10 +23,9 @@ void printSummary(QWidget* owner, const QString& title, const QStringList& lines
     // The summary has no message of its own: a print that fails ends like any
     // error nobody expected, with the failure's own description. A print the
     // user stopped says nothing, as a cancelled print dialog does.
-    if (interaction().printReport(owner, composed) == ReportOutcome::Failed)
-        reportUnexpectedError(QStringLiteral("Stampa del riepilogo non riuscita: la stampante non ha accettato le "
-                                             "pagine di \"%1\".")
-                                  .arg(composed.name()));
+    const ReportResult printed = interaction().printReport(owner, composed);
+    if (printed.outcome == ReportOutcome::Failed)
+        reportUnexpectedError(withCause(printtext::summaryFailed(composed.name()), printed.cause));
 }
 
 } // namespace lumidex

@@ -7,10 +7,10 @@
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
 #include "storage/TextField.h"
+#include "texts/RegistryTexts.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
-#include "ui/TMisc.h"
 #include "ui/TextButton.h"
 
 #include <QDir>
@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
@@ -63,13 +64,13 @@ TfrmAnagrafica::TfrmAnagrafica(const QString& programDir, QWidget* parent)
     , txtDisponibilita(field(registryField("Disponibilita")))
     , txtNote(field(registryField("Note")))
     , btnCodFisc(makePictureButton(this, QStringLiteral("btnCodFisc"), QStringLiteral(":/icons/controlla.svg"),
-          QSize(22, 22), QStringLiteral("Controlla il codice fiscale.")))
+          QSize(22, 22), registrytext::codFiscTip()))
     , btnEmail(makePictureButton(this, QStringLiteral("btnEmail"), QStringLiteral(":/icons/email.svg"), QSize(22, 22),
-          QStringLiteral("Invia una e-mail all'indirizzo indicato.")))
+          registrytext::emailTip()))
     , btnPartitaIva(makePictureButton(this, QStringLiteral("btnPartitaIva"), QStringLiteral(":/icons/controlla.svg"),
-          QSize(22, 22), QStringLiteral("Controlla il numero di partita IVA.")))
+          QSize(22, 22), registrytext::partitaIvaTip()))
     , btnIban(makePictureButton(this, QStringLiteral("btnIban"), QStringLiteral(":/icons/controlla.svg"), QSize(22, 22),
-          QStringLiteral("Controlla il codice IBAN.")))
+          registrytext::ibanTip()))
 {
     setObjectName(QStringLiteral("frmAnagrafica"));
     txtSesso->setAlignment(Qt::AlignCenter);
@@ -141,7 +142,13 @@ void TfrmAnagrafica::btnIbanClick()
 
 void TfrmAnagrafica::btnEmailClick()
 {
-    TMisc::Open(QStringLiteral("\"mailto:") + text::trimmed(txtEmail->text()) + QStringLiteral("\""));
+    // The address is the link's whole path, whatever it holds: a "?" or "#"
+    // typed into it stays part of the address.
+    QUrl mail;
+    mail.setScheme(QStringLiteral("mailto"));
+    mail.setPath(text::trimmed(txtEmail->text()), QUrl::DecodedMode);
+    if (!interaction().openUrl(mail))
+        interaction().message(this, MessageKind::Warning, registrytext::mailNotOpened(), Buttons::Ok);
 }
 
 QString TfrmAnagrafica::archivePath() const
@@ -174,26 +181,30 @@ QWidget* TfrmAnagrafica::buildFieldArea()
     // The fifteen digits of the longest international number, as usually written.
     const QString longestPhone = QStringLiteral("+000 000 000 000 000");
     const QList<QList<FieldPlace>> rows {
-        { { txtNome, QStringLiteral("Nome:"), 3 }, { txtSesso, QStringLiteral("Sesso:"), 0, QStringLiteral("MM") },
-            { txtDataNasc, QStringLiteral("Data di nascita:"), 0, QStringLiteral("00/00/0000") },
-            { txtCittadinanza, QStringLiteral("Cittadinanza:"), 2 } },
-        { { txtLuogoNasc, QStringLiteral("Luogo di nascita:"), 2 },
-            { txtIndirizzo, QStringLiteral("Indirizzo di residenza:"), 3 } },
-        { { txtCodFisc, QStringLiteral("Codice fiscale:"), 2, longestTaxCode, btnCodFisc },
-            { txtEstremi, QStringLiteral("Estremi documento di riconoscimento:"), 3 } },
-        { { txtEmail, QStringLiteral("E-mail:"), 3, {}, btnEmail },
-            { txtTel, QStringLiteral("Tel. fisso:"), 2, longestPhone },
-            { txtCellulare, QStringLiteral("Cellulare:"), 2, longestPhone } },
-        { { txtStudio, QStringLiteral("Titolo di studio:"), 2 },
-            { txtLingue, QStringLiteral("Lingue conosciute:"), 3 } },
-        { { txtPartitaIva, QStringLiteral("Partita Iva:"), 2, QStringLiteral("00000000000"), btnPartitaIva },
-            { txtIban, QStringLiteral("IBAN:"), 3, longestIban, btnIban } },
-        { { txtAltezza, QStringLiteral("Altezza:"), 1 }, { txtPeso, QStringLiteral("Peso:"), 1 },
-            { txtVita, QStringLiteral("Vita:"), 1 }, { txtFianchi, QStringLiteral("Fianchi:"), 1 } },
-        { { txtOcchi, QStringLiteral("Occhi:"), 1 }, { txtCapelli, QStringLiteral("Capelli:"), 1 },
-            { txtTaglia, QStringLiteral("Taglia:"), 1 }, { txtScarpe, QStringLiteral("Scarpe:"), 1 } },
-        { { txtEsperienze, QStringLiteral("Esperienze lavorative:"), 1 },
-            { txtDisponibilita, QStringLiteral("Disponibilità:"), 1 } },
+        { { txtNome, registrytext::fieldCaption("Nome"), 3 },
+            { txtSesso, registrytext::fieldCaption("Sesso"), 0, QStringLiteral("MM") },
+            { txtDataNasc, registrytext::fieldCaption("DataNasc"), 0, QStringLiteral("00/00/0000") },
+            { txtCittadinanza, registrytext::fieldCaption("Cittadinanza"), 2 } },
+        { { txtLuogoNasc, registrytext::fieldCaption("LuogoNasc"), 2 },
+            { txtIndirizzo, registrytext::fieldCaption("Indirizzo"), 3 } },
+        { { txtCodFisc, registrytext::fieldCaption("CodFisc"), 2, longestTaxCode, btnCodFisc },
+            { txtEstremi, registrytext::fieldCaption("Estremi"), 3 } },
+        { { txtEmail, registrytext::fieldCaption("Email"), 3, {}, btnEmail },
+            { txtTel, registrytext::fieldCaption("Tel"), 2, longestPhone },
+            { txtCellulare, registrytext::fieldCaption("Cellulare"), 2, longestPhone } },
+        { { txtStudio, registrytext::fieldCaption("Studio"), 2 },
+            { txtLingue, registrytext::fieldCaption("Lingue"), 3 } },
+        { { txtPartitaIva, registrytext::fieldCaption("PartitaIva"), 2, QStringLiteral("00000000000"), btnPartitaIva },
+            { txtIban, registrytext::fieldCaption("Iban"), 3, longestIban, btnIban } },
+        { { txtAltezza, registrytext::fieldCaption("Altezza"), 1 }, { txtPeso, registrytext::fieldCaption("Peso"), 1 },
+            { txtVita, registrytext::fieldCaption("Vita"), 1 },
+            { txtFianchi, registrytext::fieldCaption("Fianchi"), 1 } },
+        { { txtOcchi, registrytext::fieldCaption("Occhi"), 1 },
+            { txtCapelli, registrytext::fieldCaption("Capelli"), 1 },
+            { txtTaglia, registrytext::fieldCaption("Taglia"), 1 },
+            { txtScarpe, registrytext::fieldCaption("Scarpe"), 1 } },
+        { { txtEsperienze, registrytext::fieldCaption("Esperienze"), 1 },
+            { txtDisponibilita, registrytext::fieldCaption("Disponibilita"), 1 } },
     };
     addFieldRows(column, rows);
     return area;

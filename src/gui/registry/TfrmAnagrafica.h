@@ -16,6 +16,16 @@ public:
 
     QString archivePath() const override;
 
+public slots:
+    void btnCodFiscClick();
+    void btnPartitaIvaClick();
+    void btnIbanClick();
+    void btnEmailClick();
+
+protected:
+    bool fieldKeyPress(QLineEdit* field, QKeyEvent* event) override;
+
+private:
     // The card's edit fields, in record order.
     QLineEdit* const txtNome;
     QLineEdit* const txtSesso;
@@ -43,22 +53,11 @@ public:
     QLineEdit* const txtEsperienze;
     QLineEdit* const txtDisponibilita;
     QLineEdit* const txtNote;
-
     QToolButton* const btnCodFisc;
     QToolButton* const btnEmail;
     QToolButton* const btnPartitaIva;
     QToolButton* const btnIban;
 
-public slots:
-    void btnCodFiscClick();
-    void btnPartitaIvaClick();
-    void btnIbanClick();
-    void btnEmailClick();
-
-protected:
-    bool fieldKeyPress(QLineEdit* field, QKeyEvent* event) override;
-
-private:
     void connectFieldAids();
     QWidget* buildFieldArea();
 };

@@ -3,10 +3,8 @@
 #include "gui/search/TfrmTrovaAnagrafica.h"
 #include "gui/search/TfrmTrovaBookDonne.h"
 #include "gui/search/TfrmTrovaBookUomini.h"
-#include "kinds/ArchiveProfile.h"
 #include "ui/Interaction.h"
 
-#include <QLabel>
 #include <memory>
 
 namespace lumidex {
@@ -31,11 +29,7 @@ std::unique_ptr<SearchWindow> makeWindow(QWidget* owner, ArchiveKind kind, const
 std::optional<Card> findCard(QWidget* owner, ArchiveKind kind, const QString& archivePath)
 {
     const std::unique_ptr<SearchWindow> window = makeWindow(owner, kind, archivePath);
-    window->lblMemory->setText(archiveProfile(kind).cardMarker);
     interaction().runDialog(*window);
-    // A card chosen under another editor's marker is not the opener's to show.
-    if (kindOfCardMarker(window->marker()) != kind)
-        return std::nullopt;
     return window->chosenCard();
 }
 

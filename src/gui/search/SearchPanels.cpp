@@ -4,6 +4,7 @@
 #include "search/ResultListModel.h"
 #include "search/SearchForm.h"
 #include "storage/RecordLayout.h"
+#include "texts/SearchTexts.h"
 #include "ui/FocusFrame.h"
 #include "ui/TextButton.h"
 
@@ -95,13 +96,9 @@ QWidget* SearchWindow::buildCriteriaPanel()
     auto* instructions = new QFrame(panAvvio);
     instructions->setObjectName(QStringLiteral("shpIstruzioni"));
     imgInfo = pictureLabel(instructions, QStringLiteral("imgInfo"), QStringLiteral(":/icons/info.svg"), QSize(30, 30));
-    lblRigo04 = textLabel(instructions, QStringLiteral("lblRigo04"),
-        QStringLiteral("Immettere nei campi prescelti una o più parole consecutive presenti nelle schede da trovare e "
-                       "premere il pulsante Cerca."));
-    lblRigo05 = textLabel(
-        instructions, QStringLiteral("lblRigo05"), QStringLiteral("Lasciare in bianco tutti gli altri campi."));
-    lblRigo06 = textLabel(instructions, QStringLiteral("lblRigo06"),
-        QStringLiteral("Per ogni ricerca è possibile utilizzare uno o più campi contemporaneamente."));
+    lblRigo04 = textLabel(instructions, QStringLiteral("lblRigo04"), searchtext::criteriaLine1());
+    lblRigo05 = textLabel(instructions, QStringLiteral("lblRigo05"), searchtext::criteriaLine2());
+    lblRigo06 = textLabel(instructions, QStringLiteral("lblRigo06"), searchtext::criteriaLine3());
     auto* lines = new QVBoxLayout;
     lines->setSpacing(2);
     lines->addWidget(lblRigo04);
@@ -165,7 +162,7 @@ QWidget* SearchWindow::buildCriteriaPanel()
     middle->addWidget(imgTrova01, 0, Qt::AlignTop);
     middle->addLayout(figures);
 
-    lblAttendere = new QLabel(QStringLiteral("Ricerca schede in corso. Attendere..."), panAvvio);
+    lblAttendere = new QLabel(searchtext::waiting(), panAvvio);
     lblAttendere->setObjectName(QStringLiteral("lblAttendere"));
     // Its place is kept while hidden, so the panel does not shift when it shows.
     QSizePolicy keepPlace = lblAttendere->sizePolicy();
@@ -173,8 +170,8 @@ QWidget* SearchWindow::buildCriteriaPanel()
     lblAttendere->setSizePolicy(keepPlace);
     lblAttendere->hide();
 
-    btnAnnulla = pushButton(panAvvio, QStringLiteral("btnAnnulla"), QStringLiteral("Chiudi"));
-    btnCerca = pushButton(panAvvio, QStringLiteral("btnCerca"), QStringLiteral("Cerca"));
+    btnAnnulla = pushButton(panAvvio, QStringLiteral("btnAnnulla"), searchtext::closeButton());
+    btnCerca = pushButton(panAvvio, QStringLiteral("btnCerca"), searchtext::searchButton());
     setTabOrder(previous, btnCerca);
     setTabOrder(btnCerca, btnAnnulla);
     auto* buttons = new QHBoxLayout;
@@ -201,12 +198,8 @@ QWidget* SearchWindow::buildResultsPanel()
 
     imgLogo = pictureLabel(
         panContainer, QStringLiteral("imgLogo"), QStringLiteral(":/pictures/trova-risultati.svg"), QSize(805, 64));
-    lblRigo01 = textLabel(panContainer, QStringLiteral("lblRigo01"),
-        QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e premere il "
-                       "pulsante Trova."));
-    lblRigo02 = textLabel(panContainer, QStringLiteral("lblRigo02"),
-        QStringLiteral("Per spostarsi sulla voce successiva contenente la stessa chiave di ricerca, fare di nuovo clic "
-                       "su Trova."));
+    lblRigo01 = textLabel(panContainer, QStringLiteral("lblRigo01"), searchtext::resultsLine1());
+    lblRigo02 = textLabel(panContainer, QStringLiteral("lblRigo02"), searchtext::resultsLine2());
 
     imgLente
         = pictureLabel(panContainer, QStringLiteral("imgLente"), QStringLiteral(":/icons/trova.svg"), QSize(30, 32));
@@ -215,7 +208,7 @@ QWidget* SearchWindow::buildResultsPanel()
     txtTrova->setFixedWidth(340);
     txtTrova->setMinimumHeight(30);
     new FocusFrame(txtTrova, QStringLiteral("effTrova"));
-    btnTrova = pushButton(panContainer, QStringLiteral("btnTrova"), QStringLiteral("Trova"));
+    btnTrova = pushButton(panContainer, QStringLiteral("btnTrova"), searchtext::findButton());
     auto* findRow = new QHBoxLayout;
     findRow->setSpacing(8);
     findRow->addWidget(imgLente);
@@ -234,14 +227,13 @@ QWidget* SearchWindow::buildResultsPanel()
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    lblRigo03 = new QLabel(
-        QStringLiteral("Per richiamare i dati di una scheda, selezionarla con un doppio clic."), panContainer);
+    lblRigo03 = new QLabel(searchtext::resultsLine3(), panContainer);
     lblRigo03->setObjectName(QStringLiteral("lblRigo03"));
     lblTrovate = new QLabel(panContainer);
     lblTrovate->setObjectName(QStringLiteral("lblTrovate"));
 
-    btnChiudi = pushButton(panContainer, QStringLiteral("btnChiudi"), QStringLiteral("Chiudi"));
-    btnStampa = pushButton(panContainer, QStringLiteral("btnStampa"), QStringLiteral("Stampa"));
+    btnChiudi = pushButton(panContainer, QStringLiteral("btnChiudi"), searchtext::closeButton());
+    btnStampa = pushButton(panContainer, QStringLiteral("btnStampa"), searchtext::printButton());
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(12);
     bottom->addWidget(lblTrovate, 1);

@@ -56,7 +56,7 @@ SearchWindow::SearchWindow(ArchiveKind kind, const QString& archivePath, QWidget
     lblConta = new QLabel(this);
     lblConta->setObjectName(QStringLiteral("lblConta"));
     lblConta->hide();
-    lblMemory = new QLabel(this);
+    lblMemory = new QLabel(m_profile.cardMarker, this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
     lblMemory->hide();
 
@@ -81,11 +81,6 @@ SearchWindow::SearchWindow(ArchiveKind kind, const QString& archivePath, QWidget
     connect(btnStampa, &QPushButton::clicked, this, &SearchWindow::btnStampaClick);
     connect(btnChiudi, &QPushButton::clicked, this, &SearchWindow::btnChiudiClick);
     connect(lstRecords, &QListView::doubleClicked, this, &SearchWindow::lstRecordsDblClick);
-}
-
-QString SearchWindow::marker() const
-{
-    return text::trimmed(lblMemory->text());
 }
 
 QStringList SearchWindow::listedLines() const
@@ -181,15 +176,22 @@ void SearchWindow::btnTrovaClick()
 void SearchWindow::lstRecordsDblClick()
 {
     const int row = selectedRow();
-    // A card is only ever handed to the editor the window was opened for.
-    if (row >= 0 && kindOfCardMarker(marker()) == m_kind) {
+    if (row >= 0) {
         std::optional<Card> found;
+        QString failure;
         try {
             const WaitCursor wait;
             findLastRecordOfLine(m_records, m_form.line, m_lines->lines().at(row), found);
+        } catch (const ArchiveError& error) {
+            failure = archiveFailureMessage(error);
         } catch (const std::exception&) {
-            // Closes without a word; a card found before the failure still counts.
+            failure = archiveAccessMessage();
         }
+        // The window closes all the same, and a card found before the failure
+        // still goes to the editor; the user hears that the archive was not read
+        // to its end.
+        if (!failure.isEmpty())
+            interaction().plain(this, failure);
         m_chosen = std::move(found);
     }
     if (m_chosen)

@@ -31,10 +31,7 @@ public:
 
     ArchiveKind kind() const { return m_kind; }
     const SearchForm& form() const { return m_form; }
-    // The marker the opener left in `lblMemory`, trimmed.
-    QString marker() const;
-    // The card a double click chose; only ever set for the editor of the
-    // window's kind.
+    // The card a double click chose, for the editor of the window's kind.
     const std::optional<Card>& chosenCard() const { return m_chosen; }
     // The result lines in the order the list shows them.
     QStringList listedLines() const;
@@ -43,37 +40,6 @@ public:
     // Where the records come from: the archive file unless a test puts a
     // stand-in here.
     void setRecordSource(RecordSource records) { m_records = std::move(records); }
-
-    // Criteria panel.
-    QWidget* panAvvio = nullptr;
-    QLabel* imgInfo = nullptr;
-    QLabel* lblRigo04 = nullptr;
-    QLabel* lblRigo05 = nullptr;
-    QLabel* lblRigo06 = nullptr;
-    QLabel* imgTrova01 = nullptr;
-    QLabel* imgTrova02 = nullptr;
-    QLabel* imgTrova03 = nullptr;
-    QLabel* lblAttendere = nullptr;
-    QPushButton* btnAnnulla = nullptr;
-    QPushButton* btnCerca = nullptr;
-
-    // Results panel.
-    QWidget* panContainer = nullptr;
-    QLabel* imgLogo = nullptr;
-    QLabel* lblRigo01 = nullptr;
-    QLabel* lblRigo02 = nullptr;
-    QLabel* imgLente = nullptr;
-    QLineEdit* txtTrova = nullptr;
-    QPushButton* btnTrova = nullptr;
-    QListView* lstRecords = nullptr;
-    QLabel* lblRigo03 = nullptr;
-    QLabel* lblTrovate = nullptr;
-    QPushButton* btnChiudi = nullptr;
-    QPushButton* btnStampa = nullptr;
-
-    // Hidden: the number of filled criteria of the last search, and the marker.
-    QLabel* lblConta = nullptr;
-    QLabel* lblMemory = nullptr;
 
 public slots:
     void btnCercaMouseDown();
@@ -93,6 +59,36 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Criteria panel.
+    QWidget* panAvvio = nullptr;
+    QLabel* imgInfo = nullptr;
+    QLabel* lblRigo04 = nullptr;
+    QLabel* lblRigo05 = nullptr;
+    QLabel* lblRigo06 = nullptr;
+    QLabel* imgTrova01 = nullptr;
+    QLabel* imgTrova02 = nullptr;
+    QLabel* imgTrova03 = nullptr;
+    QLabel* lblAttendere = nullptr;
+    QPushButton* btnAnnulla = nullptr;
+    QPushButton* btnCerca = nullptr;
+    // Results panel.
+    QWidget* panContainer = nullptr;
+    QLabel* imgLogo = nullptr;
+    QLabel* lblRigo01 = nullptr;
+    QLabel* lblRigo02 = nullptr;
+    QLabel* imgLente = nullptr;
+    QLineEdit* txtTrova = nullptr;
+    QPushButton* btnTrova = nullptr;
+    QListView* lstRecords = nullptr;
+    QLabel* lblRigo03 = nullptr;
+    QLabel* lblTrovate = nullptr;
+    QPushButton* btnChiudi = nullptr;
+    QPushButton* btnStampa = nullptr;
+    // Hidden: the number of filled criteria of the last search, and the words of
+    // the kind's editor ("anagrafica", "bookuomini", "bookdonne"), which nothing reads.
+    QLabel* lblConta = nullptr;
+    QLabel* lblMemory = nullptr;
+
     QWidget* buildCriteriaPanel();
     QWidget* buildResultsPanel();
     void showWaitingNotice();

@@ -1,5 +1,6 @@
 #include "gui/shell/ShellDialog.h"
 
+#include "texts/CommonTexts.h"
 #include "ui/FixedWindow.h"
 #include "ui/Pictures.h"
 
@@ -33,7 +34,7 @@ ShellDialog::ShellDialog(const Look& look, QWidget* parent)
 
 QPushButton* ShellDialog::makeCloseButton(QWidget* parent, const QSize& size, int pointSize)
 {
-    auto* button = new QPushButton(QStringLiteral("Chiudi"), parent);
+    auto* button = new QPushButton(commontext::closeButton(), parent);
     button->setObjectName(QStringLiteral("btnChiudi"));
     button->setFixedSize(size);
     button->setCursor(Qt::PointingHandCursor);

@@ -1,14 +1,17 @@
 #include "gui/shell/TfrmAvvio.h"
 
 #include "common/Formatting.h"
-#include "texts/MakerContacts.h"
+#include "gui/backup/ShowBackup.h"
+#include "gui/shell/MakerLinks.h"
 #include "gui/shell/ShowAbout.h"
 #include "gui/shell/ShowHelp.h"
+#include "texts/BackupTexts.h"
+#include "texts/MakerContacts.h"
+#include "texts/ShellTexts.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 #include "ui/Pictures.h"
 #include "ui/Style.h"
-#include "ui/TMisc.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -42,7 +45,7 @@ TfrmAvvio::TfrmAvvio(const QString& programDir, QWidget* parent)
     applyFormatSettings();
 
     setObjectName(QStringLiteral("frmAvvio"));
-    setWindowTitle(QStringLiteral(" Lumidex"));
+    setWindowTitle(shelltext::startCaption());
     setWindowIcon(QIcon(QStringLiteral(":/pictures/icona-lumidex.svg")));
     resize(style::screenSize);
 
@@ -55,6 +58,7 @@ TfrmAvvio::TfrmAvvio(const QString& programDir, QWidget* parent)
     connect(imgGuida, &QToolButton::clicked, this, &TfrmAvvio::imgGuidaClick);
     connect(imgSito, &QToolButton::clicked, this, &TfrmAvvio::imgSitoClick);
     connect(imgEsci, &QToolButton::clicked, this, &TfrmAvvio::imgEsciClick);
+    connect(imgCopia, &QToolButton::clicked, this, &TfrmAvvio::imgCopiaClick);
     for (QToolButton* b : { imgAnagrafica, btnAnagrafica, appAnagrafica })
         connect(b, &QToolButton::clicked, this, &TfrmAvvio::registryRequested);
     for (QToolButton* b : { imgDonne, btnDonne, appDonne })
@@ -79,36 +83,35 @@ QWidget* TfrmAvvio::buildSheet()
         return b;
     };
 
-    imgInfo = picture("imgInfo", ":/icons/info.svg", QSize(30, 30), QStringLiteral("Informazioni su Lumidex"));
+    imgInfo = picture("imgInfo", ":/icons/info.svg", QSize(30, 30), shelltext::infoTip());
     imgIcona
         = makePicture(sheet, QStringLiteral("imgIcona"), QStringLiteral(":/pictures/icona-lumidex.svg"), QSize(69, 74));
     imgTitolo = makePicture(
         sheet, QStringLiteral("imgTitolo"), QStringLiteral(":/pictures/titolo-lumidex.svg"), QSize(763, 65));
-    imgGuida = picture("imgGuida", ":/icons/guida-piccola.svg", QSize(29, 28),
-        QStringLiteral("Guida all'utilizzo del software"), QKeySequence(Qt::Key_F1));
+    imgGuida = picture(
+        "imgGuida", ":/icons/guida-piccola.svg", QSize(29, 28), shelltext::helpTip(), QKeySequence(Qt::Key_F1));
+    imgCopia = picture("imgCopia", ":/icons/copia-avvio.svg", QSize(29, 28), backuptext::startMenuTip());
     imgSottotitolo = makePicture(
         sheet, QStringLiteral("imgSottotitolo"), QStringLiteral(":/pictures/sottotitolo.svg"), QSize(961, 22));
 
     const QSize photo(288, 268);
-    imgAnagrafica
-        = picture("imgAnagrafica", ":/pictures/avvio-anagrafica.svg", photo, QStringLiteral("Archivio anagrafico"));
-    imgDonne = picture("imgDonne", ":/pictures/avvio-donne.svg", photo, QStringLiteral("Book donne"));
-    imgUomini = picture("imgUomini", ":/pictures/avvio-uomini.svg", photo, QStringLiteral("Book uomini"));
+    imgAnagrafica = picture("imgAnagrafica", ":/pictures/avvio-anagrafica.svg", photo, shelltext::registryTip());
+    imgDonne = picture("imgDonne", ":/pictures/avvio-donne.svg", photo, shelltext::womenBooksTip());
+    imgUomini = picture("imgUomini", ":/pictures/avvio-uomini.svg", photo, shelltext::menBooksTip());
     linSepara01 = makeSeparator(sheet, QStringLiteral("linSepara01"));
     const QSize strip(308, 30);
-    btnAnagrafica = picture(
-        "btnAnagrafica", ":/icons/pulsante-archivio-anagrafico.svg", strip, QStringLiteral("Archivio anagrafico"));
-    btnDonne = picture("btnDonne", ":/icons/pulsante-book-donne.svg", strip, QStringLiteral("Book donne"));
-    btnUomini = picture("btnUomini", ":/icons/pulsante-book-uomini.svg", strip, QStringLiteral("Book uomini"));
+    btnAnagrafica
+        = picture("btnAnagrafica", ":/icons/pulsante-archivio-anagrafico.svg", strip, shelltext::registryTip());
+    btnDonne = picture("btnDonne", ":/icons/pulsante-book-donne.svg", strip, shelltext::womenBooksTip());
+    btnUomini = picture("btnUomini", ":/icons/pulsante-book-uomini.svg", strip, shelltext::menBooksTip());
     linSepara02 = makeSeparator(sheet, QStringLiteral("linSepara02"));
     const QSize note(215, 127);
-    appAnagrafica
-        = picture("appAnagrafica", ":/pictures/nota-anagrafica.svg", note, QStringLiteral("Archivio anagrafico"));
-    appDonne = picture("appDonne", ":/pictures/nota-donne.svg", note, QStringLiteral("Book donne"));
-    appUomini = picture("appUomini", ":/pictures/nota-uomini.svg", note, QStringLiteral("Book uomini"));
-    imgSito = picture("imgSito", ":/pictures/sito.svg", QSize(961, 22), QStringLiteral("Sito web del produttore"));
-    imgCopyright = picture("imgCopyright", ":/icons/copyright.svg", QSize(23, 22), QStringLiteral("Crediti"));
-    imgEsci = picture("imgEsci", ":/icons/esci-avvio.svg", QSize(17, 18), QStringLiteral("Esci da Lumidex"));
+    appAnagrafica = picture("appAnagrafica", ":/pictures/nota-anagrafica.svg", note, shelltext::registryTip());
+    appDonne = picture("appDonne", ":/pictures/nota-donne.svg", note, shelltext::womenBooksTip());
+    appUomini = picture("appUomini", ":/pictures/nota-uomini.svg", note, shelltext::menBooksTip());
+    imgSito = picture("imgSito", ":/pictures/sito.svg", QSize(961, 22), shelltext::siteTip());
+    imgCopyright = picture("imgCopyright", ":/icons/copyright.svg", QSize(23, 22), shelltext::creditsTip());
+    imgEsci = picture("imgEsci", ":/icons/esci-avvio.svg", QSize(17, 18), shelltext::exitTip());
 
     auto* top = new QHBoxLayout;
     top->setSpacing(6);
@@ -117,6 +120,7 @@ QWidget* TfrmAvvio::buildSheet()
     top->addWidget(imgIcona);
     top->addWidget(imgTitolo, 0, Qt::AlignVCenter);
     top->addStretch(1);
+    top->addWidget(imgCopia, 0, Qt::AlignTop);
     top->addWidget(imgGuida, 0, Qt::AlignTop);
 
     // Three columns, each one place to go: picture, button strip and note.
@@ -173,7 +177,7 @@ void TfrmAvvio::imgGuidaClick()
 
 void TfrmAvvio::imgSitoClick()
 {
-    TMisc::Open(QString::fromUtf16(maker::webAddress));
+    openMakerSite(this);
 }
 
 void TfrmAvvio::imgEsciClick()
@@ -181,8 +185,14 @@ void TfrmAvvio::imgEsciClick()
     close();
 }
 
+void TfrmAvvio::imgCopiaClick()
+{
+    showBackupWindow(this, m_programDir);
+}
+
 void TfrmAvvio::closeEvent(QCloseEvent* event)
 {
+    offerBackupOnLeaving(this, m_programDir);
     emit closed();
     event->accept();
 }

@@ -14,6 +14,28 @@ class TfrmAvvio : public QWidget {
 public:
     explicit TfrmAvvio(const QString& programDir, QWidget* parent = nullptr);
 
+signals:
+    // Where the user wants to go; the window set shows the target and hides the menu.
+    void registryRequested();
+    void womenBooksRequested();
+    void menBooksRequested();
+    // The menu was closed, by its exit picture or its title bar: the program ends
+    // (once a backup that is due has been offered).
+    void closed();
+
+public slots:
+    void imgInfoClick();
+    void imgCopyrightClick();
+    void imgGuidaClick();
+    void imgSitoClick();
+    void imgEsciClick();
+    void imgCopiaClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
     QToolButton* imgInfo = nullptr;
     QLabel* imgIcona = nullptr;
     QLabel* imgTitolo = nullptr;
@@ -34,29 +56,11 @@ public:
     QToolButton* imgCopyright = nullptr;
     QToolButton* imgEsci = nullptr;
 
-signals:
-    // Where the user wants to go; the window set shows the target and hides the menu.
-    void registryRequested();
-    void womenBooksRequested();
-    void menBooksRequested();
-    // The menu was closed, by its exit picture or its title bar: the program ends.
-    void closed();
-
-public slots:
-    void imgInfoClick();
-    void imgCopyrightClick();
-    void imgGuidaClick();
-    void imgSitoClick();
-    void imgEsciClick();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-
-private:
     QWidget* buildSheet();
 
     QString m_programDir;
+    // The backup window; tests find it by its name.
+    QToolButton* imgCopia = nullptr;
 };
 
 } // namespace lumidex

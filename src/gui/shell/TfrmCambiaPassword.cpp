@@ -3,6 +3,7 @@
 #include "common/Text.h"
 #include "password/PasswordStore.h"
 #include "password/PasswordText.h"
+#include "texts/CommonTexts.h"
 #include "texts/LoginTexts.h"
 #include "ui/FocusFrame.h"
 #include "ui/Interaction.h"
@@ -21,7 +22,7 @@ namespace lumidex {
 
 TfrmCambiaPassword::TfrmCambiaPassword(const QString& programDir, QWidget* parent)
     : PasswordWindow(
-        programDir, QStringLiteral("frmCambiaPassword"), QStringLiteral(" Cambia password"), QSize(411, 418), parent)
+        programDir, QStringLiteral("frmCambiaPassword"), logintext::changeCaption(), QSize(411, 418), parent)
 {
     imgLogo = makePicture(
         this, QStringLiteral("imgLogo"), QStringLiteral(":/pictures/logo-cambia-password.svg"), QSize(353, 148));
@@ -42,15 +43,15 @@ TfrmCambiaPassword::TfrmCambiaPassword(const QString& programDir, QWidget* paren
         fields->addWidget(box);
         return field;
     };
-    txtPasswordOld = addField(QStringLiteral("Vecchia password:"), QStringLiteral("txtPasswordOld"),
-        QStringLiteral("effPasswordOld"), effPasswordOld);
-    txtPasswordNew = addField(QStringLiteral("Nuova password:"), QStringLiteral("txtPasswordNew"),
-        QStringLiteral("effPasswordNew"), effPasswordNew);
-    txtConferma = addField(QStringLiteral("Conferma nuova password:"), QStringLiteral("txtConferma"),
-        QStringLiteral("effConferma"), effConferma);
+    txtPasswordOld = addField(
+        logintext::oldPassword(), QStringLiteral("txtPasswordOld"), QStringLiteral("effPasswordOld"), effPasswordOld);
+    txtPasswordNew = addField(
+        logintext::newPassword(), QStringLiteral("txtPasswordNew"), QStringLiteral("effPasswordNew"), effPasswordNew);
+    txtConferma = addField(
+        logintext::confirmPassword(), QStringLiteral("txtConferma"), QStringLiteral("effConferma"), effConferma);
 
-    cmdEsci = makeButton(QStringLiteral("cmdEsci"), QStringLiteral("Chiudi"));
-    cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdEsci = makeButton(QStringLiteral("cmdEsci"), commontext::closeButton());
+    cmdOK = makeButton(QStringLiteral("cmdOK"), commontext::okButton());
     cmdOK->setEnabled(false);
     auto* bottomRow = new QHBoxLayout;
     bottomRow->addWidget(cmdEsci);

@@ -17,16 +17,6 @@ class TfrmCambiaPassword : public PasswordWindow {
 public:
     explicit TfrmCambiaPassword(const QString& programDir, QWidget* parent = nullptr);
 
-    QLabel* imgLogo = nullptr;
-    QLineEdit* txtPasswordOld = nullptr;
-    QLineEdit* txtPasswordNew = nullptr;
-    QLineEdit* txtConferma = nullptr;
-    FocusFrame* effPasswordOld = nullptr;
-    FocusFrame* effPasswordNew = nullptr;
-    FocusFrame* effConferma = nullptr;
-    QPushButton* cmdEsci = nullptr;
-    QPushButton* cmdOK = nullptr;
-
 public slots:
     void cmdOKClick();
     void cmdEsciClick();
@@ -37,6 +27,16 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QLabel* imgLogo = nullptr;
+    QLineEdit* txtPasswordOld = nullptr;
+    QLineEdit* txtPasswordNew = nullptr;
+    QLineEdit* txtConferma = nullptr;
+    FocusFrame* effPasswordOld = nullptr;
+    FocusFrame* effPasswordNew = nullptr;
+    FocusFrame* effConferma = nullptr;
+    QPushButton* cmdEsci = nullptr;
+    QPushButton* cmdOK = nullptr;
+
     bool allFilled() const;
     void clearFields();
     void fieldsChange();

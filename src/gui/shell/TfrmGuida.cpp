@@ -1,10 +1,12 @@
 #include "gui/shell/TfrmGuida.h"
 
-#include "help/HelpPages.h"
+#include "common/ReadableFile.h"
 #include "gui/shell/LinkLabel.h"
-#include "ui/Pictures.h"
+#include "help/HelpPages.h"
+#include "texts/ShellTexts.h"
+#include "ui/Interaction.h"
 #include "ui/PictureButton.h"
-#include "ui/TMisc.h"
+#include "ui/Pictures.h"
 
 #include <QDir>
 #include <QFrame>
@@ -21,8 +23,8 @@ namespace {
 
 ShellDialog::Look guidaLook()
 {
-    return { QStringLiteral("frmGuida"), QStringLiteral(" Guida all'utilizzo del software"), QSize(670, 572), Qt::white,
-        QColor(0xBF, 0xD8, 0xEF), QSize(642, 540), ShellDialog::Placement::Screen };
+    return { QStringLiteral("frmGuida"), shelltext::helpCaption(), QSize(670, 572), Qt::white, QColor(0xBF, 0xD8, 0xEF),
+        QSize(642, 540), ShellDialog::Placement::Screen };
 }
 
 } // namespace
@@ -42,7 +44,7 @@ TfrmGuida::TfrmGuida(const QString& programDir, QWidget* parent)
     logoLayout->setContentsMargins(8, 4, 8, 4);
     logoLayout->addWidget(imgLogo, 0, Qt::AlignCenter);
 
-    lblTitolo = new QLabel(QStringLiteral("Argomento della guida."), sheet);
+    lblTitolo = new QLabel(shelltext::helpTitle(), sheet);
     lblTitolo->setObjectName(QStringLiteral("lblTitolo"));
     lblTitolo->setTextFormat(Qt::PlainText);
     QFont titleFace(QStringLiteral("Arial"));
@@ -62,9 +64,9 @@ TfrmGuida::TfrmGuida(const QString& programDir, QWidget* parent)
     textFace.setBold(true);
     txtGuida->setFont(textFace);
 
-    imgPDF = makePictureButton(sheet, QStringLiteral("imgPDF"), QStringLiteral(":/icons/pdf.svg"), QSize(27, 27),
-        QStringLiteral("Visualizza guida in formato PDF"));
-    lnkWeb = new LinkLabel(QStringLiteral("Visualizza guida in formato PDF"), sheet);
+    imgPDF = makePictureButton(
+        sheet, QStringLiteral("imgPDF"), QStringLiteral(":/icons/pdf.svg"), QSize(27, 27), shelltext::helpPdf());
+    lnkWeb = new LinkLabel(shelltext::helpPdf(), sheet);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     lnkWeb->attachIcon(imgPDF);
     btnChiudi = makeCloseButton(sheet, QSize(161, 38));
@@ -89,11 +91,23 @@ TfrmGuida::TfrmGuida(const QString& programDir, QWidget* parent)
     btnChiudi->setFocus();
 }
 
+void TfrmGuida::showPage(const QString& title, const QString& text)
+{
+    lblTitolo->setText(title);
+    txtGuida->setPlainText(text);
+}
+
 void TfrmGuida::lnkWebClick()
 {
-    const QString manual
-        = QDir::toNativeSeparators(QDir(m_programDir).filePath(QString::fromUtf16(help::manualFileName)));
-    TMisc::Open(QLatin1Char('"') + manual + QLatin1Char('"'));
+    const QString fileName = QString::fromUtf16(help::manualFileName);
+    const QString manual = QDir(m_programDir).filePath(fileName);
+    if (interaction().openFile(manual))
+        return;
+    // The window stays open either way; the user hears what kept the manual shut.
+    const FailureCause unreadable = readFailureOf(manual);
+    const QString message = unreadable.isKnown() ? withCause(shelltext::manualUnreadable(fileName), unreadable)
+                                                 : shelltext::manualNoApplication(QDir::toNativeSeparators(manual));
+    interaction().message(this, MessageKind::Warning, message, Buttons::Ok);
 }
 
 } // namespace lumidex

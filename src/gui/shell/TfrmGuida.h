@@ -11,13 +11,20 @@ namespace lumidex {
 
 class LinkLabel;
 
-// The help window: shows the title and the page text its caller put in, and
+// The help window: shows the title and the page text its caller gives it, and
 // offers the full manual "Guida.pdf" of the program folder.
 class TfrmGuida : public ShellDialog {
     Q_OBJECT
 public:
     explicit TfrmGuida(const QString& programDir, QWidget* parent = nullptr);
 
+    // The page shown: its title and its text.
+    void showPage(const QString& title, const QString& text);
+
+public slots:
+    void lnkWebClick();
+
+private:
     QLabel* imgLogo = nullptr;
     QLabel* lblTitolo = nullptr;
     QPlainTextEdit* txtGuida = nullptr;
@@ -25,10 +32,6 @@ public:
     LinkLabel* lnkWeb = nullptr;
     QPushButton* btnChiudi = nullptr;
 
-public slots:
-    void lnkWebClick();
-
-private:
     QString m_programDir;
 };
 

@@ -1,10 +1,11 @@
 #include "gui/shell/TfrmInfo.h"
 
-#include "texts/MakerContacts.h"
 #include "gui/shell/LinkLabel.h"
-#include "ui/Pictures.h"
+#include "gui/shell/MakerLinks.h"
+#include "texts/MakerContacts.h"
+#include "texts/ShellTexts.h"
 #include "ui/PictureButton.h"
-#include "ui/TMisc.h"
+#include "ui/Pictures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -19,8 +20,8 @@ namespace {
 
 ShellDialog::Look infoLook()
 {
-    return { QStringLiteral("frmInfo"), QStringLiteral(" Informazioni su Lumidex"), QSize(473, 579), Qt::black,
-        Qt::white, QSize(442, 490), ShellDialog::Placement::Screen };
+    return { QStringLiteral("frmInfo"), shelltext::infoCaption(), QSize(473, 579), Qt::black, Qt::white,
+        QSize(442, 490), ShellDialog::Placement::Screen };
 }
 
 } // namespace
@@ -35,9 +36,7 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     auto* area = new QWidget(sheet);
     area->setObjectName(QStringLiteral("panInformazioni"));
     area->setFixedWidth(425);
-    lblInfo = new QLabel(QStringLiteral("L'archivio delle modelle e dei loro book fotografici, "
-                                        "sempre a portata di mano."),
-        area);
+    lblInfo = new QLabel(shelltext::infoLine(), area);
     lblInfo->setObjectName(QStringLiteral("lblInfo"));
     lblInfo->setWordWrap(true);
     lblInfo->setAlignment(Qt::AlignCenter);
@@ -53,15 +52,12 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     pictures->setSpacing(15);
     pictures->addWidget(imgInfoAnagrafica);
     pictures->addWidget(imgInfoBook);
-    lblDescrizione = new QLabel(QStringLiteral("Schede anagrafiche con foto e documenti allegati, book fotografici "
-                                               "per donne e uomini, ricerche, stampe, Slide Show ed esportazione "
-                                               "in Microsoft Excel."),
-        area);
+    lblDescrizione = new QLabel(shelltext::infoDescription(), area);
     lblDescrizione->setObjectName(QStringLiteral("lblDescrizione"));
     lblDescrizione->setWordWrap(true);
     lblDescrizione->setAlignment(Qt::AlignCenter);
     lblDescrizione->setStyleSheet(QStringLiteral("QLabel { color: #24507A; }"));
-    lblVersione = new QLabel(QStringLiteral("Versione 1.0"), area);
+    lblVersione = new QLabel(shelltext::infoVersion(), area);
     lblVersione->setObjectName(QStringLiteral("lblVersione"));
     lblVersione->setAlignment(Qt::AlignCenter);
     lblVersione->setStyleSheet(QStringLiteral("QLabel { color: #427AA8; }"));
@@ -81,7 +77,7 @@ TfrmInfo::TfrmInfo(QWidget* parent)
     sheetLayout->addStretch(1);
 
     imgEmail = makePictureButton(this, QStringLiteral("imgEmail"), QStringLiteral(":/icons/email-piccola.svg"),
-        QSize(23, 16), QStringLiteral("Scrivi al produttore per avere informazioni."));
+        QSize(23, 16), shelltext::infoMailTip());
     lnkWeb = new LinkLabel(QString::fromUtf16(maker::emailAddress), this);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     lnkWeb->attachIcon(imgEmail);
@@ -106,7 +102,7 @@ TfrmInfo::TfrmInfo(QWidget* parent)
 
 void TfrmInfo::lnkWebClick()
 {
-    TMisc::Open(maker::informationMailCommand());
+    writeToMaker(this);
 }
 
 } // namespace lumidex

@@ -17,6 +17,10 @@ class TfrmInfo : public ShellDialog {
 public:
     explicit TfrmInfo(QWidget* parent = nullptr);
 
+public slots:
+    void lnkWebClick();
+
+private:
     QLabel* imgLogo = nullptr;
     QLabel* lblInfo = nullptr;
     QLabel* imgInfoAnagrafica = nullptr;
@@ -26,9 +30,6 @@ public:
     QToolButton* imgEmail = nullptr;
     LinkLabel* lnkWeb = nullptr;
     QPushButton* btnChiudi = nullptr;
-
-public slots:
-    void lnkWebClick();
 };
 
 } // namespace lumidex

@@ -3,6 +3,7 @@
 #include "common/Text.h"
 #include "password/PasswordStore.h"
 #include "password/PasswordText.h"
+#include "texts/CommonTexts.h"
 #include "texts/LoginTexts.h"
 #include "ui/FocusFrame.h"
 #include "ui/Interaction.h"
@@ -19,12 +20,11 @@
 namespace lumidex {
 
 TfrmPassword::TfrmPassword(const QString& programDir, QWidget* parent)
-    : PasswordWindow(
-        programDir, QStringLiteral("frmPassword"), QStringLiteral(" Lumidex - Autenticazione"), QSize(388, 405), parent)
+    : PasswordWindow(programDir, QStringLiteral("frmPassword"), logintext::loginCaption(), QSize(388, 405), parent)
 {
     imgLogo
         = makePicture(this, QStringLiteral("imgLogo"), QStringLiteral(":/pictures/logo-password.svg"), QSize(328, 160));
-    lblIstruzioni = new QLabel(QStringLiteral("Immetti la password e premi OK."), this);
+    lblIstruzioni = new QLabel(logintext::loginInstructions(), this);
     lblIstruzioni->setObjectName(QStringLiteral("lblIstruzioni"));
     QFont promptFace(QStringLiteral("Verdana"));
     promptFace.setPointSize(10);
@@ -34,11 +34,11 @@ TfrmPassword::TfrmPassword(const QString& programDir, QWidget* parent)
     QWidget* fieldBox = nullptr;
     txtPassword
         = makePasswordField(QStringLiteral("txtPassword"), QStringLiteral("effPassword"), effPassword, fieldBox);
-    cmdOK = makeButton(QStringLiteral("cmdOK"), QStringLiteral("OK"));
+    cmdOK = makeButton(QStringLiteral("cmdOK"), commontext::okButton());
     cmdOK->setEnabled(false);
     cmdOK->setFixedSize(60, txtPassword->sizeHint().height());
-    cmdEsci = makeButton(QStringLiteral("cmdEsci"), QStringLiteral("Esci"));
-    btnCambiaPassword = makeButton(QStringLiteral("btnCambiaPassword"), QStringLiteral("Cambia password"));
+    cmdEsci = makeButton(QStringLiteral("cmdEsci"), logintext::exitButton());
+    btnCambiaPassword = makeButton(QStringLiteral("btnCambiaPassword"), logintext::changeButton());
 
     auto* fieldRow = new QHBoxLayout;
     fieldRow->setSpacing(4);

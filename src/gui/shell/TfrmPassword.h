@@ -17,14 +17,6 @@ class TfrmPassword : public PasswordWindow {
 public:
     explicit TfrmPassword(const QString& programDir, QWidget* parent = nullptr);
 
-    QLabel* imgLogo = nullptr;
-    QLabel* lblIstruzioni = nullptr;
-    QLineEdit* txtPassword = nullptr;
-    FocusFrame* effPassword = nullptr;
-    QPushButton* cmdOK = nullptr;
-    QPushButton* cmdEsci = nullptr;
-    QPushButton* btnCambiaPassword = nullptr;
-
 signals:
     // The right password was typed: the start menu takes over.
     void accessGranted();
@@ -44,6 +36,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QLabel* imgLogo = nullptr;
+    QLabel* lblIstruzioni = nullptr;
+    QLineEdit* txtPassword = nullptr;
+    FocusFrame* effPassword = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdEsci = nullptr;
+    QPushButton* btnCambiaPassword = nullptr;
+
     void txtPasswordChange();
 };
 

@@ -1,10 +1,11 @@
 #include "gui/shell/TfrmSplash.h"
 
-#include "texts/MakerContacts.h"
 #include "gui/shell/LinkLabel.h"
-#include "ui/Pictures.h"
+#include "gui/shell/MakerLinks.h"
+#include "texts/MakerContacts.h"
+#include "texts/ShellTexts.h"
 #include "ui/PictureButton.h"
-#include "ui/TMisc.h"
+#include "ui/Pictures.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -20,8 +21,7 @@ namespace {
 
 ShellDialog::Look splashLook()
 {
-    return { QStringLiteral("frmSplash"),
-        QStringLiteral(" Lumidex - Ideazione, progetto e realizzazione: Lumidex Software"), QSize(661, 467), Qt::white,
+    return { QStringLiteral("frmSplash"), shelltext::creditsCaption(), QSize(661, 467), Qt::white,
         QColor(0x35, 0x25, 0x25), QSize(642, 448), ShellDialog::Placement::Owner };
 }
 
@@ -40,8 +40,8 @@ TfrmSplash::TfrmSplash(QWidget* parent)
 {
     QFrame* sheet = panel();
     imgLogo = makePicture(sheet, QStringLiteral("imgLogo"), QStringLiteral(":/pictures/crediti.svg"), QSize(625, 380));
-    imgWeb = makePictureButton(sheet, QStringLiteral("imgWeb"), QStringLiteral(":/icons/web.svg"), QSize(39, 36),
-        QStringLiteral("Visita il sito web del produttore."));
+    imgWeb = makePictureButton(
+        sheet, QStringLiteral("imgWeb"), QStringLiteral(":/icons/web.svg"), QSize(39, 36), shelltext::creditsSiteTip());
     lnkWeb = new LinkLabel(shownWebAddress(), sheet);
     lnkWeb->setObjectName(QStringLiteral("lnkWeb"));
     lnkWeb->attachIcon(imgWeb);
@@ -67,7 +67,7 @@ TfrmSplash::TfrmSplash(QWidget* parent)
 
 void TfrmSplash::lnkWebClick()
 {
-    TMisc::Open(QString::fromUtf16(maker::webAddress));
+    openMakerSite(this);
 }
 
 } // namespace lumidex

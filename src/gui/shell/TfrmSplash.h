@@ -16,13 +16,14 @@ class TfrmSplash : public ShellDialog {
 public:
     explicit TfrmSplash(QWidget* parent = nullptr);
 
+public slots:
+    void lnkWebClick();
+
+private:
     QLabel* imgLogo = nullptr;
     QToolButton* imgWeb = nullptr;
     LinkLabel* lnkWeb = nullptr;
     QPushButton* btnChiudi = nullptr;
-
-public slots:
-    void lnkWebClick();
 };
 
 } // namespace lumidex

@@ -9,6 +9,7 @@
 #include "storage/ArchiveError.h"
 #include "storage/PhotoFiles.h"
 #include "texts/EditorTexts.h"
+#include "texts/SlideshowTexts.h"
 #include "ui/Interaction.h"
 #include "ui/PictureButton.h"
 
@@ -66,7 +67,7 @@ SlideshowWindow::SlideshowWindow(
     imgBianco->setPixmap(QPixmap::fromImage(renderWaitingPicture(waitingPictureSize)));
 
     cmdAvanti = makePictureButton(this, QStringLiteral("cmdAvanti"), QStringLiteral(":/icons/avanti.svg"),
-        QSize(37, 39), QStringLiteral("Mostra la foto successiva."));
+        QSize(37, 39), slideshowtext::nextPhotoTip());
     cmdAvanti->hide();
     connect(cmdAvanti, &QToolButton::clicked, this, &SlideshowWindow::cmdAvantiClick);
 

@@ -30,17 +30,6 @@ public:
     // Book slideshows: the book whose entries are shown.
     void setBook(const QString& bookName, const QString& filePath);
 
-    // The position of the card shown: "0" before the first card of a cycle, empty
-    // when the archive turned out empty.
-    QLabel* lblPosizione = nullptr;
-    // Book slideshows: the book's name, which names its photos, and its file (none
-    // for the registry).
-    QLabel* lblNome = nullptr;
-    QLabel* lblFile = nullptr;
-    // The waiting picture, shown first and for a card without a readable photo.
-    QLabel* imgBianco = nullptr;
-    // The step; its button is never visible, the timer presses it.
-    QToolButton* cmdAvanti = nullptr;
     // Off until the window is shown; tests may shorten its interval.
     QTimer* Timer = nullptr;
 
@@ -56,6 +45,18 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The position of the card shown: "0" before the first card of a cycle, empty
+    // when the archive turned out empty.
+    QLabel* lblPosizione = nullptr;
+    // Book slideshows: the book's name, which names its photos, and its file (none
+    // for the registry).
+    QLabel* lblNome = nullptr;
+    QLabel* lblFile = nullptr;
+    // The waiting picture, shown first and for a card without a readable photo.
+    QLabel* imgBianco = nullptr;
+    // The step; its button is never visible, the timer presses it.
+    QToolButton* cmdAvanti = nullptr;
+
     QString archivePath() const;
     QString photoPath(int position) const;
     // The most pixels a photo can fill once the window is maximised.

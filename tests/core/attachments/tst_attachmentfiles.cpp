@@ -83,9 +83,10 @@ private slots:
         QTest::newRow("blanks around") << "  liberatoria.doc\t" << true;
         QTest::newRow("accents and euro sign") << QString::fromUtf8("perché è così €.txt") << true;
         QTest::newRow("question mark of its own") << "domanda?.txt" << true;
-        QTest::newRow("250 characters") << QString(246, QLatin1Char('a')) + ".pdf" << true;
-        QTest::newRow("250 characters and blanks") << " " + QString(246, QLatin1Char('a')) + ".pdf  " << true;
-        QTest::newRow("251 characters") << QString(247, QLatin1Char('a')) + ".pdf" << false;
+        QTest::newRow("250 characters") << QString(246, QLatin1Char('a')) + QStringLiteral(".pdf") << true;
+        QTest::newRow("250 characters and blanks")
+            << QStringLiteral(" ") + QString(246, QLatin1Char('a')) + QStringLiteral(".pdf  ") << true;
+        QTest::newRow("251 characters") << QString(247, QLatin1Char('a')) + QStringLiteral(".pdf") << false;
         QTest::newRow("Cyrillic") << QString::fromUtf8("договор.pdf") << false;
         QTest::newRow("Japanese") << QString::fromUtf8("契約.pdf") << false;
         QTest::newRow("emoji") << QString::fromUtf8("foto 📷.jpg") << false;
@@ -105,11 +106,12 @@ private slots:
 
     void attachedFileIsInTheSharedFolder()
     {
-        QCOMPARE(
-            attachedFilePath("/prog", "  Contratto.pdf "), QStringLiteral("/prog/Documenti_Allegati/Contratto.pdf"));
-        QCOMPARE(attachedFilePath("/prog/", "a b.txt"), QStringLiteral("/prog/Documenti_Allegati/a b.txt"));
+        QCOMPARE(attachedFilePath(QStringLiteral("/prog"), QStringLiteral("  Contratto.pdf ")),
+            QStringLiteral("/prog/Documenti_Allegati/Contratto.pdf"));
+        QCOMPARE(attachedFilePath(QStringLiteral("/prog/"), QStringLiteral("a b.txt")),
+            QStringLiteral("/prog/Documenti_Allegati/a b.txt"));
         // Nothing for a blank name.
-        QCOMPARE(attachedFilePath("/prog", " \t"), QString());
+        QCOMPARE(attachedFilePath(QStringLiteral("/prog"), QStringLiteral(" \t")), QString());
     }
 
     void sameFile_data()
@@ -128,13 +130,13 @@ private slots:
     {
         QFETCH(QString, other);
         QFETCH(bool, same);
-        write(path("a/doc.txt"), "contenuto");
-        write(path("copy.txt"), "contenuto");
-        QVERIFY(QFile::link(path("a/doc.txt"), path("link.txt")));
-        QCOMPARE(
-            ::link(QFile::encodeName(path("a/doc.txt")).constData(), QFile::encodeName(path("hard.txt")).constData()),
+        write(path(QStringLiteral("a/doc.txt")), "contenuto");
+        write(path(QStringLiteral("copy.txt")), "contenuto");
+        QVERIFY(QFile::link(path(QStringLiteral("a/doc.txt")), path(QStringLiteral("link.txt"))));
+        QCOMPARE(::link(QFile::encodeName(path(QStringLiteral("a/doc.txt"))).constData(),
+                     QFile::encodeName(path(QStringLiteral("hard.txt"))).constData()),
             0);
-        QCOMPARE(isSameFile(path("a/doc.txt"), path(other)), same);
+        QCOMPARE(isSameFile(path(QStringLiteral("a/doc.txt")), path(other)), same);
     }
 
     void copyPutsEveryByteInPlace_data()
@@ -149,14 +151,16 @@ private slots:
         QFETCH(bool, oldFile);
         // Larger than one chunk of the copy, and not a multiple of it.
         const QByteArray bytes = randomBytes(3 * 1024 * 1024 + 17);
-        write(path("origine.bin"), bytes);
+        write(path(QStringLiteral("origine.bin")), bytes);
         if (oldFile)
-            write(path("cartella/copia.bin"), "older and shorter");
-        QDir().mkpath(path("cartella"));
+            write(path(QStringLiteral("cartella/copia.bin")), "older and shorter");
+        QDir().mkpath(path(QStringLiteral("cartella")));
         FailureCause cause;
-        QVERIFY2(copyReplacing(path("origine.bin"), path("cartella/copia.bin"), &cause), qPrintable(cause.detail()));
-        QCOMPARE(readAll(path("cartella/copia.bin")), bytes);
-        QCOMPARE(QDir(path("cartella")).entryList(QDir::Files | QDir::Hidden), QStringList { "copia.bin" });
+        QVERIFY2(copyReplacing(path(QStringLiteral("origine.bin")), path(QStringLiteral("cartella/copia.bin")), &cause),
+            qPrintable(cause.detail()));
+        QCOMPARE(readAll(path(QStringLiteral("cartella/copia.bin"))), bytes);
+        QCOMPARE(QDir(path(QStringLiteral("cartella"))).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral("copia.bin") });
     }
 
     // A copy that stops half-way leaves the old file whole, or no file at all.
@@ -170,18 +174,19 @@ private slots:
     void copyThatFailsOnTheWayLeavesTheOldFile()
     {
         QFETCH(bool, oldFile);
-        QDir().mkpath(path("cartella"));
+        QDir().mkpath(path(QStringLiteral("cartella")));
         if (oldFile)
-            write(path("cartella/copia.bin"), "the attachment every card relies on");
+            write(path(QStringLiteral("cartella/copia.bin")), "the attachment every card relies on");
         FailingDevice source(randomBytes(4 * 1024 * 1024), 1536 * 1024);
         QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
         FailureCause cause;
-        QVERIFY(!copyReplacing(source, path("cartella/copia.bin"), &cause));
+        QVERIFY(!copyReplacing(source, path(QStringLiteral("cartella/copia.bin")), &cause));
         QCOMPARE(cause.detail(), QStringLiteral("the drive went away"));
-        const QStringList left = QDir(path("cartella")).entryList(QDir::Files | QDir::Hidden);
+        const QStringList left = QDir(path(QStringLiteral("cartella"))).entryList(QDir::Files | QDir::Hidden);
         if (oldFile) {
-            QCOMPARE(readAll(path("cartella/copia.bin")), QByteArray("the attachment every card relies on"));
-            QCOMPARE(left, QStringList { "copia.bin" });
+            QCOMPARE(
+                readAll(path(QStringLiteral("cartella/copia.bin"))), QByteArray("the attachment every card relies on"));
+            QCOMPARE(left, QStringList { QStringLiteral("copia.bin") });
         } else {
             QVERIFY(left.isEmpty());
         }
@@ -191,14 +196,15 @@ private slots:
     void copyStepsFollowTheBytes()
     {
         const QByteArray bytes = randomBytes(3 * 1024 * 1024 + 17);
-        write(path("origine.bin"), bytes);
+        write(path(QStringLiteral("origine.bin")), bytes);
         QList<qint64> steps;
-        QVERIFY(copyReplacing(path("origine.bin"), path("copia.bin"), nullptr, [&](qint64 copied) {
-            steps << copied;
-            return true;
-        }));
+        QVERIFY(copyReplacing(
+            path(QStringLiteral("origine.bin")), path(QStringLiteral("copia.bin")), nullptr, [&](qint64 copied) {
+                steps << copied;
+                return true;
+            }));
         QCOMPARE(steps, (QList<qint64> { 0, 1 << 20, 2 << 20, 3 << 20, bytes.size() }));
-        QCOMPARE(readAll(path("copia.bin")), bytes);
+        QCOMPARE(readAll(path(QStringLiteral("copia.bin"))), bytes);
     }
 
     // Stopped at any step, before the first byte or after the last, the copy
@@ -218,21 +224,22 @@ private slots:
     {
         QFETCH(bool, oldFile);
         QFETCH(int, stopAt);
-        const QString program = path("Programma");
-        const QString folder = program + "/Documenti_Allegati";
-        write(path("scelti/Video.mov"), randomBytes(4 * 1024 * 1024));
+        const QString program = path(QStringLiteral("Programma"));
+        const QString folder = program + QStringLiteral("/Documenti_Allegati");
+        write(path(QStringLiteral("scelti/Video.mov")), randomBytes(4 * 1024 * 1024));
         const QByteArray previous = "the attachment every card relies on";
         if (oldFile)
-            write(folder + "/Video.mov", previous);
+            write(folder + QStringLiteral("/Video.mov"), previous);
         int steps = 0;
         const AttachOutcome result = attachFile(
-            program, path("scelti/Video.mov"), [] { return true; }, [&](qint64) { return ++steps < stopAt; });
+            program, path(QStringLiteral("scelti/Video.mov")), [] { return true; },
+            [&](qint64) { return ++steps < stopAt; });
         QCOMPARE(result, AttachOutcome::Cancelled);
         QCOMPARE(steps, stopAt);
-        QCOMPARE(
-            QDir(folder).entryList(QDir::Files | QDir::Hidden), oldFile ? QStringList { "Video.mov" } : QStringList());
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+            oldFile ? QStringList { QStringLiteral("Video.mov") } : QStringList());
         if (oldFile)
-            QCOMPARE(readAll(folder + "/Video.mov"), previous);
+            QCOMPARE(readAll(folder + QStringLiteral("/Video.mov")), previous);
     }
 
     void copyFailures_data()
@@ -253,14 +260,15 @@ private slots:
     {
         QFETCH(QString, source);
         QFETCH(QString, destination);
-        write(path("origine.bin"), "dati");
-        QVERIFY(QDir().mkpath(path("cartella/occupato")));
+        write(path(QStringLiteral("origine.bin")), "dati");
+        QVERIFY(QDir().mkpath(path(QStringLiteral("cartella/occupato"))));
         FailureCause cause;
         QVERIFY(!copyReplacing(path(source), path(destination), &cause));
         QVERIFY2(cause.isKnown(), qPrintable(cause.detail()));
-        QVERIFY(QFileInfo(path("cartella/occupato")).isDir());
-        QCOMPARE(QDir(path("cartella")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-            QStringList { "occupato" });
+        QVERIFY(QFileInfo(path(QStringLiteral("cartella/occupato"))).isDir());
+        QCOMPARE(
+            QDir(path(QStringLiteral("cartella"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+            QStringList { QStringLiteral("occupato") });
     }
 
     void attach_data()
@@ -296,30 +304,33 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(QByteArray, inFolder);
 
-        const QString program = path("Programma");
+        const QString program = path(QStringLiteral("Programma"));
         QVERIFY(QDir().mkpath(program));
-        const QString folder = program + "/Documenti_Allegati";
-        QString source = path("scelti/Documento.txt");
+        const QString folder = program + QStringLiteral("/Documenti_Allegati");
+        QString source = path(QStringLiteral("scelti/Documento.txt"));
         write(source, "nuovo");
-        if (scenario == "existing" || scenario == "own" || scenario == "link")
-            write(folder + "/Documento.txt", "vecchio");
-        if (scenario == "own")
-            source = folder + "/Documento.txt";
-        if (scenario == "link") {
+        if (scenario == QStringLiteral("existing") || scenario == QStringLiteral("own")
+            || scenario == QStringLiteral("link"))
+            write(folder + QStringLiteral("/Documento.txt"), "vecchio");
+        if (scenario == QStringLiteral("own"))
+            source = folder + QStringLiteral("/Documento.txt");
+        if (scenario == QStringLiteral("link")) {
             QVERIFY(QFile::remove(source));
-            QVERIFY(QFile::link(folder + "/Documento.txt", source));
+            QVERIFY(QFile::link(folder + QStringLiteral("/Documento.txt"), source));
         }
-        const QString outside = path("fuori/Documento.txt");
-        const bool linked = scenario == "link out" || scenario == "link to chosen" || scenario == "dangling";
+        const QString outside = path(QStringLiteral("fuori/Documento.txt"));
+        const bool linked = scenario == QStringLiteral("link out") || scenario == QStringLiteral("link to chosen")
+            || scenario == QStringLiteral("dangling");
         if (linked) {
             QVERIFY(QDir().mkpath(folder));
-            if (scenario == "link out")
+            if (scenario == QStringLiteral("link out"))
                 write(outside, "lontano");
-            QVERIFY(QFile::link(scenario == "link to chosen" ? source : outside, folder + "/Documento.txt"));
+            QVERIFY(QFile::link(scenario == QStringLiteral("link to chosen") ? source : outside,
+                folder + QStringLiteral("/Documento.txt")));
         }
-        if (scenario == "blocked")
+        if (scenario == QStringLiteral("blocked"))
             write(folder, "a file where the folder should be");
-        if (scenario == "gone")
+        if (scenario == QStringLiteral("gone"))
             QVERIFY(QFile::remove(source));
 
         int asked = 0;
@@ -329,28 +340,29 @@ private slots:
         });
         QCOMPARE(int(result), outcome);
         QCOMPARE(asked, answer < 0 ? 0 : 1);
-        if (scenario == "blocked")
+        if (scenario == QStringLiteral("blocked"))
             QCOMPARE(readAll(folder), QByteArray("a file where the folder should be"));
         else
-            QCOMPARE(readAll(folder + "/Documento.txt"), inFolder);
+            QCOMPARE(readAll(folder + QStringLiteral("/Documento.txt")), inFolder);
         if (QFileInfo(folder).isDir()) {
             const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-            QCOMPARE(left, inFolder.isNull() ? QStringList() : QStringList { "Documento.txt" });
+            QCOMPARE(left, inFolder.isNull() ? QStringList() : QStringList { QStringLiteral("Documento.txt") });
         }
         if (linked) {
-            QCOMPARE(QFileInfo(folder + "/Documento.txt").isSymLink(), result == AttachOutcome::KeptExisting);
+            QCOMPARE(QFileInfo(folder + QStringLiteral("/Documento.txt")).isSymLink(),
+                result == AttachOutcome::KeptExisting);
             QCOMPARE(readAll(source), QByteArray("nuovo"));
-            QCOMPARE(readAll(outside), scenario == "link out" ? QByteArray("lontano") : QByteArray());
+            QCOMPARE(readAll(outside), scenario == QStringLiteral("link out") ? QByteArray("lontano") : QByteArray());
         }
     }
 
     // The card keeps the trimmed name, so the copy carries it too.
     void attachedUnderTheTrimmedName()
     {
-        const QString source = path(" Nota spese.txt ");
+        const QString source = path(QStringLiteral(" Nota spese.txt "));
         write(source, "importi");
         QCOMPARE(attachFile(m_dir->path(), source, [] { return true; }), AttachOutcome::Copied);
-        QCOMPARE(readAll(path("Documenti_Allegati/Nota spese.txt")), QByteArray("importi"));
+        QCOMPARE(readAll(path(QStringLiteral("Documenti_Allegati/Nota spese.txt"))), QByteArray("importi"));
     }
 
 private:

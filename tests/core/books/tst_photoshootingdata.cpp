@@ -107,16 +107,19 @@ private slots:
         QTest::addColumn<QDate>("date");
         QTest::newRow("camera photo") << canonR5Tags() << "Canon EOS R5" << QDate(2024, 6, 1);
         QTest::newRow("scan: only the moment it was digitised") << ExifTags { { "Exif.Image.Model", "CanoScan 9000F" },
-            { "Exif.Photo.DateTimeDigitized", "2019:03:04 10:11:12" } }
+            { QStringLiteral("Exif.Photo.DateTimeDigitized"), QStringLiteral("2019:03:04 10:11:12") } }
                                                                 << "CanoScan 9000F" << QDate(2019, 3, 4);
         QTest::newRow("original date zeroed, digitised date set")
             << ExifTags { { "Exif.Image.Make", "PENTAX" }, { "Exif.Photo.DateTimeOriginal", "0000:00:00 00:00:00" },
-                   { "Exif.Photo.DateTimeDigitized", "2015:08:09 18:00:00" } }
+                   { QStringLiteral("Exif.Photo.DateTimeDigitized"), QStringLiteral("2015:08:09 18:00:00") } }
             << "PENTAX" << QDate(2015, 8, 9);
         QTest::newRow("only the file's change date")
-            << ExifTags { { "Exif.Image.DateTime", "2024:07:15 09:00:00" } } << "" << QDate();
+            << ExifTags { { QStringLiteral("Exif.Image.DateTime"), QStringLiteral("2024:07:15 09:00:00") } }
+            << QStringLiteral("") << QDate();
         QTest::newRow("edited: other tags only")
-            << ExifTags { { "Exif.Image.Software", "GIMP 2.10" }, { "Exif.Image.Artist", "Studio" } } << "" << QDate();
+            << ExifTags { { QStringLiteral("Exif.Image.Software"), QStringLiteral("GIMP 2.10") },
+                   { QStringLiteral("Exif.Image.Artist"), QStringLiteral("Studio") } }
+            << QStringLiteral("") << QDate();
         QTest::newRow("no EXIF at all") << ExifTags {} << "" << QDate();
     }
     void readsThePhotosTags()

@@ -124,7 +124,7 @@ private slots:
         QTest::newRow("outside the code page")
             << QString::fromUtf8("Жанна") << QByteArray("&#1046;&#1072;&#1085;&#1085;&#1072;");
         QTest::newRow("outside the basic plane") << QString::fromUtf8("ok 😀") << QByteArray("ok &#128512;");
-        QTest::newRow("half a pair") << QString(QChar(0xD83D)) + "x" << QByteArray("&#65533;x");
+        QTest::newRow("half a pair") << QString(QChar(0xD83D)) + QStringLiteral("x") << QByteArray("&#65533;x");
         QTest::newRow("blanks around") << " \t tra spazi \n " << QByteArray("tra spazi");
         QTest::newRow("question mark") << "?" << QByteArray("?");
     }
@@ -322,7 +322,8 @@ private slots:
         else if (place.startsWith(QLatin1String("read-only")))
             QCOMPARE(readBytes(target), previous);
         if (QFileInfo(folder).isDir())
-            QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), place == "folder" ? 0 : 1);
+            QCOMPARE(
+                QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), place == QStringLiteral("folder") ? 0 : 1);
     }
 };
 

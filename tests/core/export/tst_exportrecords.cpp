@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 
 using namespace lumidex;
 using namespace lumidex::test;
@@ -54,22 +55,29 @@ private slots:
             << QStringList { "N.", "Nome", "Sesso", "Data di nascita", "Cittadinanza", "Luogo di nascita",
                    "Indirizzo di residenza", "Codice fiscale", "Estremi documento", "E-mail", "Tel.", "Cellulare",
                    "Titolo di studio", "Lingue conosciute", "Partita Iva", "IBAN", "Altezza", "Peso", "Vita", "Fianchi",
-                   "Occhi", "Capelli", "Taglia", "Scarpe", QString::fromUtf8("Disponibilità"), "Note" }
+                   QStringLiteral("Occhi"), QStringLiteral("Capelli"), QStringLiteral("Taglia"),
+                   QStringLiteral("Scarpe"), QString::fromUtf8("Disponibilità"), QStringLiteral("Note") }
             << QStringList { "colNum", "colNome", "colSesso", "colDataNasc", "colCittadinanza", "colLuogoNasc",
                    "colIndirizzo", "colCodFisc", "colEstremi", "colEmail", "colTel", "colCellulare", "colStudio",
                    "colLingue", "colPartitaIva", "colIban", "colAltezza", "colPeso", "colVita", "colFianchi",
-                   "colOcchi", "colCapelli", "colTaglia", "colScarpe", "colDisponibilita", "colNote" }
+                   QStringLiteral("colOcchi"), QStringLiteral("colCapelli"), QStringLiteral("colTaglia"),
+                   QStringLiteral("colScarpe"), QStringLiteral("colDisponibilita"), QStringLiteral("colNote") }
             << registryGridWidths()
             << QStringList { "colCodFisc", "colEstremi", "colStudio", "colLingue", "colAltezza", "colPeso", "colVita",
-                   "colFianchi", "colOcchi", "colCapelli", "colTaglia", "colScarpe", "colDisponibilita", "colNote" };
+                   QStringLiteral("colFianchi"), QStringLiteral("colOcchi"), QStringLiteral("colCapelli"),
+                   QStringLiteral("colTaglia"), QStringLiteral("colScarpe"), QStringLiteral("colDisponibilita"),
+                   QStringLiteral("colNote") };
         QTest::newRow("book") << false
                               << QStringList { "N.", "Titolo foto", "Descrizione", "Data scatto", "Location",
                                      "Fotografo", "Fotocamera", "Fotoritocco", "Abiti", "Accessori", "Trucco",
-                                     "Giudizio", "Note" }
+                                     QStringLiteral("Giudizio"), QStringLiteral("Note") }
                               << QStringList { "colNum", "colTitolo", "colDescrizione", "colData", "colLocation",
                                      "colFotografo", "colFotocamera", "colFotoritocco", "colAbiti", "colAccessori",
-                                     "colTrucco", "colGiudizio", "colNote" }
-                              << bookGridWidths() << QStringList { "colFotoritocco", "colGiudizio", "colNote" };
+                                     QStringLiteral("colTrucco"), QStringLiteral("colGiudizio"),
+                                     QStringLiteral("colNote") }
+                              << bookGridWidths()
+                              << QStringList { QStringLiteral("colFotoritocco"), QStringLiteral("colGiudizio"),
+                                     QStringLiteral("colNote") };
     }
     void columnsOfEachKind()
     {
@@ -169,7 +177,12 @@ private slots:
         ExportRecords records(exporttable::book());
         QVERIFY(!records.fill(Archive(path, layouts::book)));
         QVERIFY(!records.errorString().isEmpty());
+        QVERIFY(records.failureCause().isKnown());
         QCOMPARE(records.rowCount(), 10);
+        // A folder holds no number of cards that could be told.
+        QVERIFY(records.readInPart());
+        QCOMPARE(records.recordsRead(), qsizetype(0));
+        QCOMPARE(records.cardsInArchive(), qsizetype(-1));
         QCOMPARE(rowOf(records, 0), QStringList(13));
     }
 
@@ -190,6 +203,50 @@ private slots:
         QCOMPARE(records.rowCount(), 2);
         QCOMPARE(records.data(records.index(1, 0)).toString(), QStringLiteral("2"));
         QCOMPARE(records.data(records.index(1, 1)).toString(), QStringLiteral("Seconda"));
+    }
+
+    // What the export tells the user of a grid that holds only part of the
+    // archive: how many cards were read, of how many, and why the rest were not.
+    void aPartialReadKnowsWhatIsMissing_data()
+    {
+        QTest::addColumn<int>("read");
+        QTest::addColumn<qsizetype>("held");
+        QTest::addColumn<bool>("fails");
+        QTest::addColumn<bool>("inPart");
+        QTest::addColumn<qsizetype>("total");
+        QTest::newRow("every card") << 3 << qsizetype(3) << false << false << qsizetype(3);
+        QTest::newRow("failed after two of five") << 2 << qsizetype(5) << true << true << qsizetype(5);
+        QTest::newRow("failed before the first of three") << 0 << qsizetype(3) << true << true << qsizetype(3);
+        // The file would not close after its last card: nothing is missing.
+        QTest::newRow("failed after the last card") << 3 << qsizetype(3) << true << false << qsizetype(3);
+        QTest::newRow("more cards than the file held before") << 4 << qsizetype(3) << true << true << qsizetype(-1);
+        QTest::newRow("failed, with the total not known") << 2 << qsizetype(-1) << true << true << qsizetype(-1);
+    }
+    void aPartialReadKnowsWhatIsMissing()
+    {
+        QFETCH(int, read);
+        QFETCH(qsizetype, held);
+        QFETCH(bool, fails);
+        QFETCH(bool, inPart);
+        QFETCH(qsizetype, total);
+        ExportRecords records(exporttable::registry());
+        const bool complete = records.fill(
+            [&](const ExportRecords::Visitor& visit) {
+                for (int position = 1; position <= read; ++position) {
+                    QStringList values(32);
+                    values[0] = QStringLiteral("Carta %1").arg(position);
+                    visit(position, values);
+                }
+                if (fails)
+                    throw ArchiveError(QStringLiteral("Input/output error"), FailureCause::fromSystem(EIO));
+            },
+            held);
+        QCOMPARE(complete, !fails);
+        QCOMPARE(records.recordsRead(), qsizetype(read));
+        QCOMPARE(records.rowCount(), read == 0 ? ExportRecords::emptyRows : read);
+        QCOMPARE(records.readInPart(), inPart);
+        QCOMPARE(records.cardsInArchive(), total);
+        QCOMPARE(records.failureCause().systemError(), fails ? EIO : 0);
     }
 
     // Records read in runs side by side come out as one grid in file order; a

@@ -5,6 +5,7 @@
 #include "export/ExportRecords.h"
 #include "export/ExportTable.h"
 #include "export/SheetText.h"
+#include "support/RequiredTools.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,39 +21,39 @@ namespace {
 // Texts a spreadsheet program likes to turn into something else, and texts the
 // export writes as character references or entities.
 const QStringList typedTexts {
-    "01234567897",
-    "00184",
-    "0612345678",
-    "1e5",
-    "=1+1",
-    "=A1",
-    "-3",
-    "+39 333",
-    ".5",
-    ",5",
-    " \t 00184  ",
-    "0",
-    "1.000,50",
-    "3/4",
-    "1-2",
-    "14/05/1998",
-    "1,75 m",
-    "12%",
-    "(5)",
-    "VERO",
-    "-",
-    "+",
-    "RSSMRA98E54D704X",
-    "IT60X0542811101000000123456",
-    "anna@example.it",
+    QStringLiteral("01234567897"),
+    QStringLiteral("00184"),
+    QStringLiteral("0612345678"),
+    QStringLiteral("1e5"),
+    QStringLiteral("=1+1"),
+    QStringLiteral("=A1"),
+    QStringLiteral("-3"),
+    QStringLiteral("+39 333"),
+    QStringLiteral(".5"),
+    QStringLiteral(",5"),
+    QStringLiteral(" \t 00184  "),
+    QStringLiteral("0"),
+    QStringLiteral("1.000,50"),
+    QStringLiteral("3/4"),
+    QStringLiteral("1-2"),
+    QStringLiteral("14/05/1998"),
+    QStringLiteral("1,75 m"),
+    QStringLiteral("12%"),
+    QStringLiteral("(5)"),
+    QStringLiteral("VERO"),
+    QStringLiteral("-"),
+    QStringLiteral("+"),
+    QStringLiteral("RSSMRA98E54D704X"),
+    QStringLiteral("IT60X0542811101000000123456"),
+    QStringLiteral("anna@example.it"),
     QString::fromUtf8("Forlì"),
     QString::fromUtf8("Perché è così"),
     QString::fromUtf8("Città d'arte"),
     QString::fromUtf8("Œuvre «Ša» — 100 €"),
-    "a & b",
-    "<b>grassetto</b>",
-    "x > y",
-    "&amp;",
+    QStringLiteral("a & b"),
+    QStringLiteral("<b>grassetto</b>"),
+    QStringLiteral("x > y"),
+    QStringLiteral("&amp;"),
     QString::fromUtf8("\"Sì\""),
     QString::fromUtf8("Жанна"),
     QString::fromUtf8("ok 😀"),
@@ -121,9 +122,9 @@ private slots:
     void initTestCase()
     {
         soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-        if (soffice.isEmpty())
-            QSKIP("LibreOffice is not installed (Debian: libreoffice-calc-nogui, which scripts/install-deps "
-                  "installs): the exported file cannot be opened in a spreadsheet program here");
+        // Without it the exported file cannot be opened in a spreadsheet program here.
+        LUMIDEX_REQUIRE_TOOL(
+            !soffice.isEmpty(), QStringLiteral("LibreOffice's soffice (Debian: libreoffice-calc-nogui)"));
 
         const ExportTable& table = exporttable::registry();
         const int columns = table.exportedColumnCount();
@@ -175,11 +176,11 @@ private slots:
     {
         QFETCH(QString, inputFilter);
         QFETCH(QString, locale);
-        const QString outDir = dir.filePath(QStringLiteral("csv-") + QTest::currentDataTag());
+        const QString outDir = dir.filePath(QStringLiteral("csv-") + QString::fromUtf8(QTest::currentDataTag()));
         QVERIFY(QDir().mkpath(outDir));
 
         QStringList arguments { QStringLiteral("-env:UserInstallation=")
-                + QUrl::fromLocalFile(dir.filePath("profile")).toString(),
+                + QUrl::fromLocalFile(dir.filePath(QStringLiteral("profile"))).toString(),
             QStringLiteral("--headless"), QStringLiteral("--norestore") };
         if (!inputFilter.isEmpty())
             arguments << QStringLiteral("--infilter=") + inputFilter;

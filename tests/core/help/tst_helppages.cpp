@@ -1,13 +1,12 @@
 #include "help/HelpPages.h"
 #include "support/HelpTexts.h"
+#include "support/TestMetaTypes.h"
 #include "texts/MakerContacts.h"
 
 #include <QSet>
 #include <QTest>
 
 using namespace lumidex;
-
-Q_DECLARE_METATYPE(lumidex::HelpPage)
 
 class TestHelpPages : public QObject {
     Q_OBJECT
@@ -149,7 +148,7 @@ void TestHelpPages::introductionRepeatsBooksAndRegistry()
     QCOMPARE(introduction.mid(1, books.size()), books);
     QCOMPARE(introduction.mid(1 + books.size(), registry.size()), registry);
     QVERIFY(help::body(HelpPage::Introduction)
-                .contains(help::body(HelpPage::Books) + "\r\n\r\n" + help::body(HelpPage::Registry)));
+                .contains(help::body(HelpPage::Books) + QStringLiteral("\r\n\r\n") + help::body(HelpPage::Registry)));
 
     // Each paragraph appears once in the introduction.
     QCOMPARE(QSet<QString>(introduction.begin(), introduction.end()).size(), introduction.size());
@@ -162,10 +161,11 @@ void TestHelpPages::buttonsNamedAsTheyAppear_data()
 
     QTest::newRow("books") << HelpPage::Books
                            << QStringList { "Nuovo", "Salva", "Duplica", "Trova", "Anteprima", "Stampa", "Slide Show",
-                                  "Allega file", "Carica foto", "Applica e chiudi" };
+                                  QStringLiteral("Allega file"), QStringLiteral("Carica foto"),
+                                  QStringLiteral("Applica e chiudi") };
     QTest::newRow("registry") << HelpPage::Registry
                               << QStringList { "Nuovo", "Salva", "Duplica", "Slide Show", "Allega file",
-                                     "Carica foto" };
+                                     QStringLiteral("Carica foto") };
 }
 
 void TestHelpPages::buttonsNamedAsTheyAppear()
@@ -182,11 +182,13 @@ void TestHelpPages::makerContacts()
 {
     const QString web = QString::fromUtf16(maker::webAddress);
     const QString email = QString::fromUtf16(maker::emailAddress);
-    QVERIFY(web.startsWith("https://") && web.endsWith(".example"));
-    QVERIFY(email.contains(u'@') && email.endsWith(".example"));
-    QCOMPARE(maker::informationMailCommand(),
-        QStringLiteral("\"mailto:info@lumidex.example?subject=Software Lumidex&body=Salve, desidererei avere le "
-                       "seguenti informazioni sul software in oggetto:\""));
+    QVERIFY(web.startsWith(QStringLiteral("https://")) && web.endsWith(QStringLiteral(".example")));
+    QVERIFY(email.contains(u'@') && email.endsWith(QStringLiteral(".example")));
+    QCOMPARE(maker::webUrl(), QUrl(web));
+    // The mail program reads the subject and the first line as they are written here.
+    QCOMPARE(maker::informationMailUrl(),
+        QUrl(QStringLiteral("mailto:info@lumidex.example?subject=Software Lumidex&body=Salve, desidererei avere le "
+                            "seguenti informazioni sul software in oggetto:")));
 }
 
 QTEST_GUILESS_MAIN(TestHelpPages)

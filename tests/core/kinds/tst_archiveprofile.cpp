@@ -1,10 +1,9 @@
 #include "kinds/ArchiveProfile.h"
+#include "support/TestMetaTypes.h"
 
 #include <QtTest>
 
 using namespace lumidex;
-
-Q_DECLARE_METATYPE(lumidex::ArchiveKind)
 
 namespace {
 
@@ -66,10 +65,6 @@ constexpr Expected expectedKinds[] {
     },
 };
 
-// Which lookup a marker goes through.
-enum class Lookup { Card, Open, Date };
-constexpr int noKind = -1;
-
 } // namespace
 
 class TestArchiveProfile : public QObject {
@@ -125,53 +120,6 @@ private slots:
             = isBook(kind) ? profile.bookPath(programDir, QStringLiteral("Estate")) : profile.archivePath(programDir);
         QTEST(archive, "archive");
         QTEST(profile.photoPath(programDir, QStringLiteral(" Estate "), QStringLiteral("7 ")), "photo");
-    }
-
-    // A dialog learns its opener from the marker in its memory label; only the
-    // markers of the table name a kind, exactly as written.
-    void markersNameTheirKindExactly_data()
-    {
-        QTest::addColumn<int>("lookup");
-        QTest::addColumn<QString>("marker");
-        QTest::addColumn<int>("kind");
-        QTest::newRow("card: registry") << int(Lookup::Card) << QStringLiteral("anagrafica")
-                                        << int(ArchiveKind::Registry);
-        QTest::newRow("card: men") << int(Lookup::Card) << QStringLiteral("bookuomini") << int(ArchiveKind::MenBook);
-        QTest::newRow("card: women") << int(Lookup::Card) << QStringLiteral("bookdonne") << int(ArchiveKind::WomenBook);
-        QTest::newRow("card: blanks around") << int(Lookup::Card) << QStringLiteral(" bookdonne ") << noKind;
-        QTest::newRow("card: another case") << int(Lookup::Card) << QStringLiteral("Anagrafica") << noKind;
-        QTest::newRow("card: an open marker") << int(Lookup::Card) << QStringLiteral("uomini") << noKind;
-        QTest::newRow("card: none") << int(Lookup::Card) << QString() << noKind;
-        QTest::newRow("open: men") << int(Lookup::Open) << QStringLiteral("uomini") << int(ArchiveKind::MenBook);
-        QTest::newRow("open: women") << int(Lookup::Open) << QStringLiteral("donne") << int(ArchiveKind::WomenBook);
-        QTest::newRow("open: the start marker") << int(Lookup::Open) << QStringLiteral("avvio") << noKind;
-        QTest::newRow("open: none, though the registry has none") << int(Lookup::Open) << QString() << noKind;
-        QTest::newRow("date: men") << int(Lookup::Date) << QStringLiteral("databookuomini")
-                                   << int(ArchiveKind::MenBook);
-        QTest::newRow("date: women") << int(Lookup::Date) << QStringLiteral("databookdonne")
-                                     << int(ArchiveKind::WomenBook);
-        QTest::newRow("date: a card marker") << int(Lookup::Date) << QStringLiteral("bookuomini") << noKind;
-        QTest::newRow("date: a blank after") << int(Lookup::Date) << QStringLiteral("databookdonne ") << noKind;
-        QTest::newRow("date: none") << int(Lookup::Date) << QString() << noKind;
-    }
-    void markersNameTheirKindExactly()
-    {
-        QFETCH(int, lookup);
-        QFETCH(QString, marker);
-        QFETCH(int, kind);
-        std::optional<ArchiveKind> found;
-        switch (Lookup(lookup)) {
-        case Lookup::Card:
-            found = kindOfCardMarker(marker);
-            break;
-        case Lookup::Open:
-            found = kindOfOpenMarker(marker);
-            break;
-        case Lookup::Date:
-            found = kindOfDateMarker(marker);
-            break;
-        }
-        QCOMPARE(found ? int(*found) : noKind, kind);
     }
 };
 

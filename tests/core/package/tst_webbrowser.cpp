@@ -1,5 +1,6 @@
 #include "package/WebGallery.h"
 #include "package/WebPackage.h"
+#include "support/RequiredTools.h"
 #include "support/TestFiles.h"
 #include "support/TestPictures.h"
 
@@ -58,11 +59,9 @@ private slots:
             if (chromium.isEmpty())
                 chromium = QStandardPaths::findExecutable(QString::fromLatin1(name));
         }
-        if (chromium.isEmpty())
-            QSKIP("Chromium is not installed here (scripts/install-deps installs Debian's chromium)");
+        LUMIDEX_REQUIRE_TOOL(!chromium.isEmpty(), QStringLiteral("Chromium (Debian: chromium)"));
         python = QStandardPaths::findExecutable(QStringLiteral("python3"));
-        if (python.isEmpty())
-            QSKIP("python3 is not installed here (scripts/install-deps installs it)");
+        LUMIDEX_REQUIRE_TOOL(!python.isEmpty(), QStringLiteral("python3, which drives Chromium (Debian: python3)"));
     }
 
     void aPackageOpensWhole()

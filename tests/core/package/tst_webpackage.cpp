@@ -3,6 +3,7 @@
 #include "package/WebPictures.h"
 #include "support/DiskFaults.h"
 #include "support/TestFiles.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestPictures.h"
 
 #include <QDir>
@@ -15,8 +16,6 @@
 using namespace lumidex;
 using namespace lumidex::package;
 using namespace lumidex::test;
-
-Q_DECLARE_METATYPE(WebOutcome::Status)
 
 namespace {
 

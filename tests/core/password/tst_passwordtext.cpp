@@ -26,7 +26,8 @@ void TestPasswordText::normalised_data()
                                 << "LUCERNAVIOLATA";
     QTest::newRow("mixed case and spaces") << "  LucernaViolata \t"
                                            << "LUCERNAVIOLATA";
-    QTest::newRow("control characters at the ends") << QString(QChar(0)) + "\r\n x " + QChar(31) << "X";
+    QTest::newRow("control characters at the ends")
+        << QString(QChar(0)) + QStringLiteral("\r\n x ") + QChar(31) << QStringLiteral("X");
     QTest::newRow("inner spaces kept") << " a  b "
                                        << "A  B";
     QTest::newRow("only a to z change") << QString::fromUtf8("àèì straße 9!") << QString::fromUtf8("àèì STRAßE 9!");
@@ -43,7 +44,7 @@ void TestPasswordText::normalised()
 
 void TestPasswordText::trimmedKeepsCodesAbove32()
 {
-    const QString ends = QString(QChar(0x7F)) + "x" + QChar(0xA0);
+    const QString ends = QString(QChar(0x7F)) + QStringLiteral("x") + QChar(0xA0);
     QCOMPARE(text::trimmed(QString(QChar(32)) + ends + QChar(1)), ends);
 }
 

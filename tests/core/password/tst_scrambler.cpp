@@ -62,7 +62,8 @@ void TestScrambler::unscramble_data()
     QTest::newRow("latin-1 back") << "DC6532D4" << true << QString::fromUtf8("ÀÈ ÿ");
     QTest::newRow("bad last pair") << "5DADZZ" << false << QString();
     QTest::newRow("bad first pair") << "G05D" << false << QString();
-    QTest::newRow("half-bad pair") << "5DA" + QString(QChar(u'g')) + "5D" << false << QString();
+    QTest::newRow("half-bad pair") << QStringLiteral("5DA") + QString(QChar(u'g')) + QStringLiteral("5D") << false
+                                   << QString();
     QTest::newRow("leading space") << " 5DA" << false << QString();
     QTest::newRow("sign") << "+5" << false << QString();
     QTest::newRow("hex prefix") << "0x5D" << false << QString();

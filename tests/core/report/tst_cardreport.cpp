@@ -1,13 +1,12 @@
 #include "report/CardLayouts.h"
 #include "report/CardReport.h"
 #include "storage/Layouts.h"
+#include "support/TestMetaTypes.h"
 
 #include <QtTest>
 
 using namespace lumidex;
 using namespace lumidex::report;
-
-Q_DECLARE_METATYPE(Qt::Alignment)
 
 namespace {
 
@@ -74,7 +73,8 @@ private:
     static void row(bool book, qreal barTop, qreal left, qreal width, const char* caption, const char* value,
         bool tight = false, Qt::Alignment alignment = Qt::AlignLeft)
     {
-        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(book ? "book" : "registry", value)))
+        QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(
+            book ? QStringLiteral("book") : QStringLiteral("registry"), QString::fromUtf8(value))))
             << book << barTop << left << width << QString::fromUtf8(caption) << QString::fromLatin1(value) << tight
             << alignment;
     }

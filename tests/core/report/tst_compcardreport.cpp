@@ -2,6 +2,8 @@
 #include "report/CompCardReport.h"
 #include "storage/Layouts.h"
 #include "storage/ProgramFolder.h"
+#include "support/TestMetaTypes.h"
+#include "support/TestRecords.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -17,20 +19,19 @@ namespace {
 
 QStringList compCardFields()
 {
-    QStringList fields(layouts::registry.fieldCount());
-    const auto set
-        = [&fields](std::string_view name, const QString& value) { fields[layouts::registry.indexOf(name)] = value; };
-    set("Nome", QStringLiteral("  Giulia Neri "));
-    set("Altezza", QStringLiteral(" 178 cm"));
-    set("Peso", QStringLiteral("56 kg"));
-    set("Vita", QStringLiteral("62"));
-    set("Fianchi", QStringLiteral("90"));
-    set("Occhi", QStringLiteral("verdi"));
-    set("Capelli", QStringLiteral("castani"));
-    set("Taglia", QStringLiteral("40"));
-    set("Scarpe", QStringLiteral("38 "));
-    set("Indirizzo", QStringLiteral("Via Roma 1"));
-    return fields;
+    return test::namedFieldCard(layouts::registry,
+        {
+            { "Nome", QStringLiteral("  Giulia Neri ") },
+            { "Altezza", QStringLiteral(" 178 cm") },
+            { "Peso", QStringLiteral("56 kg") },
+            { "Vita", QStringLiteral("62") },
+            { "Fianchi", QStringLiteral("90") },
+            { "Occhi", QStringLiteral("verdi") },
+            { "Capelli", QStringLiteral("castani") },
+            { "Taglia", QStringLiteral("40") },
+            { "Scarpe", QStringLiteral("38 ") },
+            { "Indirizzo", QStringLiteral("Via Roma 1") },
+        });
 }
 
 QList<const ReportObject*> pictureBoxes(const ReportLayout& layout)
@@ -56,8 +57,6 @@ bool near(qreal a, qreal b)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(lumidex::report::CompCardPaper)
 
 class TestCompCardReport : public QObject {
     Q_OBJECT
@@ -153,8 +152,12 @@ private slots:
         QVERIFY(layout);
         QCOMPARE(layout->find(u"txtNome")->text, QStringLiteral("Giulia Neri"));
         QCOMPARE(layout->find(u"txtAgenzia")->text, QStringLiteral("Agenzia Luce"));
-        const QStringList captions { "ALTEZZA", "PESO", "VITA", "FIANCHI", "OCCHI", "CAPELLI", "TAGLIA", "SCARPE" };
-        const QStringList values { "178 cm", "56 kg", "62", "90", "verdi", "castani", "40", "38" };
+        const QStringList captions { QStringLiteral("ALTEZZA"), QStringLiteral("PESO"), QStringLiteral("VITA"),
+            QStringLiteral("FIANCHI"), QStringLiteral("OCCHI"), QStringLiteral("CAPELLI"), QStringLiteral("TAGLIA"),
+            QStringLiteral("SCARPE") };
+        const QStringList values { QStringLiteral("178 cm"), QStringLiteral("56 kg"), QStringLiteral("62"),
+            QStringLiteral("90"), QStringLiteral("verdi"), QStringLiteral("castani"), QStringLiteral("40"),
+            QStringLiteral("38") };
         qreal left = -1;
         for (qsizetype i = 0; i < captions.size(); ++i) {
             const QString stem = QString::fromLatin1(compCardMeasures[i].field);

@@ -4,6 +4,7 @@
 #include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"
+#include "support/TestRecords.h"
 
 #include <QDir>
 #include <QImageWriter>
@@ -176,11 +177,12 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("Inverno.men"));
         const Archive archive(path, layouts::book);
         for (int i = 1; i <= 3; ++i) {
-            QStringList values(layouts::book.fieldCount());
-            values[layouts::book.indexOf("Titolo")] = QStringLiteral(" Neve %1 ").arg(i);
-            values[layouts::book.indexOf("Data")] = QStringLiteral("0%1/01/2025").arg(i);
-            values[layouts::book.indexOf("Location")] = QStringLiteral("Cortina");
-            archive.append(values);
+            archive.append(test::namedFieldCard(layouts::book,
+                {
+                    { "Titolo", QStringLiteral(" Neve %1 ").arg(i) },
+                    { "Data", QStringLiteral("0%1/01/2025").arg(i) },
+                    { "Location", QStringLiteral("Cortina") },
+                }));
         }
         const QList<ContactEntry> read = readContactEntries(path);
         QCOMPARE(read.size(), 3);

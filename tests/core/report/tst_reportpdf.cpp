@@ -4,6 +4,8 @@
 #include "report/SummaryLayout.h"
 #include "storage/Layouts.h"
 #include "support/PdfReadBack.h"
+#include "support/TestMetaTypes.h"
+#include "support/TestRecords.h"
 
 #include <QPdfWriter>
 #include <QTemporaryDir>
@@ -20,12 +22,9 @@ constexpr double margin = 10;
 // Read-back positions may differ from the layout by a glyph's side bearing.
 constexpr double slackPt = 1.5;
 
-QStringList registryFields(std::initializer_list<std::pair<const char*, QString>> values)
+QStringList registryFields(std::initializer_list<std::pair<std::string_view, QString>> values)
 {
-    QStringList fields(layouts::registry.fieldCount());
-    for (const auto& [name, value] : values)
-        fields[layouts::registry.indexOf(name)] = value;
-    return fields;
+    return namedFieldCard(layouts::registry, values);
 }
 
 bool isRedPixel(const QColor& c)
@@ -39,8 +38,6 @@ bool isInk(const QColor& c)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(lumidex::PaintOutcome)
 
 class TestReportPdf : public QObject {
     Q_OBJECT
@@ -73,11 +70,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        if (!canReadPdf())
-            QSKIP("poppler-utils (pdftotext, pdftoppm) is not installed");
-    }
+    void initTestCase() { LUMIDEX_REQUIRE_PDF_READER(); }
 
     void valuePrintsInItsBoxAtItsPlace()
     {
@@ -132,8 +125,7 @@ private slots:
 
     void bookHeaderDateSitsRightAligned()
     {
-        QStringList fields(layouts::book.fieldCount());
-        fields[layouts::book.indexOf("Data")] = QStringLiteral("07/03/2024");
+        const QStringList fields = namedFieldCard(layouts::book, { { "Data", QStringLiteral("07/03/2024") } });
         const std::optional<ReportLayout> layout
             = filledBookEntry(CardValues { fields, QStringLiteral("Estate"), QImage() });
         const QList<PdfWord> words = pdfWords(render(compose(*layout, printDay)));

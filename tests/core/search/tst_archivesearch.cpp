@@ -77,31 +77,45 @@ private slots:
 
     void listsTheLinesOfAcceptedCardsSorted()
     {
-        seed({ card("Zeno Rossi", "Milano"), card("Bruno Verdi", "Roma"), card("Carla Rossi", "Milano Marittima"),
-            card("Anna Rossi", "Rimini") });
-        const QStringList lines = search({ { nome, "ross" }, { luogo, "mi" } });
-        QCOMPARE(namesOf(lines), (QStringList { "Anna Rossi", "Carla Rossi", "Zeno Rossi" }));
-        QCOMPARE(lines.first(), resultline::registry(card("Anna Rossi", "Rimini")));
+        seed({ card(QStringLiteral("Zeno Rossi"), QStringLiteral("Milano")),
+            card(QStringLiteral("Bruno Verdi"), QStringLiteral("Roma")),
+            card(QStringLiteral("Carla Rossi"), QStringLiteral("Milano Marittima")),
+            card(QStringLiteral("Anna Rossi"), QStringLiteral("Rimini")) });
+        const QStringList lines = search({ { nome, QStringLiteral("ross") }, { luogo, QStringLiteral("mi") } });
+        QCOMPARE(namesOf(lines),
+            (QStringList {
+                QStringLiteral("Anna Rossi"), QStringLiteral("Carla Rossi"), QStringLiteral("Zeno Rossi") }));
+        QCOMPARE(lines.first(), resultline::registry(card(QStringLiteral("Anna Rossi"), QStringLiteral("Rimini"))));
     }
 
     void noCriteriaListEveryCard()
     {
-        seed({ card("B"), card("A"), card("A"), card("") });
-        QCOMPARE(namesOf(search()), (QStringList { "", "A", "A", "B" }));
+        seed({ card(QStringLiteral("B")), card(QStringLiteral("A")), card(QStringLiteral("A")),
+            card(QStringLiteral("")) });
+        QCOMPARE(namesOf(search()),
+            (QStringList { QStringLiteral(""), QStringLiteral("A"), QStringLiteral("A"), QStringLiteral("B") }));
     }
 
     void italianOrder_data()
     {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("sorted");
-        QTest::newRow("accented among the plain letters") << QStringList { "Zoe", QString::fromUtf8("Àlvaro"), "Bruno",
-            "Alba", "Ada" } << QStringList { "Ada", "Alba", QString::fromUtf8("Àlvaro"), "Bruno", "Zoe" };
+        QTest::newRow("accented among the plain letters")
+            << QStringList { "Zoe", QString::fromUtf8("Àlvaro"), "Bruno", QStringLiteral("Alba"),
+                   QStringLiteral("Ada") }
+            << QStringList { QStringLiteral("Ada"), QStringLiteral("Alba"), QString::fromUtf8("Àlvaro"),
+                   QStringLiteral("Bruno"), QStringLiteral("Zoe") };
         QTest::newRow("case does not split the alphabet")
-            << QStringList { "bruno", "Carla", "anna", "Bea" } << QStringList { "anna", "Bea", "bruno", "Carla" };
-        QTest::newRow("digits in alphabetical order") << QStringList { "Scatto 2", "Scatto 10", "Scatto 1" }
-                                                      << QStringList { "Scatto 1", "Scatto 10", "Scatto 2" };
-        QTest::newRow("accents after the plain word") << QStringList { QString::fromUtf8("Nicolò"), "Nicolo",
-            "Nicola" } << QStringList { "Nicola", "Nicolo", QString::fromUtf8("Nicolò") };
+            << QStringList { QStringLiteral("bruno"), QStringLiteral("Carla"), QStringLiteral("anna"),
+                   QStringLiteral("Bea") }
+            << QStringList { QStringLiteral("anna"), QStringLiteral("Bea"), QStringLiteral("bruno"),
+                   QStringLiteral("Carla") };
+        QTest::newRow("digits in alphabetical order")
+            << QStringList { QStringLiteral("Scatto 2"), QStringLiteral("Scatto 10"), QStringLiteral("Scatto 1") }
+            << QStringList { QStringLiteral("Scatto 1"), QStringLiteral("Scatto 10"), QStringLiteral("Scatto 2") };
+        QTest::newRow("accents after the plain word")
+            << QStringList { QString::fromUtf8("Nicolò"), "Nicolo", QStringLiteral("Nicola") }
+            << QStringList { QStringLiteral("Nicola"), QStringLiteral("Nicolo"), QString::fromUtf8("Nicolò") };
     }
     void italianOrder()
     {
@@ -127,7 +141,7 @@ private slots:
 
     void damagedArchiveListsWhatCanBeRead()
     {
-        seed({ card("Anna"), card("Bruno"), card("Carla") });
+        seed({ card(QStringLiteral("Anna")), card(QStringLiteral("Bruno")), card(QStringLiteral("Carla")) });
         QFile file(registryPath());
         QVERIFY(file.open(QIODevice::ReadWrite));
         // The second card's name claims more bytes than its field holds...
@@ -148,11 +162,12 @@ private slots:
 
     void aFailureMidwayGivesNoLines()
     {
-        QStringList lines { "kept from before" };
+        QStringList lines { QStringLiteral("kept from before") };
         QVERIFY_THROWS_EXCEPTION(ArchiveError,
-            lines = searchLines(failingAfter({ card("Anna"), card("Bruno") }), SearchCriteria(), &resultline::registry)
+            lines = searchLines(failingAfter({ card(QStringLiteral("Anna")), card(QStringLiteral("Bruno")) }),
+                SearchCriteria(), &resultline::registry)
                         .texts());
-        QCOMPARE(lines, QStringList { "kept from before" });
+        QCOMPARE(lines, QStringList { QStringLiteral("kept from before") });
     }
 
     void anUnreadableArchiveFails()
@@ -187,7 +202,8 @@ private slots:
         sortLines(expected);
         QCOMPARE(search(), expected);
         std::optional<Card> found;
-        findLastRecordOfLine(registry(), &resultline::registry, resultline::registry(card("Gemella", "", "doppia")), found);
+        findLastRecordOfLine(registry(), &resultline::registry,
+            resultline::registry(card(QStringLiteral("Gemella"), QStringLiteral(""), QStringLiteral("doppia"))), found);
         QVERIFY(found);
         QCOMPARE(found->position, cards - 5);
         QCOMPARE(found->values.at(luogo), QStringLiteral("Roma %1").arg(cards - 5));
@@ -195,9 +211,13 @@ private slots:
 
     void aChosenLineFindsItsLastCard()
     {
-        seed({ card("Anna", "Roma", "prima"), card("Bruno"), card("Anna", "Milano", "prima"), card("Carla") });
+        seed({ card(QStringLiteral("Anna"), QStringLiteral("Roma"), QStringLiteral("prima")),
+            card(QStringLiteral("Bruno")),
+            card(QStringLiteral("Anna"), QStringLiteral("Milano"), QStringLiteral("prima")),
+            card(QStringLiteral("Carla")) });
         std::optional<Card> found;
-        findLastRecordOfLine(registry(), &resultline::registry, resultline::registry(card("Anna", "", "prima")), found);
+        findLastRecordOfLine(registry(), &resultline::registry,
+            resultline::registry(card(QStringLiteral("Anna"), QStringLiteral(""), QStringLiteral("prima"))), found);
         QVERIFY(found);
         QCOMPARE(found->position, 3);
         QCOMPARE(found->values.at(luogo), QStringLiteral("Milano"));
@@ -207,10 +227,10 @@ private slots:
 
     void aChosenLineIsComparedTrimmed()
     {
-        seed({ card("Anna") });
+        seed({ card(QStringLiteral("Anna")) });
         std::optional<Card> found;
         // A line with empty notes ends in the blank of its label.
-        const QString line = resultline::registry(card("Anna"));
+        const QString line = resultline::registry(card(QStringLiteral("Anna")));
         QVERIFY(line.endsWith(QLatin1Char(' ')));
         findLastRecordOfLine(registry(), &resultline::registry, padded(line), found);
         QVERIFY(found);
@@ -219,24 +239,31 @@ private slots:
 
     void aChosenLineWithLettersBeyondAsciiFindsItsCard()
     {
-        seed({ card("Niccolò Forlì", "Cesena", "Però “sì”"), card("Niccolo Forli", "Cesena", "Pero \"si\"") });
+        seed({ card(QStringLiteral("Niccolò Forlì"), QStringLiteral("Cesena"), QStringLiteral("Però “sì”")),
+            card(QStringLiteral("Niccolo Forli"), QStringLiteral("Cesena"), QStringLiteral("Pero \"si\"")) });
         std::optional<Card> found;
-        findLastRecordOfLine(
-            registry(), &resultline::registry, resultline::registry(card("Niccolò Forlì", "", "Però “sì”")), found);
+        findLastRecordOfLine(registry(), &resultline::registry,
+            resultline::registry(
+                card(QStringLiteral("Niccolò Forlì"), QStringLiteral(""), QStringLiteral("Però “sì”"))),
+            found);
         QVERIFY(found);
         QCOMPARE(found->position, 1);
         // A line no card could hold (a letter the archive cannot store) is nobody's.
         std::optional<Card> none;
         findLastRecordOfLine(registry(), &resultline::registry,
-            resultline::registry(card("Niccolo Forli", "", "Pero \"si\"")).replace("Niccolo", "Niccołò"), none);
+            resultline::registry(
+                card(QStringLiteral("Niccolo Forli"), QStringLiteral(""), QStringLiteral("Pero \"si\"")))
+                .replace(QStringLiteral("Niccolo"), QStringLiteral("Niccołò")),
+            none);
         QVERIFY(!none);
     }
 
     void aLineThatNoLongerMatchesFindsNothing()
     {
-        seed({ card("Anna"), card("Bruno") });
+        seed({ card(QStringLiteral("Anna")), card(QStringLiteral("Bruno")) });
         std::optional<Card> found;
-        findLastRecordOfLine(registry(), &resultline::registry, resultline::registry(card("Carla")), found);
+        findLastRecordOfLine(
+            registry(), &resultline::registry, resultline::registry(card(QStringLiteral("Carla"))), found);
         QVERIFY(!found);
     }
 
@@ -244,8 +271,8 @@ private slots:
     {
         std::optional<Card> found;
         QVERIFY_THROWS_EXCEPTION(ArchiveError,
-            findLastRecordOfLine(failingAfter({ card("Anna"), card("Bruno") }), &resultline::registry,
-                resultline::registry(card("Anna")), found));
+            findLastRecordOfLine(failingAfter({ card(QStringLiteral("Anna")), card(QStringLiteral("Bruno")) }),
+                &resultline::registry, resultline::registry(card(QStringLiteral("Anna"))), found));
         QVERIFY(found);
         QCOMPARE(found->position, 1);
     }
@@ -254,10 +281,11 @@ private slots:
     {
         ResultListModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.setLines(ResultLines::fromTexts({ "Anna  Note: a", QString::fromUtf8("Bruno  Note: però “lunga”") }));
+        model.setLines(ResultLines::fromTexts(
+            { QStringLiteral("Anna  Note: a"), QString::fromUtf8("Bruno  Note: però “lunga”") }));
         QCOMPARE(model.rowCount(), 2);
-        QCOMPARE(
-            model.lines().texts(), (QStringList { "Anna  Note: a", QString::fromUtf8("Bruno  Note: però “lunga”") }));
+        QCOMPARE(model.lines().texts(),
+            (QStringList { QStringLiteral("Anna  Note: a"), QString::fromUtf8("Bruno  Note: però “lunga”") }));
         QCOMPARE(model.longestLine(), 25);
         const QModelIndex second = model.index(1);
         QCOMPARE(second.data().toString(), QString::fromUtf8("Bruno  Note: però “lunga”"));

@@ -18,8 +18,8 @@ private slots:
         QTest::addColumn<QString>("lastKey");
         QTest::addColumn<int>("found");
 
-        const QStringList people { "Anna Rossi     Note: mare",
-            "Bruno Verdi    Note: ", "Carla Rossi    Note: ", "Dario Neri     Note: rossi" };
+        const QStringList people { "Anna Rossi     Note: mare", QStringLiteral("Bruno Verdi    Note: "),
+            QStringLiteral("Carla Rossi    Note: "), QStringLiteral("Dario Neri     Note: rossi") };
         QTest::newRow("new key starts from the top") << people << 2 << "rossi"
                                                      << "" << 0;
         QTest::newRow("new key tests the first line first") << people << 3 << "anna"
@@ -48,12 +48,13 @@ private slots:
                                                      << "" << 0;
         QTest::newRow("blank kept in the key") << people << 0 << "a r"
                                                << "" << 0;
-        QTest::newRow("upper-case letters in the line") << QStringList { "x", "ANNA" } << 0 << "anna"
-                                                        << "" << 1;
-        QTest::newRow("one line, same key") << QStringList { "Anna" } << 0 << "anna"
-                                            << "anna" << 0;
+        QTest::newRow("upper-case letters in the line")
+            << QStringList { QStringLiteral("x"), QStringLiteral("ANNA") } << 0 << QStringLiteral("anna") << "" << 1;
+        QTest::newRow("one line, same key")
+            << QStringList { QStringLiteral("Anna") } << 0 << QStringLiteral("anna") << "anna" << 0;
         // The lines are kept in the archive's code page and read back for the search.
-        const QStringList accented { QString::fromUtf8("Niccolò Forlì   Note: “mare”"), "Nicolo Forli" };
+        const QStringList accented { QString::fromUtf8("Niccolò Forlì   Note: “mare”"),
+            QStringLiteral("Nicolo Forli") };
         QTest::newRow("accented letters read back") << accented << 1 << QString::fromUtf8("forlì") << "" << 0;
         QTest::newRow("quotes read back") << accented << 1 << QString::fromUtf8("“mare”") << "" << 0;
         QTest::newRow("accents keep their case") << accented << 1 << QString::fromUtf8("forlÌ") << "" << -1;
@@ -72,15 +73,16 @@ private slots:
 
     void pressingAgainWalksEveryMatchInTurn()
     {
-        const QStringList lines { "rossi 1", "verdi", "rossi 2", "neri", "rossi 3" };
+        const QStringList lines { QStringLiteral("rossi 1"), QStringLiteral("verdi"), QStringLiteral("rossi 2"),
+            QStringLiteral("neri"), QStringLiteral("rossi 3") };
         int selected = 0;
         QString last;
         QList<int> visited;
         for (int press = 0; press < 5; ++press) {
-            const int found = findInList(ResultLines::fromTexts(lines), selected, "rossi", last);
+            const int found = findInList(ResultLines::fromTexts(lines), selected, QStringLiteral("rossi"), last);
             if (found >= 0)
                 selected = found;
-            last = "rossi";
+            last = QStringLiteral("rossi");
             visited << selected;
         }
         QCOMPARE(visited, (QList<int> { 0, 2, 4, 0, 2 }));

@@ -18,7 +18,7 @@ QStringList registryCard(const QString& name, const QString& sex, const QString&
     values[layouts::registry.indexOf("Cellulare")] = mobile;
     values[layouts::registry.indexOf("Note")] = notes;
     // Fields that are not part of the line change nothing in it.
-    values[layouts::registry.indexOf("Indirizzo")] = "Via Roma 1";
+    values[layouts::registry.indexOf("Indirizzo")] = QStringLiteral("Via Roma 1");
     return values;
 }
 
@@ -29,7 +29,7 @@ QStringList bookEntry(const QString& title, const QString& date, const QString& 
     values[layouts::book.indexOf("Data")] = date;
     values[layouts::book.indexOf("Location")] = location;
     values[layouts::book.indexOf("Note")] = notes;
-    values[layouts::book.indexOf("Fotografo")] = "Luca";
+    values[layouts::book.indexOf("Fotografo")] = QStringLiteral("Luca");
     return values;
 }
 
@@ -65,18 +65,21 @@ private slots:
         QTest::addColumn<QStringList>("card");
         QTest::addColumn<QString>("line");
         QTest::newRow("typical")
-            << registryCard("Anna Rossi", "F", "Italiana", "0541 123456", "333 1234567", "Disponibile a Milano")
+            << registryCard(QStringLiteral("Anna Rossi"), QStringLiteral("F"), QStringLiteral("Italiana"),
+                   QStringLiteral("0541 123456"), QStringLiteral("333 1234567"), QStringLiteral("Disponibile a Milano"))
             << "Anna Rossi                      Sesso: F  Cittadinanza: Italiana              Tel. "
                "0541 123456     Cel. 333 1234567     Note: Disponibile a Milano";
-        QTest::newRow("empty card") << registryCard("", "", "", "", "", "")
+        QTest::newRow("empty card") << registryCard(QStringLiteral(""), QStringLiteral(""), QStringLiteral(""),
+            QStringLiteral(""), QStringLiteral(""), QStringLiteral(""))
                                     << "                                Sesso:    Cittadinanza:                       "
                                        "Tel.                 Cel.                 Note: ";
         QTest::newRow("long values cut to their columns")
-            << registryCard("Maria Francesca Alessandra Bianchi di Montefeltro", "F", "Repubblica Dominicana del Sud",
-                   "+39 0541 123456 int. 4", "", "")
+            << registryCard(QStringLiteral("Maria Francesca Alessandra Bianchi di Montefeltro"), QStringLiteral("F"),
+                   QStringLiteral("Repubblica Dominicana del Sud"), "+39 0541 123456 int. 4", "", "")
             << "Maria Francesca Alessandra Bia  Sesso: F  Cittadinanza: Repubblica Dominican  Tel. +39 0541 12345  "
                "Cel.                 Note: ";
-        QTest::newRow("blanks around values") << registryCard("  Anna Rossi ", " F", "Italiana  ", "", "", "  nota  ")
+        QTest::newRow("blanks around values") << registryCard(QStringLiteral("  Anna Rossi "), QStringLiteral(" F"),
+            QStringLiteral("Italiana  "), QStringLiteral(""), QStringLiteral(""), QStringLiteral("  nota  "))
                                               << "Anna Rossi                      Sesso: F  Cittadinanza: Italiana     "
                                                  "         Tel.                 Cel.                 Note: nota";
     }
@@ -92,22 +95,26 @@ private slots:
     void registryNotesAreShownWhole()
     {
         const QString notes = QString(240, QLatin1Char('n')) + QStringLiteral(" fine.");
-        QVERIFY(resultline::registry(registryCard("Anna", "F", "", "", "", notes)).endsWith("  Note: " + notes));
+        QVERIFY(resultline::registry(registryCard(QStringLiteral("Anna"), QStringLiteral("F"), QStringLiteral(""),
+                                         QStringLiteral(""), QStringLiteral(""), notes))
+                    .endsWith(QStringLiteral("  Note: ") + notes));
     }
 
     void bookLine_data()
     {
         QTest::addColumn<QStringList>("entry");
         QTest::addColumn<QString>("line");
-        QTest::newRow("typical") << bookEntry("Tramonto", "12/06/2023", "Rimini", "Luce calda")
+        QTest::newRow("typical") << bookEntry(QStringLiteral("Tramonto"), QStringLiteral("12/06/2023"),
+            QStringLiteral("Rimini"), QStringLiteral("Luce calda"))
                                  << "Tramonto                                            Data: 12/06/2023  Location: "
                                     "Rimini                          Note:  Luce calda";
-        QTest::newRow("empty entry") << bookEntry("", "", "", "")
+        QTest::newRow("empty entry") << bookEntry(
+            QStringLiteral(""), QStringLiteral(""), QStringLiteral(""), QStringLiteral(""))
                                      << "                                                    Data:             "
                                         "Location:                                 Note:  ";
         QTest::newRow("long values cut to their columns")
-            << bookEntry("Ritratto in controluce sulla spiaggia all'alba di giugno", "2023",
-                   "Spiaggia libera di Punta Marina Terme", "")
+            << bookEntry(QStringLiteral("Ritratto in controluce sulla spiaggia all'alba di giugno"),
+                   QStringLiteral("2023"), "Spiaggia libera di Punta Marina Terme", "")
             << "Ritratto in controluce sulla spiaggia all'alba di   Data: 2023        Location: Spiaggia libera di "
                "Punta Marin  Note:  ";
     }
@@ -124,7 +131,8 @@ private slots:
     void bookNotesAreShownWhole()
     {
         const QString notes = QString(250, QLatin1Char('x'));
-        QVERIFY(resultline::book(bookEntry("T", "", "", notes)).endsWith("  Note:  " + notes));
+        QVERIFY(resultline::book(bookEntry(QStringLiteral("T"), QStringLiteral(""), QStringLiteral(""), notes))
+                    .endsWith(QStringLiteral("  Note:  ") + notes));
     }
 };
 

@@ -29,11 +29,13 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<int>("count");
         QTest::newRow("all empty") << QStringList(10) << 0;
-        QTest::newRow("one word") << QStringList { "ross", "", "" } << 1;
-        QTest::newRow("blanks only") << QStringList { "   ", "" } << 0;
-        QTest::newRow("control characters only") << QStringList { "\t\r\n", QString(QChar(31)) } << 0;
-        QTest::newRow("word inside blanks") << QStringList { "  ross  ", "" } << 1;
-        QTest::newRow("two words and a blank") << QStringList { "ross", " ", "mi" } << 2;
+        QTest::newRow("one word") << QStringList { QStringLiteral("ross"), QStringLiteral(""), QStringLiteral("") }
+                                  << 1;
+        QTest::newRow("blanks only") << QStringList { QStringLiteral("   "), QStringLiteral("") } << 0;
+        QTest::newRow("control characters only") << QStringList { QStringLiteral("\t\r\n"), QString(QChar(31)) } << 0;
+        QTest::newRow("word inside blanks") << QStringList { QStringLiteral("  ross  "), QStringLiteral("") } << 1;
+        QTest::newRow("two words and a blank")
+            << QStringList { QStringLiteral("ross"), QStringLiteral(" "), QStringLiteral("mi") } << 2;
         QTest::newRow("non-breaking space counts") << QStringList { QString(QChar(0xA0)) } << 1;
     }
     void countHoldsOnlyFilledCriteria()
@@ -128,9 +130,9 @@ private slots:
     void tenCriteriaEachInItsOwnField()
     {
         // A word in one criterion is not looked for in another criterion's field.
-        const SearchCriteria criteria({ { nomeIndex, "milano" }, { luogoIndex, "" } });
-        QCOMPARE(criteria.score(criteriaCard("Anna", "Milano")), 0);
-        QVERIFY(!criteria.accepts(criteriaCard("Anna", "Milano")));
+        const SearchCriteria criteria({ { nomeIndex, QStringLiteral("milano") }, { luogoIndex, QStringLiteral("") } });
+        QCOMPARE(criteria.score(criteriaCard(QStringLiteral("Anna"), QStringLiteral("Milano"))), 0);
+        QVERIFY(!criteria.accepts(criteriaCard(QStringLiteral("Anna"), QStringLiteral("Milano"))));
     }
 };
 

@@ -69,8 +69,8 @@ private slots:
         QFETCH(QSize, bound);
         QFETCH(QSize, expected);
 
-        const QString path = m_dir->filePath("foto." + format);
-        writeBytes(path, encodeImage(twoColourImage(stored.width(), stored.height()), format));
+        const QString path = m_dir->filePath(QStringLiteral("foto.") + QString::fromUtf8(format));
+        writeBytes(path, encodeImage(twoColourImage(stored.width(), stored.height()), format.constData()));
         const photofiles::DecodedPicture picture = photofiles::decodePictureFitting(path, bound);
         QCOMPARE(picture.status, Status::Loaded);
         QCOMPARE(picture.image.size(), expected);
@@ -86,7 +86,7 @@ private slots:
     // the bound applies to the upright photo.
     void uprightPhotoMeetsTheBoundUpright()
     {
-        const QString path = m_dir->filePath("ritratto.jpg");
+        const QString path = m_dir->filePath(QStringLiteral("ritratto.jpg"));
         writeBytes(path, withExifOrientation(encodeJpeg(twoColourImage(320, 160), 95), 6));
         const photofiles::DecodedPicture picture = photofiles::decodePictureFitting(path, QSize(50, 100));
         QCOMPARE(picture.status, Status::Loaded);
@@ -108,7 +108,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(Status, status);
-        const QString path = m_dir->filePath("Scheda_1.jpg");
+        const QString path = m_dir->filePath(QStringLiteral("Scheda_1.jpg"));
         if (!bytes.isNull())
             writeBytes(path, bytes);
         const photofiles::DecodedPicture picture = photofiles::decodePictureFitting(path, QSize(100, 100));
@@ -118,7 +118,7 @@ private slots:
 
     void fiftyMegapixelPhotoAtScreenSize()
     {
-        const QString path = m_dir->filePath("grande.jpg");
+        const QString path = m_dir->filePath(QStringLiteral("grande.jpg"));
         writeBytes(path, encodeJpeg(oneColour(QSize(8660, 5800), QColor(40, 120, 200))));
         const photofiles::DecodedPicture picture = photofiles::decodePictureFitting(path, QSize(1306, 678));
         QCOMPARE(picture.status, Status::Loaded);
@@ -136,7 +136,7 @@ private slots:
     void preloadedPictureIsTakenWhileTheFileIsUnchanged()
     {
         QFETCH(bool, fileChanges);
-        const QString path = m_dir->filePath("Scheda_1.bmp");
+        const QString path = m_dir->filePath(QStringLiteral("Scheda_1.bmp"));
         writeBytes(path, encodeImage(oneColour(QSize(40, 30), Qt::red), "bmp"));
         const QDateTime stamp = QDateTime::currentDateTime().addSecs(-60);
         setModified(path, stamp);
@@ -169,26 +169,27 @@ private slots:
         QFETCH(QString, taken);
         QFETCH(QSize, bound);
         QFETCH(QSize, expected);
-        writeBytes(m_dir->filePath("a.jpg"), encodeJpeg(oneColour(QSize(40, 30), Qt::red)));
-        writeBytes(m_dir->filePath("b.jpg"), encodeJpeg(oneColour(QSize(40, 30), Qt::blue)));
-        writeBytes(m_dir->filePath("tolto.jpg"), encodeJpeg(oneColour(QSize(40, 30), Qt::green)));
+        writeBytes(m_dir->filePath(QStringLiteral("a.jpg")), encodeJpeg(oneColour(QSize(40, 30), Qt::red)));
+        writeBytes(m_dir->filePath(QStringLiteral("b.jpg")), encodeJpeg(oneColour(QSize(40, 30), Qt::blue)));
+        writeBytes(m_dir->filePath(QStringLiteral("tolto.jpg")), encodeJpeg(oneColour(QSize(40, 30), Qt::green)));
 
         PicturePreloader preloader;
-        preloader.preload(m_dir->filePath(taken == "tolto.jpg" ? taken : "a.jpg"), QSize(20, 20));
-        if (taken == "tolto.jpg") {
+        preloader.preload(
+            m_dir->filePath(taken == QStringLiteral("tolto.jpg") ? taken : QStringLiteral("a.jpg")), QSize(20, 20));
+        if (taken == QStringLiteral("tolto.jpg")) {
             preloader.wait();
             QVERIFY(QFile::remove(m_dir->filePath(taken)));
         }
         const photofiles::DecodedPicture picture = preloader.take(m_dir->filePath(taken), bound);
         if (expected.isValid()) {
             QCOMPARE(picture.image.size(), expected);
-            QVERIFY(looksLike(picture.image.pixelColor(2, 2), taken == "b.jpg" ? Qt::blue : Qt::red));
+            QVERIFY(looksLike(picture.image.pixelColor(2, 2), taken == QStringLiteral("b.jpg") ? Qt::blue : Qt::red));
         } else {
             QCOMPARE(picture.status, Status::Missing);
             QVERIFY(picture.image.isNull());
         }
         // Taken once: a second take decodes the file again.
-        QCOMPARE(preloader.take(m_dir->filePath("b.jpg"), QSize(4, 4)).image.size(), QSize(4, 3));
+        QCOMPARE(preloader.take(m_dir->filePath(QStringLiteral("b.jpg")), QSize(4, 4)).image.size(), QSize(4, 3));
     }
 
 private:

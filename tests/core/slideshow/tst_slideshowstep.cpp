@@ -1,11 +1,10 @@
 #include "slideshow/SlideshowStep.h"
+#include "support/TestMetaTypes.h"
 
 #include <QTest>
 
 using namespace lumidex;
 using Kind = SlideshowStep::Kind;
-
-Q_DECLARE_METATYPE(SlideshowStep::Kind)
 
 class TestSlideshowStep : public QObject {
     Q_OBJECT

@@ -71,7 +71,7 @@ int run(const QStringList& args)
     if (const int wait = qEnvironmentVariableIntValue("ARCHIVE_WORKER_LOCK_TIMEOUT_MS"); wait > 0)
         Archive::setDefaultLockTimeout(wait);
     const Archive archive(args.value(2), layouts::registry);
-    if (args.size() == 5 && command == "append") {
+    if (args.size() == 5 && command == QLatin1String("append")) {
         const int worker = args[3].toInt();
         const int count = args[4].toInt();
         for (int i = 0; i < count; ++i) {
@@ -81,9 +81,9 @@ int run(const QStringList& args)
         }
         return 0;
     }
-    if (args.size() == 4 && command == "hold")
+    if (args.size() == 4 && command == QLatin1String("hold"))
         return holdExclusive(args[2], args[3].toULong());
-    if (args.size() == 3 && command == "browse") {
+    if (args.size() == 3 && command == QLatin1String("browse")) {
         const int count = archive.count();
         const QString nome = archive.read(1).value(0);
         bool appended = true;
@@ -95,7 +95,7 @@ int run(const QStringList& args)
         std::printf("%d %s %s\n", count, qPrintable(nome), appended ? "ok" : "refused");
         return 0;
     }
-    if (args.size() == 4 && command == "reading") {
+    if (args.size() == 4 && command == QLatin1String("reading")) {
         archive.visit([&](int, const RecordView&) {
             say("reading");
             QThread::msleep(args[3].toULong());
@@ -103,7 +103,7 @@ int run(const QStringList& args)
         });
         return 0;
     }
-    if (args.size() == 4 && command == "scans") {
+    if (args.size() == 4 && command == QLatin1String("scans")) {
         const QDeadlineTimer deadline(args[3].toInt());
         int scans = 0;
         QStringList values;
@@ -118,7 +118,7 @@ int run(const QStringList& args)
         std::printf("%d\n", scans);
         return 0;
     }
-    if (args.size() == 4 && command == "moves") {
+    if (args.size() == 4 && command == QLatin1String("moves")) {
         const QDeadlineTimer deadline(args[3].toInt());
         const int cards = archive.count();
         int moves = 0;
@@ -129,7 +129,7 @@ int run(const QStringList& args)
         std::printf("%d\n", moves);
         return 0;
     }
-    if (args.size() == 4 && command == "overwrite") {
+    if (args.size() == 4 && command == QLatin1String("overwrite")) {
         const int position = args[3].toInt();
         for (int turn = 0;; ++turn) {
             archive.write(position, test::workerRecord(1 + turn % 2, 0));
@@ -137,7 +137,7 @@ int run(const QStringList& args)
                 say("saving");
         }
     }
-    if (args.size() == 4 && command == "cut") {
+    if (args.size() == 4 && command == QLatin1String("cut")) {
         const int position = args[3].toInt();
         const int size = test::registryRecordSize;
         const QByteArray before = test::readBytes(archive.filePath());
@@ -154,18 +154,18 @@ int run(const QStringList& args)
             return 1;
         ::kill(::getpid(), SIGKILL);
     }
-    if (args.size() == 5 && command == "saves") {
+    if (args.size() == 5 && command == QLatin1String("saves")) {
         const int position = args[3].toInt();
         const int count = args[4].toInt();
         for (int i = 0; i < count; ++i)
             archive.write(position, test::workerRecord(position, i));
         return 0;
     }
-    if (args.size() == 4 && command == "show") {
+    if (args.size() == 4 && command == QLatin1String("show")) {
         say(qPrintable(archive.read(args[3].toInt()).value(0)));
         return 0;
     }
-    if (args.size() == 5 && command == "write") {
+    if (args.size() == 5 && command == QLatin1String("write")) {
         archive.write(args[3].toInt(), { args[4] });
         say("saved");
         return 0;

@@ -7,7 +7,7 @@ add_executable(storage_archive_worker ${CMAKE_CURRENT_LIST_DIR}/archive_worker.c
 target_link_libraries(storage_archive_worker PRIVATE lumidex_testcore)
 target_include_directories(storage_archive_worker PRIVATE ${CMAKE_CURRENT_LIST_DIR})
 
-foreach(test IN ITEMS tst_archive tst_archivelocks tst_rollback)
+foreach(test IN ITEMS tst_archive tst_archivelocks tst_rollback tst_archivehold)
   lumidex_add_test(${test} SOURCES ${test}.cpp WorkerRecord.h LIBS lumidex_testcore
     DEFINES ARCHIVE_WORKER_PATH="$<TARGET_FILE:storage_archive_worker>"
     DEPENDS storage_archive_worker FAULT_SHIM)

@@ -74,8 +74,8 @@ const QList<QPair<const char*, Operation>>& operations()
     static const QList<QPair<const char*, Operation>> all {
         { "count", [](const Archive& a) { a.count(); } },
         { "read", [](const Archive& a) { a.read(1); } },
-        { "write", [](const Archive& a) { a.write(1, { "x" }); } },
-        { "append", [](const Archive& a) { a.append({ "x" }); } },
+        { "write", [](const Archive& a) { a.write(1, { QStringLiteral("x") }); } },
+        { "append", [](const Archive& a) { a.append({ QStringLiteral("x") }); } },
         { "readAll", [](const Archive& a) { a.readAll(); } },
         { "forEach", [](const Archive& a) { a.forEach([](int, const QStringList&) { return true; }); } },
     };
@@ -92,14 +92,16 @@ QByteArray rawRegistryRecord(const char* nome)
 
 void TestArchive::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
+    // Where another user can reach it: some tests run the worker as nobody on it.
+    m_dir = test::folderForAnyUser();
+    QVERIFY(m_dir);
 }
 
 QProcess* TestArchive::startHolder(const QString& archivePath, int milliseconds)
 {
     auto* holder = new QProcess(this);
-    holder->start(ARCHIVE_WORKER_PATH, { "hold", archivePath, QString::number(milliseconds) });
+    holder->start(
+        QStringLiteral(ARCHIVE_WORKER_PATH), { QStringLiteral("hold"), archivePath, QString::number(milliseconds) });
     if (!holder->waitForReadyRead(10000) || holder->readAll().trimmed() != "locked") {
         holder->kill();
         holder->waitForFinished();
@@ -112,11 +114,11 @@ void TestArchive::appendWritesTheRecordBytes()
 {
     const Archive archive(path(), layouts::registry);
     QStringList values(layouts::registry.fieldCount());
-    values[0] = "  Mario Rossi\t";
-    values[1] = "M";
+    values[0] = QStringLiteral("  Mario Rossi\t");
+    values[1] = QStringLiteral("M");
     values[6] = QString::fromUtf8("RSSMRA80A01H501U");
     values[12] = QString::fromUtf8("Français, Русский €");
-    values[31] = QString(300, QChar('d'));
+    values[31] = QString(300, QLatin1Char('d'));
 
     QCOMPARE(archive.append(values), 1);
     const QByteArray bytes = test::readBytes(path());
@@ -131,7 +133,7 @@ void TestArchive::appendWritesTheRecordBytes()
     QCOMPARE(bytes.mid(889, 251), char(lingue.size()) + lingue + QByteArray(250 - lingue.size(), '\0'));
     QCOMPARE(bytes.mid(3596), QByteArray("\xfa") + QByteArray(250, 'd'));
 
-    QCOMPARE(archive.append({ "Anna" }), 2);
+    QCOMPARE(archive.append({ QStringLiteral("Anna") }), 2);
     const QByteArray two = test::readBytes(path());
     QCOMPARE(two.size(), 2 * 3847);
     QCOMPARE(two.left(3847), bytes);
@@ -140,12 +142,12 @@ void TestArchive::appendWritesTheRecordBytes()
 
 void TestArchive::readGivesBackWhatWasStored()
 {
-    const Archive archive(path("Estate.wmn"), layouts::book);
+    const Archive archive(path(QStringLiteral("Estate.wmn")), layouts::book);
     QList<QStringList> stored;
     for (int i = 1; i <= 600; ++i) {
         QStringList values(layouts::book.fieldCount());
-        values[0] = QString("Foto %1").arg(i);
-        values[2] = "01/02/2023";
+        values[0] = QStringLiteral("Foto %1").arg(i);
+        values[2] = QStringLiteral("01/02/2023");
         values[17] = QString::fromUtf8("Descrizione è %1").arg(i);
         stored << values;
     }
@@ -153,7 +155,7 @@ void TestArchive::readGivesBackWhatWasStored()
     QByteArray raw;
     for (const QStringList& values : stored)
         raw += layouts::book.encode(values);
-    test::writeBytes(path("Estate.wmn"), raw);
+    test::writeBytes(path(QStringLiteral("Estate.wmn")), raw);
 
     QCOMPARE(archive.count(), 600);
     QCOMPARE(archive.read(1), stored.first());
@@ -183,11 +185,11 @@ void TestArchive::forEachStopsWhenAsked()
         seen << values[0];
         return position < 3;
     });
-    QCOMPARE(seen, QStringList({ "1", "2", "3" }));
+    QCOMPARE(seen, QStringList({ QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3") }));
     // The archive is released after the early stop: a write gets in at once.
     Archive impatient(path(), layouts::registry);
     impatient.setLockTimeout(0);
-    impatient.write(5, { "Cinque" });
+    impatient.write(5, { QStringLiteral("Cinque") });
     QCOMPARE(archive.count(), 5);
 }
 
@@ -201,11 +203,11 @@ void TestArchive::partialTrailingRecord()
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.read(3));
 
     // The incomplete record was never readable; the new record takes its place.
-    QCOMPARE(archive.append({ "Tre" }), 3);
+    QCOMPARE(archive.append({ QStringLiteral("Tre") }), 3);
     const QByteArray bytes = test::readBytes(path());
     QCOMPARE(bytes.size(), 3 * 3847);
     QCOMPARE(bytes.mid(2 * 3847), rawRegistryRecord("Tre"));
-    QCOMPARE(archive.read(3).first(), QString("Tre"));
+    QCOMPARE(archive.read(3).first(), QStringLiteral("Tre"));
 }
 
 void TestArchive::positionsOutsideTheArchiveFail_data()
@@ -225,7 +227,7 @@ void TestArchive::positionsOutsideTheArchiveFail()
     const QByteArray before = test::readBytes(path());
 
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.read(position));
-    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.write(position, { "Nuovo" }));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.write(position, { QStringLiteral("Nuovo") }));
     QCOMPARE(test::readBytes(path()), before);
 }
 
@@ -234,8 +236,8 @@ void TestArchive::writeOverwritesInPlace()
     const Archive archive(path(), layouts::registry);
     test::writeBytes(path(), rawRegistryRecord("Uno") + rawRegistryRecord("Due") + rawRegistryRecord("Tre"));
 
-    archive.write(2, { "Secondo" });
-    archive.write(2, { "  Secondo bis " });
+    archive.write(2, { QStringLiteral("Secondo") });
+    archive.write(2, { QStringLiteral("  Secondo bis ") });
     const QByteArray bytes = test::readBytes(path());
     QCOMPARE(bytes.size(), 3 * 3847);
     QCOMPARE(bytes.left(3847), rawRegistryRecord("Uno"));
@@ -274,7 +276,7 @@ void TestArchive::unusableLocationsFail_data()
     // The tests may run as root, who may write anywhere: these places fail for anyone.
     for (const char* kind : { "archive is a folder", "folder is a file" })
         for (int i = 0; i < operations().size(); ++i)
-            QTest::addRow("%s, %s", kind, operations()[i].first) << QString(kind) << i;
+            QTest::addRow("%s, %s", kind, operations()[i].first) << QString::fromUtf8(kind) << i;
 }
 
 void TestArchive::unusableLocationsFail()
@@ -283,12 +285,12 @@ void TestArchive::unusableLocationsFail()
     QFETCH(int, operation);
 
     QString archivePath;
-    if (kind == "archive is a folder") {
+    if (kind == QStringLiteral("archive is a folder")) {
         archivePath = path();
         QVERIFY(QDir().mkdir(archivePath));
     } else {
-        test::writeBytes(path("notadir"), "a file where a folder should be");
-        archivePath = path("notadir/Archivio_Anagrafico.pro");
+        test::writeBytes(path(QStringLiteral("notadir")), "a file where a folder should be");
+        archivePath = path(QStringLiteral("notadir/Archivio_Anagrafico.pro"));
     }
     const Archive archive(archivePath, layouts::registry);
     try {
@@ -302,23 +304,23 @@ void TestArchive::unusableLocationsFail()
 void TestArchive::waitsForAnotherInstance()
 {
     const Archive archive(path(), layouts::registry);
-    archive.append({ "Uno" });
+    archive.append({ QStringLiteral("Uno") });
     QProcess* holder = startHolder(path(), 400);
     QVERIFY(holder);
 
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(archive.append({ "Due" }), 2);
+    QCOMPARE(archive.append({ QStringLiteral("Due") }), 2);
     QVERIFY2(timer.elapsed() >= 200, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(holder->waitForFinished());
     QCOMPARE(holder->exitCode(), 0);
-    QCOMPARE(archive.read(2).first(), QString("Due"));
+    QCOMPARE(archive.read(2).first(), QStringLiteral("Due"));
 }
 
 void TestArchive::lockHeldTooLongFails()
 {
     Archive archive(path(), layouts::registry);
-    archive.append({ "Uno" });
+    archive.append({ QStringLiteral("Uno") });
     archive.setLockTimeout(300);
     QProcess* holder = startHolder(path(), 60000);
     QVERIFY(holder);
@@ -326,7 +328,7 @@ void TestArchive::lockHeldTooLongFails()
     // Reading waits as writing does: a card half written is never shown.
     QElapsedTimer timer;
     timer.start();
-    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.append({ "Due" }));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.append({ QStringLiteral("Due") }));
     QVERIFY(timer.elapsed() >= 300);
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.read(1));
     holder->kill();
@@ -343,8 +345,8 @@ void TestArchive::lockOfAKilledProgramDiesWithIt()
     holder->kill();
     QVERIFY(holder->waitForFinished());
 
-    QCOMPARE(archive.append({ "Uno" }), 1);
-    QCOMPARE(archive.read(1).first(), QString("Uno"));
+    QCOMPARE(archive.append({ QStringLiteral("Uno") }), 1);
+    QCOMPARE(archive.read(1).first(), QStringLiteral("Uno"));
 }
 
 void TestArchive::aReadOnlyArchiveCanBeBrowsed()
@@ -359,14 +361,12 @@ void TestArchive::aReadOnlyArchiveCanBeBrowsed()
     QVERIFY(QFile::setPermissions(m_dir->path(),
         QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
 
-    QTemporaryDir programs;
-    const QString worker = test::copyForAnyUser(ARCHIVE_WORKER_PATH, programs.path());
+    const std::unique_ptr<QTemporaryDir> programs = test::folderForAnyUser();
+    QVERIFY(programs);
+    const QString worker = test::copyForAnyUser(ARCHIVE_WORKER_PATH, programs->path());
     QVERIFY(!worker.isEmpty());
     QProcess browser;
-    browser.setChildProcessModifier([] {
-        if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(3);
-    });
+    test::startAsNobody(browser);
     browser.start(worker, { "browse", path() });
     QVERIFY(browser.waitForFinished(10000));
     QVERIFY2(browser.exitCode() == 0, browser.readAllStandardError().constData());
@@ -378,17 +378,18 @@ void TestArchive::aReadOnlyArchiveCanBeBrowsed()
 void TestArchive::noFileBesideTheArchive()
 {
     const Archive archive(path(), layouts::registry);
-    archive.append({ "Uno" });
+    archive.append({ QStringLiteral("Uno") });
     archive.read(1);
     archive.forEach([&](int, const QStringList&) { return true; });
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Archivio_Anagrafico.pro" });
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+        QStringList { QStringLiteral("Archivio_Anagrafico.pro") });
 }
 
 void TestArchive::aMoveReadsCountAndCardInOneOpening()
 {
     const Archive archive(path(), layouts::registry);
-    archive.append({ "Uno" });
-    archive.append({ "Due" });
+    archive.append({ QStringLiteral("Uno") });
+    archive.append({ QStringLiteral("Due") });
     int seen = -1;
     const Archive::CountAndCard last = archive.readChosen([&](int count) {
         seen = count;
@@ -397,7 +398,7 @@ void TestArchive::aMoveReadsCountAndCardInOneOpening()
     QCOMPARE(seen, 2);
     QCOMPARE(last.count, 2);
     QCOMPARE(last.card.position, 2);
-    QCOMPARE(last.card.values.first(), QString("Due"));
+    QCOMPARE(last.card.values.first(), QStringLiteral("Due"));
 
     const Archive::CountAndCard none = archive.readChosen([](int) { return 0; });
     QCOMPARE(none.count, 2);
@@ -408,14 +409,14 @@ void TestArchive::aMoveReadsCountAndCardInOneOpening()
 void TestArchive::visitDecodesOnlyWhatItIsAskedFor()
 {
     const Archive archive(path(), layouts::registry);
-    archive.append({ "Anna", "F", "", "Italiana" });
-    archive.append({ "Bruno", "M", "", "Svizzera" });
+    archive.append({ QStringLiteral("Anna"), QStringLiteral("F"), QStringLiteral(""), QStringLiteral("Italiana") });
+    archive.append({ QStringLiteral("Bruno"), QStringLiteral("M"), QStringLiteral(""), QStringLiteral("Svizzera") });
     QStringList seen;
     archive.visit([&](int position, const RecordView& record) {
         seen << QStringLiteral("%1:%2:%3").arg(position).arg(record.text(0), record.text(3));
         return true;
     });
-    QCOMPARE(seen, QStringList({ "1:Anna:Italiana", "2:Bruno:Svizzera" }));
+    QCOMPARE(seen, QStringList({ QStringLiteral("1:Anna:Italiana"), QStringLiteral("2:Bruno:Svizzera") }));
 }
 
 // Cards named by their position, written straight to the file.
@@ -463,7 +464,7 @@ void TestArchive::aLongScanSeesEveryCardInOrder()
     // The archive is free again at once for a program that saves.
     Archive saver(path(), layouts::registry);
     saver.setLockTimeout(0);
-    QCOMPARE(saver.append({ "Nuova" }), cards + 1);
+    QCOMPARE(saver.append({ QStringLiteral("Nuova") }), cards + 1);
 }
 
 // The file loses its tail while a long scan runs (as a damaged disk might show
@@ -599,15 +600,17 @@ void TestArchive::aRunStoppedOrFailedLeavesTheOthersToEnd()
     QVERIFY(!failed.positions.contains(1));
     Archive saver(path(), numbered);
     saver.setLockTimeout(0);
-    QCOMPARE(saver.append({ "Nuova" }), cards + 1);
+    QCOMPARE(saver.append({ QStringLiteral("Nuova") }), cards + 1);
 }
 
 void TestArchive::aScanReusesItsTextsAndKeptCopiesStay()
 {
     const Archive archive(path(), layouts::registry);
-    archive.append({ " Anna Maria ", "F", "", "Italiana", QString::fromUtf8("Forlì") });
-    archive.append({ "Bruno", "M", "", "", "Roma" });
-    archive.append({ QString::fromUtf8("Zoë"), "", "", "Svizzera\t" });
+    archive.append({ QStringLiteral(" Anna Maria "), QStringLiteral("F"), QStringLiteral(""),
+        QStringLiteral("Italiana"), QString::fromUtf8("Forlì") });
+    archive.append({ QStringLiteral("Bruno"), QStringLiteral("M"), QStringLiteral(""), QStringLiteral(""),
+        QStringLiteral("Roma") });
+    archive.append({ QString::fromUtf8("Zoë"), QStringLiteral(""), QStringLiteral(""), QStringLiteral("Svizzera\t") });
 
     QStringList values;
     QString place;
@@ -626,15 +629,23 @@ void TestArchive::aScanReusesItsTextsAndKeptCopiesStay()
         return true;
     });
     QVERIFY(sameAsDecodedAlone);
-    QCOMPARE(places, QStringList({ QString::fromUtf8("Forlì"), "Roma", "" }));
+    QCOMPARE(places, QStringList({ QString::fromUtf8("Forlì"), QStringLiteral("Roma"), QStringLiteral("") }));
     // Each record's copy keeps its own values, though the list was rewritten in place.
     QCOMPARE(kept.size(), 3);
-    QCOMPARE(kept[0].mid(0, 5), QStringList({ "Anna Maria", "F", "", "Italiana", QString::fromUtf8("Forlì") }));
-    QCOMPARE(kept[1].mid(0, 5), QStringList({ "Bruno", "M", "", "", "Roma" }));
-    QCOMPARE(kept[2].mid(0, 5), QStringList({ QString::fromUtf8("Zoë"), "", "", "Svizzera", "" }));
+    QCOMPARE(kept[0].mid(0, 5),
+        QStringList({ QStringLiteral("Anna Maria"), QStringLiteral("F"), QStringLiteral(""), QStringLiteral("Italiana"),
+            QString::fromUtf8("Forlì") }));
+    QCOMPARE(kept[1].mid(0, 5),
+        QStringList({ QStringLiteral("Bruno"), QStringLiteral("M"), QStringLiteral(""), QStringLiteral(""),
+            QStringLiteral("Roma") }));
+    QCOMPARE(kept[2].mid(0, 5),
+        QStringList({ QString::fromUtf8("Zoë"), QStringLiteral(""), QStringLiteral(""), QStringLiteral("Svizzera"),
+            QStringLiteral("") }));
     QCOMPARE(values.size(), test::registryRecordFields().size());
     // The stored bytes, in the code page, without the blanks at either end.
-    QCOMPARE(bytes, QStringList({ "Anna Maria|Italiana", "Bruno|", QString::fromUtf8("Zoë|Svizzera") }));
+    QCOMPARE(bytes,
+        QStringList(
+            { QStringLiteral("Anna Maria|Italiana"), QStringLiteral("Bruno|"), QString::fromUtf8("Zoë|Svizzera") }));
 }
 
 void TestArchive::twoProgramsAppendAtOnce()
@@ -642,8 +653,10 @@ void TestArchive::twoProgramsAppendAtOnce()
     constexpr int perWorker = 300;
     QProcess first;
     QProcess second;
-    first.start(ARCHIVE_WORKER_PATH, { "append", path(), "1", QString::number(perWorker) });
-    second.start(ARCHIVE_WORKER_PATH, { "append", path(), "2", QString::number(perWorker) });
+    first.start(QStringLiteral(ARCHIVE_WORKER_PATH),
+        { QStringLiteral("append"), path(), QStringLiteral("1"), QString::number(perWorker) });
+    second.start(QStringLiteral(ARCHIVE_WORKER_PATH),
+        { QStringLiteral("append"), path(), QStringLiteral("2"), QString::number(perWorker) });
     for (QProcess* worker : { &first, &second }) {
         QVERIFY(worker->waitForFinished(60000));
         QVERIFY2(worker->exitStatus() == QProcess::NormalExit && worker->exitCode() == 0,

@@ -65,7 +65,7 @@ QProcess* TestArchiveLocks::startWorker(
     auto* worker = new QProcess;
     m_workers << worker;
     worker->setProcessEnvironment(environment);
-    worker->start(ARCHIVE_WORKER_PATH, args);
+    worker->start(QStringLiteral(ARCHIVE_WORKER_PATH), args);
     if (!worker->waitForStarted(10000))
         return nullptr;
     if (!ready.isEmpty() && (!worker->waitForReadyRead(10000) || worker->readLine().trimmed() != ready))
@@ -86,12 +86,12 @@ void TestArchiveLocks::aWaitingSaveKeepsNewReadersOut()
 {
     writeCards(1);
     // A reader stays inside for a while; a save comes and must wait for it.
-    QVERIFY(startWorker({ "reading", path(), "1500" }, "reading"));
+    QVERIFY(startWorker({ QStringLiteral("reading"), path(), QStringLiteral("1500") }, "reading"));
     int appendedAt = 0;
     QString appendFailure;
     std::thread saver([&] {
         try {
-            appendedAt = Archive(path(), layouts::registry).append({ "Nuova" });
+            appendedAt = Archive(path(), layouts::registry).append({ QStringLiteral("Nuova") });
         } catch (const ArchiveError& error) {
             appendFailure = error.reason();
         }
@@ -108,7 +108,7 @@ void TestArchiveLocks::aWaitingSaveKeepsNewReadersOut()
     QVERIFY2(appendFailure.isEmpty(), qPrintable(appendFailure));
     QCOMPARE(appendedAt, 2);
     latecomer.setLockTimeout(5000);
-    QCOMPARE(latecomer.read(2).first(), QString("Nuova"));
+    QCOMPARE(latecomer.read(2).first(), QStringLiteral("Nuova"));
 }
 
 void TestArchiveLocks::savesGetTheirTurnBetweenBackToBackReaders_data()
@@ -128,8 +128,8 @@ void TestArchiveLocks::savesGetTheirTurnBetweenBackToBackReaders()
     constexpr int cards = 10000;
     constexpr int saves = 15;
     writeCards(cards);
-    QProcess* first = startWorker({ reading, path(), "60000" });
-    QProcess* second = startWorker({ reading, path(), "60000" });
+    QProcess* first = startWorker({ reading, path(), QStringLiteral("60000") });
+    QProcess* second = startWorker({ reading, path(), QStringLiteral("60000") });
     QVERIFY(first && second);
     QTest::qWait(200);
 
@@ -151,7 +151,7 @@ void TestArchiveLocks::savesGetTheirTurnBetweenBackToBackReaders()
 void TestArchiveLocks::readersStillShareTheArchive()
 {
     writeCards(3);
-    QVERIFY(startWorker({ "reading", path(), "2000" }, "reading"));
+    QVERIFY(startWorker({ QStringLiteral("reading"), path(), QStringLiteral("2000") }, "reading"));
     // With a reader inside and no save waiting, another reader gets in at once.
     Archive reader(path(), layouts::registry);
     reader.setLockTimeout(300);
@@ -179,14 +179,17 @@ void TestArchiveLocks::savesAndAppendsOnASlowDiskAllGetIn()
     slowDisk.insert(QStringLiteral("ARCHIVE_WORKER_LOCK_TIMEOUT_MS"), QStringLiteral("1500"));
     QList<QProcess*> started;
     for (int i = 1; i <= programs; ++i) {
-        started << startWorker({ "saves", path(), QString::number(i), QString::number(each) }, {}, slowDisk);
-        started << startWorker({ "append", path(), QString::number(i), QString::number(each) }, {}, slowDisk);
+        started << startWorker(
+            { QStringLiteral("saves"), path(), QString::number(i), QString::number(each) }, {}, slowDisk);
+        started << startWorker(
+            { QStringLiteral("append"), path(), QString::number(i), QString::number(each) }, {}, slowDisk);
     }
     for (QProcess* worker : std::as_const(started)) {
         QVERIFY(worker);
         QVERIFY(worker->waitForFinished(120000));
         QVERIFY2(worker->exitStatus() == QProcess::NormalExit && worker->exitCode() == 0,
-            qPrintable(worker->arguments().join(' ') + ": " + worker->readAllStandardError()));
+            qPrintable(worker->arguments().join(QLatin1Char(' ')) + QStringLiteral(": ")
+                + QString::fromUtf8(worker->readAllStandardError())));
     }
 
     const Archive archive(path(), layouts::registry);
@@ -197,7 +200,7 @@ void TestArchiveLocks::savesAndAppendsOnASlowDiskAllGetIn()
     QList<int> next(programs + 1, 0);
     for (int position = programs + 1; position <= archive.count(); ++position) {
         const QStringList card = archive.read(position);
-        const int worker = card.first().mid(1, card.first().indexOf('-') - 1).toInt();
+        const int worker = card.first().mid(1, card.first().indexOf(QLatin1Char('-')) - 1).toInt();
         QVERIFY2(worker >= 1 && worker <= programs, qPrintable(card.first()));
         QCOMPARE(card, test::workerRecord(worker, next[worker]++));
     }
@@ -207,12 +210,12 @@ void TestArchiveLocks::aHolderPastTheWaitIsReportedAtTheWait()
 {
     // A computer that keeps the archive six seconds: the save gives up at five.
     writeCards(1);
-    QVERIFY(startWorker({ "hold", path(), "6000" }, "locked"));
+    QVERIFY(startWorker({ QStringLiteral("hold"), path(), QStringLiteral("6000") }, "locked"));
     QElapsedTimer waited;
     waited.start();
     QString failure;
     try {
-        Archive(path(), layouts::registry).append({ "Nuova" });
+        Archive(path(), layouts::registry).append({ QStringLiteral("Nuova") });
     } catch (const ArchiveError& error) {
         failure = error.reason();
     }

@@ -75,20 +75,21 @@ void TestArchiveNoLocks::everyOperationWorksWithoutLocks()
     // However busy the archive would be, nothing waits for a lock that cannot be had.
     archive.setLockTimeout(0);
     QCOMPARE(archive.count(), 0);
-    QCOMPARE(archive.append({ "Uno" }), 1);
-    QCOMPARE(archive.append({ "Due" }), 2);
-    archive.write(1, { "Primo" });
-    QCOMPARE(archive.read(1).first(), QString("Primo"));
+    QCOMPARE(archive.append({ QStringLiteral("Uno") }), 1);
+    QCOMPARE(archive.append({ QStringLiteral("Due") }), 2);
+    archive.write(1, { QStringLiteral("Primo") });
+    QCOMPARE(archive.read(1).first(), QStringLiteral("Primo"));
     QStringList names;
     archive.visit([&](int, const RecordView& record) {
         names << record.text(0);
         return true;
     });
-    QCOMPARE(names, QStringList({ "Primo", "Due" }));
+    QCOMPARE(names, QStringList({ QStringLiteral("Primo"), QStringLiteral("Due") }));
     QCOMPARE(test::readBytes(path()),
-        test::rawRecord(test::registryRecordFields(), { "Primo" })
-            + test::rawRecord(test::registryRecordFields(), { "Due" }));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Archivio_Anagrafico.pro" });
+        test::rawRecord(test::registryRecordFields(), { QStringLiteral("Primo") })
+            + test::rawRecord(test::registryRecordFields(), { QStringLiteral("Due") }));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+        QStringList { QStringLiteral("Archivio_Anagrafico.pro") });
 
     // Every operation says it went without the lock; how often the user hears of
     // it is the listener's choice.
@@ -100,10 +101,10 @@ void TestArchiveNoLocks::aSaveCutShortIsPutBackByTheNextSave()
 {
     qputenv("LUMIDEX_LOCK_ANSWER", "ENOLCK");
     const Archive archive(path(), layouts::registry);
-    archive.append({ "Uno" });
-    archive.append({ "Due" });
-    const QByteArray second = test::rawRecord(test::registryRecordFields(), { "Due" });
-    const QByteArray next = test::rawRecord(test::registryRecordFields(), { "Seconda" });
+    archive.append({ QStringLiteral("Uno") });
+    archive.append({ QStringLiteral("Due") });
+    const QByteArray second = test::rawRecord(test::registryRecordFields(), { QStringLiteral("Due") });
+    const QByteArray next = test::rawRecord(test::registryRecordFields(), { QStringLiteral("Seconda") });
     QVERIFY(rollbackjournal::write(rollbackjournal::pathFor(path()), { 1, 2 * 3847, second, next }));
     // Cut short at the file's first page edge: old before it, new after.
     const qsizetype edge = 4096 - 3847;
@@ -114,20 +115,21 @@ void TestArchiveNoLocks::aSaveCutShortIsPutBackByTheNextSave()
     // the next save, which puts the card back first.
     archive.read(1);
     QVERIFY(QFileInfo::exists(rollbackjournal::pathFor(path())));
-    archive.write(1, { "Primo" });
-    QCOMPARE(test::readBytes(path()), test::rawRecord(test::registryRecordFields(), { "Primo" }) + second);
+    archive.write(1, { QStringLiteral("Primo") });
+    QCOMPARE(
+        test::readBytes(path()), test::rawRecord(test::registryRecordFields(), { QStringLiteral("Primo") }) + second);
     QVERIFY(!QFileInfo::exists(rollbackjournal::pathFor(path())));
 }
 
 void TestArchiveNoLocks::aBusyLockIsStillWaitedFor()
 {
     Archive archive(path(), layouts::registry);
-    archive.append({ "Uno" });
+    archive.append({ QStringLiteral("Uno") });
     qputenv("LUMIDEX_LOCK_ANSWER", "EAGAIN");
     QSignalSpy told(&LockNotice::instance(), &LockNotice::archiveUsedWithoutLock);
     archive.setLockTimeout(200);
     QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.read(1));
-    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.append({ "Due" }));
+    QVERIFY_THROWS_EXCEPTION(ArchiveError, archive.append({ QStringLiteral("Due") }));
     QCOMPARE(told.size(), 0);
     qunsetenv("LUMIDEX_LOCK_ANSWER");
     QCOMPARE(archive.count(), 1);

@@ -2,6 +2,7 @@
 #include "storage/PhotoFiles.h"
 #include "support/DiskFaults.h"
 #include "support/TestFiles.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestPictures.h"
 
 #include <QDir>
@@ -69,7 +70,7 @@ void TestCardPhoto::unchangedJpegIsSavedAsTheSameBytes()
 {
     // Saved at a quality the default encoder would not reproduce.
     const QByteArray original = encodeJpeg(twoColourImage(24, 16), 100);
-    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("Anagrafica"))));
     writeBytes(cardPhoto(3), original);
 
     for (int save = 0; save < 2; ++save) {
@@ -83,8 +84,8 @@ void TestCardPhoto::unchangedJpegIsSavedAsTheSameBytes()
 
     // A JPEG loaded with "Carica foto" reaches the card file unchanged too.
     CardPhoto card = newCard();
-    writeBytes(path("scelta.jpg"), original);
-    QVERIFY(card.loadFromFile(path("scelta.jpg")));
+    writeBytes(path(QStringLiteral("scelta.jpg")), original);
+    QVERIFY(card.loadFromFile(path(QStringLiteral("scelta.jpg"))));
     QCOMPARE(card.saveToCard(cardPhoto(9)), SaveResult::Written);
     QCOMPARE(readBytes(cardPhoto(9)), original);
 }
@@ -92,8 +93,8 @@ void TestCardPhoto::unchangedJpegIsSavedAsTheSameBytes()
 void TestCardPhoto::otherFormatsAreSavedAsJpeg()
 {
     CardPhoto card = newCard();
-    writeBytes(path("scelta.bmp"), encodeImage(twoColourImage(10, 8), "bmp"));
-    QVERIFY(card.loadFromFile(path("scelta.bmp")));
+    writeBytes(path(QStringLiteral("scelta.bmp")), encodeImage(twoColourImage(10, 8), "bmp"));
+    QVERIFY(card.loadFromFile(path(QStringLiteral("scelta.bmp"))));
     QCOMPARE(card.saveToCard(cardPhoto(1)), SaveResult::Written);
 
     QImageReader reader(cardPhoto(1));
@@ -108,7 +109,7 @@ void TestCardPhoto::missingPhotoSavesThePlaceholder()
     QVERIFY(card.showsPlaceholder());
     QCOMPARE(card.image(), m_placeholder);
     // Reading the photo made its folder.
-    QVERIFY(QFileInfo(path("Anagrafica")).isDir());
+    QVERIFY(QFileInfo(path(QStringLiteral("Anagrafica"))).isDir());
 
     QCOMPARE(card.saveToCard(cardPhoto(4)), SaveResult::Written);
     QImageReader reader(cardPhoto(4));
@@ -121,7 +122,7 @@ void TestCardPhoto::missingPhotoSavesThePlaceholder()
 void TestCardPhoto::unreadablePhotoIsLeftAlone()
 {
     const QByteArray garbage("not a JPEG at all, perhaps a damaged one");
-    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("Anagrafica"))));
     writeBytes(cardPhoto(2), garbage);
 
     CardPhoto card = newCard();
@@ -133,8 +134,8 @@ void TestCardPhoto::unreadablePhotoIsLeftAlone()
     QCOMPARE(readBytes(cardPhoto(2)), garbage);
 
     // "Salva foto" still copies what is shown.
-    QVERIFY(card.exportTo(path("Foto.jpg")));
-    QCOMPARE(QImageReader(path("Foto.jpg")).size(), m_placeholder.size());
+    QVERIFY(card.exportTo(path(QStringLiteral("Foto.jpg"))));
+    QCOMPARE(QImageReader(path(QStringLiteral("Foto.jpg"))).size(), m_placeholder.size());
 
     // Moving to a card with a good photo lifts the protection.
     const QByteArray good = encodeJpeg(twoColourImage(8, 8));
@@ -160,17 +161,17 @@ void TestCardPhoto::unreadablePhotoIsReplacedAfterAChange()
 
     const QByteArray garbage("damaged photo bytes");
     const QByteArray picture = encodeJpeg(twoColourImage(12, 6));
-    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("Anagrafica"))));
     writeBytes(cardPhoto(2), garbage);
-    writeBytes(path("nuova.jpg"), picture);
-    writeBytes(path("testo.jpg"), "just text");
+    writeBytes(path(QStringLiteral("nuova.jpg")), picture);
+    writeBytes(path(QStringLiteral("testo.jpg")), "just text");
 
     CardPhoto card = newCard();
     card.loadFromCard(cardPhoto(2));
-    if (change == "load picture")
-        QVERIFY(card.loadFromFile(path("nuova.jpg")));
-    else if (change == "load garbage")
-        QVERIFY(!card.loadFromFile(path("testo.jpg")));
+    if (change == QStringLiteral("load picture"))
+        QVERIFY(card.loadFromFile(path(QStringLiteral("nuova.jpg"))));
+    else if (change == QStringLiteral("load garbage"))
+        QVERIFY(!card.loadFromFile(path(QStringLiteral("testo.jpg"))));
     else
         card.showPlaceholder();
     QCOMPARE(card.showsPlaceholder(), expectPlaceholder);
@@ -185,7 +186,7 @@ void TestCardPhoto::unreadablePhotoIsReplacedAfterAChange()
 void TestCardPhoto::failingWriteIsReported()
 {
     // The program folder holds a file named like the photo folder.
-    writeBytes(path("Anagrafica"), "in the way");
+    writeBytes(path(QStringLiteral("Anagrafica")), "in the way");
     CardPhoto card = newCard();
     card.loadFromCard(cardPhoto(1));
     QVERIFY(card.showsPlaceholder());
@@ -193,7 +194,7 @@ void TestCardPhoto::failingWriteIsReported()
     FailureCause cause;
     QCOMPARE(card.saveToCard(cardPhoto(1), &cause), SaveResult::Failed);
     QCOMPARE(cause.words(), QStringLiteral("Al posto del file c'è una cartella, o al posto della cartella un file."));
-    QCOMPARE(readBytes(path("Anagrafica")), QByteArray("in the way"));
+    QCOMPARE(readBytes(path(QStringLiteral("Anagrafica"))), QByteArray("in the way"));
 }
 
 void TestCardPhoto::aFullDiskKeepsThePreviousPhoto_data()
@@ -230,24 +231,24 @@ void TestCardPhoto::aFullDiskKeepsThePreviousPhoto()
     QCOMPARE(cause.detail(), diskFaultReason(fault));
     QCOMPARE(cause.words(), diskFaultWords(fault));
     QCOMPARE(readBytes(photo), previous);
-    QCOMPARE(
-        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList { "Scheda_1.jpg" });
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList { QStringLiteral("Scheda_1.jpg") });
 }
 
 void TestCardPhoto::exportWritesWithoutCreatingFolders()
 {
     const QByteArray original = encodeJpeg(twoColourImage(16, 16), 100);
-    writeBytes(path("origine.jpg"), original);
+    writeBytes(path(QStringLiteral("origine.jpg")), original);
     CardPhoto card = newCard();
-    QVERIFY(card.loadFromFile(path("origine.jpg")));
+    QVERIFY(card.loadFromFile(path(QStringLiteral("origine.jpg"))));
 
-    QVERIFY(card.exportTo(path("Foto.jpg")));
-    QCOMPARE(readBytes(path("Foto.jpg")), original);
+    QVERIFY(card.exportTo(path(QStringLiteral("Foto.jpg"))));
+    QCOMPARE(readBytes(path(QStringLiteral("Foto.jpg"))), original);
 
     FailureCause cause;
-    QVERIFY(!card.exportTo(path("Nessuna/Foto.jpg"), &cause));
+    QVERIFY(!card.exportTo(path(QStringLiteral("Nessuna/Foto.jpg")), &cause));
     QCOMPARE(cause.words(), QStringLiteral("File o cartella inesistente."));
-    QVERIFY(!QFileInfo::exists(path("Nessuna")));
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("Nessuna"))));
 }
 
 void TestCardPhoto::placeholderFollowsItsPicture()
@@ -257,8 +258,8 @@ void TestCardPhoto::placeholderFollowsItsPicture()
     card.setPlaceholder(m_placeholder);
     QCOMPARE(card.image(), m_placeholder);
 
-    writeBytes(path("foto.jpg"), encodeJpeg(twoColourImage(8, 4)));
-    QVERIFY(card.loadFromFile(path("foto.jpg")));
+    writeBytes(path(QStringLiteral("foto.jpg")), encodeJpeg(twoColourImage(8, 4)));
+    QVERIFY(card.loadFromFile(path(QStringLiteral("foto.jpg"))));
     QImage other(5, 5, QImage::Format_RGB32);
     other.fill(Qt::white);
     card.setPlaceholder(other);
@@ -298,8 +299,8 @@ void TestCardPhoto::photoIsShownAtTheFrameSize()
     QFETCH(QSize, shown);
     QFETCH(bool, sameBytes);
 
-    writeBytes(path("scelta"), file);
-    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    writeBytes(path(QStringLiteral("scelta")), file);
+    QVERIFY(QDir().mkpath(path(QStringLiteral("Anagrafica"))));
     writeBytes(cardPhoto(1), file);
     for (const bool fromCard : { true, false }) {
         CardPhoto card = newCard();
@@ -307,15 +308,15 @@ void TestCardPhoto::photoIsShownAtTheFrameSize()
         if (fromCard)
             card.loadFromCard(cardPhoto(1));
         else
-            QVERIFY(card.loadFromFile(path("scelta")));
+            QVERIFY(card.loadFromFile(path(QStringLiteral("scelta"))));
         QVERIFY(!card.showsPlaceholder());
         QCOMPARE(card.image().size(), shown);
         // Upright: the red half of the stored frame is on the left, or on top once turned.
         QVERIFY(looksLike(card.image().pixelColor(0, 0), Qt::red));
 
         QCOMPARE(card.saveToCard(cardPhoto(2)), SaveResult::Written);
-        QVERIFY(card.exportTo(path("Foto.jpg")));
-        for (const QString& written : { cardPhoto(2), path("Foto.jpg") }) {
+        QVERIFY(card.exportTo(path(QStringLiteral("Foto.jpg"))));
+        for (const QString& written : { cardPhoto(2), path(QStringLiteral("Foto.jpg")) }) {
             if (sameBytes) {
                 QCOMPARE(readBytes(written), file);
             } else {
@@ -330,7 +331,7 @@ void TestCardPhoto::photoIsShownAtTheFrameSize()
 void TestCardPhoto::largerViewsDecodeFromTheKeptBytes()
 {
     const QByteArray file = withExifOrientation(encodeJpeg(twoColourImage(400, 200), 100), 6);
-    QVERIFY(QDir().mkpath(path("Anagrafica")));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("Anagrafica"))));
     writeBytes(cardPhoto(1), file);
     CardPhoto card = newCard();
     card.setShownSize(QSize(30, 40));
@@ -355,9 +356,9 @@ void TestCardPhoto::largerViewsDecodeFromTheKeptBytes()
 
 void TestCardPhoto::aNewFrameSizeDecodesThePhotoAgain()
 {
-    writeBytes(path("foto.jpg"), encodeJpeg(twoColourImage(300, 200), 100));
+    writeBytes(path(QStringLiteral("foto.jpg")), encodeJpeg(twoColourImage(300, 200), 100));
     CardPhoto card = newCard();
-    QVERIFY(card.loadFromFile(path("foto.jpg")));
+    QVERIFY(card.loadFromFile(path(QStringLiteral("foto.jpg"))));
     // No frame size yet: the whole picture.
     QCOMPARE(card.image().size(), QSize(300, 200));
     card.setShownSize(QSize(60, 80));

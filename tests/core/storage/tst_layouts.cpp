@@ -26,7 +26,7 @@ namespace {
 
 const RecordLayout& layoutNamed(const QString& name)
 {
-    return name == "registry" ? layouts::registry : layouts::book;
+    return name == QStringLiteral("registry") ? layouts::registry : layouts::book;
 }
 
 } // namespace
@@ -82,17 +82,17 @@ void TestLayouts::encodeTakesValuesInFieldOrder()
     const QList<test::FieldShape>& fields = test::bookRecordFields();
     QStringList values;
     for (qsizetype i = 0; i < fields.size(); ++i)
-        values << QString("v%1").arg(i);
-    values << "ignored";
+        values << QStringLiteral("v%1").arg(i);
+    values << QStringLiteral("ignored");
 
     const QByteArray bytes = l.encode(values);
     for (qsizetype i = 0; i < fields.size(); ++i) {
-        const QByteArray text = QString("v%1").arg(i).toLatin1();
+        const QByteArray text = QStringLiteral("v%1").arg(i).toLatin1();
         QCOMPARE(int(uchar(bytes[fields.at(i).offset])), text.size());
         QCOMPARE(bytes.mid(fields.at(i).offset + 1, text.size()), text);
     }
     // Missing values are empty fields.
-    const QByteArray shortRecord = l.encode({ "only" });
+    const QByteArray shortRecord = l.encode({ QStringLiteral("only") });
     QCOMPARE(int(shortRecord[fields.at(1).offset]), 0);
     QCOMPARE(shortRecord.count('\0'), test::bookRecordSize - 1 - 4);
 }
@@ -104,7 +104,7 @@ void TestLayouts::decodeReadsEveryField()
     QStringList values;
     for (qsizetype i = 0; i < fields.size(); ++i)
         values << QString(fields.at(i).capacity, QChar(char16_t(u'a' + i % 26)));
-    values[1] = "F";
+    values[1] = QStringLiteral("F");
     values[6] = QString::fromUtf8("àèìòù");
     QCOMPARE(l.decode(l.encode(values)), values);
 }

@@ -74,9 +74,9 @@ void TestPhotoFiles::photoPaths()
     QFETCH(QString, expected);
 
     if (folder.isEmpty())
-        QCOMPARE(photofiles::registryPhotoPath("/prog", position), expected);
+        QCOMPARE(photofiles::registryPhotoPath(QStringLiteral("/prog"), position), expected);
     else
-        QCOMPARE(photofiles::bookPhotoPath("/prog", folder, bookName, position), expected);
+        QCOMPARE(photofiles::bookPhotoPath(QStringLiteral("/prog"), folder, bookName, position), expected);
 }
 
 void TestPhotoFiles::keepPictureReadsAnyPictureFile_data()
@@ -119,7 +119,7 @@ void TestPhotoFiles::aHugeFileThatIsNoPictureIsNotReadWhole()
 {
     // Two gigabytes of nothing (a sparse file costs no disk): judged by its first
     // bytes, it is no picture, and the process never holds it in memory.
-    QFile huge(path("video.jpg"));
+    QFile huge(path(QStringLiteral("video.jpg")));
     QVERIFY(huge.open(QIODevice::WriteOnly));
     QVERIFY(huge.write("no picture") == 10 && huge.resize(qint64(2) << 30));
     huge.close();
@@ -135,9 +135,9 @@ void TestPhotoFiles::exifOrientationReadsUpright()
 {
     // A camera held upright stores a landscape frame and "rotate 90° clockwise".
     const QByteArray jpeg = withExifOrientation(encodeJpeg(twoColourImage(32, 16), 95), 6);
-    writeBytes(path("ritratto.jpg"), jpeg);
+    writeBytes(path(QStringLiteral("ritratto.jpg")), jpeg);
 
-    const photofiles::KeptPicture picture = photofiles::keepPicture(path("ritratto.jpg"), QSize());
+    const photofiles::KeptPicture picture = photofiles::keepPicture(path(QStringLiteral("ritratto.jpg")), QSize());
     QCOMPARE(picture.status, Status::Loaded);
     QCOMPARE(picture.image.size(), QSize(16, 32));
     // The left (red) half of the stored frame is now the top half.
@@ -150,29 +150,33 @@ void TestPhotoFiles::exifOrientationReadsUpright()
 
 void TestPhotoFiles::fiftyMegapixelPhotoOpens()
 {
+    // The room comes from the test program's main, as the program's comes from
+    // its own, before any picture is decoded: never from a decode, which may run
+    // on several threads at once.
+    QCOMPARE(QImageReader::allocationLimit(), photofiles::largePictureLimitMb);
     // 8660 x 5800: about 50 megapixels, 200 MB once decoded.
     QImage big(8660, 5800, QImage::Format_RGB32);
     big.fill(qRgb(40, 120, 200));
-    writeBytes(path("grande.jpg"), encodeJpeg(big));
+    writeBytes(path(QStringLiteral("grande.jpg")), encodeJpeg(big));
     big = QImage();
 
-    const photofiles::KeptPicture picture = photofiles::keepPicture(path("grande.jpg"), QSize());
+    const photofiles::KeptPicture picture = photofiles::keepPicture(path(QStringLiteral("grande.jpg")), QSize());
     QCOMPARE(picture.status, Status::Loaded);
     QCOMPARE(picture.image.size(), QSize(8660, 5800));
 }
 
 void TestPhotoFiles::keepPhotoCreatesTheFolder()
 {
-    const QString photo = path("Programma/Anagrafica/Scheda_1.jpg");
+    const QString photo = path(QStringLiteral("Programma/Anagrafica/Scheda_1.jpg"));
     const photofiles::KeptPicture picture = photofiles::keepPhoto(photo, QSize(30, 40));
     QCOMPARE(picture.status, Status::Missing);
-    QVERIFY(QFileInfo(path("Programma/Anagrafica")).isDir());
+    QVERIFY(QFileInfo(path(QStringLiteral("Programma/Anagrafica"))).isDir());
 }
 
 void TestPhotoFiles::writePhotoKeepsJpegBytes()
 {
     const QByteArray original = withExifOrientation(encodeJpeg(twoColourImage(20, 10), 97), 6);
-    const QString photo = path("Book_Donne/Moda_Foto_2.jpg");
+    const QString photo = path(QStringLiteral("Book_Donne/Moda_Foto_2.jpg"));
 
     // The folder is made on the way; the picture argument gives way to the bytes.
     FailureCause cause;
@@ -188,7 +192,7 @@ void TestPhotoFiles::writePhotoKeepsJpegBytes()
 
 void TestPhotoFiles::writePhotoEncodesThePicture()
 {
-    const QString photo = path("Scheda_5.jpg");
+    const QString photo = path(QStringLiteral("Scheda_5.jpg"));
     writeBytes(photo, "an older file that is replaced");
 
     QVERIFY(photofiles::writePhoto(photo, twoColourImage(40, 30), {}, false));
@@ -199,7 +203,7 @@ void TestPhotoFiles::writePhotoEncodesThePicture()
     QVERIFY(looksLike(written.pixelColor(5, 15), Qt::red));
     QVERIFY(looksLike(written.pixelColor(35, 15), Qt::blue));
     // No leftovers of the atomic replacement beside the photo.
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "Scheda_5.jpg" });
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { QStringLiteral("Scheda_5.jpg") });
 }
 
 void TestPhotoFiles::writePhotoFailures_data()
@@ -222,14 +226,14 @@ void TestPhotoFiles::writePhotoFailures()
     QFETCH(bool, createFolder);
     QFETCH(bool, withBytes);
 
-    writeBytes(path("occupato"), "a file where a folder should be");
-    QVERIFY(QDir(m_dir->path()).mkdir("cartella"));
+    writeBytes(path(QStringLiteral("occupato")), "a file where a folder should be");
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("cartella")));
 
     const QByteArray bytes = withBytes ? encodeJpeg(twoColourImage(4, 4)) : QByteArray();
     FailureCause cause;
     QVERIFY(!photofiles::writePhoto(path(photo), twoColourImage(4, 4), bytes, createFolder, &cause));
     QVERIFY(cause.isKnown());
-    QCOMPARE(readBytes(path("occupato")), QByteArray("a file where a folder should be"));
+    QCOMPARE(readBytes(path(QStringLiteral("occupato"))), QByteArray("a file where a folder should be"));
 }
 
 QTEST_GUILESS_MAIN(TestPhotoFiles)

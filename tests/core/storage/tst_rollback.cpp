@@ -78,8 +78,9 @@ private:
 
 void TestRollback::init()
 {
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
+    // Where another user can reach it: some tests run the worker as nobody on it.
+    m_dir = test::folderForAnyUser();
+    QVERIFY(m_dir);
 }
 
 void TestRollback::writeThreeCards() const
@@ -92,16 +93,14 @@ void TestRollback::writeThreeCards() const
 int TestRollback::runWorker(const QStringList& args, bool asNobody, QByteArray* printed) const
 {
     QProcess worker;
-    QTemporaryDir programs;
+    std::unique_ptr<QTemporaryDir> programs;
     QString program = QStringLiteral(ARCHIVE_WORKER_PATH);
     if (asNobody) {
-        program = test::copyForAnyUser(program, programs.path());
+        programs = test::folderForAnyUser();
+        program = programs ? test::copyForAnyUser(program, programs->path()) : QString();
         if (program.isEmpty())
             return -1;
-        worker.setChildProcessModifier([] {
-            if (::getuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-                ::_exit(3);
-        });
+        test::startAsNobody(worker);
     }
     worker.start(program, args);
     if (!worker.waitForFinished(10000))
@@ -133,7 +132,8 @@ void TestRollback::aSaveLeavesNoRollbackFile()
     writeThreeCards();
     Archive(path(), layouts::registry).write(2, test::workerRecord(2, 0));
     QCOMPARE(card(2), workerBytes(2));
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Archivio_Anagrafico.pro" });
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden),
+        QStringList { QStringLiteral("Archivio_Anagrafico.pro") });
 }
 
 void TestRollback::aSaveCutShortIsPutBackByTheNextOperation_data()
@@ -142,8 +142,10 @@ void TestRollback::aSaveCutShortIsPutBackByTheNextOperation_data()
     QTest::newRow("move to the card") << RollbackStep([](const Archive& a) { a.read(2); });
     QTest::newRow("scan") << RollbackStep(
         [](const Archive& a) { a.visit([](int, const RecordView&) { return true; }); });
-    QTest::newRow("append") << RollbackStep([](const Archive& a) { QCOMPARE(a.append({ "Nuova" }), 4); });
-    QTest::newRow("save of another card") << RollbackStep([](const Archive& a) { a.write(3, { "Terza" }); });
+    QTest::newRow("append") << RollbackStep(
+        [](const Archive& a) { QCOMPARE(a.append({ QStringLiteral("Nuova") }), 4); });
+    QTest::newRow("save of another card")
+        << RollbackStep([](const Archive& a) { a.write(3, { QStringLiteral("Terza") }); });
 }
 
 void TestRollback::aSaveCutShortIsPutBackByTheNextOperation()
@@ -152,7 +154,7 @@ void TestRollback::aSaveCutShortIsPutBackByTheNextOperation()
     writeThreeCards();
     const QByteArray first = card(1);
     // The worker dies with the rollback file written and half the new card over the old.
-    QCOMPARE(runWorker({ "cut", path(), "2" }), -1);
+    QCOMPARE(runWorker({ QStringLiteral("cut"), path(), QStringLiteral("2") }), -1);
     QVERIFY(QFileInfo::exists(journal()));
     QVERIFY(card(2) != workerBytes(1));
 
@@ -170,7 +172,7 @@ void TestRollback::aSaveCutShortIsPutBackByTheNextOperation()
 void TestRollback::aCountLeavesTheRepairToTheNextRead()
 {
     writeThreeCards();
-    QCOMPARE(runWorker({ "cut", path(), "2" }), -1);
+    QCOMPARE(runWorker({ QStringLiteral("cut"), path(), QStringLiteral("2") }), -1);
     const QByteArray torn = card(2);
     QVERIFY(torn != workerBytes(1));
 
@@ -234,10 +236,11 @@ void TestRollback::aFolderWithoutRoomForTheRollbackFileStillSaves()
     // unprivileged user, since the tests may run as root, who may write anywhere.
     writeThreeCards();
     openToEveryone(true);
-    const int exit = runWorker({ "write", path(), "2", "Seconda" }, true);
+    const int exit
+        = runWorker({ QStringLiteral("write"), path(), QStringLiteral("2"), QStringLiteral("Seconda") }, true);
     giveBack();
     QCOMPARE(exit, 0);
-    QCOMPARE(Archive(path(), layouts::registry).read(2).first(), QString("Seconda"));
+    QCOMPARE(Archive(path(), layouts::registry).read(2).first(), QStringLiteral("Seconda"));
     QVERIFY(!QFileInfo::exists(journal()));
 }
 
@@ -253,7 +256,7 @@ void TestRollback::killedDuringSavesEveryCardIsWhole()
     constexpr int kills = 60;
     for (int i = 0; i < kills; ++i) {
         QProcess saver;
-        saver.start(ARCHIVE_WORKER_PATH, { "overwrite", path(), "2" });
+        saver.start(ARCHIVE_WORKER_PATH, { QStringLiteral("overwrite"), path(), QStringLiteral("2") });
         QVERIFY(saver.waitForReadyRead(10000));
         QTest::qSleep(int(random.bounded(1, 25)));
         ::kill(pid_t(saver.processId()), SIGKILL);
@@ -272,7 +275,7 @@ void TestRollback::killedDuringSavesEveryCardIsWhole()
     // Nothing a killed save was making is left beside the archive once it is used.
     Archive(path(), layouts::registry).write(2, test::workerRecord(1, 0));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-        QStringList { "Archivio_Anagrafico.pro" });
+        QStringList { QStringLiteral("Archivio_Anagrafico.pro") });
 }
 
 void TestRollback::aRollbackFileOfAnotherWriteLeavesTheCardAlone_data()
@@ -318,8 +321,9 @@ void TestRollback::aLinkAtTheRollbackNameIsNeverFollowed_data()
     QTest::addColumn<RollbackStep>("operation");
     QTest::addColumn<QString>("secondCard");
     QTest::newRow("move to the card") << RollbackStep([](const Archive& a) { a.read(2); }) << QString();
-    QTest::newRow("scan") << RollbackStep([](const Archive& a) { a.visit([](int, const RecordView&) { return true; }); })
-                          << QString();
+    QTest::newRow("scan") << RollbackStep([](const Archive& a) {
+        a.visit([](int, const RecordView&) { return true; });
+    }) << QString();
     QTest::newRow("append") << RollbackStep([](const Archive& a) { a.append({ "Nuova" }); }) << QString();
     QTest::newRow("save of the card") << RollbackStep([](const Archive& a) { a.write(2, { "Seconda" }); })
                                       << QStringLiteral("Seconda");
@@ -371,14 +375,15 @@ void TestRollback::aFolderOnlyToReadShowsTheCardAsItWas()
     // tests may run as root, who may write anywhere.
     QFETCH(bool, archiveWritable);
     writeThreeCards();
-    QCOMPARE(runWorker({ "cut", path(), "2" }), -1);
+    QCOMPARE(runWorker({ QStringLiteral("cut"), path(), QStringLiteral("2") }), -1);
     const QByteArray torn = card(2);
     QVERIFY(torn != workerBytes(1));
     openToEveryone(archiveWritable);
     QByteArray shown;
-    const int read = runWorker({ "show", path(), "2" }, true, &shown);
+    const int read = runWorker({ QStringLiteral("show"), path(), QStringLiteral("2") }, true, &shown);
     QByteArray refusal;
-    const int saved = runWorker({ "write", path(), "3", "Terza" }, true, &refusal);
+    const int saved
+        = runWorker({ QStringLiteral("write"), path(), QStringLiteral("3"), QStringLiteral("Terza") }, true, &refusal);
     giveBack();
 
     QCOMPARE(read, 0);
@@ -399,8 +404,8 @@ void TestRollback::aRefusedSyncIsAFailedSave_data()
 {
     QTest::addColumn<RollbackStep>("save");
     QTest::addColumn<QByteArray>("answer");
-    const RollbackStep append([](const Archive& a) { a.append({ "Nuova" }); });
-    const RollbackStep overwrite([](const Archive& a) { a.write(2, { "Seconda" }); });
+    const RollbackStep append([](const Archive& a) { a.append({ QStringLiteral("Nuova") }); });
+    const RollbackStep overwrite([](const Archive& a) { a.write(2, { QStringLiteral("Seconda") }); });
     for (const QByteArray& answer : { QByteArray("EIO"), QByteArray("ENOSPC") }) {
         QTest::addRow("append, %s", answer.constData()) << append << answer;
         QTest::addRow("overwrite, %s", answer.constData()) << overwrite << answer;

@@ -2,6 +2,7 @@
 #include "storage/SafeWrite.h"
 #include "support/DiskFaults.h"
 #include "support/TestFiles.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QFile>
@@ -171,14 +172,14 @@ private slots:
         QFETCH(QByteArray, previous);
         QFETCH(QByteArray, contents);
         QFETCH(qsizetype, piece);
-        const QString target = path("unins000.dll");
+        const QString target = path(QStringLiteral("unins000.dll"));
         if (!previous.isNull())
             writeBytes(target, previous);
         FailureCause cause;
         QVERIFY2(safewrite::replaceFile(target, inPieces(contents, piece), &cause), qPrintable(cause.detail()));
         QCOMPARE(readBytes(target), contents);
         // Nothing is left beside it.
-        QCOMPARE(entriesOf(m_dir->path()), QStringList { "unins000.dll" });
+        QCOMPARE(entriesOf(m_dir->path()), QStringList { QStringLiteral("unins000.dll") });
     }
 
     void aFailedFillKeepsTheOldFile_data()
@@ -193,7 +194,7 @@ private slots:
     {
         QFETCH(qsizetype, writtenFirst);
         QFETCH(QString, why);
-        const QString target = path("Scheda_1.jpg");
+        const QString target = path(QStringLiteral("Scheda_1.jpg"));
         const QByteArray previous = noise(8000);
         writeBytes(target, previous);
         FailureCause cause;
@@ -211,15 +212,15 @@ private slots:
         if (!why.isEmpty())
             QCOMPARE(cause.detail(), why);
         QCOMPARE(readBytes(target), previous);
-        QCOMPARE(entriesOf(m_dir->path()), QStringList { "Scheda_1.jpg" });
+        QCOMPARE(entriesOf(m_dir->path()), QStringList { QStringLiteral("Scheda_1.jpg") });
     }
 
     void aMissingFolderIsAFailure()
     {
         FailureCause cause;
-        QVERIFY(!safewrite::replaceFile(path("Anagrafica/Scheda_1.jpg"), "jpeg", &cause));
+        QVERIFY(!safewrite::replaceFile(path(QStringLiteral("Anagrafica/Scheda_1.jpg")), "jpeg", &cause));
         QCOMPARE(cause.words(), QStringLiteral("File o cartella inesistente."));
-        QVERIFY(!QFileInfo::exists(path("Anagrafica")));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("Anagrafica"))));
     }
 
     void aFullDiskKeepsTheOldFile_data()
@@ -260,7 +261,7 @@ private slots:
             QCOMPARE(cause.words(), diskFaultWords(fault));
             QCOMPARE(readBytes(target), previous);
         }
-        QCOMPARE(entriesOf(disk.path()), QStringList { "unins000.dll" });
+        QCOMPARE(entriesOf(disk.path()), QStringList { QStringLiteral("unins000.dll") });
     }
 
     // Symbolic links.
@@ -278,21 +279,21 @@ private slots:
     {
         QFETCH(QString, leadsTo);
         QTemporaryDir elsewhere;
-        const QString folder = path("Lumidex");
+        const QString folder = path(QStringLiteral("Lumidex"));
         QVERIFY(QDir().mkpath(folder));
         const QString link = folder + QStringLiteral("/Foto.jpg");
         const QByteArray kept("il file a cui porta il collegamento");
         QString target = elsewhere.filePath(QStringLiteral("fuori.jpg"));
-        QStringList expected { "Foto.jpg" };
-        if (leadsTo == "folder") {
+        QStringList expected { QStringLiteral("Foto.jpg") };
+        if (leadsTo == QStringLiteral("folder")) {
             target = folder + QStringLiteral("/vera.jpg");
-            expected << "vera.jpg";
+            expected << QStringLiteral("vera.jpg");
         }
-        if (leadsTo == "a folder")
+        if (leadsTo == QStringLiteral("a folder"))
             QVERIFY(QDir().mkpath(target));
-        else if (leadsTo != "nothing")
+        else if (leadsTo != QStringLiteral("nothing"))
             writeBytes(target, kept);
-        if (leadsTo == "chain") {
+        if (leadsTo == QStringLiteral("chain")) {
             const QString middle = elsewhere.filePath(QStringLiteral("anello.jpg"));
             QVERIFY(QFile::link(target, middle));
             target = middle;
@@ -304,9 +305,9 @@ private slots:
         QVERIFY2(safewrite::replaceFile(link, contents, &cause), qPrintable(cause.detail()));
         QVERIFY(!QFileInfo(link).isSymLink());
         QCOMPARE(readBytes(link), contents);
-        if (leadsTo == "nothing")
+        if (leadsTo == QStringLiteral("nothing"))
             QVERIFY(!QFileInfo::exists(target));
-        else if (leadsTo == "a folder")
+        else if (leadsTo == QStringLiteral("a folder"))
             QVERIFY(QFileInfo(target).isDir());
         else
             QCOMPARE(readBytes(target), kept);
@@ -319,7 +320,7 @@ private slots:
         QFETCH(DiskFault, fault);
         FaultyDisk disk(fault);
         LUMIDEX_REQUIRE_DISK(disk);
-        const QString target = path("fuori.jpg");
+        const QString target = path(QStringLiteral("fuori.jpg"));
         const QByteArray kept = noise(300);
         writeBytes(target, kept);
         const QString link = disk.path() + QStringLiteral("/Foto.jpg");
@@ -334,7 +335,7 @@ private slots:
         QCOMPARE(cause.words(), diskFaultWords(fault));
         QCOMPARE(QFileInfo(link).symLinkTarget(), target);
         QCOMPARE(readBytes(target), kept);
-        QCOMPARE(entriesOf(disk.path()), QStringList { "Foto.jpg" });
+        QCOMPARE(entriesOf(disk.path()), QStringList { QStringLiteral("Foto.jpg") });
     }
 };
 

@@ -39,7 +39,8 @@ void TestTextField::encode_data()
     QTest::newRow("plain") << "Mario Rossi" << 50 << field(50, "Mario Rossi");
     QTest::newRow("empty") << "" << 10 << field(10, "");
     QTest::newRow("spaces trimmed, inner kept") << "  Via Roma  1 " << 20 << field(20, "Via Roma  1");
-    QTest::newRow("controls trimmed") << QString("\t\r\n\x01x y\x7f\x1f\r\n") << 10 << field(10, QByteArray("x y\x7f"));
+    QTest::newRow("controls trimmed") << QStringLiteral("\t\r\n\x01x y\x7f\x1f\r\n") << 10
+                                      << field(10, QByteArray("x y\x7f"));
     QTest::newRow("all spaces become empty") << "     " << 5 << field(5, "");
     QTest::newRow("cut to capacity") << "ABCDEFGHIJKL" << 10 << field(10, "ABCDEFGHIJ");
     QTest::newRow("trimmed before the cut") << "   ABCDEFGHIJKL" << 10 << field(10, "ABCDEFGHIJ");
@@ -49,8 +50,8 @@ void TestTextField::encode_data()
     QTest::newRow("euro, degree, Ñ") << QString::fromUtf8("5 € a 20° Ñ") << 50 << field(50, "5 \x80 a 20\xb0 \xd1");
     QTest::newRow("Cyrillic") << QString::fromUtf8("Иван") << 50 << field(50, "????");
     QTest::newRow("emoji is one character") << QString::fromUtf8("a😀b") << 50 << field(50, "a?b");
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "x" << 50 << field(50, "?x");
-    QTest::newRow("full capacity 250") << QString(300, QChar('z')) << 250 << field(250, QByteArray(250, 'z'));
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + QStringLiteral("x") << 50 << field(50, "?x");
+    QTest::newRow("full capacity 250") << QString(300, QLatin1Char('z')) << 250 << field(250, QByteArray(250, 'z'));
 }
 
 void TestTextField::encode()
@@ -86,7 +87,7 @@ void TestTextField::decode_data()
                                                         "ab   ",
         6) << 5 << "ab";
     QTest::newRow("Windows-1252") << field(20, "\x80 \xe0 \xd1 \xb0 \x9c") << 20 << QString::fromUtf8("€ à Ñ ° œ");
-    QTest::newRow("unassigned byte as control") << field(3, "a\x81") << 3 << QString("a") + QChar(0x81);
+    QTest::newRow("unassigned byte as control") << field(3, "a\x81") << 3 << QStringLiteral("a") + QChar(0x81);
 }
 
 void TestTextField::decode()

@@ -10,6 +10,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QKeyEvent>
@@ -32,7 +33,8 @@ const QString nameNotStorable
     = QStringLiteral("Attenzione: il nome del file scelto non può essere memorizzato nella scheda.\r\n\r\nRinominare "
                      "il file con al massimo 250 caratteri, senza simboli speciali, e sceglierlo di nuovo.");
 
-const QStringList editorLabels { "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03" };
+const QStringList editorLabels { QStringLiteral("lblFile01"), QStringLiteral("lblFile02"), QStringLiteral("lblFile03"),
+    QStringLiteral("lblDesc01"), QStringLiteral("lblDesc02"), QStringLiteral("lblDesc03") };
 
 QStringList labelTexts(QWidget* editor)
 {
@@ -50,19 +52,19 @@ class TestAllegaCartella : public ScriptedTestCase {
 private:
     QString program() const { return dir->path(); }
     QString path(const QString& relative) const { return dir->filePath(relative); }
-    QString attached(const QString& name) const { return path("Documenti_Allegati/" + name); }
+    QString attached(const QString& name) const { return path(QStringLiteral("Documenti_Allegati/") + name); }
     // A file the user may pick, outside the program folder.
     QString chosen(const QString& name, const QByteArray& bytes) const
     {
-        QDir().mkpath(path("Scrivania"));
-        writeBytes(path("Scrivania/" + name), bytes);
-        return path("Scrivania/" + name);
+        QDir().mkpath(path(QStringLiteral("Scrivania")));
+        writeBytes(path(QStringLiteral("Scrivania/") + name), bytes);
+        return path(QStringLiteral("Scrivania/") + name);
     }
 
 private slots:
     void windowAsDesigned()
     {
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         QCOMPARE(dialog.objectName(), QStringLiteral("frmAllegaCartella"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral(" Allega file"));
         QVERIFY(dialog.isModal());
@@ -70,14 +72,14 @@ private slots:
         QCOMPARE(dialog.maximumSize(), QSize(634, 534));
         QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
-        QVERIFY(!named<QLabel>(&dialog, "lblMemory")->isVisibleTo(&dialog));
+        QVERIFY(!named<QLabel>(&dialog, QStringLiteral("lblMemory"))->isVisibleTo(&dialog));
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-        const QWidget* panel = named<QWidget>(&dialog, "panSfondo");
+        const QWidget* panel = named<QWidget>(&dialog, QStringLiteral("panSfondo"));
         for (int n = 1; n <= 3; ++n) {
             const QString nn = QStringLiteral("0%1").arg(n);
-            auto* slot = named<QWidget>(&dialog, "panAllegato" + nn);
+            auto* slot = named<QWidget>(&dialog, QStringLiteral("panAllegato") + nn);
             QCOMPARE(slot->size(), QSize(577, 113));
             QCOMPARE(slot->mapTo(panel, QPoint(0, 0)).y(), 80 + 120 * (n - 1));
             QVERIFY(!dialog.findChildren<QLabel*>().isEmpty());
@@ -90,33 +92,34 @@ private slots:
             QVERIFY(labelled(QStringLiteral("Nome %1° file allegato:").arg(n)));
             QVERIFY(labelled(QStringLiteral("Descrizione %1° file allegato:").arg(n)));
 
-            auto* file = named<QLineEdit>(&dialog, "txtFile" + nn);
+            auto* file = named<QLineEdit>(&dialog, QStringLiteral("txtFile") + nn);
             QVERIFY(file->isReadOnly());
             QCOMPARE(file->width(), 338);
             QVERIFY(file->font().bold());
             QCOMPARE(file->palette().color(QPalette::Text), QColor(0x80, 0x80, 0x80));
-            auto* eraser = named<QToolButton>(&dialog, "imgCancella" + nn);
+            auto* eraser = named<QToolButton>(&dialog, QStringLiteral("imgCancella") + nn);
             QCOMPARE(eraser->size(), QSize(22, 22));
             QCOMPARE(eraser->cursor().shape(), Qt::PointingHandCursor);
-            auto* browse = named<QPushButton>(&dialog, "btnSfoglia" + nn);
+            auto* browse = named<QPushButton>(&dialog, QStringLiteral("btnSfoglia") + nn);
             QCOMPARE(browse->text(), QStringLiteral("Sfoglia..."));
             QCOMPARE(browse->size(), QSize(86, 28));
-            auto* open = named<QPushButton>(&dialog, "btnApri" + nn);
+            auto* open = named<QPushButton>(&dialog, QStringLiteral("btnApri") + nn);
             QCOMPARE(open->text(), QStringLiteral("Apri"));
             QCOMPARE(open->size(), QSize(86, 28));
             QVERIFY(!open->isEnabled());
-            auto* description = named<QLineEdit>(&dialog, "txtDesc" + nn);
+            auto* description = named<QLineEdit>(&dialog, QStringLiteral("txtDesc") + nn);
             QCOMPARE(description->width(), 552);
             QVERIFY(description->font().bold());
             QCOMPARE(description->font().pointSize(), 12);
         }
-        QCOMPARE(dialog.btnAnnulla->text(), QStringLiteral("Annulla"));
-        QCOMPARE(dialog.btnAnnulla->size(), QSize(126, 32));
-        QCOMPARE(dialog.btnApplica->text(), QStringLiteral("Applica e chiudi"));
-        QCOMPARE(dialog.btnApplica->size(), QSize(154, 32));
+        QCOMPARE(named<QAbstractButton>(&dialog, "btnAnnulla")->text(), QStringLiteral("Annulla"));
+        QCOMPARE(named<QAbstractButton>(&dialog, "btnAnnulla")->size(), QSize(126, 32));
+        QCOMPARE(named<QAbstractButton>(&dialog, "btnApplica")->text(), QStringLiteral("Applica e chiudi"));
+        QCOMPARE(named<QAbstractButton>(&dialog, "btnApplica")->size(), QSize(154, 32));
         // Bottom right, "Applica e chiudi" last.
-        QVERIFY(dialog.btnApplica->x() > dialog.btnAnnulla->x());
-        QVERIFY(dialog.btnApplica->mapTo(&dialog, QPoint(0, 0)).y() > 440);
+        QVERIFY(
+            named<QAbstractButton>(&dialog, "btnApplica")->x() > named<QAbstractButton>(&dialog, "btnAnnulla")->x());
+        QVERIFY(named<QAbstractButton>(&dialog, "btnApplica")->mapTo(&dialog, QPoint(0, 0)).y() > 440);
     }
 
     // What the editor hands over arrives trimmed; "Apri" follows the name.
@@ -124,20 +127,21 @@ private slots:
     {
         user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
-            QCOMPARE(frm.lblMemory->text(), QStringLiteral("anagrafica"));
-            QCOMPARE(frm.txtFile01->text(), QStringLiteral("contratto.pdf"));
-            QCOMPARE(frm.txtFile02->text(), QString());
-            QCOMPARE(frm.txtFile03->text(), QStringLiteral("liberatoria.doc"));
-            QCOMPARE(frm.txtDesc01->text(), QStringLiteral("Contratto firmato"));
-            QCOMPARE(frm.txtDesc02->text(), QStringLiteral("resta"));
-            QCOMPARE(frm.txtDesc03->text(), QString());
-            QVERIFY(frm.btnApri01->isEnabled());
-            QVERIFY(!frm.btnApri02->isEnabled());
-            QVERIFY(frm.btnApri03->isEnabled());
-            frm.btnAnnulla->click();
+            QCOMPARE(named<QLabel>(&frm, "lblMemory")->text(), QStringLiteral("anagrafica"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtFile01")->text(), QStringLiteral("contratto.pdf"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtFile02")->text(), QString());
+            QCOMPARE(named<QLineEdit>(&frm, "txtFile03")->text(), QStringLiteral("liberatoria.doc"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtDesc01")->text(), QStringLiteral("Contratto firmato"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtDesc02")->text(), QStringLiteral("resta"));
+            QCOMPARE(named<QLineEdit>(&frm, "txtDesc03")->text(), QString());
+            QVERIFY(named<QPushButton>(&frm, "btnApri01")->isEnabled());
+            QVERIFY(!named<QPushButton>(&frm, "btnApri02")->isEnabled());
+            QVERIFY(named<QPushButton>(&frm, "btnApri03")->isEnabled());
+            named<QAbstractButton>(&frm, "btnAnnulla")->click();
         });
         const auto result = attachFiles(nullptr, program(), ArchiveKind::Registry,
-            { "  contratto.pdf ", " \t", "liberatoria.doc\n", " Contratto firmato ", "resta  ", "" });
+            { QStringLiteral("  contratto.pdf "), QStringLiteral(" \t"), QStringLiteral("liberatoria.doc\n"),
+                QStringLiteral(" Contratto firmato "), QStringLiteral("resta  "), QStringLiteral("") });
         QVERIFY(!result);
         QCOMPARE(user->dialogsRun(), 1);
     }
@@ -195,17 +199,17 @@ private slots:
         if (answer >= 0)
             user->queueAnswer(answer ? Answer::Yes : Answer::No);
 
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
-        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia02"), Qt::LeftButton);
 
         QCOMPARE(user->openRequests().size(), 1);
         QCOMPARE(user->openRequests()[0].title, QStringLiteral("Selezionare il file da allegare:"));
         QCOMPARE(user->openRequests()[0].filter, QStringLiteral("Tutti i file (*.*)|*.*"));
-        QCOMPARE(dialog.txtFile02->text(), slotName);
-        QVERIFY(dialog.btnApri02->isEnabled());
-        QCOMPARE(dialog.txtDesc02->text(), QStringLiteral("descrizione"));
-        QCOMPARE(dialog.txtFile01->text(), QString());
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile02")->text(), slotName);
+        QVERIFY(named<QPushButton>(&dialog, "btnApri02")->isEnabled());
+        QCOMPARE(named<QLineEdit>(&dialog, "txtDesc02")->text(), QStringLiteral("descrizione"));
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile01")->text(), QString());
 
         QList<ScriptedInteraction::Message> expected;
         if (answer >= 0)
@@ -219,21 +223,22 @@ private slots:
             QCOMPARE(user->messages()[i].buttons, expected[i].buttons);
         }
 
-        if (scenario == "blocked") {
-            QCOMPARE(readBytes(path("Documenti_Allegati")), QByteArray("not a folder"));
+        if (scenario == QStringLiteral("blocked")) {
+            QCOMPARE(readBytes(path(QStringLiteral("Documenti_Allegati"))), QByteArray("not a folder"));
             return;
         }
-        if (scenario == "destination folder") {
-            QVERIFY(QFileInfo(attached("Documento.txt")).isDir());
+        if (scenario == QStringLiteral("destination folder")) {
+            QVERIFY(QFileInfo(attached(QStringLiteral("Documento.txt"))).isDir());
             return;
         }
         // Nothing but the attached file in the folder: no half copies, no temporaries.
-        const QStringList files = QDir(path("Documenti_Allegati")).entryList(QDir::Files | QDir::Hidden);
-        QCOMPARE(files, inFolder.isNull() ? QStringList() : QStringList { "Documento.txt" });
+        const QStringList files
+            = QDir(path(QStringLiteral("Documenti_Allegati"))).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(files, inFolder.isNull() ? QStringList() : QStringList { QStringLiteral("Documento.txt") });
         if (!inFolder.isNull())
-            QCOMPARE(readBytes(attached("Documento.txt")), inFolder);
+            QCOMPARE(readBytes(attached(QStringLiteral("Documento.txt"))), inFolder);
         // The picked file itself is never touched.
-        if (scenario != "own")
+        if (scenario != QStringLiteral("own"))
             QCOMPARE(readBytes(source), QByteArray("scelto"));
     }
 
@@ -268,9 +273,9 @@ private slots:
         if (cancelAt > 0)
             user->cancelWorkAt(cancelAt);
 
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
-        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia02"), Qt::LeftButton);
 
         // One work over the file's bytes, a step before the first megabyte and
         // after each.
@@ -283,12 +288,14 @@ private slots:
         QCOMPARE(work.done, cancelAt > 0 ? qint64(cancelAt - 1) << 20 : qint64(bytes.size()));
 
         const bool copied = cancelAt == 0;
-        QCOMPARE(dialog.txtFile02->text(), copied ? QStringLiteral("Servizio.mov") : QStringLiteral("vecchio.pdf"));
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile02")->text(),
+            copied ? QStringLiteral("Servizio.mov") : QStringLiteral("vecchio.pdf"));
         QCOMPARE(user->messageTexts(), oldFile ? QStringList { replaceQuestion } : QStringList());
-        QCOMPARE(QDir(path("Documenti_Allegati")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            copied || oldFile ? QStringList { "Servizio.mov" } : QStringList());
+        QCOMPARE(QDir(path(QStringLiteral("Documenti_Allegati")))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            copied || oldFile ? QStringList { QStringLiteral("Servizio.mov") } : QStringList());
         if (copied || oldFile)
-            QCOMPARE(readBytes(attached("Servizio.mov")), copied ? bytes : previous);
+            QCOMPARE(readBytes(attached(QStringLiteral("Servizio.mov"))), copied ? bytes : previous);
     }
 
     void aFullDiskKeepsTheAttachedFile_data() { addDiskFaultRows(); }
@@ -306,19 +313,19 @@ private slots:
         user->queueAnswer(Answer::Yes);
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
 
-        TfrmAllegaCartella dialog(disk.path());
+        TfrmAllegaCartella dialog(disk.path(), ArchiveKind::Registry);
         dialog.setAttachments({ "", "vecchio.pdf", "", "", "descrizione", "" });
-        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia02"), Qt::LeftButton);
         disk.lift();
 
         QCOMPARE(user->messageTexts(),
             (QStringList { replaceQuestion, causewords::withCause(copyFailed, diskFaultWords(fault)) }));
         QCOMPARE(user->messages().constLast().kind, MessageKind::Warning);
         // The card keeps pointing at what it had; the folder keeps the old file whole.
-        QCOMPARE(dialog.txtFile02->text(), QStringLiteral("vecchio.pdf"));
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile02")->text(), QStringLiteral("vecchio.pdf"));
         QCOMPARE(readBytes(folder + QStringLiteral("/Documento.txt")), previous);
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList { "Documento.txt" });
+            QStringList { QStringLiteral("Documento.txt") });
     }
 
     // A card read from an archive may name anything; only a file of the
@@ -335,23 +342,22 @@ private slots:
     {
         QFETCH(QString, name);
         writeBytes(path("unins000.dll"), "[Accesso]\r\nValore=6C\r\n");
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ name, "", "", "Contratto", "", "" });
-        QVERIFY(!dialog.btnApri01->isEnabled());
-        QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
-        QVERIFY(user->shellCommands().isEmpty());
+        QVERIFY(!named<QPushButton>(&dialog, "btnApri01")->isEnabled());
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnApri01"), Qt::LeftButton);
+        QVERIFY(user->openedFiles().isEmpty());
         // The card keeps its text as it was: nothing of it is lost by looking.
         QCOMPARE(dialog.attachments().constFirst(), name.trimmed());
     }
 
     void apriOpensTheAttachedFile()
     {
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "", "", " Contratto firmato.pdf ", "", "", "" });
-        QTest::mouseClick(dialog.btnApri03, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnApri03"), Qt::LeftButton);
         // A missing file is handed over all the same: the desktop has the last word.
-        QCOMPARE(user->shellCommands(),
-            QStringList { '"' + QDir::toNativeSeparators(attached("Contratto firmato.pdf")) + '"' });
+        QCOMPARE(user->openedFiles(), QStringList { attached("Contratto firmato.pdf") });
         QVERIFY(user->messages().isEmpty());
     }
 
@@ -360,47 +366,50 @@ private slots:
         const QByteArray bytes("resta nella cartella");
         QDir().mkpath(path("Documenti_Allegati"));
         writeBytes(attached("contratto.pdf"), bytes);
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "contratto.pdf", "", "", "Contratto", "", "" });
-        QVERIFY(dialog.btnApri01->isEnabled());
-        QTest::mouseClick(dialog.imgCancella01, Qt::LeftButton);
-        QCOMPARE(dialog.txtFile01->text(), QString());
-        QVERIFY(!dialog.btnApri01->isEnabled());
-        QCOMPARE(dialog.txtDesc01->text(), QStringLiteral("Contratto"));
+        QVERIFY(named<QPushButton>(&dialog, "btnApri01")->isEnabled());
+        QTest::mouseClick(named<QToolButton>(&dialog, "imgCancella01"), Qt::LeftButton);
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile01")->text(), QString());
+        QVERIFY(!named<QPushButton>(&dialog, "btnApri01")->isEnabled());
+        QCOMPARE(named<QLineEdit>(&dialog, "txtDesc01")->text(), QStringLiteral("Contratto"));
         QCOMPARE(readBytes(attached("contratto.pdf")), bytes);
         QCOMPARE(dialog.attachments(), (QStringList { "", "", "", "Contratto", "", "" }));
     }
 
-    // Apply hands the slots back only under a marker of the three editors,
-    // compared exactly.
-    void applyAnswersItsOwnEditorOnly_data()
+    // Apply hands the slots back to the editor the dialog was made for; its
+    // memory label shows that editor's words and decides nothing.
+    void applyAnswersItsOwnEditor_data()
     {
-        QTest::addColumn<QString>("marker");
-        QTest::addColumn<bool>("applied");
-        QTest::newRow("registry") << "anagrafica" << true;
-        QTest::newRow("men's book") << "bookuomini" << true;
-        QTest::newRow("women's book") << "bookdonne" << true;
-        QTest::newRow("blanks around") << " bookdonne " << true;
-        QTest::newRow("another case") << "Anagrafica" << false;
-        QTest::newRow("unknown") << "databookdonne" << false;
-        QTest::newRow("none") << "" << false;
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("registry") << ArchiveKind::Registry << "anagrafica"
+                                  << "anagrafica";
+        QTest::newRow("men's book") << ArchiveKind::MenBook << "bookuomini"
+                                    << "bookuomini";
+        QTest::newRow("women's book, other words written") << ArchiveKind::WomenBook << "bookdonne"
+                                                           << "Anagrafica";
+        QTest::newRow("registry, label emptied") << ArchiveKind::Registry << "anagrafica"
+                                                 << "";
     }
 
-    void applyAnswersItsOwnEditorOnly()
+    void applyAnswersItsOwnEditor()
     {
-        QFETCH(QString, marker);
-        QFETCH(bool, applied);
-        TfrmAllegaCartella dialog(program());
-        dialog.lblMemory->setText(marker);
+        QFETCH(ArchiveKind, kind);
+        QFETCH(QString, shown);
+        QFETCH(QString, written);
+        TfrmAllegaCartella dialog(program(), kind);
+        QCOMPARE(named<QLabel>(&dialog, "lblMemory")->text(), shown);
+        named<QLabel>(&dialog, "lblMemory")->setText(written);
         dialog.setAttachments({ "a.pdf", "", "", "uno", "", "" });
-        dialog.txtDesc02->setText("  due  ");
+        named<QLineEdit>(&dialog, "txtDesc02")->setText("  due  ");
         dialog.show();
-        QTest::mouseClick(dialog.btnApplica, Qt::LeftButton);
+        QTest::mouseClick(named<QAbstractButton>(&dialog, "btnApplica"), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(bool(dialog.appliedAttachments()), applied);
-        if (applied)
-            QCOMPARE(*dialog.appliedAttachments(), (QStringList { "a.pdf", "", "", "uno", "due", "" }));
+        QVERIFY(dialog.appliedAttachments());
+        QCOMPARE(*dialog.appliedAttachments(), (QStringList { "a.pdf", "", "", "uno", "due", "" }));
     }
 
     void editorsTakeBackWhatIsApplied_data()
@@ -433,16 +442,18 @@ private slots:
             auto* frm = qobject_cast<TfrmAllegaCartella*>(&dialog);
             QVERIFY(frm);
             QCOMPARE(frm->parent(), editor.get());
-            QCOMPARE(frm->lblMemory->text(), marker);
+            QCOMPARE(named<QLabel>(frm, "lblMemory")->text(), marker);
             QCOMPARE(frm->attachments(), (QStringList { "contratto.pdf", "", "foto.jpg", "Contratto", "vuoto", "" }));
-            QTest::mouseClick(frm->btnSfoglia02, Qt::LeftButton);
-            frm->txtDesc02->selectAll();
-            QTest::keyClicks(frm->txtDesc02, "  Liberatoria firmata ");
-            QTest::mouseClick(frm->imgCancella03, Qt::LeftButton);
-            QTest::mouseClick(apply ? frm->btnApplica : frm->btnAnnulla, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(frm, "btnSfoglia02"), Qt::LeftButton);
+            named<QLineEdit>(frm, "txtDesc02")->selectAll();
+            QTest::keyClicks(named<QLineEdit>(frm, "txtDesc02"), "  Liberatoria firmata ");
+            QTest::mouseClick(named<QToolButton>(frm, "imgCancella03"), Qt::LeftButton);
+            QTest::mouseClick(
+                apply ? named<QAbstractButton>(frm, "btnApplica") : named<QAbstractButton>(frm, "btnAnnulla"),
+                Qt::LeftButton);
             QVERIFY(!frm->isVisible());
         });
-        QTest::mouseClick(editor->cmdFile, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdFile"), Qt::LeftButton);
 
         QCOMPARE(user->dialogClasses(), QStringList { "lumidex::TfrmAllegaCartella" });
         if (apply)
@@ -461,41 +472,40 @@ private slots:
         TfrmAnagrafica editor(program());
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
-        named<QLineEdit>(&editor, "txtNome")->setText("Giulia Bianchi");
-        named<QLineEdit>(&editor, "txtSesso")->setText("F");
-        named<QLineEdit>(&editor, "txtCittadinanza")->setText("Italiana");
+        named<QLineEdit>(&editor, QStringLiteral("txtNome"))->setText(QStringLiteral("Giulia Bianchi"));
+        named<QLineEdit>(&editor, QStringLiteral("txtSesso"))->setText(QStringLiteral("F"));
+        named<QLineEdit>(&editor, QStringLiteral("txtCittadinanza"))->setText(QStringLiteral("Italiana"));
 
         const QByteArray bytes = QByteArray("%PDF-1.4 contratto\n") + QByteArray(5000, '\x7f');
-        user->queueOpenFileName(chosen("Contratto 2024.pdf", bytes));
+        user->queueOpenFileName(chosen(QStringLiteral("Contratto 2024.pdf"), bytes));
         user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
-            QTest::mouseClick(frm.btnSfoglia01, Qt::LeftButton);
-            frm.txtDesc01->setText(QString::fromUtf8("Contratto d'agenzia, più clausole"));
-            QTest::mouseClick(frm.btnApplica, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&frm, "btnSfoglia01"), Qt::LeftButton);
+            named<QLineEdit>(&frm, "txtDesc01")->setText(QString::fromUtf8("Contratto d'agenzia, più clausole"));
+            QTest::mouseClick(named<QAbstractButton>(&frm, "btnApplica"), Qt::LeftButton);
         });
-        QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
-        QTest::mouseClick(editor.cmdSalva, Qt::LeftButton);
-        QCOMPARE(editor.lblPosizione->text(), QStringLiteral("1"));
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdFile"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdSalva"), Qt::LeftButton);
+        QCOMPARE(named<QLabel>(&editor, "lblPosizione")->text(), QStringLiteral("1"));
 
         const QStringList stored = Archive(programfolder::registryArchivePath(program()), layouts::registry).read(1);
         QCOMPARE(stored.mid(26),
-            (QStringList {
-                "Contratto 2024.pdf", "", "", QString::fromUtf8("Contratto d'agenzia, più clausole"), "", "" }));
+            (QStringList { QStringLiteral("Contratto 2024.pdf"), QStringLiteral(""), QStringLiteral(""),
+                QString::fromUtf8("Contratto d'agenzia, più clausole"), QStringLiteral(""), QStringLiteral("") }));
 
-        QTest::mouseClick(editor.cmdNuovo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdNuovo"), Qt::LeftButton);
         QCOMPARE(labelTexts(&editor), QStringList(6));
-        QTest::mouseClick(editor.cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdPrimo"), Qt::LeftButton);
         user->clear();
         user->onDialog([&](QDialog& dialog) {
             auto& frm = static_cast<TfrmAllegaCartella&>(dialog);
-            QCOMPARE(frm.txtFile01->text(), QStringLiteral("Contratto 2024.pdf"));
-            QVERIFY(frm.btnApri01->isEnabled());
-            QTest::mouseClick(frm.btnApri01, Qt::LeftButton);
-            QTest::mouseClick(frm.btnAnnulla, Qt::LeftButton);
+            QCOMPARE(named<QLineEdit>(&frm, "txtFile01")->text(), QStringLiteral("Contratto 2024.pdf"));
+            QVERIFY(named<QPushButton>(&frm, "btnApri01")->isEnabled());
+            QTest::mouseClick(named<QPushButton>(&frm, "btnApri01"), Qt::LeftButton);
+            QTest::mouseClick(named<QAbstractButton>(&frm, "btnAnnulla"), Qt::LeftButton);
         });
-        QTest::mouseClick(editor.cmdFile, Qt::LeftButton);
-        QCOMPARE(user->shellCommands(),
-            QStringList { '"' + QDir::toNativeSeparators(attached("Contratto 2024.pdf")) + '"' });
+        QTest::mouseClick(named<QToolButton>(&editor, "cmdFile"), Qt::LeftButton);
+        QCOMPARE(user->openedFiles(), QStringList { attached("Contratto 2024.pdf") });
         QCOMPARE(readBytes(attached("Contratto 2024.pdf")), bytes);
     }
 
@@ -528,13 +538,14 @@ private slots:
         QFETCH(QString, arriving);
         QFETCH(QString, shown);
         QFETCH(QString, notice);
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        for (QLineEdit* description : { dialog.txtDesc01, dialog.txtDesc02, dialog.txtDesc03 }) {
+        for (QLineEdit* description : { named<QLineEdit>(&dialog, "txtDesc01"), named<QLineEdit>(&dialog, "txtDesc02"),
+                 named<QLineEdit>(&dialog, "txtDesc03") }) {
             QCOMPARE(description->maxLength(), 250);
-            dialog.panInfo->clear();
-            dialog.panInfo->setToolTip({});
+            named<QLabel>(&dialog, "panInfo")->clear();
+            named<QLabel>(&dialog, "panInfo")->setToolTip({});
             if (how == QLatin1String("typed")) {
                 description->setFocus();
                 QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, arriving);
@@ -543,7 +554,7 @@ private slots:
                 paste(description, arriving);
             }
             QCOMPARE(description->text(), shown);
-            const QLabel* line = dialog.panInfo;
+            const QLabel* line = named<QLabel>(&dialog, "panInfo");
             QCOMPARE(line->toolTip().isEmpty() ? line->text() : line->toolTip(), notice);
         }
         QCOMPARE(dialog.attachments().mid(3), QStringList(3, shown.trimmed()));
@@ -572,14 +583,14 @@ private slots:
             QDir().mkpath(path("Documenti_Allegati"));
             writeBytes(attached("foto.xyz"), "dati");
         }
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         dialog.setAttachments({ "foto.xyz", "", "", "", "", "" });
-        user->refuseShellCommands();
-        QTest::mouseClick(dialog.btnApri01, Qt::LeftButton);
-        QCOMPARE(user->shellCommands(), QStringList { '"' + QDir::toNativeSeparators(attached("foto.xyz")) + '"' });
+        user->refuseOpens();
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnApri01"), Qt::LeftButton);
+        QCOMPARE(user->openedFiles(), QStringList { attached("foto.xyz") });
         QCOMPARE(user->messages(), onlyMessage(MessageKind::Warning, message, Buttons::Ok));
         // The slot keeps its file.
-        QCOMPARE(dialog.txtFile01->text(), QStringLiteral("foto.xyz"));
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile01")->text(), QStringLiteral("foto.xyz"));
     }
 
     // "Sfoglia" opens where the user last found a file to attach.
@@ -587,17 +598,17 @@ private slots:
     {
         QDir().mkpath(path("Lavori/2024"));
         writeBytes(path("Lavori/2024/liberatoria.pdf"), "pdf");
-        TfrmAllegaCartella dialog(program());
+        TfrmAllegaCartella dialog(program(), ArchiveKind::Registry);
         user->queueOpenFileName(path("Lavori/2024/liberatoria.pdf"));
-        QTest::mouseClick(dialog.btnSfoglia01, Qt::LeftButton);
-        QCOMPARE(dialog.txtFile01->text(), QStringLiteral("liberatoria.pdf"));
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia01"), Qt::LeftButton);
+        QCOMPARE(named<QLineEdit>(&dialog, "txtFile01")->text(), QStringLiteral("liberatoria.pdf"));
         // A cancelled choice leaves the folder as it was.
-        QTest::mouseClick(dialog.btnSfoglia02, Qt::LeftButton);
-        TfrmAllegaCartella later(program());
-        QTest::mouseClick(later.btnSfoglia03, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&dialog, "btnSfoglia02"), Qt::LeftButton);
+        TfrmAllegaCartella later(program(), ArchiveKind::Registry);
+        QTest::mouseClick(named<QPushButton>(&later, "btnSfoglia03"), Qt::LeftButton);
         QCOMPARE(user->openRequests().size(), 3);
-        QCOMPARE(user->openRequests()[1].directory, path("Lavori/2024"));
-        QCOMPARE(user->openRequests()[2].directory, path("Lavori/2024"));
+        QCOMPARE(user->openRequests()[1].directory, path(QStringLiteral("Lavori/2024")));
+        QCOMPARE(user->openRequests()[2].directory, path(QStringLiteral("Lavori/2024")));
     }
 };
 

@@ -70,9 +70,9 @@ private:
     }
     static void select(BookOpening* window, const QString& text)
     {
-        const auto found = window->lstFiles->findItems(text, Qt::MatchExactly);
+        const auto found = named<QListWidget>(window, "lstFiles")->findItems(text, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
-        window->lstFiles->setCurrentItem(found.constFirst());
+        named<QListWidget>(window, "lstFiles")->setCurrentItem(found.constFirst());
     }
 
 private slots:
@@ -84,18 +84,20 @@ private slots:
         QTest::addColumn<bool>("men");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("marker");
+        QTest::addColumn<int>("exit");
         QTest::newRow("men create") << true << "btnCrea"
-                                    << "crea";
+                                    << "crea" << int(BookMenuExit::Creation);
         QTest::newRow("women open") << false << "btnCompila"
-                                    << "apri";
+                                    << "apri" << int(BookMenuExit::Opening);
         QTest::newRow("men exit") << true << "imgEsci"
-                                  << "avvio";
+                                  << "avvio" << int(BookMenuExit::StartMenu);
     }
     void menuButtonsLeaveTheirChoiceInTheMarker()
     {
         QFETCH(bool, men);
         QFETCH(QString, button);
         QFETCH(QString, marker);
+        QFETCH(int, exit);
         std::unique_ptr<BookMenu> menu;
         if (men)
             menu = std::make_unique<TfrmMenuUomini>(dir->path());
@@ -104,19 +106,21 @@ private slots:
         QCOMPARE(menu->windowTitle(),
             men ? QStringLiteral(" Lumidex - Book Uomini") : QStringLiteral(" Lumidex - Book Donne"));
         QCOMPARE(menu->objectName(), men ? QStringLiteral("frmMenuUomini") : QStringLiteral("frmMenuDonne"));
-        QCOMPARE(menu->btnCrea->text(), QStringLiteral("Crea nuovo book fotografico"));
-        QCOMPARE(menu->btnCompila->text(), QStringLiteral("Apri book fotografico esistente"));
-        QCOMPARE(menu->lblIstruzioni->text(),
+        QCOMPARE(named<QPushButton>(menu, "btnCrea")->text(), QStringLiteral("Crea nuovo book fotografico"));
+        QCOMPARE(named<QPushButton>(menu, "btnCompila")->text(), QStringLiteral("Apri book fotografico esistente"));
+        QCOMPARE(named<QLabel>(menu, "lblIstruzioni")->text(),
             QStringLiteral("Premere il pulsante per creare un nuovo book fotografico o per aprirne uno esistente."));
-        QVERIFY(menu->lblMemory->isHidden());
+        QVERIFY(named<QLabel>(menu, "lblMemory")->isHidden());
 
-        menu->lblMemory->setText(QStringLiteral("apri"));
+        named<QLabel>(menu, "lblMemory")->setText(QStringLiteral("apri"));
         menu->show();
-        QCOMPARE(menu->lblMemory->text(), QStringLiteral("avvio"));
+        QCOMPARE(named<QLabel>(menu, "lblMemory")->text(), QStringLiteral("avvio"));
+        QCOMPARE(int(menu->exit()), int(BookMenuExit::StartMenu));
         QSignalSpy closed(menu.get(), &BookMenu::closed);
         QTest::mouseClick(named<QAbstractButton>(menu.get(), button), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(menu->lblMemory->text(), marker);
+        QCOMPARE(named<QLabel>(menu, "lblMemory")->text(), marker);
+        QCOMPARE(int(menu->exit()), exit);
         QVERIFY(!menu->isVisible());
         QVERIFY(user->messages().isEmpty());
     }
@@ -145,10 +149,10 @@ private slots:
         auto window = creation(men);
         QCOMPARE(window->windowTitle(), QStringLiteral(" Lumidex - Creazione book fotografico"));
         QVERIFY(window->findChild<QLabel*>(men ? QStringLiteral("icoUomo") : QStringLiteral("icoDonna")));
-        QCOMPARE(window->txtFile->maxLength(), 250);
+        QCOMPARE(named<QLineEdit>(window, "txtFile")->maxLength(), 250);
         QSignalSpy closed(window.get(), &BookCreation::closed);
-        window->txtFile->setText(QStringLiteral("  Sfilata d'autunno \t"));
-        QTest::mouseClick(window->btnApplica, Qt::LeftButton);
+        named<QLineEdit>(window, "txtFile")->setText(QStringLiteral("  Sfilata d'autunno \t"));
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApplica"), Qt::LeftButton);
 
         const QString file
             = dir->filePath(men ? QStringLiteral("Sfilata d'autunno.men") : QStringLiteral("Sfilata d'autunno.wmn"));
@@ -157,7 +161,7 @@ private slots:
         // Nothing else is left beside it.
         QCOMPARE(QDir(dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
             QStringList { QFileInfo(file).fileName() });
-        QCOMPARE(window->lblFile->text(), file);
+        QCOMPARE(named<QLabel>(window, "lblFile")->text(), file);
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(lastMessage().kind, MessageKind::Information);
         QCOMPARE(lastMessage().buttons, Buttons::OkCancel);
@@ -168,7 +172,7 @@ private slots:
 
         // The next showing starts empty.
         window->show();
-        QCOMPARE(window->txtFile->text(), QString());
+        QCOMPARE(named<QLineEdit>(window, "txtFile")->text(), QString());
     }
 
     void aNameIsRequired_data()
@@ -182,15 +186,15 @@ private slots:
         QFETCH(QString, name);
         auto window = creation(true);
         QSignalSpy closed(window.get(), &BookCreation::closed);
-        window->txtFile->setText(name);
-        QTest::mouseClick(window->btnApplica, Qt::LeftButton);
+        named<QLineEdit>(window, "txtFile")->setText(name);
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApplica"), Qt::LeftButton);
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(lastMessage().kind, MessageKind::Warning);
         QCOMPARE(lastMessage().buttons, Buttons::OkCancel);
         QCOMPARE(lastMessage().text,
             QStringLiteral("Attenzione: per creare il nuovo archivio è necessario indicare il "
                            "nome del nuovo book fotografico."));
-        QCOMPARE(window->focusWidget(), window->txtFile);
+        QCOMPARE(window->focusWidget(), named<QLineEdit>(window, "txtFile"));
         QCOMPARE(closed.count(), 0);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
     }
@@ -200,21 +204,21 @@ private slots:
         touch(QStringLiteral("Estate.wmn"), QByteArray(3548, 'x'));
         auto window = creation(false);
         QSignalSpy closed(window.get(), &BookCreation::closed);
-        window->txtFile->setText(QStringLiteral("Estate"));
-        QTest::mouseClick(window->btnApplica, Qt::LeftButton);
+        named<QLineEdit>(window, "txtFile")->setText(QStringLiteral("Estate"));
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApplica"), Qt::LeftButton);
         QCOMPARE(lastMessage().kind, MessageKind::Warning);
         QCOMPARE(lastMessage().text,
             QStringLiteral("Attenzione: il nome del book fotografico indicato è già stato utilizzato in "
                            "precedenza.\r\n\r\nInserire un nome diverso oppure, se si desidera aprire un book "
                            "fotografico già creato, premere il pulsante Apri book fotografico esistente."));
         QCOMPARE(QFileInfo(dir->filePath(QStringLiteral("Estate.wmn"))).size(), 3548);
-        QCOMPARE(window->txtFile->text(), QStringLiteral("Estate"));
+        QCOMPARE(named<QLineEdit>(window, "txtFile")->text(), QStringLiteral("Estate"));
         QCOMPARE(closed.count(), 0);
 
         // The other side may use the same name.
         auto men = creation(true);
-        men->txtFile->setText(QStringLiteral("Estate"));
-        QTest::mouseClick(men->btnApplica, Qt::LeftButton);
+        named<QLineEdit>(men, "txtFile")->setText(QStringLiteral("Estate"));
+        QTest::mouseClick(named<QAbstractButton>(men, "btnApplica"), Qt::LeftButton);
         QCOMPARE(lastMessage().kind, MessageKind::Information);
         QVERIFY(QFileInfo::exists(dir->filePath(QStringLiteral("Estate.men"))));
     }
@@ -222,11 +226,11 @@ private slots:
     void theKeyFilterSwallowsFileNameCharacters()
     {
         auto window = creation(true);
-        window->txtFile->setFocus();
+        named<QLineEdit>(window, "txtFile")->setFocus();
         for (const QChar c : QStringLiteral("a\"b*c/d:e<f>g?h\\i°jÇkÑlçmñn|o"))
-            QTest::sendKeyEvent(
-                QTest::Click, window->txtFile, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
-        QCOMPARE(window->txtFile->text(), QStringLiteral("abcdefghijklmn|o"));
+            QTest::sendKeyEvent(QTest::Click, named<QLineEdit>(window, "txtFile"), Qt::Key(c.toUpper().unicode()),
+                QString(c), Qt::NoModifier);
+        QCOMPARE(named<QLineEdit>(window, "txtFile")->text(), QStringLiteral("abcdefghijklmn|o"));
     }
 
     // A book's name takes the letters a card takes, typed or pasted, and the
@@ -235,18 +239,18 @@ private slots:
     {
         auto window = creation(true);
         window->show();
-        window->txtFile->setFocus();
+        named<QLineEdit>(window, "txtFile")->setFocus();
         for (const QString& key : { QString::fromUtf8("İ"), QStringLiteral("s"), QString::fromUtf8("ţ") }) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
-            QApplication::sendEvent(window->txtFile, &press);
+            QApplication::sendEvent(named<QLineEdit>(window, "txtFile"), &press);
         }
-        QCOMPARE(window->txtFile->text(), QStringLiteral("Ist"));
-        QCOMPARE(window->lblAvviso->text(),
+        QCOMPARE(named<QLineEdit>(window, "txtFile")->text(), QStringLiteral("Ist"));
+        QCOMPARE(named<QLabel>(window, "lblAvviso")->text(),
             QString::fromUtf8(
                 "Il carattere «ţ» non può essere memorizzato nella scheda ed è stato sostituito con «t»."));
-        paste(window->txtFile, QString::fromUtf8(" Łódź 🎉"));
-        QCOMPARE(window->txtFile->text(), QString::fromUtf8("Ist Lódz "));
-        QTest::mouseClick(window->btnApplica, Qt::LeftButton);
+        paste(named<QLineEdit>(window, "txtFile"), QString::fromUtf8(" Łódź 🎉"));
+        QCOMPARE(named<QLineEdit>(window, "txtFile")->text(), QString::fromUtf8("Ist Lódz "));
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApplica"), Qt::LeftButton);
         QVERIFY(QFileInfo::exists(dir->filePath(QString::fromUtf8("Ist Lódz.men"))));
     }
 
@@ -268,10 +272,10 @@ private slots:
         QSignalSpy closed(window.get(), &BookCreation::closed);
         // Pasted, so the key filter never saw it.
         QGuiApplication::clipboard()->setText(name);
-        window->txtFile->setFocus();
-        window->txtFile->paste();
-        QCOMPARE(window->txtFile->text(), name);
-        QTest::mouseClick(window->btnApplica, Qt::LeftButton);
+        named<QLineEdit>(window, "txtFile")->setFocus();
+        named<QLineEdit>(window, "txtFile")->paste();
+        QCOMPARE(named<QLineEdit>(window, "txtFile")->text(), name);
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApplica"), Qt::LeftButton);
 
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(lastMessage().kind, MessageKind::Warning);
@@ -280,8 +284,8 @@ private slots:
             QStringLiteral("Attenzione: il nome del book fotografico contiene caratteri non ammessi.\r\n\r\n"
                            "Non utilizzare i caratteri \\ / : * ? \" < > | ° Ç Ñ ç ñ."));
         QVERIFY(lastMessage().text.contains(QStringLiteral("caratteri \\ / :")));
-        QCOMPARE(window->txtFile->text(), name);
-        QCOMPARE(window->focusWidget(), window->txtFile);
+        QCOMPARE(named<QLineEdit>(window, "txtFile")->text(), name);
+        QCOMPARE(window->focusWidget(), named<QLineEdit>(window, "txtFile"));
         QCOMPARE(closed.count(), 0);
 
         // Nothing was created, here or anywhere near.
@@ -306,13 +310,13 @@ private slots:
         QFETCH(QString, name);
         auto window = creation(false);
         QSignalSpy closed(window.get(), &BookCreation::closed);
-        window->txtFile->setText(name);
-        QTest::mouseClick(window->btnApplica, Qt::LeftButton);
+        named<QLineEdit>(window, "txtFile")->setText(name);
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApplica"), Qt::LeftButton);
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(lastMessage().kind, MessageKind::Error);
         QVERIFY(!lastMessage().text.contains(QStringLiteral("successo")));
         QCOMPARE(closed.count(), 0);
-        QCOMPARE(window->txtFile->text(), name);
+        QCOMPARE(named<QLineEdit>(window, "txtFile")->text(), name);
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
@@ -321,8 +325,8 @@ private slots:
         // 235 letters: "<name>_Foto_9999999999.jpg" is exactly 255 bytes.
         const QString name(235, QLatin1Char('a'));
         auto window = creation(true);
-        window->txtFile->setText(name);
-        QTest::mouseClick(window->btnApplica, Qt::LeftButton);
+        named<QLineEdit>(window, "txtFile")->setText(name);
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApplica"), Qt::LeftButton);
         QCOMPARE(lastMessage().kind, MessageKind::Information);
         QVERIFY(QFileInfo::exists(dir->filePath(name + QStringLiteral(".men"))));
         QDir(dir->path()).mkdir(QStringLiteral("Book_Uomini"));
@@ -334,8 +338,8 @@ private slots:
     {
         auto window = creation(true);
         QSignalSpy closed(window.get(), &BookCreation::closed);
-        window->txtFile->setText(QStringLiteral("Mai creato"));
-        QTest::mouseClick(window->btnAnnulla, Qt::LeftButton);
+        named<QLineEdit>(window, "txtFile")->setText(QStringLiteral("Mai creato"));
+        QTest::mouseClick(named<QAbstractButton>(window, "btnAnnulla"), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QVERIFY(user->messages().isEmpty());
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
@@ -357,24 +361,24 @@ private slots:
 
         auto window = opening(true);
         QCOMPARE(window->windowTitle(), QStringLiteral(" Lumidex - Apertura book fotografico"));
-        QCOMPARE(itemTexts(window->lstFiles),
+        QCOMPARE(itemTexts(named<QListWidget>(window, "lstFiles")),
             (QStringList { QStringLiteral("Alfa.men"), QStringLiteral("beta.men"), QStringLiteral("zeta.men") }));
-        QCOMPARE(window->lblCreati->text(), QStringLiteral("Sono stati creati 3 book fotografici."));
-        QCOMPARE(window->lstFiles->item(0)->font().family(), QStringLiteral("Courier New"));
-        QCOMPARE(window->lstFiles->item(0)->font().pointSize(), 14);
+        QCOMPARE(named<QLabel>(window, "lblCreati")->text(), QStringLiteral("Sono stati creati 3 book fotografici."));
+        QCOMPARE(named<QListWidget>(window, "lstFiles")->item(0)->font().family(), QStringLiteral("Courier New"));
+        QCOMPARE(named<QListWidget>(window, "lstFiles")->item(0)->font().pointSize(), 14);
 
         auto women = opening(false);
-        QCOMPARE(itemTexts(women->lstFiles), QStringList { QStringLiteral("donna.wmn") });
-        QCOMPARE(women->lblCreati->text(), QStringLiteral("Sono stati creati 1 book fotografici."));
+        QCOMPARE(itemTexts(named<QListWidget>(women, "lstFiles")), QStringList { QStringLiteral("donna.wmn") });
+        QCOMPARE(named<QLabel>(women, "lblCreati")->text(), QStringLiteral("Sono stati creati 1 book fotografici."));
     }
 
     void anEmptyListWarnsOnOpenAndDelete()
     {
         auto window = opening(false);
-        QCOMPARE(window->lstFiles->count(), 0);
-        QCOMPARE(window->lblCreati->text(), QStringLiteral("Sono stati creati 0 book fotografici."));
-        QTest::mouseClick(window->btnApri, Qt::LeftButton);
-        QTest::mouseClick(window->btnElimina, Qt::LeftButton);
+        QCOMPARE(named<QListWidget>(window, "lstFiles")->count(), 0);
+        QCOMPARE(named<QLabel>(window, "lblCreati")->text(), QStringLiteral("Sono stati creati 0 book fotografici."));
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApri"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(window, "btnElimina"), Qt::LeftButton);
         QCOMPARE(user->messageTexts(), (QStringList { emptyList, emptyList }));
         QCOMPARE(user->messages().at(0).kind, MessageKind::Warning);
         QCOMPARE(user->messages().at(1).buttons, Buttons::OkCancel);
@@ -385,9 +389,9 @@ private slots:
     {
         touch(QStringLiteral("Estate.men"));
         auto window = opening(true);
-        window->lstFiles->clearSelection();
-        QTest::mouseClick(window->btnApri, Qt::LeftButton);
-        QTest::mouseClick(window->btnElimina, Qt::LeftButton);
+        named<QListWidget>(window, "lstFiles")->clearSelection();
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApri"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(window, "btnElimina"), Qt::LeftButton);
         QCOMPARE(user->messageTexts(),
             (QStringList { QStringLiteral("Attenzione: selezionare dall'elenco il book fotografico prima di "
                                           "premere il pulsante Apri archivio."),
@@ -405,16 +409,18 @@ private slots:
         auto window = opening(men);
         QSignalSpy closed(window.get(), &BookOpening::closed);
         select(window.get(), file);
-        QTest::mouseClick(window->btnApri, Qt::LeftButton);
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApri"), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(window->lblMemory->text(), men ? QStringLiteral("uomini") : QStringLiteral("donne"));
-        QCOMPARE(window->lblFile->text(), dir->filePath(file));
+        QCOMPARE(named<QLabel>(window, "lblMemory")->text(), men ? QStringLiteral("uomini") : QStringLiteral("donne"));
+        QCOMPARE(int(window->exit()), int(BookOpeningExit::Editor));
+        QCOMPARE(named<QLabel>(window, "lblFile")->text(), dir->filePath(file));
         QCOMPARE(window->selectedItemText(), file);
 
         // A new showing forgets both.
         window->show();
-        QCOMPARE(window->lblMemory->text(), QStringLiteral("avvio"));
-        QCOMPARE(window->lblFile->text(), QString());
+        QCOMPARE(named<QLabel>(window, "lblMemory")->text(), QStringLiteral("avvio"));
+        QCOMPARE(int(window->exit()), int(BookOpeningExit::StartMenu));
+        QCOMPARE(named<QLabel>(window, "lblFile")->text(), QString());
     }
 
     void noBookLooksChosenUntilTheUserPicksOne()
@@ -423,11 +429,11 @@ private slots:
         touch(QStringLiteral("Estate.men"));
         auto window = opening(true);
         window->activateWindow();
-        window->lstFiles->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY(window->lstFiles->hasFocus());
-        QTRY_COMPARE(window->lstFiles->currentRow(), -1);
+        named<QListWidget>(window, "lstFiles")->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(named<QListWidget>(window, "lstFiles")->hasFocus());
+        QTRY_COMPARE(named<QListWidget>(window, "lstFiles")->currentRow(), -1);
         // The first key down picks the first book, not the second.
-        QTest::keyClick(window->lstFiles, Qt::Key_Down);
+        QTest::keyClick(named<QListWidget>(window, "lstFiles"), Qt::Key_Down);
         QCOMPARE(window->selectedItemText(), QStringLiteral("Autunno.men"));
     }
 
@@ -437,14 +443,14 @@ private slots:
         touch(QStringLiteral("Estate.men"));
         auto window = opening(true);
         QSignalSpy closed(window.get(), &BookOpening::closed);
-        QListWidgetItem* estate = window->lstFiles->item(1);
-        const QPoint at = window->lstFiles->visualItemRect(estate).center();
+        QListWidgetItem* estate = named<QListWidget>(window, "lstFiles")->item(1);
+        const QPoint at = named<QListWidget>(window, "lstFiles")->visualItemRect(estate).center();
         // A double click is a click and then the second press.
-        QTest::mouseClick(window->lstFiles->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(window->lstFiles->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(named<QListWidget>(window, "lstFiles")->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(named<QListWidget>(window, "lstFiles")->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(window->lblMemory->text(), QStringLiteral("uomini"));
-        QCOMPARE(window->lblFile->text(), dir->filePath(QStringLiteral("Estate.men")));
+        QCOMPARE(named<QLabel>(window, "lblMemory")->text(), QStringLiteral("uomini"));
+        QCOMPARE(named<QLabel>(window, "lblFile")->text(), dir->filePath(QStringLiteral("Estate.men")));
     }
 
     void deletionAsksAndRemovesOnlyTheArchive()
@@ -457,7 +463,7 @@ private slots:
         select(window.get(), QStringLiteral("Estate.wmn"));
 
         user->queueAnswer(Answer::No);
-        QTest::mouseClick(window->btnElimina, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(window, "btnElimina"), Qt::LeftButton);
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(lastMessage().kind, MessageKind::Confirmation);
         QCOMPARE(lastMessage().buttons, Buttons::YesNo);
@@ -467,20 +473,20 @@ private slots:
                            "dell'archivio?"));
         QVERIFY(QFileInfo::exists(dir->filePath(QStringLiteral("Estate.wmn"))));
 
-        QTest::mouseClick(window->btnElimina, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(window, "btnElimina"), Qt::LeftButton);
         QCOMPARE(user->messages().size(), 3);
         QCOMPARE(lastMessage().kind, MessageKind::Information);
         QCOMPARE(lastMessage().buttons, Buttons::OkCancel);
         QCOMPARE(lastMessage().text, QStringLiteral("Il book fotografico è stato eliminato con successo."));
         QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("Estate.wmn"))));
         QVERIFY(QFileInfo::exists(dir->filePath(QStringLiteral("Book_Donne/Estate_Foto_1.jpg"))));
-        QCOMPARE(itemTexts(window->lstFiles), QStringList { QStringLiteral("Inverno.wmn") });
-        QCOMPARE(window->lblCreati->text(), QStringLiteral("Sono stati creati 1 book fotografici."));
-        QCOMPARE(window->lblMemory->text(), QStringLiteral("avvio"));
+        QCOMPARE(itemTexts(named<QListWidget>(window, "lstFiles")), QStringList { QStringLiteral("Inverno.wmn") });
+        QCOMPARE(named<QLabel>(window, "lblCreati")->text(), QStringLiteral("Sono stati creati 1 book fotografici."));
+        QCOMPARE(named<QLabel>(window, "lblMemory")->text(), QStringLiteral("avvio"));
 
         select(window.get(), QStringLiteral("Inverno.wmn"));
-        QTest::mouseClick(window->btnElimina, Qt::LeftButton);
-        QCOMPARE(window->lblCreati->text(), QStringLiteral("Sono stati creati 0 book fotografici."));
+        QTest::mouseClick(named<QToolButton>(window, "btnElimina"), Qt::LeftButton);
+        QCOMPARE(named<QLabel>(window, "lblCreati")->text(), QStringLiteral("Sono stati creati 0 book fotografici."));
     }
 
     void aDeletionThatFailsIsNotReportedAsSuccess()
@@ -493,7 +499,7 @@ private slots:
         QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("Estate.men")));
         touch(QStringLiteral("Estate.men/dentro.txt"), "x");
 
-        QTest::mouseClick(window->btnElimina, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(window, "btnElimina"), Qt::LeftButton);
         QCOMPARE(user->messages().size(), 2);
         QCOMPARE(lastMessage().kind, MessageKind::Error);
         QCOMPARE(lastMessage().buttons, Buttons::OkCancel);
@@ -504,8 +510,8 @@ private slots:
         QVERIFY(!user->messageTexts().contains(QStringLiteral("Il book fotografico è stato eliminato con successo.")));
         QVERIFY(QFileInfo::exists(dir->filePath(QStringLiteral("Estate.men/dentro.txt"))));
         // The list is read again from the folder.
-        QCOMPARE(window->lstFiles->count(), 0);
-        QCOMPARE(window->lblCreati->text(), QStringLiteral("Sono stati creati 0 book fotografici."));
+        QCOMPARE(named<QListWidget>(window, "lstFiles")->count(), 0);
+        QCOMPARE(named<QLabel>(window, "lblCreati")->text(), QStringLiteral("Sono stati creati 0 book fotografici."));
     }
 
     // A book file that came in from elsewhere may begin with a blank; the list
@@ -515,19 +521,19 @@ private slots:
         touch(QStringLiteral(" Estate.men"), QByteArray(3548, 'x'));
         touch(QStringLiteral("Estate.men"));
         auto window = opening(true);
-        QCOMPARE(
-            itemTexts(window->lstFiles), (QStringList { QStringLiteral(" Estate.men"), QStringLiteral("Estate.men") }));
+        QCOMPARE(itemTexts(named<QListWidget>(window, "lstFiles")),
+            (QStringList { QStringLiteral(" Estate.men"), QStringLiteral("Estate.men") }));
         select(window.get(), QStringLiteral(" Estate.men"));
-        QTest::mouseClick(window->btnApri, Qt::LeftButton);
-        QCOMPARE(window->lblFile->text(), dir->filePath(QStringLiteral(" Estate.men")));
+        QTest::mouseClick(named<QAbstractButton>(window, "btnApri"), Qt::LeftButton);
+        QCOMPARE(named<QLabel>(window, "lblFile")->text(), dir->filePath(QStringLiteral(" Estate.men")));
 
         window->show();
         select(window.get(), QStringLiteral(" Estate.men"));
-        QTest::mouseClick(window->btnElimina, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(window, "btnElimina"), Qt::LeftButton);
         QCOMPARE(lastMessage().text, QStringLiteral("Il book fotografico è stato eliminato con successo."));
         QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral(" Estate.men"))));
         QVERIFY(QFileInfo::exists(dir->filePath(QStringLiteral("Estate.men"))));
-        QCOMPARE(itemTexts(window->lstFiles), QStringList { QStringLiteral("Estate.men") });
+        QCOMPARE(itemTexts(named<QListWidget>(window, "lstFiles")), QStringList { QStringLiteral("Estate.men") });
     }
 
     void cancelLeavesWithTheStartMarker()
@@ -536,9 +542,28 @@ private slots:
         auto window = opening(true);
         select(window.get(), QStringLiteral("Estate.men"));
         QSignalSpy closed(window.get(), &BookOpening::closed);
-        QTest::mouseClick(window->btnAnnulla, Qt::LeftButton);
+        QTest::mouseClick(named<QAbstractButton>(window, "btnAnnulla"), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
-        QCOMPARE(window->lblMemory->text(), QStringLiteral("avvio"));
+        QCOMPARE(named<QLabel>(window, "lblMemory")->text(), QStringLiteral("avvio"));
+        QCOMPARE(int(window->exit()), int(BookOpeningExit::StartMenu));
+    }
+
+    // The memory label only shows the way out: words written into it lead nowhere.
+    void theMenuLeadsWhereItsButtonsChoseWhateverItsLabelSays_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::newRow("create") << "crea";
+        QTest::newRow("open") << "apri";
+        QTest::newRow("a side's open words") << "uomini";
+    }
+    void theMenuLeadsWhereItsButtonsChoseWhateverItsLabelSays()
+    {
+        QFETCH(QString, written);
+        TfrmMenuUomini menu(dir->path());
+        menu.show();
+        named<QLabel>(&menu, "lblMemory")->setText(written);
+        QTest::mouseClick(named<QToolButton>(&menu, "imgEsci"), Qt::LeftButton);
+        QCOMPARE(int(menu.exit()), int(BookMenuExit::StartMenu));
     }
 };
 

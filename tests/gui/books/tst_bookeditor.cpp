@@ -4,6 +4,7 @@
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestRecords.h"
 
 #include <QCalendarWidget>
@@ -31,19 +32,19 @@ private slots:
         EditorFixture f(ArchiveKind::WomenBook);
         BookEditor* editor = f.bookEditor();
         QVERIFY(named<QLabel>(editor, QStringLiteral("lblFile"))->isHidden());
-        QVERIFY(editor->lblNome->isVisible());
-        QCOMPARE(editor->lblNome->text(), EditorFixture::bookName);
-        QCOMPARE(editor->lblNome->objectName(), QStringLiteral("lblNome"));
+        QVERIFY(named<QLabel>(editor, "lblNome")->isVisible());
+        QCOMPARE(named<QLabel>(editor, "lblNome")->text(), EditorFixture::bookName);
+        QCOMPARE(named<QLabel>(editor, "lblNome")->objectName(), QStringLiteral("lblNome"));
         // White on the blue bar.
-        const QImage bar = editor->lblNome->grab().toImage();
+        const QImage bar = named<QLabel>(editor, "lblNome")->grab().toImage();
         QCOMPARE(bar.pixelColor(2, bar.height() / 2), QColor(0x30, 0x30, 0xDD));
-        QCOMPARE(editor->lblNome->palette().color(QPalette::WindowText), QColor(Qt::white));
-        QCOMPARE(editor->txtData->alignment(), Qt::AlignCenter);
-        QCOMPARE(editor->txtData->width(), 150);
+        QCOMPARE(named<QLabel>(editor, "lblNome")->palette().color(QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(named<QLineEdit>(editor, "txtData")->alignment(), Qt::AlignCenter);
+        QCOMPARE(named<QLineEdit>(editor, "txtData")->width(), 150);
         QCOMPARE(named<QToolButton>(editor, QStringLiteral("impData"))->size(), QSize(22, 22));
 
         TfrmBookDonne fresh(f.programDir());
-        QCOMPARE(fresh.lblNome->text(), QStringLiteral("Nome book fotografico"));
+        QCOMPARE(named<QLabel>(&fresh, "lblNome")->text(), QStringLiteral("Nome book fotografico"));
     }
 
     void statusTextsOfTheDateControls_data()
@@ -116,18 +117,18 @@ private slots:
         QFETCH(bool, empties);
         EditorFixture f(kind);
         BookEditor* editor = f.bookEditor();
-        editor->txtData->setText(QStringLiteral("14/07/2023"));
+        named<QLineEdit>(editor, "txtData")->setText(QStringLiteral("14/07/2023"));
         QString marker;
         QDate shownDate;
         f.user().onDialog([&](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
             QVERIFY(calendar);
             QCOMPARE(calendar->parentWidget(), editor);
-            marker = calendar->lblMemory->text();
-            shownDate = calendar->calAppuntamenti->selectedDate();
-            QTest::mouseClick(calendar->btnAnnulla, Qt::LeftButton);
+            marker = named<QLabel>(calendar, "lblMemory")->text();
+            shownDate = named<QCalendarWidget>(calendar, "calAppuntamenti")->selectedDate();
+            QTest::mouseClick(named<QPushButton>(calendar, "btnAnnulla"), Qt::LeftButton);
         });
-        QTest::keyClick(editor->txtData, Qt::Key(key));
+        QTest::keyClick(named<QLineEdit>(editor, "txtData"), Qt::Key(key));
         QCOMPARE(f.user().dialogsRun(), opensCalendar ? 1 : 0);
         if (opensCalendar) {
             QCOMPARE(marker,
@@ -135,7 +136,7 @@ private slots:
             // Always today, whatever the field held.
             QCOMPARE(shownDate, QDate::currentDate());
         }
-        QCOMPARE(editor->txtData->text(), empties ? QString() : QStringLiteral("14/07/2023"));
+        QCOMPARE(named<QLineEdit>(editor, "txtData")->text(), empties ? QString() : QStringLiteral("14/07/2023"));
     }
 
     void theCalendarFillsTheDate()
@@ -143,18 +144,19 @@ private slots:
         EditorFixture f(ArchiveKind::WomenBook);
         f.user().onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->calAppuntamenti->setSelectedDate(QDate(2021, 2, 3));
-            QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2021, 2, 3));
+            QTest::mouseClick(named<QPushButton>(calendar, "btnImportaData"), Qt::LeftButton);
         });
-        QTest::keyClick(f.bookEditor()->txtData, Qt::Key_F);
-        QCOMPARE(f.bookEditor()->txtData->text(), QStringLiteral("03/02/2021"));
+        QTest::keyClick(named<QLineEdit>(f.bookEditor(), "txtData"), Qt::Key_F);
+        QCOMPARE(named<QLineEdit>(f.bookEditor(), "txtData")->text(), QStringLiteral("03/02/2021"));
     }
 
     void todayButtonSetsTodaysDate()
     {
         EditorFixture f(ArchiveKind::MenBook);
         f.click(QStringLiteral("impData"));
-        QCOMPARE(f.bookEditor()->txtData->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        QCOMPARE(named<QLineEdit>(f.bookEditor(), "txtData")->text(),
+            QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         QCOMPARE(f.user().dialogsRun(), 0);
     }
 
@@ -177,11 +179,11 @@ private slots:
             const QString source = dir.filePath(QStringLiteral("scatto%1.jpg").arg(i));
             writeBytes(source, encodeJpeg(picture));
             user.queueOpenFileName(source);
-            QTest::mouseClick(target->btnCaricaFoto, Qt::LeftButton);
+            QTest::mouseClick(named<QToolButton>(target, "btnCaricaFoto"), Qt::LeftButton);
             fillRequiredFields(target, kind);
             named<QLineEdit>(target, QStringLiteral("txtTitolo"))->setText(QStringLiteral("Titolo %1").arg(i));
-            QTest::mouseClick(target->cmdSalva, Qt::LeftButton);
-            QCOMPARE(target->lblPosizione->text(), QStringLiteral("1"));
+            QTest::mouseClick(named<QToolButton>(target, "cmdSalva"), Qt::LeftButton);
+            QCOMPARE(named<QLabel>(target, "lblPosizione")->text(), QStringLiteral("1"));
             ++i;
         }
         QCOMPARE(storedField(readBytes(dir.filePath(QStringLiteral("Moda.men"))), 0), QByteArray("Titolo 0"));
@@ -196,12 +198,12 @@ private slots:
     {
         EditorFixture f(ArchiveKind::MenBook);
         f.seed(1);
-        f.click(f.editor()->cmdPrimo);
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         f.bookEditor()->setBook(f.filePath(QStringLiteral("Secondo.men")), QStringLiteral("Secondo"));
-        f.click(f.editor()->cmdNuovo);
+        f.click(named<QToolButton>(f.editor(), "cmdNuovo"));
         f.fillRequired();
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(f.position(), QStringLiteral("1"));
         QVERIFY(QFileInfo::exists(f.photoPath(1)));
         QVERIFY(QFileInfo::exists(f.filePath(QStringLiteral("Book_Uomini/Secondo_Foto_1.jpg"))));
@@ -216,12 +218,12 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(1);
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         f.editor()->hide();
         f.editor()->show();
         QCOMPARE(f.position(), QString());
-        QCOMPARE(f.bookEditor()->lblNome->text(), EditorFixture::bookName);
-        QCOMPARE(f.bookEditor()->lblFile->text(), f.archivePath());
+        QCOMPARE(named<QLabel>(f.bookEditor(), "lblNome")->text(), EditorFixture::bookName);
+        QCOMPARE(named<QLabel>(f.bookEditor(), "lblFile")->text(), f.archivePath());
         QCOMPARE(f.editor()->archivePath(), f.archivePath());
     }
 };

@@ -63,12 +63,12 @@ private:
     void openBook(bool men, const QString& file) const
     {
         toBookMenu(men);
-        click(menu(men)->btnCompila);
+        click(named<QPushButton>(menu(men), "btnCompila"));
         QCOMPARE(visible(), opening(men));
-        const auto found = opening(men)->lstFiles->findItems(file, Qt::MatchExactly);
+        const auto found = named<QListWidget>(opening(men), "lstFiles")->findItems(file, Qt::MatchExactly);
         QCOMPARE(found.size(), 1);
-        opening(men)->lstFiles->setCurrentItem(found.constFirst());
-        click(opening(men)->btnApri);
+        named<QListWidget>(opening(men), "lstFiles")->setCurrentItem(found.constFirst());
+        click(named<QAbstractButton>(opening(men), "btnApri"));
     }
 
     void setUp() override
@@ -110,18 +110,18 @@ private slots:
     {
         QFETCH(bool, men);
         toBookMenu(men);
-        click(menu(men)->btnCrea);
+        click(named<QPushButton>(menu(men), "btnCrea"));
         QCOMPARE(visible(), creation(men));
-        QCOMPARE(creation(men)->txtFile->text(), QString());
-        creation(men)->txtFile->setText(QStringLiteral("Primavera"));
-        click(creation(men)->btnApplica);
+        QCOMPARE(named<QLineEdit>(creation(men), "txtFile")->text(), QString());
+        named<QLineEdit>(creation(men), "txtFile")->setText(QStringLiteral("Primavera"));
+        click(named<QAbstractButton>(creation(men), "btnApplica"));
         QCOMPARE(visible(), windows->frmAvvio());
         QVERIFY(
             QFileInfo::exists(dir->filePath(men ? QStringLiteral("Primavera.men") : QStringLiteral("Primavera.wmn"))));
 
         toBookMenu(men);
-        click(menu(men)->btnCrea);
-        click(creation(men)->btnAnnulla);
+        click(named<QPushButton>(menu(men), "btnCrea"));
+        click(named<QAbstractButton>(creation(men), "btnAnnulla"));
         QCOMPARE(visible(), windows->frmAvvio());
     }
 
@@ -135,23 +135,23 @@ private slots:
 
         openBook(men, QStringLiteral("Estate") + ext);
         QCOMPARE(visible(), editor(men));
-        QCOMPARE(editor(men)->lblFile->text(), dir->filePath(QStringLiteral("Estate") + ext));
-        QCOMPARE(editor(men)->lblNome->text(), QStringLiteral("Estate"));
-        QCOMPARE(editor(men)->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor(men), "lblFile")->text(), dir->filePath(QStringLiteral("Estate") + ext));
+        QCOMPARE(named<QLabel>(editor(men), "lblNome")->text(), QStringLiteral("Estate"));
+        QCOMPARE(named<QLabel>(editor(men), "lblPosizione")->text(), QString());
 
         // Work in the book, leave, open another: the editor follows the second.
         fillRequiredFields(editor(men), men ? ArchiveKind::MenBook : ArchiveKind::WomenBook);
-        click(editor(men)->cmdSalva);
-        click(editor(men)->cmdEsci);
+        click(named<QToolButton>(editor(men), "cmdSalva"));
+        click(named<QAbstractButton>(editor(men), "cmdEsci"));
         QCOMPARE(visible(), windows->frmAvvio());
         QCOMPARE(QFileInfo(dir->filePath(QStringLiteral("Estate") + ext)).size(), 3548);
 
         openBook(men, QStringLiteral("Inverno") + ext);
         QCOMPARE(visible(), editor(men));
-        QCOMPARE(editor(men)->lblFile->text(), dir->filePath(QStringLiteral("Inverno") + ext));
-        QCOMPARE(editor(men)->lblNome->text(), QStringLiteral("Inverno"));
+        QCOMPARE(named<QLabel>(editor(men), "lblFile")->text(), dir->filePath(QStringLiteral("Inverno") + ext));
+        QCOMPARE(named<QLabel>(editor(men), "lblNome")->text(), QStringLiteral("Inverno"));
         QCOMPARE(named<QLineEdit>(editor(men), QStringLiteral("txtTitolo"))->text(), QString());
-        QCOMPARE(editor(men)->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor(men), "lblPosizione")->text(), QString());
         QVERIFY(!editor(!men)->isVisible());
 
         editor(men)->close();
@@ -165,8 +165,8 @@ private slots:
             dir->filePath(QStringLiteral(" Estate.wmn")), rawRecord(bookRecordFields(), { QStringLiteral("Scatto") }));
         openBook(false, QStringLiteral(" Estate.wmn"));
         QCOMPARE(visible(), editor(false));
-        QCOMPARE(editor(false)->lblFile->text(), dir->filePath(QStringLiteral(" Estate.wmn")));
-        click(editor(false)->cmdPrimo);
+        QCOMPARE(named<QLabel>(editor(false), "lblFile")->text(), dir->filePath(QStringLiteral(" Estate.wmn")));
+        click(named<QToolButton>(editor(false), "cmdPrimo"));
         QCOMPARE(named<QLineEdit>(editor(false), QStringLiteral("txtTitolo"))->text(), QStringLiteral("Scatto"));
         QVERIFY(!QFileInfo::exists(dir->filePath(QStringLiteral("Estate.wmn"))));
         QVERIFY(user->messages().isEmpty());
@@ -176,14 +176,14 @@ private slots:
     {
         writeBytes(dir->filePath(QStringLiteral("Estate.wmn")), {});
         toBookMenu(false);
-        click(menu(false)->btnCompila);
-        opening(false)->lstFiles->setCurrentRow(0);
+        click(named<QPushButton>(menu(false), "btnCompila"));
+        named<QListWidget>(opening(false), "lstFiles")->setCurrentRow(0);
         opening(false)->close();
         QCOMPARE(visible(), windows->frmAvvio());
 
         toBookMenu(false);
-        click(menu(false)->btnCompila);
-        click(opening(false)->btnAnnulla);
+        click(named<QPushButton>(menu(false), "btnCompila"));
+        click(named<QAbstractButton>(opening(false), "btnAnnulla"));
         QCOMPARE(visible(), windows->frmAvvio());
     }
 
@@ -191,9 +191,9 @@ private slots:
     {
         writeBytes(dir->filePath(QStringLiteral("Estate.men")), {});
         toBookMenu(true);
-        click(menu(true)->btnCompila);
-        opening(true)->lstFiles->setCurrentRow(0);
-        click(opening(true)->btnElimina);
+        click(named<QPushButton>(menu(true), "btnCompila"));
+        named<QListWidget>(opening(true), "lstFiles")->setCurrentRow(0);
+        click(named<QToolButton>(opening(true), "btnElimina"));
         QCOMPARE(visible(), opening(true));
         opening(true)->close();
         QCOMPARE(visible(), windows->frmAvvio());

@@ -4,6 +4,7 @@
 #include "support/CameraPhotos.h"
 #include "support/EditorFixture.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QEnterEvent>
 #include <QLabel>
@@ -45,7 +46,7 @@ QString cameraPhoto(const EditorFixture& fixture, const QString& name, const Exi
 void loadPhoto(const EditorFixture& fixture, const QString& path)
 {
     fixture.user().queueOpenFileName(path);
-    fixture.click(fixture.editor()->btnCaricaFoto);
+    fixture.click(named<QToolButton>(fixture.editor(), "btnCaricaFoto"));
 }
 
 QString status(const EditorFixture& fixture)
@@ -103,9 +104,10 @@ private slots:
         fixture.edit(QStringLiteral("txtData"))->setText(QStringLiteral("14/07/2023"));
         loadPhoto(fixture,
             cameraPhoto(fixture, QStringLiteral("DSCF0001.JPG"),
-                { { "Exif.Image.Make", "FUJI PHOTO FILM CO., LTD." },
-                    { "Exif.Image.Model", "FinePix S5Pro Extended Edition Signature Series" },
-                    { "Exif.Photo.DateTimeOriginal", "2018:02:03 10:00:00" } }));
+                { { QStringLiteral("Exif.Image.Make"), QStringLiteral("FUJI PHOTO FILM CO., LTD.") },
+                    { QStringLiteral("Exif.Image.Model"),
+                        QStringLiteral("FinePix S5Pro Extended Edition Signature Series") },
+                    { QStringLiteral("Exif.Photo.DateTimeOriginal"), QStringLiteral("2018:02:03 10:00:00") } }));
         const QString notice = QStringLiteral("Campi già compilati lasciati come sono; la foto riporta Fotocamera "
                                               "«FUJI PHOTO FILM FinePix S5Pro Extended Edition», Data scatto "
                                               "03/02/2018.");
@@ -116,7 +118,7 @@ private slots:
         QCOMPARE(line->toolTip(), notice);
 
         // The next explanation has no tooltip behind it.
-        pointerEnters(fixture.editor()->btnZoomFoto);
+        pointerEnters(named<QToolButton>(fixture.editor(), "btnZoomFoto"));
         QCOMPARE(line->toolTip(), QString());
     }
 
@@ -159,22 +161,22 @@ private slots:
         EditorFixture fixture(ArchiveKind::WomenBook);
         CardEditor* editor = fixture.editor();
         fixture.seed(1);
-        pointerEnters(editor->btnCaricaFoto);
+        pointerEnters(named<QToolButton>(editor, "btnCaricaFoto"));
         loadPhoto(fixture, cameraPhoto(fixture, QStringLiteral("IMG_0004.JPG"), canonR5Tags()));
         QCOMPARE(status(fixture), filledNotice);
 
         // The file dialog closes over the button, the pointer wanders over the card.
-        pointerLeaves(editor->btnCaricaFoto);
+        pointerLeaves(named<QToolButton>(editor, "btnCaricaFoto"));
         QCOMPARE(status(fixture), filledNotice);
-        pointerEnters(editor->btnCaricaFoto);
+        pointerEnters(named<QToolButton>(editor, "btnCaricaFoto"));
         QCOMPARE(status(fixture), filledNotice);
-        pointerLeaves(editor->btnCaricaFoto);
+        pointerLeaves(named<QToolButton>(editor, "btnCaricaFoto"));
         QCOMPARE(status(fixture), filledNotice);
 
         // Another control's explanation takes the line again, and the background empties it.
-        pointerEnters(editor->btnSalvaFoto);
+        pointerEnters(named<QToolButton>(editor, "btnSalvaFoto"));
         QCOMPARE(status(fixture), QStringLiteral("Salva la foto su disco."));
-        pointerLeaves(editor->btnSalvaFoto);
+        pointerLeaves(named<QToolButton>(editor, "btnSalvaFoto"));
         QCOMPARE(status(fixture), QString());
 
         // A notice about a card goes when another card comes on screen.
@@ -184,7 +186,7 @@ private slots:
         QCOMPARE(status(fixture), QStringLiteral("Letti dalla foto: Fotocamera «Canon EOS R5»."));
         // The entry with its photo is unsaved work: the user lets it go.
         fixture.user().queueAnswer(Answer::No);
-        editor->cmdPrimo->click();
+        named<QToolButton>(editor, "cmdPrimo")->click();
         QCOMPARE(fixture.position(), QStringLiteral("1"));
         QCOMPARE(status(fixture), QString());
     }

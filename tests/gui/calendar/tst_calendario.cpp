@@ -44,19 +44,20 @@ private:
 private slots:
     void opensOnTodayInItalian()
     {
-        TfrmCalendario calendar(men.get());
+        TfrmCalendario calendar(ArchiveKind::MenBook, men.get());
         QCOMPARE(calendar.windowTitle(), QStringLiteral(" Importazione data"));
         QCOMPARE(calendar.size(), QSize(253, 294));
         QVERIFY(!(calendar.windowFlags() & Qt::WindowCloseButtonHint));
-        QCOMPARE(calendar.lblCampo001->text(), QStringLiteral("Importare una data:"));
-        QCOMPARE(calendar.btnImportaData->text(), QStringLiteral("Importa"));
-        QCOMPARE(calendar.btnAnnulla->text(), QStringLiteral("Annulla"));
-        QCOMPARE(calendar.btnImportaData->size(), QSize(96, 28));
-        QCOMPARE(calendar.btnAnnulla->cursor().shape(), Qt::PointingHandCursor);
-        QVERIFY(calendar.lblMemory->isHidden());
-        QCOMPARE(calendar.calAppuntamenti->objectName(), QStringLiteral("calAppuntamenti"));
-        QCOMPARE(calendar.calAppuntamenti->selectedDate(), QDate::currentDate());
-        QCOMPARE(calendar.calAppuntamenti->locale().language(), QLocale::Italian);
+        QCOMPARE(named<QLabel>(&calendar, "lblCampo001")->text(), QStringLiteral("Importare una data:"));
+        QCOMPARE(named<QPushButton>(&calendar, "btnImportaData")->text(), QStringLiteral("Importa"));
+        QCOMPARE(named<QPushButton>(&calendar, "btnAnnulla")->text(), QStringLiteral("Annulla"));
+        QCOMPARE(named<QPushButton>(&calendar, "btnImportaData")->size(), QSize(96, 28));
+        QCOMPARE(named<QPushButton>(&calendar, "btnAnnulla")->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(named<QLabel>(&calendar, "lblMemory")->isHidden());
+        QCOMPARE(named<QLabel>(&calendar, "lblMemory")->text(), QStringLiteral("databookuomini"));
+        QCOMPARE(named<QCalendarWidget>(&calendar, "calAppuntamenti")->objectName(), QStringLiteral("calAppuntamenti"));
+        QCOMPARE(named<QCalendarWidget>(&calendar, "calAppuntamenti")->selectedDate(), QDate::currentDate());
+        QCOMPARE(named<QCalendarWidget>(&calendar, "calAppuntamenti")->locale().language(), QLocale::Italian);
     }
 
     void importWritesOnlyIntoTheEditorThatOpenedIt_data()
@@ -68,82 +69,77 @@ private slots:
     void importWritesOnlyIntoTheEditorThatOpenedIt()
     {
         QFETCH(bool, fromMen);
-        editor(!fromMen)->txtData->setText(QStringLiteral("31/12/1999"));
+        named<QLineEdit>(editor(!fromMen), "txtData")->setText(QStringLiteral("31/12/1999"));
         user->onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->calAppuntamenti->setSelectedDate(QDate(2024, 3, 5));
-            QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2024, 3, 5));
+            QTest::mouseClick(named<QPushButton>(calendar, "btnImportaData"), Qt::LeftButton);
         });
-        QTest::keyClick(editor(fromMen)->txtData, Qt::Key_Space);
+        QTest::keyClick(named<QLineEdit>(editor(fromMen), "txtData"), Qt::Key_Space);
         QCOMPARE(user->dialogsRun(), 1);
-        QCOMPARE(editor(fromMen)->txtData->text(), QStringLiteral("05/03/2024"));
-        QCOMPARE(editor(!fromMen)->txtData->text(), QStringLiteral("31/12/1999"));
+        QCOMPARE(named<QLineEdit>(editor(fromMen), "txtData")->text(), QStringLiteral("05/03/2024"));
+        QCOMPARE(named<QLineEdit>(editor(!fromMen), "txtData")->text(), QStringLiteral("31/12/1999"));
     }
 
     void importHandsTheDateBackWithoutTouchingAnyEditor()
     {
         // The calendar only exposes the date; its opener decides where it goes.
-        TfrmCalendario calendar(men.get());
-        calendar.lblMemory->setText(QStringLiteral("databookdonne"));
-        QTest::mouseClick(calendar.btnImportaData, Qt::LeftButton);
+        TfrmCalendario calendar(ArchiveKind::WomenBook, men.get());
+        QTest::mouseClick(named<QPushButton>(&calendar, "btnImportaData"), Qt::LeftButton);
         QCOMPARE(calendar.importedDate(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
         QCOMPARE(calendar.result(), int(QDialog::Accepted));
-        QCOMPARE(women->txtData->text(), QString());
-        QCOMPARE(men->txtData->text(), QString());
+        QCOMPARE(named<QLineEdit>(women, "txtData")->text(), QString());
+        QCOMPARE(named<QLineEdit>(men, "txtData")->text(), QString());
     }
 
-    void aDateImportedUnderAnotherMarkerIsNotTheOpeners()
+    // The date goes to the editor that opened the calendar, whatever words its
+    // memory label is given on the way.
+    void theMemoryLabelDecidesNothing_data()
     {
-        user->onDialog([](QDialog& dialog) {
-            auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->lblMemory->setText(QStringLiteral("databookdonne"));
-            QTest::mouseClick(calendar->btnImportaData, Qt::LeftButton);
-        });
-        QTest::keyClick(men->txtData, Qt::Key_Space);
-        QCOMPARE(user->dialogsRun(), 1);
-        QCOMPARE(men->txtData->text(), QString());
-        QCOMPARE(women->txtData->text(), QString());
-    }
-
-    void anUnknownMarkerWritesNothing_data()
-    {
-        QTest::addColumn<QString>("marker");
+        QTest::addColumn<QString>("written");
         QTest::newRow("empty") << "";
         QTest::newRow("other case") << "DataBookUomini";
-        QTest::newRow("padded") << " databookuomini";
-        QTest::newRow("search marker") << "bookuomini";
+        QTest::newRow("the other side") << "databookdonne";
+        QTest::newRow("search words") << "bookuomini";
     }
-    void anUnknownMarkerWritesNothing()
+    void theMemoryLabelDecidesNothing()
     {
-        QFETCH(QString, marker);
-        TfrmCalendario calendar(men.get());
-        calendar.lblMemory->setText(marker);
-        QTest::mouseClick(calendar.btnImportaData, Qt::LeftButton);
-        QCOMPARE(calendar.importedDate(), QString());
-        QVERIFY(calendar.result() != int(QDialog::Accepted));
+        QFETCH(QString, written);
+        user->onDialog([written](QDialog& dialog) {
+            auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
+            QCOMPARE(named<QLabel>(calendar, "lblMemory")->text(), QStringLiteral("databookuomini"));
+            named<QLabel>(calendar, "lblMemory")->setText(written);
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2024, 3, 5));
+            QTest::mouseClick(named<QPushButton>(calendar, "btnImportaData"), Qt::LeftButton);
+        });
+        QTest::keyClick(named<QLineEdit>(men, "txtData"), Qt::Key_Space);
+        QCOMPARE(user->dialogsRun(), 1);
+        QCOMPARE(named<QLineEdit>(men, "txtData")->text(), QStringLiteral("05/03/2024"));
+        QCOMPARE(named<QLineEdit>(women, "txtData")->text(), QString());
     }
 
     void importWithoutPickingWritesToday()
     {
         user->onDialog([](QDialog& dialog) {
-            QTest::mouseClick(qobject_cast<TfrmCalendario*>(&dialog)->btnImportaData, Qt::LeftButton);
+            QTest::mouseClick(
+                named<QPushButton>(qobject_cast<TfrmCalendario*>(&dialog), "btnImportaData"), Qt::LeftButton);
         });
-        QTest::keyClick(men->txtData, Qt::Key_Return);
-        QCOMPARE(men->txtData->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        QTest::keyClick(named<QLineEdit>(men, "txtData"), Qt::Key_Return);
+        QCOMPARE(named<QLineEdit>(men, "txtData")->text(), QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
     }
 
     void enterOnADayImportsIt()
     {
         user->onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->calAppuntamenti->setSelectedDate(QDate(2022, 11, 30));
-            calendar->calAppuntamenti->setFocus();
-            QWidget* days = calendar->calAppuntamenti->findChild<QAbstractItemView*>();
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2022, 11, 30));
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setFocus();
+            QWidget* days = named<QCalendarWidget>(calendar, "calAppuntamenti")->findChild<QAbstractItemView*>();
             QTest::keyClick(days, Qt::Key_Return);
         });
-        QTest::keyClick(women->txtData, Qt::Key_Return);
-        QCOMPARE(women->txtData->text(), QStringLiteral("30/11/2022"));
-        QCOMPARE(men->txtData->text(), QString());
+        QTest::keyClick(named<QLineEdit>(women, "txtData"), Qt::Key_Return);
+        QCOMPARE(named<QLineEdit>(women, "txtData")->text(), QStringLiteral("30/11/2022"));
+        QCOMPARE(named<QLineEdit>(men, "txtData")->text(), QString());
     }
 
     void cancelChangesNothing_data()
@@ -155,15 +151,15 @@ private slots:
     void cancelChangesNothing()
     {
         QFETCH(QString, date);
-        women->txtData->setText(date);
+        named<QLineEdit>(women, "txtData")->setText(date);
         user->onDialog([](QDialog& dialog) {
             auto* calendar = qobject_cast<TfrmCalendario*>(&dialog);
-            calendar->calAppuntamenti->setSelectedDate(QDate(2020, 1, 1));
-            QTest::mouseClick(calendar->btnAnnulla, Qt::LeftButton);
+            named<QCalendarWidget>(calendar, "calAppuntamenti")->setSelectedDate(QDate(2020, 1, 1));
+            QTest::mouseClick(named<QPushButton>(calendar, "btnAnnulla"), Qt::LeftButton);
         });
-        QTest::keyClick(women->txtData, Qt::Key_X);
+        QTest::keyClick(named<QLineEdit>(women, "txtData"), Qt::Key_X);
         QCOMPARE(user->dialogsRun(), 1);
-        QCOMPARE(women->txtData->text(), date);
+        QCOMPARE(named<QLineEdit>(women, "txtData")->text(), date);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -75,9 +76,6 @@ QString ivaValid(const QString& ufficio)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(CheckKind)
-Q_DECLARE_METATYPE(lumidex::MessageKind)
 
 class TestCheckWindows : public ScriptedTestCase {
     Q_OBJECT
@@ -162,11 +160,11 @@ void TestCheckWindows::look()
     QVERIFY(!(window->windowFlags() & Qt::WindowMinMaxButtonsHint));
     QCOMPARE(window->frameGeometry().center(), window->screen()->availableGeometry().center());
 
-    QCOMPARE(named<QLabel>(window.get(), "lblTitolo")->text(), prompt);
-    QCOMPARE(named<QLabel>(window.get(), "lblTitolo")->font().family(), QStringLiteral("Arial"));
-    QCOMPARE(named<QLabel>(window.get(), "lblTitolo")->font().pointSize(), 12);
+    QCOMPARE(named<QLabel>(window.get(), QStringLiteral("lblTitolo"))->text(), prompt);
+    QCOMPARE(named<QLabel>(window.get(), QStringLiteral("lblTitolo"))->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(named<QLabel>(window.get(), QStringLiteral("lblTitolo"))->font().pointSize(), 12);
     // One line, whole, in the Arial the set-up installs (a face with Arial's widths).
-    auto* titolo = named<QLabel>(window.get(), "lblTitolo");
+    auto* titolo = named<QLabel>(window.get(), QStringLiteral("lblTitolo"));
     QVERIFY(!titolo->wordWrap());
     QVERIFY2(titolo->fontMetrics().horizontalAdvance(prompt) <= titolo->contentsRect().width(),
         qPrintable(QStringLiteral("%1 > %2")
@@ -191,7 +189,7 @@ void TestCheckWindows::look()
     }
 
     // The banner must really show its picture, not an empty frame.
-    auto* logo = named<QLabel>(window.get(), "imgLogo");
+    auto* logo = named<QLabel>(window.get(), QStringLiteral("imgLogo"));
     QCOMPARE(logo->size(), bannerSize);
     const QImage banner = logo->pixmap().toImage();
     QCOMPARE(banner.size(), bannerSize);
@@ -226,22 +224,22 @@ void TestCheckWindows::checkMessages_data()
 
     QTest::newRow("VAT all zeros, office without a row") << CheckKind::PartitaIva << ""
                                                          << "00000000000" << info << ivaValid(QString());
-    QTest::newRow("VAT office 101") << CheckKind::PartitaIva << ""
-                                    << "12345671015" << info << ivaValid("Bologna 2");
-    QTest::newRow("VAT office 120") << CheckKind::PartitaIva << "07654321202"
-                                    << "" << info << ivaValid("Bologna 2");
-    QTest::newRow("VAT office 096") << CheckKind::PartitaIva << ""
-                                    << "01234560967" << info << ivaValid("Monza (Milano 2)");
+    QTest::newRow("VAT office 101") << CheckKind::PartitaIva << "" << QStringLiteral("12345671015") << info
+                                    << ivaValid(QStringLiteral("Bologna 2"));
+    QTest::newRow("VAT office 120") << CheckKind::PartitaIva << "07654321202" << QStringLiteral("") << info
+                                    << ivaValid(QStringLiteral("Bologna 2"));
+    QTest::newRow("VAT office 096") << CheckKind::PartitaIva << "" << QStringLiteral("01234560967") << info
+                                    << ivaValid(QStringLiteral("Monza (Milano 2)"));
     QTest::newRow("VAT office 040") << CheckKind::PartitaIva << ""
                                     << "55555550403" << info << ivaValid(QStringLiteral("Forlì"));
-    QTest::newRow("VAT office 103 has no row") << CheckKind::PartitaIva << ""
-                                               << "11223341030" << info << ivaValid("");
+    QTest::newRow("VAT office 103 has no row")
+        << CheckKind::PartitaIva << "" << QStringLiteral("11223341030") << info << ivaValid(QStringLiteral(""));
     QTest::newRow("VAT wrong check digit") << CheckKind::PartitaIva << ""
                                            << "12345671016" << warn << ivaWrong;
     QTest::newRow("VAT handed over with a letter") << CheckKind::PartitaIva << "1234567101A"
                                                    << "" << warn << ivaWrong;
-    QTest::newRow("VAT, letters typed are dropped") << CheckKind::PartitaIva << ""
-                                                    << "1234a5671-015" << info << ivaValid("Bologna 2");
+    QTest::newRow("VAT, letters typed are dropped") << CheckKind::PartitaIva << "" << QStringLiteral("1234a5671-015")
+                                                    << info << ivaValid(QStringLiteral("Bologna 2"));
 
     QTest::newRow("IBAN typed in lower case") << CheckKind::Iban << ""
                                               << "it60x0542811101000000123456" << info << ibanValid;
@@ -283,7 +281,7 @@ void TestCheckWindows::checkMessages()
         window->setFieldText(handedOver);
     showWindow();
     typeCheckText(field(which), typed);
-    QTest::mouseClick(named<QPushButton>(window.get(), "btnControlla"), Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(window.get(), QStringLiteral("btnControlla")), Qt::LeftButton);
 
     expectOneMessage(kind, text);
     const bool lengthWarning = text == codFiscLength || text == ivaLength || text == ibanLength;
@@ -341,7 +339,7 @@ void TestCheckWindows::vatFieldTakesDigitsAndEditingKeysOnly()
     showWindow();
     QLineEdit* edit = field(CheckKind::PartitaIva);
 
-    QTest::keyClicks(edit, "12a 3-4.5,6e");
+    QTest::keyClicks(edit, QStringLiteral("12a 3-4.5,6e"));
     QCOMPARE(edit->text(), QStringLiteral("123456"));
 
     QTest::keyClick(edit, Qt::Key_Left);
@@ -351,18 +349,18 @@ void TestCheckWindows::vatFieldTakesDigitsAndEditingKeysOnly()
     QTest::keyClick(edit, Qt::Key_Delete);
     QCOMPARE(edit->text(), QStringLiteral("1236"));
     QTest::keyClick(edit, Qt::Key_Right);
-    QTest::keyClicks(edit, "9");
+    QTest::keyClicks(edit, QStringLiteral("9"));
     QCOMPARE(edit->text(), QStringLiteral("12369"));
 
     // Keys that move elsewhere or edit by other means do nothing here.
     QTest::keyClick(edit, Qt::Key_Home);
     QTest::keyClick(edit, Qt::Key_Tab);
     QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClicks(edit, "7");
+    QTest::keyClicks(edit, QStringLiteral("7"));
     QCOMPARE(edit->text(), QStringLiteral("123697"));
     QCOMPARE(QApplication::focusWidget(), edit);
 
-    QTest::keyClicks(edit, "123456789");
+    QTest::keyClicks(edit, QStringLiteral("123456789"));
     QCOMPARE(edit->text(), QStringLiteral("12369712345"));
     QVERIFY(user->messages().isEmpty());
 }
@@ -387,7 +385,7 @@ void TestCheckWindows::enterMovesToTheCheckButton()
     window = open(which);
     showWindow();
     typeCheckText(field(which), typed);
-    auto* controlla = named<QPushButton>(window.get(), "btnControlla");
+    auto* controlla = named<QPushButton>(window.get(), QStringLiteral("btnControlla"));
     const QImage withoutFocus = controlla->grab().toImage();
     QTest::keyClick(field(which), Qt::Key_Return);
 
@@ -413,8 +411,8 @@ void TestCheckWindows::lengthWarningKeepsTheWindowOpenWithTheFocusInTheField_dat
 
     QTest::newRow("tax code") << CheckKind::CodFisc << "RSSMRA85T10A562"
                               << "S" << codFiscValid;
-    QTest::newRow("VAT number") << CheckKind::PartitaIva << "1234567101"
-                                << "5" << ivaValid("Bologna 2");
+    QTest::newRow("VAT number") << CheckKind::PartitaIva << "1234567101" << QStringLiteral("5")
+                                << ivaValid(QStringLiteral("Bologna 2"));
     QTest::newRow("IBAN") << CheckKind::Iban << "IT60X054281110100000012345"
                           << "6" << ibanValid;
 }
@@ -429,7 +427,7 @@ void TestCheckWindows::lengthWarningKeepsTheWindowOpenWithTheFocusInTheField()
     window = open(which);
     window->setFieldText(tooShort);
     showWindow();
-    auto* controlla = named<QPushButton>(window.get(), "btnControlla");
+    auto* controlla = named<QPushButton>(window.get(), QStringLiteral("btnControlla"));
     controlla->setFocus();
     QTest::mouseClick(controlla, Qt::LeftButton);
 
@@ -472,7 +470,7 @@ void TestCheckWindows::chiudiOrEscClosesWithoutAMessage()
     if (escape)
         QTest::keyClick(field(which), Qt::Key_Escape);
     else
-        QTest::mouseClick(named<QPushButton>(window.get(), "btnChiudi"), Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window.get(), QStringLiteral("btnChiudi")), Qt::LeftButton);
     QVERIFY(!window->isVisible());
     QCOMPARE(window->result(), int(QDialog::Rejected));
     QVERIFY(user->messages().isEmpty());
@@ -493,7 +491,7 @@ void TestCheckWindows::overLongHandedOverTextIsKeptWhole()
     QTest::keyClick(edit, Qt::Key_Delete);
     QCOMPARE(edit->text(), QStringLiteral("123567101512345"));
     QCOMPARE(edit->cursorPosition(), 3);
-    QTest::keyClicks(edit, "9");
+    QTest::keyClicks(edit, QStringLiteral("9"));
     QCOMPARE(edit->text(), QStringLiteral("123567101512345"));
 
     edit->end(false);
@@ -501,7 +499,7 @@ void TestCheckWindows::overLongHandedOverTextIsKeptWhole()
         QTest::keyClick(edit, Qt::Key_Backspace);
     QCOMPARE(edit->text(), QStringLiteral("1235671015"));
     QCOMPARE(edit->maxLength(), 11);
-    QTest::keyClicks(edit, "12");
+    QTest::keyClicks(edit, QStringLiteral("12"));
     QCOMPARE(edit->text(), QStringLiteral("12356710151"));
 }
 

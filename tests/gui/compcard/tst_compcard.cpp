@@ -12,6 +12,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QtTest>
+#include <cerrno>
 #include <cmath>
 
 using namespace lumidex;
@@ -116,20 +118,20 @@ private:
         user->onDialog([=, this](QDialog& dialog) {
             auto* window = qobject_cast<TfrmCompCard*>(&dialog);
             QVERIFY(window);
-            shownAgencyLine = window->txtAgenzia->text();
+            shownAgencyLine = named<QLineEdit>(window, "txtAgenzia")->text();
             if (a4)
-                QTest::mouseClick(window->optA4, Qt::LeftButton);
+                QTest::mouseClick(named<QRadioButton>(window, "optA4"), Qt::LeftButton);
             if (!agencyLine.isNull()) {
-                window->txtAgenzia->clear();
-                QTest::keyClicks(window->txtAgenzia, agencyLine);
+                named<QLineEdit>(window, "txtAgenzia")->clear();
+                QTest::keyClicks(named<QLineEdit>(window, "txtAgenzia"), agencyLine);
             }
-            QPushButton* button = press == OutputPress::Stampa ? window->btnStampa
-                : press == OutputPress::Anteprima              ? window->btnAnteprima
-                                                               : window->btnAnnulla;
+            QPushButton* button = press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
+                : press == OutputPress::Anteprima              ? named<QPushButton>(window, "btnAnteprima")
+                                                               : named<QPushButton>(window, "btnAnnulla");
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
-        click(editor->cmdCompCard);
+        click(named<QToolButton>(editor, "cmdCompCard"));
     }
 
     QString printedPdf() const { return user->reports().isEmpty() ? QString() : user->reports().constLast().pdfPath; }
@@ -146,10 +148,9 @@ private:
 private slots:
     void compCardShowsThePhotoThePicturesTheNameAndTheMeasures()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeCard();
-        click(editor->cmdPrimo);
+        click(named<QToolButton>(editor, "cmdPrimo"));
         // A change not saved yet is on the card all the same.
         named<QLineEdit>(editor.get(), QStringLiteral("txtScarpe"))->setText(QStringLiteral(" 39 "));
         printCompCard(OutputPress::Stampa, false, QStringLiteral("Agenzia Luce - Milano"));
@@ -205,10 +206,9 @@ private slots:
 
     void a4IsTheSameCardLarger()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeCard();
-        click(editor->cmdPrimo);
+        click(named<QToolButton>(editor, "cmdPrimo"));
         printCompCard(OutputPress::Stampa);
         const QList<PdfWord> a5 = pdfWords(printedPdf());
         printCompCard(OutputPress::Stampa, true);
@@ -229,12 +229,11 @@ private slots:
 
     void cardWithoutPicturesGivesThePhotoTheWidth()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         const QString photo = dir->filePath(QStringLiteral("panorama.jpg"));
         writeBytes(photo, encodeJpeg(markedImage(QSize(900, 300), Qt::red), 95));
         user->queueOpenFileName(photo);
-        click(editor->btnCaricaFoto);
+        click(named<QToolButton>(editor, "btnCaricaFoto"));
         named<QLineEdit>(editor.get(), QStringLiteral("txtNome"))->setText(QStringLiteral("Marco Blu"));
         printCompCard(OutputPress::Stampa);
 
@@ -266,8 +265,7 @@ private slots:
 
     void agencyLineThatCannotBeKeptIsSaidAndPrinted()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         // Something that is not a file stands where the line is kept.
         QVERIFY(QDir().mkpath(agencyline::filePath(dir->path())));
         printCompCard(OutputPress::Stampa, false, QStringLiteral("Agenzia Luce"));
@@ -305,29 +303,36 @@ private slots:
         QCOMPARE(user->messages().first().kind, MessageKind::Warning);
         QCOMPARE(user->reports().size(), 1);
         QCOMPARE(readBytes(agencyline::filePath(disk.path())), previous);
-        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Lumidex_Agenzia.txt" });
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList { QStringLiteral("Lumidex_Agenzia.txt") });
     }
 
     void windowClosesWhateverTheOutcome_data()
     {
         QTest::addColumn<OutputPress>("press");
         QTest::addColumn<ReportOutcome>("outcome");
+        QTest::addColumn<int>("systemError");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("reports");
-        QTest::newRow("print cancelled") << OutputPress::Stampa << ReportOutcome::Cancelled << QString() << 1;
-        QTest::newRow("print failed") << OutputPress::Stampa << ReportOutcome::Failed << printFailed << 1;
-        QTest::newRow("preview closed") << OutputPress::Anteprima << ReportOutcome::Done << QString() << 1;
-        QTest::newRow("preview failed") << OutputPress::Anteprima << ReportOutcome::Failed << previewFailed << 1;
-        QTest::newRow("annulla") << OutputPress::Annulla << ReportOutcome::Done << QString() << 0;
+        QTest::newRow("print cancelled") << OutputPress::Stampa << ReportOutcome::Cancelled << 0 << QString() << 1;
+        QTest::newRow("print failed") << OutputPress::Stampa << ReportOutcome::Failed << 0 << printFailed << 1;
+        // A print into a file on a full disk says so after the window's own words.
+        QTest::newRow("print into a file on a full disk")
+            << OutputPress::Stampa << ReportOutcome::Failed << int(ENOSPC)
+            << printFailed + QStringLiteral("\r\n\r\nSpazio esaurito sul disco.") << 1;
+        QTest::newRow("preview closed") << OutputPress::Anteprima << ReportOutcome::Done << 0 << QString() << 1;
+        QTest::newRow("preview failed") << OutputPress::Anteprima << ReportOutcome::Failed << 0 << previewFailed << 1;
+        QTest::newRow("annulla") << OutputPress::Annulla << ReportOutcome::Done << 0 << QString() << 0;
     }
 
     void windowClosesWhateverTheOutcome()
     {
         QFETCH(OutputPress, press);
         QFETCH(ReportOutcome, outcome);
+        QFETCH(int, systemError);
         QFETCH(QString, message);
         QFETCH(int, reports);
-        user->queueReportOutcome(outcome);
+        user->queueReportOutcome(outcome, FailureCause::fromSystem(systemError));
         printCompCard(press);
         QCOMPARE(user->dialogsRun(), 1);
         QCOMPARE(user->reports().size(), reports);
@@ -346,15 +351,16 @@ private slots:
             QCOMPARE(window->windowTitle(), QStringLiteral(" Comp card"));
             QCOMPARE(window->minimumSize(), window->maximumSize());
             QCOMPARE(window->parentWidget(), editor.get());
-            QVERIFY(window->optA5->isChecked());
-            QVERIFY(!window->optA4->isChecked());
+            QVERIFY(named<QRadioButton>(window, "optA5")->isChecked());
+            QVERIFY(!named<QRadioButton>(window, "optA4")->isChecked());
             QCOMPARE(window->paper(), report::CompCardPaper::A5);
-            QCOMPARE(window->txtAgenzia->maxLength(), 150);
-            QCOMPARE(window->btnStampa->text(), QStringLiteral("Stampa"));
-            QCOMPARE(window->btnAnteprima->text(), QStringLiteral("Mostra anteprima"));
-            QCOMPARE(window->btnAnnulla->text(), QStringLiteral("Annulla"));
-            for (QWidget* control : QList<QWidget*> {
-                     window->btnStampa, window->btnAnteprima, window->btnAnnulla, window->optA5, window->optA4 }) {
+            QCOMPARE(named<QLineEdit>(window, "txtAgenzia")->maxLength(), 150);
+            QCOMPARE(named<QPushButton>(window, "btnStampa")->text(), QStringLiteral("Stampa"));
+            QCOMPARE(named<QPushButton>(window, "btnAnteprima")->text(), QStringLiteral("Mostra anteprima"));
+            QCOMPARE(named<QAbstractButton>(window, "btnAnnulla")->text(), QStringLiteral("Annulla"));
+            for (QWidget* control : QList<QWidget*> { named<QPushButton>(window, "btnStampa"),
+                     named<QPushButton>(window, "btnAnteprima"), named<QAbstractButton>(window, "btnAnnulla"),
+                     named<QRadioButton>(window, "optA5"), named<QRadioButton>(window, "optA4") }) {
                 QCOMPARE(control->cursor().shape(), Qt::PointingHandCursor);
                 // Every text shows whole.
                 const auto* button = qobject_cast<QAbstractButton*>(control);
@@ -362,26 +368,26 @@ private slots:
             }
             dialog.reject();
         });
-        click(editor->cmdCompCard);
+        click(named<QToolButton>(editor, "cmdCompCard"));
         QCOMPARE(user->dialogsRun(), 1);
     }
 
     void onlyTheRegistryHasTheCompCard()
     {
         QToolButton* button = named<QToolButton>(editor.get(), QStringLiteral("cmdCompCard"));
-        QCOMPARE(button, editor->cmdCompCard);
+        QCOMPARE(button, named<QToolButton>(editor, "cmdCompCard"));
         QCOMPARE(button->statusTip(), QStringLiteral("Stampa la comp card della scheda."));
         QVERIFY(button->toolTip().contains(QStringLiteral("Ctrl+Shift+P")));
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(button->isVisible());
         // Beside print and preview.
-        QVERIFY(button->mapTo(editor.get(), QPoint()).x() > editor->cmdAnteprima->mapTo(editor.get(), QPoint()).x());
-        QVERIFY(button->mapTo(editor.get(), QPoint()).x() < editor->cmdPrimo->mapTo(editor.get(), QPoint()).x());
-        QVERIFY(!editor->cmdProvino);
+        QVERIFY(button->mapTo(editor.get(), QPoint()).x()
+            > named<QToolButton>(editor, "cmdAnteprima")->mapTo(editor.get(), QPoint()).x());
+        QVERIFY(button->mapTo(editor.get(), QPoint()).x()
+            < named<QToolButton>(editor, "cmdPrimo")->mapTo(editor.get(), QPoint()).x());
         QVERIFY(!editor->findChild<QToolButton*>(QStringLiteral("cmdProvino")));
 
         TfrmBookDonne book(dir->path());
-        QVERIFY(!book.cmdCompCard);
         QVERIFY(!book.findChild<QToolButton*>(QStringLiteral("cmdCompCard")));
     }
 

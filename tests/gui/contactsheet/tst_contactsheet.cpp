@@ -11,7 +11,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
-#include "texts/ContactSheetTexts.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QLabel>
@@ -100,14 +100,14 @@ private:
         user->onDialog([=, this](QDialog& dialog) {
             auto* window = qobject_cast<TfrmProvino*>(&dialog);
             QVERIFY(window);
-            shownSummary = window->lblRiepilogo->text();
-            QPushButton* button = press == OutputPress::Stampa ? window->btnStampa
-                : press == OutputPress::Anteprima              ? window->btnAnteprima
-                                                               : window->btnAnnulla;
+            shownSummary = named<QLabel>(window, "lblRiepilogo")->text();
+            QPushButton* button = press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
+                : press == OutputPress::Anteprima              ? named<QPushButton>(window, "btnAnteprima")
+                                                               : named<QPushButton>(window, "btnAnnulla");
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
-        QTest::mouseClick(editor->cmdProvino, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdProvino"), Qt::LeftButton);
     }
 
     QString printedPdf() const { return user->reports().isEmpty() ? QString() : user->reports().constLast().pdfPath; }
@@ -118,8 +118,7 @@ private:
 private slots:
     void everyEntryPrintsUnderItsThumbnailPageByPage()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeBook(23, { 2, 22 });
         openEditor();
         printContactSheet(OutputPress::Stampa);
@@ -164,8 +163,7 @@ private slots:
 
     void entriesWithoutAPhotoShowThePlaceholder()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeBook(3, { 2 });
         openEditor();
         printContactSheet(OutputPress::Stampa);
@@ -196,8 +194,7 @@ private slots:
 
     void thumbnailsAreDecodedAtTheSizeTheyPrint()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         storeBook(2);
         // A camera's photo.
         writeBytes(photoPath(1), encodeJpeg(markedImage(QSize(6000, 4000), Qt::red), 80));
@@ -319,8 +316,7 @@ private slots:
         QCOMPARE(work.cancelled, cancelAt > 0);
         QVERIFY(user->messages().isEmpty());
         QVERIFY(!QApplication::activeModalWidget());
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         QCOMPARE(pdfPageSizes(printedPdf()).size(), pagesPainted);
     }
 
@@ -342,13 +338,14 @@ private slots:
         book->show();
         QVERIFY(QTest::qWaitForWindowExposed(book.get()));
         QToolButton* button = named<QToolButton>(book.get(), QStringLiteral("cmdProvino"));
-        QCOMPARE(button, book->cmdProvino);
+        QCOMPARE(button, named<QToolButton>(book, "cmdProvino"));
         QCOMPARE(button->statusTip(), QStringLiteral("Stampa il provino del book fotografico."));
         QVERIFY(button->toolTip().contains(QStringLiteral("Ctrl+Shift+P")));
         QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(button->isVisible());
         const auto x = [&](QWidget* w) { return w->mapTo(book.get(), QPoint()).x(); };
-        QVERIFY(x(button) > x(book->cmdStampa) && x(button) < x(book->cmdPrimo));
+        QVERIFY(x(button) > x(named<QToolButton>(book, "cmdStampa"))
+            && x(button) < x(named<QToolButton>(book, "cmdPrimo")));
     }
 
     void ctrlShiftPOpensTheContactSheet()

@@ -14,6 +14,7 @@
 #include "support/HelpTexts.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestRecords.h"
 
 #include <QDialog>
@@ -97,13 +98,14 @@ void pickInSearch(const EditorFixture& f, int position)
     f.user().onDialog([first](QDialog& dialog) {
         auto* search = qobject_cast<SearchWindow*>(&dialog);
         QVERIFY(search);
-        QTest::mouseClick(search->btnCerca, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(search, "btnCerca"), Qt::LeftButton);
         const QStringList lines = search->listedLines();
         int row = 0;
         while (row < lines.size() && !lines.at(row).startsWith(first))
             ++row;
         QVERIFY2(row < lines.size(), qPrintable(first));
-        search->lstRecords->setCurrentIndex(search->lstRecords->model()->index(row, 0));
+        named<QListView>(search, "lstRecords")
+            ->setCurrentIndex(named<QListView>(search, "lstRecords")->model()->index(row, 0));
         search->lstRecordsDblClick();
     });
 }
@@ -128,31 +130,31 @@ void leaveCardBy(const EditorFixture& f, const QString& action, int found = 3)
     // Keys go where the user's typing goes.
     QWidget* typing = editor->focusWidget() ? editor->focusWidget() : editor;
     if (action == QLatin1String("next"))
-        f.click(editor->cmdAvanti);
+        f.click(named<QToolButton>(editor, "cmdAvanti"));
     else if (action == QLatin1String("previous"))
-        f.click(editor->cmdIndietro);
+        f.click(named<QToolButton>(editor, "cmdIndietro"));
     else if (action == QLatin1String("first"))
-        f.click(editor->cmdPrimo);
+        f.click(named<QToolButton>(editor, "cmdPrimo"));
     else if (action == QLatin1String("last"))
-        f.click(editor->cmdUltimo);
+        f.click(named<QToolButton>(editor, "cmdUltimo"));
     else if (action == QLatin1String("next by Page Down"))
         QTest::keyClick(typing, Qt::Key_PageDown);
     else if (action == QLatin1String("new"))
-        f.click(editor->cmdNuovo);
+        f.click(named<QToolButton>(editor, "cmdNuovo"));
     else if (action == QLatin1String("new by Ctrl+N")) {
-        QSignalSpy pressed(editor->cmdNuovo, &QAbstractButton::clicked);
+        QSignalSpy pressed(named<QToolButton>(editor, "cmdNuovo"), &QAbstractButton::clicked);
         QTest::keyClick(typing, Qt::Key_N, Qt::ControlModifier);
         // A shortcut presses its button visibly, a moment later.
         QTRY_COMPARE(pressed.count(), 1);
     } else if (action == QLatin1String("duplicate"))
-        f.click(editor->cmdDuplica);
+        f.click(named<QToolButton>(editor, "cmdDuplica"));
     else if (action == QLatin1String("search")) {
         pickInSearch(f, found);
-        f.click(editor->cmdTrova);
+        f.click(named<QToolButton>(editor, "cmdTrova"));
     } else if (action == QLatin1String("find field"))
         pickInFindField(f, typing, found);
     else if (action == QLatin1String("exit"))
-        f.click(editor->cmdEsci);
+        f.click(named<QAbstractButton>(editor, "cmdEsci"));
     else if (action == QLatin1String("window closed"))
         editor->windowHandle()->close();
     else
@@ -249,7 +251,7 @@ private slots:
             if (other == kind)
                 continue;
             const auto otherEditor = makeEditor(other, f.programDir());
-            QVERIFY2(otherEditor->imgBianco->pixmap().toImage() != placeholder, kindName(other));
+            QVERIFY2(named<QLabel>(otherEditor, "imgBianco")->pixmap().toImage() != placeholder, kindName(other));
         }
     }
 
@@ -405,14 +407,14 @@ private slots:
             qPrintable(QStringLiteral("%1 wide for %2").arg(field->width()).arg(value)));
         QVERIFY(f.editor()->minimumSizeHint().width() <= 1366);
 
-        f.editor()->lblPosizione->setText(QStringLiteral("100000"));
-        const QLabel* position = f.editor()->lblPosizione;
+        named<QLabel>(f.editor(), "lblPosizione")->setText(QStringLiteral("100000"));
+        const QLabel* position = named<QLabel>(f.editor(), "lblPosizione");
         QVERIFY(position->fontMetrics().horizontalAdvance(position->text()) <= position->contentsRect().width());
-        QVERIFY2(position->geometry().right() < f.editor()->cmdAvanti->geometry().left(),
+        QVERIFY2(position->geometry().right() < named<QToolButton>(f.editor(), "cmdAvanti")->geometry().left(),
             qPrintable(QStringLiteral("position %1..%2, Next from %3, toolbar %4 of %5 wanted")
                            .arg(position->geometry().left())
                            .arg(position->geometry().right())
-                           .arg(f.editor()->cmdAvanti->geometry().left())
+                           .arg(named<QToolButton>(f.editor(), "cmdAvanti")->geometry().left())
                            .arg(position->parentWidget()->parentWidget()->width())
                            .arg(position->parentWidget()->parentWidget()->minimumSizeHint().width())));
     }
@@ -472,7 +474,7 @@ private slots:
         const QLabel* line = f.editor()->statusLine();
         QCOMPARE(line->toolTip().isEmpty() ? line->text() : line->toolTip(), notice);
 
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(f.stored(1).at(0), shown.trimmed());
     }
 
@@ -530,7 +532,7 @@ private slots:
         f.fillRequired();
         f.firstField()->setText(QStringLiteral("  Ritratto di Niccolò  "));
         f.edit(f.notesField().control)->setText(QString(250, QLatin1Char('n')));
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
 
         QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Information, cardInserted, Buttons::OkCancel));
         QCOMPARE(f.position(), QStringLiteral("1"));
@@ -548,8 +550,8 @@ private slots:
             QVERIFY2(!QFileInfo::exists(other), qPrintable(other));
 
         // The text comes back trimmed.
-        f.click(f.editor()->cmdNuovo);
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdNuovo"));
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         QCOMPARE(f.firstField()->text(), QStringLiteral("Ritratto di Niccolò"));
     }
 
@@ -559,11 +561,11 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(3);
-        f.click(f.editor()->cmdUltimo);
+        f.click(named<QToolButton>(f.editor(), "cmdUltimo"));
         f.firstField()->setText(QStringLiteral("Cambiata"));
         f.edit(f.notesField().control)->setText(QStringLiteral("Ottima"));
-        f.click(f.editor()->cmdSalva);
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(f.user().messages(),
             onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel)
                 + onlyMessage(MessageKind::Information, changesSaved, Buttons::OkCancel));
@@ -582,7 +584,7 @@ private slots:
         EditorFixture f(kind);
         f.seed(7);
         f.fillRequired();
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(f.lastMessage().text, cardInserted);
         QCOMPARE(f.position(), QStringLiteral("8"));
         QCOMPARE(QFileInfo(f.archivePath()).size(), 8 * f.recordSize());
@@ -622,7 +624,7 @@ private slots:
             f.edit(required[i].control)->setText(value);
         }
         f.edit(f.notesField().control)->setFocus();
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
 
         QCOMPARE(f.user().messages(), onlyMessage(MessageKind::Warning, required[missing].message, Buttons::OkCancel));
         QCOMPARE(f.editor()->focusWidget(), f.edit(required[missing].control));
@@ -656,26 +658,27 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(3);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.position(), QStringLiteral("1"));
         QCOMPARE(f.shownValues(), f.record(1));
-        f.click(f.editor()->cmdIndietro);
+        f.click(named<QToolButton>(f.editor(), "cmdIndietro"));
         QCOMPARE(f.position(), QStringLiteral("1"));
-        f.click(f.editor()->cmdUltimo);
+        f.click(named<QToolButton>(f.editor(), "cmdUltimo"));
         QCOMPARE(f.position(), QStringLiteral("3"));
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.position(), QStringLiteral("3"));
         QCOMPARE(f.shownValues(), f.record(3));
-        f.click(f.editor()->cmdIndietro);
+        f.click(named<QToolButton>(f.editor(), "cmdIndietro"));
         QCOMPARE(f.shownValues(), f.record(2));
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         QCOMPARE(f.shownValues(), f.record(1));
         QVERIFY(f.user().messages().isEmpty());
 
         // New empties the card; Previous or Next from a new card lands on the first.
-        for (QToolButton* move : { f.editor()->cmdIndietro, f.editor()->cmdAvanti }) {
-            f.click(f.editor()->cmdUltimo);
-            f.click(f.editor()->cmdNuovo);
+        for (QToolButton* move :
+            { named<QToolButton>(f.editor(), "cmdIndietro"), named<QToolButton>(f.editor(), "cmdAvanti") }) {
+            f.click(named<QToolButton>(f.editor(), "cmdUltimo"));
+            f.click(named<QToolButton>(f.editor(), "cmdNuovo"));
             QCOMPARE(f.position(), QString());
             QCOMPARE(f.shownValues(), blankRecord(f.layout()));
             f.click(move);
@@ -691,9 +694,9 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(2);
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         QFile::resize(f.archivePath(), 0);
-        f.click(f.editor()->cmdIndietro);
+        f.click(named<QToolButton>(f.editor(), "cmdIndietro"));
         QVERIFY(f.user().messages().isEmpty());
         QCOMPARE(f.position(), QStringLiteral("1"));
     }
@@ -704,9 +707,9 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(2);
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         QFile::resize(f.archivePath(), 0);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.user().messageTexts(), QStringList { emptyArchive });
         QCOMPARE(f.position(), QString());
         QCOMPARE(f.shownValues(), f.record(1));
@@ -719,7 +722,7 @@ private slots:
         EditorFixture f(kind);
         f.seed(1);
         f.writePhoto(1, encodeJpeg(markedImage(QSize(30, 40), Qt::red)));
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         QVERIFY(!f.editor()->photo().showsPlaceholder());
         f.editor()->hide();
         f.editor()->show();
@@ -736,7 +739,7 @@ private slots:
         EditorFixture f(kind);
         f.fillRequired();
         const QStringList typed = f.shownValues();
-        f.click(f.editor()->cmdDuplica);
+        f.click(named<QToolButton>(f.editor(), "cmdDuplica"));
         QCOMPARE(f.user().messages(),
             onlyMessage(MessageKind::Warning,
                 QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo che questa è "
@@ -753,10 +756,10 @@ private slots:
         EditorFixture f(kind);
         f.seed(2);
         f.writePhoto(2, encodeJpeg(markedImage(QSize(60, 80), Qt::red)));
-        f.click(f.editor()->cmdUltimo);
+        f.click(named<QToolButton>(f.editor(), "cmdUltimo"));
         QVERIFY(!f.editor()->photo().showsPlaceholder());
 
-        f.click(f.editor()->cmdDuplica);
+        f.click(named<QToolButton>(f.editor(), "cmdDuplica"));
         QCOMPARE(f.user().messages(),
             onlyMessage(MessageKind::Information,
                 QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
@@ -767,7 +770,7 @@ private slots:
         QCOMPARE(f.shownValues(), copy);
         QVERIFY(f.editor()->photo().showsPlaceholder());
 
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(f.lastMessage().text, cardInserted);
         QCOMPARE(f.position(), QStringLiteral("3"));
         QCOMPARE(f.stored(3), copy);
@@ -809,14 +812,14 @@ private slots:
         region.l_whence = SEEK_SET;
         QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
         f.fillRequired();
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(f.user().messages(),
             onlyMessage(MessageKind::Error, archiveAccessText(causewords::lockedElsewhere()), Buttons::OkCancel));
         QCOMPARE(QFileInfo(f.archivePath()).size(), f.recordSize());
         QCOMPARE(f.position(), QString());
 
         other.close();
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(f.lastMessage().text, cardInserted);
         QCOMPARE(f.position(), QStringLiteral("2"));
     }
@@ -827,9 +830,9 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const QByteArray original = f.storeCardsWithPhoto();
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         for (int i = 0; i < 3; ++i)
-            f.click(f.editor()->cmdSalva);
+            f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(readBytes(f.photoPath(1)), original);
     }
 
@@ -841,13 +844,13 @@ private slots:
         f.seed(1);
         const QByteArray damaged("\xFF\xD8 not really a picture", 24);
         f.writePhoto(1, damaged);
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         QVERIFY(f.editor()->photo().showsPlaceholder());
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(readBytes(f.photoPath(1)), damaged);
 
-        f.click(f.editor()->btnCancFoto);
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "btnCancFoto"));
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QVERIFY(readBytes(f.photoPath(1)) != damaged);
         QVERIFY(!QImage(f.photoPath(1)).isNull());
     }
@@ -858,8 +861,8 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         f.seed(1);
-        f.click(f.editor()->cmdPrimo);
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(QImage(f.photoPath(1)).size(), photoFrame);
     }
 
@@ -871,7 +874,7 @@ private slots:
         // A file where the photo folder should be: the card can be stored, its photo cannot.
         writeBytes(f.photoFolder(), "not a folder");
         f.fillRequired();
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         // One message: the card is in the archive, its photo is not, and why. A
         // "saved" box before it would take the user's next keystrokes.
         QCOMPARE(f.user().messages(),
@@ -899,14 +902,14 @@ private slots:
         LUMIDEX_REQUIRE_DISK(disk);
         QVERIFY(QFile::link(disk.path(), f.photoFolder()));
         const QByteArray previous = f.storeCardsWithPhoto();
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         const QString chosen = f.filePath(QStringLiteral("ritratto.jpg"));
         writeBytes(chosen, encodeJpeg(speckledImage(120)));
         f.user().queueOpenFileName(chosen);
-        f.click(f.editor()->btnCaricaFoto);
+        f.click(named<QToolButton>(f.editor(), "btnCaricaFoto"));
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
 
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         // One message says the card was saved and its photo was not, with why.
         QCOMPARE(f.user().messages(),
             onlyMessage(
@@ -925,17 +928,17 @@ private slots:
         const QByteArray bytes = encodeJpeg(markedImage(QSize(200, 100), Qt::green));
         writeBytes(source, bytes);
         f.user().queueOpenFileName(source);
-        f.click(f.editor()->btnCaricaFoto);
+        f.click(named<QToolButton>(f.editor(), "btnCaricaFoto"));
         QCOMPARE(f.user().openRequests().size(), 1);
         QCOMPARE(f.user().openRequests().at(0).title,
             QStringLiteral("Selezionare un file di immagine in formato Jpeg o Bitmap."));
         QCOMPARE(f.user().openRequests().at(0).filter,
             QStringLiteral("Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp"));
         QCOMPARE(f.editor()->photo().image().size(), QSize(200, 100));
-        QCOMPARE(f.editor()->imgFoto->pixmap().size(), fitInto(QSize(200, 100), photoFrame));
+        QCOMPARE(named<QLabel>(f.editor(), "imgFoto")->pixmap().size(), fitInto(QSize(200, 100), photoFrame));
 
         f.fillRequired();
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(readBytes(f.photoPath(1)), bytes);
     }
 
@@ -954,14 +957,14 @@ private slots:
             const QString source = loadedFrom + QStringLiteral("/ritratto.jpg");
             writeBytes(source, encodeJpeg(markedImage(QSize(40, 20), Qt::green)));
             registry.user().queueOpenFileName(source);
-            registry.click(registry.editor()->btnCaricaFoto);
+            registry.click(named<QToolButton>(registry.editor(), "btnCaricaFoto"));
             registry.user().queueSaveFileName(savedTo + QStringLiteral("/Foto.jpg"));
-            registry.click(registry.editor()->btnSalvaFoto);
+            registry.click(named<QToolButton>(registry.editor(), "btnSalvaFoto"));
             QVERIFY(QFileInfo::exists(savedTo + QStringLiteral("/Foto.jpg")));
         }
         EditorFixture book(ArchiveKind::WomenBook);
-        book.click(book.editor()->btnCaricaFoto);
-        book.click(book.editor()->btnSalvaFoto);
+        book.click(named<QToolButton>(book.editor(), "btnCaricaFoto"));
+        book.click(named<QToolButton>(book.editor(), "btnSalvaFoto"));
         QCOMPARE(book.user().openRequests().at(0).directory, loadedFrom);
         QCOMPARE(book.user().saveRequests().at(0).directory, savedTo);
     }
@@ -972,12 +975,12 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const QByteArray cardPhoto = f.storeCardsWithPhoto();
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         const QImage shown = f.editor()->photo().image();
 
         // No file names queued: the user cancels both dialogs.
-        f.click(f.editor()->btnCaricaFoto);
-        f.click(f.editor()->btnSalvaFoto);
+        f.click(named<QToolButton>(f.editor(), "btnCaricaFoto"));
+        f.click(named<QToolButton>(f.editor(), "btnSalvaFoto"));
         QCOMPARE(f.user().openRequests().size(), 1);
         QCOMPARE(f.user().saveRequests().size(), 1);
         const FileDialogRequest save = f.user().saveRequests().at(0);
@@ -990,7 +993,7 @@ private slots:
         QVERIFY(!f.editor()->photo().showsPlaceholder());
         QCOMPARE(f.editor()->photo().image(), shown);
         QCOMPARE(QDir(f.programDir()).entryList(QDir::Files), QStringList { f.archiveFileName() });
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
     }
 
@@ -1006,7 +1009,7 @@ private slots:
         QFETCH(QString, source);
         EditorFixture f(kind);
         const QByteArray cardPhoto = f.storeCardsWithPhoto();
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         QByteArray loaded;
         if (source.startsWith(QLatin1String("loaded"))) {
             const bool bitmap = source.endsWith(QLatin1String("bitmap"));
@@ -1015,14 +1018,14 @@ private slots:
             loaded = bitmap ? encodeImage(picture, "bmp") : encodeJpeg(picture);
             writeBytes(file, loaded);
             f.user().queueOpenFileName(file);
-            f.click(f.editor()->btnCaricaFoto);
+            f.click(named<QToolButton>(f.editor(), "btnCaricaFoto"));
         } else if (source == QLatin1String("deleted photo")) {
-            f.click(f.editor()->btnCancFoto);
+            f.click(named<QToolButton>(f.editor(), "btnCancFoto"));
         }
 
         const QString copy = f.filePath(QStringLiteral("Foto.jpg"));
         f.user().queueSaveFileName(copy);
-        f.click(f.editor()->btnSalvaFoto);
+        f.click(named<QToolButton>(f.editor(), "btnSalvaFoto"));
         QVERIFY(f.user().messages().isEmpty());
         const QByteArray written = readBytes(copy);
         // A JPEG unchanged since it was read is copied as the very same bytes,
@@ -1055,8 +1058,8 @@ private slots:
         const bool folderInTheWay = blocker == QLatin1String("folder in the way");
         EditorFixture f(kind);
         const QByteArray cardPhoto = f.storeCardsWithPhoto();
-        f.click(f.editor()->cmdPrimo);
-        const QImage shown = f.editor()->imgFoto->pixmap().toImage();
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
+        const QImage shown = named<QLabel>(f.editor(), "imgFoto")->pixmap().toImage();
 
         // No copy can be written where a folder is missing, or stands in place of
         // the file, or on a disk without room, where an earlier copy stays whole.
@@ -1075,7 +1078,7 @@ private slots:
             QVERIFY2(disk->strike(), qPrintable(disk->unavailable()));
         }
         f.user().queueSaveFileName(blocked);
-        f.click(f.editor()->btnSalvaFoto);
+        f.click(named<QToolButton>(f.editor(), "btnSalvaFoto"));
         if (disk) {
             disk->lift();
             QCOMPARE(readBytes(blocked), earlierCopy);
@@ -1087,15 +1090,15 @@ private slots:
         QCOMPARE(f.user().messages(),
             onlyMessage(MessageKind::Warning, causewords::withCause(photoNotCopied, cause), Buttons::OkCancel));
         QVERIFY(!f.editor()->photo().showsPlaceholder());
-        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), shown);
+        QCOMPARE(named<QLabel>(f.editor(), "imgFoto")->pixmap().toImage(), shown);
 
         // The card keeps its photo file untouched at the next Save, and the copy
         // works once the place is good.
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
         const QString good = f.filePath(QStringLiteral("Copia.jpg"));
         f.user().queueSaveFileName(good);
-        f.click(f.editor()->btnSalvaFoto);
+        f.click(named<QToolButton>(f.editor(), "btnSalvaFoto"));
         QCOMPARE(readBytes(good), cardPhoto);
     }
 
@@ -1105,19 +1108,20 @@ private slots:
         QFETCH(ArchiveKind, kind);
         EditorFixture f(kind);
         const QByteArray cardPhoto = f.storeCardsWithPhoto();
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
 
         const QString letter = f.filePath(QStringLiteral("lettera.jpg"));
         writeBytes(letter, "Gentile cliente, le inviamo il contratto.");
         f.user().queueOpenFileName(letter);
-        f.click(f.editor()->btnCaricaFoto);
+        f.click(named<QToolButton>(f.editor(), "btnCaricaFoto"));
         QVERIFY(f.user().messages().isEmpty());
         QVERIFY(f.editor()->photo().showsPlaceholder());
-        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), f.editor()->imgBianco->pixmap().toImage());
+        QCOMPARE(named<QLabel>(f.editor(), "imgFoto")->pixmap().toImage(),
+            named<QLabel>(f.editor(), "imgBianco")->pixmap().toImage());
         // Only Save touches the card's photo file.
         QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
 
-        f.click(f.editor()->cmdSalva);
+        f.click(named<QToolButton>(f.editor(), "cmdSalva"));
         QCOMPARE(QImage(f.photoPath(1)).size(), photoFrame);
     }
 
@@ -1128,16 +1132,17 @@ private slots:
         EditorFixture f(kind);
         const QByteArray cardPhoto = f.storeCardsWithPhoto(2);
 
-        f.click(f.editor()->cmdPrimo);
-        f.click(f.editor()->btnCancFoto);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
+        f.click(named<QToolButton>(f.editor(), "btnCancFoto"));
         QVERIFY(f.editor()->photo().showsPlaceholder());
-        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(), f.editor()->imgBianco->pixmap().toImage());
+        QCOMPARE(named<QLabel>(f.editor(), "imgFoto")->pixmap().toImage(),
+            named<QLabel>(f.editor(), "imgBianco")->pixmap().toImage());
         QCOMPARE(readBytes(f.photoPath(1)), cardPhoto);
 
         // The user lets the deletion go rather than save it.
         f.user().queueAnswer(Answer::No);
-        f.click(f.editor()->cmdAvanti);
-        f.click(f.editor()->cmdIndietro);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
+        f.click(named<QToolButton>(f.editor(), "cmdIndietro"));
         QCOMPARE(f.position(), QStringLiteral("1"));
         QVERIFY(!f.editor()->photo().showsPlaceholder());
         QCOMPARE(f.editor()->photo().image().size(), QSize(90, 120));
@@ -1190,24 +1195,24 @@ private slots:
             QVERIFY(zoom);
             zoom->show();
             QVERIFY(QTest::qWaitForWindowExposed(zoom));
-            seen.append({ zoom->picture(), labelPicture(zoom->imgFoto), zoom->imgFoto->size(), zoom->parent(),
-                zoom->property("seen").isValid() });
+            seen.append({ zoom->picture(), labelPicture(named<QLabel>(zoom, "imgFoto")),
+                named<QLabel>(zoom, "imgFoto")->size(), zoom->parent(), zoom->property("seen").isValid() });
             zoom->setProperty("seen", true);
-            QTest::mouseClick(zoom->imgFoto, Qt::LeftButton);
+            QTest::mouseClick(named<QLabel>(zoom, "imgFoto"), Qt::LeftButton);
             QVERIFY(!zoom->isVisible());
         });
 
         // A new card: the placeholder picture.
-        f.click(f.editor()->btnZoomFoto);
+        f.click(named<QToolButton>(f.editor(), "btnZoomFoto"));
         QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].picture, f.editor()->imgBianco->pixmap().toImage());
+        QCOMPARE(seen[0].picture, named<QLabel>(f.editor(), "imgBianco")->pixmap().toImage());
 
         // A stored card: its photo as shown, not read again from disk.
         f.seed(1);
         f.writePhoto(1, encodeJpeg(markedImage(QSize(120, 90), Qt::magenta)));
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         QVERIFY(QFile::remove(f.photoPath(1)));
-        f.click(f.editor()->btnZoomFoto);
+        f.click(named<QToolButton>(f.editor(), "btnZoomFoto"));
         QCOMPARE(seen.size(), 2);
         QCOMPARE(seen[1].picture.size(), QSize(120, 90));
         QCOMPARE(seen[1].picture, f.editor()->photo().image());
@@ -1218,10 +1223,11 @@ private slots:
             QVERIFY(!one.reused);
             QCOMPARE(one.shown, fittedRender(one.picture, one.frame));
             // The editor's frame shows the same picture, only smaller.
-            QVERIFY(one.shown.size().width() > f.editor()->imgFoto->pixmap().width());
+            QVERIFY(one.shown.size().width() > named<QLabel>(f.editor(), "imgFoto")->pixmap().width());
         }
-        QCOMPARE(f.editor()->imgFoto->pixmap().toImage(),
-            seen[1].picture.scaled(f.editor()->imgFoto->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        QCOMPARE(named<QLabel>(f.editor(), "imgFoto")->pixmap().toImage(),
+            seen[1].picture.scaled(
+                named<QLabel>(f.editor(), "imgFoto")->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         QVERIFY(f.editor()->findChildren<TfrmZoom*>().isEmpty());
         QVERIFY(f.user().messages().isEmpty());
     }
@@ -1236,11 +1242,11 @@ private slots:
         QWidget* owner = nullptr;
         f.user().onDialog([&](QDialog& dialog) {
             auto& help = dynamic_cast<TfrmGuida&>(dialog);
-            title = help.lblTitolo->text();
-            text = help.txtGuida->toPlainText();
+            title = named<QLabel>(&help, "lblTitolo")->text();
+            text = named<QPlainTextEdit>(&help, "txtGuida")->toPlainText();
             owner = help.parentWidget();
         });
-        f.click(f.editor()->cmdGuida);
+        f.click(named<QToolButton>(f.editor(), "cmdGuida"));
         QCOMPARE(f.user().dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
         QCOMPARE(owner, f.editor());
         QCOMPARE(title, helptexts::title(f.helpPage()));
@@ -1268,8 +1274,8 @@ private slots:
         QFETCH(QString, answer);
         EditorFixture f(kind);
         f.seed(3);
-        f.click(f.editor()->cmdPrimo);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.position(), QStringLiteral("2"));
         typeAtEnd(f.edit(f.notesField().control), QStringLiteral(" modificata"));
         QStringList edited = f.record(2);
@@ -1337,8 +1343,8 @@ private slots:
         const bool fromStored
             = how != QLatin1String("new card untouched") && how != QLatin1String("duplicate untouched");
         if (how != QLatin1String("new card untouched")) {
-            f.click(f.editor()->cmdPrimo);
-            f.click(f.editor()->cmdAvanti);
+            f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
+            f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         }
         if (how == QLatin1String("letter typed and taken back")) {
             typeAtEnd(notes, QStringLiteral("x"));
@@ -1347,21 +1353,21 @@ private slots:
             QCOMPARE(notes->text(), QStringLiteral("Nota 2"));
         } else if (how == QLatin1String("photo deleted on a card without one")) {
             QVERIFY(f.editor()->photo().showsPlaceholder());
-            f.click(f.editor()->btnCancFoto);
+            f.click(named<QToolButton>(f.editor(), "btnCancFoto"));
         } else if (how == QLatin1String("attachments applied as they were")) {
             f.user().onDialog([](QDialog& dialog) {
                 auto* attach = qobject_cast<TfrmAllegaCartella*>(&dialog);
                 QVERIFY(attach);
-                QTest::mouseClick(attach->btnApplica, Qt::LeftButton);
+                QTest::mouseClick(named<QAbstractButton>(attach, "btnApplica"), Qt::LeftButton);
             });
-            f.click(f.editor()->cmdFile);
+            f.click(named<QToolButton>(f.editor(), "cmdFile"));
             QCOMPARE(f.user().dialogsRun(), 1);
         } else if (how == QLatin1String("saved just now")) {
             typeAtEnd(notes, QStringLiteral(" modificata"));
-            f.click(f.editor()->cmdSalva);
+            f.click(named<QToolButton>(f.editor(), "cmdSalva"));
             QCOMPARE(f.lastMessage().text, changesSaved);
         } else if (how == QLatin1String("duplicate untouched")) {
-            f.click(f.editor()->cmdDuplica);
+            f.click(named<QToolButton>(f.editor(), "cmdDuplica"));
             QCOMPARE(f.lastMessage().text, duplicateReady);
         }
         const QStringList before = f.shownValues();
@@ -1407,8 +1413,8 @@ private slots:
         // A file where the photo folder should be: the card can be stored, its photo cannot.
         if (photoFails)
             writeBytes(f.photoFolder(), "not a folder");
-        f.click(f.editor()->cmdPrimo);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
 
         QStringList edited = f.record(2);
         QList<ScriptedInteraction::Message> told = question();
@@ -1428,7 +1434,7 @@ private slots:
             const QString chosen = f.filePath(QStringLiteral("ritratto.jpg"));
             writeBytes(chosen, encodeJpeg(markedImage(QSize(60, 80), Qt::green)));
             f.user().queueOpenFileName(chosen);
-            f.click(f.editor()->btnCaricaFoto);
+            f.click(named<QToolButton>(f.editor(), "btnCaricaFoto"));
             QVERIFY(!f.editor()->photo().showsPlaceholder());
             told += onlyMessage(MessageKind::Warning,
                 causewords::withCause(photoNotSaved, causewords::folderInTheWay()), Buttons::OkCancel);
@@ -1542,9 +1548,9 @@ private slots:
         EditorFixture f(kind);
         f.seed(3);
         const int at = way.startsWith(QLatin1String("first")) ? 1 : way.startsWith(QLatin1String("last")) ? 3 : 2;
-        f.click(f.editor()->cmdPrimo);
+        f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
         for (int position = 1; position < at; ++position)
-            f.click(f.editor()->cmdAvanti);
+            f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.position(), QString::number(at));
         // Blanks at the end are not stored.
         typeAtEnd(f.edit(f.notesField().control), QStringLiteral(" cambiata  "));
@@ -1589,8 +1595,8 @@ private slots:
         f.seed(3);
         f.writePhoto(2, encodeJpeg(markedImage(QSize(60, 80), Qt::red)));
         if (change != QLatin1String("new card typed")) {
-            f.click(f.editor()->cmdPrimo);
-            f.click(f.editor()->cmdAvanti);
+            f.click(named<QToolButton>(f.editor(), "cmdPrimo"));
+            f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
             QVERIFY(!f.editor()->photo().showsPlaceholder());
         }
         QLineEdit* notes = f.edit(f.notesField().control);
@@ -1600,38 +1606,38 @@ private slots:
             const QString chosen = f.filePath(QStringLiteral("ritratto.jpg"));
             writeBytes(chosen, encodeJpeg(markedImage(QSize(60, 80), Qt::green)));
             f.user().queueOpenFileName(chosen);
-            f.click(f.editor()->btnCaricaFoto);
+            f.click(named<QToolButton>(f.editor(), "btnCaricaFoto"));
         } else if (change == QLatin1String("photo deleted")) {
-            f.click(f.editor()->btnCancFoto);
+            f.click(named<QToolButton>(f.editor(), "btnCancFoto"));
         } else if (change.startsWith(QLatin1String("attachment"))) {
             const bool removed = change.endsWith(QLatin1String("removed"));
             f.user().onDialog([removed](QDialog& dialog) {
                 auto* attach = qobject_cast<TfrmAllegaCartella*>(&dialog);
                 QVERIFY(attach);
                 if (removed) {
-                    attach->txtFile01->clear();
-                    attach->txtDesc01->clear();
+                    named<QLineEdit>(attach, "txtFile01")->clear();
+                    named<QLineEdit>(attach, "txtDesc01")->clear();
                 } else {
-                    attach->txtDesc01->setText(QStringLiteral("Contratto rinnovato"));
+                    named<QLineEdit>(attach, "txtDesc01")->setText(QStringLiteral("Contratto rinnovato"));
                 }
-                QTest::mouseClick(attach->btnApplica, Qt::LeftButton);
+                QTest::mouseClick(named<QAbstractButton>(attach, "btnApplica"), Qt::LeftButton);
             });
-            f.click(f.editor()->cmdFile);
+            f.click(named<QToolButton>(f.editor(), "cmdFile"));
             QCOMPARE(f.user().dialogsRun(), 1);
         } else if (change == QLatin1String("duplicate typed")) {
-            f.click(f.editor()->cmdDuplica);
+            f.click(named<QToolButton>(f.editor(), "cmdDuplica"));
             typeAtEnd(notes, QStringLiteral(" copia"));
         } else if (change == QLatin1String("edits carried into a duplicate")) {
             // The user keeps the stored card as it was; the typed text goes on
             // in the copy and is still unsaved there.
             typeAtEnd(notes, QStringLiteral(" copia"));
             f.user().queueAnswer(Answer::No);
-            f.click(f.editor()->cmdDuplica);
+            f.click(named<QToolButton>(f.editor(), "cmdDuplica"));
             QCOMPARE(f.user().messages(),
                 question() + onlyMessage(MessageKind::Information, duplicateReady, Buttons::OkCancel));
             QCOMPARE(notes->text(), QStringLiteral("Nota 2 copia"));
         } else if (change == QLatin1String("date set to today")) {
-            f.click(f.bookEditor()->impData);
+            f.click(named<QToolButton>(f.bookEditor(), "impData"));
         }
         const QStringList shown = f.shownValues();
         const QString position = f.position();
@@ -1641,7 +1647,7 @@ private slots:
         f.user().clear();
 
         f.user().queueAnswer(Answer::Cancel);
-        f.click(f.editor()->cmdAvanti);
+        f.click(named<QToolButton>(f.editor(), "cmdAvanti"));
         QCOMPARE(f.user().messages(), question());
         QCOMPARE(f.position(), position);
         QCOMPARE(f.shownValues(), shown);

@@ -34,7 +34,7 @@ private:
     QSize framePixels() const
     {
         // The photo frame is 307 x 409, in the screen's own pixels.
-        return (QSizeF(307, 409) * editor->imgFoto->devicePixelRatioF()).toSize();
+        return (QSizeF(307, 409) * named<QLabel>(editor, "imgFoto")->devicePixelRatioF()).toSize();
     }
 
     void setUp() override
@@ -48,7 +48,7 @@ private:
         editor = std::make_unique<TfrmAnagrafica>(dir->path());
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor.get()));
-        QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPrimo"), Qt::LeftButton);
         QVERIFY(!editor->photo().showsPlaceholder());
     }
 
@@ -59,9 +59,9 @@ private slots:
     {
         const QSize shown = fitInto(wholeSize, framePixels());
         QCOMPARE(editor->photo().image().size(), shown);
-        QCOMPARE(editor->imgFoto->pixmap().size(), shown);
+        QCOMPARE(named<QLabel>(editor, "imgFoto")->pixmap().size(), shown);
         // Saved unchanged: the very bytes of the file, however small it is shown.
-        QTest::mouseClick(editor->cmdSalva, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSalva"), Qt::LeftButton);
         QCOMPARE(readBytes(photoPath()), photo);
         QCOMPARE(user->messages().size(), 1);
     }
@@ -73,7 +73,7 @@ private slots:
             zoomed = static_cast<TfrmZoom&>(dialog).picture();
             dialog.accept();
         });
-        QTest::mouseClick(editor->btnZoomFoto, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "btnZoomFoto"), Qt::LeftButton);
         // As sharp as the screen can show it: the screen's own pixels.
         const QScreen* screen = editor->screen();
         QCOMPARE(zoomed.size(), fitInto(wholeSize, (QSizeF(screen->size()) * screen->devicePixelRatio()).toSize()));
@@ -94,7 +94,9 @@ private slots:
             logo = static_cast<CardPrintWindow&>(dialog).logo();
             dialog.reject();
         });
-        QTest::mouseClick(preview ? editor->cmdAnteprima : editor->cmdStampa, Qt::LeftButton);
+        QTest::mouseClick(
+            preview ? named<QToolButton>(editor, "cmdAnteprima") : named<QToolButton>(editor, "cmdStampa"),
+            Qt::LeftButton);
         // 188 × 140 mm at 300 dpi.
         QCOMPARE(printedPhotoSize(ArchiveKind::Registry), QSize(2221, 1654));
         QCOMPARE(logo.size(), fitInto(wholeSize, printedPhotoSize(ArchiveKind::Registry)));

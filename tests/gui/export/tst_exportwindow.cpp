@@ -15,14 +15,17 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <fcntl.h>
 #include <map>
 
 using namespace lumidex;
@@ -81,14 +84,14 @@ private:
                 act(*export_);
             }
         });
-        click(editor.cmdEsporta);
+        click(named<QToolButton>(&editor, "cmdEsporta"));
         QVERIFY(ran);
     }
 
     QList<QStringList> gridOf(const ExportWindow& window) const
     {
         QList<QStringList> rows;
-        const QAbstractItemModel* model = window.grdRecords->model();
+        const QAbstractItemModel* model = named<ExportGrid>(&window, "grdRecords")->model();
         for (int row = 0; row < model->rowCount(); ++row) {
             QStringList texts;
             for (int column = 0; column < model->columnCount(); ++column)
@@ -146,9 +149,9 @@ private slots:
             QStringLiteral("Esportazione archivio in Microsoft Excel."));
         QVERIFY(!named<QLabel>(frm.get(), QStringLiteral("imgBanner"))->pixmap().isNull());
         const QList<std::pair<QString, QString>> buttons {
-            { "cmdEsporta", "Esporta l'archivio in formato Microsoft Excel." },
-            { "cmdGuida", "Visualizza la pagina della guida sensibile al contesto." },
-            { "cmdEsci", "Esci da questo ambiente di lavoro." },
+            { QStringLiteral("cmdEsporta"), QStringLiteral("Esporta l'archivio in formato Microsoft Excel.") },
+            { QStringLiteral("cmdGuida"), QStringLiteral("Visualizza la pagina della guida sensibile al contesto.") },
+            { QStringLiteral("cmdEsci"), QStringLiteral("Esci da questo ambiente di lavoro.") },
         };
         for (const auto& [buttonName, status] : buttons) {
             auto* button = named<QToolButton>(frm.get(), buttonName);
@@ -165,18 +168,18 @@ private slots:
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
         const QList<std::pair<QToolButton*, QString>> buttons {
-            { frm->cmdEsporta, "Esporta l'archivio in formato Microsoft Excel." },
-            { frm->cmdGuida, "Visualizza la pagina della guida sensibile al contesto." },
-            { frm->cmdEsci, "Esci da questo ambiente di lavoro." },
+            { named<QToolButton>(frm, "cmdEsporta"), "Esporta l'archivio in formato Microsoft Excel." },
+            { named<QToolButton>(frm, "cmdGuida"), "Visualizza la pagina della guida sensibile al contesto." },
+            { named<QToolButton>(frm, "cmdEsci"), "Esci da questo ambiente di lavoro." },
         };
         for (const auto& [button, text] : buttons) {
             QTest::mouseMove(button);
-            QCOMPARE(frm->panInfo->text(), text);
+            QCOMPARE(named<QLabel>(frm, "panInfo")->text(), text);
             // Moving on over the button keeps its explanation.
             QTest::mouseMove(button, button->rect().center() + QPoint(3, 2));
-            QCOMPARE(frm->panInfo->text(), text);
-            QTest::mouseMove(frm->grdRecords->viewport());
-            QCOMPARE(frm->panInfo->text(), QString());
+            QCOMPARE(named<QLabel>(frm, "panInfo")->text(), text);
+            QTest::mouseMove(named<ExportGrid>(frm, "grdRecords")->viewport());
+            QCOMPARE(named<QLabel>(frm, "panInfo")->text(), QString());
         }
     }
 
@@ -196,19 +199,19 @@ private slots:
         auto frm = window(Window::Men);
         frm->show();
         QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
-        QCOMPARE(frm->panInfo->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
+        QCOMPARE(named<QLabel>(frm, "panInfo")->text(), QStringLiteral("Esportazione archivio in Microsoft Excel."));
         const std::map<QString, std::pair<QWidget*, QPoint>> places {
-            { "grid", { frm->grdRecords->viewport(), QPoint(200, 100) } },
-            { "header", { frm->grdRecords->horizontalHeader()->viewport(), QPoint(120, 5) } },
-            { "status", { frm->panInfo, QPoint(300, 8) } },
-            { "bar", { frm->panBarra, QPoint(600, 10) } },
-            { "banner", { frm->imgBanner, QPoint(100, 30) } },
+            { "grid", { named<ExportGrid>(frm, "grdRecords")->viewport(), QPoint(200, 100) } },
+            { "header", { named<ExportGrid>(frm, "grdRecords")->horizontalHeader()->viewport(), QPoint(120, 5) } },
+            { "status", { named<QLabel>(frm, "panInfo"), QPoint(300, 8) } },
+            { "bar", { named<QWidget>(frm, "panBarra"), QPoint(600, 10) } },
+            { "banner", { named<QLabel>(frm, "imgBanner"), QPoint(100, 30) } },
             { "window", { frm.get(), QPoint(5, 300) } },
         };
         const auto [widget, point] = places.at(place);
         QCOMPARE(widget->childAt(point), nullptr);
         QTest::mouseMove(widget, point);
-        QCOMPARE(frm->panInfo->text(), QString());
+        QCOMPARE(named<QLabel>(frm, "panInfo")->text(), QString());
     }
 
     void eachEditorOpensItsOwnExport_data()
@@ -240,8 +243,8 @@ private slots:
             className
                 = men ? QStringLiteral("lumidex::TfrmExpBookUomini") : QStringLiteral("lumidex::TfrmExpBookDonne");
             QStringList only(13);
-            only[0] = "1";
-            only[1] = "Solo donne";
+            only[0] = QStringLiteral("1");
+            only[1] = QStringLiteral("Solo donne");
             expected = men ? bookGrid() : QList<QStringList> { only };
         }
         editor->show();
@@ -249,7 +252,7 @@ private slots:
         exportFrom(*editor, [&](ExportWindow& frm) {
             QCOMPARE(frm.parentWidget(), editor.get());
             QCOMPARE(gridOf(frm), expected);
-            click(frm.cmdEsci);
+            click(named<QAbstractButton>(&frm, "cmdEsci"));
             QVERIFY(!frm.isVisible());
         });
         QCOMPARE(user->dialogClasses(), QStringList { className });
@@ -275,7 +278,7 @@ private slots:
         writeBook(which == Window::Women ? womenBook() : menBook());
         auto frm = window(which);
         frm->show();
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
 
         const QString output = path(fileName);
         QCOMPARE(frm->outputPath(), output);
@@ -286,7 +289,7 @@ private slots:
             QCOMPARE(message.buttons, Buttons::YesNo);
         }
         QCOMPARE(user->messageTexts(), (QStringList { askText, doneText }));
-        QCOMPARE(user->shellCommands(), QStringList { "\"" + QDir::toNativeSeparators(output) + "\"" });
+        QCOMPARE(user->openedFiles(), QStringList { output });
         QVERIFY(frm->isVisible());
     }
 
@@ -296,10 +299,10 @@ private slots:
         writeRegistry(registryPath());
         auto frm = window(Window::Registry);
         frm->show();
-        user->refuseShellCommands();
-        click(frm->cmdEsporta);
+        user->refuseOpens();
+        click(named<QToolButton>(frm, "cmdEsporta"));
         const QString output = QDir::toNativeSeparators(path(QStringLiteral("Archivio_Anagrafico.xls")));
-        QCOMPARE(user->shellCommands(), QStringList { '"' + output + '"' });
+        QCOMPARE(user->openedFiles(), QStringList { path(QStringLiteral("Archivio_Anagrafico.xls")) });
         QCOMPARE(user->messageTexts(),
             (QStringList { askText, doneText,
                 QString::fromUtf8("Attenzione: nel sistema non è installata nessuna applicazione in grado di aprire "
@@ -326,10 +329,10 @@ private slots:
         if (exportNow)
             user->queueAnswer(Answer::Yes);
         user->queueAnswer(Answer::No);
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         QCOMPARE(user->messages().size(), exportNow ? 2 : 1);
         QCOMPARE(QFileInfo::exists(frm->outputPath()), exportNow);
-        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(user->openedFiles(), QStringList());
     }
 
     void cellsTypedInTheGridAreExported()
@@ -342,7 +345,7 @@ private slots:
         frm->activateWindow();
 
         // Giudizio of the first entry: typed and not yet confirmed with Enter.
-        ExportGrid* grid = frm->grdRecords;
+        ExportGrid* grid = named<ExportGrid>(frm, "grdRecords");
         const QModelIndex judgement = grid->model()->index(0, 11);
         grid->setCurrentIndex(judgement);
         grid->edit(judgement);
@@ -356,7 +359,7 @@ private slots:
         grid->edit(grid->model()->index(0, 1));
         QVERIFY(!grid->indexWidget(grid->model()->index(0, 1)));
 
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         Cells expected = bookCells();
         expected[0][10] = "Da rifare &lt;subito&gt; &amp; meglio: \x80";
         QCOMPARE(readBytes(frm->outputPath()), expectedBookDocument(expected));
@@ -393,7 +396,7 @@ private slots:
         frm->show();
         if (cancelAt > 0)
             user->cancelWorkAt(cancelAt);
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
 
         QCOMPARE(user->works().size(), 1);
         const ScriptedInteraction::Work& work = user->works().first();
@@ -427,12 +430,12 @@ private slots:
         auto frm = window(Window::Registry);
         QVERIFY(QDir().mkdir(frm->outputPath()));
         frm->show();
-        click(frm->cmdEsporta);
+        click(named<QToolButton>(frm, "cmdEsporta"));
         QCOMPARE(user->messageTexts(),
             (QStringList { askText, causewords::withCause(failedText, causewords::folderInTheWay()) }));
         QCOMPARE(user->messages().last().kind, MessageKind::Plain);
         QCOMPARE(user->messages().last().buttons, Buttons::Ok);
-        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(user->openedFiles(), QStringList());
         QVERIFY(QFileInfo(frm->outputPath()).isDir());
         QVERIFY(frm->isVisible());
     }
@@ -452,16 +455,16 @@ private slots:
         // The document of three cards does not fit in the page a nearly full disk may have left.
         QVERIFY(expectedRegistryDocument(registryCells()).size() > 4096);
         QVERIFY2(disk.strike(), qPrintable(disk.unavailable()));
-        click(frm.cmdEsporta);
+        click(named<QToolButton>(&frm, "cmdEsporta"));
         disk.lift();
 
         QCOMPARE(
             user->messageTexts(), (QStringList { askText, causewords::withCause(failedText, diskFaultWords(fault)) }));
         QCOMPARE(user->messages().last().kind, MessageKind::Plain);
-        QCOMPARE(user->shellCommands(), QStringList());
+        QCOMPARE(user->openedFiles(), QStringList());
         QCOMPARE(readBytes(output), previous);
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden),
-            (QStringList { "Archivio_Anagrafico.pro", "Archivio_Anagrafico.xls" }));
+            (QStringList { QStringLiteral("Archivio_Anagrafico.pro"), QStringLiteral("Archivio_Anagrafico.xls") }));
         QVERIFY(frm.isVisible());
     }
 
@@ -474,7 +477,9 @@ private slots:
         QTRY_COMPARE(user->messages().size(), 1);
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
         QCOMPARE(user->messages().first().buttons, Buttons::Ok);
-        QCOMPARE(user->messages().first().text, archiveAccessText());
+        QCOMPARE(user->messages().first().text,
+            archiveAccessText()
+                + QString::fromUtf8("\r\n\r\nAl posto del file c'è una cartella, o al posto della cartella un file."));
         QCOMPARE(gridOf(*frm), QList<QStringList>(10, QStringList(13)));
 
         // Shown again, it neither reads again nor repeats itself.
@@ -482,6 +487,87 @@ private slots:
         frm->show();
         QCoreApplication::processEvents();
         QCOMPARE(user->messages().size(), 1);
+    }
+
+    // The archive is kept by another program while the window reads it: the grid
+    // holds none of its three cards. Before anything is written the user hears
+    // that only part was read and may stop; the final message says it again.
+    void aPartialGridIsToldBeforeAndAfterWriting_data()
+    {
+        QTest::addColumn<bool>("goOn");
+        QTest::newRow("exported all the same") << true;
+        QTest::newRow("stopped at the warning") << false;
+    }
+    void aPartialGridIsToldBeforeAndAfterWriting()
+    {
+        QFETCH(bool, goOn);
+        writeRegistry(registryPath());
+        Archive::setDefaultLockTimeout(200);
+        const auto restore = qScopeGuard([] { Archive::setDefaultLockTimeout(Archive::lockTimeoutMs); });
+        QFile other(registryPath());
+        QVERIFY(other.open(QIODevice::ReadWrite));
+        struct flock region = {};
+        region.l_type = F_WRLCK;
+        region.l_whence = SEEK_SET;
+        QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
+
+        auto frm = window(Window::Registry);
+        frm->show();
+        QTRY_COMPARE(user->messages().size(), 1);
+        QCOMPARE(user->messages().first().text,
+            archiveAccessText() + QString::fromUtf8("\r\n\r\nIl file è bloccato da un altro computer."));
+        QCOMPARE(gridOf(*frm), QList<QStringList>(10, QStringList(26)));
+
+        user->clear();
+        user->queueAnswer(goOn ? Answer::Yes : Answer::No);
+        click(named<QToolButton>(frm, "cmdEsporta"));
+        const QString partialQuestion = QString::fromUtf8(
+            "Sono state lette solo 0 schede su 3.\r\n\r\nIl file di Excel conterrebbe solo le schede lette. Si "
+            "vuole esportarle comunque?");
+        if (!goOn) {
+            QCOMPARE(user->messages(), onlyMessage(MessageKind::Warning, partialQuestion, Buttons::YesNo));
+            QVERIFY(!QFileInfo::exists(frm->outputPath()));
+            return;
+        }
+        QCOMPARE(user->messageTexts(),
+            (QStringList { partialQuestion, askText,
+                QString::fromUtf8("Sono state lette solo 0 schede su 3.\r\n\r\nIl file di Excel contiene solo le "
+                                  "schede lette.\r\n\r\nSi vuole aprire il file di Excel?") }));
+        QCOMPARE(user->messages().first().kind, MessageKind::Warning);
+        QCOMPARE(user->messages().last().kind, MessageKind::Confirmation);
+        QCOMPARE(user->messages().last().buttons, Buttons::YesNo);
+        // The file holds what the grid shows: its ten empty rows, not the archive's cards.
+        QCOMPARE(readBytes(frm->outputPath()), expectedRegistryDocument(emptyCells(10, 25)));
+        QCOMPARE(user->openedFiles(), QStringList { frm->outputPath() });
+    }
+
+    // Where not even the number of cards could be learnt, the warning says so.
+    void aPartOfAnUnknownWholeIsToldToo()
+    {
+        QVERIFY(QDir().mkdir(menBook()));
+        auto frm = window(Window::Men);
+        frm->show();
+        QTRY_COMPARE(user->messages().size(), 1);
+        user->clear();
+        user->queueAnswer(Answer::No);
+        click(named<QToolButton>(frm, "cmdEsporta"));
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Warning,
+                QString::fromUtf8("Sono state lette solo 0 schede: non è stato possibile sapere quante ne contenga "
+                                  "l'archivio.\r\n\r\nIl file di Excel conterrebbe solo le schede lette. Si vuole "
+                                  "esportarle comunque?"),
+                Buttons::YesNo));
+        QVERIFY(!QFileInfo::exists(frm->outputPath()));
+    }
+
+    // With every card read, nothing more is said than before.
+    void aWholeGridSaysNothingOfParts()
+    {
+        writeRegistry(registryPath());
+        auto frm = window(Window::Registry);
+        frm->show();
+        click(named<QToolButton>(frm, "cmdEsporta"));
+        QCOMPARE(user->messageTexts(), (QStringList { askText, doneText }));
     }
 
     void helpShowsTheExportPageOfItsKind_data()
@@ -502,10 +588,10 @@ private slots:
         user->onDialog([&](QDialog& dialog) {
             if (auto* help = qobject_cast<TfrmGuida*>(&dialog)) {
                 QCOMPARE(help->parentWidget(), frm.get());
-                shown = help->lblTitolo->text();
+                shown = named<QLabel>(help, "lblTitolo")->text();
             }
         });
-        click(frm->cmdGuida);
+        click(named<QToolButton>(frm, "cmdGuida"));
         QCOMPARE(user->dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
         QCOMPARE(shown, title);
     }
@@ -517,7 +603,7 @@ private slots:
         for (Window which : { Window::Men, Window::Women }) {
             auto frm = window(which);
             frm->show();
-            click(frm->cmdEsporta);
+            click(named<QToolButton>(frm, "cmdEsporta"));
         }
         Cells women = emptyCells(1, 12);
         women[0][0] = "Solo donne";

@@ -5,6 +5,7 @@
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QAbstractItemModel>
 #include <QDir>

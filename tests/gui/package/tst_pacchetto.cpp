@@ -8,9 +8,9 @@
 #include "support/PdfReadBack.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestFiles.h"
+#include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "support/TestPictures.h"
-#include "texts/EditorTexts.h"
-#include "texts/PackageTexts.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -38,6 +38,55 @@ QString today()
 }
 
 } // namespace
+
+// What the user reads, written out as the user reads it.
+namespace pacchettoWords {
+
+const QString paragraph = QStringLiteral("\r\n\r\n");
+
+QString emptyArchive()
+{
+    return QStringLiteral("L'archivio non contiene nessuna scheda.");
+}
+
+QString nothingChosen()
+{
+    return QStringLiteral("Scegliere almeno una scheda da inserire nel pacchetto.");
+}
+
+QString pdfCancelled()
+{
+    return QStringLiteral("La stampa del pacchetto è stata annullata.");
+}
+
+QString pdfFailed()
+{
+    return QStringLiteral("Impossibile stampare il pacchetto.");
+}
+
+QString webCancelled()
+{
+    return QStringLiteral("La creazione della pagina web è stata annullata: non è stato lasciato nessun file.");
+}
+
+QString webFailed(const QString& reason)
+{
+    return QStringLiteral("Impossibile creare la pagina web del pacchetto.") + paragraph + reason;
+}
+
+QString webDone(const QString& folder)
+{
+    return QStringLiteral("La pagina web del pacchetto è stata creata nella cartella:") + paragraph + folder + paragraph
+        + QStringLiteral("Aprirla ora nel browser?");
+}
+
+QString galleryDone(const QString& folder)
+{
+    return QStringLiteral("La galleria web del book è stata creata nella cartella:") + paragraph + folder + paragraph
+        + QStringLiteral("Aprirla ora nel browser?");
+}
+
+} // namespace pacchettoWords
 
 class TestPacchetto : public ScriptedTestCase {
     Q_OBJECT
@@ -76,18 +125,18 @@ private:
             QVERIFY(window);
             steps(*window);
         });
-        QTest::mouseClick(editor->cmdPacchetto, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPacchetto"), Qt::LeftButton);
     }
 
     // Filters to the green eyes, ticks them, puts the tax code in.
     static void chooseGreenEyes(TfrmPacchetto& window)
     {
-        QTest::keyClicks(window.txtFiltro, QStringLiteral("verd"));
-        QTest::mouseClick(window.cmdSelezionaTutte, Qt::LeftButton);
-        window.txtFiltro->clear();
+        QTest::keyClicks(named<QLineEdit>(&window, "txtFiltro"), QStringLiteral("verd"));
+        QTest::mouseClick(named<QPushButton>(&window, "cmdSelezionaTutte"), Qt::LeftButton);
+        named<QLineEdit>(&window, "txtFiltro")->clear();
         window.fieldBox(field("CodFisc"))->setChecked(true);
-        QTest::keyClicks(window.txtCliente, QStringLiteral("Studio \"Alfa\"/Roma"));
-        window.txtNota->setPlainText(QStringLiteral("Casting <estate>"));
+        QTest::keyClicks(named<QLineEdit>(&window, "txtCliente"), QStringLiteral("Studio \"Alfa\"/Roma"));
+        named<QPlainTextEdit>(&window, "txtNota")->setPlainText(QStringLiteral("Casting <estate>"));
     }
 
     QString packageFolder() const { return dir->filePath(QStringLiteral("Pacchetti/Studio _Alfa_Roma_") + today()); }
@@ -105,27 +154,28 @@ private slots:
 
     void toolbarButtons()
     {
-        QVERIFY(editor->cmdPacchetto);
-        QVERIFY(!editor->cmdGalleria);
-        QCOMPARE(editor->cmdPacchetto->statusTip(),
+        QVERIFY(named<QToolButton>(editor, "cmdPacchetto"));
+        QVERIFY(!editor->findChild<QToolButton*>(QStringLiteral("cmdGalleria")));
+        QCOMPARE(named<QToolButton>(editor, "cmdPacchetto")->statusTip(),
             QStringLiteral("Prepara un pacchetto di schede da inviare a un cliente."));
-        QVERIFY(editor->cmdPacchetto->toolTip().contains(
-            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K).toString(QKeySequence::NativeText)));
+        QVERIFY(named<QToolButton>(editor, "cmdPacchetto")
+                    ->toolTip()
+                    .contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K).toString(QKeySequence::NativeText)));
         for (ArchiveKind kind : bookKinds()) {
             EditorFixture book(kind);
-            QVERIFY(!book.editor()->cmdPacchetto);
-            QVERIFY(book.editor()->cmdGalleria);
-            QCOMPARE(
-                book.editor()->cmdGalleria->statusTip(), QStringLiteral("Crea una galleria web del book fotografico."));
+            QVERIFY(!book.editor()->findChild<QToolButton*>(QStringLiteral("cmdPacchetto")));
+            QVERIFY(named<QToolButton>(book.editor(), "cmdGalleria"));
+            QCOMPARE(named<QToolButton>(book.editor(), "cmdGalleria")->statusTip(),
+                QStringLiteral("Crea una galleria web del book fotografico."));
         }
     }
 
     void anEmptyRegistryHasNothingToSend()
     {
-        QTest::mouseClick(editor->cmdPacchetto, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPacchetto"), Qt::LeftButton);
         QCOMPARE(user->dialogsRun(), 0);
         QCOMPARE(
-            user->messages(), onlyMessage(MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel));
+            user->messages(), onlyMessage(MessageKind::Information, pacchettoWords::emptyArchive(), Buttons::OkCancel));
     }
 
     // The list, the filter, the ticks and the count; nothing is made without a card.
@@ -133,31 +183,33 @@ private slots:
     {
         storeCards();
         openPackage([this](TfrmPacchetto& window) {
-            QCOMPARE(window.lstSchede->model()->rowCount(), 3);
-            QCOMPARE(window.lblScelte->text(), QStringLiteral("Schede scelte: 0 di 3"));
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->rowCount(), 3);
+            QCOMPARE(named<QLabel>(&window, "lblScelte")->text(), QStringLiteral("Schede scelte: 0 di 3"));
             // Defaults: physical in, personal out.
             QVERIFY(window.fieldBox(field("Altezza"))->isChecked());
             QVERIFY(window.fieldBox(field("Capelli"))->isChecked());
             QVERIFY(!window.fieldBox(field("CodFisc"))->isChecked());
             QVERIFY(!window.fieldBox(field("Iban"))->isChecked());
-            QVERIFY(window.chkFoto->isChecked());
+            QVERIFY(named<QCheckBox>(&window, "chkFoto")->isChecked());
 
-            QTest::mouseClick(window.cmdCreaWeb, Qt::LeftButton);
-            QTest::mouseClick(window.cmdCreaPdf, Qt::LeftButton);
-            QCOMPARE(user->messageTexts(), QStringList(2, packagetext::nothingChosen()));
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaWeb"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaPdf"), Qt::LeftButton);
+            QCOMPARE(user->messageTexts(), QStringList(2, pacchettoWords::nothingChosen()));
 
-            QTest::keyClicks(window.txtFiltro, QStringLiteral("verd"));
-            QCOMPARE(window.lstSchede->model()->rowCount(), 2);
-            QTest::mouseClick(window.cmdSelezionaTutte, Qt::LeftButton);
-            QCOMPARE(window.lblScelte->text(), QStringLiteral("Schede scelte: 2 di 3"));
-            window.txtFiltro->clear();
-            QCOMPARE(window.lstSchede->model()->rowCount(), 3);
-            QCOMPARE(window.lstSchede->model()->index(1, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
-            QCOMPARE(window.lstSchede->model()->index(2, 0).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
-            QTest::keyClicks(window.txtFiltro, QStringLiteral("Nicol"));
-            QTest::mouseClick(window.cmdDeselezionaTutte, Qt::LeftButton);
-            QCOMPARE(window.lblScelte->text(), QStringLiteral("Schede scelte: 1 di 3"));
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::keyClicks(named<QLineEdit>(&window, "txtFiltro"), QStringLiteral("verd"));
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->rowCount(), 2);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdSelezionaTutte"), Qt::LeftButton);
+            QCOMPARE(named<QLabel>(&window, "lblScelte")->text(), QStringLiteral("Schede scelte: 2 di 3"));
+            named<QLineEdit>(&window, "txtFiltro")->clear();
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->rowCount(), 3);
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->index(1, 0).data(Qt::CheckStateRole).toInt(),
+                int(Qt::Unchecked));
+            QCOMPARE(named<QListView>(&window, "lstSchede")->model()->index(2, 0).data(Qt::CheckStateRole).toInt(),
+                int(Qt::Checked));
+            QTest::keyClicks(named<QLineEdit>(&window, "txtFiltro"), QStringLiteral("Nicol"));
+            QTest::mouseClick(named<QPushButton>(&window, "cmdDeselezionaTutte"), Qt::LeftButton);
+            QCOMPARE(named<QLabel>(&window, "lblScelte")->text(), QStringLiteral("Schede scelte: 1 di 3"));
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
             QVERIFY(!window.isVisible());
         });
         QCOMPARE(user->dialogsRun(), 1);
@@ -179,21 +231,19 @@ private slots:
         user->queueAnswer(open);
         openPackage([](TfrmPacchetto& window) {
             chooseGreenEyes(window);
-            QTest::mouseClick(window.cmdCreaWeb, Qt::LeftButton);
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaWeb"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
         });
         const QString folder = packageFolder();
         QVERIFY2(QFileInfo(folder + QStringLiteral("/index.html")).isFile(), qPrintable(folder));
         QCOMPARE(user->messages(),
             onlyMessage(
-                MessageKind::Confirmation, packagetext::webDone(QDir::toNativeSeparators(folder)), Buttons::YesNo));
+                MessageKind::Confirmation, pacchettoWords::webDone(QDir::toNativeSeparators(folder)), Buttons::YesNo));
         QCOMPARE(user->works().size(), 1);
         QCOMPARE(user->works().constFirst().maximum, 2);
         QCOMPARE(user->works().constFirst().done, 2);
-        QCOMPARE(user->shellCommands(),
-            open == Answer::Yes ? QStringList { QLatin1Char('"')
-                + QDir::toNativeSeparators(folder + QStringLiteral("/index.html")) + QLatin1Char('"') }
-                                : QStringList());
+        QCOMPARE(user->openedFiles(),
+            open == Answer::Yes ? QStringList { folder + QStringLiteral("/index.html") } : QStringList());
 
         const QString index = QString::fromUtf8(readBytes(folder + QStringLiteral("/index.html")));
         QVERIFY(index.contains(QLatin1String("Pacchetto per Studio &quot;Alfa&quot;/Roma")));
@@ -215,11 +265,11 @@ private slots:
         user->cancelWorkAt(1);
         openPackage([](TfrmPacchetto& window) {
             chooseGreenEyes(window);
-            QTest::mouseClick(window.cmdCreaWeb, Qt::LeftButton);
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaWeb"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
         });
         QCOMPARE(
-            user->messages(), onlyMessage(MessageKind::Information, packagetext::webCancelled(), Buttons::OkCancel));
+            user->messages(), onlyMessage(MessageKind::Information, pacchettoWords::webCancelled(), Buttons::OkCancel));
         QCOMPARE(QDir(dir->filePath(QStringLiteral("Pacchetti"))).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
             QStringList());
 
@@ -228,14 +278,14 @@ private slots:
         writeBytes(dir->filePath(QStringLiteral("Pacchetti")), "not a folder");
         openPackage([](TfrmPacchetto& window) {
             chooseGreenEyes(window);
-            QTest::mouseClick(window.cmdCreaWeb, Qt::LeftButton);
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaWeb"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
         });
         QCOMPARE(user->messages().size(), 1);
         QCOMPARE(user->messages().constFirst().kind, MessageKind::Error);
-        QVERIFY(user->messages().constFirst().text.startsWith(packagetext::webFailed(QString())));
-        QVERIFY(user->messages().constFirst().text.size() > packagetext::webFailed(QString()).size());
-        QVERIFY(user->shellCommands().isEmpty());
+        QVERIFY(user->messages().constFirst().text.startsWith(pacchettoWords::webFailed(QString())));
+        QVERIFY(user->messages().constFirst().text.size() > pacchettoWords::webFailed(QString()).size());
+        QVERIFY(user->openedFiles().isEmpty());
     }
 
     // The PDF: a cover and a comp card per chosen card, the chosen fields only,
@@ -247,8 +297,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("printed") << 0 << ReportOutcome::Done << QString();
         QTest::newRow("print dialog cancelled") << 0 << ReportOutcome::Cancelled << QString();
-        QTest::newRow("stopped at the second page") << 2 << ReportOutcome::Done << packagetext::pdfCancelled();
-        QTest::newRow("printer failed") << 0 << ReportOutcome::Failed << packagetext::pdfFailed();
+        QTest::newRow("stopped at the second page") << 2 << ReportOutcome::Done << pacchettoWords::pdfCancelled();
+        QTest::newRow("printer failed") << 0 << ReportOutcome::Failed << pacchettoWords::pdfFailed();
     }
     void pdfPackage()
     {
@@ -261,8 +311,8 @@ private slots:
         user->queueReportOutcome(printed);
         openPackage([](TfrmPacchetto& window) {
             chooseGreenEyes(window);
-            QTest::mouseClick(window.cmdCreaPdf, Qt::LeftButton);
-            QTest::mouseClick(window.cmdChiudi, Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdCreaPdf"), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(&window, "cmdChiudi"), Qt::LeftButton);
         });
         QCOMPARE(user->messageTexts(), message.isEmpty() ? QStringList() : QStringList { message });
         QCOMPARE(user->reports().size(), 1);
@@ -301,11 +351,11 @@ private slots:
             values[layouts::book.indexOf("Titolo")] = QStringLiteral("Secondo");
             archive.append(values);
             book.user().queueAnswer(Answer::No);
-            QTest::mouseClick(book.editor()->cmdGalleria, Qt::LeftButton);
+            QTest::mouseClick(named<QToolButton>(book.editor(), "cmdGalleria"), Qt::LeftButton);
             const QString folder = book.filePath(QStringLiteral("Gallerie/")
                 + package::safeFileName(EditorFixture::bookName.trimmed(), QString()) + u'_' + today());
             QCOMPARE(book.user().messages(),
-                onlyMessage(MessageKind::Confirmation, packagetext::galleryDone(QDir::toNativeSeparators(folder)),
+                onlyMessage(MessageKind::Confirmation, pacchettoWords::galleryDone(QDir::toNativeSeparators(folder)),
                     Buttons::YesNo));
             const QString first = QString::fromUtf8(readBytes(folder + QStringLiteral("/foto-1.html")));
             QVERIFY(first.contains(QLatin1String("Primo &lt;scatto&gt;")));
@@ -319,9 +369,9 @@ private slots:
     {
         for (ArchiveKind kind : bookKinds()) {
             EditorFixture book(kind);
-            QTest::mouseClick(book.editor()->cmdGalleria, Qt::LeftButton);
+            QTest::mouseClick(named<QToolButton>(book.editor(), "cmdGalleria"), Qt::LeftButton);
             QCOMPARE(book.user().messages(),
-                onlyMessage(MessageKind::Information, editortext::emptyArchive(), Buttons::OkCancel));
+                onlyMessage(MessageKind::Information, pacchettoWords::emptyArchive(), Buttons::OkCancel));
             QVERIFY(!QFileInfo::exists(book.filePath(QStringLiteral("Gallerie"))));
         }
     }

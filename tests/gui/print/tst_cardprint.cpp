@@ -1,19 +1,25 @@
 #include "gui/editor/CardEditor.h"
 #include "gui/print/CardPrintWindow.h"
+#include "gui/print/TfrmAnteprimaAnagrafica.h"
 #include "gui/print/TfrmStampaAnagrafica.h"
+#include "support/CauseWords.h"
 #include "support/EditorFixture.h"
 #include "support/OutputPress.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
+#include <cerrno>
 
 using namespace lumidex;
 using namespace lumidex::test;
@@ -53,8 +59,10 @@ private:
             auto* window = qobject_cast<CardPrintWindow*>(&dialog);
             QVERIFY(window);
             shownLogo = window->logo();
-            logoLabelFilled = !window->imgLogo->pixmap().isNull();
-            QTest::mouseClick(press == OutputPress::Stampa ? window->btnStampa : window->btnAnnulla, Qt::LeftButton);
+            logoLabelFilled = !named<QLabel>(window, "imgLogo")->pixmap().isNull();
+            QTest::mouseClick(press == OutputPress::Stampa ? named<QPushButton>(window, "btnStampa")
+                                                           : named<QAbstractButton>(window, "btnAnnulla"),
+                Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
     }
@@ -126,7 +134,7 @@ private slots:
             QCOMPARE(temp->pixmap().size(), QSize(297, 184));
             QTest::mouseClick(stampa, Qt::LeftButton);
         });
-        click(preview ? editor->cmdAnteprima : editor->cmdStampa);
+        click(preview ? named<QToolButton>(editor, "cmdAnteprima") : named<QToolButton>(editor, "cmdStampa"));
 
         QCOMPARE(user->dialogClasses(), QStringList { className });
         QCOMPARE(user->reports().size(), 1);
@@ -138,8 +146,7 @@ private slots:
 
     void registryPrintsWhatTheEditorShowsTrimmed()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         open(ArchiveKind::Registry);
         // Typed and never saved.
         edit("txtNome")->setText(QStringLiteral("  Anna Rossi "));
@@ -147,7 +154,7 @@ private slots:
         edit("txtLingue")->setText(QStringLiteral("Inglese "));
         edit("txtNote")->setText(QStringLiteral("[Nome] il [DATE]"));
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
 
         const QList<PdfWord> words = printedWords();
         const PdfWord milano = findWord(words, QStringLiteral("Milano"));
@@ -159,7 +166,7 @@ private slots:
         QVERIFY(pdfPageText(words, 0).startsWith(QStringLiteral("Anna Rossi LUOGO DI NASCITA")));
         // The editor keeps its card as it was.
         QCOMPARE(edit("txtNome")->text(), QStringLiteral("  Anna Rossi "));
-        QVERIFY(editor->lblPosizione->text().isEmpty());
+        QVERIFY(named<QLabel>(editor, "lblPosizione")->text().isEmpty());
     }
 
     void bookEntryPrintsBookNameAndShootingDate_data()
@@ -175,8 +182,7 @@ private slots:
 
     void bookEntryPrintsBookNameAndShootingDate()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         QFETCH(ArchiveKind, kind);
         QFETCH(QString, date);
         QFETCH(QString, header);
@@ -185,7 +191,7 @@ private slots:
         edit("txtData")->setText(date);
         edit("txtLocation")->setText(QStringLiteral("Portofino"));
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
 
         const QString text = pdfPageText(printedWords(), 0);
         QVERIFY2(text.startsWith(header), qPrintable(text));
@@ -197,15 +203,15 @@ private slots:
         open(ArchiveKind::Registry);
         // A new card shows the placeholder: that is what prints.
         pressOnShow(OutputPress::Stampa);
-        click(editor->cmdStampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
         QCOMPARE(shownLogo, editor->photo().image());
         QVERIFY(logoLabelFilled);
 
         const QString photo = dir->filePath(QStringLiteral("ritratto.jpg"));
         writeBytes(photo, encodeJpeg(markedImage(QSize(120, 200), Qt::red), 95));
         user->queueOpenFileName(photo);
-        click(editor->btnCaricaFoto);
-        click(editor->cmdAnteprima);
+        click(named<QToolButton>(editor, "btnCaricaFoto"));
+        click(named<QToolButton>(editor, "cmdAnteprima"));
         QCOMPARE(shownLogo.size(), QSize(120, 200));
         QCOMPARE(shownLogo, editor->photo().image());
         QCOMPARE(user->reports().size(), 2);
@@ -222,7 +228,97 @@ private slots:
         });
         user->runDialog(window);
         QCOMPARE(shownLogo.size(), QSize(297, 184));
-        QCOMPARE(shownLogo, window.imgTemp->pixmap().toImage().convertToFormat(shownLogo.format()));
+        QCOMPARE(shownLogo, named<QLabel>(&window, "imgTemp")->pixmap().toImage().convertToFormat(shownLogo.format()));
+    }
+
+    // A photo that cannot be brought down to what its box prints (a picture too
+    // large for the memory at hand) is no reason to print another picture in its
+    // place: the print fails with the window's warning, and nothing is printed.
+    void aPhotoThatCannotBeMadeReadyFailsThePrint_data()
+    {
+        QTest::addColumn<bool>("preview");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("print") << false << printMessage;
+        QTest::newRow("preview") << true << previewMessage;
+    }
+    void aPhotoThatCannotBeMadeReadyFailsThePrint()
+    {
+        QFETCH(bool, preview);
+        QFETCH(QString, message);
+        // A hundred million pixels a row: reducing it needs a picture wider than
+        // any the program may make.
+        QImage photo(100'000'000, 2, QImage::Format_Mono);
+        QVERIFY(!photo.isNull());
+        photo.fill(1);
+        QTest::ignoreMessage(QtWarningMsg, "QImage: out of memory, returning null image");
+        std::unique_ptr<CardPrintWindow> window;
+        if (preview)
+            window = std::make_unique<TfrmAnteprimaAnagrafica>();
+        else
+            window = std::make_unique<TfrmStampaAnagrafica>();
+        window->setCard(report::CardValues { {}, QString(), photo });
+        bool taken = true;
+        user->onDialog([&](QDialog& dialog) {
+            taken = static_cast<CardPrintWindow&>(dialog).photoTaken();
+            QTest::mouseClick(named<QPushButton>(&static_cast<CardPrintWindow&>(dialog), "btnStampa"), Qt::LeftButton);
+        });
+        user->runDialog(*window);
+        QVERIFY(!taken);
+        QVERIFY(user->reports().isEmpty());
+        QCOMPARE(user->messages(), onlyMessage(MessageKind::Warning, message, Buttons::OkCancel));
+        QVERIFY(!window->isVisible());
+    }
+
+    // Printed into a file, the card takes the place of the file that was there
+    // only once it is whole; a file that cannot be written fails the print.
+    void printIntoAFile_data()
+    {
+        QTest::addColumn<bool>("folderInItsPlace");
+        QTest::newRow("written") << false;
+        QTest::newRow("a folder in the file's place") << true;
+    }
+    void printIntoAFile()
+    {
+        QFETCH(bool, folderInItsPlace);
+        open(ArchiveKind::Registry);
+        edit("txtNome")->setText(QStringLiteral("Anna Rossi"));
+        const QString target = dir->filePath(QStringLiteral("scheda.pdf"));
+        const QByteArray previous("%PDF-1.4 la scheda di ieri\n%%EOF\n");
+        if (folderInItsPlace)
+            QVERIFY(QDir().mkdir(target));
+        else
+            writeBytes(target, previous);
+        user->printIntoFile(target);
+        pressOnShow(OutputPress::Stampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
+
+        QCOMPARE(user->reports().size(), 1);
+        if (folderInItsPlace) {
+            QCOMPARE(user->messages(),
+                onlyMessage(MessageKind::Warning, causewords::withCause(printMessage, causewords::folderInTheWay()),
+                    Buttons::OkCancel));
+            QVERIFY(QFileInfo(target).isDir());
+            return;
+        }
+        QVERIFY(user->messages().isEmpty());
+        const QByteArray written = readBytes(target);
+        QVERIFY(written.startsWith("%PDF-"));
+        QVERIFY(written != previous);
+        if (!canReadPdf())
+            QSKIP("poppler-utils is not installed");
+        QVERIFY(pdfPageText(pdfWords(target), 0).startsWith(QStringLiteral("Anna Rossi LUOGO DI NASCITA")));
+    }
+
+    // A failure whose cause is known says it after the window's own words.
+    void aFailureWithItsCauseSaysIt()
+    {
+        open(ArchiveKind::MenBook);
+        user->queueReportOutcome(ReportOutcome::Failed, FailureCause::fromSystem(ENOSPC));
+        pressOnShow(OutputPress::Stampa);
+        click(named<QToolButton>(editor, "cmdStampa"));
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Warning, printMessage + QStringLiteral("\r\n\r\nSpazio esaurito sul disco."),
+                Buttons::OkCancel));
     }
 
     void cameraSizedPhotoPrintsReducedAndWithoutFailure()
@@ -270,7 +366,7 @@ private slots:
         // Either answer to the warning leads to the same end.
         user->queueAnswer(Answer::Cancel);
         pressOnShow(press);
-        click(preview ? editor->cmdAnteprima : editor->cmdStampa);
+        click(preview ? named<QToolButton>(editor, "cmdAnteprima") : named<QToolButton>(editor, "cmdStampa"));
 
         QCOMPARE(user->dialogsRun(), 1);
         QCOMPARE(user->reports().size(), reports);

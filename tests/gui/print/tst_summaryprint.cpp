@@ -1,11 +1,15 @@
 #include "common/Formatting.h"
 #include "gui/print/SummaryPrint.h"
+#include "support/CauseWords.h"
 #include "support/PdfReadBack.h"
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QWidget>
 #include <QtTest>
 
@@ -29,8 +33,6 @@ QString progressLabel(int page, int pages)
 
 } // namespace
 
-Q_DECLARE_METATYPE(lumidex::Answer)
-
 class TestSummaryPrint : public ScriptedTestCase {
     Q_OBJECT
 
@@ -47,8 +49,7 @@ private:
 private slots:
     void summaryPrintsTitleListingAndDatedFooter()
     {
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         QStringList lines;
         for (int i = 1; i <= 150; ++i)
             lines << QStringLiteral("Persona%1  Sesso: F  Cittadinanza: Italiana").arg(i, 3, 10, QLatin1Char('0'));
@@ -130,16 +131,19 @@ private slots:
         QTest::addColumn<QStringList>("pageEnds");
         QTest::newRow("three pages") << 150 << 0 << QStringList()
                                      << QStringList { "Persona0053 Sesso: F", "Persona0109 Sesso: F",
-                                            "Stampa eseguita in data " + formatShortDate(QDate::currentDate()) };
+                                            QStringLiteral("Stampa eseguita in data ")
+                                                + formatShortDate(QDate::currentDate()) };
         QStringList fivePages;
         for (int page = 1; page <= 5; ++page)
             fivePages << progressLabel(page, 5);
         QTest::newRow("five pages") << 270 << 0 << fivePages
                                     << QStringList { "Persona0053 Sesso: F", "Persona0109 Sesso: F",
                                            "Persona0165 Sesso: F", "Persona0221 Sesso: F",
-                                           "Stampa eseguita in data " + formatShortDate(QDate::currentDate()) };
+                                           QStringLiteral("Stampa eseguita in data ")
+                                               + formatShortDate(QDate::currentDate()) };
         QTest::newRow("Annulla during the second page")
-            << 270 << 2 << fivePages.mid(0, 2) << QStringList { "Persona0053 Sesso: F", "Persona0109 Sesso: F" };
+            << 270 << 2 << fivePages.mid(0, 2)
+            << QStringList { QStringLiteral("Persona0053 Sesso: F"), QStringLiteral("Persona0109 Sesso: F") };
     }
 
     void pagesGoByAndAnnullaStopsAfterThePageInHand()
@@ -165,14 +169,70 @@ private slots:
         // A print the user stopped is neither a failure nor news.
         QVERIFY(user->messages().isEmpty());
         QVERIFY(owner->isVisible());
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         // The pages printed are whole, down to their last line.
         const QList<PdfWord> words = pdfWords(user->reports().first().pdfPath);
         QStringList ends;
         for (int page = 0; !pdfPageText(words, page).isEmpty(); ++page)
             ends << pdfPageText(words, page).right(pageEnds.value(page).size());
         QCOMPARE(ends, pageEnds);
+    }
+
+    // The user printed into a file that was already there. "Annulla" during
+    // the pages keeps that file as it was, byte for byte; a print to its end
+    // puts the whole summary in its place.
+    void printIntoAFileReplacesItOnlyWhenWhole_data()
+    {
+        QTest::addColumn<int>("cancelAt");
+        QTest::newRow("Annulla during the second page") << 2;
+        QTest::newRow("Annulla with one page to go") << 4;
+        QTest::newRow("every page") << 0;
+    }
+    void printIntoAFileReplacesItOnlyWhenWhole()
+    {
+        QFETCH(int, cancelAt);
+        const QString target = dir->filePath(QStringLiteral("riepilogo.pdf"));
+        const QByteArray previous("%PDF-1.4 il riepilogo di ieri\n%%EOF\n");
+        writeBytes(target, previous);
+        user->printIntoFile(target);
+        if (cancelAt > 0)
+            user->cancelWorkAt(cancelAt);
+        printSummary(owner.get(), QStringLiteral("Riepilogo foto in book fotografico"), listing(270));
+
+        QVERIFY(user->messages().isEmpty());
+        QCOMPARE(user->reports().size(), 1);
+        QCOMPARE(user->reports().first().pdfPath, target);
+        QCOMPARE(
+            QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList { QStringLiteral("riepilogo.pdf") });
+        if (cancelAt > 0) {
+            QCOMPARE(readBytes(target), previous);
+            return;
+        }
+        const QByteArray written = readBytes(target);
+        QVERIFY(written.startsWith("%PDF-"));
+        if (!canReadPdf())
+            QSKIP("poppler-utils is not installed");
+        const QList<PdfWord> words = pdfWords(target);
+        QVERIFY(pdfPageText(words, 4).endsWith(
+            QStringLiteral("Stampa eseguita in data ") + formatShortDate(QDate::currentDate())));
+    }
+
+    // A file that cannot take the summary (a folder stands in its place) is a
+    // failed print, told as any failure nobody expected.
+    void aFileThatCannotBeWrittenIsAFailedPrint()
+    {
+        const QString target = dir->filePath(QStringLiteral("riepilogo.pdf"));
+        QVERIFY(QDir().mkdir(target));
+        user->printIntoFile(target);
+        printSummary(owner.get(), QStringLiteral("Riepilogo foto in book fotografico"), listing(10));
+        QCOMPARE(user->messages().size(), 1);
+        QCOMPARE(user->messages().first().kind, MessageKind::Error);
+        QCOMPARE(user->messages().first().text,
+            causewords::withCause(
+                QStringLiteral("Stampa del riepilogo non riuscita: la stampante non ha accettato le pagine di "
+                               "\"Riepilogo dati\"."),
+                causewords::folderInTheWay()));
+        QVERIFY(QFileInfo(target).isDir());
     }
 
     void failedPrintEndsAsAnUnexpectedError()

@@ -73,7 +73,7 @@ private slots:
     {
         f->fillRequired();
         edit(QStringLiteral("txtSesso"))->setText(QStringLiteral("X"));
-        click(editor()->cmdSalva);
+        click(named<QToolButton>(editor(), "cmdSalva"));
         QCOMPARE(f->lastMessage().kind, MessageKind::Information);
         QCOMPARE(f->stored(1).at(1), QStringLiteral("X"));
     }
@@ -270,10 +270,10 @@ private slots:
                 QCOMPARE(editor()->field(i)->cursorPosition(), 0);
             }
         };
-        click(editor()->cmdPrimo);
+        click(named<QToolButton>(editor(), "cmdPrimo"));
         shownAsStored();
-        click(editor()->cmdNuovo);
-        click(editor()->cmdAvanti);
+        click(named<QToolButton>(editor(), "cmdNuovo"));
+        click(named<QToolButton>(editor(), "cmdAvanti"));
         shownAsStored();
         // The search window puts its card on screen the same way.
         QVERIFY(editor()->showStoredCard({ 1, stored }));
@@ -325,7 +325,7 @@ private slots:
             named<QLineEdit>(&dialog, field)->setText(QStringLiteral("ZZZ"));
             named<QPushButton>(&dialog, QStringLiteral("btnChiudi"))->click();
         });
-        click(editor()->btnCodFisc);
+        click(named<QToolButton>(editor(), "btnCodFisc"));
         QCOMPARE(user().dialogClasses(), QStringList { window });
         QCOMPARE(seen, handed);
         QCOMPARE(owner, editor());
@@ -382,22 +382,52 @@ private slots:
     void emailButtonOpensTheMailProgram_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("recipient");
         QTest::newRow("address") << " anna.rossi@example.it "
-                                 << "\"mailto:anna.rossi@example.it\"";
+                                 << "mailto:anna.rossi@example.it"
+                                 << "anna.rossi@example.it";
         QTest::newRow("no address") << ""
-                                    << "\"mailto:\"";
+                                    << "mailto:"
+                                    << "";
+        // Whatever is typed is the address, never a subject or a part of a page.
+        QTest::newRow("question mark and hash") << "anna?subject=x#y@example.it"
+                                                << "mailto:anna%3Fsubject=x%23y@example.it"
+                                                << "anna?subject=x#y@example.it";
     }
 
     void emailButtonOpensTheMailProgram()
     {
         QFETCH(QString, address);
-        QFETCH(QString, command);
+        QFETCH(QString, link);
+        QFETCH(QString, recipient);
         edit(QStringLiteral("txtEmail"))->setText(address);
-        click(editor()->btnEmail);
-        QCOMPARE(user().shellCommands(), QStringList { command });
+        click(named<QToolButton>(editor(), "btnEmail"));
+        QCOMPARE(user().openedUrls().size(), 1);
+        const QUrl opened = user().openedUrls().constFirst();
+        QCOMPARE(opened.toString(QUrl::FullyEncoded), link);
+        QCOMPARE(opened.path(QUrl::FullyDecoded), recipient);
+        QVERIFY(!opened.hasQuery());
+        QVERIFY(!opened.hasFragment());
         QVERIFY(user().messages().isEmpty());
         QCOMPARE(user().dialogsRun(), 0);
+    }
+
+    // The mail program could not be started: the user hears it, and the card
+    // stays as it was.
+    void emailButtonSaysWhenNoMailProgramOpens()
+    {
+        edit(QStringLiteral("txtEmail"))->setText(QStringLiteral("anna.rossi@example.it"));
+        user().refuseOpens();
+        click(named<QToolButton>(editor(), "btnEmail"));
+        QCOMPARE(user().openedUrls().size(), 1);
+        QCOMPARE(user().messages(),
+            onlyMessage(MessageKind::Warning,
+                QString::fromUtf8("Attenzione: non è stato possibile aprire un nuovo messaggio di posta "
+                                  "elettronica.\r\n\r\nVerificare che nel sistema sia configurato un programma "
+                                  "di posta."),
+                Buttons::Ok));
+        QCOMPARE(edit(QStringLiteral("txtEmail"))->text(), QStringLiteral("anna.rossi@example.it"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "gui/search/SearchWindow.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
+#include "support/TestHelpers.h"
 
 #include <QItemSelectionModel>
 #include <QLineEdit>
@@ -55,7 +56,7 @@ void runSearch(SearchWindow& window, const QMap<QString, QString>& criteria)
 {
     for (auto it = criteria.begin(); it != criteria.end(); ++it)
         window.findChild<QLineEdit*>(it.key())->setText(it.value());
-    QTest::mouseClick(window.btnCerca, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(&window, "btnCerca"), Qt::LeftButton);
 }
 
 int rowStartingWith(const SearchWindow& window, const QString& start)
@@ -70,7 +71,7 @@ int rowStartingWith(const SearchWindow& window, const QString& start)
 
 void doubleClickRow(SearchWindow& window, int row)
 {
-    QListView* list = window.lstRecords;
+    QListView* list = named<QListView>(&window, "lstRecords");
     const QModelIndex index = list->model()->index(row, 0);
     list->scrollTo(index);
     const QPoint at = list->visualRect(index).center();
@@ -81,7 +82,7 @@ void doubleClickRow(SearchWindow& window, int row)
 
 int selectedRow(const SearchWindow& window)
 {
-    const QModelIndexList rows = window.lstRecords->selectionModel()->selectedRows();
+    const QModelIndexList rows = named<QListView>(&window, "lstRecords")->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 

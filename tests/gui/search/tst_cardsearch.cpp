@@ -2,10 +2,13 @@
 
 #include "gui/search/SearchWindow.h"
 #include "storage/Archive.h"
+#include "storage/ArchiveError.h"
 #include "storage/Layouts.h"
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
+#include "support/TestRecords.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,9 +17,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <fcntl.h>
 
 using namespace lumidex;
 using namespace lumidex::test;
@@ -62,6 +67,19 @@ private:
         }
         return {};
     }
+    // What the search window's memory label shows for the editor that opened it.
+    QString memoryWords() const
+    {
+        switch (f->kind()) {
+        case ArchiveKind::Registry:
+            return QStringLiteral("anagrafica");
+        case ArchiveKind::MenBook:
+            return QStringLiteral("bookuomini");
+        case ArchiveKind::WomenBook:
+            return QStringLiteral("bookdonne");
+        }
+        return {};
+    }
     void seed(const QList<QStringList>& records) const { writeRecords(f->archivePath(), f->layout(), records); }
     void writePhoto(int position, const QColor& colour) const
     {
@@ -80,7 +98,7 @@ private:
             doubleClickRow(window, row);
             QVERIFY(!window.isVisible());
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QCOMPARE(user->dialogsRun(), 1);
     }
     // A pixel of the photo's own colour, away from its dark mark in the corner.
@@ -110,7 +128,8 @@ private slots:
     {
         QFETCH(ArchiveKind, kind);
         open(kind);
-        const QList<QStringList> records { record("Zeno", "Roma"), record("Anna", "Rimini"), record("Bruno") };
+        const QList<QStringList> records { record(QStringLiteral("Zeno"), QStringLiteral("Roma")),
+            record(QStringLiteral("Anna"), QStringLiteral("Rimini")), record(QStringLiteral("Bruno")) };
         seed(records);
         writePhoto(2, QColor(0x20, 0xA0, 0x40));
         const QByteArray archiveBefore = readBytes(editor->archivePath());
@@ -118,17 +137,17 @@ private slots:
         QString marker;
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
-            marker = window.lblMemory->text();
+            marker = named<QLabel>(&window, "lblMemory")->text();
             runSearch(window);
-            doubleClickRow(window, rowStartingWith(window, "Anna"));
+            doubleClickRow(window, rowStartingWith(window, QStringLiteral("Anna")));
             QCOMPARE(window.result(), int(QDialog::Accepted));
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
 
         QCOMPARE(user->dialogClasses(), QStringList { windowClass() });
-        QCOMPARE(marker, editor->cardMarker());
+        QCOMPARE(marker, memoryWords());
         QVERIFY(user->messages().isEmpty());
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
         QCOMPARE(editor->currentValues(), trimmedValues(records.at(1)));
         QVERIFY(!editor->photo().showsPlaceholder());
         QVERIFY(near(photoColour(), QColor(0x20, 0xA0, 0x40)));
@@ -152,7 +171,7 @@ private slots:
         writePhoto(3, QColor(0xC0, 0x30, 0x30));
 
         chooseLineOf("Anna");
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("3"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("3"));
         QCOMPARE(editor->field(hidden)->text(), QStringLiteral("dopo"));
         QVERIFY(near(photoColour(), QColor(0xC0, 0x30, 0x30)));
     }
@@ -162,7 +181,7 @@ private slots:
         open(ArchiveKind::Registry);
         seed({ record("Anna") });
         chooseLineOf("Anna");
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(editor->photo().showsPlaceholder());
         QCOMPARE(editor->photo().image(), editor->photo().placeholder());
     }
@@ -173,21 +192,88 @@ private slots:
         QFETCH(ArchiveKind, kind);
         open(kind);
         seed({ record("Anna"), record("Bruno") });
-        QTest::mouseClick(editor->cmdPrimo, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPrimo"), Qt::LeftButton);
         const QStringList shown = editor->currentValues();
 
         // Someone else changes the card while the list is on screen.
         chooseLineOf(
             "Bruno", [this](SearchWindow&) { Archive(f->archivePath(), f->layout()).write(2, record("Bruna")); });
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
         QCOMPARE(editor->currentValues(), shown);
         QVERIFY(user->messages().isEmpty());
+    }
+
+    // The archive cannot be read again when the user picks a line: the window
+    // closes as always, the editor keeps its card, and the user hears why.
+    void aReadFailureOnTheDoubleClickIsTold_data()
+    {
+        QTest::addColumn<ArchiveKind>("kind");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QString>("cause");
+        const QString lockedText = QString::fromUtf8("Il file è bloccato da un altro computer.");
+        const QString folderText = QString::fromUtf8("Al posto del file c'è una cartella, o al posto della cartella "
+                                                     "un file.");
+        QTest::newRow("registry, kept by another program") << ArchiveKind::Registry << true << lockedText;
+        QTest::newRow("men's book, kept by another program") << ArchiveKind::MenBook << true << lockedText;
+        QTest::newRow("registry, a folder in its place") << ArchiveKind::Registry << false << folderText;
+        QTest::newRow("women's book, a folder in its place") << ArchiveKind::WomenBook << false << folderText;
+    }
+    void aReadFailureOnTheDoubleClickIsTold()
+    {
+        QFETCH(ArchiveKind, kind);
+        QFETCH(bool, locked);
+        QFETCH(QString, cause);
+        open(kind);
+        seed({ record("Anna"), record("Bruno") });
+        QTest::mouseClick(named<QToolButton>(editor, "cmdPrimo"), Qt::LeftButton);
+        const QStringList shown = editor->currentValues();
+
+        Archive::setDefaultLockTimeout(200);
+        const auto restore = qScopeGuard([] { Archive::setDefaultLockTimeout(Archive::lockTimeoutMs); });
+        QFile other(f->archivePath());
+        chooseLineOf("Bruno", [&](SearchWindow&) {
+            if (locked) {
+                // Another program instance on the same folder holds the archive.
+                QVERIFY(other.open(QIODevice::ReadWrite));
+                struct flock region = {};
+                region.l_type = F_WRLCK;
+                region.l_whence = SEEK_SET;
+                QCOMPARE(::fcntl(other.handle(), F_OFD_SETLK, &region), 0);
+            } else {
+                QVERIFY(QFile::rename(f->archivePath(), f->archivePath() + QStringLiteral(".spostato")));
+                QVERIFY(QDir().mkdir(f->archivePath()));
+            }
+        });
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Plain, archiveAccessText() + QStringLiteral("\r\n\r\n") + cause, Buttons::Ok));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
+        QCOMPARE(editor->currentValues(), shown);
+    }
+
+    // A card found before the read failed still goes to the editor, and the
+    // user hears that the archive was not read to its end.
+    void aCardFoundBeforeTheFailureStillLoads()
+    {
+        open(ArchiveKind::Registry);
+        seed({ record(QStringLiteral("Anna")), record(QStringLiteral("Bruno")) });
+        chooseLineOf(QStringLiteral("Bruno"), [&](SearchWindow& window) {
+            window.setRecordSource([this](int, const RecordVisit& visit) {
+                visitRecord(visit, layouts::registry, 1, record(QStringLiteral("Anna")));
+                visitRecord(visit, layouts::registry, 2, record(QStringLiteral("Bruno")));
+                throw ArchiveError(QStringLiteral("Input/output error"), FailureCause::fromSystem(EIO));
+            });
+        });
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Plain,
+                archiveAccessText() + QStringLiteral("\r\n\r\nErrore di lettura o scrittura sul disco."), Buttons::Ok));
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
+        QCOMPARE(editor->field(0)->text(), QStringLiteral("Bruno"));
     }
 
     void aDoubleClickWithoutSelectionClosesSilently()
     {
         open(ArchiveKind::MenBook);
-        seed({ record("Alba") });
+        seed({ record(QStringLiteral("Alba")) });
         bool closed = false;
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
@@ -195,9 +281,9 @@ private slots:
             window.lstRecordsDblClick();
             closed = !window.isVisible();
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QVERIFY(closed);
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
         QCOMPARE(editor->field(0)->text(), QString());
         QVERIFY(user->messages().isEmpty());
     }
@@ -214,64 +300,64 @@ private slots:
             auto& window = static_cast<SearchWindow&>(dialog);
             runSearch(window);
             QVERIFY(window.listedLines().isEmpty());
-            QTest::mouseDClick(window.lstRecords->viewport(), Qt::LeftButton, {}, QPoint(40, 20));
+            QTest::mouseDClick(named<QListView>(&window, "lstRecords")->viewport(), Qt::LeftButton, {}, QPoint(40, 20));
             closed = !window.isVisible();
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QVERIFY(closed);
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
         QVERIFY(user->messages().isEmpty());
     }
 
     void enterOnALineLoadsItToo()
     {
         open(ArchiveKind::Registry);
-        seed({ record("Anna"), record("Bruno") });
+        seed({ record(QStringLiteral("Anna")), record(QStringLiteral("Bruno")) });
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
             runSearch(window);
-            window.txtTrova->setText(QStringLiteral("bruno"));
-            QTest::mouseClick(window.btnTrova, Qt::LeftButton);
-            window.lstRecords->setFocus();
-            QTest::keyClick(window.lstRecords, Qt::Key_Return);
+            named<QLineEdit>(&window, "txtTrova")->setText(QStringLiteral("bruno"));
+            QTest::mouseClick(named<QPushButton>(&window, "btnTrova"), Qt::LeftButton);
+            named<QListView>(&window, "lstRecords")->setFocus();
+            QTest::keyClick(named<QListView>(&window, "lstRecords"), Qt::Key_Return);
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
-        QCOMPARE(editor->lblPosizione->text(), QStringLiteral("2"));
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("2"));
     }
 
-    void theMarkerDecidesWhichEditorIsWritten_data()
+    // The window serves the editor of its kind; words written into its memory
+    // label change nothing.
+    void theMemoryLabelDecidesNothing_data()
     {
-        QTest::addColumn<QString>("marker");
-        QTest::addColumn<bool>("loads");
-        QTest::newRow("its own marker") << "anagrafica" << true;
-        QTest::newRow("its own marker in blanks") << "  anagrafica " << true;
-        QTest::newRow("a book editor's marker") << "bookuomini" << false;
-        QTest::newRow("another case") << "Anagrafica" << false;
-        QTest::newRow("none") << "" << false;
+        QTest::addColumn<QString>("written");
+        QTest::newRow("its own words") << "anagrafica";
+        QTest::newRow("a book editor's words") << "bookuomini";
+        QTest::newRow("another case") << "Anagrafica";
+        QTest::newRow("none") << "";
     }
-    void theMarkerDecidesWhichEditorIsWritten()
+    void theMemoryLabelDecidesNothing()
     {
-        QFETCH(QString, marker);
-        QFETCH(bool, loads);
+        QFETCH(QString, written);
         open(ArchiveKind::Registry);
         seed({ record("Anna") });
-        chooseLineOf("Anna", [marker](SearchWindow& window) { window.lblMemory->setText(marker); });
-        QCOMPARE(editor->lblPosizione->text(), loads ? QStringLiteral("1") : QString());
-        QCOMPARE(editor->field(0)->text(), loads ? QStringLiteral("Anna") : QString());
+        chooseLineOf(
+            "Anna", [written](SearchWindow& window) { named<QLabel>(&window, "lblMemory")->setText(written); });
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QStringLiteral("1"));
+        QCOMPARE(editor->field(0)->text(), QStringLiteral("Anna"));
     }
 
     void theBookSearchReadsTheEditorsBook()
     {
         open(ArchiveKind::WomenBook);
-        writeRecords(f->filePath(QStringLiteral("Altro.wmn")), layouts::book, { record("Altrove") });
-        seed({ record("Alba") });
+        writeRecords(f->filePath(QStringLiteral("Altro.wmn")), layouts::book, { record(QStringLiteral("Altrove")) });
+        seed({ record(QStringLiteral("Alba")) });
         QStringList listed;
         user->onDialog([&](QDialog& dialog) {
             auto& window = static_cast<SearchWindow&>(dialog);
             runSearch(window);
             listed = window.listedLines();
         });
-        QTest::mouseClick(editor->cmdTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdTrova"), Qt::LeftButton);
         QCOMPARE(listed.size(), 1);
         QVERIFY(listed.first().startsWith(QLatin1String("Alba")));
     }
@@ -286,7 +372,7 @@ private slots:
         // A shortcut presses its button visibly, a moment later.
         QTRY_COMPARE(user->dialogClasses(), QStringList { windowClass() });
         // Closed without a choice: the editor keeps its new, empty card.
-        QCOMPARE(editor->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(editor, "lblPosizione")->text(), QString());
     }
 };
 

@@ -94,9 +94,12 @@ private:
     std::unique_ptr<SearchWindow> registryWithPeople()
     {
         writeRecords(pathOf(Kind::Registry), layouts::registry,
-            { registryCard("Zeno Rossi", "Milano"), registryCard("Bruno Verdi", "Roma"),
-                registryCard("Carla Rossi", "Milano Marittima", "rossi di capelli"),
-                registryCard(QString::fromUtf8("Àlvaro Neri"), "Rimini"), registryCard("Anna Rossi", "Rimini") });
+            { registryCard(QStringLiteral("Zeno Rossi"), QStringLiteral("Milano")),
+                registryCard(QStringLiteral("Bruno Verdi"), QStringLiteral("Roma")),
+                registryCard(QStringLiteral("Carla Rossi"), QStringLiteral("Milano Marittima"),
+                    QStringLiteral("rossi di capelli")),
+                registryCard(QString::fromUtf8("Àlvaro Neri"), QStringLiteral("Rimini")),
+                registryCard(QStringLiteral("Anna Rossi"), QStringLiteral("Rimini")) });
         return open(Kind::Registry);
     }
 
@@ -114,18 +117,23 @@ private slots:
         QTest::addColumn<QStringList>("frames");
 
         const QStringList bookControls { "txtTitolo", "txtDescrizione", "txtData", "txtLocation", "txtFotografo",
-            "txtFotocamera", "txtAbiti", "txtTrucco", "txtGiudizio", "txtNote" };
+            QStringLiteral("txtFotocamera"), QStringLiteral("txtAbiti"), QStringLiteral("txtTrucco"),
+            QStringLiteral("txtGiudizio"), QStringLiteral("txtNote") };
         const QStringList bookCaptions { "Titolo foto:", "Descrizione:", "Data scatto (gg/mm/aaaa):", "Location:",
-            "Fotografo:", "Fotocamera:", "Abiti:", "Trucco:", "Giudizio:", "Note:" };
+            QStringLiteral("Fotografo:"), QStringLiteral("Fotocamera:"), QStringLiteral("Abiti:"),
+            QStringLiteral("Trucco:"), QStringLiteral("Giudizio:"), QStringLiteral("Note:") };
         const QStringList frames { "effCampo01", "effCampo02", "effCampo09", "effCampo10", "effCampo05", "effCampo06",
-            "effCampo07", "effCampo08", "effCampo03", "effCampo04" };
+            QStringLiteral("effCampo07"), QStringLiteral("effCampo08"), QStringLiteral("effCampo03"),
+            QStringLiteral("effCampo04") };
         QTest::newRow("registry") << int(Kind::Registry) << "frmTrovaAnagrafica"
                                   << " Trova schede anagrafiche in archivio"
                                   << QStringList { "txtNome", "txtDataNasc", "txtSesso", "txtLuogoNasc", "txtCodFisc",
-                                         "txtPartitaIva", "txtOcchi", "txtCapelli", "txtDisponibilita", "txtNote" }
+                                         QStringLiteral("txtPartitaIva"), QStringLiteral("txtOcchi"),
+                                         QStringLiteral("txtCapelli"), QStringLiteral("txtDisponibilita"),
+                                         QStringLiteral("txtNote") }
                                   << QStringList { "Nome:", "Data di nascita (gg/mm/aaaa):", "Sesso (M/F):",
                                          "Luogo di nascita:", "Codice fiscale:", "Partita Iva:", "Occhi:", "Capelli:",
-                                         QString::fromUtf8("Disponibilità:"), "Note:" }
+                                         QString::fromUtf8("Disponibilità:"), QStringLiteral("Note:") }
                                   << frames;
         QTest::newRow("men's book") << int(Kind::Men) << "frmTrovaBookUomini"
                                     << " Trova foto in book fotografico" << bookControls << bookCaptions << frames;
@@ -148,15 +156,15 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
         QVERIFY(!(window->windowFlags() & Qt::WindowMinMaxButtonsHint));
-        QCOMPARE(window->panAvvio->size(), QSize(833, 529));
-        QCOMPARE(window->panContainer->size(), QSize(833, 529));
-        const QRect place = window->panAvvio->geometry();
+        QCOMPARE(named<QWidget>(window, "panAvvio")->size(), QSize(833, 529));
+        QCOMPARE(named<QWidget>(window, "panContainer")->size(), QSize(833, 529));
+        const QRect place = named<QWidget>(window, "panAvvio")->geometry();
         QCOMPARE(place.center(), window->rect().center());
-        QVERIFY(window->panAvvio->isVisible());
-        QVERIFY(window->panContainer->isHidden());
-        QVERIFY(window->lblAttendere->isHidden());
-        QVERIFY(window->lblConta->isHidden());
-        QVERIFY(window->lblMemory->isHidden());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
+        QVERIFY(named<QWidget>(window, "panContainer")->isHidden());
+        QVERIFY(named<QLabel>(window, "lblAttendere")->isHidden());
+        QVERIFY(named<QLabel>(window, "lblConta")->isHidden());
+        QVERIFY(named<QLabel>(window, "lblMemory")->isHidden());
 
         for (int i = 0; i < controls.size(); ++i) {
             QLineEdit* edit = field(*window, controls.at(i));
@@ -189,25 +197,27 @@ private slots:
         };
         for (const auto& [name, text] : texts)
             QCOMPARE(named<QLabel>(window.get(), QString::fromLatin1(name))->text(), text);
-        const QList<std::pair<QPushButton*, QString>> buttons { { window->btnCerca, "Cerca" },
-            { window->btnAnnulla, "Chiudi" }, { window->btnTrova, "Trova" }, { window->btnChiudi, "Chiudi" },
-            { window->btnStampa, "Stampa" } };
+        const QList<std::pair<QPushButton*, QString>> buttons { { named<QPushButton>(window, "btnCerca"), "Cerca" },
+            { named<QPushButton>(window, "btnAnnulla"), "Chiudi" }, { named<QPushButton>(window, "btnTrova"), "Trova" },
+            { named<QPushButton>(window, "btnChiudi"), "Chiudi" },
+            { named<QPushButton>(window, "btnStampa"), "Stampa" } };
         for (const auto& [button, text] : buttons) {
             QCOMPARE(button->text(), text);
             QCOMPARE(button->font().family(), QStringLiteral("Verdana"));
         }
-        QCOMPARE(window->lblAttendere->palette().color(QPalette::WindowText), QColor(0x00, 0x8B, 0x8B));
-        QCOMPARE(window->lblRigo03->palette().color(QPalette::WindowText), QColor(0xDC, 0x14, 0x3C));
+        QCOMPARE(
+            named<QLabel>(window, "lblAttendere")->palette().color(QPalette::WindowText), QColor(0x00, 0x8B, 0x8B));
+        QCOMPARE(named<QLabel>(window, "lblRigo03")->palette().color(QPalette::WindowText), QColor(0xDC, 0x14, 0x3C));
         for (const char* picture : { "imgInfo", "imgTrova01", "imgTrova02", "imgTrova03", "imgLogo", "imgLente" })
             QVERIFY2(!named<QLabel>(window.get(), QString::fromLatin1(picture))->pixmap().isNull(), picture);
-        QCOMPARE(window->lstRecords->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(window->lstRecords->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(named<QListView>(window, "lstRecords")->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(named<QListView>(window, "lstRecords")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 
         // The results take the place of the criteria, for good.
         runSearch(*window);
-        QVERIFY(window->panContainer->isVisible());
-        QVERIFY(window->panAvvio->isHidden());
-        QCOMPARE(window->panContainer->geometry(), place);
+        QVERIFY(named<QWidget>(window, "panContainer")->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isHidden());
+        QCOMPARE(named<QWidget>(window, "panContainer")->geometry(), place);
     }
 
     void enterAndTabWalkTheCriteriaAndTheFrameFollows_data()
@@ -237,7 +247,7 @@ private slots:
             QVERIFY(fields.at(i + 1)->hasFocus());
         }
         // Enter moved the focus only: nothing was searched.
-        QVERIFY(window->panAvvio->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
         QVERIFY(!QFileInfo::exists(pathOf(Kind(kind))));
     }
 
@@ -246,21 +256,30 @@ private slots:
         QTest::addColumn<Criteria>("criteria");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<int>("filled");
-        QTest::newRow("no criteria: every card") << Criteria {}
-                                                 << QStringList { QString::fromUtf8("Àlvaro Neri"), "Anna Rossi",
-                                                        "Bruno Verdi", "Carla Rossi", "Zeno Rossi" }
-                                                 << 0;
-        QTest::newRow("two criteria, any case") << Criteria { { "txtNome", "ROSS" }, { "txtLuogoNasc", "mi" } }
-                                                << QStringList { "Anna Rossi", "Carla Rossi", "Zeno Rossi" } << 2;
-        QTest::newRow("one criterion not met") << Criteria { { "txtNome", "rossi" }, { "txtLuogoNasc", "milano" } }
-                                               << QStringList { "Carla Rossi", "Zeno Rossi" } << 2;
+        QTest::newRow("no criteria: every card")
+            << Criteria {}
+            << QStringList { QString::fromUtf8("Àlvaro Neri"), "Anna Rossi", QStringLiteral("Bruno Verdi"),
+                   QStringLiteral("Carla Rossi"), QStringLiteral("Zeno Rossi") }
+            << 0;
+        QTest::newRow("two criteria, any case")
+            << Criteria { { QStringLiteral("txtNome"), QStringLiteral("ROSS") },
+                   { QStringLiteral("txtLuogoNasc"), QStringLiteral("mi") } }
+            << QStringList { QStringLiteral("Anna Rossi"), QStringLiteral("Carla Rossi"), QStringLiteral("Zeno Rossi") }
+            << 2;
+        QTest::newRow("one criterion not met")
+            << Criteria { { QStringLiteral("txtNome"), QStringLiteral("rossi") },
+                   { QStringLiteral("txtLuogoNasc"), QStringLiteral("milano") } }
+            << QStringList { QStringLiteral("Carla Rossi"), QStringLiteral("Zeno Rossi") } << 2;
         QTest::newRow("blank-only criterion scores without counting")
-            << Criteria { { "txtNome", " " }, { "txtLuogoNasc", "rimini" } }
+            << Criteria { { QStringLiteral("txtNome"), QStringLiteral(" ") },
+                   { QStringLiteral("txtLuogoNasc"), QStringLiteral("rimini") } }
             << QStringList { QString::fromUtf8("Àlvaro Neri"), "Anna Rossi", "Bruno Verdi", "Carla Rossi",
-                   "Zeno Rossi" }
+                   QStringLiteral("Zeno Rossi") }
             << 1;
-        QTest::newRow("trailing blank") << Criteria { { "txtNome", "rossi " } } << QStringList {} << 1;
-        QTest::newRow("notes field") << Criteria { { "txtNote", "capelli" } } << QStringList { "Carla Rossi" } << 1;
+        QTest::newRow("trailing blank") << Criteria { { QStringLiteral("txtNome"), QStringLiteral("rossi ") } }
+                                        << QStringList {} << 1;
+        QTest::newRow("notes field") << Criteria { { QStringLiteral("txtNote"), QStringLiteral("capelli") } }
+                                     << QStringList { QStringLiteral("Carla Rossi") } << 1;
     }
     void searchListsSortedLinesAndCountsThem()
     {
@@ -271,27 +290,28 @@ private slots:
         runSearch(*window, criteria);
 
         QVERIFY(user->messages().isEmpty());
-        QVERIFY(window->panContainer->isVisible());
-        QVERIFY(window->panAvvio->isHidden());
-        QCOMPARE(window->lblConta->text(), QString::number(filled));
+        QVERIFY(named<QWidget>(window, "panContainer")->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isHidden());
+        QCOMPARE(named<QLabel>(window, "lblConta")->text(), QString::number(filled));
         QStringList listed;
         for (const QString& line : window->listedLines())
             listed << line.left(30).trimmed();
         QCOMPARE(listed, names);
-        QCOMPARE(window->lstRecords->model()->rowCount(), names.size());
-        QCOMPARE(
-            window->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(names.size()));
-        QVERIFY(window->txtTrova->hasFocus());
-        QCOMPARE(window->txtTrova->text(), QString());
+        QCOMPARE(named<QListView>(window, "lstRecords")->model()->rowCount(), names.size());
+        QCOMPARE(named<QLabel>(window, "lblTrovate")->text(),
+            QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(names.size()));
+        QVERIFY(named<QLineEdit>(window, "txtTrova")->hasFocus());
+        QCOMPARE(named<QLineEdit>(window, "txtTrova")->text(), QString());
     }
 
     void linesScrollSidewaysAndNoneIsCut()
     {
         const QString notes = QString(250, QLatin1Char('n'));
-        writeRecords(pathOf(Kind::Registry), layouts::registry, { registryCard("Anna", "", notes) });
+        writeRecords(pathOf(Kind::Registry), layouts::registry,
+            { registryCard(QStringLiteral("Anna"), QStringLiteral(""), notes) });
         const auto window = open(Kind::Registry);
         runSearch(*window);
-        QListView* list = window->lstRecords;
+        QListView* list = named<QListView>(window, "lstRecords");
         const QModelIndex line = list->model()->index(0, 0);
         QVERIFY(list->visualRect(line).width() >= 1600);
         QVERIFY(list->visualRect(line).width()
@@ -303,17 +323,17 @@ private slots:
     {
         const auto window = open(Kind::Registry);
         PaintCounter counter;
-        window->lblAttendere->installEventFilter(&counter);
+        named<QLabel>(window, "lblAttendere")->installEventFilter(&counter);
         bool visibleDuringScan = false;
         int paintsBeforeScan = -1;
         window->setRecordSource([&](int, const RecordVisit& visit) {
-            visibleDuringScan = window->lblAttendere->isVisible();
+            visibleDuringScan = named<QLabel>(window, "lblAttendere")->isVisible();
             paintsBeforeScan = counter.paints;
-            test::visitRecord(visit, layouts::registry, 1, registryCard("Anna"));
+            test::visitRecord(visit, layouts::registry, 1, registryCard(QStringLiteral("Anna")));
         });
         // By the keyboard too, where no mouse button goes down first.
-        window->btnCerca->setFocus();
-        QTest::keyClick(window->btnCerca, Qt::Key_Space);
+        named<QPushButton>(window, "btnCerca")->setFocus();
+        QTest::keyClick(named<QPushButton>(window, "btnCerca"), Qt::Key_Space);
         QVERIFY(visibleDuringScan);
         QVERIFY(paintsBeforeScan > 0);
         QCOMPARE(window->listedLines().size(), 1);
@@ -322,19 +342,19 @@ private slots:
     void theNoticeShowsAsTheButtonGoesDown()
     {
         const auto window = open(Kind::Registry);
-        QTest::mousePress(window->btnCerca, Qt::LeftButton);
-        QVERIFY(window->lblAttendere->isVisible());
-        QVERIFY(window->panAvvio->isVisible());
-        QTest::mouseRelease(window->btnCerca, Qt::LeftButton);
-        QVERIFY(window->panContainer->isVisible());
+        QTest::mousePress(named<QPushButton>(window, "btnCerca"), Qt::LeftButton);
+        QVERIFY(named<QLabel>(window, "lblAttendere")->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
+        QTest::mouseRelease(named<QPushButton>(window, "btnCerca"), Qt::LeftButton);
+        QVERIFY(named<QWidget>(window, "panContainer")->isVisible());
     }
 
     void aFailureMidScanListsNothing()
     {
         const auto window = open(Kind::Registry);
         window->setRecordSource([](int, const RecordVisit& visit) {
-            test::visitRecord(visit, layouts::registry, 1, registryCard("Anna"));
-            test::visitRecord(visit, layouts::registry, 2, registryCard("Bruno"));
+            test::visitRecord(visit, layouts::registry, 1, registryCard(QStringLiteral("Anna")));
+            test::visitRecord(visit, layouts::registry, 2, registryCard(QStringLiteral("Bruno")));
             throw ArchiveError(QStringLiteral("Short read"));
         });
         runSearch(*window);
@@ -343,9 +363,9 @@ private slots:
         QCOMPARE(user->messages().first().buttons, Buttons::Ok);
         QCOMPARE(user->messages().first().text, archiveAccessText());
         QVERIFY(window->listedLines().isEmpty());
-        QVERIFY(window->panAvvio->isVisible());
-        QVERIFY(window->panContainer->isHidden());
-        QVERIFY(window->lblAttendere->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
+        QVERIFY(named<QWidget>(window, "panContainer")->isHidden());
+        QVERIFY(named<QLabel>(window, "lblAttendere")->isVisible());
     }
 
     void anArchiveThatCannotBeOpenedGivesTheMessage()
@@ -355,12 +375,13 @@ private slots:
         runSearch(*window);
         QCOMPARE(user->messageTexts(), QStringList { archiveAccessText(causewords::folderInTheWay()) });
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
-        QVERIFY(window->panAvvio->isVisible());
+        QVERIFY(named<QWidget>(window, "panAvvio")->isVisible());
     }
 
     void damagedArchiveListsWhatCanBeRead()
     {
-        writeRecords(pathOf(Kind::Men), layouts::book, { bookEntry("Alba"), bookEntry("Tramonto") });
+        writeRecords(pathOf(Kind::Men), layouts::book,
+            { bookEntry(QStringLiteral("Alba")), bookEntry(QStringLiteral("Tramonto")) });
         QFile file(pathOf(Kind::Men));
         QVERIFY(file.open(QIODevice::Append));
         file.write(QByteArray(1200, char(250)));
@@ -369,7 +390,8 @@ private slots:
         runSearch(*window);
         QVERIFY(user->messages().isEmpty());
         QCOMPARE(window->listedLines().size(), 2);
-        QCOMPARE(window->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
+        QCOMPARE(
+            named<QLabel>(window, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 2 schede."));
     }
 
     void aMissingBookIsCreatedEmptyAndListsNothing()
@@ -378,10 +400,11 @@ private slots:
         runSearch(*window);
         QVERIFY(QFileInfo::exists(pathOf(Kind::Women)));
         QCOMPARE(QFileInfo(pathOf(Kind::Women)).size(), 0);
-        QVERIFY(window->panContainer->isVisible());
-        QCOMPARE(window->lblTrovate->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
+        QVERIFY(named<QWidget>(window, "panContainer")->isVisible());
+        QCOMPARE(
+            named<QLabel>(window, "lblTrovate")->text(), QStringLiteral("Il presente riepilogo contiene 0 schede."));
 
-        QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window, "btnTrova"), Qt::LeftButton);
         QCOMPARE(user->messageTexts(), QStringList { emptyListMessage });
         QCOMPARE(user->messages().first().kind, MessageKind::Plain);
         QCOMPARE(user->messages().first().buttons, Buttons::Ok);
@@ -395,26 +418,26 @@ private slots:
         QCOMPARE(selectedRow(*window), -1);
 
         const auto trova = [&](const QString& key) {
-            window->txtTrova->setText(key);
-            QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+            named<QLineEdit>(window, "txtTrova")->setText(key);
+            QTest::mouseClick(named<QPushButton>(window, "btnTrova"), Qt::LeftButton);
             return selectedRow(*window);
         };
-        QCOMPARE(trova(""), 0);
-        QCOMPARE(trova("VERDI"), 2);
-        QCOMPARE(trova("rossi"), 1);
-        QCOMPARE(trova("rossi"), 3);
-        QCOMPARE(trova("rossi"), 4);
-        QCOMPARE(trova("rossi"), 1);
-        QCOMPARE(trova("nessuno"), 1);
+        QCOMPARE(trova(QStringLiteral("")), 0);
+        QCOMPARE(trova(QStringLiteral("VERDI")), 2);
+        QCOMPARE(trova(QStringLiteral("rossi")), 1);
+        QCOMPARE(trova(QStringLiteral("rossi")), 3);
+        QCOMPARE(trova(QStringLiteral("rossi")), 4);
+        QCOMPARE(trova(QStringLiteral("rossi")), 1);
+        QCOMPARE(trova(QStringLiteral("nessuno")), 1);
         QCOMPARE(trova(QString::fromUtf8("àlvaro")), 1);
         QCOMPARE(trova(QString::fromUtf8("Àlvaro")), 0);
-        QCOMPARE(trova("note"), 0);
+        QCOMPARE(trova(QStringLiteral("note")), 0);
         QVERIFY(user->messages().isEmpty());
 
-        window->txtTrova->setFocus();
+        named<QLineEdit>(window, "txtTrova")->setFocus();
         QVERIFY(named<FocusFrame>(window.get(), QStringLiteral("effTrova"))->isVisible());
-        QTest::keyClick(window->txtTrova, Qt::Key_Return);
-        QVERIFY(window->btnTrova->hasFocus());
+        QTest::keyClick(named<QLineEdit>(window, "txtTrova"), Qt::Key_Return);
+        QVERIFY(named<QPushButton>(window, "btnTrova")->hasFocus());
         QVERIFY(!named<FocusFrame>(window.get(), QStringLiteral("effTrova"))->isVisible());
     }
 
@@ -422,14 +445,14 @@ private slots:
     {
         const auto window = registryWithPeople();
         runSearch(*window);
-        window->txtTrova->setText("rossi");
-        QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+        named<QLineEdit>(window, "txtTrova")->setText("rossi");
+        QTest::mouseClick(named<QPushButton>(window, "btnTrova"), Qt::LeftButton);
         QCOMPARE(selectedRow(*window), 1);
-        const QModelIndex fourth = window->lstRecords->model()->index(3, 0);
-        QTest::mouseClick(
-            window->lstRecords->viewport(), Qt::LeftButton, {}, window->lstRecords->visualRect(fourth).center());
+        const QModelIndex fourth = named<QListView>(window, "lstRecords")->model()->index(3, 0);
+        QTest::mouseClick(named<QListView>(window, "lstRecords")->viewport(), Qt::LeftButton, {},
+            named<QListView>(window, "lstRecords")->visualRect(fourth).center());
         QCOMPARE(selectedRow(*window), 3);
-        QTest::mouseClick(window->btnTrova, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window, "btnTrova"), Qt::LeftButton);
         QCOMPARE(selectedRow(*window), 4);
     }
 
@@ -448,10 +471,13 @@ private slots:
         std::unique_ptr<SearchWindow> window;
         if (Kind(kind) == Kind::Registry) {
             writeRecords(pathOf(Kind::Registry), layouts::registry,
-                { registryCard("Zeno"), registryCard("Anna"), registryCard("Bruno") });
+                { registryCard(QStringLiteral("Zeno")), registryCard(QStringLiteral("Anna")),
+                    registryCard(QStringLiteral("Bruno")) });
             window = std::make_unique<TfrmTrovaAnagrafica>(pathOf(Kind::Registry));
         } else {
-            writeRecords(pathOf(Kind(kind)), layouts::book, { bookEntry("Zeno"), bookEntry("Anna"), bookEntry("B") });
+            writeRecords(pathOf(Kind(kind)), layouts::book,
+                { bookEntry(QStringLiteral("Zeno")), bookEntry(QStringLiteral("Anna")),
+                    bookEntry(QStringLiteral("B")) });
             if (Kind(kind) == Kind::Men)
                 window = std::make_unique<TfrmTrovaBookUomini>(pathOf(Kind::Men));
             else
@@ -459,14 +485,13 @@ private slots:
         }
         window->show();
         runSearch(*window);
-        QTest::mouseClick(window->btnStampa, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(window, "btnStampa"), Qt::LeftButton);
 
         QCOMPARE(user->reports().size(), 1);
         const ScriptedInteraction::Report& printed = user->reports().first();
         QVERIFY(!printed.preview);
         QCOMPARE(printed.pageCount, 1);
-        if (!canReadPdf())
-            QSKIP("poppler-utils is not installed");
+        LUMIDEX_REQUIRE_PDF_READER();
         const QString text = pdfPageText(pdfWords(printed.pdfPath), 0);
         QVERIFY2(text.startsWith(title), qPrintable(text));
         // The lines in the order the list shows them, then the footer.
@@ -527,8 +552,8 @@ private slots:
                 qPrintable(overFonts.at(i).first + QStringLiteral(": ") + overFonts.at(i).second.toString()));
         }
         // The window's own controls keep the search's look.
-        QVERIFY(window->txtTrova->font().bold());
-        QCOMPARE(window->btnStampa->font().family(), QStringLiteral("Verdana"));
+        QVERIFY(named<QLineEdit>(window, "txtTrova")->font().bold());
+        QCOMPARE(named<QPushButton>(window, "btnStampa")->font().family(), QStringLiteral("Verdana"));
     }
 
     // Escape closes either panel as its "Chiudi" does.
@@ -549,20 +574,20 @@ private slots:
         if (fromResults) {
             runSearch(*window);
             if (escape)
-                QTest::keyClick(window->txtTrova, Qt::Key_Escape);
+                QTest::keyClick(named<QLineEdit>(window, "txtTrova"), Qt::Key_Escape);
             else
-                QTest::mouseClick(window->btnChiudi, Qt::LeftButton);
+                QTest::mouseClick(named<QPushButton>(window, "btnChiudi"), Qt::LeftButton);
         } else {
-            QTest::mousePress(window->btnCerca, Qt::LeftButton);
+            QTest::mousePress(named<QPushButton>(window, "btnCerca"), Qt::LeftButton);
             if (escape)
                 QTest::keyClick(window->criteriaFields().constFirst(), Qt::Key_Escape);
             else
-                QTest::mouseClick(window->btnAnnulla, Qt::LeftButton);
+                QTest::mouseClick(named<QAbstractButton>(window, "btnAnnulla"), Qt::LeftButton);
         }
         QVERIFY(!window->isVisible());
         QCOMPARE(window->result(), int(QDialog::Rejected));
         QVERIFY(window->listedLines().isEmpty());
-        QVERIFY(window->lblAttendere->isHidden());
+        QVERIFY(named<QLabel>(window, "lblAttendere")->isHidden());
         QVERIFY(!window->chosenCard());
     }
 };

@@ -8,6 +8,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,13 +18,12 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
+#include <QUrlQuery>
 #include <QtTest>
 #include <memory>
 
 using namespace lumidex;
 using namespace lumidex::test;
-
-Q_DECLARE_METATYPE(lumidex::HelpPage)
 
 namespace {
 
@@ -62,8 +62,6 @@ int pixelsOf(QWidget* widget, const QColor& colour)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Dialog)
 
 class TestInfoWindows : public ScriptedTestCase {
     Q_OBJECT
@@ -180,51 +178,125 @@ private slots:
     {
         QTest::addColumn<Dialog>("which");
         QTest::addColumn<QString>("icon");
-        QTest::addColumn<QString>("command");
-        QTest::newRow("help") << Dialog::Guida << "imgPDF" << QString();
+        QTest::addColumn<QUrl>("url");
+        // The help window opens the manual of its folder, a file.
+        QTest::newRow("help") << Dialog::Guida << "imgPDF" << QUrl();
         QTest::newRow("information") << Dialog::Info << "imgEmail"
-                                     << QStringLiteral("\"mailto:info@lumidex.example?subject=Software "
-                                                       "Lumidex&body=Salve, desidererei avere le seguenti informazioni "
-                                                       "sul software in oggetto:\"");
-        QTest::newRow("credits") << Dialog::Splash << "imgWeb"
-                                 << "https://www.lumidex.example";
+                                     << QUrl(QStringLiteral("mailto:info@lumidex.example?subject=Software "
+                                                            "Lumidex&body=Salve, desidererei avere le seguenti "
+                                                            "informazioni sul software in oggetto:"));
+        QTest::newRow("credits") << Dialog::Splash << "imgWeb" << QUrl(QStringLiteral("https://www.lumidex.example"));
     }
     void linksOpenTheirTargets()
     {
         QFETCH(Dialog, which);
         QFETCH(QString, icon);
-        QFETCH(QString, command);
-        if (command.isEmpty())
-            command = QLatin1Char('"') + QDir::toNativeSeparators(dir->filePath(QStringLiteral("Guida.pdf")))
-                + QLatin1Char('"');
+        QFETCH(QUrl, url);
+        const QString manual = dir->filePath(QStringLiteral("Guida.pdf"));
+        writeBytes(manual, "%PDF-1.4 la guida");
         const auto dialog = make(which, dir->path());
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         auto* link = named<LinkLabel>(dialog.get(), QStringLiteral("lnkWeb"));
+        const auto opened = [&] { return url.isEmpty() ? user->openedFiles().size() : user->openedUrls().size(); };
 
         QTest::mouseClick(link, Qt::LeftButton);
-        QCOMPARE(user->shellCommands(), QStringList { command });
         QTest::mouseClick(named<QToolButton>(dialog.get(), icon), Qt::LeftButton);
-        QCOMPARE(user->shellCommands(), QStringList({ command, command }));
+        if (url.isEmpty()) {
+            QCOMPARE(user->openedFiles(), QStringList({ manual, manual }));
+            QVERIFY(user->openedUrls().isEmpty());
+        } else {
+            QCOMPARE(user->openedUrls(), QList<QUrl>({ url, url }));
+            QVERIFY(user->openedFiles().isEmpty());
+        }
         // Pressing and letting go elsewhere opens nothing.
         QTest::mousePress(link, Qt::LeftButton);
         QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-10, -10));
-        QCOMPARE(user->shellCommands().size(), 2);
+        QCOMPARE(opened(), 2);
         QCOMPARE(link->textColour(), darkBlue);
-        // The window stays open and nothing is reported, whatever the desktop did.
+        // The window stays open, and with the desktop taking each there is nothing to tell.
         QVERIFY(dialog->isVisible());
+        QVERIFY(user->messages().isEmpty());
+    }
+
+    // The mail to the maker is filled in as the user's mail program shows it.
+    void mailToTheMakerHasItsSubjectAndFirstLine()
+    {
+        const auto dialog = make(Dialog::Info, dir->path());
+        dialog->show();
+        QTest::mouseClick(named<LinkLabel>(dialog.get(), QStringLiteral("lnkWeb")), Qt::LeftButton);
+        QCOMPARE(user->openedUrls().size(), 1);
+        const QUrl mail = user->openedUrls().constFirst();
+        QCOMPARE(mail.scheme(), QStringLiteral("mailto"));
+        QCOMPARE(mail.path(), QStringLiteral("info@lumidex.example"));
+        const QUrlQuery fields(mail);
+        QCOMPARE(
+            fields.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded), QStringLiteral("Software Lumidex"));
+        QCOMPARE(fields.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded),
+            QStringLiteral("Salve, desidererei avere le seguenti informazioni sul software in oggetto:"));
+    }
+
+    // Whatever kept the manual, the mail or the site from opening is told; the
+    // window stays open for another try.
+    void aLinkThatDoesNotOpenIsTold_data()
+    {
+        QTest::addColumn<Dialog>("which");
+        QTest::addColumn<bool>("manualThere");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("manual missing")
+            << Dialog::Guida << false
+            << QString::fromUtf8("Attenzione: non è stato possibile aprire la guida in formato PDF «Guida.pdf»."
+                                 "\r\n\r\nFile o cartella inesistente.");
+        // The folder is the test's own; the row names only what follows it.
+        QTest::newRow("no application for the manual")
+            << Dialog::Guida << true
+            << QString::fromUtf8("Attenzione: nel sistema non è installata nessuna applicazione in grado di aprire "
+                                 "la guida in formato PDF.\r\n\r\nLa guida si trova in ");
+        QTest::newRow("no mail program")
+            << Dialog::Info << true
+            << QString::fromUtf8("Attenzione: non è stato possibile aprire un nuovo messaggio di posta elettronica."
+                                 "\r\n\r\nVerificare che nel sistema sia configurato un programma di posta, oppure "
+                                 "scrivere a info@lumidex.example.");
+        QTest::newRow("no browser")
+            << Dialog::Splash << true
+            << QString::fromUtf8("Attenzione: non è stato possibile aprire il sito https://www.lumidex.example."
+                                 "\r\n\r\nVerificare che nel sistema sia installato un browser, oppure digitare "
+                                 "l'indirizzo nella barra del browser.");
+    }
+    void aLinkThatDoesNotOpenIsTold()
+    {
+        QFETCH(Dialog, which);
+        QFETCH(bool, manualThere);
+        QFETCH(QString, message);
+        const QString manual = dir->filePath(QStringLiteral("Guida.pdf"));
+        if (manualThere) {
+            writeBytes(manual, "%PDF-1.4 la guida");
+            message.replace(QStringLiteral("si trova in "),
+                QStringLiteral("si trova in ") + QDir::toNativeSeparators(manual) + QLatin1Char('.'));
+        }
+        const auto dialog = make(which, dir->path());
+        dialog->show();
+        user->refuseOpens();
+        QTest::mouseClick(named<LinkLabel>(dialog.get(), QStringLiteral("lnkWeb")), Qt::LeftButton);
+        QCOMPARE(user->openedFiles().size() + user->openedUrls().size(), 1);
+        QCOMPARE(user->messages(), onlyMessage(MessageKind::Warning, message, Buttons::Ok));
+        QVERIFY(dialog->isVisible());
+        // Taken the next time, it opens without a word.
+        user->clear();
+        QTest::mouseClick(named<LinkLabel>(dialog.get(), QStringLiteral("lnkWeb")), Qt::LeftButton);
+        QCOMPARE(user->openedFiles().size() + user->openedUrls().size(), 1);
         QVERIFY(user->messages().isEmpty());
     }
 
     void helpWindowBeforeAnyPage()
     {
         TfrmGuida help(dir->path());
-        QCOMPARE(help.lblTitolo->text(), QStringLiteral("Argomento della guida."));
-        QCOMPARE(help.txtGuida->toPlainText(), QString());
-        QVERIFY(help.txtGuida->isReadOnly());
-        QCOMPARE(help.txtGuida->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(help.txtGuida->size(), QSize(625, 350));
-        QCOMPARE(help.imgPDF->size(), QSize(27, 27));
+        QCOMPARE(named<QLabel>(&help, "lblTitolo")->text(), QStringLiteral("Argomento della guida."));
+        QCOMPARE(named<QPlainTextEdit>(&help, "txtGuida")->toPlainText(), QString());
+        QVERIFY(named<QPlainTextEdit>(&help, "txtGuida")->isReadOnly());
+        QCOMPARE(named<QPlainTextEdit>(&help, "txtGuida")->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QCOMPARE(named<QPlainTextEdit>(&help, "txtGuida")->size(), QSize(625, 350));
+        QCOMPARE(named<QToolButton>(&help, "imgPDF")->size(), QSize(27, 27));
     }
 
     void helpShowsThePage_data()
@@ -244,9 +316,10 @@ private slots:
         user->onDialog([&](QDialog& dialog) {
             auto& help = dynamic_cast<TfrmGuida&>(dialog);
             QVERIFY(dialog.parentWidget() == &owner);
-            title = help.lblTitolo->text();
-            text = help.txtGuida->toPlainText();
-            for (QTextBlock b = help.txtGuida->document()->begin(); b.isValid(); b = b.next())
+            title = named<QLabel>(&help, "lblTitolo")->text();
+            text = named<QPlainTextEdit>(&help, "txtGuida")->toPlainText();
+            for (QTextBlock b = named<QPlainTextEdit>(&help, "txtGuida")->document()->begin(); b.isValid();
+                 b = b.next())
                 blocks << b.text();
             // Its PDF link finds the manual of the folder it was given.
             help.lnkWebClick();
@@ -265,9 +338,7 @@ private slots:
             expected << paragraph << QString();
         expected.removeLast();
         QCOMPARE(blocks, expected);
-        QCOMPARE(user->shellCommands(),
-            QStringList { QLatin1Char('"') + QDir::toNativeSeparators(dir->filePath(QStringLiteral("Guida.pdf")))
-                + QLatin1Char('"') });
+        QCOMPARE(user->openedFiles(), QStringList { dir->filePath(QStringLiteral("Guida.pdf")) });
     }
 };
 

@@ -6,6 +6,7 @@
 #include "support/ScriptedInteraction.h"
 #include "support/ScriptedTestCase.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 #include "ui/FocusFrame.h"
 
 #include <QApplication>
@@ -96,13 +97,13 @@ private slots:
         TfrmPassword login(dir->path());
         showActive(&login);
         QSignalSpy granted(&login, &TfrmPassword::accessGranted);
-        typeText(login.txtPassword, typed);
-        QVERIFY(login.cmdOK->isEnabled());
-        QTest::mouseClick(login.cmdOK, Qt::LeftButton);
+        typeText(named<QLineEdit>(&login, "txtPassword"), typed);
+        QVERIFY(named<QPushButton>(&login, "cmdOK")->isEnabled());
+        QTest::mouseClick(named<QPushButton>(&login, "cmdOK"), Qt::LeftButton);
         QCOMPARE(granted.count(), 1);
         QVERIFY(user->messages().isEmpty());
         // Nothing of the password stays behind in the hidden window.
-        QCOMPARE(login.txtPassword->text(), QString());
+        QCOMPARE(named<QLineEdit>(&login, "txtPassword")->text(), QString());
     }
 
     void wrongPasswordEmptiesTheField_data()
@@ -120,13 +121,13 @@ private slots:
         TfrmPassword login(dir->path());
         showActive(&login);
         QSignalSpy granted(&login, &TfrmPassword::accessGranted);
-        typeText(login.txtPassword, typed);
-        QTest::keyClick(login.txtPassword, Qt::Key_Return);
+        typeText(named<QLineEdit>(&login, "txtPassword"), typed);
+        QTest::keyClick(named<QLineEdit>(&login, "txtPassword"), Qt::Key_Return);
         QCOMPARE(granted.count(), 0);
         expectOnlyMessage(wrongPassword);
-        QCOMPARE(login.txtPassword->text(), QString());
-        QVERIFY(login.txtPassword->hasFocus());
-        QVERIFY(!login.cmdOK->isEnabled());
+        QCOMPARE(named<QLineEdit>(&login, "txtPassword")->text(), QString());
+        QVERIFY(named<QLineEdit>(&login, "txtPassword")->hasFocus());
+        QVERIFY(!named<QPushButton>(&login, "cmdOK")->isEnabled());
         QVERIFY(login.isVisible());
     }
 
@@ -156,8 +157,8 @@ private slots:
         TfrmPassword login(dir->path());
         showActive(&login);
         QSignalSpy granted(&login, &TfrmPassword::accessGranted);
-        login.txtPassword->setText(typed);
-        login.cmdOK->click();
+        named<QLineEdit>(&login, "txtPassword")->setText(typed);
+        named<QPushButton>(&login, "cmdOK")->click();
         QCOMPARE(granted.count(), grants ? 1 : 0);
         if (message.isEmpty())
             QVERIFY(user->messages().isEmpty());
@@ -171,8 +172,8 @@ private slots:
         TfrmPassword login(dir->path());
         showActive(&login);
         QSignalSpy granted(&login, &TfrmPassword::accessGranted);
-        login.txtPassword->setText(QStringLiteral("lucernaviolata"));
-        login.cmdOK->click();
+        named<QLineEdit>(&login, "txtPassword")->setText(QStringLiteral("lucernaviolata"));
+        named<QPushButton>(&login, "cmdOK")->click();
         QCOMPARE(granted.count(), 0);
         expectOnlyMessage(wrongPassword);
         // Reading never creates the store.
@@ -185,11 +186,11 @@ private slots:
         QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("unins000.dll")));
         TfrmPassword login(dir->path());
         showActive(&login);
-        login.txtPassword->setText(QStringLiteral("lucernaviolata"));
-        login.cmdOK->click();
+        named<QLineEdit>(&login, "txtPassword")->setText(QStringLiteral("lucernaviolata"));
+        named<QPushButton>(&login, "cmdOK")->click();
         expectOnlyMessage(readFailure);
-        QCOMPARE(login.txtPassword->text(), QStringLiteral("lucernaviolata"));
-        QVERIFY(login.cmdOK->isEnabled());
+        QCOMPARE(named<QLineEdit>(&login, "txtPassword")->text(), QStringLiteral("lucernaviolata"));
+        QVERIFY(named<QPushButton>(&login, "cmdOK")->isEnabled());
     }
 
     void okFollowsTheTrimmedText_data()
@@ -207,14 +208,14 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, enabled);
         TfrmPassword login(dir->path());
-        QVERIFY(!login.cmdOK->isEnabled());
+        QVERIFY(!named<QPushButton>(&login, "cmdOK")->isEnabled());
         showActive(&login);
-        typeText(login.txtPassword, typed);
-        QCOMPARE(login.cmdOK->isEnabled(), enabled);
+        typeText(named<QLineEdit>(&login, "txtPassword"), typed);
+        QCOMPARE(named<QPushButton>(&login, "cmdOK")->isEnabled(), enabled);
         // Taking every character away disables it again.
         for (int i = 0; i < typed.size(); ++i)
-            QTest::keyClick(login.txtPassword, Qt::Key_Backspace);
-        QVERIFY(!login.cmdOK->isEnabled());
+            QTest::keyClick(named<QLineEdit>(&login, "txtPassword"), Qt::Key_Backspace);
+        QVERIFY(!named<QPushButton>(&login, "cmdOK")->isEnabled());
     }
 
     void enterRunsTheLoginOnlyWithText_data()
@@ -237,8 +238,8 @@ private slots:
         TfrmPassword login(dir->path());
         showActive(&login);
         QSignalSpy spy(&login, &TfrmPassword::accessGranted);
-        typeText(login.txtPassword, typed);
-        QTest::keyClick(login.txtPassword, Qt::Key(key));
+        typeText(named<QLineEdit>(&login, "txtPassword"), typed);
+        QTest::keyClick(named<QLineEdit>(&login, "txtPassword"), Qt::Key(key));
         QCOMPARE(spy.count(), granted);
         QCOMPARE(user->messages().size(), messages);
     }
@@ -246,27 +247,31 @@ private slots:
     void loginFocusAndFrame()
     {
         TfrmPassword login(dir->path());
-        QVERIFY(login.effPassword->isHidden());
+        QVERIFY(named<FocusFrame>(&login, "effPassword")->isHidden());
         showActive(&login);
-        QVERIFY(login.txtPassword->hasFocus());
-        QVERIFY(login.effPassword->isVisible());
+        QVERIFY(named<QLineEdit>(&login, "txtPassword")->hasFocus());
+        QVERIFY(named<FocusFrame>(&login, "effPassword")->isVisible());
         // The frame surrounds the field.
-        QVERIFY(login.effPassword->geometry().contains(login.txtPassword->geometry()));
-        QVERIFY(login.effPassword->geometry() != login.txtPassword->geometry());
-        typeText(login.txtPassword, QStringLiteral("a"));
-        QTest::keyClick(login.txtPassword, Qt::Key_Tab);
-        QVERIFY(login.cmdOK->hasFocus());
-        QVERIFY(login.effPassword->isHidden());
-        QCOMPARE(named<FocusFrame>(&login, QStringLiteral("effPassword")), login.effPassword);
+        QVERIFY(named<FocusFrame>(&login, "effPassword")
+                    ->geometry()
+                    .contains(named<QLineEdit>(&login, "txtPassword")->geometry()));
+        QVERIFY(named<FocusFrame>(&login, "effPassword")->geometry()
+            != named<QLineEdit>(&login, "txtPassword")->geometry());
+        typeText(named<QLineEdit>(&login, "txtPassword"), QStringLiteral("a"));
+        QTest::keyClick(named<QLineEdit>(&login, "txtPassword"), Qt::Key_Tab);
+        QVERIFY(named<QPushButton>(&login, "cmdOK")->hasFocus());
+        QVERIFY(named<FocusFrame>(&login, "effPassword")->isHidden());
+        QCOMPARE(named<FocusFrame>(&login, QStringLiteral("effPassword")), named<FocusFrame>(&login, "effPassword"));
     }
 
     void tabOrders()
     {
         TfrmPassword login(dir->path());
         showActive(&login);
-        typeText(login.txtPassword, QStringLiteral("a"));
+        typeText(named<QLineEdit>(&login, "txtPassword"), QStringLiteral("a"));
         for (QWidget* next :
-            QList<QWidget*> { login.cmdOK, login.cmdEsci, login.btnCambiaPassword, login.txtPassword }) {
+            QList<QWidget*> { named<QPushButton>(&login, "cmdOK"), named<QAbstractButton>(&login, "cmdEsci"),
+                named<QPushButton>(&login, "btnCambiaPassword"), named<QLineEdit>(&login, "txtPassword") }) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
@@ -274,7 +279,8 @@ private slots:
 
         TfrmCambiaPassword change(dir->path());
         showActive(&change);
-        for (QWidget* next : QList<QWidget*> { change.txtPasswordNew, change.txtConferma, change.cmdEsci }) {
+        for (QWidget* next : QList<QWidget*> { named<QLineEdit>(&change, "txtPasswordNew"),
+                 named<QLineEdit>(&change, "txtConferma"), named<QAbstractButton>(&change, "cmdEsci") }) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
@@ -285,15 +291,15 @@ private slots:
         TfrmPassword login(dir->path());
         QCOMPARE(login.windowTitle(), QStringLiteral(" Lumidex - Autenticazione"));
         QCOMPARE(login.size(), QSize(388, 405));
-        QCOMPARE(login.cmdEsci->text(), QStringLiteral("Esci"));
-        QCOMPARE(login.btnCambiaPassword->text(), QStringLiteral("Cambia password"));
+        QCOMPARE(named<QAbstractButton>(&login, "cmdEsci")->text(), QStringLiteral("Esci"));
+        QCOMPARE(named<QPushButton>(&login, "btnCambiaPassword")->text(), QStringLiteral("Cambia password"));
         QVERIFY(!(login.windowFlags() & Qt::WindowCloseButtonHint));
         showActive(&login);
         QSignalSpy change(&login, &TfrmPassword::changePasswordRequested);
         QSignalSpy closed(&login, &TfrmPassword::closed);
-        QTest::mouseClick(login.btnCambiaPassword, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(&login, "btnCambiaPassword"), Qt::LeftButton);
         QCOMPARE(change.count(), 1);
-        QTest::mouseClick(login.cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(named<QAbstractButton>(&login, "cmdEsci"), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QVERIFY(!login.isVisible());
         QVERIFY(user->messages().isEmpty());
@@ -306,15 +312,16 @@ private slots:
         TfrmCambiaPassword change(dir->path());
         showActive(&change);
         QSignalSpy closed(&change, &TfrmCambiaPassword::closed);
-        typeText(change.txtPasswordOld, QStringLiteral("  LucernaViolata "));
-        typeText(change.txtPasswordNew, QStringLiteral(" Nuova Chiave "));
-        typeText(change.txtConferma, QStringLiteral("Nuova Chiave"));
-        QVERIFY(change.cmdOK->isEnabled());
-        QTest::mouseClick(change.cmdOK, Qt::LeftButton);
+        typeText(named<QLineEdit>(&change, "txtPasswordOld"), QStringLiteral("  LucernaViolata "));
+        typeText(named<QLineEdit>(&change, "txtPasswordNew"), QStringLiteral(" Nuova Chiave "));
+        typeText(named<QLineEdit>(&change, "txtConferma"), QStringLiteral("Nuova Chiave"));
+        QVERIFY(named<QPushButton>(&change, "cmdOK")->isEnabled());
+        QTest::mouseClick(named<QPushButton>(&change, "cmdOK"), Qt::LeftButton);
         expectOnlyMessage(changed);
         QCOMPARE(closed.count(), 1);
         QVERIFY(!change.isVisible());
-        for (QLineEdit* field : { change.txtPasswordOld, change.txtPasswordNew, change.txtConferma })
+        for (QLineEdit* field : { named<QLineEdit>(&change, "txtPasswordOld"),
+                 named<QLineEdit>(&change, "txtPasswordNew"), named<QLineEdit>(&change, "txtConferma") })
             QCOMPARE(field->text(), QString());
         // "NUOVA CHIAVE" scrambled.
         QCOMPARE(readBytes(storePath(*dir)).contains("Valore=5296756A8BF33C26923E114C"), true);
@@ -322,10 +329,10 @@ private slots:
         // The new password opens the program in any case; the old one no longer does.
         TfrmPassword login(dir->path());
         QSignalSpy granted(&login, &TfrmPassword::accessGranted);
-        login.txtPassword->setText(QStringLiteral("nuova chiave"));
+        named<QLineEdit>(&login, "txtPassword")->setText(QStringLiteral("nuova chiave"));
         login.cmdOKClick();
         QCOMPARE(granted.count(), 1);
-        login.txtPassword->setText(QStringLiteral("lucernaviolata"));
+        named<QLineEdit>(&login, "txtPassword")->setText(QStringLiteral("lucernaviolata"));
         login.cmdOKClick();
         QCOMPARE(granted.count(), 1);
         QCOMPARE(user->messageTexts().last(), wrongPassword);
@@ -364,39 +371,39 @@ private slots:
         TfrmCambiaPassword change(dir->path());
         showActive(&change);
         QSignalSpy closed(&change, &TfrmCambiaPassword::closed);
-        typeText(change.txtPasswordOld, oldText);
-        typeText(change.txtPasswordNew, newText);
-        typeText(change.txtConferma, confirmText);
-        QTest::mouseClick(change.cmdOK, Qt::LeftButton);
+        typeText(named<QLineEdit>(&change, "txtPasswordOld"), oldText);
+        typeText(named<QLineEdit>(&change, "txtPasswordNew"), newText);
+        typeText(named<QLineEdit>(&change, "txtConferma"), confirmText);
+        QTest::mouseClick(named<QPushButton>(&change, "cmdOK"), Qt::LeftButton);
         expectOnlyMessage(message);
         QCOMPARE(closed.count(), 0);
         QVERIFY(change.isVisible());
         QCOMPARE(readBytes(storePath(*dir)), storeBefore);
         QCOMPARE(QApplication::focusWidget()->objectName(), focused);
         if (message == wrongOldPassword) {
-            QCOMPARE(change.txtPasswordOld->text(), QString());
-            QCOMPARE(change.txtPasswordNew->text(), newText);
-            QCOMPARE(change.txtConferma->text(), confirmText);
+            QCOMPARE(named<QLineEdit>(&change, "txtPasswordOld")->text(), QString());
+            QCOMPARE(named<QLineEdit>(&change, "txtPasswordNew")->text(), newText);
+            QCOMPARE(named<QLineEdit>(&change, "txtConferma")->text(), confirmText);
         } else {
-            QCOMPARE(change.txtPasswordOld->text(), oldText);
-            QCOMPARE(change.txtPasswordNew->text(), QString());
-            QCOMPARE(change.txtConferma->text(), QString());
+            QCOMPARE(named<QLineEdit>(&change, "txtPasswordOld")->text(), oldText);
+            QCOMPARE(named<QLineEdit>(&change, "txtPasswordNew")->text(), QString());
+            QCOMPARE(named<QLineEdit>(&change, "txtConferma")->text(), QString());
         }
-        QVERIFY(!change.cmdOK->isEnabled());
+        QVERIFY(!named<QPushButton>(&change, "cmdOK")->isEnabled());
     }
 
     void accentedLettersOfOneByteAreKept()
     {
         TfrmCambiaPassword change(dir->path());
         showActive(&change);
-        change.txtPasswordOld->setText(QStringLiteral("lucernaviolata"));
-        change.txtPasswordNew->setText(QStringLiteral("perché"));
-        change.txtConferma->setText(QStringLiteral("perché"));
+        named<QLineEdit>(&change, "txtPasswordOld")->setText(QStringLiteral("lucernaviolata"));
+        named<QLineEdit>(&change, "txtPasswordNew")->setText(QStringLiteral("perché"));
+        named<QLineEdit>(&change, "txtConferma")->setText(QStringLiteral("perché"));
         change.cmdOKClick();
         expectOnlyMessage(changed);
         TfrmPassword login(dir->path());
         QSignalSpy granted(&login, &TfrmPassword::accessGranted);
-        login.txtPassword->setText(QStringLiteral("PERCHé"));
+        named<QLineEdit>(&login, "txtPassword")->setText(QStringLiteral("PERCHé"));
         login.cmdOKClick();
         QCOMPARE(granted.count(), 1);
     }
@@ -408,15 +415,15 @@ private slots:
         TfrmCambiaPassword change(dir->path());
         showActive(&change);
         QSignalSpy closed(&change, &TfrmCambiaPassword::closed);
-        change.txtPasswordOld->setText(QStringLiteral("lucernaviolata"));
-        change.txtPasswordNew->setText(QStringLiteral("nuova"));
-        change.txtConferma->setText(QStringLiteral("nuova"));
+        named<QLineEdit>(&change, "txtPasswordOld")->setText(QStringLiteral("lucernaviolata"));
+        named<QLineEdit>(&change, "txtPasswordNew")->setText(QStringLiteral("nuova"));
+        named<QLineEdit>(&change, "txtConferma")->setText(QStringLiteral("nuova"));
         change.cmdOKClick();
         expectOnlyMessage(changeFailure);
         QCOMPARE(closed.count(), 0);
-        QCOMPARE(change.txtPasswordOld->text(), QStringLiteral("lucernaviolata"));
-        QCOMPARE(change.txtPasswordNew->text(), QStringLiteral("nuova"));
-        QCOMPARE(change.txtConferma->text(), QStringLiteral("nuova"));
+        QCOMPARE(named<QLineEdit>(&change, "txtPasswordOld")->text(), QStringLiteral("lucernaviolata"));
+        QCOMPARE(named<QLineEdit>(&change, "txtPasswordNew")->text(), QStringLiteral("nuova"));
+        QCOMPARE(named<QLineEdit>(&change, "txtConferma")->text(), QStringLiteral("nuova"));
     }
 
     void storeThatCannotBeWrittenKeepsTheChangeWindow()
@@ -437,16 +444,16 @@ private slots:
         TfrmCambiaPassword change(deep);
         showActive(&change);
         QSignalSpy closed(&change, &TfrmCambiaPassword::closed);
-        change.txtPasswordOld->setText(QStringLiteral("lucernaviolata"));
-        change.txtPasswordNew->setText(QStringLiteral("nuova"));
-        change.txtConferma->setText(QStringLiteral("nuova"));
+        named<QLineEdit>(&change, "txtPasswordOld")->setText(QStringLiteral("lucernaviolata"));
+        named<QLineEdit>(&change, "txtPasswordNew")->setText(QStringLiteral("nuova"));
+        named<QLineEdit>(&change, "txtConferma")->setText(QStringLiteral("nuova"));
         change.cmdOKClick();
         expectOnlyMessage(causewords::withCause(changeFailure, causewords::nameTooLong()));
         QCOMPARE(closed.count(), 0);
         QVERIFY(change.isVisible());
-        QCOMPARE(change.txtPasswordNew->text(), QStringLiteral("nuova"));
-        QCOMPARE(change.txtPasswordOld->text(), QStringLiteral("lucernaviolata"));
-        QCOMPARE(change.txtConferma->text(), QStringLiteral("nuova"));
+        QCOMPARE(named<QLineEdit>(&change, "txtPasswordNew")->text(), QStringLiteral("nuova"));
+        QCOMPARE(named<QLineEdit>(&change, "txtPasswordOld")->text(), QStringLiteral("lucernaviolata"));
+        QCOMPARE(named<QLineEdit>(&change, "txtConferma")->text(), QStringLiteral("nuova"));
         QCOMPARE(readBytes(deep + storeName), readBytes(storePath(*dir)));
     }
 
@@ -470,10 +477,10 @@ private slots:
         TfrmCambiaPassword change(disk.path());
         showActive(&change);
         QSignalSpy closed(&change, &TfrmCambiaPassword::closed);
-        typeText(change.txtPasswordOld, QStringLiteral("lucernaviolata"));
-        typeText(change.txtPasswordNew, QStringLiteral("nuova chiave"));
-        typeText(change.txtConferma, QStringLiteral("nuova chiave"));
-        QTest::mouseClick(change.cmdOK, Qt::LeftButton);
+        typeText(named<QLineEdit>(&change, "txtPasswordOld"), QStringLiteral("lucernaviolata"));
+        typeText(named<QLineEdit>(&change, "txtPasswordNew"), QStringLiteral("nuova chiave"));
+        typeText(named<QLineEdit>(&change, "txtConferma"), QStringLiteral("nuova chiave"));
+        QTest::mouseClick(named<QPushButton>(&change, "cmdOK"), Qt::LeftButton);
         disk.lift();
 
         expectOnlyMessage(causewords::withCause(changeFailure, diskFaultWords(fault)));
@@ -481,15 +488,15 @@ private slots:
         QVERIFY(change.isVisible());
         QCOMPARE(readBytes(store), before);
         QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            QStringList { "unins000.dll" });
+            QStringList { QStringLiteral("unins000.dll") });
 
         // The old password still opens the program; the new one never does.
         TfrmPassword login(disk.path());
         QSignalSpy granted(&login, &TfrmPassword::accessGranted);
-        login.txtPassword->setText(QStringLiteral("nuova chiave"));
+        named<QLineEdit>(&login, "txtPassword")->setText(QStringLiteral("nuova chiave"));
         login.cmdOKClick();
         QCOMPARE(granted.count(), 0);
-        login.txtPassword->setText(QStringLiteral("lucernaviolata"));
+        named<QLineEdit>(&login, "txtPassword")->setText(QStringLiteral("lucernaviolata"));
         login.cmdOKClick();
         QCOMPARE(granted.count(), 1);
         QCOMPARE(user->messageTexts(),
@@ -525,29 +532,29 @@ private slots:
         QFETCH(QString, confirmText);
         QFETCH(bool, enabled);
         TfrmCambiaPassword change(dir->path());
-        QVERIFY(!change.cmdOK->isEnabled());
+        QVERIFY(!named<QPushButton>(&change, "cmdOK")->isEnabled());
         showActive(&change);
-        typeText(change.txtPasswordOld, oldText);
-        typeText(change.txtPasswordNew, newText);
-        typeText(change.txtConferma, confirmText);
-        QCOMPARE(change.cmdOK->isEnabled(), enabled);
+        typeText(named<QLineEdit>(&change, "txtPasswordOld"), oldText);
+        typeText(named<QLineEdit>(&change, "txtPasswordNew"), newText);
+        typeText(named<QLineEdit>(&change, "txtConferma"), confirmText);
+        QCOMPARE(named<QPushButton>(&change, "cmdOK")->isEnabled(), enabled);
     }
 
     void enterWalksRoundTheFields()
     {
         TfrmCambiaPassword change(dir->path());
         showActive(&change);
-        change.txtPasswordOld->setText(QStringLiteral("lucernaviolata"));
-        change.txtPasswordNew->setText(QStringLiteral("nuova"));
-        change.txtConferma->setText(QStringLiteral("nuova"));
-        QVERIFY(change.cmdOK->isEnabled());
-        QVERIFY(change.txtPasswordOld->hasFocus());
-        QTest::keyClick(change.txtPasswordOld, Qt::Key_Return);
-        QVERIFY(change.txtPasswordNew->hasFocus());
-        QTest::keyClick(change.txtPasswordNew, Qt::Key_Enter);
-        QVERIFY(change.txtConferma->hasFocus());
-        QTest::keyClick(change.txtConferma, Qt::Key_Return);
-        QVERIFY(change.txtPasswordOld->hasFocus());
+        named<QLineEdit>(&change, "txtPasswordOld")->setText(QStringLiteral("lucernaviolata"));
+        named<QLineEdit>(&change, "txtPasswordNew")->setText(QStringLiteral("nuova"));
+        named<QLineEdit>(&change, "txtConferma")->setText(QStringLiteral("nuova"));
+        QVERIFY(named<QPushButton>(&change, "cmdOK")->isEnabled());
+        QVERIFY(named<QLineEdit>(&change, "txtPasswordOld")->hasFocus());
+        QTest::keyClick(named<QLineEdit>(&change, "txtPasswordOld"), Qt::Key_Return);
+        QVERIFY(named<QLineEdit>(&change, "txtPasswordNew")->hasFocus());
+        QTest::keyClick(named<QLineEdit>(&change, "txtPasswordNew"), Qt::Key_Enter);
+        QVERIFY(named<QLineEdit>(&change, "txtConferma")->hasFocus());
+        QTest::keyClick(named<QLineEdit>(&change, "txtConferma"), Qt::Key_Return);
+        QVERIFY(named<QLineEdit>(&change, "txtPasswordOld")->hasFocus());
         // Enter never confirms the change.
         QVERIFY(user->messages().isEmpty());
         QVERIFY(change.isVisible());
@@ -557,9 +564,9 @@ private slots:
     {
         TfrmCambiaPassword change(dir->path());
         const QList<QPair<QLineEdit*, FocusFrame*>> pairs {
-            { change.txtPasswordOld, change.effPasswordOld },
-            { change.txtPasswordNew, change.effPasswordNew },
-            { change.txtConferma, change.effConferma },
+            { named<QLineEdit>(&change, "txtPasswordOld"), named<FocusFrame>(&change, "effPasswordOld") },
+            { named<QLineEdit>(&change, "txtPasswordNew"), named<FocusFrame>(&change, "effPasswordNew") },
+            { named<QLineEdit>(&change, "txtConferma"), named<FocusFrame>(&change, "effConferma") },
         };
         for (const auto& [field, frame] : pairs)
             QVERIFY(frame->isHidden());
@@ -576,22 +583,24 @@ private slots:
         TfrmCambiaPassword change(dir->path());
         QCOMPARE(change.windowTitle(), QStringLiteral(" Cambia password"));
         QCOMPARE(change.size(), QSize(411, 418));
-        QCOMPARE(change.cmdEsci->text(), QStringLiteral("Chiudi"));
+        QCOMPARE(named<QAbstractButton>(&change, "cmdEsci")->text(), QStringLiteral("Chiudi"));
         showActive(&change);
-        change.txtPasswordOld->setText(QStringLiteral("a"));
-        change.txtPasswordNew->setText(QStringLiteral("b"));
-        change.txtConferma->setText(QStringLiteral("c"));
+        named<QLineEdit>(&change, "txtPasswordOld")->setText(QStringLiteral("a"));
+        named<QLineEdit>(&change, "txtPasswordNew")->setText(QStringLiteral("b"));
+        named<QLineEdit>(&change, "txtConferma")->setText(QStringLiteral("c"));
         QSignalSpy closed(&change, &TfrmCambiaPassword::closed);
-        QTest::mouseClick(change.cmdEsci, Qt::LeftButton);
+        QTest::mouseClick(named<QAbstractButton>(&change, "cmdEsci"), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QVERIFY(!change.isVisible());
-        for (QLineEdit* field : { change.txtPasswordOld, change.txtPasswordNew, change.txtConferma })
+        for (QLineEdit* field : { named<QLineEdit>(&change, "txtPasswordOld"),
+                 named<QLineEdit>(&change, "txtPasswordNew"), named<QLineEdit>(&change, "txtConferma") })
             QCOMPARE(field->text(), QString());
         showActive(&change);
-        for (QLineEdit* field : { change.txtPasswordOld, change.txtPasswordNew, change.txtConferma })
+        for (QLineEdit* field : { named<QLineEdit>(&change, "txtPasswordOld"),
+                 named<QLineEdit>(&change, "txtPasswordNew"), named<QLineEdit>(&change, "txtConferma") })
             QCOMPARE(field->text(), QString());
-        QVERIFY(change.txtPasswordOld->hasFocus());
-        QVERIFY(!change.cmdOK->isEnabled());
+        QVERIFY(named<QLineEdit>(&change, "txtPasswordOld")->hasFocus());
+        QVERIFY(!named<QPushButton>(&change, "cmdOK")->isEnabled());
         QVERIFY(user->messages().isEmpty());
     }
 };

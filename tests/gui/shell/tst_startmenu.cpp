@@ -33,6 +33,7 @@ private slots:
         QTest::newRow("imgIcona") << "imgIcona" << QSize(69, 74) << false;
         QTest::newRow("imgTitolo") << "imgTitolo" << QSize(763, 65) << false;
         QTest::newRow("imgGuida") << "imgGuida" << QSize(29, 28) << true;
+        QTest::newRow("imgCopia") << "imgCopia" << QSize(29, 28) << true;
         QTest::newRow("imgSottotitolo") << "imgSottotitolo" << QSize(961, 22) << false;
         for (const char* name : { "imgAnagrafica", "imgDonne", "imgUomini" })
             QTest::newRow(name) << name << QSize(288, 268) << true;
@@ -118,7 +119,7 @@ private slots:
         TfrmAvvio menu(dir->path());
         QSignalSpy closed(&menu, &TfrmAvvio::closed);
         menu.showMaximized();
-        QTest::mouseClick(menu.imgEsci, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&menu, "imgEsci"), Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QVERIFY(!menu.isVisible());
         menu.showMaximized();
@@ -132,8 +133,25 @@ private slots:
     {
         TfrmAvvio menu(dir->path());
         menu.showMaximized();
-        QTest::mouseClick(menu.imgSito, Qt::LeftButton);
-        QCOMPARE(user->shellCommands(), QStringList { QStringLiteral("https://www.lumidex.example") });
+        QTest::mouseClick(named<QToolButton>(&menu, "imgSito"), Qt::LeftButton);
+        QCOMPARE(user->openedUrls(), QList<QUrl> { QUrl(QStringLiteral("https://www.lumidex.example")) });
+        QVERIFY(menu.isVisible());
+        QVERIFY(user->messages().isEmpty());
+    }
+
+    void siteThatDoesNotOpenIsTold()
+    {
+        TfrmAvvio menu(dir->path());
+        menu.showMaximized();
+        user->refuseOpens();
+        QTest::mouseClick(named<QToolButton>(&menu, "imgSito"), Qt::LeftButton);
+        QCOMPARE(user->openedUrls(), QList<QUrl> { QUrl(QStringLiteral("https://www.lumidex.example")) });
+        QCOMPARE(user->messages(),
+            onlyMessage(MessageKind::Warning,
+                QString::fromUtf8("Attenzione: non è stato possibile aprire il sito https://www.lumidex.example."
+                                  "\r\n\r\nVerificare che nel sistema sia installato un browser, oppure digitare "
+                                  "l'indirizzo nella barra del browser."),
+                Buttons::Ok));
         QVERIFY(menu.isVisible());
     }
 
@@ -162,12 +180,12 @@ private slots:
         QWidget* owner = nullptr;
         user->onDialog([&](QDialog& dialog) {
             auto& help = dynamic_cast<TfrmGuida&>(dialog);
-            title = help.lblTitolo->text();
-            text = help.txtGuida->toPlainText();
+            title = named<QLabel>(&help, "lblTitolo")->text();
+            text = named<QPlainTextEdit>(&help, "txtGuida")->toPlainText();
             owner = help.parentWidget();
         });
         menu.showMaximized();
-        QTest::mouseClick(menu.imgGuida, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(&menu, "imgGuida"), Qt::LeftButton);
         QCOMPARE(user->dialogClasses(), QStringList { QStringLiteral("lumidex::TfrmGuida") });
         QCOMPARE(owner, &menu);
         QCOMPARE(title, helptexts::title(HelpPage::Introduction));
@@ -211,7 +229,7 @@ private slots:
         // Dark blue, as a link at rest.
         QCOMPARE(coloursOnOpening, QList<QColor>(2, QColor::fromRgba(0xFF00008B)));
         QCOMPARE(modal, QList<bool>({ true, true }));
-        QVERIFY(user->shellCommands().isEmpty());
+        QVERIFY(user->openedUrls().isEmpty());
         // The dialogs were owned by the menu and are gone with their handler.
         QVERIFY(menu.findChildren<QDialog*>().isEmpty());
     }

@@ -11,6 +11,7 @@
 #include "support/EditorFixture.h"
 #include "support/ScriptedInteraction.h"
 #include "support/TestHelpers.h"
+#include "support/TestMetaTypes.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -129,7 +130,7 @@ private slots:
             QVERIFY(!named<QWidget>(window.get(), name)->isVisibleTo(window.get()));
         QCOMPARE(window->findChild<QLabel*>("lblFile") != nullptr, kind != 0);
         QCOMPARE(named<QTimer>(window.get(), "Timer"), window->Timer);
-        QCOMPARE(window->imgBianco->pixmap().size(), QSize(400, 360));
+        QCOMPARE(named<QLabel>(window, "imgBianco")->pixmap().size(), QSize(400, 360));
         QCOMPARE(window->Timer->interval(), 6000);
         QVERIFY(!window->Timer->isActive());
 
@@ -138,8 +139,8 @@ private slots:
         QVERIFY(window->windowState().testFlag(Qt::WindowMaximized));
         QVERIFY(window->showsWaitingPicture());
         QVERIFY(window->Timer->isActive());
-        QCOMPARE(window->lblPosizione->text(), QString());
-        QCOMPARE(window->imgFoto->alignment(), Qt::AlignCenter);
+        QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QString());
+        QCOMPARE(named<QLabel>(window, "imgFoto")->alignment(), Qt::AlignCenter);
         QVERIFY(!QFileInfo::exists(programfolder::registryArchivePath(folder.dir.path())));
 
         // The timer ends with the window.
@@ -153,8 +154,8 @@ private slots:
         ProgramFolder folder;
         WatchingUser user;
         folder.registryCards(3);
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::red);
-        folder.photo("Anagrafica/Scheda_3.jpg", Qt::blue);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::red);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_3.jpg"), Qt::blue);
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.Timer->stop();
@@ -165,16 +166,16 @@ private slots:
             QColor colour;
         };
         const QList<Tick> ticks {
-            { "1", false, Qt::red },
-            { "2", true, {} },
-            { "3", false, Qt::blue },
-            { "0", false, Qt::blue },
-            { "1", false, Qt::red },
-            { "2", true, {} },
+            { QStringLiteral("1"), false, Qt::red },
+            { QStringLiteral("2"), true, {} },
+            { QStringLiteral("3"), false, Qt::blue },
+            { QStringLiteral("0"), false, Qt::blue },
+            { QStringLiteral("1"), false, Qt::red },
+            { QStringLiteral("2"), true, {} },
         };
         for (const Tick& tick : ticks) {
             window.cmdAvantiClick();
-            QCOMPARE(window.lblPosizione->text(), tick.position);
+            QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), tick.position);
             QCOMPARE(window.showsWaitingPicture(), tick.waiting);
             if (!tick.waiting)
                 QVERIFY2(nearColour(shownColour(window), tick.colour), qPrintable(tick.position));
@@ -189,27 +190,27 @@ private slots:
         ProgramFolder folder;
         WatchingUser user;
         folder.registryCards(1);
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::red);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::red);
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.Timer->stop();
 
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(nearColour(shownColour(window), Qt::red));
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("0"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("0"));
         QVERIFY(nearColour(shownColour(window), Qt::red));
 
         // The photo is replaced while it is on screen: the next showing reads the file.
         window.finishDecodingAhead();
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::green);
-        QFile file(folder.path("Anagrafica/Scheda_1.jpg"));
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::green);
+        QFile file(folder.path(QStringLiteral("Anagrafica/Scheda_1.jpg")));
         QVERIFY(file.open(QIODevice::ReadWrite));
         QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
         file.close();
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(nearColour(shownColour(window), Qt::green));
         QVERIFY(user.messages().isEmpty());
     }
@@ -228,20 +229,21 @@ private slots:
         ProgramFolder folder;
         WatchingUser user;
         folder.registryCards(2);
-        folder.photo("Anagrafica/Scheda_2.jpg", Qt::blue);
-        if (photo == "text")
-            writeBytes(folder.path("Anagrafica/Scheda_1.jpg"), "no picture at all");
-        else if (photo == "folder")
-            QVERIFY(QDir().mkpath(folder.path("Anagrafica/Scheda_1.jpg")));
+        folder.photo(QStringLiteral("Anagrafica/Scheda_2.jpg"), Qt::blue);
+        if (photo == QStringLiteral("text"))
+            writeBytes(folder.path(QStringLiteral("Anagrafica/Scheda_1.jpg")), "no picture at all");
+        else if (photo == QStringLiteral("folder"))
+            QVERIFY(QDir().mkpath(folder.path(QStringLiteral("Anagrafica/Scheda_1.jpg"))));
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.Timer->stop();
 
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(window.showsWaitingPicture());
         // What is shown is the waiting picture, drawn to fit the frame.
-        QCOMPARE(window.picture().size(), fitInto(window.imgBianco->pixmap().size(), window.picture().size()));
+        QCOMPARE(window.picture().size(),
+            fitInto(named<QLabel>(&window, "imgBianco")->pixmap().size(), window.picture().size()));
         window.cmdAvantiClick();
         QVERIFY(!window.showsWaitingPicture());
         QVERIFY(nearColour(shownColour(window), Qt::blue));
@@ -262,31 +264,32 @@ private slots:
         QFETCH(bool, men);
         ProgramFolder folder;
         WatchingUser user;
-        const QString ownFolder = men ? "Book_Uomini" : "Book_Donne";
-        const QString otherFolder = men ? "Book_Donne" : "Book_Uomini";
-        const QString bookFile = folder.path(men ? "Estate 2024.men" : "Estate 2024.wmn");
+        const QString ownFolder = men ? QStringLiteral("Book_Uomini") : QStringLiteral("Book_Donne");
+        const QString otherFolder = men ? QStringLiteral("Book_Donne") : QStringLiteral("Book_Uomini");
+        const QString bookFile
+            = folder.path(men ? QStringLiteral("Estate 2024.men") : QStringLiteral("Estate 2024.wmn"));
         ProgramFolder::cards(bookFile, layouts::book, 4);
-        folder.photo(otherFolder + "/Estate 2024_Foto_4.jpg", Qt::red);
-        folder.photo(otherFolder + "/Estate 2024_Foto_1.jpg", Qt::red);
+        folder.photo(otherFolder + QStringLiteral("/Estate 2024_Foto_4.jpg"), Qt::red);
+        folder.photo(otherFolder + QStringLiteral("/Estate 2024_Foto_1.jpg"), Qt::red);
 
         std::unique_ptr<SlideshowWindow> window;
         if (men)
             window = std::make_unique<TfrmSlideshow_Uomini>(folder.dir.path());
         else
             window = std::make_unique<TfrmSlideshow_Donne>(folder.dir.path());
-        window->setBook("Estate 2024", bookFile);
+        window->setBook(QStringLiteral("Estate 2024"), bookFile);
         showWindow(*window);
         window->Timer->stop();
 
         window->cmdAvantiClick();
-        QCOMPARE(window->lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(window->showsWaitingPicture());
         QVERIFY(QFileInfo(folder.path(ownFolder)).isDir());
 
-        folder.photo(ownFolder + "/Estate 2024_Foto_4.jpg", Qt::green);
+        folder.photo(ownFolder + QStringLiteral("/Estate 2024_Foto_4.jpg"), Qt::green);
         for (int i = 0; i < 3; ++i)
             window->cmdAvantiClick();
-        QCOMPARE(window->lblPosizione->text(), QStringLiteral("4"));
+        QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QStringLiteral("4"));
         QVERIFY(!window->showsWaitingPicture());
         QVERIFY(nearColour(shownColour(*window), Qt::green));
         QVERIFY(user.messages().isEmpty());
@@ -307,7 +310,8 @@ private slots:
         QFETCH(bool, absent);
         ProgramFolder folder;
         WatchingUser user;
-        const QString archive = book ? folder.path("Vuoto.wmn") : programfolder::registryArchivePath(folder.dir.path());
+        const QString archive
+            = book ? folder.path(QStringLiteral("Vuoto.wmn")) : programfolder::registryArchivePath(folder.dir.path());
         if (!absent)
             writeBytes(archive, {});
         std::unique_ptr<SlideshowWindow> window;
@@ -315,14 +319,14 @@ private slots:
             window = std::make_unique<TfrmSlideshow_Donne>(folder.dir.path());
         else
             window = std::make_unique<TfrmSlideshow_Anagrafica>(folder.dir.path());
-        window->setBook("Vuoto", archive);
+        window->setBook(QStringLiteral("Vuoto"), archive);
         showWindow(*window);
 
         bool timerDuringMessage = true;
-        QString positionDuringMessage = "?";
+        QString positionDuringMessage = QStringLiteral("?");
         user.onMessage = [&] {
             timerDuringMessage = window->Timer->isActive();
-            positionDuringMessage = window->lblPosizione->text();
+            positionDuringMessage = named<QLabel>(window, "lblPosizione")->text();
         };
         window->cmdAvantiClick();
 
@@ -334,7 +338,7 @@ private slots:
         QCOMPARE(positionDuringMessage, QString());
         QVERIFY(!window->isVisible());
         QVERIFY(!window->Timer->isActive());
-        QCOMPARE(window->lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QString());
         // An archive that was not there is left behind empty.
         QVERIFY(QFileInfo::exists(archive));
         QCOMPARE(QFileInfo(archive).size(), 0);
@@ -346,7 +350,7 @@ private slots:
     {
         ProgramFolder folder;
         WatchingUser user;
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::red);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::red);
         const QString archive = programfolder::registryArchivePath(folder.dir.path());
         QVERIFY(QDir().mkpath(archive));
         TfrmSlideshow_Anagrafica window(folder.dir.path());
@@ -365,14 +369,14 @@ private slots:
         QVERIFY(window.Timer->isActive());
         QVERIFY(window.isVisible());
         QVERIFY(window.showsWaitingPicture());
-        QCOMPARE(window.lblPosizione->text(), QString());
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QString());
 
         // The archive is reachable again: the slideshow goes on.
         QVERIFY(QDir(archive).removeRecursively());
         folder.registryCards(1);
         window.cmdAvantiClick();
         QCOMPARE(user.messages().size(), 1);
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(nearColour(shownColour(window), Qt::red));
     }
 
@@ -390,7 +394,7 @@ private slots:
         ProgramFolder folder;
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
-        if (how == "Escape")
+        if (how == QStringLiteral("Escape"))
             QTest::keyClick(&window, Qt::Key_Escape);
         else
             QTest::mouseClick(named<QWidget>(&window, how), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
@@ -404,11 +408,11 @@ private slots:
         ProgramFolder folder;
         WatchingUser user;
         folder.registryCards(2);
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::red);
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::red);
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.cmdAvantiClick();
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(!window.showsWaitingPicture());
 
         window.showMinimized();
@@ -417,7 +421,7 @@ private slots:
         window.showMaximized();
         QTRY_VERIFY(!window.isMinimized());
         QVERIFY(window.Timer->isActive());
-        QCOMPARE(window.lblPosizione->text(), QStringLiteral("1"));
+        QCOMPARE(named<QLabel>(&window, "lblPosizione")->text(), QStringLiteral("1"));
         QVERIFY(!window.showsWaitingPicture());
         QVERIFY(nearColour(shownColour(window), Qt::red));
         QVERIFY(user.messages().isEmpty());
@@ -430,7 +434,7 @@ private slots:
         WatchingUser user;
         folder.registryCards(2);
         TfrmSlideshow_Anagrafica window(folder.dir.path());
-        QSignalSpy steps(window.cmdAvanti, &QToolButton::clicked);
+        QSignalSpy steps(named<QToolButton>(&window, "cmdAvanti"), &QToolButton::clicked);
         window.Timer->setInterval(1);
         showWindow(window);
         QTRY_VERIFY(steps.count() >= 3);
@@ -443,7 +447,7 @@ private slots:
     {
         ProgramFolder folder;
         folder.registryCards(1);
-        folder.photo("Anagrafica/Scheda_1.jpg", Qt::blue, QSize(4000, 3000));
+        folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::blue, QSize(4000, 3000));
         TfrmSlideshow_Anagrafica window(folder.dir.path());
         showWindow(window);
         window.Timer->stop();
@@ -473,14 +477,16 @@ private slots:
         const std::unique_ptr<CardEditor> editor = makeEditor(kind, folder.dir.path());
         QString archive;
         if (auto* book = qobject_cast<BookEditor*>(editor.get())) {
-            archive = folder.path(kind == ArchiveKind::MenBook ? "Moda.men" : "Moda.wmn");
+            archive
+                = folder.path(kind == ArchiveKind::MenBook ? QStringLiteral("Moda.men") : QStringLiteral("Moda.wmn"));
             // The editor goes by the book's file and name without their blanks.
-            book->setBook("  " + archive + " ", " Moda\t");
-            folder.photo(
-                kind == ArchiveKind::MenBook ? "Book_Uomini/Moda_Foto_1.jpg" : "Book_Donne/Moda_Foto_1.jpg", Qt::green);
+            book->setBook(QStringLiteral("  ") + archive + QStringLiteral(" "), QStringLiteral(" Moda\t"));
+            folder.photo(kind == ArchiveKind::MenBook ? QStringLiteral("Book_Uomini/Moda_Foto_1.jpg")
+                                                      : QStringLiteral("Book_Donne/Moda_Foto_1.jpg"),
+                Qt::green);
         } else {
             archive = programfolder::registryArchivePath(folder.dir.path());
-            folder.photo("Anagrafica/Scheda_1.jpg", Qt::green);
+            folder.photo(QStringLiteral("Anagrafica/Scheda_1.jpg"), Qt::green);
         }
         ProgramFolder::cards(archive, recordLayout(kind), 1);
         editor->show();
@@ -497,17 +503,17 @@ private slots:
             QCOMPARE(window->parent(), editor.get());
             QVERIFY(window->Timer->isActive());
             if (kind != ArchiveKind::Registry) {
-                QCOMPARE(window->lblNome->text(), QStringLiteral("Moda"));
-                QCOMPARE(window->lblFile->text(), archive);
+                QCOMPARE(named<QLabel>(window, "lblNome")->text(), QStringLiteral("Moda"));
+                QCOMPARE(named<QLabel>(window, "lblFile")->text(), archive);
             }
             window->cmdAvantiClick();
-            QCOMPARE(window->lblPosizione->text(), QStringLiteral("1"));
+            QCOMPARE(named<QLabel>(window, "lblPosizione")->text(), QStringLiteral("1"));
             QVERIFY(nearColour(shownColour(*window), Qt::green));
-            QTest::mouseClick(window->imgFoto, Qt::LeftButton);
+            QTest::mouseClick(named<QLabel>(window, "imgFoto"), Qt::LeftButton);
             QVERIFY(!window->isVisible());
         });
-        QTest::mouseClick(editor->cmdSlideshow, Qt::LeftButton);
-        QTest::mouseClick(editor->cmdSlideshow, Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSlideshow"), Qt::LeftButton);
+        QTest::mouseClick(named<QToolButton>(editor, "cmdSlideshow"), Qt::LeftButton);
         QCOMPARE(user.dialogClasses(), QStringList(2, windowClass));
         QCOMPARE(seen, 2);
         QVERIFY(editor->findChildren<SlideshowWindow*>().isEmpty());

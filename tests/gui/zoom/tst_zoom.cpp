@@ -22,7 +22,7 @@ private slots:
         QCOMPARE(zoom.objectName(), QStringLiteral("frmZoom"));
         QCOMPARE(zoom.windowTitle(), QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
         QVERIFY(zoom.isModal());
-        QCOMPARE(zoom.findChild<QLabel*>(QStringLiteral("imgFoto")), zoom.imgFoto);
+        QCOMPARE(zoom.findChild<QLabel*>(QStringLiteral("imgFoto")), named<QLabel>(&zoom, "imgFoto"));
         QCOMPARE(zoom.findChild<QWidget*>(QStringLiteral("panFoto")), zoom.panFoto);
 
         zoom.setPicture(markedImage(QSize(40, 30), Qt::red));
@@ -33,7 +33,7 @@ private slots:
         const QSize screen = zoom.screen()->size();
         const QSize frame = QSize(screen.width() - 60, screen.height() - 90).boundedTo(zoom.size());
         QCOMPARE(zoom.panFoto->size(), frame);
-        QCOMPARE(zoom.imgFoto->size(), frame);
+        QCOMPARE(named<QLabel>(&zoom, "imgFoto")->size(), frame);
         QCOMPARE(zoom.panFoto->geometry().center(), zoom.rect().center());
     }
 
@@ -55,12 +55,13 @@ private slots:
         zoom.setPicture(picture);
         zoom.show();
         QVERIFY(QTest::qWaitForWindowExposed(&zoom));
-        const QImage shown = labelPicture(zoom.imgFoto);
-        const QSize fitted = fitInto(size, zoom.imgFoto->size());
-        QVERIFY(fitted.width() == zoom.imgFoto->width() || fitted.height() == zoom.imgFoto->height());
+        const QImage shown = labelPicture(named<QLabel>(&zoom, "imgFoto"));
+        const QSize fitted = fitInto(size, named<QLabel>(&zoom, "imgFoto")->size());
+        QVERIFY(fitted.width() == named<QLabel>(&zoom, "imgFoto")->width()
+            || fitted.height() == named<QLabel>(&zoom, "imgFoto")->height());
         QCOMPARE(shown.size(), fitted.expandedTo(QSize(1, 1)));
-        QCOMPARE(shown, fittedRender(picture, zoom.imgFoto->size()));
-        QCOMPARE(zoom.imgFoto->alignment(), Qt::AlignCenter);
+        QCOMPARE(shown, fittedRender(picture, named<QLabel>(&zoom, "imgFoto")->size()));
+        QCOMPARE(named<QLabel>(&zoom, "imgFoto")->alignment(), Qt::AlignCenter);
     }
 
     void clickClosesTheWindow_data()

@@ -1,5 +1,6 @@
 #include "help/HelpPages.h"
 #include "support/HelpTexts.h"
+#include "support/RequiredTools.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,8 +74,7 @@ void TestManualWriter::writesManual()
 void TestManualWriter::readsAsTheHelpPages()
 {
     const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (reader.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    LUMIDEX_REQUIRE_TOOL(!reader.isEmpty(), QStringLiteral("pdftotext (Debian: poppler-utils)"));
     QProcess extract;
     extract.start(reader, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), m_path, QStringLiteral("-") });
     QVERIFY(extract.waitForFinished(60000));
@@ -124,6 +124,9 @@ void TestManualWriter::coversWhatTheHelpPagesDoNot_data()
     QTest::newRow("care of the data") << "Lavori lunghi e cura dei dati."
                                       << QStringList { "\"Annulla\"", "Ş diventa S", "il disco è pieno", "mai a metà",
                                              "non permette di bloccare gli archivi", "copiare l'intera cartella" };
+    QTest::newRow("backups") << "Copie di sicurezza."
+                             << QStringList { "disco esterno", "Prima_del_ripristino_", "sha256sum -c SHA256SUMS",
+                                    "ogni settimana", "\"Ripristina da una copia…\"", "Lumidex_<data>_<ora>.zip" };
 }
 
 // The manual also tells what no help window explains: each chapter has its own
@@ -133,8 +136,7 @@ void TestManualWriter::coversWhatTheHelpPagesDoNot()
     QFETCH(QString, title);
     QFETCH(QStringList, words);
     const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (reader.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    LUMIDEX_REQUIRE_TOOL(!reader.isEmpty(), QStringLiteral("pdftotext (Debian: poppler-utils)"));
     QProcess extract;
     extract.start(reader, { QStringLiteral("-enc"), QStringLiteral("UTF-8"), m_path, QStringLiteral("-") });
     QVERIFY(extract.waitForFinished(60000));
@@ -152,7 +154,7 @@ void TestManualWriter::coversWhatTheHelpPagesDoNot()
     QVERIFY2(from > 0, qPrintable(title));
     // The chapter runs until the next one starts: its words are on its own sheets.
     const QStringList titles { "Comp card e provino del book.", "Dati di scatto letti dalla foto.",
-        "Scorciatoie da tastiera.", "Lavori lunghi e cura dei dati." };
+        "Scorciatoie da tastiera.", "Lavori lunghi e cura dei dati.", "Copie di sicurezza." };
     const auto startsAChapter = [&](const QString& sheet) {
         return std::any_of(titles.begin(), titles.end(), [&](const QString& t) { return sheet.startsWith(t); });
     };

@@ -1,0 +1,1 @@
+lumidex_add_test(tst_backupwindow SOURCES tst_backupwindow.cpp LIBS lumidex_testsupport)
