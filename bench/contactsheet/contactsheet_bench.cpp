@@ -9,14 +9,14 @@
 //
 // The entries' photo files are links to one camera photo: each is opened and
 // decoded on its own, as 500 files would be, without 4 GB of fixtures on disk.
+#include "BenchMain.h"
+#include "BenchMemory.h"
+#include "BenchPictures.h"
 #include "report/ContactSheetLayout.h"
 #include "report/ContactSheetReport.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"
 #include "storage/PhotoFiles.h"
-#include "BenchMain.h"
-#include "BenchMemory.h"
-#include "BenchPictures.h"
 
 #include <QDir>
 #include <QFile>

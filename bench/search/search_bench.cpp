@@ -173,15 +173,14 @@ void searchTurnAboutWithRawRead(benchmark::State& state)
         for (int turn = 0; turn < 2; ++turn) {
             const bool isSearch = (turn == 0) == searchFirst;
             const Clock::time_point start = Clock::now();
-            const qint64 seen = isSearch ? searchLines(records, SearchCriteria(), &resultline::registry).size()
-                                         : readRaw(buffer);
+            const qint64 seen
+                = isSearch ? searchLines(records, SearchCriteria(), &resultline::registry).size() : readRaw(buffer);
             (isSearch ? searches : reads) += Clock::now() - start;
             if (seen != registryCards)
                 state.SkipWithError("wrong number of cards");
         }
     }
-    state.counters["search_over_raw_read"]
-        = double(searches.count()) / double(std::max<Clock::rep>(1, reads.count()));
+    state.counters["search_over_raw_read"] = double(searches.count()) / double(std::max<Clock::rep>(1, reads.count()));
 }
 
 // The visit every search goes through, with nothing done per card: what the

@@ -7,13 +7,13 @@
 #include <QtTest>
 
 #undef QTEST_MAIN_WRAPPER
-#define QTEST_MAIN_WRAPPER(TestObject, ...) \
-    int lumidex_test_##TestObject(int argc, char *argv[]) \
-    { \
-        TESTLIB_SELFCOVERAGE_START(#TestObject) \
-        QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>(); \
-        __VA_ARGS__ \
-        TestObject tc; \
-        QTEST_SET_MAIN_SOURCE_PATH \
-        return QTest::qExec(&tc, argc, argv); \
+#define QTEST_MAIN_WRAPPER(TestObject, ...)                                                                            \
+    int lumidex_test_##TestObject(int argc, char* argv[])                                                              \
+    {                                                                                                                  \
+        TESTLIB_SELFCOVERAGE_START(#TestObject)                                                                        \
+        QT_PREPEND_NAMESPACE(QTest::Internal::callInitMain)<TestObject>();                                             \
+        __VA_ARGS__                                                                                                    \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }

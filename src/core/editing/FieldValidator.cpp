@@ -5,8 +5,7 @@ namespace lumidex {
 FieldValidator::FieldValidator(Listener listener, QObject* parent)
     : QValidator(parent)
     , m_listener(std::move(listener))
-{
-}
+{ }
 
 QValidator::State FieldValidator::validate(QString& input, int& pos) const
 {

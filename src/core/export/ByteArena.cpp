@@ -54,8 +54,8 @@ char* ByteArena::allocate(qsizetype size)
 void ByteArena::adopt(ByteArena&& other)
 {
     // This arena goes on filling its own last block.
-    m_blocks.insert(m_blocks.end(), std::make_move_iterator(other.m_blocks.begin()),
-        std::make_move_iterator(other.m_blocks.end()));
+    m_blocks.insert(
+        m_blocks.end(), std::make_move_iterator(other.m_blocks.begin()), std::make_move_iterator(other.m_blocks.end()));
     other.m_blocks.clear();
     other.m_next = nullptr;
     other.m_left = 0;

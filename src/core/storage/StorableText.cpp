@@ -15,17 +15,12 @@ namespace {
 // letter they are written as where the letter itself cannot be.
 constexpr std::array<std::pair<char32_t, char16_t>, 12> plainLetters { {
     { U'ł', u'l' }, // Polish
-    { U'Ł', u'L' },
-    { U'đ', u'd' }, // Croatian, Serbian, Vietnamese
-    { U'Đ', u'D' },
-    { U'ı', u'i' }, // Turkish, Azerbaijani
+    { U'Ł', u'L' }, { U'đ', u'd' }, // Croatian, Serbian, Vietnamese
+    { U'Đ', u'D' }, { U'ı', u'i' }, // Turkish, Azerbaijani
     { U'ħ', u'h' }, // Maltese
-    { U'Ħ', u'H' },
-    { U'ŧ', u't' }, // Northern Sami
-    { U'Ŧ', u'T' },
-    { U'ŀ', u'l' }, // Catalan, as in "col·lecció"
-    { U'Ŀ', u'L' },
-    { U'ſ', u's' }, // the long s of old spellings
+    { U'Ħ', u'H' }, { U'ŧ', u't' }, // Northern Sami
+    { U'Ŧ', u'T' }, { U'ŀ', u'l' }, // Catalan, as in "col·lecció"
+    { U'Ŀ', u'L' }, { U'ſ', u's' }, // the long s of old spellings
 } };
 
 bool holds(QStringView text)
@@ -140,8 +135,8 @@ Result storableText(QStringView text, qsizetype cursor)
                 const QString plain = plainForm(composed);
                 // Named as it arrived, joiners and selectors included, so that
                 // the user reads the character as it was typed.
-                result.changes.append({ cluster.toString().normalized(QString::NormalizationForm_C), plain,
-                    result.text.size() });
+                result.changes.append(
+                    { cluster.toString().normalized(QString::NormalizationForm_C), plain, result.text.size() });
                 result.text += plain;
             }
         }

@@ -3,8 +3,8 @@
 #include "common/Text.h"
 #include "texts/CheckTexts.h"
 
-#include "common/Formatting.h"
 #include "checks/PartitaIva.h"
+#include "common/Formatting.h"
 
 #include <QLineEdit>
 

@@ -1,6 +1,6 @@
+#include "attachments/AttachmentFiles.h"
 #include "books/BookNames.h"
 #include "kinds/ArchiveProfile.h"
-#include "attachments/AttachmentFiles.h"
 #include "report/CompCardReport.h"
 #include "storage/Archive.h"
 #include "storage/Layouts.h"

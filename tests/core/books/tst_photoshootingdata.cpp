@@ -1,10 +1,10 @@
 // The shooting data read from a photo: camera tags and dates written into small
 // JPEGs made here, photos without them, and damaged files.
 
-#include "support/CameraPhotos.h"
-#include "texts/BookTexts.h"
 #include "books/PhotoShootingData.h"
+#include "support/CameraPhotos.h"
 #include "support/TestFiles.h"
+#include "texts/BookTexts.h"
 
 #include <QDate>
 #include <QFile>

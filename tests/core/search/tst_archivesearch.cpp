@@ -189,8 +189,9 @@ private slots:
         for (int n = 1; n <= cards; ++n) {
             // Names out of order, so the runs' lines must be merged by the sort.
             const bool twin = n == 5 || n == cards - 5;
-            const QStringList values = card(twin ? QStringLiteral("Gemella") : QStringLiteral("Nome %1").arg(n * 7919 % cards),
-                twin ? QStringLiteral("Roma %1").arg(n) : QString(), twin ? QStringLiteral("doppia") : QString());
+            const QStringList values
+                = card(twin ? QStringLiteral("Gemella") : QStringLiteral("Nome %1").arg(n * 7919 % cards),
+                    twin ? QStringLiteral("Roma %1").arg(n) : QString(), twin ? QStringLiteral("doppia") : QString());
             bytes += layouts::registry.encode(values);
             expected << resultline::registry(values);
         }

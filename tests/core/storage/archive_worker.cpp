@@ -143,7 +143,8 @@ int run(const QStringList& args)
         const QByteArray before = test::readBytes(archive.filePath());
         const QByteArray old = before.mid(qsizetype(position - 1) * size, size);
         const QByteArray next = test::rawRecord(test::registryRecordFields(), test::workerRecord(2, 0));
-        if (!rollbackjournal::write(rollbackjournal::pathFor(archive.filePath()), { position - 1, before.size(), old, next }))
+        if (!rollbackjournal::write(
+                rollbackjournal::pathFor(archive.filePath()), { position - 1, before.size(), old, next }))
             return 1;
         const int fd = ::open(QFile::encodeName(archive.filePath()).constData(), O_WRONLY);
         const qint64 at = qint64(position - 1) * size;

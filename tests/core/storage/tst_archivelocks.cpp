@@ -167,7 +167,8 @@ void TestArchiveLocks::savesAndAppendsOnASlowDiskAllGetIn()
     // reach the five-second limit, which is for a computer that keeps the
     // archive, not for colleagues who keep saving.
     if (!dlsym(RTLD_DEFAULT, "lumidex_sync_shim_loaded"))
-        QSKIP("the fault shim is not preloaded (LD_PRELOAD), so the disk cannot be slowed; run this test through CTest");
+        QSKIP(
+            "the fault shim is not preloaded (LD_PRELOAD), so the disk cannot be slowed; run this test through CTest");
     constexpr int programs = 4;
     constexpr int each = 30;
     writeCards(programs);
