@@ -219,27 +219,19 @@ void ArchiveFile::readRecords(qint64 index, qint64 records, char* into) const
 void ArchiveFile::readPartialRecord(char* into) const
 {
     const qint64 start = count() * m_recordSize;
-    const qint64 wanted = m_size - start;
-    qint64 got = 0;
-    while (got < wanted) {
-        const ssize_t n = ::pread(m_fd, into + got, size_t(wanted - got), off_t(start + got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            fail(QStringLiteral("Cannot read"));
-        if (n == 0)
-            throw ArchiveError(QStringLiteral("Short read in %1: %2 of %3 bytes").arg(m_filePath).arg(got).arg(wanted),
-                FailureCause::fromSystem(EIO));
-        got += n;
-    }
+    readBytes(start, m_size - start, into);
 }
 
 void ArchiveFile::readFromFile(qint64 index, qint64 records, char* into) const
 {
-    const qint64 wanted = records * m_recordSize;
+    readBytes(index * m_recordSize, records * m_recordSize, into);
+}
+
+void ArchiveFile::readBytes(qint64 start, qint64 wanted, char* into) const
+{
     qint64 got = 0;
     while (got < wanted) {
-        const ssize_t n = ::pread(m_fd, into + got, size_t(wanted - got), off_t(index * m_recordSize + got));
+        const ssize_t n = ::pread(m_fd, into + got, size_t(wanted - got), off_t(start + got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)

@@ -67,6 +67,8 @@ private:
     enum class Repair { OnDisk, OnDiskForReading, InMemory };
     void restoreFrom(const QString& journalPath, Repair repair);
     void readFromFile(qint64 index, qint64 records, char* into) const;
+    // `wanted` bytes from byte `start` on, all of them or a failure.
+    void readBytes(qint64 start, qint64 wanted, char* into) const;
     void writeRecord(qint64 index, QByteArrayView record);
     void sync();
 
