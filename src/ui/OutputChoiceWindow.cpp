@@ -6,6 +6,7 @@
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 #include "ui/TextButton.h"
+#include "ui/TextLabel.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -28,21 +29,14 @@ QPushButton* makeChoiceButton(QWidget* parent, const QString& name, const QStrin
     return button;
 }
 
-QLabel* makeChoiceLabel(QWidget* parent, const QString& name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 } // namespace
 
 OutputChoiceWindow::OutputChoiceWindow(const Look& look, QWidget* parent)
     : QDialog(parent, Qt::Dialog | fixedFrame)
     , panSfondo(new QFrame(this))
     , imgIcona(makePicture(panSfondo, QStringLiteral("imgIcona"), look.picture, pictureSize))
-    , lblTitolo(makeChoiceLabel(panSfondo, QStringLiteral("lblTitolo"), look.title))
-    , lblSpiegazione(makeChoiceLabel(panSfondo, QStringLiteral("lblSpiegazione"), look.explanation))
+    , lblTitolo(makeTextLabel(panSfondo, QStringLiteral("lblTitolo"), look.title))
+    , lblSpiegazione(makeTextLabel(panSfondo, QStringLiteral("lblSpiegazione"), look.explanation))
     , shpBarra(new QFrame(panSfondo))
     , btnAnnulla(makeChoiceButton(this, QStringLiteral("btnAnnulla"), commontext::cancelButton()))
     , btnAnteprima(makeChoiceButton(this, QStringLiteral("btnAnteprima"), commontext::previewButton()))

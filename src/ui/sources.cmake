@@ -14,6 +14,7 @@ lumidex_sources(
   PictureButton.h PictureButton.cpp
   Pictures.h Pictures.cpp
   TextButton.h TextButton.cpp
+  TextLabel.h TextLabel.cpp
   WaitCursor.h
   PictureScreen.h PictureScreen.cpp
   Style.h Style.cpp

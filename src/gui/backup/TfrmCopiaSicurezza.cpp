@@ -7,6 +7,7 @@
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 #include "ui/TextButton.h"
+#include "ui/TextLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,15 +35,6 @@ QPushButton* makeBackupButton(QWidget* parent, const QString& name, const QStrin
     return button;
 }
 
-QLabel* makeBackupLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy = nullptr)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    if (buddy)
-        label->setBuddy(buddy);
-    return label;
-}
-
 // The room for a path on the panel, in pixels.
 constexpr int pathWidth = 520;
 
@@ -56,7 +48,7 @@ TfrmCopiaSicurezza::TfrmCopiaSicurezza(const QString& programDir, QWidget* paren
     : QDialog(parent, Qt::Dialog | fixedFrame)
     , m_programDir(programDir)
     , panSfondo(new QFrame(this))
-    , lblUltima(makeBackupLabel(panSfondo, QStringLiteral("lblUltima"), {}))
+    , lblUltima(makeTextLabel(panSfondo, QStringLiteral("lblUltima"), {}))
     , txtCartella(new QLineEdit(panSfondo))
     , cmdScegli(makeBackupButton(panSfondo, QStringLiteral("cmdScegli"), backuptext::chooseFolder()))
     , chkIncludi(new QCheckBox(backuptext::includeOutputs(), panSfondo))
@@ -120,8 +112,8 @@ QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; }
 )")
                                  .arg(style::steelBlue().name()));
 
-    auto* title = makeBackupLabel(panSfondo, QStringLiteral("lblTitolo"), backuptext::title());
-    auto* explanation = makeBackupLabel(panSfondo, QStringLiteral("lblSpiegazione"), backuptext::explanation());
+    auto* title = makeTextLabel(panSfondo, QStringLiteral("lblTitolo"), backuptext::title());
+    auto* explanation = makeTextLabel(panSfondo, QStringLiteral("lblSpiegazione"), backuptext::explanation());
     explanation->setWordWrap(true);
     auto* heading = new QVBoxLayout;
     heading->setSpacing(4);
@@ -144,10 +136,10 @@ QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; }
     choices->setHorizontalSpacing(10);
     choices->setVerticalSpacing(8);
     choices->addWidget(
-        makeBackupLabel(panSfondo, QStringLiteral("lblPromemoria"), backuptext::reminderLabel(), cmbPromemoria), 0, 0);
+        makeTextLabel(panSfondo, QStringLiteral("lblPromemoria"), backuptext::reminderLabel(), cmbPromemoria), 0, 0);
     choices->addWidget(cmbPromemoria, 0, 1);
     choices->addWidget(
-        makeBackupLabel(panSfondo, QStringLiteral("lblConserva"), backuptext::keepLabel(), spnConserva), 1, 0);
+        makeTextLabel(panSfondo, QStringLiteral("lblConserva"), backuptext::keepLabel(), spnConserva), 1, 0);
     choices->addWidget(spnConserva, 1, 1);
     choices->setColumnStretch(2, 1);
     auto* restoreRow = new QHBoxLayout;
@@ -162,7 +154,7 @@ QLineEdit { background: #F0F8FF; border: 1px solid #87CEEB; }
     panel->addWidget(bar);
     panel->addWidget(lblUltima);
     panel->addSpacing(4);
-    panel->addWidget(makeBackupLabel(panSfondo, QStringLiteral("lblCartella"), backuptext::folderLabel(), txtCartella));
+    panel->addWidget(makeTextLabel(panSfondo, QStringLiteral("lblCartella"), backuptext::folderLabel(), txtCartella));
     panel->addLayout(folderRow);
     panel->addWidget(chkIncludi);
     panel->addLayout(choices);

@@ -6,6 +6,7 @@
 #include "ui/Pictures.h"
 #include "ui/Style.h"
 #include "ui/TextButton.h"
+#include "ui/TextLabel.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -45,15 +46,6 @@ QPushButton* makePackageButton(QWidget* parent, const QString& name, const QStri
     return button;
 }
 
-QLabel* makePackageLabel(QWidget* parent, const QString& name, const QString& text, QWidget* buddy = nullptr)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    if (buddy)
-        label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 TfrmPacchetto::TfrmPacchetto(QWidget* parent)
@@ -65,7 +57,7 @@ TfrmPacchetto::TfrmPacchetto(QWidget* parent)
           makePackageButton(panSfondo, QStringLiteral("cmdSelezionaTutte"), packagetext::selectAll(), 130))
     , cmdDeselezionaTutte(
           makePackageButton(panSfondo, QStringLiteral("cmdDeselezionaTutte"), packagetext::selectNone(), 130))
-    , lblScelte(makePackageLabel(panSfondo, QStringLiteral("lblScelte"), packagetext::chosenCount(0, 0)))
+    , lblScelte(makeTextLabel(panSfondo, QStringLiteral("lblScelte"), packagetext::chosenCount(0, 0)))
     , txtCliente(new QLineEdit(panSfondo))
     , txtNota(new QPlainTextEdit(panSfondo))
     , chkCampi(makeFieldBoxes(panSfondo))
@@ -124,8 +116,8 @@ QListView { border: 1px solid #87CEEB; }
 )")
                                  .arg(style::steelBlue().name()));
 
-    auto* title = makePackageLabel(panSfondo, QStringLiteral("lblTitolo"), packagetext::title());
-    auto* explanation = makePackageLabel(panSfondo, QStringLiteral("lblSpiegazione"), packagetext::explanation());
+    auto* title = makeTextLabel(panSfondo, QStringLiteral("lblTitolo"), packagetext::title());
+    auto* explanation = makeTextLabel(panSfondo, QStringLiteral("lblSpiegazione"), packagetext::explanation());
     explanation->setWordWrap(true);
     auto* bar = new QFrame(panSfondo);
     bar->setObjectName(QStringLiteral("shpBarra"));
@@ -143,8 +135,7 @@ QListView { border: 1px solid #87CEEB; }
 
     // The cards on the left.
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(
-        makePackageLabel(panSfondo, QStringLiteral("lblFiltro"), packagetext::filterLabel(), txtFiltro));
+    filterRow->addWidget(makeTextLabel(panSfondo, QStringLiteral("lblFiltro"), packagetext::filterLabel(), txtFiltro));
     filterRow->addWidget(txtFiltro, 1);
     auto* tickRow = new QHBoxLayout;
     tickRow->addWidget(cmdSelezionaTutte);
@@ -161,13 +152,13 @@ QListView { border: 1px solid #87CEEB; }
     auto* choiceColumn = new QVBoxLayout;
     choiceColumn->setSpacing(5);
     choiceColumn->addWidget(
-        makePackageLabel(panSfondo, QStringLiteral("lblCliente"), packagetext::clientLabel(), txtCliente));
+        makeTextLabel(panSfondo, QStringLiteral("lblCliente"), packagetext::clientLabel(), txtCliente));
     choiceColumn->addWidget(txtCliente);
-    choiceColumn->addWidget(makePackageLabel(panSfondo, QStringLiteral("lblNota"), packagetext::noteLabel(), txtNota));
+    choiceColumn->addWidget(makeTextLabel(panSfondo, QStringLiteral("lblNota"), packagetext::noteLabel(), txtNota));
     choiceColumn->addWidget(txtNota);
     choiceColumn->addSpacing(4);
     const auto addBoxes = [&](const QString& name, const QString& caption, bool personal) {
-        choiceColumn->addWidget(makePackageLabel(panSfondo, name, caption));
+        choiceColumn->addWidget(makeTextLabel(panSfondo, name, caption));
         auto* grid = new QGridLayout;
         grid->setHorizontalSpacing(12);
         grid->setVerticalSpacing(2);
